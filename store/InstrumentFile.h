@@ -1,0 +1,37 @@
+#pragma once
+
+#include "MeasurementStore.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+// Packed BCD to its number, nibbles unchecked: 0xFF gives 165, 0x3A gives 40.
+uint8_t BcdToByte(uint8_t byte);
+
+// The parser's working state over one buffer: the bytes, the read position and the series counter.
+struct ParserState {
+    const uint8_t* data = nullptr;
+    int size = 0;
+    int p = 4;
+    int s = 0;
+};
+
+// Parses one series at the read position into the file half. Answers true while another series may follow.
+// Never reads past size: a record whose bytes run out is dropped and the file ends there.
+bool ParseSeries(ParserState& state, FileHalf& file);
+
+// Header and every series of an instrument file's first bytes (at most MaxFileBytes are looked at); the
+// file name is left as it was. Header bytes missing from a file shorter than 4 bytes count as 0.
+void ParseInstrumentData(const QByteArray& bytes, FileHalf& file);
+
+struct FileReadResult {
+    QByteArray bytes; // at most MaxFileBytes
+    QString error;    // empty on success; otherwise a message that names the file
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Reads the first MaxFileBytes of a regular file. Anything else (a folder, a FIFO, a device) is refused
+// without being opened, so nothing can block.
+FileReadResult ReadInstrumentFile(const QString& path);

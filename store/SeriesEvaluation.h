@@ -1,0 +1,37 @@
+#pragma once
+
+#include "MeasurementStore.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+// The outcome of evaluating one series: either a refusal (and nothing of the store may change) or the new
+// selected-series half together with the bad-mark messages to show in order.
+struct SeriesEvaluation {
+    QString title;        // "Файл <name>; Серия N <number>", shown even when the series is refused
+    QString refusal;      // the one message shown instead of the series; empty when accepted
+    QStringList messages; // one per bad mark, in mark order
+    SelectedSeries series;
+
+    bool refused() const { return !refusal.isEmpty(); }
+};
+
+extern const char* const NoMeasurementsMessage;
+extern const char* const ZeroSensitivityMessage;
+
+// "Ошибка в файле. № изм=k  Мес=…  День=…  Час=…  Мин=…  Сек=…" with the mark's stored values.
+QString BadMarkMessage(int k, const TimeMark& mark);
+
+QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber);
+
+// Evaluates series s (1-based ordinal, 1..SeriesCount) of the file.
+SeriesEvaluation EvaluateSeries(const FileHalf& file, int s);
+
+// "8533±1280": the activity and its error of 15 %.
+QString ActivityWithErrorText(int64_t activity);
+
+// The five table cells of measurement k (1..n): number, start, end, activity with error, exposure.
+using RowTexts = std::array<QString, 5>;
+RowTexts MeasurementRowTexts(const SelectedSeries& series, int k);
