@@ -12,4 +12,6 @@ using Extended = long double;
 
 // Round to nearest, halves to the even neighbour (the default rounding mode). The caller keeps the value
 // within the range of a 64-bit integer.
-inline int64_t Round(Extended x) { return static_cast<int64_t>(std::nearbyint(x)); }
+inline int64_t Round(Extended x) {
+    return static_cast<int64_t>(std::nearbyint(x));
+}

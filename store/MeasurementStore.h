@@ -45,9 +45,9 @@ struct SelectedSeries {
     uint16_t MeasurementCount = 0; // n; 0 while no series has been evaluated
     uint16_t CurrentYear = 0;      // the year of the series' last mark
     MonthTable DaysInMonth = DefaultDaysInMonth;
-    std::vector<TimeMark> CurrentMarks;  // marks 0..n
-    std::vector<int64_t> ElapsedTime;    // 0..n, seconds from mark 0
-    std::vector<int64_t> Activity;       // 0..n+1, Bq/m³; 0 and n+1 are sentinels
+    std::vector<TimeMark> CurrentMarks; // marks 0..n
+    std::vector<int64_t> ElapsedTime;   // 0..n, seconds from mark 0
+    std::vector<int64_t> Activity;      // 0..n+1, Bq/m³; 0 and n+1 are sentinels
     int64_t MaxActivity = 0;
     int64_t EquilibriumActivity = 0;
     QString SeriesTitle;

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "MeasurementStore.h"
+
+#include <QByteArray>
+#include <QJsonObject>
+
+// One series' evaluation as the viewer would make it if it were the first series chosen after opening.
+QJsonObject EvaluationJson(const FileHalf& file, int s);
+
+// The whole instrument file: header, sensitivity text, and for every series its list row and evaluation.
+QJsonObject FileJson(const FileHalf& file);
+
+// FileJson as compact UTF-8 text ending with a newline.
+QByteArray FileJsonText(const FileHalf& file);

@@ -1,0 +1,144 @@
+#include "SeriesEvaluation.h"
+
+#include "Calendar.h"
+#include "Extended.h"
+
+#include <algorithm>
+
+const char* const NoMeasurementsMessage = "Серия не определена. Нет  измерений";
+const char* const ZeroSensitivityMessage =
+    "Чувствительность прибора равна нулю: активность вычислить нельзя. Серия не определена";
+
+namespace {
+
+constexpr Extended kGoodFactor = 1.28e9L; // a measurement whose start mark was good
+constexpr Extended kBadFactor = 2.56e9L;  // counted across a bad mark, or over a non-positive interval
+constexpr Extended kEquilibriumFactor = 0.5L;
+constexpr Extended kRelativeError = 0.15L;
+
+// Walks the marks of one series and fills the elapsed times and activities. A bad mark (invalid, or no
+// time after the last good one) gets no time of its own and no activity; the next good measurement counts
+// from the last good mark and takes the doubled factor.
+class MarkWalk {
+public:
+    MarkWalk(const FileHalf& file, int s, SeriesEvaluation& result)
+        : marks_(file.SeriesMarks[s]), sensitivity_(file.Sensitivity), years_(2000 + file.SeriesYears[s]),
+          result_(result), out_(result.series) {}
+
+    // False when mark 0 cannot start the series.
+    bool start() {
+        const int year = years_.advance(marks_[0]);
+        if (!IsMarkValid(marks_[0], year))
+            return false;
+        lastGood_ = MarkSeconds(marks_[0], year);
+        const auto n = static_cast<int>(marks_.size()) - 1;
+        out_.MeasurementCount = static_cast<uint16_t>(n);
+        out_.CurrentMarks = marks_;
+        out_.ElapsedTime.assign(n + 1, 0);
+        out_.Activity.assign(n + 2, 0);
+        return true;
+    }
+
+    void run() {
+        for (int k = 1; k <= out_.MeasurementCount; ++k)
+            step(k);
+        out_.CurrentYear = static_cast<uint16_t>(years_.year());
+        out_.DaysInMonth[2] = out_.CurrentYear % 4 == 0 ? 29 : 28;
+    }
+
+private:
+    void step(int k) {
+        const TimeMark& mark = marks_[k];
+        const int year = years_.advance(mark);
+        auto& elapsed = out_.ElapsedTime;
+        elapsed[k] = elapsed[k - 1];
+        if (!IsMarkValid(mark, year))
+            return badMark(k);
+        const int64_t t = MarkSeconds(mark, year);
+        const int64_t d = t - lastGood_;
+        if (d == 0)
+            return badMark(k);
+        elapsed[k] += d;
+        const Extended factor = previousGood_ && d > 0 ? kGoodFactor : kBadFactor;
+        out_.Activity[k] = Round(factor / static_cast<Extended>(int64_t{sensitivity_} * d));
+        lastGood_ = t;
+        previousGood_ = true;
+    }
+
+    void badMark(int k) {
+        result_.messages.append(BadMarkMessage(k, marks_[k]));
+        previousGood_ = false;
+    }
+
+    const std::vector<TimeMark>& marks_;
+    const uint16_t sensitivity_;
+    YearTracker years_;
+    SeriesEvaluation& result_;
+    SelectedSeries& out_;
+    int64_t lastGood_ = 0;
+    bool previousGood_ = true;
+};
+
+int64_t EquilibriumOf(const SelectedSeries& series, uint16_t sensitivity) {
+    const int n = series.MeasurementCount;
+    const int64_t exposure = int64_t{sensitivity} * series.ElapsedTime[n];
+    if (exposure == 0)
+        return 0; // no time elapsed over the series: there is no mean to halve
+    return Round(static_cast<Extended>(n) * kGoodFactor * kEquilibriumFactor /
+                 static_cast<Extended>(exposure));
+}
+
+} // namespace
+
+QString BadMarkMessage(int k, const TimeMark& mark) {
+    return QStringLiteral("Ошибка в файле. № изм=%1  Мес=%2  День=%3  Час=%4  Мин=%5  Сек=%6")
+        .arg(k)
+        .arg(mark.Month)
+        .arg(mark.Day)
+        .arg(mark.Hour)
+        .arg(mark.Minute)
+        .arg(mark.Second);
+}
+
+QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber) {
+    return QStringLiteral("Файл ") + FileNamePart(dataFileName) + QStringLiteral("; Серия N ") +
+           QString::number(seriesNumber);
+}
+
+SeriesEvaluation EvaluateSeries(const FileHalf& file, int s) {
+    SeriesEvaluation result;
+    result.title = SeriesTitleText(file.DataFileName, file.SeriesNumbers[s]);
+    const std::vector<TimeMark>& marks = file.SeriesMarks[s];
+    if (marks.size() < 2) {
+        result.refusal = QString::fromUtf8(NoMeasurementsMessage);
+        return result;
+    }
+    if (file.Sensitivity == 0) {
+        result.refusal = QString::fromUtf8(ZeroSensitivityMessage);
+        return result;
+    }
+    MarkWalk walk(file, s, result);
+    if (!walk.start()) {
+        result.refusal = BadMarkMessage(0, marks[0]);
+        return result;
+    }
+    walk.run();
+
+    SelectedSeries& out = result.series;
+    const auto& activity = out.Activity;
+    out.MaxActivity = *std::max_element(activity.begin() + 1, activity.begin() + 1 + out.MeasurementCount);
+    out.EquilibriumActivity = EquilibriumOf(out, file.Sensitivity);
+    out.SeriesTitle = result.title;
+    return result;
+}
+
+QString ActivityWithErrorText(int64_t activity) {
+    const int64_t error = Round(static_cast<Extended>(activity) * kRelativeError);
+    return QString::number(activity) + QStringLiteral("±") + QString::number(error);
+}
+
+RowTexts MeasurementRowTexts(const SelectedSeries& series, int k) {
+    return {QString::number(k), MarkToText(series.CurrentMarks[k - 1]), MarkToText(series.CurrentMarks[k]),
+            ActivityWithErrorText(series.Activity[k]),
+            QString::number(series.ElapsedTime[k] - series.ElapsedTime[k - 1])};
+}

@@ -1,0 +1,58 @@
+#include "SeriesList.h"
+
+#include "Calendar.h"
+#include "Extended.h"
+
+const char* const FileErrorText = "Ошибка в файле";
+const char* const UndefinedText = "не определено";
+
+namespace {
+
+// The mean activity over the whole span, from day counts as the list has always computed it; empty when
+// there is no span or no sensitivity to divide by.
+QString MeanActivityText(int markCount, double start, double end, uint16_t sensitivity) {
+    const Extended denominator =
+        (static_cast<Extended>(end) - static_cast<Extended>(start)) * sensitivity * 86400.0L;
+    if (denominator == 0)
+        return QString::fromUtf8(UndefinedText);
+    return QString::number(Round(static_cast<Extended>(markCount - 1) * 1.28e9L / denominator));
+}
+
+} // namespace
+
+QString SensitivityText(uint16_t sensitivity) {
+    return QStringLiteral("%1.%2").arg(sensitivity / 100).arg(sensitivity % 100, 2, 10, QLatin1Char('0')) +
+           QStringLiteral(" * 10-5 Бк-1 * м3 * c-1");
+}
+
+std::array<QString, 5> SeriesListRow(const FileHalf& file, int s) {
+    std::array<QString, 5> row;
+    row[0] = QString::number(s);
+    row[1] = QString::number(file.SeriesNumbers[s]);
+    const std::vector<TimeMark>& marks = file.SeriesMarks[s];
+    if (marks.empty()) {
+        row[2] = row[3] = QString::fromUtf8(UndefinedText);
+        return row;
+    }
+
+    // The end's year counts every roll-over between the first and the last mark.
+    YearTracker years(2000 + file.SeriesYears[s]);
+    const int startYear = years.advance(marks[0]);
+    bool bothValid = IsMarkValid(marks[0], startYear);
+    row[2] = bothValid ? MarkToText(marks[0]) : QString::fromUtf8(FileErrorText);
+    if (marks.size() < 2) {
+        row[3] = QString::fromUtf8(UndefinedText);
+        return row;
+    }
+    for (size_t k = 1; k < marks.size(); ++k)
+        years.advance(marks[k]);
+    const TimeMark& last = marks.back();
+    const bool lastValid = IsMarkValid(last, years.year());
+    row[3] = lastValid ? MarkToText(last) : QString::fromUtf8(FileErrorText);
+    bothValid = bothValid && lastValid;
+
+    row[4] = bothValid ? MeanActivityText(static_cast<int>(marks.size()), MarkDays(marks[0], startYear),
+                                          MarkDays(last, years.year()), file.Sensitivity)
+                       : QString::fromUtf8(UndefinedText);
+    return row;
+}
