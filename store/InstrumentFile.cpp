@@ -40,6 +40,19 @@ void BeginSeries(FileHalf& file, int s, uint16_t word, uint8_t year) {
     file.SeriesMarks[s].clear();
 }
 
+// The reason in the words of the program's interface where it is a common one.
+QString ReasonText(int error) {
+    switch (error) {
+    case ENOENT:
+        return QStringLiteral("файл не найден");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("нет прав на чтение");
+    default:
+        return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
 } // namespace
 
 uint8_t BcdToByte(uint8_t byte) {
@@ -117,8 +130,7 @@ FileReadResult ReadInstrumentFile(const QString& path) {
     // file's place can never hold the program up.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        return fail(QStringLiteral("Не удалось открыть файл «%1»: %2"),
-                    QString::fromLocal8Bit(std::strerror(errno)));
+        return fail(QStringLiteral("Не удалось открыть файл «%1»: %2"), ReasonText(errno));
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);

@@ -1,0 +1,69 @@
+#include "InstrumentFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace {
+
+class ReadInstrumentFileTest : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes) {
+        const QString path = dir_.filePath(name);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+    QTemporaryDir dir_;
+};
+
+TEST_F(ReadInstrumentFileTest, ReadsAtMostTheFirst8196Bytes) {
+    QByteArray bytes(9000, '\0');
+    for (int i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<char>(i % 251);
+    const FileReadResult result = ReadInstrumentFile(write(QStringLiteral("long.rad"), bytes));
+    ASSERT_TRUE(result.ok()) << result.error.toStdString();
+    EXPECT_EQ(result.bytes, bytes.left(8196));
+}
+
+TEST_F(ReadInstrumentFileTest, ReadsAnEmptyFile) {
+    const FileReadResult result = ReadInstrumentFile(write(QStringLiteral("empty.rad"), QByteArray()));
+    EXPECT_TRUE(result.ok());
+    EXPECT_TRUE(result.bytes.isEmpty());
+}
+
+TEST_F(ReadInstrumentFileTest, AMissingFileIsAnErrorThatNamesIt) {
+    const QString path = dir_.filePath(QStringLiteral("нет такого.rad"));
+    const FileReadResult result = ReadInstrumentFile(path);
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(path)) << result.error.toStdString();
+    EXPECT_TRUE(result.bytes.isEmpty());
+}
+
+TEST_F(ReadInstrumentFileTest, AFolderIsRefused) {
+    const FileReadResult result = ReadInstrumentFile(dir_.path());
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(dir_.path()));
+}
+
+TEST_F(ReadInstrumentFileTest, AFifoIsRefusedWithoutWaitingForAWriter) {
+    const QString path = dir_.filePath(QStringLiteral("pipe.rad"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    // Were the pipe opened for reading in the ordinary way, this call would wait for a writer forever.
+    const FileReadResult result = ReadInstrumentFile(path);
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(path));
+}
+
+TEST_F(ReadInstrumentFileTest, ADeviceIsRefused) {
+    const FileReadResult result = ReadInstrumentFile(QStringLiteral("/dev/zero"));
+    EXPECT_FALSE(result.ok());
+    EXPECT_TRUE(result.bytes.isEmpty());
+}
+
+} // namespace
