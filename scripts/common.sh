@@ -1,0 +1,60 @@
+# Shared by run.sh, test.sh and .ci/run; sourced, never run on its own.
+# Everything here must stay safe to repeat: a second run finds the packages and the build tree in place
+# and only does what is left to do.
+
+RADVIEW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# Two cores on the team's machines and on CI; more parallel jobs only thrash.
+RADVIEW_JOBS="${RADVIEW_JOBS:-2}"
+
+# What every build needs: the toolchain, Qt (its CMake files want the OpenGL headers) and a font with
+# Cyrillic letters for the Russian interface.
+RADVIEW_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation)
+# What the tests, the benchmarks and the fuzzer need on top of that.
+RADVIEW_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang
+    libclang-rt-14-dev)
+
+log() { printf '==> %s\n' "$*" >&2; }
+
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null 2>&1; then
+        sudo "$@"
+    else
+        log "need root to run: $*"
+        return 1
+    fi
+}
+
+package_installed() {
+    [ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" = installed ]
+}
+
+# Installs whichever of the named Debian packages are missing. The package lists are refreshed only when
+# something has to be installed, so a machine that has everything never touches the network.
+ensure_packages() {
+    local missing=() pkg
+    for pkg in "$@"; do
+        package_installed "$pkg" || missing+=("$pkg")
+    done
+    if [ "${#missing[@]}" -eq 0 ]; then
+        return 0
+    fi
+    log "installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    # Another apt run (unattended upgrades, a colleague) may hold the lock for a while; wait rather than fail.
+    local apt=(apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3)
+    as_root "${apt[@]}" update -q
+    as_root "${apt[@]}" install -y -q --no-install-recommends "${missing[@]}" </dev/null
+}
+
+# configure_and_build DIR [cmake options...]: configures and builds DIR. A tree left by an earlier run is
+# reused, so a repeat only rebuilds what changed.
+configure_and_build() {
+    local dir="$1"
+    shift
+    log "configuring $dir"
+    cmake -S "$RADVIEW_ROOT" -B "$dir" "$@"
+    log "building $dir"
+    cmake --build "$dir" -j "$RADVIEW_JOBS"
+}
