@@ -1,0 +1,231 @@
+#include "Canvas.h"
+
+#include <QFontMetrics>
+#include <QPaintDevice>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr int DotOn = 3;
+constexpr int DotPeriod = 6;
+constexpr QRgb RgbMask = 0x00FFFFFFu;
+
+void PreparePainter(QPainter& painter) {
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBackgroundMode(Qt::TransparentMode);
+}
+
+} // namespace
+
+Canvas::Canvas(QImage& image)
+    : ownPainter_(std::make_unique<QPainter>(&image)), painter_(ownPainter_.get()), image_(&image),
+      size_(image.size()) {
+    PreparePainter(*painter_);
+    SetFont(painter_->font());
+}
+
+Canvas::Canvas(QPainter& painter, QSize size) : painter_(&painter), size_(size) {
+    PreparePainter(*painter_);
+    SetFont(painter_->font());
+}
+
+Canvas::~Canvas() = default;
+
+void Canvas::SetFont(const QFont& font) {
+    font_ = font;
+    painter_->setFont(font_);
+}
+
+int Canvas::FontHeight() const {
+    if (font_.pixelSize() > 0)
+        return font_.pixelSize();
+    const QPaintDevice* device = painter_->device();
+    const int dpi = device ? device->logicalDpiY() : 96;
+    return static_cast<int>(std::lround(font_.pointSizeF() * dpi / 72.0));
+}
+
+int Canvas::TextWidth(const QString& text) const {
+    return painter_->fontMetrics().horizontalAdvance(text);
+}
+
+int Canvas::TextHeight() const {
+    return painter_->fontMetrics().height();
+}
+
+void Canvas::MoveTo(int x, int y) {
+    penX_ = x;
+    penY_ = y;
+}
+
+void Canvas::LineTo(int x, int y) {
+    StrokeLine(penX_, penY_, x, y);
+    MoveTo(x, y);
+}
+
+void Canvas::Line(int x1, int y1, int x2, int y2) {
+    MoveTo(x1, y1);
+    LineTo(x2, y2);
+}
+
+void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    FillClipped(QRect(QPoint(x1 + 1, y1 + 1), QPoint(x2 - 2, y2 - 2)), brushColor);
+    const PenStyle style = pen.style;
+    pen.style = PenStyle::Solid;
+    StrokeRun(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), true);
+    StrokeRun(QRect(QPoint(x1, y2 - 1), QPoint(x2 - 1, y2 - 1)), true);
+    StrokeRun(QRect(QPoint(x1, y1), QPoint(x1, y2 - 1)), false);
+    StrokeRun(QRect(QPoint(x2 - 1, y1), QPoint(x2 - 1, y2 - 1)), false);
+    pen.style = style;
+}
+
+void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
+    if (x2 - x1 < 1 || y2 - y1 < 1)
+        return;
+    painter_->setPen(QPen(pen.color, 0));
+    painter_->setBrush(brushColor);
+    painter_->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
+    painter_->setBrush(Qt::NoBrush);
+}
+
+void Canvas::TextOut(int x, int y, const QString& text) {
+    const QFontMetrics metrics = painter_->fontMetrics();
+    FillClipped(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), brushColor);
+    painter_->setPen(fontColor);
+    painter_->drawText(x, y + metrics.ascent(), text);
+}
+
+void Canvas::TextOutUpwards(int x, int y, const QString& text) {
+    const QFontMetrics metrics = painter_->fontMetrics();
+    painter_->save();
+    painter_->translate(x, y);
+    painter_->rotate(-90);
+    painter_->fillRect(QRect(0, 0, metrics.horizontalAdvance(text), metrics.height()), brushColor);
+    painter_->setPen(fontColor);
+    painter_->drawText(0, metrics.ascent(), text);
+    painter_->restore();
+}
+
+QRgb Canvas::Pixel(int x, int y) const {
+    if (!image_ || !image_->valid(x, y))
+        return Unreadable;
+    return image_->pixel(x, y) & RgbMask;
+}
+
+std::vector<QRgb> Canvas::ReadColumn(int x, int y0, int count) const {
+    std::vector<QRgb> colours(std::max(count, 0));
+    for (int i = 0; i < count; ++i)
+        colours[i] = Pixel(x, y0 + i);
+    return colours;
+}
+
+void Canvas::WriteColumn(int x, int y0, const std::vector<QRgb>& colours) {
+    if (!image_ || x < 0 || x >= size_.width() || colours.empty())
+        return;
+    QImage column(1, static_cast<int>(colours.size()), QImage::Format_RGB32);
+    for (int i = 0; i < column.height(); ++i)
+        column.setPixel(0, i, 0xFF000000u | colours[i]);
+    painter_->drawImage(QPoint(x, y0), column);
+}
+
+void Canvas::FillClipped(QRect rect, const QColor& color) {
+    rect = rect.intersected(QRect(QPoint(0, 0), size_));
+    if (!rect.isEmpty())
+        painter_->fillRect(rect, color);
+}
+
+// A horizontal or vertical run of pixels widened to the pen: the extra width is shared out to either side.
+QRect Canvas::PenBand(QRect run, bool horizontal) const {
+    const int before = (pen.width - 1) / 2;
+    const int after = pen.width / 2;
+    if (pen.width <= 1)
+        return run;
+    return horizontal ? run.adjusted(0, -before, 0, after) : run.adjusted(-before, 0, after, 0);
+}
+
+void Canvas::StrokeRun(QRect run, bool horizontal) {
+    if (pen.style == PenStyle::Solid) {
+        FillClipped(PenBand(run, horizontal), pen.color);
+        return;
+    }
+    const int length = horizontal ? run.width() : run.height();
+    // Dots before the canvas are skipped without losing the phase of the pattern.
+    const int hidden = horizontal ? -run.left() : -run.top();
+    const int shown = horizontal ? size_.width() - run.left() : size_.height() - run.top();
+    const int end = std::min(length, shown);
+    for (int from = std::max(0, hidden / DotPeriod * DotPeriod); from < end; from += DotOn) {
+        const int to = std::min(from + DotOn, length) - 1;
+        const QRect piece =
+            horizontal ? QRect(QPoint(run.left() + from, run.top()), QPoint(run.left() + to, run.top()))
+                       : QRect(QPoint(run.left(), run.top() + from), QPoint(run.left(), run.top() + to));
+        FillClipped(PenBand(piece, horizontal), (from % DotPeriod) < DotOn ? pen.color : brushColor);
+    }
+}
+
+void Canvas::StrokeLine(int x1, int y1, int x2, int y2) {
+    if (x1 == x2 && y1 == y2)
+        return;
+    if (y1 == y2) {
+        // The run goes from the start towards the end, which it stops short of; dots count from the start.
+        if (x2 > x1)
+            StrokeRun(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), true);
+        else if (pen.style == PenStyle::Solid)
+            StrokeRun(QRect(QPoint(x2 + 1, y1), QPoint(x1, y1)), true);
+        else
+            StrokeDiagonal(x1, y1, x2, y2);
+        return;
+    }
+    if (x1 == x2) {
+        if (y2 > y1)
+            StrokeRun(QRect(QPoint(x1, y1), QPoint(x1, y2 - 1)), false);
+        else if (pen.style == PenStyle::Solid)
+            StrokeRun(QRect(QPoint(x1, y2 + 1), QPoint(x1, y1)), false);
+        else
+            StrokeDiagonal(x1, y1, x2, y2);
+        return;
+    }
+    StrokeDiagonal(x1, y1, x2, y2);
+}
+
+// Bresenham from the start point, the end point left out; also the backward dotted runs, whose dots count
+// from their start.
+void Canvas::StrokeDiagonal(int x1, int y1, int x2, int y2) {
+    const int reach = 2 * (size_.width() + size_.height()) + 64;
+    if (std::max(std::abs(x2 - x1), std::abs(y2 - y1)) > reach) {
+        // Far off the surface the exact pixels no longer matter; the painter clips the line.
+        painter_->setPen(QPen(pen.color, pen.width));
+        painter_->drawLine(x1, y1, x2, y2);
+        return;
+    }
+    const int dx = std::abs(x2 - x1);
+    const int dy = -std::abs(y2 - y1);
+    const int sx = x1 < x2 ? 1 : -1;
+    const int sy = y1 < y2 ? 1 : -1;
+    int error = dx + dy;
+    int x = x1;
+    int y = y1;
+    const bool horizontalish = dx >= -dy;
+    for (int step = 0; x != x2 || y != y2; ++step) {
+        if (pen.style == PenStyle::Solid || step % DotPeriod < DotOn)
+            FillClipped(PenBand(QRect(x, y, 1, 1), horizontalish), pen.color);
+        else
+            FillClipped(PenBand(QRect(x, y, 1, 1), horizontalish), brushColor);
+        const int doubled = 2 * error;
+        if (doubled >= dy) {
+            error += dy;
+            x += sx;
+        }
+        if (doubled <= dx) {
+            error += dx;
+            y += sy;
+        }
+    }
+}

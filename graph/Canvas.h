@@ -1,0 +1,84 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QRect>
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+enum class PenStyle { Solid, Dot };
+
+struct CanvasPen {
+    QColor color = Qt::black;
+    PenStyle style = PenStyle::Solid;
+    int width = 1;
+};
+
+// The drawing surface of the graph, the time axis and the printouts, with the semantics of the classic
+// canvas they were laid out for: a line never includes its end point; a rectangle from (x1, y1) to
+// (x2, y2) covers x1 … x2 − 1 and y1 … y2 − 1, outlined with the pen and filled with the brush; text cells
+// are opaque, filled with the brush colour; the gaps of a dotted line are the brush colour too (3 pixels
+// on, 3 off, counted from the start point). Shapes are never antialiased, so every pixel is where the
+// algorithms put it.
+class Canvas {
+public:
+    // Draws on an image whose pixels can also be read back (the screen, exports, tests).
+    explicit Canvas(QImage& image);
+    // Draws through a painter already open on some device of the given size (a printer page); pixels
+    // cannot be read back there.
+    Canvas(QPainter& painter, QSize size);
+    ~Canvas();
+    Canvas(const Canvas&) = delete;
+    Canvas& operator=(const Canvas&) = delete;
+
+    int Width() const { return size_.width(); }
+    int Height() const { return size_.height(); }
+
+    CanvasPen pen;
+    QColor brushColor = Qt::white;
+    QColor fontColor = Qt::black;
+
+    void SetFont(const QFont& font);
+    const QFont& Font() const { return font_; }
+    // The character height of the font in device pixels (the classic |Font.Height|).
+    int FontHeight() const;
+    int TextWidth(const QString& text) const;
+    int TextHeight() const; // height of a text cell: ascent plus descent
+
+    void MoveTo(int x, int y);
+    void LineTo(int x, int y);
+    void Line(int x1, int y1, int x2, int y2);
+    void Rectangle(int x1, int y1, int x2, int y2);
+    void Ellipse(int x1, int y1, int x2, int y2);
+    // Text with the top-left corner of its cell at (x, y).
+    void TextOut(int x, int y, const QString& text);
+    // Text turned by 90° so that it runs upwards from (x, y); the top of its cell faces left.
+    void TextOutUpwards(int x, int y, const QString& text);
+
+    // Pixel colours as 0x00RRGGBB; reading a pixel outside the image, or on a canvas without one, gives
+    // Unreadable.
+    static constexpr QRgb Unreadable = 0xFFFFFFFFu;
+    QRgb Pixel(int x, int y) const;
+    // Rows y0 … y0 + count − 1 of column x, in one read and one write.
+    std::vector<QRgb> ReadColumn(int x, int y0, int count) const;
+    void WriteColumn(int x, int y0, const std::vector<QRgb>& colours);
+
+private:
+    void FillClipped(QRect rect, const QColor& color);
+    void StrokeLine(int x1, int y1, int x2, int y2);
+    void StrokeRun(QRect run, bool horizontal);
+    void StrokeDiagonal(int x1, int y1, int x2, int y2);
+    QRect PenBand(QRect run, bool horizontal) const;
+
+    std::unique_ptr<QPainter> ownPainter_;
+    QPainter* painter_;
+    QImage* image_ = nullptr;
+    QSize size_;
+    QFont font_;
+    int penX_ = 0;
+    int penY_ = 0;
+};

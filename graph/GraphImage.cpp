@@ -1,0 +1,38 @@
+#include "GraphImage.h"
+
+#include "Canvas.h"
+#include "GraphPaint.h"
+
+#include <algorithm>
+
+ViewWindow ViewForImage(const SelectedSeries& series, const GraphImageRequest& request) {
+    ViewWindow view;
+    view.margins = request.margins;
+    view.GridOn = request.grid;
+    const int n = series.MeasurementCount;
+    if (n == 0)
+        return view;
+    ResetView(view, series, request.size);
+    if (request.first > 0) {
+        const int lo = std::clamp(request.first, 1, n);
+        const int hi = std::clamp(lo + std::max(request.count, 1) - 1, lo, n);
+        ShowRange(view, series, request.size, lo, hi);
+    }
+    if (request.pointer > 0)
+        view.PointerIndex =
+            static_cast<uint16_t>(std::clamp(request.pointer, int{view.ViewFirst}, view.Last()));
+    return view;
+}
+
+QImage RenderGraphImage(const SelectedSeries& series, const GraphImageRequest& request) {
+    QImage image(request.size, QImage::Format_RGB32);
+    image.fill(request.colors.Background);
+    const ViewWindow view = ViewForImage(series, request);
+    const GraphScene scene{series, view, request.colors, false};
+    PointerTrace trace;
+    {
+        Canvas canvas(image);
+        GrPaint(canvas, scene, trace);
+    }
+    return image;
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Canvas.h"
+#include "GraphColors.h"
+#include "MeasurementStore.h"
+#include "ViewWindow.h"
+
+#include <QRgb>
+
+#include <vector>
+
+// Everything a picture of the graph is drawn from.
+struct GraphScene {
+    const SelectedSeries& series;
+    const ViewWindow& view;
+    const GraphColors& colors;
+    bool NoSeriesChosen = false;
+};
+
+// The pointer line now on the surface and the pixels it covers, rows 1 … H − MarginBottom (row 0 unused),
+// so that it can be moved without repainting the graph.
+struct PointerTrace {
+    bool drawn = false;
+    int PointerX = 0;
+    std::vector<QRgb> SavedColumn;
+};
+
+extern const char* const ActivityTitle; // "Активность Бк/м3"
+
+// The whole graph on a canvas of its own size: background, titles, frame, vertical scale, time axis, the
+// stepped line of the visible measurements and the pointer line, in that order. Silver while no series is
+// chosen; nothing at all while none has been evaluated.
+void GrPaint(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
+
+// Saves the column under the pointer of the view's PointerIndex and draws the pointer line there.
+void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
+
+// x of the pointer line: the middle of the measurement.
+int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointerIndex);

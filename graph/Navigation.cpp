@@ -1,0 +1,65 @@
+#include "Navigation.h"
+
+#include <Qt>
+
+const char* const BlankStatus = " ";
+const char* const LastVisibleMessage = "Это последнее измерение в области видимости ";
+const char* const FirstVisibleMessage = "Это первое измерение в области видимости ";
+
+StatusChange SBToRightClick(ViewWindow& view) {
+    if (view.PointerIndex < view.Last()) {
+        ++view.PointerIndex;
+        return QString::fromUtf8(BlankStatus);
+    }
+    view.PointerIndex = static_cast<uint16_t>(view.Last());
+    return QString::fromUtf8(LastVisibleMessage);
+}
+
+StatusChange SBToLeftClick(ViewWindow& view) {
+    if (view.PointerIndex > view.ViewFirst) {
+        --view.PointerIndex;
+        return QString::fromUtf8(BlankStatus);
+    }
+    view.PointerIndex = view.ViewFirst;
+    return QString::fromUtf8(FirstVisibleMessage);
+}
+
+StatusChange SBToHomeClick(ViewWindow& view) {
+    view.PointerIndex = view.ViewFirst;
+    return QString::fromUtf8(BlankStatus);
+}
+
+StatusChange SBToEndClick(ViewWindow& view) {
+    view.PointerIndex = static_cast<uint16_t>(view.Last());
+    return std::nullopt;
+}
+
+NavigationCommand NavigationKey(int qtKey, bool keypad) {
+    switch (qtKey) {
+    case Qt::Key_End:
+        return NavigationCommand::End;
+    case Qt::Key_Home:
+        return NavigationCommand::Home;
+    case Qt::Key_4:
+        return keypad ? NavigationCommand::Left : NavigationCommand::None;
+    case Qt::Key_6:
+        return keypad ? NavigationCommand::Right : NavigationCommand::None;
+    default:
+        return NavigationCommand::None;
+    }
+}
+
+StatusChange RunNavigation(ViewWindow& view, NavigationCommand command) {
+    switch (command) {
+    case NavigationCommand::Home:
+        return SBToHomeClick(view);
+    case NavigationCommand::Left:
+        return SBToLeftClick(view);
+    case NavigationCommand::Right:
+        return SBToRightClick(view);
+    case NavigationCommand::End:
+        return SBToEndClick(view);
+    default:
+        return std::nullopt;
+    }
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "ViewWindow.h"
+
+#include <QString>
+
+#include <optional>
+
+// What a command leaves in status panel 1: a text to show, or nothing when the panel keeps its text.
+using StatusChange = std::optional<QString>;
+
+extern const char* const BlankStatus; // " ": most commands clear the panel to one blank
+extern const char* const LastVisibleMessage;
+extern const char* const FirstVisibleMessage;
+
+// The pointer commands keep the pointer within the visible range and say so when it cannot go further.
+StatusChange SBToRightClick(ViewWindow& view);
+StatusChange SBToLeftClick(ViewWindow& view);
+StatusChange SBToHomeClick(ViewWindow& view);
+StatusChange SBToEndClick(ViewWindow& view);
+
+enum class NavigationCommand { None, Home, Left, Right, End };
+
+// The keys of the pointer commands: End, Home, and the numeric keypad's 4 and 6 while it gives digits.
+// keypad says that the key came from the numeric keypad.
+NavigationCommand NavigationKey(int qtKey, bool keypad);
+
+StatusChange RunNavigation(ViewWindow& view, NavigationCommand command);

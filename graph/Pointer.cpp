@@ -1,0 +1,31 @@
+#include "Pointer.h"
+
+namespace {
+
+constexpr int ProbeRow = 2; // a column whose row 2 could not be read was off the surface
+
+bool CanRestore(const PointerTrace& trace) {
+    return trace.drawn && static_cast<int>(trace.SavedColumn.size()) > ProbeRow &&
+           trace.SavedColumn[ProbeRow] != Canvas::Unreadable;
+}
+
+QRect ColumnRect(int x, int height) {
+    return QRect(x, 0, 1, height);
+}
+
+} // namespace
+
+PointerMove DrawPointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
+    PointerMove move;
+    if (!CanRestore(trace)) {
+        GrPaint(canvas, scene, trace);
+        move.wholeArea = true;
+        return move;
+    }
+    std::vector<QRgb> rows(trace.SavedColumn.begin() + 1, trace.SavedColumn.end());
+    canvas.WriteColumn(trace.PointerX, 1, rows);
+    move.oldColumn = ColumnRect(trace.PointerX, canvas.Height());
+    PlacePointer(canvas, scene, trace);
+    move.newColumn = ColumnRect(trace.PointerX, canvas.Height());
+    return move;
+}

@@ -1,0 +1,222 @@
+#include "TimeLabels.h"
+
+#include "Calendar.h"
+
+const std::array<const char*, TimeUnitCount> UnitCaptions = {
+    "(мин : сек)", "(час . мин)", "(день.час)", "(день мес)", "(мес)", "(год)",
+};
+
+const std::array<int64_t, TimeUnitCount> SecondsPerUnit = {1, 60, 3600, 86400, 2678400, 31536000};
+
+namespace {
+
+constexpr int64_t SecondsPerDay = 86400;
+
+// Marks carry no year; any leap year admits every day a mark can name, so a mark is a date if it is one
+// in a leap year. (The day count treats a 29 February of a common year as 1 March.)
+constexpr int AnyLeapYear = 2000;
+
+bool FormsDate(const TimeMark& mark) {
+    return IsMarkValid(mark, AnyLeapYear);
+}
+
+// Days from 1970-01-01 of a proleptic Gregorian date whose day may run past its month.
+int64_t DayNumber(int64_t y, int64_t m, int64_t d) {
+    // Months past the year's end roll into the following years first, so m is 1..12 below.
+    y += (m - 1) / 12;
+    m = (m - 1) % 12 + 1;
+    y -= m <= 2;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const int64_t yoe = y - era * 400;
+    const int64_t doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int64_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + doe - 719468;
+}
+
+LabelTime FromDayNumber(int64_t days) {
+    days += 719468;
+    const int64_t era = (days >= 0 ? days : days - 146096) / 146097;
+    const int64_t doe = days - era * 146097;
+    const int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int64_t mp = (5 * doy + 2) / 153;
+    LabelTime time;
+    time.d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    time.mo = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    time.Y = static_cast<int>(yoe + era * 400 + (time.mo <= 2));
+    return time;
+}
+
+int64_t Instant(const LabelTime& t) {
+    return DayNumber(t.Y, t.mo, t.d) * SecondsPerDay + int64_t{t.h} * 3600 + int64_t{t.mi} * 60 + t.s;
+}
+
+int DaysOf(const MonthTable& daysInMonth, int month) {
+    // Only a months axis carries a month past 12 into the day test; such a month is days-wise harmless.
+    return month >= 1 && month <= 12 ? daysInMonth[month] : 31;
+}
+
+LabelTime FromMark(const TimeMark& mark, int year) {
+    return LabelTime{year, mark.Month, mark.Day, mark.Hour, mark.Minute, mark.Second};
+}
+
+// The calendar year of each mark relative to the series' last one, following month roll-overs.
+int YearsBeforeEnd(const SelectedSeries& series, int markIndex) {
+    YearTracker tracker(0);
+    int yearAtMark = 0;
+    for (int j = 0; j < static_cast<int>(series.CurrentMarks.size()); ++j) {
+        const int year = tracker.advance(series.CurrentMarks[j]);
+        if (j == markIndex)
+            yearAtMark = year;
+    }
+    return tracker.year() - yearAtMark;
+}
+
+int MarkYear(const SelectedSeries& series, int markIndex, uint8_t timeUnit) {
+    if (timeUnit != Years)
+        return series.CurrentYear;
+    return series.CurrentYear - YearsBeforeEnd(series, markIndex);
+}
+
+std::optional<int> NearestDatedMark(const SelectedSeries& series, int markIndex) {
+    const int count = static_cast<int>(series.CurrentMarks.size());
+    for (int j = markIndex - 1; j >= 0; --j) {
+        if (FormsDate(series.CurrentMarks[j]))
+            return j;
+    }
+    for (int j = markIndex + 1; j < count; ++j) {
+        if (FormsDate(series.CurrentMarks[j]))
+            return j;
+    }
+    return std::nullopt;
+}
+
+int& UnitField(LabelTime& time, uint8_t timeUnit) {
+    switch (timeUnit) {
+    case Seconds:
+        return time.s;
+    case Minutes:
+        return time.mi;
+    case Hours:
+        return time.h;
+    case Days:
+        return time.d;
+    case Months:
+        return time.mo;
+    default:
+        return time.Y;
+    }
+}
+
+QString TwoDigits(int value) {
+    return (value < 10 ? QStringLiteral("0") : QString()) + QString::number(value);
+}
+
+QString DayAndMonth(const LabelTime& time) {
+    return QString::number(time.d) + QLatin1Char(' ') + MonthName(time.mo);
+}
+
+} // namespace
+
+std::optional<LabelTime> ViewStartTime(const SelectedSeries& series, int viewFirst, uint8_t timeUnit) {
+    const int markIndex = viewFirst - 1;
+    if (markIndex < 0 || markIndex >= static_cast<int>(series.CurrentMarks.size()))
+        return std::nullopt;
+    const TimeMark& mark = series.CurrentMarks[markIndex];
+    if (FormsDate(mark))
+        return FromMark(mark, MarkYear(series, markIndex, timeUnit));
+    const std::optional<int> dated = NearestDatedMark(series, markIndex);
+    if (!dated)
+        return std::nullopt;
+    const LabelTime near = FromMark(series.CurrentMarks[*dated], MarkYear(series, *dated, timeUnit));
+    return AddSeconds(near, series.ElapsedTime[markIndex] - series.ElapsedTime[*dated]);
+}
+
+void CarryOnce(LabelTime& time, const MonthTable& daysInMonth) {
+    if (time.s > 59) {
+        time.s -= 60;
+        time.mi += 1;
+    }
+    if (time.mi > 59) {
+        time.mi -= 60;
+        time.h += 1;
+    }
+    if (time.h > 23) {
+        time.h -= 24;
+        time.d += 1;
+    }
+    const int monthDays = DaysOf(daysInMonth, time.mo);
+    if (time.d > monthDays) {
+        time.d -= monthDays;
+        time.mo += 1;
+    }
+    if (time.mo > 12) {
+        time.mo -= 12;
+        time.Y += 1;
+    }
+}
+
+LabelTime FirstLabelTime(const LabelTime& start, uint8_t timeUnit, uint16_t timeStep,
+                         const MonthTable& daysInMonth) {
+    LabelTime label = start;
+    if (timeUnit >= Minutes)
+        label.s = 0;
+    if (timeUnit >= Hours)
+        label.mi = 0;
+    if (timeUnit >= Days)
+        label.h = 0;
+    if (timeUnit >= Months)
+        label.d = 1;
+    if (timeUnit >= Years)
+        label.mo = 1;
+    int& field = UnitField(label, timeUnit);
+    field = field + timeStep - field % timeStep;
+    CarryOnce(label, daysInMonth);
+    return label;
+}
+
+void AdvanceLabel(LabelTime& time, uint8_t timeUnit, uint16_t timeStep, const MonthTable& daysInMonth) {
+    UnitField(time, timeUnit) += timeStep;
+    CarryOnce(time, daysInMonth);
+}
+
+int64_t SecondsBetween(const LabelTime& a, const LabelTime& b) {
+    return Instant(b) - Instant(a);
+}
+
+LabelTime AddSeconds(const LabelTime& time, int64_t seconds) {
+    const int64_t instant = Instant(time) + seconds;
+    int64_t days = instant / SecondsPerDay;
+    int64_t rest = instant % SecondsPerDay;
+    if (rest < 0) {
+        rest += SecondsPerDay;
+        days -= 1;
+    }
+    LabelTime result = FromDayNumber(days);
+    result.h = static_cast<int>(rest / 3600);
+    result.mi = static_cast<int>(rest / 60 % 60);
+    result.s = static_cast<int>(rest % 60);
+    return result;
+}
+
+LabelTexts LabelText(const LabelTime& time, uint8_t timeUnit) {
+    switch (timeUnit) {
+    case Seconds:
+        return {QString::number(time.mi) + QLatin1Char(':') + TwoDigits(time.s), {}};
+    case Minutes:
+        return {QString::number(time.h) + QLatin1Char(':') + TwoDigits(time.mi), {}};
+    case Hours:
+        return {DayAndMonth(time), TwoDigits(time.h) + QStringLiteral(":00")};
+    case Days:
+        return {DayAndMonth(time), {}};
+    case Months:
+        return {MonthName(time.mo), {}};
+    default:
+        return {QString::number(time.Y), {}};
+    }
+}
+
+QString TimeTitle(uint8_t timeUnit) {
+    return QStringLiteral("время,  ") +
+           QString::fromUtf8(UnitCaptions[timeUnit < TimeUnitCount ? timeUnit : 0]);
+}

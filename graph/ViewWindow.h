@@ -1,0 +1,67 @@
+#pragma once
+
+#include "GraphGeometry.h"
+#include "MeasurementStore.h"
+#include "ScaleMap.h"
+
+#include <QSize>
+
+#include <cstdint>
+
+// Which measurements the graph shows, where the pointer stands, how seconds and activities map to pixels,
+// the axis steps, the grid flag and the zoom state. Plain data; the operations below keep its invariants.
+struct ViewWindow {
+    uint16_t ViewFirst = 1;
+    uint16_t ViewCount = 0;
+    uint16_t PointerIndex = 1;
+    uint8_t ZoomMode = 0; // 0 normal, 1 waiting for the first click, 2 waiting for the second
+    int32_t ZoomAnchor = 0;
+    int64_t ViewMax = 0;
+    int64_t ViewBottom = 0; // the vertical scale always starts at 0
+    float TimeScale = 0;
+    float ActivityScale = 0;
+    uint8_t TimeUnit = 0;
+    uint16_t TimeStep = 1;
+    int64_t ActivityStep = 1;
+    bool GridOn = false;
+    GraphMargins margins;
+
+    int Last() const { return ViewFirst + ViewCount - 1; }
+};
+
+// Where the view's seconds and activities land on a surface of the given height.
+TimeMap ViewTimeMap(const ViewWindow& view, const SelectedSeries& series);
+ActivityMap ViewActivityMap(const ViewWindow& view, int height);
+
+// Steps 1 to 3 of a new series and its axis steps: the whole series, scaled to its maximum with a top gap,
+// the pointer on measurement 1, no zoom. Grid and margins are kept.
+void ResetView(ViewWindow& view, const SelectedSeries& series, QSize area);
+
+// Pixels per second across the frame for the visible duration (at least one second).
+void UpdateTimeScale(ViewWindow& view, const SelectedSeries& series, int width);
+
+void ChooseAxisSteps(ViewWindow& view, const SelectedSeries& series);
+
+// The measurement under x: the first one (searching from 1, at most n) that ends at or after the time x
+// stands for, so a click exactly on a measurement's end takes that measurement.
+uint16_t MeasurementAtX(const ViewWindow& view, const SelectedSeries& series, int x);
+
+// Shows measurements lo … hi scaled to their own maximum with a top gap, the pointer on lo.
+void ShowRange(ViewWindow& view, const SelectedSeries& series, QSize area, int lo, int hi);
+
+// A click on the graph while a zoom is chosen. Answers true when the second click has applied a new range
+// (the graph must be repainted and the table follow the pointer); the caller draws the red dot either way.
+bool ZoomClick(ViewWindow& view, const SelectedSeries& series, QSize area, int x);
+
+// "Первоначальный вид": the whole series again; the pointer stays.
+void SBMasGAClick(ViewWindow& view, const SelectedSeries& series, QSize area);
+
+// "Увеличение": waits for two clicks; answers the prompt for the status bar.
+QString SBMasGSClick(ViewWindow& view);
+extern const char* const ZoomPrompt;
+
+// The paint area got a new size: the time scale follows the width, the activity scale the height with the
+// view's own maximum touching the frame's top. Nothing happens while no series is shown.
+void resizing(ViewWindow& view, const SelectedSeries& series, QSize area);
+
+void SBSetkaClick(ViewWindow& view, bool down);
