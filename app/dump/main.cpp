@@ -1,45 +1,22 @@
-// radview-dump: prints an instrument file as JSON for scripts and bulk checks.
-#include "DumpJson.h"
-#include "InstrumentFile.h"
+// radview-dump: the instrument file as JSON, and the table and averages of a series, for scripts and
+// bulk checks.
+#include "DumpArgs.h"
+#include "DumpCommands.h"
 
 #include <QCoreApplication>
-#include <QStringList>
 
 #include <cstdio>
 
-namespace {
-
-constexpr int kUsageError = 2;
-
-int Fail(const QString& message) {
-    std::fprintf(stderr, "radview-dump: %s\n", message.toUtf8().constData());
-    return kUsageError;
-}
-
-bool LoadInstrumentFile(const QString& path, FileHalf& file, QString& error) {
-    const FileReadResult read = ReadInstrumentFile(path);
-    if (!read.ok()) {
-        error = read.error;
-        return false;
-    }
-    file.DataFileName = path;
-    ParseInstrumentData(read.bytes, file);
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
-    const QStringList args = QCoreApplication::arguments().mid(1);
-    if (args.size() != 1 || args[0].startsWith(QLatin1Char('-')))
-        return Fail(QStringLiteral("usage: radview-dump FILE"));
-
-    FileHalf file;
-    QString error;
-    if (!LoadInstrumentFile(args[0], file, error))
-        return Fail(error);
-    const QByteArray json = FileJsonText(file);
-    std::fwrite(json.constData(), 1, static_cast<size_t>(json.size()), stdout);
-    return 0;
+    const DumpArgsResult parsed = ParseDumpArgs(QCoreApplication::arguments().mid(1));
+    if (!parsed.args) {
+        std::fprintf(stderr, "radview-dump: %s\n", parsed.error.toUtf8().constData());
+        return 2;
+    }
+    const DumpOutcome outcome = RunDumpCommand(*parsed.args);
+    std::fwrite(outcome.out.constData(), 1, static_cast<size_t>(outcome.out.size()), stdout);
+    if (!outcome.err.isEmpty())
+        std::fprintf(stderr, "radview-dump: %s\n", outcome.err.toUtf8().constData());
+    return outcome.exitCode;
 }

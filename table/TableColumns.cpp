@@ -1,0 +1,6 @@
+#include "TableColumns.h"
+
+RowTexts TableTitles() {
+    return {QStringLiteral("N изм."), QStringLiteral("Время начала"), QStringLiteral("Время оконч."),
+            QStringLiteral("Активность"), QStringLiteral("Экспозиция")};
+}

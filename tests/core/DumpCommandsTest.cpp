@@ -1,0 +1,98 @@
+#include "TestFiles.h"
+
+#include "DumpArgs.h"
+#include "DumpCommands.h"
+#include "SeriesEvaluation.h"
+#include "TableColumns.h"
+#include "TableFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DumpCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        // Measurements 5 … 8 take 20480 s together at a sensitivity of 250.
+        InstrumentFileBuilder builder(117, 250);
+        builder.series(3, 25);
+        QDateTime moment(QDate(2025, 1, 5), QTime(8, 3, 7), Qt::UTC);
+        builder.mark(moment);
+        for (const int d : {600, 600, 600, 600, 5000, 5120, 5000, 5360, 600})
+            builder.mark(moment = moment.addSecs(d));
+        bytes_ = builder.endSeries().endFile().bytes();
+        QFile file(dir_.filePath(QStringLiteral("test.rad")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes_);
+        path_ = file.fileName();
+    }
+
+    DumpOutcome run(QStringList arguments) {
+        arguments.prepend(path_);
+        const DumpArgsResult parsed = ParseDumpArgs(arguments);
+        EXPECT_TRUE(parsed.args.has_value()) << parsed.error.toStdString();
+        return parsed.args ? RunDumpCommand(*parsed.args) : DumpOutcome{-1, {}, parsed.error};
+    }
+
+    QTemporaryDir dir_;
+    QByteArray bytes_;
+    QString path_;
+};
+
+TEST_F(DumpCommands, AverageAsTheLabelShowsIt) {
+    const DumpOutcome outcome = run({"--series", "1", "--average", "5", "8"});
+    EXPECT_EQ(outcome.exitCode, 0);
+    EXPECT_EQ(outcome.out, QByteArray("1000\n"));
+}
+
+TEST_F(DumpCommands, SaveTableWritesWhatTheSaveCommandWrites) {
+    const QString out = dir_.filePath(QStringLiteral("table.txt"));
+    const DumpOutcome outcome = run({"--series", "1", "--save-table", "2", "4", out});
+    ASSERT_EQ(outcome.exitCode, 0) << outcome.err.toStdString();
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const SeriesEvaluation evaluation = EvaluateSeries(ParseBytes(bytes_, path_), 1);
+    const SelectedSeries& series = evaluation.series;
+    const TableHeader header{series.SeriesTitle, 117, 250, series.EquilibriumActivity};
+    EXPECT_EQ(file.readAll(), TableFileBytes(header, TableTitles(),
+                                             {MeasurementRowTexts(series, 2), MeasurementRowTexts(series, 3),
+                                              MeasurementRowTexts(series, 4)}));
+}
+
+TEST_F(DumpCommands, ASpanOutsideTheSeriesIsRefused) {
+    for (const auto& span : {QStringList{"0", "3"}, QStringList{"4", "3"}, QStringList{"1", "10"}}) {
+        const DumpOutcome outcome = run(QStringList{"--series", "1", "--average"} + span);
+        EXPECT_EQ(outcome.exitCode, 2);
+        EXPECT_TRUE(outcome.out.isEmpty());
+        EXPECT_FALSE(outcome.err.isEmpty());
+    }
+    const QString out = dir_.filePath(QStringLiteral("never.txt"));
+    EXPECT_EQ(run({"--series", "1", "--save-table", "0", "3", out}).exitCode, 2);
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+TEST_F(DumpCommands, AMissingSeriesIsRefused) {
+    const DumpOutcome outcome = run({"--series", "2", "--average", "1", "1"});
+    EXPECT_EQ(outcome.exitCode, 2);
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("series 2")));
+}
+
+TEST(DumpArgs, MalformedCommandLinesAreRefusedWithUsage) {
+    const QStringList bad[] = {{},
+                               {"--series", "1"},
+                               {"f.rad", "--average", "1", "2"},
+                               {"f.rad", "--series", "x", "--average", "1", "2"},
+                               {"f.rad", "--series", "1", "--average", "1"},
+                               {"f.rad", "--series", "1", "--save-table", "1", "2"},
+                               {"f.rad", "--bogus"}};
+    for (const QStringList& args : bad) {
+        const DumpArgsResult parsed = ParseDumpArgs(args);
+        EXPECT_FALSE(parsed.args.has_value()) << args.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(QStringLiteral("usage:")));
+    }
+}
+
+} // namespace
