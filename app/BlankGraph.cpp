@@ -1,0 +1,11 @@
+#include "BlankGraph.h"
+
+#include "MeasurementStore.h"
+
+#include <QPainter>
+
+const QColor BlankGraph::EmptyAreaColour(192, 192, 192);
+
+void BlankGraph::GrPaint(QPainter& painter, const QRect& area) {
+    painter.fillRect(area, store_.NoSeriesChosen ? EmptyAreaColour : background_);
+}

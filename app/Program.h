@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ShellServices.h"
+#include "colors/ColorChooser.h"
+
+#include <memory>
+
+class TForm1;
+class TFormColorDialog;
+class TFormSer;
+
+// The windows of one run. The main window is created first and shown; the others are created after it,
+// hidden, and live as long as it does.
+struct Program {
+    TForm1* Form1 = nullptr;
+    TFormColorDialog* FormColorDialog = nullptr;
+    TFormSer* FormSer = nullptr;
+
+    std::unique_ptr<ShellDialogs> dialogs;
+    std::unique_ptr<ProgramLauncher> launcher;
+    std::unique_ptr<ColorChooser> chooser;
+    std::unique_ptr<TForm1> window;
+
+    Program();
+    Program(Program&&) = delete;
+    ~Program();
+};
+
+// Which services the windows use: Qt's own dialogs and process start, or stand-ins of a test.
+struct ProgramServices {
+    std::unique_ptr<ShellDialogs> dialogs;
+    std::unique_ptr<ProgramLauncher> launcher;
+    std::unique_ptr<ColorChooser> chooser;
+};
+
+ProgramServices QtServices();
+
+// Builds and shows the windows. Closing the main window ends the event loop.
+std::unique_ptr<Program> CreateProgram(ProgramServices services);

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+class QTreeWidget;
+struct MeasurementStore;
+
+// What the series list needs of the main window.
+class SeriesListHost {
+public:
+    virtual ~SeriesListHost() = default;
+    virtual void ResetCommands() = 0;
+    virtual void SetStatusText(int panel, const QString& text) = 0;
+    virtual void ShowInstrument(const QString& number, const QString& sensitivity) = 0;
+    virtual void EnableSeriesCommand() = 0;
+    virtual void SelectSeries(int s) = 0;
+};
+
+// The list of a file's series, one row each, from which the user chooses the series to view.
+class TFormSer : public QWidget {
+public:
+    TFormSer(const MeasurementStore& store, SeriesListHost& host, QWidget* parent = nullptr);
+
+    void ClearRows();
+    // One row per series of the open file.
+    void FillRows();
+    // Shows the list, or brings it forward and sets the main window up for it again when it is open.
+    void ShowList();
+
+    void FormShow();
+    void FormClose();
+    void LVserDblClick();
+
+    QTreeWidget* LVser;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    const MeasurementStore& store_;
+    SeriesListHost& host_;
+};
+
+extern const char* const OpenFilePrompt;  // "Откройте файл для просмотра"
+extern const char* const ViewingFileText; // "Просмотр файла "
