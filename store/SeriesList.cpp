@@ -20,9 +20,12 @@ QString MeanActivityText(int markCount, double start, double end, uint16_t sensi
 
 } // namespace
 
+QString SensitivityNumber(uint16_t sensitivity) {
+    return QStringLiteral("%1.%2").arg(sensitivity / 100).arg(sensitivity % 100, 2, 10, QLatin1Char('0'));
+}
+
 QString SensitivityText(uint16_t sensitivity) {
-    return QStringLiteral("%1.%2").arg(sensitivity / 100).arg(sensitivity % 100, 2, 10, QLatin1Char('0')) +
-           QStringLiteral(" * 10-5 Бк-1 * м3 * c-1");
+    return SensitivityNumber(sensitivity) + QStringLiteral(" * 10-5 Бк-1 * м3 * c-1");
 }
 
 std::array<QString, 5> SeriesListRow(const FileHalf& file, int s) {

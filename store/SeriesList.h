@@ -9,6 +9,9 @@
 extern const char* const FileErrorText; // "Ошибка в файле"
 extern const char* const UndefinedText; // "не определено"
 
+// "2.50" for a sensitivity of 250: hundredths with a point.
+QString SensitivityNumber(uint16_t sensitivity);
+
 // "2.50 * 10-5 Бк-1 * м3 * c-1" for a sensitivity of 250.
 QString SensitivityText(uint16_t sensitivity);
 

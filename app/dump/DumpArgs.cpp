@@ -1,8 +1,13 @@
 #include "DumpArgs.h"
 
-const char* const DumpUsage = "usage: radview-dump FILE\n"
-                              "       radview-dump FILE --series S --save-table FIRST LAST OUT\n"
-                              "       radview-dump FILE --series S --average FIRST LAST";
+const char* const DumpUsage =
+    "usage: radview-dump FILE\n"
+    "       radview-dump FILE --series S --save-table FIRST LAST OUT\n"
+    "       radview-dump FILE --series S --average FIRST LAST\n"
+    "       radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] "
+    "[--pointer P] [--grid]\n"
+    "       radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]\n"
+    "       radview-dump FILE --series S --print-table FIRST LAST OUT.pdf";
 
 namespace {
 
@@ -54,6 +59,28 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
             args.action = DumpArgs::Action::Average;
             if (!reader.number(args.first) || !reader.number(args.last))
                 return Failure(QStringLiteral("--average takes FIRST LAST"));
+        } else if (option == QLatin1String("--png")) {
+            args.action = DumpArgs::Action::Png;
+            if (!reader.number(args.width) || !reader.number(args.height) || args.width < 1 ||
+                args.height < 1 || (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--png takes W H OUT.png with a positive size"));
+        } else if (option == QLatin1String("--print-graph")) {
+            args.action = DumpArgs::Action::PrintGraph;
+            if ((args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--print-graph takes OUT.pdf"));
+        } else if (option == QLatin1String("--print-table")) {
+            args.action = DumpArgs::Action::PrintTable;
+            if (!reader.number(args.first) || !reader.number(args.last) ||
+                (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--print-table takes FIRST LAST OUT.pdf"));
+        } else if (option == QLatin1String("--view")) {
+            if (!reader.number(args.viewFirst) || !reader.number(args.viewCount))
+                return Failure(QStringLiteral("--view takes FIRST COUNT"));
+        } else if (option == QLatin1String("--pointer")) {
+            if (!reader.number(args.pointer))
+                return Failure(QStringLiteral("--pointer takes a measurement number"));
+        } else if (option == QLatin1String("--grid")) {
+            args.grid = true;
         } else {
             return Failure(QStringLiteral("unknown option ") + option);
         }

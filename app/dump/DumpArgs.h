@@ -9,8 +9,11 @@
 //   radview-dump FILE
 //   radview-dump FILE --series S --save-table FIRST LAST OUT
 //   radview-dump FILE --series S --average FIRST LAST
+//   radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] [--pointer P] [--grid]
+//   radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]
+//   radview-dump FILE --series S --print-table FIRST LAST OUT.pdf
 struct DumpArgs {
-    enum class Action { Json, SaveTable, Average };
+    enum class Action { Json, SaveTable, Average, Png, PrintGraph, PrintTable };
 
     QString file;
     Action action = Action::Json;
@@ -18,6 +21,17 @@ struct DumpArgs {
     int first = 0;
     int last = 0;
     QString output;
+    int width = 0;     // --png
+    int height = 0;    // --png
+    int viewFirst = 0; // --view; 0 for the whole series
+    int viewCount = 0; // --view
+    int pointer = 0;   // --pointer; 0 for the first visible measurement
+    bool grid = false; // --grid
+
+    // The picture actions draw and need a GUI application object (fonts), though no window.
+    bool draws() const {
+        return action == Action::Png || action == Action::PrintGraph || action == Action::PrintTable;
+    }
 };
 
 struct DumpArgsResult {

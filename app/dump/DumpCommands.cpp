@@ -2,10 +2,17 @@
 
 #include "Averaging.h"
 #include "DumpJson.h"
+#include "GraphImage.h"
+#include "GraphPrintout.h"
 #include "InstrumentFile.h"
+#include "PdfPrinter.h"
+#include "PrintJob.h"
 #include "SeriesEvaluation.h"
 #include "TableColumns.h"
 #include "TableFile.h"
+#include "TablePrintout.h"
+
+#include <QPrinter>
 
 namespace {
 
@@ -43,15 +50,78 @@ QString SpanError(const DumpArgs& args, int n) {
         .arg(n);
 }
 
-DumpOutcome SaveTable(const DumpArgs& args, const ChosenSeries& chosen) {
-    const SelectedSeries& series = chosen.evaluation.series;
+QString ViewError(const DumpArgs& args, int n) {
+    const bool whole = args.viewFirst == 0 && args.viewCount == 0;
+    const int first = whole ? 1 : args.viewFirst;
+    const int last = whole ? n : args.viewFirst + args.viewCount - 1;
+    if (!IsSpanInSeries({first, last}, n))
+        return QStringLiteral("the view %1 to %2 is not in the series (1 to %3)").arg(first).arg(last).arg(n);
+    if (args.pointer != 0 && (args.pointer < first || args.pointer > last))
+        return QStringLiteral("the pointer %1 is not in the view %2 to %3")
+            .arg(args.pointer)
+            .arg(first)
+            .arg(last);
+    return QString();
+}
+
+// The rows of the span as the table window's cells hold them.
+std::vector<RowTexts> SpanRows(const DumpArgs& args, const SelectedSeries& series) {
     std::vector<RowTexts> rows;
     for (int k = args.first; k <= args.last; ++k)
         rows.push_back(MeasurementRowTexts(series, k));
-    const TableHeader header{series.SeriesTitle, chosen.file.DeviceNumber, chosen.file.Sensitivity,
-                             series.EquilibriumActivity};
-    const QString error = WriteTableFile(args.output, TableFileBytes(header, TableTitles(), rows));
+    return rows;
+}
+
+TableHeader HeaderOf(const ChosenSeries& chosen) {
+    const SelectedSeries& series = chosen.evaluation.series;
+    return {series.SeriesTitle, chosen.file.DeviceNumber, chosen.file.Sensitivity,
+            series.EquilibriumActivity};
+}
+
+GraphImageRequest ImageRequest(const DumpArgs& args) {
+    GraphImageRequest request;
+    if (args.action == DumpArgs::Action::Png)
+        request.size = QSize(args.width, args.height);
+    request.first = args.viewFirst;
+    request.count = args.viewCount;
+    request.pointer = args.pointer;
+    request.grid = args.grid;
+    return request;
+}
+
+DumpOutcome SaveTable(const DumpArgs& args, const ChosenSeries& chosen) {
+    const QByteArray bytes =
+        TableFileBytes(HeaderOf(chosen), TableTitles(), SpanRows(args, chosen.evaluation.series));
+    const QString error = WriteTableFile(args.output, bytes);
     return error.isEmpty() ? DumpOutcome{} : Failed(error);
+}
+
+DumpOutcome SavePng(const DumpArgs& args, const ChosenSeries& chosen) {
+    const QImage image = RenderGraphImage(chosen.evaluation.series, ImageRequest(args));
+    if (!image.save(args.output, "PNG"))
+        return Failed(QStringLiteral("cannot write %1").arg(args.output));
+    return {};
+}
+
+DumpOutcome PrintFailed(const DumpArgs& args) {
+    return Failed(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + args.output);
+}
+
+DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
+    const SelectedSeries& series = chosen.evaluation.series;
+    ViewWindow view = ViewForImage(series, ImageRequest(args));
+    view.GridOn = args.grid;
+    QPrinter printer(QPrinter::HighResolution);
+    ConfigurePdfPrinter(printer, args.output);
+    return PrintGraph(printer, view, series) ? DumpOutcome{} : PrintFailed(args);
+}
+
+DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
+    QPrinter printer(QPrinter::HighResolution);
+    ConfigurePdfPrinter(printer, args.output);
+    const bool printed =
+        PrintTable(printer, HeaderOf(chosen), TableTitles(), SpanRows(args, chosen.evaluation.series));
+    return printed ? DumpOutcome{} : PrintFailed(args);
 }
 
 DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -60,6 +130,29 @@ DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
     if (!result.ok())
         return Failed(result.error);
     return {0, QByteArray::number(static_cast<qlonglong>(result.average)) + '\n', QString()};
+}
+
+DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
+    const int n = chosen.evaluation.series.MeasurementCount;
+    switch (args.action) {
+    case DumpArgs::Action::Png:
+    case DumpArgs::Action::PrintGraph:
+        if (const QString error = ViewError(args, n); !error.isEmpty())
+            return Failed(error);
+        return args.action == DumpArgs::Action::Png ? SavePng(args, chosen) : PrintGraphPdf(args, chosen);
+    default:
+        break;
+    }
+    if (const QString error = SpanError(args, n); !error.isEmpty())
+        return Failed(error);
+    switch (args.action) {
+    case DumpArgs::Action::SaveTable:
+        return SaveTable(args, chosen);
+    case DumpArgs::Action::PrintTable:
+        return PrintTablePdf(args, chosen);
+    default:
+        return Average(args, chosen);
+    }
 }
 
 } // namespace
@@ -77,14 +170,7 @@ DumpOutcome RunDumpCommand(const DumpArgs& args) {
     const ChosenSeries chosen = Choose(file, args.series);
     if (!chosen.error.isEmpty())
         return Failed(chosen.error);
-    DumpOutcome outcome;
-    if (const QString spanError = SpanError(args, chosen.evaluation.series.MeasurementCount);
-        !spanError.isEmpty())
-        outcome = Failed(spanError);
-    else if (args.action == DumpArgs::Action::SaveTable)
-        outcome = SaveTable(args, chosen);
-    else
-        outcome = Average(args, chosen);
+    DumpOutcome outcome = RunOnSeries(args, chosen);
     // The bad-mark messages the viewer would show, ahead of anything else said.
     const QString messages = chosen.evaluation.messages.join(QLatin1Char('\n'));
     if (!messages.isEmpty())

@@ -3,13 +3,25 @@
 #include "DumpArgs.h"
 #include "DumpCommands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <memory>
 
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
-    const DumpArgsResult parsed = ParseDumpArgs(QCoreApplication::arguments().mid(1));
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const DumpArgsResult parsed = ParseDumpArgs(arguments);
+    std::unique_ptr<QCoreApplication> app;
+    if (parsed.args && parsed.args->draws()) {
+        // Pictures and printouts need fonts, not a screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     if (!parsed.args) {
         std::fprintf(stderr, "radview-dump: %s\n", parsed.error.toUtf8().constData());
         return 2;

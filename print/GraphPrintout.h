@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Canvas.h"
+#include "MeasurementStore.h"
+#include "ViewWindow.h"
+
+#include <QString>
+
+class QPrinter;
+
+// The layout of the graph on a page, from the printable size alone: margins as fractions of the page and
+// the scales that fit the view into them.
+struct GraphPageGeometry {
+    int PW = 0, PH = 0;   // printable area
+    int mR = 0, mT = 0;   // right and top margins
+    int mL = 0, mB = 0;   // left and bottom margins: room for the labels
+    int tick = 0;         // scale tick length
+    float sx = 0, sy = 0; // pixels per second, pixels per Bq/m³
+};
+
+GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewWindow& view,
+                                           const SelectedSeries& series);
+
+// The title line: the series title alone for the whole series, with the measurement range for a zoom.
+QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series);
+
+// The whole page on a canvas of the printable size, in black on white: rotated caption, frame, time axis,
+// time caption, title line, activity scale and the step line. dpiX sets the caption's height.
+void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& page, const ViewWindow& view,
+                    const SelectedSeries& series, int dpiX);
+
+// Prints the view on one landscape page and leaves the printer in portrait. False, with no job left
+// behind, when the printer cannot be used. Nothing happens while no series has been evaluated.
+bool PrintGraph(QPrinter& printer, const ViewWindow& view, const SelectedSeries& series);

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QPainter>
+#include <QString>
+
+class QPrinter;
+
+// One print job on a printer: begun on construction, aborted on destruction unless it was finished, so
+// that a failure at any step leaves no half-printed job behind.
+class PrintJob {
+public:
+    PrintJob(QPrinter& printer, const QString& name);
+    ~PrintJob();
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    bool begun() const { return begun_; }
+    QPainter& painter() { return painter_; }
+    bool newPage();
+    // Ends the job; the pages go to the printer. False when the printer failed on the way.
+    bool finish();
+
+private:
+    QPrinter& printer_;
+    QPainter painter_;
+    bool begun_ = false;
+    bool finished_ = false;
+};
+
+// The message shown when a printout cannot be made.
+extern const char* const PrintErrorMessage; // "Ошибка печати"

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "SeriesEvaluation.h"
+#include "TableFile.h"
+
+#include <QFont>
+#include <QString>
+
+#include <vector>
+
+class QPrinter;
+
+// One text of the printed table, placed by the top-left corner of its cell on page `page` (0-based).
+struct PrintedLine {
+    int page = 0;
+    int x = 0;
+    int y = 0;
+    QString text;
+};
+
+QString PrintSensitivityLine(uint16_t sensitivity); // "Чувствительность=2.50*10-5   Бк-1 * м3 * c-1"
+QString PrintTitlesLine(const RowTexts& titles);
+QString PrintUnitsLine();
+QString PrintRowLine(const RowTexts& cells);
+
+// The monospaced face of the printed table, 12 points.
+QFont TablePrintFont();
+
+// The character height of 12 points at the printer's vertical resolution, and the line height of one and
+// a half of it (150 pixels at 600 dpi).
+int TablePrintFontHeight(int dpiY);
+int TablePrintLineHeight(int dpiY);
+
+// Every line of the printout: the title block on the first page, then the column titles and units at the
+// top of every page and the rows below them, a further row on a page while its top is above pageHeight.
+std::vector<PrintedLine> LayoutTablePrintout(const TableHeader& header, const RowTexts& titles,
+                                             const std::vector<RowTexts>& rows, int lineHeight,
+                                             int pageHeight);
+
+// Prints the table on the printer in its current orientation. False, with no job left behind, when the
+// printer cannot be used.
+bool PrintTable(QPrinter& printer, const TableHeader& header, const RowTexts& titles,
+                const std::vector<RowTexts>& rows);
