@@ -1,0 +1,189 @@
+#include "Canvas.h"
+#include "PixelProbe.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor Paper(255, 255, 255);
+const QColor Ink(200, 0, 0);
+const QColor Fill(0, 0, 200);
+
+class CanvasTest : public testing::Test {
+protected:
+    void SetUp() override {
+        image.fill(Paper);
+        canvas = std::make_unique<Canvas>(image);
+        canvas->pen.color = Ink;
+        canvas->brushColor = Fill;
+    }
+    // The picture, with the painter's work finished.
+    const QImage& Done() {
+        canvas.reset();
+        return image;
+    }
+
+    QImage image{60, 40, QImage::Format_RGB32};
+    std::unique_ptr<Canvas> canvas;
+};
+
+TEST_F(CanvasTest, LinesLeaveOutTheirEndPointInEitherDirection) {
+    canvas->Line(10, 5, 20, 5);
+    canvas->Line(20, 7, 10, 7);
+    canvas->Line(3, 10, 3, 20);
+    canvas->Line(5, 20, 5, 10);
+    const QImage& out = Done();
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(10, 5), QPoint(19, 5)), Ink));
+    EXPECT_TRUE(Is(out, 20, 5, Paper));
+    EXPECT_TRUE(Is(out, 9, 5, Paper));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(11, 7), QPoint(20, 7)), Ink));
+    EXPECT_TRUE(Is(out, 10, 7, Paper));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(3, 10), QPoint(3, 19)), Ink));
+    EXPECT_TRUE(Is(out, 3, 20, Paper));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(5, 11), QPoint(5, 20)), Ink));
+    EXPECT_TRUE(Is(out, 5, 10, Paper));
+}
+
+TEST_F(CanvasTest, ConnectedLinesMeetWithoutGapsAndEachCornerTakesTheNextColour) {
+    canvas->MoveTo(10, 30);
+    canvas->LineTo(10, 20);
+    canvas->pen.color = Fill;
+    canvas->LineTo(30, 20);
+    const QImage& out = Done();
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(10, 21), QPoint(10, 30)), Ink));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(10, 20), QPoint(29, 20)), Fill));
+    EXPECT_TRUE(Is(out, 30, 20, Paper));
+}
+
+TEST_F(CanvasTest, DiagonalLinesLeaveOutTheirEndPoint) {
+    canvas->Line(0, 0, 10, 10);
+    const QImage& out = Done();
+    for (int i = 0; i < 10; ++i)
+        EXPECT_TRUE(Is(out, i, i, Ink)) << i;
+    EXPECT_TRUE(Is(out, 10, 10, Paper));
+}
+
+TEST_F(CanvasTest, RectanglesCoverUpToOneShortOfTheirSecondCorner) {
+    canvas->Rectangle(2, 3, 8, 9);
+    const QImage& out = Done();
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(2, 3), QPoint(7, 3)), Ink));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(2, 8), QPoint(7, 8)), Ink));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(2, 3), QPoint(2, 8)), Ink));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(7, 3), QPoint(7, 8)), Ink));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(3, 4), QPoint(6, 7)), Fill));
+    EXPECT_TRUE(Is(out, 8, 5, Paper));
+    EXPECT_TRUE(Is(out, 5, 9, Paper));
+    EXPECT_TRUE(Is(out, 1, 5, Paper));
+}
+
+TEST_F(CanvasTest, DottedLinesAlternateThreePixelsOfPenAndThreeOfBrush) {
+    canvas->pen.style = PenStyle::Dot;
+    canvas->Line(0, 2, 20, 2);
+    canvas->Line(30, 30, 30, 18);
+    const QImage& out = Done();
+    for (int x = 0; x < 20; ++x)
+        EXPECT_TRUE(Is(out, x, 2, x % 6 < 3 ? Ink : Fill)) << x;
+    EXPECT_TRUE(Is(out, 20, 2, Paper));
+    for (int y = 30; y > 18; --y)
+        EXPECT_TRUE(Is(out, 30, y, (30 - y) % 6 < 3 ? Ink : Fill)) << y;
+    EXPECT_TRUE(Is(out, 30, 18, Paper));
+}
+
+TEST_F(CanvasTest, DotsKeepTheirPhaseWhenTheLineStartsOffTheCanvas) {
+    canvas->pen.style = PenStyle::Dot;
+    canvas->Line(-7, 4, 20, 4);
+    const QImage& out = Done();
+    for (int x = 0; x < 20; ++x)
+        EXPECT_TRUE(Is(out, x, 4, (x + 7) % 6 < 3 ? Ink : Fill)) << x;
+}
+
+TEST_F(CanvasTest, WidePensWidenAcrossTheLine) {
+    canvas->pen.width = 3;
+    canvas->Line(10, 10, 20, 10);
+    const QImage& out = Done();
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(10, 9), QPoint(19, 11)), Ink));
+    EXPECT_TRUE(Is(out, 15, 8, Paper));
+    EXPECT_TRUE(Is(out, 15, 12, Paper));
+    EXPECT_TRUE(Is(out, 20, 10, Paper));
+}
+
+TEST_F(CanvasTest, FarAwayCoordinatesAreClippedQuickly) {
+    canvas->Line(-(1 << 29), 6, 1 << 29, 6);
+    canvas->pen.style = PenStyle::Dot;
+    canvas->Line(3, -(1 << 29), 3, 1 << 29);
+    canvas->Line(-(1 << 29), -(1 << 29), 1 << 29, 1 << 29);
+    const QImage& out = Done();
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(0, 6), QPoint(59, 6)), Ink));
+}
+
+TEST_F(CanvasTest, TextCellsAreOpaqueInTheBrushColour) {
+    canvas->fontColor = Ink;
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(12);
+    canvas->SetFont(font);
+    const int width = canvas->TextWidth(QStringLiteral("57"));
+    const int height = canvas->TextHeight();
+    canvas->TextOut(10, 8, QStringLiteral("57"));
+    const QImage& out = Done();
+    const QRect cell(10, 8, width, height);
+    int paper = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y)
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            paper += Is(out, x, y, Paper);
+    EXPECT_EQ(paper, 0) << "the cell is filled";
+    EXPECT_GT(InkIn(out, cell, Ink, Fill), 10);
+    EXPECT_TRUE(Is(out, cell.right() + 1, 10, Paper));
+    EXPECT_TRUE(Is(out, 12, cell.bottom() + 1, Paper));
+    EXPECT_TRUE(Is(out, 9, 10, Paper));
+}
+
+TEST_F(CanvasTest, UpwardTextRunsUpFromItsPointWithItsCellToTheRight) {
+    canvas->fontColor = Ink;
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(11);
+    canvas->SetFont(font);
+    const int width = canvas->TextWidth(QStringLiteral("Бк"));
+    const int height = canvas->TextHeight();
+    canvas->TextOutUpwards(5, 35, QStringLiteral("Бк"));
+    const QImage& out = Done();
+    const QRect cell(5, 35 - width, height, width);
+    EXPECT_EQ(InkIn(out, cell, Paper, Fill), 0) << "the cell is filled";
+    EXPECT_GT(InkIn(out, cell, Ink, Fill), 10);
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(0, 0), QPoint(4, 39)), Paper));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(0, 35), QPoint(59, 39)), Paper));
+    EXPECT_TRUE(AllAre(out, QRect(QPoint(cell.right() + 1, 0), QPoint(59, 39)), Paper));
+}
+
+TEST_F(CanvasTest, PixelsReadBackWithoutAlphaAndOffTheImageAsUnreadable) {
+    canvas->pen.color = QColor(1, 2, 3);
+    canvas->Line(4, 4, 5, 4);
+    EXPECT_EQ(canvas->Pixel(4, 4), 0x00010203u);
+    EXPECT_EQ(canvas->Pixel(-1, 4), Canvas::Unreadable);
+    EXPECT_EQ(canvas->Pixel(4, 40), Canvas::Unreadable);
+    EXPECT_EQ(canvas->Pixel(0, 0), 0x00FFFFFFu); // white is not the unreadable value
+    canvas->WriteColumn(7, 1, {0x00112233u, 0x00445566u});
+    const QImage& out = Done();
+    EXPECT_EQ(Rgb(out, 7, 1), 0x00112233u);
+    EXPECT_EQ(Rgb(out, 7, 2), 0x00445566u);
+    EXPECT_TRUE(Is(out, 7, 3, Paper));
+}
+
+TEST(CanvasOnAPainterTest, CannotReadPixels) {
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    Canvas canvas(painter, image.size());
+    EXPECT_EQ(canvas.Pixel(1, 1), Canvas::Unreadable);
+    EXPECT_EQ(canvas.Width(), 10);
+}
+
+TEST_F(CanvasTest, EllipsesFillTheirBox) {
+    canvas->pen.color = Ink;
+    canvas->brushColor = Ink;
+    canvas->Ellipse(20, 20, 24, 24);
+    const QImage& out = Done();
+    EXPECT_TRUE(AllAre(out, QRect(21, 21, 2, 2), Ink));
+    EXPECT_TRUE(Is(out, 24, 22, Paper));
+    EXPECT_TRUE(Is(out, 22, 24, Paper));
+}
+
+} // namespace

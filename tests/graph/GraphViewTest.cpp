@@ -1,0 +1,179 @@
+#include "GraphArea.h"
+#include "PixelProbe.h"
+#include "SeriesFactory.h"
+
+#include <QPaintEvent>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const GraphColors Colors;
+
+// The paint area, counting what its paint events cover.
+class CountingArea : public GraphArea {
+public:
+    using GraphArea::GraphArea;
+    QRegion painted;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        painted += event->region();
+        ++paints;
+        GraphArea::paintEvent(event);
+    }
+};
+
+int PixelsIn(const QRegion& region) {
+    int pixels = 0;
+    for (const QRect& rect : region)
+        pixels += rect.width() * rect.height();
+    return pixels;
+}
+
+class GraphViewTest : public testing::Test {
+protected:
+    void SetUp() override {
+        store.selected = RadonSeries(120, Utc(2024, 2, 3, 4, 5, 6));
+        area.resize(707, 328);
+        area.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
+        graph().ResetView();
+        Settle();
+    }
+    GraphView& graph() { return area.graph(); }
+    void Settle() {
+        QCoreApplication::processEvents();
+        area.painted = QRegion();
+        area.paints = 0;
+    }
+    QStringList Messages(const std::function<void()>& action) {
+        QSignalSpy spy(&graph(), &GraphView::statusMessage);
+        action();
+        QStringList texts;
+        for (const QList<QVariant>& arguments : spy)
+            texts << arguments.at(0).toString();
+        return texts;
+    }
+    void Click(int x, int y = 100) { QTest::mouseClick(&area, Qt::LeftButton, Qt::NoModifier, QPoint(x, y)); }
+
+    MeasurementStore store;
+    CountingArea area{store};
+};
+
+TEST_F(GraphViewTest, APointerMoveRepaintsOnlyTwoColumns) {
+    const int oldX = graph().pointerTrace().PointerX;
+    graph().SBToRightClick();
+    const int newX = graph().pointerTrace().PointerX;
+    ASSERT_NE(oldX, newX);
+    QCoreApplication::processEvents();
+    EXPECT_GE(area.paints, 1);
+    EXPECT_EQ(area.painted, QRegion(QRect(oldX, 0, 1, 328)) + QRegion(QRect(newX, 0, 1, 328)));
+    EXPECT_EQ(PixelsIn(area.painted), 2 * 328);
+    EXPECT_EQ(area.grab().toImage().convertToFormat(QImage::Format_RGB32), graph().screen());
+}
+
+TEST_F(GraphViewTest, NavigationSaysWhenThePointerCannotGoFurther) {
+    EXPECT_EQ(Messages([&] { graph().SBToLeftClick(); }),
+              QStringList{QStringLiteral("Это первое измерение в области видимости ")});
+    EXPECT_EQ(Messages([&] { graph().SBToRightClick(); }), QStringList{QStringLiteral(" ")});
+    EXPECT_EQ(graph().view().PointerIndex, 2);
+    EXPECT_EQ(Messages([&] { graph().SBToEndClick(); }), QStringList{});
+    EXPECT_EQ(graph().view().PointerIndex, 120);
+    EXPECT_EQ(Messages([&] { graph().SBToRightClick(); }),
+              QStringList{QStringLiteral("Это последнее измерение в области видимости ")});
+    EXPECT_EQ(Messages([&] { graph().SBToHomeClick(); }), QStringList{QStringLiteral(" ")});
+    EXPECT_EQ(graph().view().PointerIndex, 1);
+}
+
+TEST_F(GraphViewTest, EveryPointerMoveAsksTheTableToFollow) {
+    QSignalSpy follow(&graph(), &GraphView::pointerMoved);
+    graph().SBToRightClick();
+    graph().SBToEndClick();
+    graph().FormKeyDown(Qt::Key_Home, false);
+    Click(300);
+    EXPECT_EQ(follow.count(), 4);
+}
+
+TEST_F(GraphViewTest, KeypadDigitsMoveThePointerOtherKeysDoNot) {
+    EXPECT_TRUE(graph().FormKeyDown(Qt::Key_6, true));
+    EXPECT_EQ(graph().view().PointerIndex, 2);
+    EXPECT_TRUE(graph().FormKeyDown(Qt::Key_6, true));
+    EXPECT_TRUE(graph().FormKeyDown(Qt::Key_4, true));
+    EXPECT_EQ(graph().view().PointerIndex, 2);
+    EXPECT_FALSE(graph().FormKeyDown(Qt::Key_6, false));
+    EXPECT_FALSE(graph().FormKeyDown(Qt::Key_Right, true));
+    EXPECT_EQ(graph().view().PointerIndex, 2);
+    EXPECT_TRUE(graph().FormKeyDown(Qt::Key_End, false));
+    EXPECT_EQ(graph().view().PointerIndex, 120);
+}
+
+TEST_F(GraphViewTest, AClickMovesThePointerToTheMeasurementUnderIt) {
+    Click(400);
+    EXPECT_EQ(graph().view().PointerIndex, MeasurementAtX(graph().view(), store.selected, 400));
+    EXPECT_GT(graph().view().PointerIndex, 1);
+    EXPECT_TRUE(Is(graph().screen(), graph().pointerTrace().PointerX, 100, Colors.Pointer));
+}
+
+TEST_F(GraphViewTest, AClickRightOfTheFrameOnlyClearsTheStatus) {
+    const QImage before = graph().screen().copy();
+    EXPECT_EQ(Messages([&] { Click(707 - 6 + 1); }), QStringList{QStringLiteral(" ")});
+    EXPECT_EQ(graph().view().PointerIndex, 1);
+    EXPECT_EQ(graph().screen(), before);
+}
+
+TEST_F(GraphViewTest, ClicksAndKeysAreIgnoredWhileNoSeriesIsChosen) {
+    store.NoSeriesChosen = true;
+    graph().GrPaint();
+    const QImage before = graph().screen().copy();
+    EXPECT_TRUE(AllAre(before, before.rect(), QColor(192, 192, 192)));
+    QSignalSpy follow(&graph(), &GraphView::pointerMoved);
+    EXPECT_EQ(Messages([&] {
+                  Click(300);
+                  graph().FormKeyDown(Qt::Key_End, false);
+              }),
+              QStringList{});
+    EXPECT_EQ(follow.count(), 0);
+    EXPECT_EQ(graph().view().PointerIndex, 1);
+    EXPECT_EQ(graph().screen(), before);
+}
+
+TEST_F(GraphViewTest, TwoClicksZoomAfterThePromptWithARedDotAtTheFirst) {
+    EXPECT_EQ(Messages([&] { graph().SBMasGSClick(); }),
+              QStringList{QStringLiteral("Укажите на графике мышью область видимости ")});
+    Click(200, 150);
+    EXPECT_TRUE(Is(graph().screen(), 200, 150, QColor(255, 0, 0)));
+    EXPECT_EQ(graph().view().ViewCount, 120);
+    QSignalSpy follow(&graph(), &GraphView::pointerMoved);
+    Click(150, 40);
+    EXPECT_EQ(follow.count(), 1);
+    const ViewWindow& view = graph().view();
+    EXPECT_EQ(view.ZoomMode, 0);
+    EXPECT_EQ(view.PointerIndex, view.ViewFirst);
+    EXPECT_LT(view.ViewCount, 120);
+    EXPECT_TRUE(Is(graph().screen(), 65, 328 - 51, QColor(255, 0, 0))) << "the view begins inside the series";
+}
+
+TEST_F(GraphViewTest, AWholeAreaRepaintTakesTheCurrentColours) {
+    GraphColors dark;
+    dark.Background = QColor(10, 20, 30);
+    graph().setColorSource([dark] { return dark; });
+    area.repaint();
+    EXPECT_TRUE(Is(graph().screen(), 2, 2, dark.Background));
+}
+
+TEST_F(GraphViewTest, ResizingScalesTheViewToTheNewArea) {
+    graph().SBSetkaClick(true);
+    area.resize(1000, 600);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(graph().screen().size(), QSize(1000, 600));
+    const ViewWindow& view = graph().view();
+    EXPECT_FLOAT_EQ(view.ActivityScale, float(600 - 51 - 5) / float(view.ViewMax));
+    EXPECT_TRUE(view.GridOn);
+    EXPECT_TRUE(Is(graph().screen(), 1000 - 6 - 1, 6, Colors.Axes)) << "the frame reaches the new width";
+}
+
+} // namespace

@@ -1,0 +1,84 @@
+#include "Navigation.h"
+
+#include <Qt>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+ViewWindow ViewOf(int first, int count, int pointer) {
+    ViewWindow view;
+    view.ViewFirst = static_cast<uint16_t>(first);
+    view.ViewCount = static_cast<uint16_t>(count);
+    view.PointerIndex = static_cast<uint16_t>(pointer);
+    return view;
+}
+
+const QString Blank = QStringLiteral(" ");
+const QString AtLast = QStringLiteral("Это последнее измерение в области видимости ");
+const QString AtFirst = QStringLiteral("Это первое измерение в области видимости ");
+
+TEST(NavigationTest, RightMovesOnUntilTheLastVisibleThenSaysSo) {
+    ViewWindow view = ViewOf(5, 3, 6);
+    EXPECT_EQ(SBToRightClick(view), Blank);
+    EXPECT_EQ(view.PointerIndex, 7);
+    EXPECT_EQ(SBToRightClick(view), AtLast);
+    EXPECT_EQ(view.PointerIndex, 7);
+}
+
+TEST(NavigationTest, LeftMovesBackUntilTheFirstVisibleThenSaysSo) {
+    ViewWindow view = ViewOf(5, 3, 6);
+    EXPECT_EQ(SBToLeftClick(view), Blank);
+    EXPECT_EQ(view.PointerIndex, 5);
+    EXPECT_EQ(SBToLeftClick(view), AtFirst);
+    EXPECT_EQ(view.PointerIndex, 5);
+}
+
+TEST(NavigationTest, LeftBringsAPointerBeforeTheViewBackToItsFirstMeasurement) {
+    ViewWindow view = ViewOf(5, 3, 2); // a click left of the axis in a zoomed view
+    EXPECT_EQ(SBToLeftClick(view), AtFirst);
+    EXPECT_EQ(view.PointerIndex, 5);
+}
+
+TEST(NavigationTest, OneMeasurementViewGivesBothMessagesAndNeverMoves) {
+    ViewWindow view = ViewOf(4, 1, 4);
+    EXPECT_EQ(SBToRightClick(view), AtLast);
+    EXPECT_EQ(SBToLeftClick(view), AtFirst);
+    EXPECT_EQ(view.PointerIndex, 4);
+}
+
+TEST(NavigationTest, HomeClearsThePanelEndLeavesIt) {
+    ViewWindow view = ViewOf(5, 10, 9);
+    EXPECT_EQ(SBToHomeClick(view), Blank);
+    EXPECT_EQ(view.PointerIndex, 5);
+    EXPECT_EQ(SBToEndClick(view), std::nullopt);
+    EXPECT_EQ(view.PointerIndex, 14);
+}
+
+struct KeyCase {
+    int key;
+    bool keypad;
+    NavigationCommand command;
+};
+
+class NavigationKeyTest : public testing::TestWithParam<KeyCase> {};
+
+TEST_P(NavigationKeyTest, MapsKeys) {
+    const KeyCase c = GetParam();
+    EXPECT_EQ(NavigationKey(c.key, c.keypad), c.command) << c.key << (c.keypad ? " keypad" : "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, NavigationKeyTest,
+    testing::Values(KeyCase{Qt::Key_End, false, NavigationCommand::End},
+                    KeyCase{Qt::Key_End, true, NavigationCommand::End}, // keypad 1 without Num Lock
+                    KeyCase{Qt::Key_Home, false, NavigationCommand::Home},
+                    KeyCase{Qt::Key_4, true, NavigationCommand::Left},
+                    KeyCase{Qt::Key_6, true, NavigationCommand::Right},
+                    KeyCase{Qt::Key_4, false, NavigationCommand::None}, // the digit row
+                    KeyCase{Qt::Key_6, false, NavigationCommand::None},
+                    KeyCase{Qt::Key_Left, true, NavigationCommand::None}, // keypad 4 without Num Lock
+                    KeyCase{Qt::Key_Right, false, NavigationCommand::None},
+                    KeyCase{Qt::Key_PageDown, false, NavigationCommand::None}));
+
+} // namespace

@@ -1,0 +1,113 @@
+#include "Pointer.h"
+#include "PixelProbe.h"
+#include "SeriesFactory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const GraphColors Colors;
+
+// The picture after a pointer move must be the picture a full paint makes with the pointer there.
+class PointerTest : public testing::Test {
+protected:
+    QImage FullPaint(const ViewWindow& view, QSize size) {
+        QImage image(size, QImage::Format_RGB32);
+        PointerTrace trace;
+        Canvas canvas(image);
+        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        return image;
+    }
+
+    SelectedSeries series = RadonSeries(300, Utc(2024, 1, 10, 6, 30, 0));
+};
+
+TEST_F(PointerTest, AMoveChangesOnlyTheOldAndTheNewColumnAndMatchesAFullPaint) {
+    const QSize size(707, 328);
+    ViewWindow view;
+    ResetView(view, series, size);
+    QImage screen(size, QImage::Format_RGB32);
+    PointerTrace trace;
+    {
+        Canvas canvas(screen);
+        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+    }
+    const QImage before = screen.copy();
+    const int oldX = trace.PointerX;
+    view.PointerIndex = 150;
+    PointerMove move;
+    {
+        Canvas canvas(screen);
+        move = DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace);
+    }
+    EXPECT_FALSE(move.wholeArea);
+    EXPECT_EQ(move.oldColumn, QRect(oldX, 0, 1, 328));
+    EXPECT_EQ(move.newColumn, QRect(trace.PointerX, 0, 1, 328));
+    EXPECT_EQ(DifferingColumns(before, screen), (std::vector<int>{oldX, trace.PointerX}));
+    EXPECT_EQ(screen, FullPaint(view, size));
+}
+
+TEST_F(PointerTest, TheMiddleIsTakenWithHalfSecondsBeforeRounding) {
+    const SelectedSeries odd = SeriesFromElapsed(Utc(2024, 1, 10), {0, 3, 6}, {5, 5});
+    ViewWindow view;
+    ResetView(view, odd, QSize(6 + 65 + 6, 100)); // 1 pixel per second
+    EXPECT_EQ(PointerXFor(view, odd, 1), 65 + 2); // 1.5 rounds to the even 2
+    EXPECT_EQ(PointerXFor(view, odd, 2), 65 + 4); // 4.5 rounds to the even 4
+}
+
+TEST_F(PointerTest, AColumnOffTheAreaMakesTheNextMoveRepaintEverything) {
+    const QSize size(707, 328);
+    ViewWindow view;
+    ResetView(view, series, size);
+    ShowRange(view, series, size, 200, 210);
+    view.PointerIndex = 20; // clicked left of the axis: its middle lies far off the area
+    QImage screen(size, QImage::Format_RGB32);
+    PointerTrace trace;
+    {
+        Canvas canvas(screen);
+        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+    }
+    ASSERT_LT(trace.PointerX, 0);
+    EXPECT_EQ(trace.SavedColumn[2], Canvas::Unreadable);
+    view.PointerIndex = 200;
+    PointerMove move;
+    {
+        Canvas canvas(screen);
+        move = DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace);
+    }
+    EXPECT_TRUE(move.wholeArea);
+    EXPECT_EQ(screen, FullPaint(view, size));
+}
+
+TEST_F(PointerTest, ATallAreaSavesAndRestoresItsWholeColumn) {
+    const QSize size(900, 1400); // taller than 1000 rows above the axis
+    ViewWindow view;
+    ResetView(view, series, size);
+    QImage screen = FullPaint(view, size);
+    PointerTrace trace;
+    {
+        Canvas canvas(screen);
+        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+    }
+    EXPECT_EQ(static_cast<int>(trace.SavedColumn.size()), 1400 - 51 + 1);
+    for (int k : {2, 299, 300}) {
+        view.PointerIndex = static_cast<uint16_t>(k);
+        Canvas canvas(screen);
+        DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace);
+    }
+    EXPECT_EQ(screen, FullPaint(view, size));
+}
+
+TEST_F(PointerTest, WithoutAPointerOnTheSurfaceAMoveRepaints) {
+    const QSize size(707, 328);
+    ViewWindow view;
+    ResetView(view, series, size);
+    QImage screen(size, QImage::Format_RGB32);
+    screen.fill(Qt::black);
+    PointerTrace trace; // nothing drawn yet
+    Canvas canvas(screen);
+    EXPECT_TRUE(DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace).wholeArea);
+    EXPECT_TRUE(trace.drawn);
+}
+
+} // namespace

@@ -1,0 +1,230 @@
+#include "ViewWindow.h"
+#include "AxisSteps.h"
+#include "SeriesFactory.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int W = 707;
+constexpr int H = 328;
+const QSize Area(W, H);
+constexpr int L = 65;
+constexpr int B = 51;
+constexpr int T = 5;
+
+// Six measurements of 100 s: on a frame 600 pixels wide one second is one pixel.
+const QSize UnitArea(600 + 65 + 6, H);
+
+SelectedSeries SixHundredSeconds() {
+    return SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 100, 200, 300, 400, 500, 600}, {40, 70, 10, 90, 30, 20});
+}
+
+TEST(ResetViewTest, ShowsTheWholeSeriesWithThePointerOnTheFirstMeasurement) {
+    const SelectedSeries series = SixHundredSeconds();
+    ViewWindow view;
+    view.ZoomMode = 2;
+    view.GridOn = true;
+    ResetView(view, series, Area);
+    EXPECT_EQ(view.ViewFirst, 1);
+    EXPECT_EQ(view.ViewCount, 6);
+    EXPECT_EQ(view.PointerIndex, 1);
+    EXPECT_EQ(view.ZoomMode, 0);
+    EXPECT_EQ(view.ViewMax, 90);
+    EXPECT_EQ(view.ViewBottom, 0);
+    EXPECT_TRUE(view.GridOn);
+    EXPECT_FLOAT_EQ(view.TimeScale, 636.0F / 600.0F);
+    EXPECT_FLOAT_EQ(view.ActivityScale, float(H - B - 2 * T) / 90.0F);
+    EXPECT_EQ(view.TimeUnit, Minutes); // 600 s: D = 11 minutes
+    EXPECT_EQ(view.TimeStep, 5);
+    EXPECT_EQ(view.ActivityStep, 15); // 90 div 10 = 9 is one label too many
+}
+
+TEST(ResetViewTest, OneMeasurementFillsTheFrameUpToTwiceTheTopMargin) {
+    const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8), {600});
+    ViewWindow view;
+    ResetView(view, series, Area);
+    EXPECT_EQ(view.ViewFirst, 1);
+    EXPECT_EQ(view.ViewCount, 1);
+    EXPECT_EQ(view.PointerIndex, 1);
+    const TimeMap time = ViewTimeMap(view, series);
+    EXPECT_EQ(time.X(0), L);
+    EXPECT_EQ(time.X(600), W - 6);
+    EXPECT_EQ(ViewActivityMap(view, H).Y(series.Activity[1]), 2 * T);
+}
+
+TEST(ResetViewTest, EmptyDurationAndZeroMaximumKeepFiniteScales) {
+    SelectedSeries series = SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 0, 0}, {0, 0});
+    ViewWindow view;
+    ResetView(view, series, Area);
+    EXPECT_FLOAT_EQ(view.TimeScale, 636.0F);
+    EXPECT_FLOAT_EQ(view.ActivityScale, float(H - B - 2 * T));
+    EXPECT_EQ(view.ActivityStep, 1);
+    series.ElapsedTime = {0, 50, -20}; // the clock went back
+    ResetView(view, series, Area);
+    EXPECT_FLOAT_EQ(view.TimeScale, 636.0F);
+}
+
+struct AtXCase {
+    int x;
+    int measurement;
+};
+
+class MeasurementAtXTest : public testing::TestWithParam<AtXCase> {};
+
+TEST_P(MeasurementAtXTest, FindsTheMeasurementWhoseIntervalHoldsTheTime) {
+    const SelectedSeries series = SixHundredSeconds();
+    ViewWindow view;
+    ResetView(view, series, UnitArea);
+    ASSERT_FLOAT_EQ(view.TimeScale, 1.0F);
+    EXPECT_EQ(MeasurementAtX(view, series, GetParam().x), GetParam().measurement) << "x " << GetParam().x;
+}
+
+INSTANTIATE_TEST_SUITE_P(Clicks, MeasurementAtXTest,
+                         testing::Values(AtXCase{L, 1}, AtXCase{L + 99, 1},
+                                         AtXCase{L + 100, 1}, // exactly on the end of measurement 1
+                                         AtXCase{L + 101, 2}, AtXCase{L + 300, 3}, AtXCase{L + 301, 4},
+                                         AtXCase{L + 600, 6}, AtXCase{L + 650, 6}, // the search stops at n
+                                         AtXCase{0, 1}));
+
+TEST(MeasurementAtXTest, RoundsTheTimeOnTheSinglePrecisionScale) {
+    const SelectedSeries series = SixHundredSeconds();
+    ViewWindow view;
+    ResetView(view, series, Area);                       // 1.06 pixels per second
+    EXPECT_EQ(MeasurementAtX(view, series, L + 106), 1); // 100 s
+    EXPECT_EQ(MeasurementAtX(view, series, L + 107), 2); // 100.94 s rounds to 101
+}
+
+TEST(MeasurementAtXTest, LeftOfAZoomedViewGivesAnEarlierMeasurement) {
+    const SelectedSeries series = SixHundredSeconds();
+    ViewWindow view;
+    ResetView(view, series, UnitArea);
+    ShowRange(view, series, UnitArea, 4, 6);             // 300 … 600 s over 600 pixels: 2 pixels per second
+    EXPECT_EQ(MeasurementAtX(view, series, L - 100), 3); // 250 s
+    EXPECT_EQ(MeasurementAtX(view, series, L - 200), 2); // 200 s, the end of measurement 2
+    EXPECT_EQ(MeasurementAtX(view, series, L + 1), 3);   // 0.5 s rounds to the even 0: the view's start
+    EXPECT_EQ(MeasurementAtX(view, series, L + 3), 4);
+}
+
+class ZoomTest : public testing::Test {
+protected:
+    void SetUp() override {
+        ResetView(view, series, UnitArea);
+        EXPECT_EQ(SBMasGSClick(view), QStringLiteral("Укажите на графике мышью область видимости "));
+        EXPECT_EQ(view.ZoomMode, 1);
+    }
+    bool Click(int x) { return ZoomClick(view, series, UnitArea, x); }
+
+    SelectedSeries series = SixHundredSeconds();
+    ViewWindow view;
+};
+
+TEST_F(ZoomTest, TwoClicksShowTheRangeScaledToItsOwnMaximum) {
+    EXPECT_FALSE(Click(L + 150));
+    EXPECT_EQ(view.ZoomMode, 2);
+    EXPECT_EQ(view.ZoomAnchor, 2);
+    EXPECT_TRUE(Click(L + 450));
+    EXPECT_EQ(view.ZoomMode, 0);
+    EXPECT_EQ(view.ViewFirst, 2);
+    EXPECT_EQ(view.ViewCount, 4);
+    EXPECT_EQ(view.PointerIndex, 2);
+    EXPECT_EQ(view.ViewMax, 90);
+    EXPECT_FLOAT_EQ(view.ActivityScale, float(H - B - 2 * T) / 90.0F);
+    EXPECT_FLOAT_EQ(view.TimeScale, 600.0F / 400.0F);
+    EXPECT_EQ(view.TimeUnit, Minutes); // 400 s
+    EXPECT_EQ(view.TimeStep, 1);
+}
+
+TEST_F(ZoomTest, EitherClickOrderGivesTheSameView) {
+    Click(L + 450);
+    Click(L + 150);
+    ViewWindow reversed = view;
+    SetUp();
+    Click(L + 150);
+    Click(L + 450);
+    EXPECT_EQ(reversed.ViewFirst, view.ViewFirst);
+    EXPECT_EQ(reversed.ViewCount, view.ViewCount);
+    EXPECT_EQ(reversed.ViewMax, view.ViewMax);
+    EXPECT_EQ(reversed.PointerIndex, view.PointerIndex);
+    EXPECT_EQ(reversed.TimeScale, view.TimeScale);
+    EXPECT_EQ(reversed.ActivityScale, view.ActivityScale);
+}
+
+TEST_F(ZoomTest, BothClicksOnOneBarShowThatBarAlone) {
+    Click(L + 210);
+    Click(L + 290);
+    EXPECT_EQ(view.ViewFirst, 3);
+    EXPECT_EQ(view.ViewCount, 1);
+    EXPECT_EQ(view.ViewMax, 10);
+    EXPECT_EQ(ViewActivityMap(view, H).Y(10), 2 * T);
+}
+
+TEST_F(ZoomTest, AClickInTheMarginReachesBeyondTheShownRange) {
+    Click(L + 350);
+    Click(L + 450);
+    ASSERT_EQ(view.ViewFirst, 4);
+    SBMasGSClick(view);
+    Click(2);                    // far left of the axis: before the view
+    Click(UnitArea.width() - 1); // right margin: after it
+    EXPECT_EQ(view.ViewFirst, 3);
+    EXPECT_EQ(view.Last(), 6);
+}
+
+TEST_F(ZoomTest, ANewZoomForgetsAPendingFirstPoint) {
+    Click(L + 150);
+    SBMasGSClick(view);
+    EXPECT_EQ(view.ZoomMode, 1);
+    Click(L + 550);
+    Click(L + 450);
+    EXPECT_EQ(view.ViewFirst, 5);
+    EXPECT_EQ(view.ViewCount, 2);
+}
+
+TEST_F(ZoomTest, InitialViewCancelsAZoomAndKeepsThePointer) {
+    Click(L + 150);
+    Click(L + 450);
+    view.PointerIndex = 4;
+    SBMasGSClick(view);
+    SBMasGAClick(view, series, UnitArea);
+    EXPECT_EQ(view.ZoomMode, 0);
+    EXPECT_EQ(view.ViewFirst, 1);
+    EXPECT_EQ(view.ViewCount, 6);
+    EXPECT_EQ(view.ViewMax, 90);
+    EXPECT_EQ(view.PointerIndex, 4);
+    EXPECT_FLOAT_EQ(view.TimeScale, 1.0F);
+    EXPECT_FLOAT_EQ(view.ActivityScale, float(H - B - 2 * T) / 90.0F);
+}
+
+TEST(ResizingTest, ScalesTheViewToItsOwnMaximumWithOneTopMargin) {
+    const SelectedSeries series = SixHundredSeconds();
+    ViewWindow view;
+    ResetView(view, series, Area);
+    ShowRange(view, series, Area, 5, 6); // maximum 30 of the series' 90
+    const QSize maximised(1280, 700);
+    resizing(view, series, maximised);
+    EXPECT_FLOAT_EQ(view.TimeScale, float(1280 - 65 - 6) / 200.0F);
+    EXPECT_FLOAT_EQ(view.ActivityScale, float(700 - B - T) / 30.0F);
+    EXPECT_EQ(ViewActivityMap(view, 700).Y(30), T); // the highest bar touches the frame's top
+    EXPECT_EQ(view.ViewMax, 30);
+    EXPECT_EQ(view.ViewFirst, 5);
+}
+
+TEST(ResizingTest, DoesNothingWithoutASeries) {
+    const SelectedSeries none;
+    ViewWindow view;
+    view.TimeScale = 2.0F;
+    view.ActivityScale = 3.0F;
+    resizing(view, none, Area);
+    EXPECT_EQ(view.TimeScale, 2.0F);
+    EXPECT_EQ(view.ActivityScale, 3.0F);
+}
+
+TEST(GridTest, FollowsTheButton) {
+    ViewWindow view;
+    SBSetkaClick(view, true);
+    EXPECT_TRUE(view.GridOn);
+    SBSetkaClick(view, false);
+    EXPECT_FALSE(view.GridOn);
+}
+
+} // namespace
