@@ -14,7 +14,7 @@ GraphArea::GraphArea(const MeasurementStore& store, QWidget* parent) : QWidget(p
 
 void GraphArea::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    graph_.paint(painter, event->region());
+    graph_.paint(painter, event->region(), size());
 }
 
 void GraphArea::resizeEvent(QResizeEvent* event) {

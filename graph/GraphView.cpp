@@ -28,7 +28,8 @@ bool GraphView::SeriesShown() const {
     return store_.selected.MeasurementCount > 0;
 }
 
-void GraphView::paint(QPainter& painter, const QRegion& region) {
+void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
+    resizing(areaSize);
     if (!fresh_ && region.contains(screen_.rect()))
         GrPaint();
     fresh_ = false;

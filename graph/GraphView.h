@@ -34,9 +34,10 @@ public:
     const QImage& screen() const { return screen_; }
     const PointerTrace& pointerTrace() const { return trace_; }
 
-    // The paint event: shows region of the picture. A paint of the whole area that no command asked for
-    // (a repaint after the colours or the file changed) draws the picture afresh first.
-    void paint(QPainter& painter, const QRegion& region);
+    // The paint event of an area of the given size: shows region of the picture. A paint of the whole area
+    // that no command asked for (a repaint after the colours or the file changed) draws the picture afresh
+    // first; an area whose size has changed unnoticed is resized first.
+    void paint(QPainter& painter, const QRegion& region, QSize areaSize);
 
     // The paint area has a new size.
     void resizing(QSize size);

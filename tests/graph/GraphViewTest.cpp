@@ -177,3 +177,24 @@ TEST_F(GraphViewTest, ResizingScalesTheViewToTheNewArea) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(GraphViewPaintTest, APaintOfAnAreaOfAnotherSizeResizesThePictureFirst) {
+    MeasurementStore store;
+    store.selected = RadonSeries(50, Utc(2024, 2, 3));
+    GraphView graph(store);
+    graph.resizing(QSize(707, 328));
+    graph.ResetView();
+    QImage window(800, 400, QImage::Format_RGB32);
+    window.fill(Qt::black);
+    {
+        QPainter painter(&window);
+        graph.paint(painter, QRegion(window.rect()), window.size());
+    }
+    EXPECT_EQ(graph.screen().size(), QSize(800, 400));
+    EXPECT_EQ(window, graph.screen());
+    EXPECT_TRUE(Is(window, 800 - 6 - 1, 6, Colors.Axes));
+}
+
+} // namespace

@@ -1,0 +1,97 @@
+// Cost of a full paint of the graph against a pointer move, on a series of 1637 measurements (the most a
+// file can hold). Figures only: run it and read them.
+//   cmake --build build --target radview-bench-graph && build/bench/graph/radview-bench-graph
+#include "GraphPaint.h"
+#include "Pointer.h"
+#include "SeriesFactory.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+
+namespace {
+
+constexpr int Measurements = 1637;
+
+const SelectedSeries& Series() {
+    static const SelectedSeries series = RadonSeries(Measurements, Utc(2023, 12, 20, 13, 17, 42));
+    return series;
+}
+
+const GraphColors Colors;
+
+struct Screen {
+    explicit Screen(QSize size) : image(size, QImage::Format_RGB32) {
+        ResetView(view, Series(), size);
+        view.GridOn = true;
+        Canvas canvas(image);
+        GrPaint(canvas, GraphScene{Series(), view, Colors, false}, trace);
+    }
+    QImage image;
+    ViewWindow view;
+    PointerTrace trace;
+};
+
+void FullPaint(benchmark::State& state) {
+    Screen screen(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    for (auto _ : state) {
+        Canvas canvas(screen.image);
+        GrPaint(canvas, GraphScene{Series(), screen.view, Colors, false}, screen.trace);
+    }
+}
+
+// Each move steps the pointer on by one measurement, as the keys do.
+void PointerMove(benchmark::State& state) {
+    Screen screen(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    int k = 1;
+    for (auto _ : state) {
+        k = k % Measurements + 1;
+        screen.view.PointerIndex = static_cast<uint16_t>(k);
+        Canvas canvas(screen.image);
+        benchmark::DoNotOptimize(
+            DrawPointer(canvas, GraphScene{Series(), screen.view, Colors, false}, screen.trace));
+    }
+}
+
+BENCHMARK(FullPaint)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(PointerMove)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+
+// The ratio the pointer is built for: a move should cost at most a twentieth of a full paint.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (!run.error_occurred)
+                perIteration_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    void Finalize() override {
+        ConsoleReporter::Finalize();
+        for (const char* size : {"707/328", "1920/1080"}) {
+            const double full = perIteration_[std::string("FullPaint/") + size];
+            const double move = perIteration_[std::string("PointerMove/") + size];
+            if (full > 0)
+                std::printf("pointer move / full paint at %s: %.4f\n", size, move / full);
+        }
+    }
+
+private:
+    std::map<std::string, double> perIteration_;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
