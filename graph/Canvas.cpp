@@ -161,12 +161,12 @@ void Canvas::StrokeRun(QRect run, bool horizontal) {
     const int hidden = horizontal ? -run.left() : -run.top();
     const int shown = horizontal ? size_.width() - run.left() : size_.height() - run.top();
     const int end = std::min(length, shown);
-    for (int from = std::max(0, hidden / DotPeriod * DotPeriod); from < end; from += DotOn) {
+    for (int from = std::max(0, hidden / DotPeriod * DotPeriod); from < end; from += DotPeriod) {
         const int to = std::min(from + DotOn, length) - 1;
         const QRect piece =
             horizontal ? QRect(QPoint(run.left() + from, run.top()), QPoint(run.left() + to, run.top()))
                        : QRect(QPoint(run.left(), run.top() + from), QPoint(run.left(), run.top() + to));
-        FillClipped(PenBand(piece, horizontal), (from % DotPeriod) < DotOn ? pen.color : brushColor);
+        FillClipped(PenBand(piece, horizontal), pen.color);
     }
 }
 
@@ -216,8 +216,6 @@ void Canvas::StrokeDiagonal(int x1, int y1, int x2, int y2) {
     for (int step = 0; x != x2 || y != y2; ++step) {
         if (pen.style == PenStyle::Solid || step % DotPeriod < DotOn)
             FillClipped(PenBand(QRect(x, y, 1, 1), horizontalish), pen.color);
-        else
-            FillClipped(PenBand(QRect(x, y, 1, 1), horizontalish), brushColor);
         const int doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;

@@ -21,9 +21,9 @@ struct CanvasPen {
 // The drawing surface of the graph, the time axis and the printouts, with the semantics of the classic
 // canvas they were laid out for: a line never includes its end point; a rectangle from (x1, y1) to
 // (x2, y2) covers x1 … x2 − 1 and y1 … y2 − 1, outlined with the pen and filled with the brush; text cells
-// are opaque, filled with the brush colour; the gaps of a dotted line are the brush colour too (3 pixels
-// on, 3 off, counted from the start point). Shapes are never antialiased, so every pixel is where the
-// algorithms put it.
+// are opaque, filled with the brush colour. A dotted line is 3 pixels on and 3 off, counted from its start
+// point; its gaps are left as they are, so that a grid line ending in a gap does not notch the frame.
+// Shapes are never antialiased, so every pixel is where the algorithms put it.
 class Canvas {
 public:
     // Draws on an image whose pixels can also be read back (the screen, exports, tests).

@@ -76,16 +76,16 @@ TEST_F(CanvasTest, RectanglesCoverUpToOneShortOfTheirSecondCorner) {
     EXPECT_TRUE(Is(out, 1, 5, Paper));
 }
 
-TEST_F(CanvasTest, DottedLinesAlternateThreePixelsOfPenAndThreeOfBrush) {
+TEST_F(CanvasTest, DottedLinesAlternateThreePixelsOfPenAndThreeLeftAsTheyWere) {
     canvas->pen.style = PenStyle::Dot;
     canvas->Line(0, 2, 20, 2);
     canvas->Line(30, 30, 30, 18);
     const QImage& out = Done();
     for (int x = 0; x < 20; ++x)
-        EXPECT_TRUE(Is(out, x, 2, x % 6 < 3 ? Ink : Fill)) << x;
+        EXPECT_TRUE(Is(out, x, 2, x % 6 < 3 ? Ink : Paper)) << x;
     EXPECT_TRUE(Is(out, 20, 2, Paper));
     for (int y = 30; y > 18; --y)
-        EXPECT_TRUE(Is(out, 30, y, (30 - y) % 6 < 3 ? Ink : Fill)) << y;
+        EXPECT_TRUE(Is(out, 30, y, (30 - y) % 6 < 3 ? Ink : Paper)) << y;
     EXPECT_TRUE(Is(out, 30, 18, Paper));
 }
 
@@ -94,7 +94,7 @@ TEST_F(CanvasTest, DotsKeepTheirPhaseWhenTheLineStartsOffTheCanvas) {
     canvas->Line(-7, 4, 20, 4);
     const QImage& out = Done();
     for (int x = 0; x < 20; ++x)
-        EXPECT_TRUE(Is(out, x, 4, (x + 7) % 6 < 3 ? Ink : Fill)) << x;
+        EXPECT_TRUE(Is(out, x, 4, (x + 7) % 6 < 3 ? Ink : Paper)) << x;
 }
 
 TEST_F(CanvasTest, WidePensWidenAcrossTheLine) {

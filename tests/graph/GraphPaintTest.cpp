@@ -217,13 +217,18 @@ TEST_P(GridPaintTest, DottedLinesAtEveryLabelOnlyWithTheGrid) {
     const int y = YOf(1000, view.ActivityScale);
     for (int x = L + 6; x < L + 60; ++x)
         EXPECT_TRUE(Is(out, x, y, (x - L) % 6 < 3 ? dot : Colors.Background)) << x;
+    EXPECT_TRUE(Is(out, W - R - 1, y, Colors.Axes)) << "a line ending in a gap leaves the frame whole";
     for (int x : {L + 254, L + 572}) { // Round(240 × 1.06), Round(540 × 1.06)
         EXPECT_TRUE(AllAre(out, QRect(QPoint(x, AxisY), QPoint(x, AxisY + K - 1)), Colors.Grid))
             << "tick " << x;
         // The vertical line runs from the frame's top to just above the axis; only the bar's top, drawn
         // later, crosses it. Without the grid the frame shows through at both ends.
+        std::vector<int> crossings; // rows of the scale's own grid lines, whose dots show in the gaps
+        for (int64_t v = view.ActivityStep; v < view.ViewMax; v += view.ActivityStep)
+            crossings.push_back(YOf(v, view.ActivityScale));
         for (int row = T; row < AxisY; ++row) {
-            if (row == 2 * T)
+            const bool crossed = std::find(crossings.begin(), crossings.end(), row) != crossings.end();
+            if (row == 2 * T || (grid && crossed && (row - T) % 6 >= 3))
                 continue;
             const bool frame = row == T || row == AxisY - 1;
             const QColor expected = grid ? ((row - T) % 6 < 3 ? Colors.Grid : Colors.Background)

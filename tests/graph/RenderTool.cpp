@@ -15,6 +15,11 @@ void Save(const QImage& image, const QString& dir, const char* name) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
 }
 
+// A corner blown up four times, to look at single pixels.
+void SaveMagnified(const QImage& image, const QRect& rect, const QString& dir, const char* name) {
+    Save(image.copy(rect).scaled(rect.size() * 4, Qt::IgnoreAspectRatio, Qt::FastTransformation), dir, name);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -33,7 +38,10 @@ int main(int argc, char** argv) {
     zoomed.count = 40;
     zoomed.pointer = 310;
     zoomed.grid = true;
-    Save(RenderGraphImage(radon, zoomed), dir, "zoomed-grid.png");
+    const QImage zoomedImage = RenderGraphImage(radon, zoomed);
+    Save(zoomedImage, dir, "zoomed-grid.png");
+    SaveMagnified(zoomedImage, QRect(0, 200, 160, 128), dir, "zoomed-grid-origin.png");
+    SaveMagnified(zoomedImage, QRect(560, 0, 147, 90), dir, "zoomed-grid-corner.png");
 
     GraphImageRequest day = zoomed;
     day.first = 700;
