@@ -65,7 +65,7 @@ void TForm1::buildToolbar() {
     Panel3 = Panel(Panel1, "Panel3");
     Panel3->setFixedWidth(56);
     auto* layout = new QHBoxLayout(Panel1);
-    layout->setContentsMargins(1, 1, 1, 1);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
     layout->addWidget(Panel3);
     const int panel3Top = kButtonTop - 1;

@@ -1,7 +1,7 @@
 #include "HelpViewer.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QFile>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -22,14 +22,15 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent)
 
 bool HelpViewer::ShowTopic(const QString& fileName, const QString& topic) {
     const QString path = QDir(folder_).filePath(fileName);
+    QFile file(path);
     bool shown = false;
-    if (!QFileInfo(path).isFile()) {
+    if (!file.open(QIODevice::ReadOnly)) {
         showProblem(QStringLiteral("Файл помощи «%1» не найден в папке программы (%2).")
                         .arg(fileName, QDir::toNativeSeparators(folder_)));
     } else {
-        // The help is HTML whatever its name says; loading it as a source keeps its inner links working.
-        browser_->setSource(QUrl());
-        browser_->setSource(QUrl::fromLocalFile(path), QTextDocument::HtmlResource);
+        // The help is HTML whatever its name says; its pictures and links resolve beside it.
+        browser_->document()->setBaseUrl(QUrl::fromLocalFile(path));
+        browser_->setHtml(QString::fromUtf8(file.readAll()));
         shown = DocumentHasAnchor(*browser_->document(), topic);
         if (shown)
             browser_->scrollToAnchor(topic);

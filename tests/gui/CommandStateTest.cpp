@@ -1,0 +1,195 @@
+// The command states of the main window from start to a series on screen, driven through the toolbar.
+
+#include "GuiFixture.h"
+
+#include "BlankGraph.h"
+#include "CommandStates.h"
+#include "InstrumentFileBuilder.h"
+#include "PaintBox.h"
+#include "TabSer.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QToolButton>
+
+namespace {
+
+const QString kPrompt = QStringLiteral("Откройте файл для просмотра");
+
+QStringList ValueTexts(const TForm1& form) {
+    QStringList texts;
+    for (const QLabel* label : {form.Count, form.NIsm, form.TimIsm, form.TimBeg, form.TimEnd, form.lblActiv,
+                                form.usrznach, form.usrnach, form.usrkon, form.lblNpr, form.lblSw})
+        texts << label->text();
+    return texts;
+}
+
+} // namespace
+
+TEST_F(GuiTest, AtStartOnlyOpenLinkHelpAndExitRespond) {
+    EXPECT_EQ(enabledCommands(), StartCommands());
+    EXPECT_EQ(panel(0), kPrompt);
+    EXPECT_FALSE(form->Store().NoSeriesChosen);
+    EXPECT_NE(graphPixel(), BlankGraph::EmptyAreaColour);
+    EXPECT_EQ(form->Commands().size(), AllCommands().size());
+    for (const QObject* command : form->Commands())
+        EXPECT_EQ(TagOf(command), StartCommands().contains(command->objectName()) ? 1 : 0)
+            << command->objectName().toStdString();
+    // A disabled button does not react to a click.
+    form->SBSer->click();
+    EXPECT_FALSE(seriesListShown());
+}
+
+TEST_F(GuiTest, OneSeriesFileIsShownAtOnceWithoutTheSeriesCommand) {
+    const QString path = writeFile("one.rad", OneSeriesFile());
+    openThroughDialog(path);
+
+    EXPECT_FALSE(seriesListShown());
+    QSet<QString> expected = AllCommands();
+    expected.remove("SBSer");
+    expected.remove("MenuSer");
+    EXPECT_EQ(enabledCommands(), expected);
+    EXPECT_EQ(panel(0), QStringLiteral("Файл one.rad; Серия N 5"));
+    EXPECT_EQ(panel(1), QStringLiteral(" "));
+    EXPECT_EQ(form->Count->text(), QStringLiteral("3"));
+    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("204"));
+    EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_FALSE(form->Store().NoSeriesChosen);
+    EXPECT_EQ(form->Store().selected.MeasurementCount, 3);
+    EXPECT_EQ(form->Store().file.DataFileName, path);
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+    EXPECT_NE(graphPixel(), BlankGraph::EmptyAreaColour);
+}
+
+TEST_F(GuiTest, SeveralSeriesFileShowsTheListAndAddsOnlyTheSeriesCommand) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+
+    EXPECT_TRUE(seriesListShown());
+    QSet<QString> expected = StartCommands();
+    expected << "SBSer"
+             << "MenuSer";
+    EXPECT_EQ(enabledCommands(), expected);
+    EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла several.rad"));
+    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
+    EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_TRUE(form->Store().NoSeriesChosen);
+    EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
+}
+
+TEST_F(GuiTest, CancellingTheOpenDialogWithdrawsTheShownSeries) {
+    openThroughDialog(writeFile("one.rad", OneSeriesFile()));
+    ASSERT_EQ(form->Count->text(), QStringLiteral("3"));
+    form->NIsm->setText("1"); // as the table would have filled it
+
+    cancelOpenDialog();
+
+    EXPECT_EQ(enabledCommands(), StartCommands());
+    for (const QString& text : ValueTexts(*form))
+        EXPECT_TRUE(text.isEmpty()) << text.toStdString();
+    EXPECT_EQ(panel(0), kPrompt);
+    EXPECT_TRUE(form->Store().NoSeriesChosen);
+    EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
+    // Caption labels keep their text.
+    EXPECT_EQ(form->GroupBox1->findChild<QLabel*>("Label4")->text(), QStringLiteral("Кол-во изм."));
+}
+
+TEST_F(GuiTest, GridButtonKeepsItsDownStateThroughResetAndEnable) {
+    openThroughDialog(writeFile("one.rad", OneSeriesFile()));
+    form->SBSetka->click();
+    ASSERT_TRUE(form->SBSetka->isChecked());
+    cancelOpenDialog();
+    EXPECT_FALSE(form->SBSetka->isEnabled());
+    EXPECT_TRUE(form->SBSetka->isChecked());
+    openThroughDialog(writeFile("one.rad", OneSeriesFile()));
+    EXPECT_TRUE(form->SBSetka->isEnabled());
+    EXPECT_TRUE(form->SBSetka->isChecked());
+}
+
+TEST_F(GuiTest, FileThatCannotBeReadIsReportedByNameAndTheWindowWaitsForAnother) {
+    const QString missing = dir.filePath("missing.rad");
+    openThroughDialog(missing);
+
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(dialogs->errors.first().contains("missing.rad")) << dialogs->errors.first().toStdString();
+    EXPECT_EQ(panel(0), kPrompt);
+    EXPECT_EQ(enabledCommands(), StartCommands());
+    EXPECT_FALSE(seriesListShown());
+    EXPECT_EQ(form->Store().file.SeriesCount, 0);
+}
+
+TEST_F(GuiTest, OpenDialogAsksForInstrumentFilesAndOffersTheLastChoiceAgain) {
+    const QString path = writeFile("one.rad", OneSeriesFile());
+    openThroughDialog(path);
+    cancelOpenDialog();
+
+    ASSERT_EQ(dialogs->requests.size(), 2u);
+    const OpenDialogRequest& first = dialogs->requests[0];
+    EXPECT_EQ(first.defaultSuffix, QStringLiteral("rad"));
+    EXPECT_EQ(first.nameFilters, QStringList({QStringLiteral("Двоичные файлы (*.ser) (*.rad)"),
+                                              QStringLiteral("Все файлы (*.*) (*)")}));
+    EXPECT_TRUE(first.fileName.isEmpty());
+    EXPECT_FALSE(first.directory.isEmpty());
+    const OpenDialogRequest& second = dialogs->requests[1];
+    EXPECT_EQ(second.fileName, QStringLiteral("one.rad"));
+    EXPECT_EQ(second.directory, dir.path());
+}
+
+TEST_F(GuiTest, BadMarksAreReportedOneByOneBeforeTheCommandsOpen) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    bool dataCommandsDuringMessage = true;
+    dialogs->onError = [&](const QString&) { dataCommandsDuringMessage = form->SBTab->isEnabled(); };
+
+    doubleClickRow(1);
+
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_EQ(dialogs->errors.first(),
+              QStringLiteral("Ошибка в файле. № изм=2  Мес=2  День=6  Час=25  Мин=0  Сек=0"));
+    EXPECT_FALSE(dataCommandsDuringMessage);
+    EXPECT_TRUE(form->SBTab->isEnabled());
+    EXPECT_TRUE(form->SBSer->isEnabled()); // three series: the list can be shown again
+    EXPECT_EQ(form->Count->text(), QStringLiteral("3"));
+    EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 12"));
+    EXPECT_FALSE(seriesListShown());
+}
+
+TEST_F(GuiTest, SeriesWithFewerThanTwoMarksIsRefusedAndNothingElseChanges) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    const QSet<QString> before = enabledCommands();
+    const QStringList labelsBefore = ValueTexts(*form);
+
+    doubleClickRow(2);
+
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_EQ(dialogs->errors.first(), QStringLiteral("Серия не определена. Нет  измерений"));
+    EXPECT_EQ(enabledCommands(), before);
+    EXPECT_EQ(ValueTexts(*form), labelsBefore);
+    EXPECT_TRUE(seriesListShown());
+    EXPECT_TRUE(form->Store().NoSeriesChosen);
+    EXPECT_EQ(form->Store().selected.MeasurementCount, 0);
+    EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 13"));
+}
+
+TEST_F(GuiTest, OneSeriesFileWithASingleMarkKeepsTheStartCommands) {
+    const QByteArray bytes =
+        InstrumentFileBuilder(9, 100).series(1, 24).mark(5, 5, 5, 5, 5).endSeries().bytes();
+    openThroughDialog(writeFile("single.rad", bytes));
+
+    EXPECT_EQ(dialogs->errors, QStringList{QStringLiteral("Серия не определена. Нет  измерений")});
+    EXPECT_FALSE(seriesListShown());
+    EXPECT_EQ(enabledCommands(), StartCommands());
+    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("9"));
+    EXPECT_EQ(form->lblSw->text(), QStringLiteral("1.00 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_TRUE(form->Count->text().isEmpty());
+}
+
+TEST_F(GuiTest, GraphAreaIsSilverWhileAFileIsOpenWithoutASeries) {
+    RecordingGraph graph;
+    EXPECT_EQ(graphPixel(), form->palette().color(QPalette::Window));
+    form->SetGraphHooks(&graph);
+    form->PaintBox->repaint();
+    EXPECT_GT(graph.paints, 0);
+    form->SetGraphHooks(nullptr);
+    cancelOpenDialog();
+    EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
+}

@@ -1,0 +1,170 @@
+#include "GuiFixture.h"
+
+#include "InstrumentFileBuilder.h"
+#include "PaintBox.h"
+#include "StatusPanels.h"
+#include "TabSer.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+std::optional<QString> ScriptedDialogs::openFile(QWidget*, const OpenDialogRequest& request) {
+    requests.push_back(request);
+    if (answers.empty())
+        return std::nullopt;
+    const QString answer = answers.front();
+    answers.pop_front();
+    if (answer.isEmpty())
+        return std::nullopt;
+    return answer;
+}
+
+void ScriptedDialogs::errorBox(QWidget*, const QString& text) {
+    errors << text;
+    if (onError)
+        onError(text);
+}
+
+std::optional<QColor> ScriptedChooser::choose(QWidget*, const QColor& initial) {
+    openedWith.push_back(initial);
+    if (answers.empty())
+        return std::nullopt;
+    std::optional<QColor> answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+void RecordingGraph::GrPaint(QPainter& painter, const QRect& area) {
+    ++paints;
+    painter.fillRect(area, Qt::white);
+}
+
+bool RecordingGraph::FormKeyDown(const QKeyEvent& event) {
+    keys.push_back(event.key());
+    return true;
+}
+
+void GuiTest::SetUp() {
+    ASSERT_TRUE(dir.isValid());
+    ProgramServices services;
+    auto scripted = std::make_unique<ScriptedDialogs>();
+    auto recording = std::make_unique<RecordingLauncher>();
+    auto colours = std::make_unique<ScriptedChooser>();
+    dialogs = scripted.get();
+    launcher = recording.get();
+    chooser = colours.get();
+    services.dialogs = std::move(scripted);
+    services.launcher = std::move(recording);
+    services.chooser = std::move(colours);
+    program = CreateProgram(std::move(services));
+    form = program->Form1;
+    form->Closed = [this] { closed = true; };
+    // Painting needs a window the platform has exposed.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+}
+
+void GuiTest::TearDown() {
+    program.reset();
+}
+
+QString GuiTest::writeFile(const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+void GuiTest::openThroughDialog(const QString& path) {
+    dialogs->answers.push_back(path);
+    form->SBOpen->click();
+}
+
+void GuiTest::cancelOpenDialog() {
+    dialogs->answers.push_back(QString());
+    form->SBOpen->click();
+}
+
+void GuiTest::doubleClickRow(int row) {
+    QTreeWidget* list = program->FormSer->LVser;
+    QTreeWidgetItem* item = list->topLevelItem(row);
+    ASSERT_NE(item, nullptr);
+    const QPoint centre = list->visualItemRect(item).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
+}
+
+QSet<QString> GuiTest::enabledCommands() const {
+    QSet<QString> names;
+    for (const QObject* command : form->Commands())
+        if (command->property("enabled").toBool())
+            names << command->objectName();
+    return names;
+}
+
+QSet<QString> GuiTest::StartCommands() {
+    return {"MenuFile", "MenuOpen",     "MenuDevice", "N2",     "N1",       "MenuExit",
+            "MenuView", "MenuSettings", "MenuHelp",   "SBOpen", "SBDevice", "SBHelp"};
+}
+
+QSet<QString> GuiTest::AllCommands() {
+    return {"MenuFile",     "MenuOpen",  "MenuDevice",  "CreateTextfile1",
+            "N2",           "N15",       "N16",         "N17",
+            "N1",           "MenuExit",  "MenuView",    "MenuSer",
+            "N14",          "N6",        "N7",          "N8",
+            "N9",           "N10",       "N11",         "N12",
+            "MenuSettings", "N3",        "N4",          "MenuHelp",
+            "SBOpen",       "SBDevice",  "SBSaveTable", "SBSer",
+            "SBTab",        "SBMiddle",  "SBSetka",     "SBPrintTable",
+            "SBPrintGr",    "SBMasGS",   "SBMasGA",     "SBToHome",
+            "SBToLeft",     "SBToRight", "SBToEnd",     "SBHelp",
+            "SBPrintSetup", "SBColor"};
+}
+
+QString GuiTest::panel(int index) const {
+    return form->StBMain->panelText(index);
+}
+
+QColor GuiTest::graphPixel() const {
+    const QImage image = form->PaintBox->grab().toImage();
+    return image.pixelColor(image.width() / 2, image.height() / 2);
+}
+
+bool GuiTest::seriesListShown() const {
+    return program->FormSer->isVisible();
+}
+
+QByteArray OneSeriesFile() {
+    return InstrumentFileBuilder(204, 250)
+        .series(5, 24)
+        .mark(3, 1, 9, 0, 0)
+        .mark(3, 1, 9, 10, 0)
+        .mark(3, 1, 9, 20, 0)
+        .mark(3, 1, 9, 30, 0)
+        .endSeries()
+        .bytes();
+}
+
+QByteArray SeveralSeriesFile() {
+    return InstrumentFileBuilder(77, 250)
+        .series(11, 24)
+        .mark(1, 5, 8, 0, 0)
+        .mark(1, 5, 8, 10, 0)
+        .endSeries()
+        .series(12, 24)
+        .mark(2, 6, 10, 0, 0)
+        .mark(2, 6, 10, 10, 0)
+        .mark(2, 6, 25, 0, 0)
+        .mark(2, 6, 10, 30, 0)
+        .endSeries()
+        .series(13, 24)
+        .mark(2, 7, 11, 0, 0)
+        .endSeries()
+        .bytes();
+}

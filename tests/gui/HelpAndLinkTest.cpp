@@ -1,0 +1,117 @@
+// Help, the instrument link, exit and the keys that reach the window first.
+
+#include "GuiFixture.h"
+
+#include "HelpViewer.h"
+#include "PaintBox.h"
+#include "StatusPanels.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QTest>
+#include <QTextBrowser>
+#include <QToolButton>
+
+TEST_F(GuiTest, HelpButtonOpensTheHelpBesideTheProgramAtItsTopic) {
+    form->SBHelp->click();
+    auto* viewer = form->findChild<HelpViewer*>("HelpViewer");
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_TRUE(DocumentHasAnchor(*viewer->browser()->document(), "About_Clearscan32"));
+    EXPECT_TRUE(viewer->browser()->toPlainText().contains(QStringLiteral("Визуализация данных")));
+    EXPECT_EQ(viewer->browser()->document()->baseUrl().fileName(), QStringLiteral("help.hlp"));
+    viewer->hide();
+    form->MenuHelp->trigger();
+    EXPECT_TRUE(viewer->isVisible());
+}
+
+TEST_F(GuiTest, HelpSaysSoWhenTheFileIsMissing) {
+    HelpViewer viewer(dir.path());
+    EXPECT_FALSE(viewer.ShowTopic("help.hlp", "About_Clearscan32"));
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains(QStringLiteral("не найден")));
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains(QStringLiteral("help.hlp")));
+}
+
+TEST_F(GuiTest, HelpSaysSoWhenTheTopicIsMissing) {
+    QFile file(dir.filePath("help.hlp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<html><body><p><a name=\"Other\"></a>Другой раздел</p></body></html>");
+    file.close();
+    HelpViewer viewer(dir.path());
+    EXPECT_FALSE(viewer.ShowTopic("help.hlp", "About_Clearscan32"));
+    EXPECT_TRUE(viewer.browser()->toPlainText().contains(QStringLiteral("нет раздела «About_Clearscan32»")));
+    EXPECT_TRUE(viewer.ShowTopic("help.hlp", "Other"));
+}
+
+TEST_F(GuiTest, InstrumentLinkStartsItsProgramByBareNameAndSaysNothing) {
+    openThroughDialog(writeFile("one.rad", OneSeriesFile()));
+    const QSet<QString> before = enabledCommands();
+    const QString status = panel(0);
+
+    form->SBDevice->click();
+    form->MenuDevice->trigger();
+
+    EXPECT_EQ(launcher->started, QStringList({"devsync.exe", "devsync.exe"}));
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+    EXPECT_EQ(enabledCommands(), before);
+    EXPECT_EQ(panel(0), status);
+}
+
+TEST_F(GuiTest, MissingLinkProgramIsNotReported) {
+    DetachedLauncher real;
+    const QSet<QString> before = enabledCommands();
+    const qsizetype windows = QApplication::topLevelWidgets().size();
+    real.startHidden("devsync.exe");
+    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_EQ(enabledCommands(), before);
+}
+
+TEST_F(GuiTest, ExitClosesTheMainWindowAndEndsTheProgram) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    ASSERT_TRUE(seriesListShown());
+    form->MenuExit->trigger();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(closed);
+}
+
+namespace {
+
+class KeyCounter : public QObject {
+public:
+    int keys = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress)
+            ++keys;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(GuiTest, KeysReachTheWindowBeforeItsControlsOnce) {
+    RecordingGraph graph;
+    form->SetGraphHooks(&graph);
+    QTest::keyClick(form, Qt::Key_Home);
+    ASSERT_EQ(graph.keys.size(), 1u);
+    EXPECT_EQ(graph.keys[0], Qt::Key_Home);
+
+    // A control with the focus does not see a key the window took.
+    QApplication::setActiveWindow(form);
+    form->GroupBox1->setFocusPolicy(Qt::StrongFocus);
+    form->GroupBox1->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), form->GroupBox1);
+    KeyCounter control;
+    form->GroupBox1->installEventFilter(&control);
+    QTest::keyClick(form->GroupBox1, Qt::Key_End);
+    ASSERT_EQ(graph.keys.size(), 2u);
+    EXPECT_EQ(graph.keys[1], Qt::Key_End);
+    EXPECT_EQ(control.keys, 0);
+    form->SetGraphHooks(nullptr);
+}

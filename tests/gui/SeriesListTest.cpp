@@ -1,0 +1,135 @@
+// The series list window: its look, its rows, choosing, closing and showing it again.
+
+#include "GuiFixture.h"
+
+#include "StatusPanels.h"
+#include "TabSer.h"
+
+#include <QHeaderView>
+#include <QTest>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+
+QStringList RowTexts(const QTreeWidgetItem* item) {
+    QStringList texts;
+    for (int c = 0; c < 5; ++c)
+        texts << item->text(c);
+    return texts;
+}
+
+} // namespace
+
+TEST_F(GuiTest, SeriesListIsAReadOnlyReportOfFiveColumns) {
+    TFormSer* list = program->FormSer;
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("Выбор серии"));
+    EXPECT_EQ(list->geometry(), QRect(397, 198, 407, 203));
+    EXPECT_FALSE(list->isVisible());
+    QTreeWidget* view = list->LVser;
+    const QStringList titles = {"# п/п", "# серии", "Начало измерений", "Конец измерений", "Активность"};
+    const int widths[] = {40, 60, 110, 110, 75};
+    ASSERT_EQ(view->columnCount(), 5);
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_EQ(view->headerItem()->text(c), titles[c]);
+        EXPECT_EQ(view->columnWidth(c), widths[c]);
+    }
+    EXPECT_EQ(view->selectionBehavior(), QAbstractItemView::SelectRows);
+    EXPECT_EQ(view->editTriggers(), QAbstractItemView::NoEditTriggers);
+    EXPECT_FALSE(view->rootIsDecorated());
+}
+
+TEST_F(GuiTest, SeriesListRowsShowStartEndAndMeanActivity) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    QTreeWidget* view = program->FormSer->LVser;
+    EXPECT_EQ(view->geometry(), program->FormSer->rect()); // the list fills the window
+    ASSERT_EQ(view->topLevelItemCount(), 3);
+    EXPECT_EQ(RowTexts(view->topLevelItem(0)),
+              QStringList({"1", "11", " 5 янв 08:00:00", " 5 янв 08:10:00", "8533"}));
+    EXPECT_EQ(RowTexts(view->topLevelItem(1)),
+              QStringList({"2", "12", " 6 фев 10:00:00", " 6 фев 10:30:00", "8533"}));
+    EXPECT_EQ(RowTexts(view->topLevelItem(2)),
+              QStringList({"3", "13", " 7 фев 11:00:00", "не определено", ""}));
+}
+
+TEST_F(GuiTest, DoubleClickOnARowShowsThatSeriesAndClosesTheList) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    doubleClickRow(0);
+
+    EXPECT_FALSE(seriesListShown());
+    EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 11"));
+    EXPECT_EQ(form->Count->text(), QStringLiteral("1"));
+    EXPECT_EQ(enabledCommands(), AllCommands());
+    // Closing after a choice leaves the main window as the series left it.
+    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
+}
+
+TEST_F(GuiTest, DoubleClickWithNoRowSelectedDoesNothing) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    QTreeWidget* view = program->FormSer->LVser;
+    view->clearSelection();
+    const QSet<QString> before = enabledCommands();
+
+    program->FormSer->LVserDblClick();
+    const QRect last = view->visualItemRect(view->topLevelItem(2));
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(10, last.bottom() + 20));
+
+    EXPECT_TRUE(seriesListShown());
+    EXPECT_EQ(enabledCommands(), before);
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+    EXPECT_TRUE(form->Store().NoSeriesChosen);
+}
+
+TEST_F(GuiTest, ClosingTheListWithoutAChoiceReturnsToOpenAFile) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    program->FormSer->close();
+
+    EXPECT_FALSE(seriesListShown());
+    EXPECT_EQ(panel(0), QStringLiteral("Откройте файл для просмотра"));
+    EXPECT_EQ(panel(1), QStringLiteral(" "));
+    EXPECT_TRUE(form->lblNpr->text().isEmpty());
+    EXPECT_TRUE(form->lblSw->text().isEmpty());
+    EXPECT_TRUE(form->SBSer->isEnabled());
+
+    form->SBSer->click();
+    EXPECT_TRUE(seriesListShown());
+    EXPECT_EQ(program->FormSer->LVser->topLevelItemCount(), 3);
+    EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла several.rad"));
+    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
+}
+
+TEST_F(GuiTest, SeriesCommandWithdrawsTheShownSeries) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    doubleClickRow(1);
+    ASSERT_FALSE(form->Count->text().isEmpty());
+
+    form->MenuSer->trigger();
+
+    EXPECT_TRUE(seriesListShown());
+    EXPECT_TRUE(form->Count->text().isEmpty());
+    QSet<QString> expected = StartCommands();
+    expected << "SBSer"
+             << "MenuSer";
+    EXPECT_EQ(enabledCommands(), expected);
+    EXPECT_TRUE(form->Store().NoSeriesChosen);
+}
+
+TEST_F(GuiTest, OpeningAnotherFileWhileTheListIsOpenRefillsIt) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    openThroughDialog(writeFile("again.rad", SeveralSeriesFile()));
+
+    EXPECT_TRUE(seriesListShown());
+    EXPECT_EQ(program->FormSer->LVser->topLevelItemCount(), 3);
+    EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла again.rad"));
+    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
+    EXPECT_TRUE(form->SBSer->isEnabled());
+}
+
+TEST_F(GuiTest, FileWithoutSeriesOpensAnEmptyList) {
+    openThroughDialog(writeFile("empty.rad", QByteArray("\x05\x00\xFA\x00", 4)));
+    EXPECT_TRUE(seriesListShown());
+    EXPECT_EQ(program->FormSer->LVser->topLevelItemCount(), 0);
+    EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла empty.rad"));
+    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("5"));
+    EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+}
