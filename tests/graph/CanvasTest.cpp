@@ -168,22 +168,4 @@ TEST_F(CanvasTest, PixelsReadBackWithoutAlphaAndOffTheImageAsUnreadable) {
     EXPECT_TRUE(Is(out, 7, 3, Paper));
 }
 
-TEST(CanvasOnAPainterTest, CannotReadPixels) {
-    QImage image(10, 10, QImage::Format_RGB32);
-    QPainter painter(&image);
-    Canvas canvas(painter, image.size());
-    EXPECT_EQ(canvas.Pixel(1, 1), Canvas::Unreadable);
-    EXPECT_EQ(canvas.Width(), 10);
-}
-
-TEST_F(CanvasTest, EllipsesFillTheirBox) {
-    canvas->pen.color = Ink;
-    canvas->brushColor = Ink;
-    canvas->Ellipse(20, 20, 24, 24);
-    const QImage& out = Done();
-    EXPECT_TRUE(AllAre(out, QRect(21, 21, 2, 2), Ink));
-    EXPECT_TRUE(Is(out, 24, 22, Paper));
-    EXPECT_TRUE(Is(out, 22, 24, Paper));
-}
-
 } // namespace

@@ -135,17 +135,6 @@ TEST_F(TimeAxisTest, NoLabelFitsBeforeTheLimit) {
     EXPECT_EQ(Ticks(), std::vector<int>{XOf(4, 5.3F)});
 }
 
-TEST_F(TimeAxisTest, LabelsGoOnPastTheViewUpToTheLimit) {
-    series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {25});
-    ViewWindow view;
-    view.TimeUnit = Seconds;
-    view.TimeStep = 5;
-    const float scale = 10.0F; // the view ends at x = 315; labels continue to 700 − w
-    Draw(view, 700, scale);
-    EXPECT_GT(Ticks().back(), Left + 250);
-    EXPECT_LE(Ticks().back(), 700 - labelWidth);
-}
-
 TEST_F(TimeAxisTest, ADegenerateScaleDrawsNothingAndReturns) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {25});
     ViewWindow view;

@@ -106,12 +106,6 @@ TEST(TimeLabelsTest, SecondsBetweenCountsTheCalendar) {
     EXPECT_EQ(SecondsBetween(At(2023, 3, 1), At(2023, 2, 28)), -86400);
 }
 
-TEST(TimeLabelsTest, AddSecondsGoesBothWays) {
-    ExpectTime(AddSeconds(At(2023, 12, 31, 23, 59, 50), 20), At(2024, 1, 1, 0, 0, 10));
-    ExpectTime(AddSeconds(At(2024, 3, 1, 0, 0, 5), -10), At(2024, 2, 29, 23, 59, 55));
-    ExpectTime(AddSeconds(At(2023, 2, 29, 12), 0), At(2023, 3, 1, 12));
-}
-
 TEST(TimeLabelsTest, TextsOfEveryUnit) {
     const LabelTime t = At(2024, 1, 5, 7, 5, 7);
     EXPECT_EQ(LabelText(t, Seconds).line1, QStringLiteral("5:07"));
