@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Averaging.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <optional>
+
+class QButtonGroup;
+class QGroupBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+
+// What the range dialog offers its choices from.
+struct RangeContext {
+    int measurementCount = 0;
+    int viewFirst = 1;
+    int viewCount = 0;
+};
+
+// The range dialog: the measurements visible on the graph, the whole series, or a span typed in. OK keeps
+// the dialog open with a message while the span is not inside the series.
+class TFormDialog : public QDialog {
+public:
+    explicit TFormDialog(QWidget* parent = nullptr);
+
+    // Shows the dialog modally; the confirmed span, or nothing after Cancel.
+    std::optional<MeasurementSpan> Choose(const RangeContext& context);
+
+    // Shows the refusal of a span; tests put their own in place of the message box.
+    std::function<void(QWidget* parent, const QString& text)> showError;
+
+    QGroupBox* RadioGroup;
+    QButtonGroup* RadioItems;
+    QSpinBox* EdBeg;
+    QLineEdit* Edit1;
+    QSpinBox* EDEnd;
+    QPushButton* BBOK;
+    QPushButton* BBCancel;
+
+    void FormShow();
+    void RadioGroupClick();
+    void EdBegExit();
+    void BBOkClick();
+
+    // The span the current choice stands for.
+    MeasurementSpan ChosenSpan() const;
+
+private:
+    void buildRadioGroup();
+    void buildButtons();
+
+    RangeContext context_;
+    MeasurementSpan confirmed_;
+};
+
+extern const char* const VisibleMeasurementsItem; // "Видимые на гистограмме измерения"
+extern const char* const WholeRangeItem;          // "Весь диапазон"
+extern const char* const FromMeasurementItem; // "Измерения от "

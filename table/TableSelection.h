@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// What choosing table row k does while the graph shows ViewFirst … ViewFirst + ViewCount − 1: inside the
+// visible range the pointer moves to it; outside, the row is refused and the pointer goes to the nearer end
+// of the range with a message for the status bar.
+struct RowSelection {
+    bool accepted = false;
+    int pointer = 0;
+    QString message; // status panel 1: " " when accepted
+};
+
+RowSelection DecideRowSelection(int k, int viewFirst, int viewCount);
+
+extern const char* const FirstVisibleMessage; // "Это первое измерение в области видимости "
+extern const char* const LastVisibleMessage; // "Это последнее измерение в области видимости "

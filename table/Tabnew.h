@@ -1,0 +1,43 @@
+#pragma once
+
+#include "SeriesEvaluation.h"
+
+#include <QTableWidget>
+#include <QWidget>
+
+#include <functional>
+
+// The grid of the measurement table. Every change of the current cell, by the user or by the program,
+// is put to the owner first, who may refuse it; the current cell then stays where it was.
+class TStringGrid : public QTableWidget {
+public:
+    using QTableWidget::QTableWidget;
+    // Answers whether table row k (1-based) may become current.
+    std::function<bool(int k)> SelectCell;
+
+protected:
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    bool reverting_ = false;
+};
+
+// The measurement table window: one row per measurement of the shown series, titles above. Row k of the
+// table is measurement k; the grid's own rows count from 0, below the title row.
+class TFormTable : public QWidget {
+public:
+    explicit TFormTable(QWidget* parent = nullptr);
+
+    TStringGrid* SGTable;
+
+    // Rows 1 … n from the series, row 1 current.
+    void Fill(const SelectedSeries& series);
+    // The text of cell (col, k): k = 0 is the title row.
+    QString Cell(int col, int k) const;
+    // n + 1, the title row included.
+    int RowCount() const { return SGTable->rowCount() + 1; }
+    // The current table row k (1-based), or 0 when there is none.
+    int CurrentRow() const { return SGTable->currentRow() + 1; }
+    // Makes row k current, through the owner's refusal check.
+    void SetCurrentRow(int k);
+};

@@ -1,0 +1,133 @@
+#include "Dialog.h"
+
+#include <QButtonGroup>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class RangeDialog : public ::testing::Test {
+protected:
+    TFormDialog dialog;
+    QStringList errors;
+
+    void SetUp() override {
+        dialog.showError = [this](QWidget*, const QString& text) { errors.append(text); };
+    }
+
+    // Runs the dialog modally while `act` plays the user's part once it is shown.
+    std::optional<MeasurementSpan> Run(const RangeContext& context, std::function<void()> act) {
+        QTimer::singleShot(0, &dialog, [this, act] {
+            act();
+            if (dialog.isVisible())
+                dialog.reject();
+        });
+        return dialog.Choose(context);
+    }
+
+    void Choose(int item) { dialog.RadioItems->button(item)->click(); }
+};
+
+const RangeContext kContext{40, 10, 21}; // 40 measurements, the graph shows 10 … 30
+
+TEST_F(RangeDialog, LooksAsDesigned) {
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор диапазона"));
+    EXPECT_EQ(dialog.RadioItems->button(0)->text(), QStringLiteral("Видимые на гистограмме измерения"));
+    EXPECT_EQ(dialog.RadioItems->button(1)->text(), QStringLiteral("Весь диапазон"));
+    EXPECT_EQ(dialog.RadioItems->button(2)->text(), QStringLiteral("Измерения от "));
+    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("до"));
+    EXPECT_FALSE(dialog.Edit1->isEnabled());
+    EXPECT_TRUE(dialog.BBOK->isDefault());
+}
+
+TEST_F(RangeDialog, WholeRangeIsTheChoiceOnShowing) {
+    bool wholeChecked = false, fieldsDisabled = false;
+    const auto span = Run(kContext, [&] {
+        wholeChecked = dialog.RadioItems->checkedId() == 1;
+        fieldsDisabled = !dialog.EdBeg->isEnabled() && !dialog.EDEnd->isEnabled();
+        EXPECT_EQ(dialog.EdBeg->value(), 1);
+        EXPECT_EQ(dialog.EDEnd->value(), 40);
+        dialog.BBOK->click();
+    });
+    EXPECT_TRUE(wholeChecked);
+    EXPECT_TRUE(fieldsDisabled);
+    ASSERT_TRUE(span);
+    EXPECT_EQ(span->first, 1);
+    EXPECT_EQ(span->last, 40);
+}
+
+TEST_F(RangeDialog, VisibleMeasurementsOfAZoomedView) {
+    const auto span = Run(kContext, [&] {
+        Choose(0);
+        dialog.BBOK->click();
+    });
+    ASSERT_TRUE(span);
+    EXPECT_EQ(span->first, 10);
+    EXPECT_EQ(span->last, 30);
+}
+
+TEST_F(RangeDialog, TypedSpanBoundsTheSecondFieldByTheFirst) {
+    bool endEnabled = false, endFocused = false;
+    int endMinimum = -1;
+    bool disabledAgain = false;
+    const auto span = Run(kContext, [&] {
+        QApplication::setActiveWindow(&dialog);
+        Choose(2);
+        EXPECT_TRUE(dialog.EdBeg->isEnabled());
+        EXPECT_FALSE(dialog.EDEnd->isEnabled());
+        dialog.EdBeg->selectAll();
+        QTest::keyClicks(dialog.EdBeg, QStringLiteral("3"));
+        QTest::keyClick(dialog.EdBeg, Qt::Key_Tab); // leaving the field
+        endEnabled = dialog.EDEnd->isEnabled();
+        endFocused = dialog.EDEnd->hasFocus();
+        endMinimum = dialog.EDEnd->minimum();
+        Choose(0);
+        disabledAgain = !dialog.EdBeg->isEnabled() && !dialog.EDEnd->isEnabled();
+        Choose(2);
+        dialog.EDEnd->setValue(7);
+        dialog.BBOK->click();
+    });
+    EXPECT_TRUE(endEnabled);
+    EXPECT_TRUE(endFocused);
+    EXPECT_EQ(endMinimum, 3);
+    EXPECT_TRUE(disabledAgain);
+    ASSERT_TRUE(span);
+    EXPECT_EQ(span->first, 3);
+    EXPECT_EQ(span->last, 7);
+}
+
+TEST_F(RangeDialog, CancelConfirmsNothing) {
+    const auto span = Run(kContext, [&] {
+        Choose(0);
+        dialog.BBCancel->click();
+    });
+    EXPECT_FALSE(span);
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(RangeDialog, ASpanOutsideTheSeriesIsRefusedAndTheDialogStays) {
+    bool stillOpen = false;
+    const auto span = Run(kContext, [&] {
+        Choose(2);
+        dialog.EdBeg->setValue(0);
+        dialog.BBOK->click();
+        stillOpen = dialog.isVisible();
+        dialog.EdBeg->setValue(5);
+        dialog.EdBegExit();
+        dialog.BBOK->click();
+    });
+    EXPECT_TRUE(stillOpen);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("40")));
+    ASSERT_TRUE(span);
+    EXPECT_EQ(span->first, 5);
+    EXPECT_EQ(span->last, 40);
+}
+
+} // namespace
