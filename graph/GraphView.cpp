@@ -29,31 +29,40 @@ bool GraphView::SeriesShown() const {
 }
 
 void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
-    resizing(areaSize);
-    if (!fresh_ && region.contains(screen_.rect()))
-        GrPaint();
+    // Whatever is drawn here is shown by this very paint; asking for another would only repeat it.
+    if (Resize(areaSize) || (!fresh_ && region.contains(screen_.rect())))
+        Render();
     fresh_ = false;
     for (const QRect& rect : region)
         painter.drawImage(rect, screen_, rect);
 }
 
-void GraphView::resizing(QSize size) {
+bool GraphView::Resize(QSize size) {
     if (size == screen_.size())
-        return;
+        return false;
     screen_ = QImage(size, QImage::Format_RGB32);
     screen_.fill(blank_);
     ::resizing(view_, store_.selected, size);
-    GrPaint();
+    return true;
+}
+
+void GraphView::resizing(QSize size) {
+    if (Resize(size))
+        GrPaint();
+}
+
+void GraphView::Render() {
+    if (screen_.isNull())
+        return;
+    const GraphColors colors = colors_();
+    Canvas canvas(screen_);
+    ::GrPaint(canvas, Scene(colors), trace_);
 }
 
 void GraphView::GrPaint() {
     if (screen_.isNull())
         return;
-    {
-        const GraphColors colors = colors_();
-        Canvas canvas(screen_);
-        ::GrPaint(canvas, Scene(colors), trace_);
-    }
+    Render();
     fresh_ = true;
     emit areaChanged(screen_.rect());
 }

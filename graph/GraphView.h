@@ -70,6 +70,8 @@ signals:
 
 private:
     GraphScene Scene(const GraphColors& colors) const;
+    bool Resize(QSize size); // answers whether the size changed
+    void Render();
     bool SeriesShown() const;
     void Navigate(std::optional<QString> (*command)(ViewWindow&));
     void DrawZoomDot(int x, int y);

@@ -162,7 +162,9 @@ TEST_F(GraphViewTest, AWholeAreaRepaintTakesTheCurrentColours) {
     dark.Background = QColor(10, 20, 30);
     graph().setColorSource([dark] { return dark; });
     area.repaint();
+    QCoreApplication::processEvents();
     EXPECT_TRUE(Is(graph().screen(), 2, 2, dark.Background));
+    EXPECT_EQ(area.paints, 1) << "drawing the picture in a paint asks for no further paint";
 }
 
 TEST_F(GraphViewTest, ResizingScalesTheViewToTheNewArea) {
