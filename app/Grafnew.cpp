@@ -47,8 +47,9 @@ TForm1::TForm1(const ShellServicesSet& services, QWidget* parent)
     : QMainWindow(parent, kWindowFlags), services_(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Визуализация данных"));
-    QIcon icon(QStringLiteral(":/glyphs/radview32.png"));
-    icon.addFile(QStringLiteral(":/glyphs/radview64.png"));
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/glyphs/radview32.png"), QSize(32, 32));
+    icon.addFile(QStringLiteral(":/glyphs/radview64.png"), QSize(64, 64));
     setWindowIcon(icon);
     setFont(WindowFont());
 

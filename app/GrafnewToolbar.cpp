@@ -20,7 +20,11 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, QPoint at, const cha
     // Speed buttons never take the focus: keys stay with the window.
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(QString::fromUtf8(hint));
-    button->setIcon(QIcon(QStringLiteral(":/glyphs/%1.png").arg(QLatin1String(glyph))));
+    // With their sizes given, the images are read only when first drawn.
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/glyphs/%1.png").arg(QLatin1String(glyph)), QSize(16, 16));
+    icon.addFile(QStringLiteral(":/glyphs/%1@2x.png").arg(QLatin1String(glyph)), QSize(32, 32));
+    button->setIcon(icon);
     button->setIconSize(QSize(16, 16));
     return button;
 }

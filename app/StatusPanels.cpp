@@ -4,7 +4,6 @@
 
 StatusPanels::StatusPanels(const QList<int>& widths, QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(false);
-    setStyleSheet(QStringLiteral("QStatusBar::item { border: none; }"));
     for (int i = 0; i < widths.size(); ++i) {
         auto* label = new QLabel(this);
         label->setObjectName(QStringLiteral("Panel%1").arg(i));

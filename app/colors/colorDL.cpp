@@ -73,14 +73,16 @@ void TFormColorDialog::buildSwatches() {
 void TFormColorDialog::buildButtons() {
     OKBtn = new QPushButton(QStringLiteral("OK"), this);
     OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     OKBtn->setGeometry(13, 243, 68, 27);
     OKBtn->setDefault(true);
     connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
 
     BitBtn1 = new QPushButton(QStringLiteral("Цвета по умолчанию"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
-    BitBtn1->setIcon(QIcon(QStringLiteral(":/glyphs/defaultcolors.png")));
+    QIcon glyph;
+    glyph.addFile(QStringLiteral(":/glyphs/defaultcolors.png"), QSize(16, 16));
+    glyph.addFile(QStringLiteral(":/glyphs/defaultcolors@2x.png"), QSize(32, 32));
+    BitBtn1->setIcon(glyph);
     BitBtn1->setGeometry(94, 243, 171, 27);
     BitBtn1->setAutoDefault(false);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
@@ -125,6 +127,9 @@ void TFormColorDialog::reject() {
 }
 
 void TFormColorDialog::showEvent(QShowEvent* event) {
+    // The toolkit's check-mark comes from the icon theme, which is slow to search: only when first needed.
+    if (OKBtn->icon().isNull())
+        OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
