@@ -278,6 +278,7 @@ void TForm1::showErrors(const QStringList& messages) {
 }
 
 void TForm1::RepaintGraph() {
+    graph_->Repaint();
     PaintBox->update();
 }
 

@@ -1,9 +1,14 @@
 #include "Program.h"
 
+#include "Dialog.h"
 #include "Grafnew.h"
+#include "GraphCommands.h"
 #include "PresetFolder.h"
+#include "PrintCommands.h"
 #include "ShellServices.h"
 #include "TabSer.h"
+#include "TableCommands.h"
+#include "Tabnew.h"
 #include "colors/ColorChooser.h"
 #include "colors/colorDL.h"
 
@@ -12,7 +17,16 @@
 Program::Program() = default;
 
 Program::~Program() {
-    // The secondary windows are children of the main window and go with it.
+    // The commands refer to the windows; the secondary windows are children of the main window and go with
+    // it.
+    if (window) {
+        window->SetGraphHooks(nullptr);
+        window->SetTableHooks(nullptr);
+        window->SetPrintHooks(nullptr);
+    }
+    print.reset();
+    table.reset();
+    graph.reset();
     window.reset();
 }
 
@@ -21,6 +35,7 @@ ProgramServices QtServices() {
     services.dialogs = std::make_unique<QtShellDialogs>();
     services.launcher = std::make_unique<DetachedLauncher>();
     services.chooser = std::make_unique<QtColorChooser>();
+    services.tableDialogs = std::make_unique<QtTableDialogs>();
     return services;
 }
 
@@ -29,6 +44,8 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services) {
     program->dialogs = std::move(services.dialogs);
     program->launcher = std::move(services.launcher);
     program->chooser = std::move(services.chooser);
+    program->tableDialogs =
+        services.tableDialogs ? std::move(services.tableDialogs) : std::make_unique<QtTableDialogs>();
 
     ShellServicesSet shell{program->dialogs.get(), program->launcher.get(),
                            QCoreApplication::applicationDirPath(), PresetFolder(CurrentSampleLocations())};
@@ -38,8 +55,21 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services) {
     form->show();
 
     program->FormColorDialog = new TFormColorDialog(*program->chooser, form);
+    program->FormDialog = new TFormDialog(form);
+    program->FormTable = new TFormTable(form);
     program->FormSer = new TFormSer(form->Store(), *form, form);
     form->AttachWindows(program->FormColorDialog, program->FormSer);
+
+    program->graph = std::make_unique<GraphCommands>(*form, *program->FormColorDialog);
+    GraphView& graph = program->graph->Graph();
+    program->table = std::make_unique<TableCommands>(*form, graph, *program->FormTable, *program->FormDialog,
+                                                     *program->dialogs, *program->tableDialogs);
+    program->print = std::make_unique<PrintCommands>(*form, graph, *program->table, *program->dialogs,
+                                                     *program->tableDialogs);
+    program->graph->TableSync = [table = program->table.get()] { table->TableSync(); };
+    form->SetGraphHooks(program->graph.get());
+    form->SetTableHooks(program->table.get());
+    form->SetPrintHooks(program->print.get());
     form->Closed = [] { QCoreApplication::quit(); };
     return program;
 }

@@ -1,25 +1,38 @@
 #pragma once
 
 #include "ShellServices.h"
+#include "TableDialogs.h"
 #include "colors/ColorChooser.h"
 
 #include <memory>
 
+class GraphCommands;
+class PrintCommands;
+class TableCommands;
 class TForm1;
 class TFormColorDialog;
+class TFormDialog;
 class TFormSer;
+class TFormTable;
 
 // The windows of one run. The main window is created first and shown; the others are created after it,
 // hidden, and live as long as it does.
 struct Program {
     TForm1* Form1 = nullptr;
     TFormColorDialog* FormColorDialog = nullptr;
+    TFormDialog* FormDialog = nullptr;
+    TFormTable* FormTable = nullptr;
     TFormSer* FormSer = nullptr;
 
     std::unique_ptr<ShellDialogs> dialogs;
     std::unique_ptr<ProgramLauncher> launcher;
     std::unique_ptr<ColorChooser> chooser;
+    std::unique_ptr<TableDialogs> tableDialogs;
     std::unique_ptr<TForm1> window;
+    // The graph, the table and the printouts as the main window reaches them.
+    std::unique_ptr<GraphCommands> graph;
+    std::unique_ptr<TableCommands> table;
+    std::unique_ptr<PrintCommands> print;
 
     Program();
     Program(Program&&) = delete;
@@ -31,6 +44,7 @@ struct ProgramServices {
     std::unique_ptr<ShellDialogs> dialogs;
     std::unique_ptr<ProgramLauncher> launcher;
     std::unique_ptr<ColorChooser> chooser;
+    std::unique_ptr<TableDialogs> tableDialogs; // Qt's own when none is given
 };
 
 ProgramServices QtServices();

@@ -26,6 +26,8 @@ public:
     virtual void SBToLeftClick() {}
     virtual void SBToRightClick() {}
     virtual void SBToEndClick() {}
+    // The picture is drawn afresh from the store and the colours as they are now.
+    virtual void Repaint() {}
 };
 
 // The measurement table and what is computed from it: filled once per series, following the pointer.

@@ -1,9 +1,12 @@
 // Makes the screenshot of the main window: loads an instrument file, shows a series and saves what the
 // window draws as a PNG.
-//   radview-screenshot <instrument file> <output.png> [series ordinal]
+//   radview-screenshot <instrument file> <output.png> [series ordinal [--zoom FIRST LAST] [--grid]
+//                      [--pointer K]]
 // Run it under a display (xvfb-run) to get the real fonts and style of the desktop.
 
 #include "Grafnew.h"
+#include "GraphCommands.h"
+#include "PaintBox.h"
 #include "Program.h"
 #include "ShellServices.h"
 #include "TabSer.h"
@@ -11,6 +14,7 @@
 #include <QApplication>
 #include <QPixmap>
 #include <QTimer>
+#include <QToolButton>
 
 #include <cstdio>
 
@@ -24,6 +28,26 @@ public:
         std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
     }
 };
+
+// Puts the graph in the state the options ask for, the way the toolbar would leave it.
+void ApplyViewOptions(const QStringList& options, const Program& program) {
+    TForm1& form = *program.Form1;
+    GraphView& graph = program.graph->Graph();
+    for (qsizetype i = 0; i < options.size(); ++i) {
+        if (options[i] == QLatin1String("--grid")) {
+            form.SBSetka->click();
+        } else if (options[i] == QLatin1String("--zoom") && i + 2 < options.size()) {
+            ShowRange(graph.view(), form.Store().selected, form.PaintBox->size(), options[i + 1].toInt(),
+                      options[i + 2].toInt());
+            i += 2;
+        } else if (options[i] == QLatin1String("--pointer") && i + 1 < options.size()) {
+            graph.view().PointerIndex = static_cast<uint16_t>(options[++i].toInt());
+        }
+    }
+    graph.GrPaint();
+    if (program.graph->TableSync)
+        program.graph->TableSync();
+}
 
 } // namespace
 
@@ -41,6 +65,7 @@ int main(int argc, char** argv) {
     form->LoadFile(args.at(1));
     if (form->Store().NoSeriesChosen || form->Store().selected.MeasurementCount == 0)
         form->SelectSeries(args.size() > 3 ? args.at(3).toInt() : 1);
+    ApplyViewOptions(args.mid(4), *program);
 
     int status = 1;
     // Grab once the window has been laid out and painted on the display.

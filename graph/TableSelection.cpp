@@ -1,7 +1,6 @@
 #include "TableSelection.h"
 
-const char* const FirstVisibleMessage = "Это первое измерение в области видимости ";
-const char* const LastVisibleMessage = "Это последнее измерение в области видимости ";
+#include "Navigation.h"
 
 RowSelection DecideRowSelection(int k, int viewFirst, int viewCount) {
     const int last = viewFirst + viewCount - 1;

@@ -1,0 +1,89 @@
+#include "GraphCommands.h"
+
+#include "Grafnew.h"
+#include "PaintBox.h"
+#include "StatusPanels.h"
+#include "colors/colorDL.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+GraphColors GraphColorsOf(const TFormColorDialog& dialog) {
+    const ColorScheme scheme = dialog.Scheme();
+    GraphColors colors;
+    colors.Background = scheme.background;
+    colors.Axes = scheme.axes;
+    colors.Graph = scheme.graph;
+    colors.Captions = scheme.captions;
+    colors.Pointer = scheme.pointer;
+    colors.Grid = scheme.grid;
+    return colors;
+}
+
+GraphCommands::GraphCommands(TForm1& form, const TFormColorDialog& colors)
+    : form_(form), graph_(form.Store()) {
+    graph_.setColorSource([&colors] { return GraphColorsOf(colors); });
+    // The bottom margin leaves room for the time labels in the paint area's font.
+    const int fontHeight = form.PaintBox->font().pixelSize();
+    graph_.setMargins(MarginsForFontHeight(fontHeight > 0 ? fontHeight : DefaultCanvasFontHeight));
+    graph_.setBlankColor(form.PaintBox->palette().color(QPalette::Window));
+    QObject::connect(&graph_, &GraphView::areaChanged, form.PaintBox,
+                     [box = form.PaintBox](const QRect& rect) { box->update(rect); });
+    QObject::connect(&graph_, &GraphView::statusMessage, form.PaintBox,
+                     [&form](const QString& text) { form.SetStatusText(1, text); });
+    QObject::connect(&graph_, &GraphView::pointerMoved, form.PaintBox, [this] {
+        if (TableSync)
+            TableSync();
+    });
+}
+
+void GraphCommands::GrPaint(QPainter& painter, const QRect& area) {
+    graph_.paint(painter, painter.clipRegion(), area.size());
+}
+
+void GraphCommands::GetPos(const QMouseEvent& event) {
+    const QPoint at = event.position().toPoint();
+    graph_.GetPos(at.x(), at.y());
+}
+
+void GraphCommands::resizing() {
+    graph_.resizing(form_.PaintBox->size());
+}
+
+void GraphCommands::ResetView() {
+    graph_.ResetView();
+}
+
+void GraphCommands::ChooseAxisSteps() {
+    graph_.ChooseAxisSteps();
+}
+
+bool GraphCommands::FormKeyDown(const QKeyEvent& event) {
+    graph_.FormKeyDown(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+    return false; // the key goes on to the focused control
+}
+
+void GraphCommands::SBSetkaClick(bool down) {
+    graph_.SBSetkaClick(down);
+}
+void GraphCommands::SBMasGSClick() {
+    graph_.SBMasGSClick();
+}
+void GraphCommands::SBMasGAClick() {
+    graph_.SBMasGAClick();
+}
+void GraphCommands::SBToHomeClick() {
+    graph_.SBToHomeClick();
+}
+void GraphCommands::SBToLeftClick() {
+    graph_.SBToLeftClick();
+}
+void GraphCommands::SBToRightClick() {
+    graph_.SBToRightClick();
+}
+void GraphCommands::SBToEndClick() {
+    graph_.SBToEndClick();
+}
+void GraphCommands::Repaint() {
+    graph_.GrPaint();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "GraphView.h"
+#include "ViewHooks.h"
+
+#include <functional>
+
+class TForm1;
+class TFormColorDialog;
+
+// The graph inside the main window: the paint area shows the graph's picture, hands it its clicks and the
+// window's keys, and the toolbar and menu reach its commands.
+class GraphCommands : public GraphHooks {
+public:
+    GraphCommands(TForm1& form, const TFormColorDialog& colors);
+
+    GraphView& Graph() { return graph_; }
+
+    // Run after every pointer move the graph makes itself (clicks, keys, navigation, zoom).
+    std::function<void()> TableSync;
+
+    void GrPaint(QPainter& painter, const QRect& area) override;
+    void GetPos(const QMouseEvent& event) override;
+    void resizing() override;
+    void ResetView() override;
+    void ChooseAxisSteps() override;
+    bool FormKeyDown(const QKeyEvent& event) override;
+    void SBSetkaClick(bool down) override;
+    void SBMasGSClick() override;
+    void SBMasGAClick() override;
+    void SBToHomeClick() override;
+    void SBToLeftClick() override;
+    void SBToRightClick() override;
+    void SBToEndClick() override;
+    void Repaint() override;
+
+private:
+    TForm1& form_;
+    GraphView graph_;
+};
+
+// The colour dialog's swatches as the graph's colours.
+GraphColors GraphColorsOf(const TFormColorDialog& dialog);

@@ -1,0 +1,39 @@
+#include "PrintCommands.h"
+
+#include "Grafnew.h"
+#include "GraphPrintout.h"
+#include "GraphView.h"
+#include "PrintJob.h"
+#include "ShellServices.h"
+#include "TableCommands.h"
+#include "TableDialogs.h"
+#include "TablePrintout.h"
+
+PrintCommands::PrintCommands(TForm1& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
+                             TableDialogs& dialogs)
+    : form_(form), graph_(graph), table_(table), messages_(messages), dialogs_(dialogs) {}
+
+void PrintCommands::ReportFailure() {
+    messages_.errorBox(&form_, QString::fromUtf8(PrintErrorMessage));
+}
+
+void PrintCommands::SBPrintSetupClick() {
+    dialogs_.printerSetup(&form_, printer_);
+}
+
+void PrintCommands::SBPrintGrClick() {
+    const SelectedSeries& series = form_.Store().selected;
+    if (series.MeasurementCount == 0 || form_.Store().NoSeriesChosen)
+        return;
+    if (!PrintGraph(printer_, graph_.view(), series))
+        ReportFailure();
+}
+
+void PrintCommands::SBPrintTableClick() {
+    const std::optional<MeasurementSpan> span = table_.ChooseRange();
+    if (!span)
+        return;
+    // A printer that cannot be used is reported here too, so nobody waits for pages that never come.
+    if (!PrintTable(printer_, table_.Header(), table_.Titles(), table_.Rows(*span)))
+        ReportFailure();
+}

@@ -1,0 +1,135 @@
+#include "TableCommands.h"
+
+#include "Grafnew.h"
+#include "GraphView.h"
+#include "PaintBox.h"
+#include "ShellServices.h"
+#include "TableColumns.h"
+#include "TableDialogs.h"
+#include "TableSelection.h"
+#include "Tabnew.h"
+
+#include <QLabel>
+
+const char* const TableFileFilter = "Текстовый файл (*.txt)";
+
+TableCommands::TableCommands(TForm1& form, GraphView& graph, TFormTable& table, TFormDialog& dialog,
+                             ShellDialogs& messages, TableDialogs& dialogs)
+    : form_(form), graph_(graph), table_(table), dialog_(dialog), messages_(messages), dialogs_(dialogs) {
+    table_.SGTable->SelectCell = [this](int k) { return SGTableSelectCell(k); };
+}
+
+void TableCommands::FillTable(const SelectedSeries& series) {
+    table_.Fill(series);
+    // A new series starts with the table closed.
+    table_.show();
+    table_.hide();
+}
+
+bool TableCommands::SGTableSelectCell(int k) {
+    form_.SetStatusText(1, QStringLiteral(" "));
+    ViewWindow& view = graph_.view();
+    const RowSelection choice =
+        DecideRowSelection(table_.Cell(ColumnNumber, k).toInt(), view.ViewFirst, view.ViewCount);
+    view.PointerIndex = static_cast<uint16_t>(choice.pointer);
+    if (!choice.accepted) {
+        form_.SetStatusText(1, choice.message);
+        return false;
+    }
+    form_.NIsm->setText(QString::number(choice.pointer));
+    ShowRow(choice.pointer);
+    graph_.DrawPointer();
+    return true;
+}
+
+void TableCommands::ShowRow(int k) {
+    form_.lblActiv->setText(table_.Cell(ColumnActivity, k));
+    form_.TimBeg->setText(table_.Cell(ColumnStart, k));
+    form_.TimEnd->setText(table_.Cell(ColumnEnd, k));
+    form_.TimIsm->setText(table_.Cell(ColumnExposure, k));
+}
+
+void TableCommands::TableSync() {
+    form_.NIsm->setText(QString::number(graph_.view().PointerIndex));
+    table_.SetCurrentRow(graph_.view().PointerIndex);
+    ShowRow(graph_.view().PointerIndex);
+}
+
+void TableCommands::CloseTable() {
+    table_.hide();
+}
+
+void TableCommands::SBTabClick() {
+    form_.SetStatusText(1, QStringLiteral(" "));
+    table_.SetCurrentRow(graph_.view().PointerIndex);
+    table_.show();
+    table_.raise();
+    table_.activateWindow();
+    table_.SetCurrentRow(graph_.view().PointerIndex);
+}
+
+std::optional<MeasurementSpan> TableCommands::ChooseRange() {
+    const ViewWindow& view = graph_.view();
+    const std::optional<MeasurementSpan> span =
+        dialog_.Choose({form_.Store().selected.MeasurementCount, view.ViewFirst, view.ViewCount});
+    if (span) {
+        RangeFirst = span->first;
+        RangeLast = span->last;
+    }
+    return span;
+}
+
+void TableCommands::SBMiddleClick() {
+    const std::optional<MeasurementSpan> span = ChooseRange();
+    if (!span)
+        return;
+    const AverageResult result =
+        AverageActivity(form_.Store().selected, form_.Store().file.Sensitivity, *span);
+    if (!result.ok()) {
+        messages_.errorBox(&form_, result.error);
+        return;
+    }
+    form_.usrznach->setText(QString::number(result.average));
+    form_.usrnach->setText(QString::number(span->first));
+    form_.usrkon->setText(QString::number(span->last));
+}
+
+RowTexts TableCommands::Titles() const {
+    RowTexts titles;
+    for (int c = 0; c < TableColumnCount; ++c)
+        titles[c] = table_.Cell(c, 0);
+    return titles;
+}
+
+std::vector<RowTexts> TableCommands::Rows(const MeasurementSpan& span) const {
+    std::vector<RowTexts> rows;
+    for (int k = span.first; k <= span.last; ++k) {
+        RowTexts row;
+        for (int c = 0; c < TableColumnCount; ++c)
+            row[c] = table_.Cell(c, k);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+TableHeader TableCommands::Header() const {
+    const MeasurementStore& store = form_.Store();
+    return {store.selected.SeriesTitle, store.file.DeviceNumber, store.file.Sensitivity,
+            store.selected.EquilibriumActivity};
+}
+
+void TableCommands::SBSaveTableClick() {
+    const std::optional<MeasurementSpan> span = ChooseRange();
+    if (!span)
+        return;
+    const SaveDialogRequest request{QStringLiteral("txt"), QString::fromUtf8(TableFileFilter),
+                                    ProposedTableFileName(form_.Store().file.DataFileName)};
+    const std::optional<QString> path = dialogs_.saveFile(&form_, request);
+    // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
+    form_.PaintBox->update();
+    if (!path)
+        return;
+    const QString error = WriteTableFile(*path, TableFileBytes(Header(), Titles(), Rows(*span)));
+    if (!error.isEmpty())
+        messages_.errorBox(&form_, error);
+}
