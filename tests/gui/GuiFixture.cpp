@@ -40,6 +40,23 @@ std::optional<QColor> ScriptedChooser::choose(QWidget*, const QColor& initial) {
     return answer;
 }
 
+std::optional<QString> ScriptedTableDialogs::saveFile(QWidget*, const SaveDialogRequest& request) {
+    saveRequests.push_back(request);
+    if (saveAnswers.empty())
+        return std::nullopt;
+    const QString answer = saveAnswers.front();
+    saveAnswers.pop_front();
+    if (answer.isEmpty())
+        return std::nullopt;
+    return answer;
+}
+
+void ScriptedTableDialogs::printerSetup(QWidget*, QPrinter& printer) {
+    ++printerSetups;
+    if (onPrinterSetup)
+        onPrinterSetup(printer);
+}
+
 void RecordingGraph::GrPaint(QPainter& painter, const QRect& area) {
     ++paints;
     painter.fillRect(area, Qt::white);
@@ -56,12 +73,15 @@ void GuiTest::SetUp() {
     auto scripted = std::make_unique<ScriptedDialogs>();
     auto recording = std::make_unique<RecordingLauncher>();
     auto colours = std::make_unique<ScriptedChooser>();
+    auto tables = std::make_unique<ScriptedTableDialogs>();
+    tableDialogs = tables.get();
     dialogs = scripted.get();
     launcher = recording.get();
     chooser = colours.get();
     services.dialogs = std::move(scripted);
     services.launcher = std::move(recording);
     services.chooser = std::move(colours);
+    services.tableDialogs = std::move(tables);
     program = CreateProgram(std::move(services));
     form = program->Form1;
     form->Closed = [this] { closed = true; };

@@ -3,6 +3,7 @@
 #include "Grafnew.h"
 #include "Program.h"
 #include "ShellServices.h"
+#include "TableDialogs.h"
 #include "ViewHooks.h"
 #include "colors/ColorChooser.h"
 
@@ -51,6 +52,18 @@ public:
     std::vector<QColor> openedWith;
 };
 
+// Answers the save dialog from a script; printer setup runs a test's choice on the printer.
+class ScriptedTableDialogs : public TableDialogs {
+public:
+    std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
+    void printerSetup(QWidget* parent, QPrinter& printer) override;
+
+    std::deque<QString> saveAnswers; // an empty answer, or none left, means the user cancels
+    std::vector<SaveDialogRequest> saveRequests;
+    std::function<void(QPrinter&)> onPrinterSetup;
+    int printerSetups = 0;
+};
+
 // Counts paints of the graph area and keeps the keys that reach the window.
 class RecordingGraph : public GraphHooks {
 public:
@@ -86,6 +99,7 @@ protected:
     ScriptedDialogs* dialogs = nullptr;
     RecordingLauncher* launcher = nullptr;
     ScriptedChooser* chooser = nullptr;
+    ScriptedTableDialogs* tableDialogs = nullptr;
     std::unique_ptr<Program> program;
     TForm1* form = nullptr;
     bool closed = false;

@@ -1,0 +1,104 @@
+#include "SeriesShownFixture.h"
+
+#include "Averaging.h"
+#include "InstrumentFileBuilder.h"
+#include "TableColumns.h"
+#include "TableFile.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QSpinBox>
+#include <QToolButton>
+
+namespace {
+
+using AveragingTest = SeriesShownTest;
+
+TEST_F(AveragingTest, WholeRangeGivesTheSeriesAverage) {
+    answerRangeDialogWith(1);
+    form->SBMiddle->click();
+    const int64_t expected = AverageActivity(series(), 250, {1, 40}).average;
+    EXPECT_EQ(form->usrznach->text(), QString::number(expected));
+    EXPECT_EQ(form->usrnach->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->usrkon->text(), QStringLiteral("40"));
+}
+
+TEST_F(AveragingTest, VisibleMeasurementsOfTheZoomedView) {
+    answerRangeDialogWith(0);
+    form->SBMiddle->click();
+    EXPECT_EQ(form->usrnach->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->usrkon->text(), QStringLiteral("30"));
+    EXPECT_EQ(form->usrznach->text(), QString::number(AverageActivity(series(), 250, {10, 30}).average));
+}
+
+TEST_F(AveragingTest, CancelChangesNothing) {
+    answerRangeDialogWith(1);
+    form->SBMiddle->click();
+    const QString average = form->usrznach->text();
+    answerRangeDialog([](TFormDialog& dialog) {
+        dialog.RadioItems->button(0)->click();
+        dialog.BBCancel->click();
+    });
+    form->SBMiddle->click();
+    EXPECT_EQ(form->usrznach->text(), average);
+    EXPECT_EQ(form->usrkon->text(), QStringLiteral("40"));
+}
+
+TEST_F(AveragingTest, ASpanWithoutTimeIsReportedAndTheLabelsStay) {
+    // Three marks at the same second: both measurements are bad and take no time.
+    const QString still = writeFile(QStringLiteral("still.rad"), InstrumentFileBuilder(1, 250)
+                                                                     .series(1, 25)
+                                                                     .mark(1, 5, 6, 0, 0)
+                                                                     .mark(1, 5, 6, 0, 0)
+                                                                     .mark(1, 5, 6, 0, 0)
+                                                                     .endSeries()
+                                                                     .endFile()
+                                                                     .bytes());
+    openThroughDialog(still);
+    dialogs->errors.clear();
+    answerRangeDialogWith(1);
+    form->SBMiddle->click();
+    EXPECT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(form->usrznach->text().isEmpty());
+}
+
+using SavingTest = SeriesShownTest;
+
+TEST_F(SavingTest, SavesTheChosenSpanFromTheTableCells) {
+    const QString target = dir.filePath(QStringLiteral("saved.txt"));
+    tableDialogs->saveAnswers.push_back(target);
+    answerRangeDialogWith(0);
+    form->SBSaveTable->click();
+    ASSERT_EQ(tableDialogs->saveRequests.size(), 1u);
+    const SaveDialogRequest& request = tableDialogs->saveRequests[0];
+    EXPECT_EQ(request.fileName, dir.filePath(QStringLiteral("test.txt")));
+    EXPECT_EQ(request.defaultSuffix, QStringLiteral("txt"));
+    EXPECT_EQ(request.nameFilter, QStringLiteral("Текстовый файл (*.txt)"));
+
+    std::vector<RowTexts> rows;
+    for (int k = 10; k <= 30; ++k)
+        rows.push_back(MeasurementRowTexts(series(), k));
+    const TableHeader header{series().SeriesTitle, 117, 250, series().EquilibriumActivity};
+    QFile file(target);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), TableFileBytes(header, TableTitles(), rows));
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+}
+
+TEST_F(SavingTest, CancellingTheSaveDialogWritesNothing) {
+    answerRangeDialogWith(1);
+    form->SBSaveTable->click();
+    EXPECT_EQ(tableDialogs->saveRequests.size(), 1u);
+    EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.txt")}, QDir::Files).size(), 0);
+}
+
+TEST_F(SavingTest, AFailedSaveIsReportedByName) {
+    const QString target = dir.filePath(QStringLiteral("no such folder/saved.txt"));
+    tableDialogs->saveAnswers.push_back(target);
+    answerRangeDialogWith(1);
+    form->SBSaveTable->click();
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(dialogs->errors[0].contains(target));
+}
+
+} // namespace

@@ -1,0 +1,56 @@
+#include "SeriesShownFixture.h"
+
+#include "InstrumentFileBuilder.h"
+#include "PaintBox.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QDateTime>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+void SeriesShownTest::SetUp() {
+    GuiTest::SetUp();
+    InstrumentFileBuilder builder(117, 250);
+    builder.series(3, 25);
+    QDateTime moment(QDate(2025, 1, 5), QTime(6, 0), Qt::UTC);
+    builder.mark(moment);
+    for (int k = 1; k <= 40; ++k)
+        builder.mark(moment = moment.addSecs(600 + 37 * k));
+    path = writeFile(QStringLiteral("test.rad"), builder.endSeries().endFile().bytes());
+    openThroughDialog(path);
+    ASSERT_EQ(series().MeasurementCount, 40);
+    zoomTo(10, 30);
+}
+
+void SeriesShownTest::zoomTo(int first, int last) {
+    ShowRange(graph().view(), series(), form->PaintBox->size(), first, last);
+    graph().GrPaint();
+    program->graph->TableSync();
+}
+
+void SeriesShownTest::answerRangeDialog(std::function<void(TFormDialog&)> act) {
+    TFormDialog* dialog = program->FormDialog;
+    QTimer::singleShot(0, dialog, [dialog, act] {
+        act(*dialog);
+        if (dialog->isVisible())
+            dialog->reject();
+    });
+}
+
+void SeriesShownTest::answerRangeDialogWith(int item) {
+    answerRangeDialog([item](TFormDialog& dialog) {
+        dialog.RadioItems->button(item)->click();
+        dialog.BBOK->click();
+    });
+}
+
+void SeriesShownTest::clickRow(int k) {
+    QTableWidget* grid = table().SGTable;
+    const QRect cell = grid->visualItemRect(grid->item(k - 1, 1));
+    grid->scrollToItem(grid->item(k - 1, 1));
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualItemRect(grid->item(k - 1, 1)).center());
+    Q_UNUSED(cell);
+}

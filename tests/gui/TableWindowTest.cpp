@@ -1,0 +1,90 @@
+#include "SeriesShownFixture.h"
+
+#include "GraphPaint.h"
+#include "StatusPanels.h"
+
+#include <QLabel>
+#include <QTest>
+#include <QToolButton>
+
+namespace {
+
+using TableWindowTest = SeriesShownTest;
+
+TEST_F(TableWindowTest, SeriesSelectionFillsTheTableAndLeavesItClosed) {
+    EXPECT_FALSE(table().isVisible());
+    EXPECT_EQ(table().RowCount(), 41);
+    for (const int k : {1, 25, 40})
+        for (int c = 0; c < 5; ++c)
+            EXPECT_EQ(table().Cell(c, k), MeasurementRowTexts(series(), k)[c]);
+}
+
+TEST_F(TableWindowTest, TheTableButtonShowsTheRowOfThePointer) {
+    form->SBTab->click();
+    EXPECT_TRUE(table().isVisible());
+    EXPECT_EQ(table().CurrentRow(), 10);
+    EXPECT_EQ(panel(1), QStringLiteral(" "));
+    // Pressed again while shown: the row follows the pointer moved meanwhile.
+    graph().view().PointerIndex = 20;
+    form->SBTab->click();
+    EXPECT_TRUE(table().isVisible());
+    EXPECT_EQ(table().CurrentRow(), 20);
+}
+
+TEST_F(TableWindowTest, RowsBeforeTheVisibleRangeAreRefused) {
+    form->SBTab->click();
+    const QString before = form->lblActiv->text();
+    clickRow(1);
+    EXPECT_EQ(table().CurrentRow(), 10);
+    EXPECT_EQ(graph().view().PointerIndex, 10);
+    EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
+    EXPECT_EQ(form->lblActiv->text(), before);
+    EXPECT_EQ(form->NIsm->text(), QStringLiteral("10"));
+}
+
+TEST_F(TableWindowTest, RowsAfterTheVisibleRangeAreRefused) {
+    form->SBTab->click();
+    clickRow(12);
+    clickRow(40);
+    EXPECT_EQ(table().CurrentRow(), 12);
+    EXPECT_EQ(graph().view().PointerIndex, 30);
+    EXPECT_EQ(panel(1), QStringLiteral("Это последнее измерение в области видимости "));
+    EXPECT_EQ(form->NIsm->text(), QStringLiteral("12")); // the labels stay with the last accepted row
+}
+
+TEST_F(TableWindowTest, AVisibleRowMovesThePointerAndFillsTheLabels) {
+    form->SBTab->click();
+    clickRow(12);
+    EXPECT_EQ(table().CurrentRow(), 12);
+    EXPECT_EQ(graph().view().PointerIndex, 12);
+    EXPECT_EQ(panel(1), QStringLiteral(" "));
+    const RowTexts row = MeasurementRowTexts(series(), 12);
+    EXPECT_EQ(form->NIsm->text(), QStringLiteral("12"));
+    EXPECT_EQ(form->TimBeg->text(), row[1]);
+    EXPECT_EQ(form->TimEnd->text(), row[2]);
+    EXPECT_EQ(form->lblActiv->text(), row[3]);
+    EXPECT_EQ(form->TimIsm->text(), row[4]);
+    EXPECT_EQ(graph().pointerTrace().PointerX, PointerXFor(graph().view(), series(), 12));
+}
+
+TEST_F(TableWindowTest, TheRowFollowsEveryStepOfThePointer) {
+    form->SBTab->click();
+    for (int step = 1; step <= 3; ++step) {
+        form->SBToRight->click();
+        EXPECT_EQ(table().CurrentRow(), 10 + step);
+        EXPECT_EQ(form->NIsm->text(), QString::number(10 + step));
+        EXPECT_EQ(form->TimIsm->text(), table().Cell(4, 10 + step));
+        EXPECT_EQ(panel(1), QStringLiteral(" "));
+    }
+    form->SBToEnd->click();
+    EXPECT_EQ(table().CurrentRow(), 30);
+}
+
+TEST_F(TableWindowTest, OpeningAFileClosesTheTable) {
+    form->SBTab->click();
+    ASSERT_TRUE(table().isVisible());
+    cancelOpenDialog();
+    EXPECT_FALSE(table().isVisible());
+}
+
+} // namespace
