@@ -1,6 +1,7 @@
 #include "Program.h"
 
 #include "Dialog.h"
+#include "Fonts.h"
 #include "Grafnew.h"
 #include "GraphCommands.h"
 #include "PresetFolder.h"
@@ -56,7 +57,9 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services) {
 
     program->FormColorDialog = new TFormColorDialog(*program->chooser, form);
     program->FormDialog = new TFormDialog(form);
+    program->FormDialog->setFont(WindowFont());
     program->FormTable = new TFormTable(form);
+    program->FormTable->setFont(WindowFont());
     program->FormSer = new TFormSer(form->Store(), *form, form);
     form->AttachWindows(program->FormColorDialog, program->FormSer);
 

@@ -1,15 +1,18 @@
 // Makes the screenshot of the main window: loads an instrument file, shows a series and saves what the
 // window draws as a PNG.
 //   radview-screenshot <instrument file> <output.png> [series ordinal [--zoom FIRST LAST] [--grid]
-//                      [--pointer K]]
+//                      [--pointer K] [--table TABLE.png] [--range RANGE.png]]
 // Run it under a display (xvfb-run) to get the real fonts and style of the desktop.
 
+#include "Dialog.h"
 #include "Grafnew.h"
 #include "GraphCommands.h"
 #include "PaintBox.h"
 #include "Program.h"
 #include "ShellServices.h"
 #include "TabSer.h"
+#include "TableCommands.h"
+#include "Tabnew.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -67,10 +70,25 @@ int main(int argc, char** argv) {
         form->SelectSeries(args.size() > 3 ? args.at(3).toInt() : 1);
     ApplyViewOptions(args.mid(4), *program);
 
+    const qsizetype tableOption = args.indexOf(QStringLiteral("--table"));
+    const qsizetype rangeOption = args.indexOf(QStringLiteral("--range"));
+    if (tableOption > 0 && tableOption + 1 < args.size())
+        program->table->SBTabClick();
+    if (rangeOption > 0 && rangeOption + 1 < args.size()) {
+        program->FormDialog->setModal(false);
+        program->FormDialog->show();
+        program->FormDialog->FormShow();
+    }
+
     int status = 1;
-    // Grab once the window has been laid out and painted on the display.
+    // Grab once the windows have been laid out and painted on the display.
     QTimer::singleShot(300, [&] {
-        status = form->grab().save(args.at(2)) ? 0 : 1;
+        bool saved = form->grab().save(args.at(2));
+        if (tableOption > 0 && tableOption + 1 < args.size())
+            saved = program->FormTable->grab().save(args.at(tableOption + 1)) && saved;
+        if (rangeOption > 0 && rangeOption + 1 < args.size())
+            saved = program->FormDialog->grab().save(args.at(rangeOption + 1)) && saved;
+        status = saved ? 0 : 1;
         QApplication::quit();
     });
     QApplication::exec();
