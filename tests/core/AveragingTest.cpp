@@ -8,14 +8,11 @@
 namespace {
 
 // A series at the given sensitivity whose measurements last the given numbers of seconds.
-SelectedSeries SeriesOfIntervals(uint16_t sensitivity, std::initializer_list<int> seconds) {
-    InstrumentFileBuilder builder(1, sensitivity);
-    builder.series(1, 25);
-    QDateTime moment(QDate(2025, 3, 1), QTime(0, 0), Qt::UTC);
-    builder.mark(moment);
-    for (const int d : seconds)
-        builder.mark(moment = moment.addSecs(d));
-    return EvaluateSeries(ParseBytes(builder.endSeries().endFile().bytes()), 1).series;
+SelectedSeries SeriesOfIntervals(uint16_t sensitivity, const std::vector<int>& seconds) {
+    const QDateTime start(QDate(2025, 3, 1), QTime(0, 0), Qt::UTC);
+    return EvaluateSeries(ParseBytes(InstrumentFileBuilder::IntervalSeries(1, sensitivity, start, seconds)),
+                          1)
+        .series;
 }
 
 TEST(Averaging, MeasurementsPerSpanTime) {

@@ -17,13 +17,9 @@ class DumpCommands : public ::testing::Test {
 protected:
     void SetUp() override {
         // Measurements 5 … 8 take 20480 s together at a sensitivity of 250.
-        InstrumentFileBuilder builder(117, 250);
-        builder.series(3, 25);
-        QDateTime moment(QDate(2025, 1, 5), QTime(8, 3, 7), Qt::UTC);
-        builder.mark(moment);
-        for (const int d : {600, 600, 600, 600, 5000, 5120, 5000, 5360, 600})
-            builder.mark(moment = moment.addSecs(d));
-        bytes_ = builder.endSeries().endFile().bytes();
+        bytes_ = InstrumentFileBuilder::IntervalSeries(117, 250,
+                                                       QDateTime(QDate(2025, 1, 5), QTime(8, 3, 7), Qt::UTC),
+                                                       {600, 600, 600, 600, 5000, 5120, 5000, 5360, 600});
         QFile file(dir_.filePath(QStringLiteral("test.rad")));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(bytes_);

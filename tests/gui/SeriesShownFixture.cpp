@@ -12,13 +12,12 @@
 
 void SeriesShownTest::SetUp() {
     GuiTest::SetUp();
-    InstrumentFileBuilder builder(117, 250);
-    builder.series(3, 25);
-    QDateTime moment(QDate(2025, 1, 5), QTime(6, 0), Qt::UTC);
-    builder.mark(moment);
+    std::vector<int> seconds;
     for (int k = 1; k <= 40; ++k)
-        builder.mark(moment = moment.addSecs(600 + 37 * k));
-    path = writeFile(QStringLiteral("test.rad"), builder.endSeries().endFile().bytes());
+        seconds.push_back(600 + 37 * k);
+    const QDateTime start(QDate(2025, 1, 5), QTime(6, 0), Qt::UTC);
+    path = writeFile(QStringLiteral("test.rad"),
+                     InstrumentFileBuilder::IntervalSeries(117, 250, start, seconds));
     openThroughDialog(path);
     ASSERT_EQ(series().MeasurementCount, 40);
     zoomTo(10, 30);

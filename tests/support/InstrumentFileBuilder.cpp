@@ -72,3 +72,12 @@ InstrumentFileBuilder& InstrumentFileBuilder::raw(const QByteArray& bytes) {
     bytes_.append(bytes);
     return *this;
 }
+
+QByteArray InstrumentFileBuilder::IntervalSeries(uint16_t device, uint16_t sensitivity, QDateTime start,
+                                                 const std::vector<int>& seconds) {
+    InstrumentFileBuilder builder(device, sensitivity);
+    builder.series(3, 25).mark(start);
+    for (const int d : seconds)
+        builder.mark(start = start.addSecs(d));
+    return builder.endSeries().endFile().bytes();
+}

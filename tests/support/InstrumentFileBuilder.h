@@ -4,6 +4,7 @@
 #include <QDateTime>
 
 #include <cstdint>
+#include <vector>
 
 // Writes instrument files the way the instrument does: a little-endian header, then series of packed-BCD
 // time marks closed by end pairs. Tests use it to state a file by its meaning rather than by its bytes.
@@ -31,6 +32,11 @@ public:
 
     static uint8_t ToBcd(int value);
     static uint8_t MonthCode(int month);
+
+    // A file of one series (number 3, year byte 25) whose measurements last the given numbers of seconds,
+    // from the given start; the file ends with the file-end pair.
+    static QByteArray IntervalSeries(uint16_t device, uint16_t sensitivity, QDateTime start,
+                                     const std::vector<int>& seconds);
 
 private:
     QByteArray bytes_;
