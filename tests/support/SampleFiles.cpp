@@ -38,12 +38,14 @@ struct RadonModel {
     }
 };
 
-void AppendMarks(InstrumentFileBuilder& file, QDateTime moment, int count, const RadonModel& model,
-                 Noise& noise) {
+// Appends count marks from moment on and answers where the next mark would fall.
+QDateTime AppendMarks(InstrumentFileBuilder& file, QDateTime moment, int count, const RadonModel& model,
+                      Noise& noise) {
     for (int i = 0; i < count; ++i) {
         file.mark(moment);
         moment = moment.addSecs(model.intervalAt(moment, noise));
     }
+    return moment;
 }
 
 QDateTime At(int year, int month, int day, int hour, int minute, int second = 0) {
@@ -67,11 +69,11 @@ QByteArray SeveralSeries() {
     AppendMarks(file, At(2025, 3, 11, 10, 5, 0), 24, basement, noise);
     file.endSeries();
 
-    // A series whose clock lost a day byte: one mark reads 31 April.
+    // A series with one corrupted record between two good ones: its day reads 31 April.
     file.series(12, 25);
-    AppendMarks(file, At(2025, 4, 29, 14, 30, 0), 9, basement, noise);
-    file.mark(4, 31, 2, 47, 13);
-    AppendMarks(file, At(2025, 4, 30, 3, 21, 5), 12, basement, noise);
+    const QDateTime resumed = AppendMarks(file, At(2025, 4, 29, 14, 30, 0), 9, basement, noise);
+    file.mark(4, 31, resumed.time().hour(), resumed.time().minute(), 13);
+    AppendMarks(file, resumed.addSecs(1500), 12, basement, noise);
     file.endSeries();
 
     // A run stopped right after it started.
