@@ -118,17 +118,17 @@ TEST_F(GuiTest, ToolbarButtonsStandAtTheirPlacesWithTheirHints) {
     EXPECT_EQ(form->PlService->width(), 216);
     EXPECT_EQ(form->Panel3->width(), 56);
     EXPECT_EQ(form->Panel3->geometry().right(), form->Panel1->width() - 2); // against the right edge
-    for (const ButtonSpec& spec : kButtons) {
-        SCOPED_TRACE(spec.name);
-        const auto* button = form->findChild<QToolButton*>(spec.name);
+    for (const ButtonSpec& expected : kButtons) {
+        SCOPED_TRACE(expected.name);
+        const auto* button = form->findChild<QToolButton*>(expected.name);
         ASSERT_NE(button, nullptr);
-        EXPECT_EQ(button->parentWidget()->objectName(), QString::fromLatin1(spec.panel));
-        EXPECT_EQ(button->x(), spec.x);
+        EXPECT_EQ(button->parentWidget()->objectName(), QString::fromLatin1(expected.panel));
+        EXPECT_EQ(button->x(), expected.x);
         EXPECT_EQ(button->size(), QSize(25, 25));
-        EXPECT_EQ(button->toolTip(), QString::fromUtf8(spec.hint));
+        EXPECT_EQ(button->toolTip(), QString::fromUtf8(expected.hint));
         EXPECT_TRUE(button->autoRaise());
         EXPECT_FALSE(button->icon().isNull());
-        EXPECT_EQ(button->isCheckable(), QLatin1String(spec.name) == QLatin1String("SBSetka"));
+        EXPECT_EQ(button->isCheckable(), QLatin1String(expected.name) == QLatin1String("SBSetka"));
     }
 }
 
@@ -149,20 +149,20 @@ TEST_F(GuiTest, MainMenuHasEveryItemInOrder) {
 }
 
 TEST_F(GuiTest, InformationPanelLabelsStandAtTheirPlaces) {
-    for (const ValueSpec& spec : kValues) {
-        SCOPED_TRACE(spec.name);
-        const auto* label = form->GroupBox1->findChild<QLabel*>(spec.name);
+    for (const ValueSpec& expected : kValues) {
+        SCOPED_TRACE(expected.name);
+        const auto* label = form->GroupBox1->findChild<QLabel*>(expected.name);
         ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->geometry(), spec.geometry);
-        EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, spec.horizontal);
+        EXPECT_EQ(label->geometry(), expected.geometry);
+        EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, expected.horizontal);
         EXPECT_TRUE(IsValueLabel(label));
     }
-    for (const CaptionSpec& spec : kCaptions) {
-        SCOPED_TRACE(spec.name);
-        const auto* label = form->GroupBox1->findChild<QLabel*>(spec.name);
+    for (const CaptionSpec& expected : kCaptions) {
+        SCOPED_TRACE(expected.name);
+        const auto* label = form->GroupBox1->findChild<QLabel*>(expected.name);
         ASSERT_NE(label, nullptr);
-        EXPECT_EQ(label->pos(), spec.at);
-        EXPECT_EQ(label->text(), QString::fromUtf8(spec.text));
+        EXPECT_EQ(label->pos(), expected.at);
+        EXPECT_EQ(label->text(), QString::fromUtf8(expected.text));
         EXPECT_FALSE(IsValueLabel(label));
     }
     const auto* exponent = form->GroupBox1->findChild<QLabel*>("Label7");
