@@ -13,19 +13,25 @@ PrintCommands::PrintCommands(TForm1& form, GraphView& graph, TableCommands& tabl
                              TableDialogs& dialogs)
     : form_(form), graph_(graph), table_(table), messages_(messages), dialogs_(dialogs) {}
 
+QPrinter& PrintCommands::Printer() {
+    if (!printer_)
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
 void PrintCommands::ReportFailure() {
     messages_.errorBox(&form_, QString::fromUtf8(PrintErrorMessage));
 }
 
 void PrintCommands::SBPrintSetupClick() {
-    dialogs_.printerSetup(&form_, printer_);
+    dialogs_.printerSetup(&form_, Printer());
 }
 
 void PrintCommands::SBPrintGrClick() {
     const SelectedSeries& series = form_.Store().selected;
     if (series.MeasurementCount == 0 || form_.Store().NoSeriesChosen)
         return;
-    if (!PrintGraph(printer_, graph_.view(), series))
+    if (!PrintGraph(Printer(), graph_.view(), series))
         ReportFailure();
 }
 
@@ -34,6 +40,6 @@ void PrintCommands::SBPrintTableClick() {
     if (!span)
         return;
     // A printer that cannot be used is reported here too, so nobody waits for pages that never come.
-    if (!PrintTable(printer_, table_.Header(), table_.Titles(), table_.Rows(*span)))
+    if (!PrintTable(Printer(), table_.Header(), table_.Titles(), table_.Rows(*span)))
         ReportFailure();
 }

@@ -4,6 +4,8 @@
 
 #include <QPrinter>
 
+#include <memory>
+
 class GraphView;
 class ShellDialogs;
 class TableCommands;
@@ -21,7 +23,8 @@ public:
     void SBPrintGrClick() override;
     void SBPrintSetupClick() override;
 
-    QPrinter& Printer() { return printer_; }
+    // Made on first use: finding the system's printers is slow, and most runs never print.
+    QPrinter& Printer();
 
 private:
     void ReportFailure();
@@ -31,5 +34,5 @@ private:
     TableCommands& table_;
     ShellDialogs& messages_;
     TableDialogs& dialogs_;
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer_;
 };

@@ -78,16 +78,24 @@ void TFormDialog::buildButtons() {
     panel->setGeometry(0, 106, 278, 36);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
-    BBOK = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), panel);
+    BBOK = new QPushButton(QStringLiteral("OK"), panel);
     BBOK->setObjectName(QStringLiteral("BBOK"));
     BBOK->setGeometry(126, 7, 66, 22);
     BBOK->setDefault(true);
-    BBCancel = new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), QStringLiteral("Отмена"),
-                               panel);
+    BBCancel = new QPushButton(QStringLiteral("Отмена"), panel);
     BBCancel->setObjectName(QStringLiteral("BBCancel"));
     BBCancel->setGeometry(204, 7, 67, 22);
     connect(BBOK, &QPushButton::clicked, this, [this] { BBOkClick(); });
     connect(BBCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TFormDialog::showEvent(QShowEvent* event) {
+    // Looking the glyphs up in the icon theme is slow; it waits until the dialog is first wanted.
+    if (BBOK->icon().isNull()) {
+        BBOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        BBCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    }
+    QDialog::showEvent(event);
 }
 
 std::optional<MeasurementSpan> TFormDialog::Choose(const RangeContext& context) {

@@ -49,6 +49,9 @@ public:
     // The span the current choice stands for.
     MeasurementSpan ChosenSpan() const;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildRadioGroup();
     void buildButtons();

@@ -5,6 +5,13 @@
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+namespace {
+
+// The grid's classic row height; a fixed number also spares looking a font up while the program starts.
+constexpr int kRowHeight = 24;
+
+} // namespace
+
 void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     if (!reverting_ && current.isValid() && SelectCell && !SelectCell(current.row() + 1)) {
         reverting_ = true;
@@ -35,7 +42,7 @@ TFormTable::TFormTable(QWidget* parent)
     header->setStretchLastSection(false);
     header->setHighlightSections(false);
     SGTable->verticalHeader()->hide();
-    SGTable->verticalHeader()->setDefaultSectionSize(SGTable->fontMetrics().height() + 6);
+    SGTable->verticalHeader()->setDefaultSectionSize(kRowHeight);
     SGTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     SGTable->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     SGTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
