@@ -17,9 +17,27 @@ void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
         reverting_ = true;
         selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
         reverting_ = false;
+        highlightCurrent();
         return;
     }
     QTableWidget::currentChanged(current, previous);
+    highlightCurrent();
+}
+
+void TStringGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QTableWidget::selectionChanged(selected, deselected);
+    if (!reverting_)
+        highlightCurrent();
+}
+
+void TStringGrid::highlightCurrent() {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid() || !selectionModel())
+        return;
+    const QModelIndexList highlighted = selectionModel()->selectedIndexes();
+    if (highlighted.size() == 1 && highlighted.constFirst() == current)
+        return;
+    selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
 }
 
 TFormTable::TFormTable(QWidget* parent)

@@ -17,8 +17,12 @@ public:
 
 protected:
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // The highlight is the current cell and nothing else. A mouse press, drag or release selects apart
+    // from choosing the current cell, so on a refused row it would otherwise mark the row that was refused.
+    void selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) override;
 
 private:
+    void highlightCurrent();
     bool reverting_ = false;
 };
 

@@ -3,7 +3,10 @@
 #include "GraphPaint.h"
 #include "StatusPanels.h"
 
+#include <QApplication>
+#include <QItemSelectionModel>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
 
@@ -40,6 +43,38 @@ TEST_F(TableWindowTest, RowsBeforeTheVisibleRangeAreRefused) {
     EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
     EXPECT_EQ(form->lblActiv->text(), before);
     EXPECT_EQ(form->NIsm->text(), QStringLiteral("10"));
+}
+
+// The highlight marks the current row: a refused click must not move it onto the clicked row.
+QList<int> HighlightedRows(const TFormTable& table) {
+    QList<int> rows;
+    for (const QModelIndex& index : table.SGTable->selectionModel()->selectedIndexes())
+        rows << index.row() + 1;
+    return rows;
+}
+
+TEST_F(TableWindowTest, ARefusedClickLeavesTheHighlightOnTheCurrentRow) {
+    form->SBTab->click();
+    clickRow(12);
+    ASSERT_EQ(HighlightedRows(table()), QList<int>{12});
+    clickRow(1);
+    EXPECT_EQ(HighlightedRows(table()), QList<int>{12});
+    clickRow(40);
+    EXPECT_EQ(HighlightedRows(table()), QList<int>{12});
+    // Dragging from row 12 up across rows 11 … 9, the last of them outside the view, leaves it too.
+    QTableWidget* grid = table().SGTable;
+    grid->scrollToItem(grid->item(8, 1));
+    auto centreOf = [grid](int k) { return grid->visualItemRect(grid->item(k - 1, 1)).center(); };
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, centreOf(12));
+    for (const int k : {11, 10, 9}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(centreOf(k)),
+                         grid->viewport()->mapToGlobal(QPointF(centreOf(k))), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(grid->viewport(), &move);
+    }
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centreOf(9));
+    EXPECT_EQ(table().CurrentRow(), 10);
+    EXPECT_EQ(HighlightedRows(table()), QList<int>{10});
 }
 
 TEST_F(TableWindowTest, RowsAfterTheVisibleRangeAreRefused) {
