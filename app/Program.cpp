@@ -61,6 +61,7 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services) {
     program->FormTable = new TFormTable(form);
     program->FormTable->setFont(WindowFont());
     program->FormSer = new TFormSer(form->Store(), *form, form);
+    program->FormSer->setFont(WindowFont());
     form->AttachWindows(program->FormColorDialog, program->FormSer);
 
     program->graph = std::make_unique<GraphCommands>(*form, *program->FormColorDialog);

@@ -5,7 +5,9 @@
 #include "StatusPanels.h"
 #include "TabSer.h"
 
+#include <QAbstractItemDelegate>
 #include <QHeaderView>
+#include <QStyleOptionViewItem>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -50,6 +52,27 @@ TEST_F(GuiTest, SeriesListRowsShowStartEndAndMeanActivity) {
               QStringList({"2", "12", " 6 фев 10:00:00", " 6 фев 10:30:00", "8533"}));
     EXPECT_EQ(RowTexts(view->topLevelItem(2)),
               QStringList({"3", "13", " 7 фев 11:00:00", "не определено", ""}));
+}
+
+TEST_F(GuiTest, SeriesListTitlesAndTextsFitTheirColumns) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    QTreeWidget* view = program->FormSer->LVser;
+    // The longest texts a column can hold: "Ошибка в файле" and a date-time of a two-digit day.
+    view->topLevelItem(0)->setText(2, QStringLiteral("Ошибка в файле"));
+    view->topLevelItem(0)->setText(3, QStringLiteral("28 дек 23:59:59"));
+    view->topLevelItem(0)->setText(4, QStringLiteral("1280000"));
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_LE(view->header()->sectionSizeHint(c), view->columnWidth(c)) << "title of column " << c;
+        for (int row = 0; row < view->topLevelItemCount(); ++row) {
+            const QModelIndex index = view->model()->index(row, c);
+            QStyleOptionViewItem option;
+            option.initFrom(view->viewport());
+            option.font = view->font();
+            option.fontMetrics = view->fontMetrics();
+            EXPECT_LE(view->itemDelegate()->sizeHint(option, index).width(), view->columnWidth(c))
+                << "row " << row << " column " << c;
+        }
+    }
 }
 
 TEST_F(GuiTest, DoubleClickOnARowShowsThatSeriesAndClosesTheList) {
