@@ -1,7 +1,10 @@
 // Makes the screenshot of the main window: loads an instrument file, shows a series and saves what the
 // window draws as a PNG.
 //   radview-screenshot <instrument file> <output.png> [series ordinal [--zoom FIRST LAST] [--grid]
-//                      [--pointer K] [--table TABLE.png] [--range RANGE.png]]
+//                      [--pointer K] [--table TABLE.png] [--range RANGE.png] [--colors COLORS.png]
+//                      [--list LIST.png]]
+// The range dialog is shown as the averaging command shows it; the series list is shown last, as the
+// series command shows it, since that withdraws the series.
 // Run it under a display (xvfb-run) to get the real fonts and style of the desktop.
 
 #include "Dialog.h"
@@ -13,6 +16,7 @@
 #include "TabSer.h"
 #include "TableCommands.h"
 #include "Tabnew.h"
+#include "colors/colorDL.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -70,26 +74,45 @@ int main(int argc, char** argv) {
         form->SelectSeries(args.size() > 3 ? args.at(3).toInt() : 1);
     ApplyViewOptions(args.mid(4), *program);
 
-    const qsizetype tableOption = args.indexOf(QStringLiteral("--table"));
-    const qsizetype rangeOption = args.indexOf(QStringLiteral("--range"));
-    if (tableOption > 0 && tableOption + 1 < args.size())
+    auto optionFile = [&args](const char* option) {
+        const qsizetype at = args.indexOf(QLatin1String(option));
+        return at > 0 && at + 1 < args.size() ? args.at(at + 1) : QString();
+    };
+    const QString tableFile = optionFile("--table");
+    const QString rangeFile = optionFile("--range");
+    const QString colorsFile = optionFile("--colors");
+    const QString listFile = optionFile("--list");
+    if (!tableFile.isEmpty())
         program->table->SBTabClick();
-    if (rangeOption > 0 && rangeOption + 1 < args.size()) {
-        program->FormDialog->setModal(false);
-        program->FormDialog->show();
-        program->FormDialog->FormShow();
-    }
 
-    int status = 1;
+    int status = 0;
+    auto save = [&status](QWidget* window, const QString& file) {
+        if (!file.isEmpty() && !window->grab().save(file))
+            status = 1;
+    };
     // Grab once the windows have been laid out and painted on the display.
-    QTimer::singleShot(300, [&] {
-        bool saved = form->grab().save(args.at(2));
-        if (tableOption > 0 && tableOption + 1 < args.size())
-            saved = program->FormTable->grab().save(args.at(tableOption + 1)) && saved;
-        if (rangeOption > 0 && rangeOption + 1 < args.size())
-            saved = program->FormDialog->grab().save(args.at(rangeOption + 1)) && saved;
-        status = saved ? 0 : 1;
-        QApplication::quit();
+    constexpr int kSettle = 300;
+    QTimer::singleShot(kSettle, [&] {
+        save(form, args.at(2));
+        save(program->FormTable, tableFile);
+        if (!rangeFile.isEmpty()) {
+            QTimer::singleShot(kSettle, program->FormDialog, [&] {
+                save(program->FormDialog, rangeFile);
+                program->FormDialog->reject();
+            });
+            program->table->ChooseRange();
+        }
+        if (!colorsFile.isEmpty()) {
+            form->SBColorClick();
+            QApplication::processEvents();
+        }
+        if (!listFile.isEmpty())
+            form->SBSerClick();
+        QTimer::singleShot(kSettle, [&] {
+            save(program->FormColorDialog, colorsFile);
+            save(program->FormSer, listFile);
+            QApplication::quit();
+        });
     });
     QApplication::exec();
     return status;
