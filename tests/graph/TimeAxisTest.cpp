@@ -135,6 +135,21 @@ TEST_F(TimeAxisTest, NoLabelFitsBeforeTheLimit) {
     EXPECT_EQ(Ticks(), std::vector<int>{XOf(4, 5.3F)});
 }
 
+TEST_F(TimeAxisTest, LabelsAfterTheEndOfTheViewAreDrawnWhileTheyFitTheLimit) {
+    // A view of 30 s: its labels at 4, 14 and 24 s, then more after its end, only the limit stops them.
+    series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {30});
+    ViewWindow view;
+    view.TimeUnit = Seconds;
+    view.TimeStep = 10;
+    const float scale = 5.3F;
+    Draw(view, 600, scale);
+    std::vector<int> expected;
+    for (int64_t offset = 4; XOf(offset, scale) <= 600 - labelWidth; offset += 10)
+        expected.push_back(XOf(offset, scale));
+    ASSERT_GT(expected.back(), XOf(30, scale) + 100);
+    EXPECT_EQ(Ticks(), expected);
+}
+
 TEST_F(TimeAxisTest, ADegenerateScaleDrawsNothingAndReturns) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {25});
     ViewWindow view;

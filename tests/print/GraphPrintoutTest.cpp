@@ -169,6 +169,97 @@ TEST_F(GraphPrintPdf, AZoomedViewNamesItsRange) {
         << text.toStdString();
 }
 
+// Where the words of the printout stand on paper, against the page geometry. Positions are compared in
+// points, relative to the printable area, with a point's play for the glyphs' side bearings.
+class GraphPrintPlacement : public GraphPrintPdf {
+protected:
+    struct Placed {
+        GraphPageGeometry g;
+        QPointF origin; // the printable area's top-left corner on the sheet, in points
+        std::vector<PdfWord> words;
+    };
+    Placed print(const ViewWindow& view, const SelectedSeries& series) {
+        // Landscape chosen beforehand, as printer setup may leave it: the printout ends in portrait anyway.
+        printer_.setPageOrientation(QPageLayout::Landscape);
+        Placed placed;
+        placed.g = ComputeGraphPageGeometry(printer_.width(), printer_.height(), view, series);
+        placed.origin = printer_.pageLayout().paintRectPoints().topLeft();
+        EXPECT_TRUE(PrintGraph(printer_, view, series));
+        EXPECT_EQ(printer_.pageLayout().orientation(), QPageLayout::Portrait);
+        placed.words = PdfWords(path_);
+        return placed;
+    }
+    static const PdfWord* Find(const std::vector<PdfWord>& words, const QString& text) {
+        for (const PdfWord& word : words)
+            if (word.text == text)
+                return &word;
+        return nullptr;
+    }
+    static double Points(int pixels) { return pixels * 72.0 / 600.0; }
+};
+
+TEST_F(GraphPrintPlacement, WholeSeriesTitleIsCentredAndTheZoomedOneStartsATitleWidthLeftOfTheMiddle) {
+    const SelectedSeries series = SeriesOfIntervals(250, std::vector<int>(20, 600));
+    ViewWindow view = WholeView(series);
+    const Placed whole = print(view, series);
+    const PdfWord* first = Find(whole.words, QStringLiteral("Файл"));
+    const PdfWord* last = Find(whole.words, QStringLiteral("3"));
+    ASSERT_TRUE(first && last);
+    const double middle = whole.origin.x() + Points(whole.g.PW / 2);
+    const double width = last->xMax - first->xMin;
+    EXPECT_NEAR((first->xMin + last->xMax) / 2, middle, 1.0);
+
+    ShowRange(view, series, QSize(707, 328), 5, 17);
+    const Placed zoomed = print(view, series);
+    const PdfWord* start = Find(zoomed.words, QStringLiteral("Файл"));
+    const PdfWord* range = Find(zoomed.words, QStringLiteral("Измерения"));
+    ASSERT_TRUE(start && range);
+    EXPECT_NEAR(start->xMin, middle - width, 1.5);
+    EXPECT_GT(range->xMin, middle);
+}
+
+TEST_F(GraphPrintPlacement, CaptionsAndScaleLabelsStandWhereTheGeometryPutsThem) {
+    const SelectedSeries series = SeriesOfIntervals(250, {600, 1200, 600}); // 8533, 4267, 8533 Bq/m³
+    const ViewWindow view = WholeView(series);
+    ASSERT_EQ(view.ActivityStep, 1000);
+    const Placed page = print(view, series);
+    const GraphPageGeometry& g = page.g;
+    const QPointF& o = page.origin;
+
+    // The time caption begins at the middle of the page, one top margin above the bottom edge; the title
+    // line's top is Round(0.3 × mT) from the top, in the same font.
+    const PdfWord* time = Find(page.words, QStringLiteral("время,"));
+    const PdfWord* title = Find(page.words, QStringLiteral("Файл"));
+    ASSERT_TRUE(time && title);
+    EXPECT_NEAR(time->xMin, o.x() + Points(g.PW / 2), 1.0);
+    const int titleTop = static_cast<int>(Round(0.3L * g.mT));
+    EXPECT_NEAR(time->yMin - title->yMin, Points(g.PH - g.mT - titleTop), 0.5);
+
+    // The rotated caption runs upwards from (mR, PH div 2), the tops of its letters towards the left edge.
+    const PdfWord* activity = Find(page.words, QStringLiteral("Активность"));
+    const PdfWord* units = Find(page.words, QStringLiteral("Бк/м3"));
+    ASSERT_TRUE(activity && units);
+    EXPECT_NEAR(activity->yMax, o.y() + Points(g.PH / 2), 1.0);
+    EXPECT_NEAR(activity->xMin, o.x() + Points(g.mR), 1.0);
+    EXPECT_LT(units->yMax, activity->yMin);
+
+    // Scale labels end two pixels before the frame and hang below their truncated levels: consecutive
+    // labels stand Trunc(k × sy) apart, measured top to top.
+    std::vector<const PdfWord*> labels;
+    for (int k = 1000; k <= 8000; k += 1000) {
+        const PdfWord* label = Find(page.words, QString::number(k));
+        ASSERT_TRUE(label) << k;
+        EXPECT_NEAR(label->xMax, o.x() + Points(g.mL - 2), 1.0) << k;
+        labels.push_back(label);
+    }
+    const auto level = [&](int k) { return static_cast<int>(k * static_cast<Extended>(g.sy)); };
+    for (size_t i = 1; i < labels.size(); ++i) {
+        const int k = 1000 * static_cast<int>(i + 1);
+        EXPECT_NEAR(labels.front()->yMin - labels[i]->yMin, Points(level(k) - level(1000)), 0.05) << k;
+    }
+    EXPECT_EQ(Find(page.words, QStringLiteral("0")), nullptr) << "0 is not labelled";
+}
+
 TEST_F(GraphPrintPdf, NothingIsPrintedWithoutASeries) {
     const SelectedSeries none;
     ViewWindow view;
