@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -66,10 +67,19 @@ void TFormDialog::buildRadioGroup() {
     Edit1->setEnabled(false);
     Edit1->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); color: palette(text); }"));
     EDEnd = SpinField(RadioGroup, "EDEnd", QRect(200, 75, 66, 22));
-    connect(EdBeg, &QSpinBox::editingFinished, this, [this] {
-        if (EdBeg->isEnabled())
+    // Leaving the field runs EdBegExit; Enter confirms the dialog without leaving it.
+    EdBeg->installEventFilter(this);
+}
+
+bool TFormDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Seen before the field tidies its text, so the lower bound follows the value as typed. Focus that goes
+    // to another window, or is taken from a disabled field, does not leave the field for another control.
+    if (watched == EdBeg && event->type() == QEvent::FocusOut && EdBeg->isEnabled()) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             EdBegExit();
-    });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFormDialog::buildButtons() {

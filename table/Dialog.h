@@ -52,6 +52,9 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void buildRadioGroup();
     void buildButtons();

@@ -102,6 +102,24 @@ TEST_F(RangeDialog, TypedSpanBoundsTheSecondFieldByTheFirst) {
     EXPECT_EQ(span->last, 7);
 }
 
+TEST_F(RangeDialog, EnterInTheFirstFieldConfirmsWithoutLeavingIt) {
+    bool endStillDisabled = false;
+    const auto span = Run(kContext, [&] {
+        QApplication::setActiveWindow(&dialog);
+        Choose(2);
+        dialog.EdBeg->selectAll();
+        QTest::keyClicks(dialog.EdBeg, QStringLiteral("3"));
+        endStillDisabled = !dialog.EDEnd->isEnabled();
+        QTest::keyClick(dialog.EdBeg, Qt::Key_Return); // the default button, not a move to the next field
+    });
+    EXPECT_TRUE(endStillDisabled);
+    ASSERT_TRUE(span);
+    EXPECT_EQ(span->first, 3);
+    EXPECT_EQ(span->last, 40);
+    // The first field was never left, so the second keeps the lower bound it had.
+    EXPECT_EQ(dialog.EDEnd->minimum(), 0);
+}
+
 TEST_F(RangeDialog, CancelConfirmsNothing) {
     const auto span = Run(kContext, [&] {
         Choose(0);
