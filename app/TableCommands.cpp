@@ -21,8 +21,8 @@ TableCommands::TableCommands(TForm1& form, GraphView& graph, TFormTable& table, 
 
 void TableCommands::FillTable(const SelectedSeries& series) {
     table_.Fill(series);
-    // A new series starts with the table closed.
-    table_.show();
+    // A new series starts with the table closed, also when it was shown. Showing it for a moment first
+    // would only flash it on screen and hand it the activation the main window needs for its keys.
     table_.hide();
 }
 

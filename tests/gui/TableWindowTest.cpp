@@ -22,6 +22,18 @@ TEST_F(TableWindowTest, SeriesSelectionFillsTheTableAndLeavesItClosed) {
             EXPECT_EQ(table().Cell(c, k), MeasurementRowTexts(series(), k)[c]);
 }
 
+TEST_F(TableWindowTest, ChoosingASeriesLeavesTheMainWindowActive) {
+    // Keys must go on reaching the graph after a series is chosen, also after the table was shown.
+    form->SBTab->click();
+    ASSERT_TRUE(table().isVisible());
+    form->activateWindow();
+    QApplication::setActiveWindow(form);
+    openThroughDialog(path);
+    QApplication::processEvents();
+    EXPECT_FALSE(table().isVisible());
+    EXPECT_EQ(QApplication::activeWindow(), form);
+}
+
 TEST_F(TableWindowTest, TheTableButtonShowsTheRowOfThePointer) {
     form->SBTab->click();
     EXPECT_TRUE(table().isVisible());
