@@ -64,6 +64,8 @@ void TFormDialog::buildRadioGroup() {
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(180, 79, 23, 23);
     Edit1->setFrame(false);
+    // Set 4 pixels lower than the spin fields, its text stands at the top so it reads on their line.
+    Edit1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Edit1->setEnabled(false);
     Edit1->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); color: palette(text); }"));
     EDEnd = SpinField(RadioGroup, "EDEnd", QRect(200, 75, 66, 22));

@@ -1,6 +1,8 @@
 #include "Dialog.h"
 
 #include <QButtonGroup>
+#include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -9,6 +11,9 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -44,6 +49,45 @@ TEST_F(RangeDialog, LooksAsDesigned) {
     EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("до"));
     EXPECT_FALSE(dialog.Edit1->isEnabled());
     EXPECT_TRUE(dialog.BBOK->isDefault());
+}
+
+// The rows of `area` (in the dialog) where ink darker than the area's lightest colour lies.
+std::pair<int, int> InkRows(const QImage& image, const QRect& area) {
+    int lightest = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            lightest = std::max(lightest, qGray(image.pixel(x, y)));
+    int top = -1, bottom = -1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (qGray(image.pixel(x, y)) < lightest - 60) {
+                if (top < 0)
+                    top = y;
+                bottom = y;
+            }
+    return {top, bottom};
+}
+
+TEST_F(RangeDialog, TheWordBetweenTheFieldsStandsLevelWithTheirNumbers) {
+    dialog.EdBeg->setRange(0, 40);
+    dialog.EdBeg->setValue(1);
+    dialog.EDEnd->setRange(0, 40);
+    dialog.EDEnd->setValue(40);
+    dialog.EdBeg->setEnabled(true);
+    const QImage image = dialog.grab().toImage();
+    const QRect field = dialog.EdBeg->geometry().translated(dialog.RadioGroup->pos());
+    // Inside the frame, left of the arrows: the digit "1".
+    const auto digits = InkRows(image, QRect(field.left() + 3, field.top() + 3, 20, field.height() - 6));
+    // Left of where the second field begins.
+    const QRect label = dialog.Edit1->geometry().translated(dialog.RadioGroup->pos());
+    const auto word = InkRows(image, QRect(label.left(), label.top(), 17, label.height()));
+    ASSERT_GE(digits.first, 0);
+    ASSERT_GE(word.first, 0);
+    // One line of text: "до" sits on the digits' baseline, its descender a little below.
+    SCOPED_TRACE(testing::Message() << "digits " << digits.first << "-" << digits.second << ", word "
+                                    << word.first << "-" << word.second);
+    EXPECT_GE(word.first, digits.first);
+    EXPECT_LE(word.second, digits.second + 3);
 }
 
 TEST_F(RangeDialog, WholeRangeIsTheChoiceOnShowing) {
