@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QToolButton>
 
 namespace {
@@ -47,6 +48,17 @@ TEST_F(PrintCommandsTest, APrinterThatCannotStartIsReportedForBothPrintouts) {
     form->SBPrintTable->click();
     EXPECT_EQ(dialogs->errors,
               (QStringList{QStringLiteral("Ошибка печати"), QStringLiteral("Ошибка печати")}));
+}
+
+TEST_F(PrintCommandsTest, WithoutAnyPrinterBothPrintoutsSayTheyFailed) {
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer; the printouts would go to it";
+    form->SBPrintGr->click();
+    answerRangeDialogWith(1);
+    form->SBPrintTable->click();
+    EXPECT_EQ(dialogs->errors,
+              (QStringList{QStringLiteral("Ошибка печати"), QStringLiteral("Ошибка печати")}));
+    EXPECT_EQ(tableDialogs->printerSetups, 0);
 }
 
 } // namespace
