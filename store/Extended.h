@@ -10,8 +10,10 @@ static_assert(LDBL_MANT_DIG == 64, "long double must be the x87 80-bit extended 
 
 using Extended = long double;
 
-// Round to nearest, halves to the even neighbour (the default rounding mode). The caller keeps the value
+// Round to nearest, halves to the even neighbour: the default rounding mode, which the program never
+// changes. rint gives the same result as nearbyint there without saving and restoring the floating-point
+// environment on every call, which made rounding a quarter of a full paint. The caller keeps the value
 // within the range of a 64-bit integer.
 inline int64_t Round(Extended x) {
-    return static_cast<int64_t>(std::nearbyint(x));
+    return static_cast<int64_t>(std::rint(x));
 }
