@@ -1,0 +1,92 @@
+#include "SystemErrorText.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+const char* const NotRegularFileText = "это не обычный файл";
+
+namespace {
+
+QString GeneralSentence(const QString& systemWording) {
+    return QStringLiteral("системная ошибка (%1)").arg(systemWording);
+}
+
+// The folder the path's last element lies in, as the system resolves it.
+QString FolderOf(const QString& path) {
+    const QString folder = QFileInfo(path).path();
+    return folder.isEmpty() ? QStringLiteral(".") : folder;
+}
+
+bool FolderExists(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(FolderOf(path)).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+} // namespace
+
+QString SystemErrorText(int errorNumber) {
+    switch (errorNumber) {
+    case NotRegularFile:
+        return QString::fromUtf8(NotRegularFileText);
+    case ENOENT:
+        return QStringLiteral("нет такого файла или папки");
+    case ENOTDIR:
+        return QStringLiteral("часть пути не является папкой");
+    case EISDIR:
+        return QStringLiteral("это папка, а не файл");
+    case EACCES:
+    case EPERM:
+        return QStringLiteral("нет прав доступа");
+    case ENOSPC:
+        return QStringLiteral("на диске не осталось места");
+    case EDQUOT:
+        return QStringLiteral("исчерпана дисковая квота");
+    case EROFS:
+        return QStringLiteral("файловая система доступна только для чтения");
+    case EFBIG:
+        return QStringLiteral("файл слишком велик");
+    case ENAMETOOLONG:
+        return QStringLiteral("слишком длинное имя файла");
+    case EIO:
+        return QStringLiteral("ошибка ввода-вывода на устройстве");
+    default:
+        return GeneralSentence(QString::fromLocal8Bit(std::strerror(errorNumber)));
+    }
+}
+
+QString PathErrorText(int errorNumber, const QString& path) {
+    if (errorNumber == ENOENT)
+        return FolderExists(path) ? QStringLiteral("файл не найден")
+                                  : QStringLiteral("папка «%1» не существует").arg(FolderOf(path));
+    return SystemErrorText(errorNumber);
+}
+
+int WriteObstacle(const QString& path) {
+    const QByteArray folder = QFile::encodeName(FolderOf(path));
+    struct stat st {};
+    if (::stat(folder.constData(), &st) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode))
+        return ENOTDIR;
+    const QByteArray target = QFile::encodeName(path);
+    if (::stat(target.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return NotRegularFile;
+        if (::access(target.constData(), W_OK) != 0)
+            return errno;
+    }
+    // A new file, or the temporary one a safe save puts beside the target, is made in the folder.
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
+        return errno;
+    return 0;
+}
+
+QString WriteFailureText(const QString& path, const QString& systemWording) {
+    const int obstacle = WriteObstacle(path);
+    return obstacle != 0 ? PathErrorText(obstacle, path) : GeneralSentence(systemWording);
+}
