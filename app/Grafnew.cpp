@@ -1,5 +1,6 @@
 #include "Grafnew.h"
 
+#include "AppIcon.h"
 #include "BlankGraph.h"
 #include "CommandStates.h"
 #include "Fonts.h"
@@ -48,10 +49,7 @@ TForm1::TForm1(const ShellServicesSet& services, QWidget* parent)
     : QMainWindow(parent, kWindowFlags), services_(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Визуализация данных"));
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/glyphs/radview32.png"), QSize(32, 32));
-    icon.addFile(QStringLiteral(":/glyphs/radview64.png"), QSize(64, 64));
-    setWindowIcon(icon);
+    setWindowIcon(AppIcon());
     setFont(WindowFont());
 
     buildMenu();

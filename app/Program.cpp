@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "Grafnew.h"
 #include "GraphCommands.h"
+#include "HelpLocation.h"
 #include "PresetFolder.h"
 #include "PrintCommands.h"
 #include "QtTranslations.h"
@@ -51,8 +52,11 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services) {
     program->tableDialogs =
         services.tableDialogs ? std::move(services.tableDialogs) : std::make_unique<QtTableDialogs>();
 
-    ShellServicesSet shell{program->dialogs.get(), program->launcher.get(),
-                           QCoreApplication::applicationDirPath(), PresetFolder(CurrentSampleLocations())};
+    // The help command opens help.hlp; a build tree has it beside the program, an installation in its data
+    // folder.
+    const QString helpFolder = HelpFolder(CurrentHelpLocations(), QStringLiteral("help.hlp"));
+    ShellServicesSet shell{program->dialogs.get(), program->launcher.get(), helpFolder,
+                           PresetFolder(CurrentSampleLocations())};
     program->window = std::make_unique<TForm1>(shell);
     TForm1* form = program->window.get();
     program->Form1 = form;

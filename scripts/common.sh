@@ -15,6 +15,13 @@ RADVIEW_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation q
 # ImageMagick for its screenshot).
 RADVIEW_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang
     libclang-rt-14-dev openbox xdotool wmctrl x11-utils imagemagick)
+# The application icon is drawn once as SVG; the build renders its PNG sizes with Qt Svg.
+RADVIEW_BUILD_PACKAGES+=(qt6-svg-dev)
+# The tests of the menu entry, the file type and the manual pages use the desktop's own tools.
+RADVIEW_TEST_PACKAGES+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base)
+# Building the Debian package (cpack runs dpkg-shlibdeps and file), checking it with lintian, and asking
+# xdg-mime about an installed file type as a desktop would (File::MimeInfo is its usual back end).
+RADVIEW_PACKAGE_PACKAGES=(dpkg-dev file lintian xdg-utils libfile-mimeinfo-perl)
 
 log() { printf '==> %s\n' "$*" >&2; }
 

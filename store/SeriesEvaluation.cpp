@@ -1,7 +1,9 @@
 #include "SeriesEvaluation.h"
 
+#include "ActivityFactors.h"
 #include "Calendar.h"
 #include "Extended.h"
+#include "SpanStatistics.h"
 
 #include <algorithm>
 
@@ -11,9 +13,6 @@ const char* const ZeroSensitivityMessage =
 
 namespace {
 
-constexpr Extended kGoodFactor = 1.28e9L; // a measurement whose start mark was good
-constexpr Extended kBadFactor = 2.56e9L;  // counted across a bad mark, or over a non-positive interval
-constexpr Extended kEquilibriumFactor = 0.5L;
 constexpr Extended kRelativeError = 0.15L;
 
 // Walks the marks of one series and fills the elapsed times and activities. A bad mark (invalid, or no
@@ -59,7 +58,7 @@ private:
         if (d == 0)
             return badMark(k);
         elapsed[k] += d;
-        const Extended factor = previousGood_ && d > 0 ? kGoodFactor : kBadFactor;
+        const Extended factor = previousGood_ && d > 0 ? GoodMarkFactor : AfterBadMarkFactor;
         out_.Activity[k] = Round(factor / static_cast<Extended>(int64_t{sensitivity_} * d));
         lastGood_ = t;
         previousGood_ = true;
@@ -78,15 +77,6 @@ private:
     int64_t lastGood_ = 0;
     bool previousGood_ = true;
 };
-
-int64_t EquilibriumOf(const SelectedSeries& series, uint16_t sensitivity) {
-    const int n = series.MeasurementCount;
-    const int64_t exposure = int64_t{sensitivity} * series.ElapsedTime[n];
-    if (exposure == 0)
-        return 0; // no time elapsed over the series: there is no mean to halve
-    return Round(static_cast<Extended>(n) * kGoodFactor * kEquilibriumFactor /
-                 static_cast<Extended>(exposure));
-}
 
 } // namespace
 
@@ -127,14 +117,18 @@ SeriesEvaluation EvaluateSeries(const FileHalf& file, int s) {
     SelectedSeries& out = result.series;
     const auto& activity = out.Activity;
     out.MaxActivity = *std::max_element(activity.begin() + 1, activity.begin() + 1 + out.MeasurementCount);
-    out.EquilibriumActivity = EquilibriumOf(out, file.Sensitivity);
+    // No time elapsed over the series leaves no mean to halve.
+    out.EquilibriumActivity = SpanEquilibrium(out, file.Sensitivity, {1, out.MeasurementCount}).value_or(0);
     out.SeriesTitle = result.title;
     return result;
 }
 
+int64_t ActivityError(int64_t activity) {
+    return Round(static_cast<Extended>(activity) * kRelativeError);
+}
+
 QString ActivityWithErrorText(int64_t activity) {
-    const int64_t error = Round(static_cast<Extended>(activity) * kRelativeError);
-    return QString::number(activity) + QStringLiteral("±") + QString::number(error);
+    return QString::number(activity) + QStringLiteral("±") + QString::number(ActivityError(activity));
 }
 
 RowTexts MeasurementRowTexts(const SelectedSeries& series, int k) {

@@ -29,6 +29,10 @@ QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber);
 // Evaluates series s (1-based ordinal, 1..SeriesCount) of the file.
 SeriesEvaluation EvaluateSeries(const FileHalf& file, int s);
 
+// The error of an activity, 15 % of it: the product with the constant 0.15 in extended precision, rounded
+// halves to even, so a product that is a half in decimal terms may round either way (30 gives 4).
+int64_t ActivityError(int64_t activity);
+
 // "8533±1280": the activity and its error of 15 %.
 QString ActivityWithErrorText(int64_t activity);
 

@@ -1,5 +1,6 @@
 #include "SeriesList.h"
 
+#include "ActivityFactors.h"
 #include "Calendar.h"
 #include "Extended.h"
 
@@ -15,7 +16,7 @@ QString MeanActivityText(int markCount, double start, double end, uint16_t sensi
         (static_cast<Extended>(end) - static_cast<Extended>(start)) * sensitivity * 86400.0L;
     if (denominator == 0)
         return QString::fromUtf8(UndefinedText);
-    return QString::number(Round(static_cast<Extended>(markCount - 1) * 1.28e9L / denominator));
+    return QString::number(Round(static_cast<Extended>(markCount - 1) * GoodMarkFactor / denominator));
 }
 
 } // namespace

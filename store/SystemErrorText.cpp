@@ -8,11 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-const char* const NotRegularFileText = "это не обычный файл";
-
 namespace {
 
-QString GeneralSentence(const QString& systemWording) {
+QString LeadIn(const QString& systemWording) {
     return QStringLiteral("системная ошибка (%1)").arg(systemWording);
 }
 
@@ -32,31 +30,34 @@ bool FolderExists(const QString& path) {
 QString SystemErrorText(int errorNumber) {
     switch (errorNumber) {
     case NotRegularFile:
-        return QString::fromUtf8(NotRegularFileText);
+        return NotARegularFileText();
     case ENOENT:
-        return QStringLiteral("нет такого файла или папки");
+        return QStringLiteral("папка или файл не существует");
     case ENOTDIR:
         return QStringLiteral("часть пути не является папкой");
-    case EISDIR:
-        return QStringLiteral("это папка, а не файл");
     case EACCES:
     case EPERM:
         return QStringLiteral("нет прав доступа");
     case ENOSPC:
-        return QStringLiteral("на диске не осталось места");
     case EDQUOT:
-        return QStringLiteral("исчерпана дисковая квота");
+        return QStringLiteral("на диске нет места");
     case EROFS:
         return QStringLiteral("файловая система доступна только для чтения");
     case EFBIG:
-        return QStringLiteral("файл слишком велик");
+        return QStringLiteral("превышен допустимый размер файла");
+    case EISDIR:
+        return QStringLiteral("это папка, а не файл");
     case ENAMETOOLONG:
         return QStringLiteral("слишком длинное имя файла");
     case EIO:
-        return QStringLiteral("ошибка ввода-вывода на устройстве");
+        return QStringLiteral("ошибка ввода-вывода");
     default:
-        return GeneralSentence(QString::fromLocal8Bit(std::strerror(errorNumber)));
+        return LeadIn(QString::fromLocal8Bit(std::strerror(errorNumber)));
     }
+}
+
+QString NotARegularFileText() {
+    return QStringLiteral("это не обычный файл");
 }
 
 QString PathErrorText(int errorNumber, const QString& path) {
@@ -88,5 +89,5 @@ int WriteObstacle(const QString& path) {
 
 QString WriteFailureText(const QString& path, const QString& systemWording) {
     const int obstacle = WriteObstacle(path);
-    return obstacle != 0 ? PathErrorText(obstacle, path) : GeneralSentence(systemWording);
+    return obstacle != 0 ? PathErrorText(obstacle, path) : LeadIn(systemWording);
 }

@@ -1,11 +1,5 @@
 #include "Averaging.h"
 
-#include "Extended.h"
-
-bool IsSpanInSeries(const MeasurementSpan& span, int measurementCount) {
-    return span.first >= 1 && span.first <= span.last && span.last <= measurementCount;
-}
-
 QString SpanOutsideSeriesMessage(int measurementCount) {
     return QStringLiteral("Укажите измерения от 1 до %1; первое не может быть больше последнего.")
         .arg(measurementCount);
@@ -14,9 +8,8 @@ QString SpanOutsideSeriesMessage(int measurementCount) {
 AverageResult AverageActivity(const SelectedSeries& series, uint16_t sensitivity,
                               const MeasurementSpan& span) {
     AverageResult result;
-    const int64_t seconds = series.ElapsedTime[span.last] - series.ElapsedTime[span.first - 1];
-    const int64_t exposure = seconds * sensitivity;
-    if (exposure == 0) {
+    const std::optional<int64_t> average = SpanAverage(series, sensitivity, span);
+    if (!average) {
         result.error =
             sensitivity == 0
                 ? QStringLiteral("Чувствительность прибора равна нулю: усреднение невозможно.")
@@ -25,7 +18,6 @@ AverageResult AverageActivity(const SelectedSeries& series, uint16_t sensitivity
                       .arg(span.last);
         return result;
     }
-    const int m = span.last - span.first + 1;
-    result.average = Round(static_cast<Extended>(m) * 1.28e9L / static_cast<Extended>(exposure));
+    result.average = *average;
     return result;
 }

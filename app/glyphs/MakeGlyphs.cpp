@@ -1,4 +1,5 @@
-// Draws the toolbar glyphs, the button glyph of the colour dialog and the window icon as PNG files.
+// Draws the toolbar glyphs and the button glyph of the colour dialog as PNG files. (The application icon
+// is drawn in desktop/radview.svg, in the same style, and rendered by the build.)
 // The PNGs are committed; run this tool again only after changing a drawing:
 //   radview-glyphs <output folder>
 // Every glyph is drawn on a 16-unit grid with one outline colour and a small set of fills, so that the
@@ -268,16 +269,6 @@ std::map<QString, Draw> Glyphs() {
     return g;
 }
 
-// The window icon: a stepped activity record in a frame.
-void DrawIcon(QPainter& p) {
-    p.setPen(Ink());
-    p.setBrush(kPaper);
-    p.drawRoundedRect(QRectF(0.5, 0.5, 15, 15), 2, 2);
-    Steps(p, kBlue, 13.5);
-    p.setPen(QPen(kGreen, 1));
-    p.drawLine(QPointF(9.5, 2), QPointF(9.5, 14));
-}
-
 bool Save(const QString& folder, const QString& name, int side, const Draw& draw) {
     QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
@@ -304,7 +295,5 @@ int main(int argc, char** argv) {
         ok = Save(folder, name + ".png", 16, draw) && ok;
         ok = Save(folder, name + "@2x.png", 32, draw) && ok;
     }
-    ok = Save(folder, "radview32.png", 32, DrawIcon) && ok;
-    ok = Save(folder, "radview64.png", 64, DrawIcon) && ok;
     return ok ? 0 : 1;
 }

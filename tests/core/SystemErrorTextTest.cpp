@@ -28,7 +28,7 @@ QString Unquoted(const QString& message) {
 }
 
 TEST(SystemErrorText, TheCommonCausesAreSaidInRussianEachInItsOwnWords) {
-    const int common[] = {ENOENT, ENOTDIR, EISDIR, EACCES, ENOSPC, EDQUOT, EROFS, EFBIG, ENAMETOOLONG, EIO};
+    const int common[] = {ENOENT, ENOTDIR, EISDIR, EACCES, ENOSPC, EROFS, EFBIG, ENAMETOOLONG, EIO};
     QStringList texts;
     for (const int error : common) {
         const QString text = SystemErrorText(error);
@@ -38,9 +38,10 @@ TEST(SystemErrorText, TheCommonCausesAreSaidInRussianEachInItsOwnWords) {
         EXPECT_FALSE(texts.contains(text)) << "said like another cause: " << text.toStdString();
         texts << text;
     }
-    // No permission is one cause for the user, whichever of the two the system names.
+    // No permission, and a full disk, are one cause each for the user, whichever the system names.
     EXPECT_EQ(SystemErrorText(EPERM), SystemErrorText(EACCES));
-    EXPECT_EQ(SystemErrorText(NotRegularFile), QString::fromUtf8(NotRegularFileText));
+    EXPECT_EQ(SystemErrorText(EDQUOT), SystemErrorText(ENOSPC));
+    EXPECT_EQ(SystemErrorText(NotRegularFile), NotARegularFileText());
     EXPECT_FALSE(HasLatinWord(SystemErrorText(NotRegularFile)));
 }
 

@@ -1,0 +1,162 @@
+#include "SpanStatistics.h"
+
+#include "ActivityFactors.h"
+#include "Calendar.h"
+
+#include <algorithm>
+
+namespace {
+
+// The table activities of the span's measurements of positive exposure, in measurement order.
+std::vector<int64_t> MeasuredActivities(const SelectedSeries& series, const MeasurementSpan& span) {
+    std::vector<int64_t> activities;
+    for (int k = span.first; k <= span.last; ++k) {
+        if (HasPositiveExposure(series, k))
+            activities.push_back(series.Activity[k]);
+    }
+    return activities;
+}
+
+// The first measurement of positive exposure whose activity no other one beats.
+template <typename Beats>
+std::optional<ExtremeActivity> FirstExtreme(const SelectedSeries& series, const MeasurementSpan& span,
+                                            Beats beats) {
+    std::optional<int> found;
+    for (int k = span.first; k <= span.last; ++k) {
+        if (HasPositiveExposure(series, k) && (!found || beats(series.Activity[k], series.Activity[*found])))
+            found = k;
+    }
+    if (!found)
+        return std::nullopt;
+    return ExtremeActivity{series.Activity[*found], *found, MarkMoment(series, *found - 1)};
+}
+
+} // namespace
+
+bool IsSpanInSeries(const MeasurementSpan& span, int measurementCount) {
+    return span.first >= 1 && span.first <= span.last && span.last <= measurementCount;
+}
+
+QDateTime SeriesStartMoment(const SelectedSeries& series) {
+    // The evaluation counted the same new years from the series' own year up to CurrentYear.
+    YearTracker newYears(0);
+    for (const TimeMark& mark : series.CurrentMarks)
+        newYears.advance(mark);
+    const int year = series.CurrentYear - newYears.year();
+    const TimeMark& first = series.CurrentMarks[0];
+    return QDateTime(QDate(year, first.Month, first.Day), QTime(first.Hour, first.Minute, first.Second),
+                     Qt::UTC);
+}
+
+QDateTime MarkMoment(const SelectedSeries& series, const QDateTime& seriesStart, int j) {
+    return seriesStart.addSecs(series.ElapsedTime[j]);
+}
+
+QDateTime MarkMoment(const SelectedSeries& series, int j) {
+    return MarkMoment(series, SeriesStartMoment(series), j);
+}
+
+int64_t MeasurementExposure(const SelectedSeries& series, int k) {
+    return series.ElapsedTime[k] - series.ElapsedTime[k - 1];
+}
+
+bool HasPositiveExposure(const SelectedSeries& series, int k) {
+    return MeasurementExposure(series, k) > 0;
+}
+
+Extended ActivityFactor(const SelectedSeries& series, int k) {
+    const bool afterBadMark = k >= 2 && MeasurementExposure(series, k - 1) == 0;
+    return afterBadMark || MeasurementExposure(series, k) < 0 ? AfterBadMarkFactor : GoodMarkFactor;
+}
+
+Extended UnroundedActivity(const SelectedSeries& series, uint16_t sensitivity, int k) {
+    const int64_t exposure = MeasurementExposure(series, k);
+    if (exposure == 0 || sensitivity == 0)
+        return 0;
+    return ActivityFactor(series, k) / static_cast<Extended>(int64_t{sensitivity} * exposure);
+}
+
+std::optional<Extended> UnroundedSpanAverage(const SelectedSeries& series, uint16_t sensitivity,
+                                             const MeasurementSpan& span) {
+    const int64_t seconds = series.ElapsedTime[span.last] - series.ElapsedTime[span.first - 1];
+    const int64_t exposure = seconds * sensitivity;
+    if (exposure == 0)
+        return std::nullopt;
+    const int m = span.last - span.first + 1;
+    return static_cast<Extended>(m) * GoodMarkFactor / static_cast<Extended>(exposure);
+}
+
+std::optional<int64_t> SpanAverage(const SelectedSeries& series, uint16_t sensitivity,
+                                   const MeasurementSpan& span) {
+    const std::optional<Extended> average = UnroundedSpanAverage(series, sensitivity, span);
+    if (!average)
+        return std::nullopt;
+    return Round(*average);
+}
+
+std::optional<int64_t> SpanEquilibrium(const SelectedSeries& series, uint16_t sensitivity,
+                                       const MeasurementSpan& span) {
+    const std::optional<Extended> average = UnroundedSpanAverage(series, sensitivity, span);
+    if (!average)
+        return std::nullopt;
+    return Round(*average * EquilibriumFactor);
+}
+
+std::optional<int64_t> SpanMedian(const SelectedSeries& series, const MeasurementSpan& span) {
+    std::vector<int64_t> activities = MeasuredActivities(series, span);
+    if (activities.empty())
+        return std::nullopt;
+    std::sort(activities.begin(), activities.end());
+    const size_t middle = activities.size() / 2;
+    if (activities.size() % 2 == 1)
+        return activities[middle];
+    const Extended sum =
+        static_cast<Extended>(activities[middle - 1]) + static_cast<Extended>(activities[middle]);
+    return Round(sum / 2);
+}
+
+std::optional<ExtremeActivity> SpanMinimum(const SelectedSeries& series, const MeasurementSpan& span) {
+    return FirstExtreme(series, span, [](int64_t a, int64_t b) { return a < b; });
+}
+
+std::optional<ExtremeActivity> SpanMaximum(const SelectedSeries& series, const MeasurementSpan& span) {
+    return FirstExtreme(series, span, [](int64_t a, int64_t b) { return a > b; });
+}
+
+std::optional<int64_t> TimeAboveTenthsOfPercent(const SelectedSeries& series, const MeasurementSpan& span,
+                                                int64_t level) {
+    int64_t measured = 0;
+    int64_t above = 0;
+    for (int k = span.first; k <= span.last; ++k) {
+        if (!HasPositiveExposure(series, k))
+            continue;
+        const int64_t exposure = MeasurementExposure(series, k);
+        measured += exposure;
+        if (series.Activity[k] > level)
+            above += exposure;
+    }
+    if (measured == 0)
+        return std::nullopt;
+    return Round(static_cast<Extended>(above) * 1000 / static_cast<Extended>(measured));
+}
+
+std::vector<int64_t> DefaultLevels() {
+    return {100, 200, 300};
+}
+
+SpanStatistics ComputeSpanStatistics(const SelectedSeries& series, uint16_t sensitivity,
+                                     const MeasurementSpan& span, const std::vector<int64_t>& levels) {
+    SpanStatistics statistics;
+    statistics.average = SpanAverage(series, sensitivity, span);
+    statistics.equilibrium = SpanEquilibrium(series, sensitivity, span);
+    statistics.median = SpanMedian(series, span);
+    statistics.minimum = SpanMinimum(series, span);
+    statistics.maximum = SpanMaximum(series, span);
+    for (int64_t level : levels)
+        statistics.timeAbove.push_back({level, TimeAboveTenthsOfPercent(series, span, level)});
+    return statistics;
+}
+
+int64_t PicocuriesPerLitreHundredths(Extended becquerelsPerCubicMetre) {
+    return Round(becquerelsPerCubicMetre * 100 / 37);
+}

@@ -1,0 +1,106 @@
+#include "FileSummary.h"
+
+#include "CsvTable.h"
+#include "InstrumentFile.h"
+#include "SeriesEvaluation.h"
+#include "SpanStatistics.h"
+
+const char* const NoSeriesInFileText = "В файле нет ни одной серии измерений";
+
+namespace {
+
+enum SummaryColumn {
+    File,
+    Instrument,
+    Sensitivity,
+    Series,
+    Number,
+    First,
+    Last,
+    Measurements,
+    BadMarks,
+    Average,
+    Max,
+    Refused,
+    SummaryColumnCount
+};
+
+QByteArray CsvRecord(const QStringList& fields) {
+    return (DelimitedLine(fields, QLatin1Char(',')) + QStringLiteral("\r\n")).toUtf8();
+}
+
+// A line with the file's own columns filled and everything else empty.
+QStringList FileFields(const QString& fileName) {
+    QStringList fields;
+    for (int column = 0; column < SummaryColumnCount; ++column)
+        fields.append(QString());
+    fields[File] = fileName;
+    return fields;
+}
+
+QStringList HeaderFields(const QString& fileName, const FileHalf& file) {
+    QStringList fields = FileFields(fileName);
+    fields[Instrument] = QString::number(file.DeviceNumber);
+    fields[Sensitivity] = QString::number(file.Sensitivity);
+    return fields;
+}
+
+} // namespace
+
+QByteArray SummaryCsvHeader() {
+    return CsvRecord({QStringLiteral("file"), QStringLiteral("instrument"), QStringLiteral("sensitivity"),
+                      QStringLiteral("series"), QStringLiteral("number"), QStringLiteral("first"),
+                      QStringLiteral("last"), QStringLiteral("measurements"), QStringLiteral("bad_marks"),
+                      QStringLiteral("average_bq_m3"), QStringLiteral("max_bq_m3"),
+                      QStringLiteral("refused")});
+}
+
+QStringList SeriesSummaryFields(const QString& fileName, const FileHalf& file, int s) {
+    QStringList fields = HeaderFields(fileName, file);
+    fields[Series] = QString::number(s);
+    fields[Number] = QString::number(file.SeriesNumbers[s]);
+    const SeriesEvaluation evaluation = EvaluateSeries(file, s);
+    if (evaluation.refused()) {
+        fields[Refused] = evaluation.refusal;
+        return fields;
+    }
+    const SelectedSeries& series = evaluation.series;
+    const int n = series.MeasurementCount;
+    const QDateTime seriesStart = SeriesStartMoment(series);
+    fields[First] = IsoMomentText(MarkMoment(series, seriesStart, 0));
+    fields[Last] = IsoMomentText(MarkMoment(series, seriesStart, n));
+    fields[Measurements] = QString::number(n);
+    fields[BadMarks] = QString::number(evaluation.messages.size());
+    if (const std::optional<int64_t> average = SpanAverage(series, file.Sensitivity, {1, n}))
+        fields[Average] = QString::number(*average);
+    fields[Max] = QString::number(series.MaxActivity);
+    return fields;
+}
+
+QByteArray FileSummaryCsv(const QString& fileName, const FileHalf& file) {
+    if (file.SeriesCount == 0) {
+        QStringList fields = HeaderFields(fileName, file);
+        fields[Refused] = QString::fromUtf8(NoSeriesInFileText);
+        return CsvRecord(fields);
+    }
+    QByteArray csv;
+    for (int s = 1; s <= file.SeriesCount; ++s)
+        csv += CsvRecord(SeriesSummaryFields(fileName, file, s));
+    return csv;
+}
+
+QByteArray UnreadableFileSummaryCsv(const QString& fileName, const QString& reason) {
+    QStringList fields = FileFields(fileName);
+    fields[Refused] = reason;
+    return CsvRecord(fields);
+}
+
+PathSummary SummarizeInstrumentFile(const QString& path) {
+    const FileReadResult read = ReadInstrumentFile(path);
+    if (!read.ok())
+        return {UnreadableFileSummaryCsv(path, read.error), false};
+    FileHalf file;
+    file.DataFileName = path;
+    ParseInstrumentData(read.bytes, file);
+    return {FileSummaryCsv(path, file), true};
+}
