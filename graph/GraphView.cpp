@@ -13,6 +13,16 @@ namespace {
 
 constexpr int ZoomDotRadius = 2;
 
+bool SameColors(const GraphColors& a, const GraphColors& b) {
+    return a.Background == b.Background && a.Axes == b.Axes && a.Graph == b.Graph &&
+           a.Captions == b.Captions && a.Pointer == b.Pointer && a.Grid == b.Grid;
+}
+
+// The device pixels of a logical rectangle of the picture.
+QRectF DeviceRect(const QRect& rect, qreal ratio) {
+    return QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio);
+}
+
 } // namespace
 
 GraphView::GraphView(const MeasurementStore& store, QObject* parent)
@@ -28,20 +38,6 @@ GraphScene GraphView::Scene(const GraphColors& colors) const {
 bool GraphView::SeriesShown() const {
     return store_.selected.MeasurementCount > 0;
 }
-
-namespace {
-
-bool SameColors(const GraphColors& a, const GraphColors& b) {
-    return a.Background == b.Background && a.Axes == b.Axes && a.Graph == b.Graph &&
-           a.Captions == b.Captions && a.Pointer == b.Pointer && a.Grid == b.Grid;
-}
-
-// The device pixels of a logical rectangle of the picture.
-QRectF DeviceRect(const QRect& rect, qreal ratio) {
-    return QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio);
-}
-
-} // namespace
 
 void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
