@@ -2,7 +2,8 @@
 # The viewer as a user meets it on a Linux desktop: a real X11 window under a real window manager
 # (openbox) on a virtual 1280 × 1024 screen (Xvfb). It opens a sample through the open dialog by typing
 # its path, maximises the window with wmctrl and checks its new size, chooses a series in the series list
-# with the keyboard, checks that the graph shows it, and saves a screenshot of the screen.
+# with the keyboard, checks that the graph shows it, saves a screenshot of the screen, and restores the
+# window to its design size.
 #   desktop-check.sh VIEWER SAMPLE SCREENSHOT.png
 # Exits 0 when every step passed, 1 with a message naming the step that failed, and 77 (ctest's "skipped")
 # when a tool it needs is missing. It waits for windows by polling with a generous deadline, never by
@@ -140,6 +141,11 @@ step="save the screenshot"
 mkdir -p "$(dirname "$screenshot")"
 import -window root "$screenshot" || fail "could not save $screenshot"
 echo "screenshot: $screenshot"
+
+step="restore the main window"
+wmctrl -i -r "$main" -b remove,maximized_vert,maximized_horz
+design() { read -r w h < <(geometry "$main"); [ "$w" -eq 707 ] && [ "$h" -eq "$design_height" ]; }
+poll 30 design || fail "the restored window is $(geometry "$main"), not 707 $design_height"
 
 step="close the viewer"
 wmctrl -i -c "$main"
