@@ -28,6 +28,7 @@
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
 
 namespace {
 
@@ -119,7 +120,7 @@ TForm1::TForm1(const ShellServicesSet& services, QWidget* parent)
     qApp->installEventFilter(this);
 
     designSize_ = QSize(kClientSize.width(), menuBar()->sizeHint().height() + kClientSize.height());
-    fixSize();
+    limitSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() -
              QPoint(designSize_.width() / 2, designSize_.height() / 2));
@@ -334,18 +335,21 @@ void TForm1::resizeEvent(QResizeEvent* event) {
 
 void TForm1::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::WindowStateChange)
-        fixSize();
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    // Coming back from maximised, the window takes its design size again.
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (change->oldState().testFlag(Qt::WindowMaximized) && windowState() == Qt::WindowNoState)
+        resize(designSize_);
 }
 
-// The edges cannot be dragged; only the maximise button changes the size.
-void TForm1::fixSize() {
-    if (isMaximized()) {
-        setMinimumSize(designSize_);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    } else {
-        setFixedSize(designSize_);
-    }
+// A window manager offers maximise only to a window whose size may change: X11 window managers read a
+// fixed border as minimum = maximum and then leave maximise out. So the edges may be dragged, never below
+// the design size.
+void TForm1::limitSize() {
+    setMinimumSize(designSize_);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(designSize_);
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {

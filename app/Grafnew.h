@@ -109,7 +109,7 @@ private:
     void buildInfoPanel();
     void buildStatusBar();
     void wireCommands();
-    void fixSize();
+    void limitSize();
     bool FormKeyDown(QKeyEvent& event);
     void RepaintGraph();
     void showErrors(const QStringList& messages);

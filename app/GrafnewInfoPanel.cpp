@@ -5,6 +5,7 @@
 
 #include "Fonts.h"
 #include "StatusPanels.h"
+#include "ValueLabel.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -24,7 +25,7 @@ QLabel* Caption(QWidget* parent, const char* name, QPoint at, const char* text) 
 }
 
 QLabel* Value(QWidget* parent, const char* name, QPoint at, int width, Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
+    auto* label = new ValueLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(QRect(at, QSize(width, kValueHeight)));

@@ -47,7 +47,7 @@ void GraphCommands::GetPos(const QMouseEvent& event) {
 }
 
 void GraphCommands::resizing() {
-    graph_.resizing(form_.PaintBox->size());
+    graph_.resizing(form_.PaintBox->size(), form_.PaintBox->devicePixelRatio());
 }
 
 void GraphCommands::ResetView() {

@@ -5,6 +5,7 @@
 #include "GraphView.h"
 #include "PrintJob.h"
 #include "ShellServices.h"
+#include "SystemErrorText.h"
 #include "TableCommands.h"
 #include "TableDialogs.h"
 #include "TablePrintout.h"
@@ -20,7 +21,17 @@ QPrinter& PrintCommands::Printer() {
 }
 
 void PrintCommands::ReportFailure() {
-    messages_.errorBox(&form_, QString::fromUtf8(PrintErrorMessage));
+    // Printing to a file fails for the reasons any write does; the printer does not say which, so the
+    // target is looked at.
+    QString details;
+    const QString file = Printer().outputFileName();
+    if (!file.isEmpty()) {
+        const int obstacle = WriteObstacle(file);
+        if (obstacle != 0)
+            details =
+                QStringLiteral("Не удалось записать файл «%1»: %2").arg(file, PathErrorText(obstacle, file));
+    }
+    messages_.detailedErrorBox(&form_, QString::fromUtf8(PrintErrorMessage), details);
 }
 
 void PrintCommands::SBPrintSetupClick() {

@@ -7,6 +7,7 @@
 #include "HelpLocation.h"
 #include "PresetFolder.h"
 #include "PrintCommands.h"
+#include "QtTranslations.h"
 #include "ShellServices.h"
 #include "TabSer.h"
 #include "TableCommands.h"
@@ -42,6 +43,8 @@ ProgramServices QtServices() {
 }
 
 std::unique_ptr<Program> CreateProgram(ProgramServices services) {
+    // Before any window exists, so that every text Qt puts into them is Russian from the start.
+    InstallQtTranslations();
     auto program = std::make_unique<Program>();
     program->dialogs = std::move(services.dialogs);
     program->launcher = std::move(services.launcher);

@@ -1,6 +1,7 @@
 #include "ShellServices.h"
 
-#include <QFileDialog>
+#include "OpenFileDialog.h"
+
 #include <QMessageBox>
 #include <QProcess>
 
@@ -11,24 +12,20 @@
 const char* const ErrorBoxTitle = "Ошибка";
 
 std::optional<QString> QtShellDialogs::openFile(QWidget* parent, const OpenDialogRequest& request) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    // A name that does not exist is handed on, to be reported by the reader with the name in the message.
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setOption(QFileDialog::HideNameFilterDetails);
-    dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setNameFilters(request.nameFilters);
-    dialog.setDirectory(request.directory);
-    if (!request.fileName.isEmpty())
-        dialog.selectFile(request.fileName);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    OpenFileDialog dialog(parent, request);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    return dialog.chosenPath();
 }
 
 void QtShellDialogs::errorBox(QWidget* parent, const QString& text) {
+    detailedErrorBox(parent, text, QString());
+}
+
+void QtShellDialogs::detailedErrorBox(QWidget* parent, const QString& text, const QString& details) {
     QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ErrorBoxTitle), text, QMessageBox::Cancel,
                     parent);
+    box.setInformativeText(details);
     box.exec();
 }
 

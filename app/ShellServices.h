@@ -24,6 +24,10 @@ public:
     virtual std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) = 0;
     // An error message box whose only button is Cancel.
     virtual void errorBox(QWidget* parent, const QString& text) = 0;
+    // The same box with the details of the failure under its text; without details it is errorBox.
+    virtual void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) {
+        errorBox(parent, details.isEmpty() ? text : text + QStringLiteral("\n\n") + details);
+    }
 };
 
 // Starts another program and forgets it.
@@ -37,6 +41,7 @@ class QtShellDialogs : public ShellDialogs {
 public:
     std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
     void errorBox(QWidget* parent, const QString& text) override;
+    void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) override;
 };
 
 class DetachedLauncher : public ProgramLauncher {

@@ -50,9 +50,11 @@ void TableCommands::ShowRow(int k) {
 }
 
 void TableCommands::TableSync() {
-    form_.NIsm->setText(QString::number(graph_.view().PointerIndex));
     table_.SetCurrentRow(graph_.view().PointerIndex);
-    ShowRow(graph_.view().PointerIndex);
+    // Read after the row was set: a refused row moves the pointer, and every label follows where it stands.
+    const int k = graph_.view().PointerIndex;
+    form_.NIsm->setText(QString::number(k));
+    ShowRow(k);
 }
 
 void TableCommands::CloseTable() {

@@ -22,7 +22,7 @@ void PreparePainter(QPainter& painter) {
 
 Canvas::Canvas(QImage& image)
     : ownPainter_(std::make_unique<QPainter>(&image)), painter_(ownPainter_.get()), image_(&image),
-      size_(image.size()) {
+      size_(image.deviceIndependentSize().toSize()), ratio_(image.devicePixelRatio()) {
     PreparePainter(*painter_);
     SetFont(painter_->font());
 }
@@ -115,9 +115,12 @@ void Canvas::TextOutUpwards(int x, int y, const QString& text) {
 }
 
 QRgb Canvas::Pixel(int x, int y) const {
-    if (!image_ || !image_->valid(x, y))
+    if (!image_ || x < 0 || y < 0 || x >= size_.width() || y >= size_.height())
         return Unreadable;
-    return image_->pixel(x, y) & RgbMask;
+    const QPoint device(static_cast<int>(std::floor(x * ratio_)), static_cast<int>(std::floor(y * ratio_)));
+    if (!image_->valid(device))
+        return Unreadable;
+    return image_->pixel(device) & RgbMask;
 }
 
 std::vector<QRgb> Canvas::ReadColumn(int x, int y0, int count) const {
@@ -134,6 +137,33 @@ void Canvas::WriteColumn(int x, int y0, const std::vector<QRgb>& colours) {
     for (int i = 0; i < column.height(); ++i)
         column.setPixel(0, i, 0xFF000000u | colours[i]);
     painter_->drawImage(QPoint(x, y0), column);
+}
+
+QImage Canvas::CopyColumn(int x, int y0, int count) const {
+    if (!image_ || count <= 0)
+        return QImage();
+    // The device pixels any drawing in the logical column can reach, whatever the ratio's rounding.
+    const QRect device =
+        QRect(QPoint(static_cast<int>(std::floor(x * ratio_)), static_cast<int>(std::floor(y0 * ratio_))),
+              QPoint(static_cast<int>(std::ceil((x + 1) * ratio_)) - 1,
+                     static_cast<int>(std::ceil((y0 + count) * ratio_)) - 1))
+            .intersected(image_->rect());
+    if (device.isEmpty())
+        return QImage();
+    QImage column = image_->copy(device);
+    column.setOffset(device.topLeft());
+    return column;
+}
+
+void Canvas::PasteColumn(const QImage& column) {
+    if (!image_ || column.isNull())
+        return;
+    // Pixel for pixel into the image itself: the painter would scale and round on a fractional ratio.
+    const QPoint at = column.offset();
+    for (int y = 0; y < column.height(); ++y)
+        for (int x = 0; x < column.width(); ++x)
+            if (image_->valid(at.x() + x, at.y() + y))
+                image_->setPixel(at.x() + x, at.y() + y, column.pixel(x, y));
 }
 
 void Canvas::FillClipped(QRect rect, const QColor& color) {

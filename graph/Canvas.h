@@ -26,7 +26,8 @@ struct CanvasPen {
 // Shapes are never antialiased, so every pixel is where the algorithms put it.
 class Canvas {
 public:
-    // Draws on an image whose pixels can also be read back (the screen, exports, tests).
+    // Draws on an image whose pixels can also be read back (the screen, exports, tests). An image with a
+    // device pixel ratio is drawn on in its logical pixels, at its full resolution.
     explicit Canvas(QImage& image);
     // Draws through a painter already open on some device of the given size (a printer page); pixels
     // cannot be read back there.
@@ -37,6 +38,8 @@ public:
 
     int Width() const { return size_.width(); }
     int Height() const { return size_.height(); }
+    // Device pixels per logical pixel of the surface.
+    qreal Ratio() const { return ratio_; }
 
     CanvasPen pen;
     QColor brushColor = Qt::white;
@@ -59,13 +62,18 @@ public:
     // Text turned by 90° so that it runs upwards from (x, y); the top of its cell faces left.
     void TextOutUpwards(int x, int y, const QString& text);
 
-    // Pixel colours as 0x00RRGGBB; reading a pixel outside the image, or on a canvas without one, gives
-    // Unreadable.
+    // Pixel colours as 0x00RRGGBB, at logical coordinates (the device pixel at the logical pixel's top-left
+    // corner); reading a pixel outside the image, or on a canvas without one, gives Unreadable.
     static constexpr QRgb Unreadable = 0xFFFFFFFFu;
     QRgb Pixel(int x, int y) const;
     // Rows y0 … y0 + count − 1 of column x, in one read and one write.
     std::vector<QRgb> ReadColumn(int x, int y0, int count) const;
     void WriteColumn(int x, int y0, const std::vector<QRgb>& colours);
+    // Every device pixel under rows y0 … y0 + count − 1 of logical column x, and where they lie; a null
+    // image where the column is off the image or there is no image.
+    QImage CopyColumn(int x, int y0, int count) const;
+    // Puts pixels copied by CopyColumn back where they were taken, device pixel for device pixel.
+    void PasteColumn(const QImage& column);
 
 private:
     void FillClipped(QRect rect, const QColor& color);
@@ -78,6 +86,7 @@ private:
     QPainter* painter_;
     QImage* image_ = nullptr;
     QSize size_;
+    qreal ratio_ = 1;
     QFont font_;
     int penX_ = 0;
     int penY_ = 0;

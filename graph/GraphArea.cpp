@@ -19,7 +19,7 @@ void GraphArea::paintEvent(QPaintEvent* event) {
 
 void GraphArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    graph_.resizing(size());
+    graph_.resizing(size(), devicePixelRatio());
 }
 
 void GraphArea::mousePressEvent(QMouseEvent* event) {

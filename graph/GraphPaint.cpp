@@ -4,11 +4,19 @@
 #include "TimeAxis.h"
 #include "TimeLabels.h"
 
+#include <QFontMetrics>
+
 const char* const ActivityTitle = "Активность Бк/м3";
 
 namespace {
 
 constexpr int ActivityTitleX = 5;
+constexpr int ScaleLabelGap = 1;           // between the rotated title and the widest scale label
+constexpr int MinimumScaleLabelPixels = 6; // smaller than this, digits no longer read
+
+int ActivityTitleCellHeight() {
+    return QFontMetrics(ActivityTitleFont()).height();
+}
 
 struct Layout {
     int W, H, L, R, T, B, K;
@@ -34,10 +42,30 @@ void DrawTitles(Canvas& canvas, const GraphScene& scene, const Layout& at) {
     canvas.TextOut(at.W / 2, at.H - canvas.FontHeight() - at.T, TimeTitle(scene.view.TimeUnit));
 }
 
+// The scale's labels in the label font, made smaller as a whole when the widest of them would run from
+// the vertical axis over the rotated title.
+void ChooseScaleFont(Canvas& canvas, const ViewWindow& view, const Layout& at) {
+    int64_t widest = 0;
+    for (int64_t v = view.ActivityStep; v < view.ViewMax; v += view.ActivityStep)
+        widest = v;
+    if (widest == 0)
+        return;
+    const QString text = QString::number(widest);
+    const int titleRight = ActivityTitleX + ActivityTitleCellHeight();
+    const int room = at.L - titleRight - ScaleLabelGap;
+    QFont font = canvas.Font();
+    while (canvas.TextWidth(text) > room && font.pixelSize() > MinimumScaleLabelPixels) {
+        font.setPixelSize(font.pixelSize() - 1);
+        canvas.SetFont(font);
+    }
+}
+
 // Labels hang below the level they name and end at the vertical axis; 0 and the top are not labelled.
 void DrawActivityScale(Canvas& canvas, const GraphScene& scene, const Layout& at) {
     const ViewWindow& view = scene.view;
     const ActivityMap map = ViewActivityMap(view, at.H);
+    const QFont labelFont = canvas.Font();
+    ChooseScaleFont(canvas, view, at);
     for (int64_t v = view.ActivityStep; v < view.ViewMax; v += view.ActivityStep) {
         const int y = map.Y(v);
         const QString text = QString::number(v);
@@ -49,6 +77,7 @@ void DrawActivityScale(Canvas& canvas, const GraphScene& scene, const Layout& at
         canvas.pen.style = PenStyle::Solid;
         canvas.Line(at.L, y, at.L - at.K, y);
     }
+    canvas.SetFont(labelFont);
 }
 
 // One stepped line from the axis at the frame's left end. Red says that the series goes on before the view
@@ -101,6 +130,7 @@ void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) 
     const int x = PointerXFor(scene.view, scene.series, scene.view.PointerIndex);
     trace.PointerX = x;
     trace.SavedColumn = canvas.ReadColumn(x, 0, std::max(at.AxisY() + 1, 0));
+    trace.savedPixels = canvas.CopyColumn(x, 1, at.AxisY());
     trace.drawn = true;
     canvas.Line(x, at.T, x, at.AxisY());
 }

@@ -5,6 +5,7 @@
 #include "MeasurementStore.h"
 #include "ViewWindow.h"
 
+#include <QImage>
 #include <QRgb>
 
 #include <vector>
@@ -18,11 +19,13 @@ struct GraphScene {
 };
 
 // The pointer line now on the surface and the pixels it covers, rows 1 … H − MarginBottom (row 0 unused),
-// so that it can be moved without repainting the graph.
+// so that it can be moved without repainting the graph. The colours are read at logical pixels; the
+// column's device pixels, which a surface of a higher pixel ratio has more of, are what is put back.
 struct PointerTrace {
     bool drawn = false;
     int PointerX = 0;
     std::vector<QRgb> SavedColumn;
+    QImage savedPixels;
 };
 
 extern const char* const ActivityTitle; // "Активность Бк/м3"

@@ -7,10 +7,21 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
+#include <QtMath>
 
 namespace {
 
 constexpr int ZoomDotRadius = 2;
+
+bool SameColors(const GraphColors& a, const GraphColors& b) {
+    return a.Background == b.Background && a.Axes == b.Axes && a.Graph == b.Graph &&
+           a.Captions == b.Captions && a.Pointer == b.Pointer && a.Grid == b.Grid;
+}
+
+// The device pixels of a logical rectangle of the picture.
+QRectF DeviceRect(const QRect& rect, qreal ratio) {
+    return QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio);
+}
 
 } // namespace
 
@@ -29,25 +40,31 @@ bool GraphView::SeriesShown() const {
 }
 
 void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
-    // Whatever is drawn here is shown by this very paint; asking for another would only repeat it.
-    if (Resize(areaSize) || (!fresh_ && region.contains(screen_.rect())))
+    const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
+    const bool wholeArea = (QRegion(QRect(QPoint(0, 0), areaSize)) - region).isEmpty();
+    if (Resize(areaSize, ratio) || (wholeArea && InputsChanged()))
         Render();
-    fresh_ = false;
     for (const QRect& rect : region)
-        painter.drawImage(rect, screen_, rect);
+        painter.drawImage(QRectF(rect), screen_, DeviceRect(rect, screen_.devicePixelRatio()));
 }
 
-bool GraphView::Resize(QSize size) {
-    if (size == screen_.size())
+bool GraphView::InputsChanged() const {
+    return store_.NoSeriesChosen != drawnBlank_ || !SameColors(colors_(), drawnColors_);
+}
+
+bool GraphView::Resize(QSize size, qreal ratio) {
+    if (!screen_.isNull() && size == area_ && ratio == screen_.devicePixelRatio())
         return false;
-    screen_ = QImage(size, QImage::Format_RGB32);
+    area_ = size;
+    screen_ = QImage(QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)), QImage::Format_RGB32);
+    screen_.setDevicePixelRatio(ratio);
     screen_.fill(blank_);
     ::resizing(view_, store_.selected, size);
     return true;
 }
 
-void GraphView::resizing(QSize size) {
-    if (Resize(size))
+void GraphView::resizing(QSize size, qreal ratio) {
+    if (Resize(size, ratio))
         GrPaint();
 }
 
@@ -57,14 +74,16 @@ void GraphView::Render() {
     const GraphColors colors = colors_();
     Canvas canvas(screen_);
     ::GrPaint(canvas, Scene(colors), trace_);
+    drawnColors_ = colors;
+    drawnBlank_ = store_.NoSeriesChosen;
+    ++renders_;
 }
 
 void GraphView::GrPaint() {
     if (screen_.isNull())
         return;
     Render();
-    fresh_ = true;
-    emit areaChanged(screen_.rect());
+    emit areaChanged(QRect(QPoint(0, 0), area_));
 }
 
 void GraphView::DrawPointer() {
@@ -77,8 +96,9 @@ void GraphView::DrawPointer() {
         move = ::DrawPointer(canvas, Scene(colors), trace_);
     }
     if (move.wholeArea) {
-        fresh_ = true;
-        emit areaChanged(screen_.rect());
+        // The move had to draw the whole picture anew.
+        ++renders_;
+        emit areaChanged(QRect(QPoint(0, 0), area_));
         return;
     }
     emit areaChanged(move.oldColumn);
@@ -94,7 +114,9 @@ void GraphView::DrawZoomDot(int x, int y) {
         canvas.brushColor = MarkerColor;
         canvas.Ellipse(x - ZoomDotRadius, y - ZoomDotRadius, x + ZoomDotRadius, y + ZoomDotRadius);
     }
-    emit areaChanged(QRect(x - ZoomDotRadius, y - ZoomDotRadius, 2 * ZoomDotRadius, 2 * ZoomDotRadius));
+    // A pixel more on each side: on a fractional pixel ratio the dot's edge may spill over.
+    emit areaChanged(QRect(x - ZoomDotRadius, y - ZoomDotRadius, 2 * ZoomDotRadius, 2 * ZoomDotRadius)
+                         .adjusted(-1, -1, 1, 1));
 }
 
 void GraphView::GetPos(int x, int y) {
@@ -105,16 +127,20 @@ void GraphView::GetPos(int x, int y) {
         return;
     if (view_.ZoomMode == 1 || view_.ZoomMode == 2) {
         DrawZoomDot(x, y);
-        if (ZoomClick(view_, store_.selected, screen_.size(), x)) {
+        if (ZoomClick(view_, store_.selected, area_, x)) {
             emit pointerMoved();
             GrPaint();
         }
         return;
     }
-    if (x > screen_.width() - view_.margins.MarginRight)
+    if (x > area_.width() - view_.margins.MarginRight)
         return;
-    view_.PointerIndex = MeasurementAtX(view_, store_.selected, x);
+    // A click left of the axis in a zoomed view lies before the view: the pointer stops at its first
+    // measurement and says so, so that the pointer, the panel and the table all show that one.
+    const StatusChange status = ClickedMeasurement(view_, MeasurementAtX(view_, store_.selected, x));
     emit pointerMoved();
+    if (status)
+        emit statusMessage(*status);
     DrawPointer();
 }
 
@@ -159,7 +185,7 @@ void GraphView::SBToEndClick() {
 void GraphView::ResetView() {
     if (!SeriesShown())
         return;
-    ::ResetView(view_, store_.selected, screen_.size());
+    ::ResetView(view_, store_.selected, area_);
     GrPaint();
 }
 
@@ -176,7 +202,7 @@ void GraphView::ChooseAxisSteps() {
 void GraphView::SBMasGAClick() {
     if (!SeriesShown())
         return;
-    ::SBMasGAClick(view_, store_.selected, screen_.size());
+    ::SBMasGAClick(view_, store_.selected, area_);
     GrPaint();
 }
 

@@ -34,13 +34,18 @@ public:
     const QImage& screen() const { return screen_; }
     const PointerTrace& pointerTrace() const { return trace_; }
 
-    // The paint event of an area of the given size: shows region of the picture. A paint of the whole area
-    // that no command asked for (a repaint after the colours or the file changed) draws the picture afresh
-    // first; an area whose size has changed unnoticed is resized first.
+    // The paint event of an area of the given size: copies the region from the picture, at the device
+    // pixel ratio of the painter's device. The picture is drawn afresh first only when what it shows has
+    // changed since it was drawn: an area of a new size or ratio, or, on a paint of the whole area, other
+    // colours or a file opened without a series. Partial paints (a pointer move, an uncovered corner) only
+    // copy, so what a command drew into the picture, the zoom's red dot among it, is what they show.
     void paint(QPainter& painter, const QRegion& region, QSize areaSize);
 
-    // The paint area has a new size.
-    void resizing(QSize size);
+    // The paint area has a new size (in logical pixels) on a device of the given pixel ratio.
+    void resizing(QSize size, qreal ratio = 1);
+
+    // How often the picture has been drawn from the model, for checking when that happens.
+    int renderCount() const { return renders_; }
     // A mouse button went down at (x, y) on the paint area.
     void GetPos(int x, int y);
     // The main window's key-down, seen before its controls; answers whether the key was a pointer key. The
@@ -70,8 +75,9 @@ signals:
 
 private:
     GraphScene Scene(const GraphColors& colors) const;
-    bool Resize(QSize size); // answers whether the size changed
+    bool Resize(QSize size, qreal ratio); // answers whether the size or the ratio changed
     void Render();
+    bool InputsChanged() const;
     bool SeriesShown() const;
     void Navigate(std::optional<QString> (*command)(ViewWindow&));
     void DrawZoomDot(int x, int y);
@@ -80,7 +86,11 @@ private:
     std::function<GraphColors()> colors_;
     ViewWindow view_;
     QImage screen_;
+    QSize area_; // the paint area in logical pixels; the picture has ratio times as many
     PointerTrace trace_;
     QColor blank_;
-    bool fresh_ = false; // the picture was drawn by a command and not yet shown
+    // What the picture was last drawn from, besides the view: the colours and the blank state.
+    GraphColors drawnColors_;
+    bool drawnBlank_ = false;
+    int renders_ = 0;
 };

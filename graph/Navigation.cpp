@@ -34,6 +34,19 @@ StatusChange SBToEndClick(ViewWindow& view) {
     return std::nullopt;
 }
 
+StatusChange ClickedMeasurement(ViewWindow& view, int k) {
+    if (k < view.ViewFirst) {
+        view.PointerIndex = view.ViewFirst;
+        return QString::fromUtf8(FirstVisibleMessage);
+    }
+    if (k > view.Last()) {
+        view.PointerIndex = static_cast<uint16_t>(view.Last());
+        return QString::fromUtf8(LastVisibleMessage);
+    }
+    view.PointerIndex = static_cast<uint16_t>(k);
+    return std::nullopt;
+}
+
 NavigationCommand NavigationKey(int qtKey, bool keypad) {
     switch (qtKey) {
     case Qt::Key_End:

@@ -19,6 +19,10 @@ StatusChange SBToLeftClick(ViewWindow& view);
 StatusChange SBToHomeClick(ViewWindow& view);
 StatusChange SBToEndClick(ViewWindow& view);
 
+// Puts the pointer on measurement k, a click's choice, kept inside the visible range with the message of
+// the end it stopped at.
+StatusChange ClickedMeasurement(ViewWindow& view, int k);
+
 enum class NavigationCommand { None, Home, Left, Right, End };
 
 // The keys of the pointer commands: End, Home, and the numeric keypad's 4 and 6 while it gives digits.

@@ -22,8 +22,7 @@ PointerMove DrawPointer(Canvas& canvas, const GraphScene& scene, PointerTrace& t
         move.wholeArea = true;
         return move;
     }
-    std::vector<QRgb> rows(trace.SavedColumn.begin() + 1, trace.SavedColumn.end());
-    canvas.WriteColumn(trace.PointerX, 1, rows);
+    canvas.PasteColumn(trace.savedPixels);
     move.oldColumn = ColumnRect(trace.PointerX, canvas.Height());
     PlacePointer(canvas, scene, trace);
     move.newColumn = ColumnRect(trace.PointerX, canvas.Height());

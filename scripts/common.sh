@@ -6,12 +6,15 @@ RADVIEW_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 # Two cores on the team's machines and on CI; more parallel jobs only thrash.
 RADVIEW_JOBS="${RADVIEW_JOBS:-2}"
 
-# What every build needs: the toolchain, Qt (its CMake files want the OpenGL headers) and a font with
-# Cyrillic letters for the Russian interface.
-RADVIEW_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation)
-# What the tests, the benchmarks and the fuzzer need on top of that.
+# What every build needs: the toolchain, Qt (its CMake files want the OpenGL headers), a font with
+# Cyrillic letters for the Russian interface, and Qt's own Russian texts for its dialogs and buttons, which
+# the viewer loads when it starts.
+RADVIEW_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation qt6-translations-l10n)
+# What the tests, the benchmarks and the fuzzer need on top of that; the desktop check runs the viewer
+# under a window manager on a virtual screen and drives it (openbox, xdotool, wmctrl, the X utilities and
+# ImageMagick for its screenshot).
 RADVIEW_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang
-    libclang-rt-14-dev)
+    libclang-rt-14-dev openbox xdotool wmctrl x11-utils imagemagick)
 # The application icon is drawn once as SVG; the build renders its PNG sizes with Qt Svg.
 RADVIEW_BUILD_PACKAGES+=(qt6-svg-dev)
 # The tests of the menu entry, the file type and the manual pages use the desktop's own tools.

@@ -1,9 +1,10 @@
 #include "InstrumentFile.h"
 
+#include "SystemErrorText.h"
+
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -40,17 +41,25 @@ void BeginSeries(FileHalf& file, int s, uint16_t word, uint8_t year) {
     file.SeriesMarks[s].clear();
 }
 
-// The reason in the words of the program's interface where it is a common one.
-QString ReasonText(int error) {
-    switch (error) {
-    case ENOENT:
-        return QStringLiteral("файл не найден");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("нет прав на чтение");
-    default:
-        return QString::fromLocal8Bit(std::strerror(error));
+// Reads up to limit bytes; answers 0, or the error number of a failed read.
+int ReadUpTo(int fd, qsizetype limit, QByteArray& bytes) {
+    bytes.resize(limit);
+    qsizetype filled = 0;
+    while (filled < limit) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, static_cast<size_t>(limit - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            const int error = errno;
+            bytes.clear();
+            return error;
+        }
+        if (got == 0)
+            break;
+        filled += got;
     }
+    bytes.resize(filled);
+    return 0;
 }
 
 } // namespace
@@ -121,28 +130,26 @@ void ParseInstrumentData(const QByteArray& bytes, FileHalf& file) {
 
 FileReadResult ReadInstrumentFile(const QString& path) {
     FileReadResult result;
-    const auto fail = [&](const QString& format, const QString& reason = QString()) {
-        result.error = reason.isEmpty() ? format.arg(path) : format.arg(path, reason);
+    const auto fail = [&result](const QString& message) {
+        result.error = message;
         result.bytes.clear();
         return result;
     };
     // Opened without blocking and checked on the open descriptor, so that a FIFO or a device put in the
     // file's place can never hold the program up.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return fail(QStringLiteral("Не удалось открыть файл «%1»: %2"), ReasonText(errno));
+    if (fd < 0) {
+        const QString reason = PathErrorText(errno, path);
+        return fail(QStringLiteral("Не удалось открыть файл «%1»: %2").arg(path, reason));
+    }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(QStringLiteral("«%1» не является обычным файлом и не может быть прочитан."));
+        return fail(QStringLiteral("«%1» не является обычным файлом и не может быть прочитан.").arg(path));
     }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        return fail(QStringLiteral("Не удалось открыть файл «%1»: %2"), file.errorString());
-    }
-    result.bytes = file.read(MaxFileBytes);
-    if (file.error() != QFileDevice::NoError)
-        return fail(QStringLiteral("Не удалось прочитать файл «%1»: %2"), file.errorString());
+    const int error = ReadUpTo(fd, MaxFileBytes, result.bytes);
+    ::close(fd);
+    if (error != 0)
+        return fail(QStringLiteral("Не удалось прочитать файл «%1»: %2").arg(path, SystemErrorText(error)));
     return result;
 }

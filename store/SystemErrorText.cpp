@@ -1,10 +1,36 @@
 #include "SystemErrorText.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+QString LeadIn(const QString& systemWording) {
+    return QStringLiteral("системная ошибка (%1)").arg(systemWording);
+}
+
+// The folder the path's last element lies in, as the system resolves it.
+QString FolderOf(const QString& path) {
+    const QString folder = QFileInfo(path).path();
+    return folder.isEmpty() ? QStringLiteral(".") : folder;
+}
+
+bool FolderExists(const QString& path) {
+    struct stat st {};
+    return ::stat(QFile::encodeName(FolderOf(path)).constData(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+} // namespace
 
 QString SystemErrorText(int errorNumber) {
     switch (errorNumber) {
+    case NotRegularFile:
+        return NotARegularFileText();
     case ENOENT:
         return QStringLiteral("папка или файл не существует");
     case ENOTDIR:
@@ -26,11 +52,42 @@ QString SystemErrorText(int errorNumber) {
     case EIO:
         return QStringLiteral("ошибка ввода-вывода");
     default:
-        return QStringLiteral("системная ошибка (%1)")
-            .arg(QString::fromLocal8Bit(std::strerror(errorNumber)));
+        return LeadIn(QString::fromLocal8Bit(std::strerror(errorNumber)));
     }
 }
 
 QString NotARegularFileText() {
     return QStringLiteral("это не обычный файл");
+}
+
+QString PathErrorText(int errorNumber, const QString& path) {
+    if (errorNumber == ENOENT)
+        return FolderExists(path) ? QStringLiteral("файл не найден")
+                                  : QStringLiteral("папка «%1» не существует").arg(FolderOf(path));
+    return SystemErrorText(errorNumber);
+}
+
+int WriteObstacle(const QString& path) {
+    const QByteArray folder = QFile::encodeName(FolderOf(path));
+    struct stat st {};
+    if (::stat(folder.constData(), &st) != 0)
+        return errno;
+    if (!S_ISDIR(st.st_mode))
+        return ENOTDIR;
+    const QByteArray target = QFile::encodeName(path);
+    if (::stat(target.constData(), &st) == 0) {
+        if (!S_ISREG(st.st_mode))
+            return NotRegularFile;
+        if (::access(target.constData(), W_OK) != 0)
+            return errno;
+    }
+    // A new file, or the temporary one a safe save puts beside the target, is made in the folder.
+    if (::access(folder.constData(), W_OK | X_OK) != 0)
+        return errno;
+    return 0;
+}
+
+QString WriteFailureText(const QString& path, const QString& systemWording) {
+    const int obstacle = WriteObstacle(path);
+    return obstacle != 0 ? PathErrorText(obstacle, path) : LeadIn(systemWording);
 }

@@ -5,10 +5,14 @@
 
 #include <QCloseEvent>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
+#include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 const char* const OpenFilePrompt = "Откройте файл для просмотра";
 const char* const ViewingFileText = "Просмотр файла ";
@@ -36,8 +40,10 @@ public:
 
 } // namespace
 
+// A tool window of the main window, as the table is: it stays above the main window (a message box or a
+// click there cannot bury it) and has no taskbar entry of its own.
 TFormSer::TFormSer(const MeasurementStore& store, SeriesListHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Window), LVser(new QTreeWidget(this)), store_(store), host_(host) {
+    : QWidget(parent, Qt::Tool), LVser(new QTreeWidget(this)), store_(store), host_(host) {
     setObjectName(QStringLiteral("FormSer"));
     setWindowTitle(QStringLiteral("Выбор серии"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -61,6 +67,7 @@ TFormSer::TFormSer(const MeasurementStore& store, SeriesListHost& host, QWidget*
     LVser->setEditTriggers(QAbstractItemView::NoEditTriggers);
     LVser->setItemDelegate(new GridLineDelegate(LVser));
     connect(LVser, &QTreeWidget::itemDoubleClicked, this, [this] { LVserDblClick(); });
+    LVser->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -80,6 +87,48 @@ void TFormSer::FillRows() {
         rows.append(row);
     }
     LVser->addTopLevelItems(rows);
+    fitColumns();
+}
+
+// A column is never narrower than its design width, and wide enough for its longest text, so that no text
+// is cut into one that reads otherwise ("не опреде…").
+void TFormSer::fitColumns() {
+    int total = 0;
+    for (int c = 0; c < LVser->columnCount(); ++c) {
+        LVser->resizeColumnToContents(c);
+        LVser->setColumnWidth(c, std::max(kColumnWidths[c], LVser->columnWidth(c)));
+        total += LVser->columnWidth(c);
+    }
+    // The window widens with its columns, so that they are seen without scrolling sideways.
+    const int frame = 2 * LVser->frameWidth() + LVser->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    resize(std::max(width(), total + frame), height());
+}
+
+bool TFormSer::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == LVser && event->type() == QEvent::KeyPress)
+        return LVserKeyDown(*static_cast<QKeyEvent*>(event));
+    return QWidget::eventFilter(watched, event);
+}
+
+// Enter chooses the selected row as a double click does. Up and Down move the selection; while no row is
+// selected they select the first or the last row instead of stepping past the unselected current one.
+bool TFormSer::LVserKeyDown(const QKeyEvent& event) {
+    switch (event.key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        LVserDblClick();
+        return true;
+    case Qt::Key_Down:
+    case Qt::Key_Up: {
+        if (!LVser->selectedItems().isEmpty() || LVser->topLevelItemCount() == 0)
+            return false;
+        const int row = event.key() == Qt::Key_Down ? 0 : LVser->topLevelItemCount() - 1;
+        LVser->setCurrentItem(LVser->topLevelItem(row));
+        return true;
+    }
+    default:
+        return false;
+    }
 }
 
 void TFormSer::ShowList() {

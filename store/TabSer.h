@@ -3,6 +3,7 @@
 #include <QString>
 #include <QWidget>
 
+class QKeyEvent;
 class QTreeWidget;
 struct MeasurementStore;
 
@@ -31,14 +32,19 @@ public:
     void FormShow();
     void FormClose();
     void LVserDblClick();
+    // Keys on the list; answers whether the key was taken.
+    bool LVserKeyDown(const QKeyEvent& event);
 
     QTreeWidget* LVser;
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void fitColumns();
+
     const MeasurementStore& store_;
     SeriesListHost& host_;
 };

@@ -5,6 +5,7 @@
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +28,14 @@ QSpinBox* SpinField(QWidget* parent, const char* name, QRect geometry) {
     field->setRange(0, 0);
     field->setValue(0);
     return field;
+}
+
+// The number a field shows, also while its text lies outside its bounds (the spin box itself answers its
+// last valid value then, which is not what the user sees); the lower bound when the text is no number.
+int ShownNumber(const QSpinBox* field) {
+    bool ok = false;
+    const int shown = field->cleanText().toInt(&ok);
+    return ok ? shown : field->minimum();
 }
 
 } // namespace
@@ -71,9 +80,19 @@ void TFormDialog::buildRadioGroup() {
     EDEnd = SpinField(RadioGroup, "EDEnd", QRect(200, 75, 66, 22));
     // Leaving the field runs EdBegExit; Enter confirms the dialog without leaving it.
     EdBeg->installEventFilter(this);
+    EDEnd->installEventFilter(this);
 }
 
 bool TFormDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Enter in a field confirms what the fields show: a spin box handling Enter itself would first put
+    // its last valid value in place of a number it holds out of bounds, and OK would confirm that instead.
+    if ((watched == EdBeg || watched == EDEnd) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            BBOkClick();
+            return true;
+        }
+    }
     // Seen before the field tidies its text, so the lower bound follows the value as typed. Focus that goes
     // to another window, or is taken from a disabled field, does not leave the field for another control.
     if (watched == EdBeg && event->type() == QEvent::FocusOut && EdBeg->isEnabled()) {
@@ -96,6 +115,11 @@ void TFormDialog::buildButtons() {
     BBOK->setDefault(true);
     BBCancel = new QPushButton(QStringLiteral("Отмена"), panel);
     BBCancel->setObjectName(QStringLiteral("BBCancel"));
+    // A click on a button leaves the focus in the field, so the field keeps showing what was typed there
+    // (it would put its last valid value in place of a number out of bounds on losing the focus), and OK
+    // confirms or refuses exactly that.
+    BBOK->setFocusPolicy(Qt::TabFocus);
+    BBCancel->setFocusPolicy(Qt::TabFocus);
     BBCancel->setGeometry(204, 7, 67, 22);
     connect(BBOK, &QPushButton::clicked, this, [this] { BBOkClick(); });
     connect(BBCancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -154,7 +178,7 @@ MeasurementSpan TFormDialog::ChosenSpan() const {
     case VisibleItem:
         return {context_.viewFirst, context_.viewFirst + context_.viewCount - 1};
     case FromItem:
-        return {EdBeg->value(), EDEnd->value()};
+        return {ShownNumber(EdBeg), ShownNumber(EDEnd)};
     default:
         return {1, context_.measurementCount};
     }

@@ -2,6 +2,7 @@
 
 #include "SeriesList.h"
 #include "StrConv.h"
+#include "SystemErrorText.h"
 
 #include <QSaveFile>
 
@@ -63,13 +64,15 @@ QString ProposedTableFileName(const QString& instrumentPath) {
 QString WriteTableFile(const QString& path, const QByteArray& bytes) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("Не удалось создать файл «%1»: %2").arg(path, file.errorString());
+        return QStringLiteral("Не удалось создать файл «%1»: %2")
+            .arg(path, WriteFailureText(path, file.errorString()));
     if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
+        const QString reason = WriteFailureText(path, file.errorString());
         file.cancelWriting();
         return QStringLiteral("Не удалось записать файл «%1»: %2").arg(path, reason);
     }
     if (!file.commit())
-        return QStringLiteral("Не удалось сохранить файл «%1»: %2").arg(path, file.errorString());
+        return QStringLiteral("Не удалось сохранить файл «%1»: %2")
+            .arg(path, WriteFailureText(path, file.errorString()));
     return QString();
 }

@@ -2,10 +2,12 @@
 // file can hold). Figures only: run it and read them.
 //   cmake --build build --target radview-bench-graph && build/bench/graph/radview-bench-graph
 #include "GraphPaint.h"
+#include "GraphView.h"
 #include "Pointer.h"
 #include "SeriesFactory.h"
 
 #include <QGuiApplication>
+#include <QPainter>
 
 #include <benchmark/benchmark.h>
 
@@ -56,8 +58,51 @@ void PointerMove(benchmark::State& state) {
     }
 }
 
+// The same through the graph of the main window: the command draws into the picture, then the paint event
+// of what it changed copies that part into a window surface, as the screen's backing store is filled.
+struct Window {
+    explicit Window(QSize size) : area(size), surface(size, QImage::Format_RGB32), graph(store) {
+        store.selected = Series();
+        graph.resizing(size);
+        graph.ResetView();
+        graph.SBSetkaClick(true);
+        QObject::connect(&graph, &GraphView::areaChanged, [this](const QRect& rect) { dirty += rect; });
+    }
+    void Show() {
+        QPainter painter(&surface);
+        graph.paint(painter, dirty, area);
+        dirty = QRegion();
+    }
+    QSize area;
+    QImage surface;
+    MeasurementStore store;
+    GraphView graph;
+    QRegion dirty;
+};
+
+void WindowFullPaint(benchmark::State& state) {
+    Window window(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    for (auto _ : state) {
+        window.graph.GrPaint();
+        window.Show();
+    }
+}
+
+void WindowPointerMove(benchmark::State& state) {
+    Window window(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    for (auto _ : state) {
+        if (window.graph.view().PointerIndex == Measurements)
+            window.graph.SBToHomeClick();
+        else
+            window.graph.SBToRightClick();
+        window.Show();
+    }
+}
+
 BENCHMARK(FullPaint)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 BENCHMARK(PointerMove)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(WindowFullPaint)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
+BENCHMARK(WindowPointerMove)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
 // The ratio the pointer is built for: a move should cost at most a twentieth of a full paint.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -71,11 +116,14 @@ public:
     }
     void Finalize() override {
         ConsoleReporter::Finalize();
-        for (const char* size : {"707/328", "1920/1080"}) {
-            const double full = perIteration_[std::string("FullPaint/") + size];
-            const double move = perIteration_[std::string("PointerMove/") + size];
-            if (full > 0)
-                std::printf("pointer move / full paint at %s: %.4f\n", size, move / full);
+        for (const char* prefix : {"", "Window"}) {
+            for (const char* size : {"707/328", "1920/1080"}) {
+                const double full = perIteration_[std::string(prefix) + "FullPaint/" + size];
+                const double move = perIteration_[std::string(prefix) + "PointerMove/" + size];
+                if (full > 0)
+                    std::printf("%spointer move / full paint at %s: %.4f\n", *prefix ? "window: " : "", size,
+                                move / full);
+            }
         }
     }
 

@@ -122,6 +122,40 @@ TEST_F(GraphPaintTest, ScaleLabelsHangBelowTheirLevelAndEndAtTheAxis) {
     }
 }
 
+TEST_F(GraphPaintTest, TenDigitScaleLabelsLeaveTheActivityTitleFree) {
+    // Marks one second apart at a sensitivity of 0.01: 1.28e9 Bq/m³, labels of ten digits.
+    const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8, 1, 0), {1, 1, 2}, 1);
+    const ViewWindow view = Whole(series);
+    ASSERT_GE(QString::number(view.ActivityStep * ((view.ViewMax - 1) / view.ActivityStep)).size(), 10);
+    const QImage& out = Paint(series, view);
+    // The title stands upwards at x 5 in a 12-pixel cell; no label's ink reaches it or the pixel beside it.
+    // (Ink nearer the labels' colour than both the paper and the title's.)
+    int labelInk = 0;
+    for (int y = 0; y < AxisY; ++y)
+        for (int x = 0; x <= 5 + 12; ++x) {
+            const QColor c = out.pixelColor(x, y);
+            const auto distance = [&c](const QColor& to) {
+                return std::abs(c.red() - to.red()) + std::abs(c.green() - to.green()) +
+                       std::abs(c.blue() - to.blue());
+            };
+            labelInk +=
+                distance(Colors.Grid) < std::min(distance(Colors.Background), distance(Colors.Captions));
+        }
+    EXPECT_EQ(labelInk, 0);
+    // Each label still ends at the axis, every digit of it there.
+    for (int64_t v = view.ActivityStep; v < view.ViewMax; v += view.ActivityStep) {
+        const int y = YOf(v, view.ActivityScale);
+        EXPECT_GT(InkIn(out, QRect(QPoint(L - 8, y), QPoint(L - 1, y + 10)), Colors.Grid, Colors.Background),
+                  3)
+            << v;
+    }
+    // The time labels keep their own size.
+    const SelectedSeries usual = SeriesFromExposures(Utc(2024, 5, 1, 8, 1, 0), {1, 1, 2}, 250);
+    const QImage small = Paint(usual, Whole(usual)).copy();
+    const QImage large = Paint(series, view);
+    EXPECT_EQ(small.copy(0, AxisY + 1, W, B - 1), large.copy(0, AxisY + 1, W, B - 1));
+}
+
 TEST_F(GraphPaintTest, ViewMaxTenWithStepFiveHasOneLabelOnly) {
     const SelectedSeries series = SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 300, 600}, {10, 3});
     const ViewWindow view = Whole(series);

@@ -200,3 +200,64 @@ TEST(GraphViewPaintTest, APaintOfAnAreaOfAnotherSizeResizesThePictureFirst) {
 }
 
 } // namespace
+
+namespace {
+
+// Pairs of rows and columns, aligned to the ratio 2 grid, whose four pixels are not all alike: a picture
+// drawn at half the resolution and stretched has none.
+int DetailedBlocks(const QImage& image, const QRect& area) {
+    int blocks = 0;
+    for (int y = area.top(); y + 1 <= area.bottom(); y += 2)
+        for (int x = area.left(); x + 1 <= area.right(); x += 2) {
+            const QRgb p = image.pixel(x, y);
+            blocks +=
+                image.pixel(x + 1, y) != p || image.pixel(x, y + 1) != p || image.pixel(x + 1, y + 1) != p;
+        }
+    return blocks;
+}
+
+TEST(GraphViewPaintTest, OnADenseScreenThePictureHasTheScreensResolution) {
+    MeasurementStore store;
+    store.selected = RadonSeries(50, Utc(2024, 2, 3));
+    GraphView graph(store);
+    const QSize area(707, 328);
+    QImage window(area * 2, QImage::Format_RGB32);
+    window.setDevicePixelRatio(2);
+    window.fill(Qt::black);
+    const auto paintWhole = [&] {
+        QPainter painter(&window);
+        graph.paint(painter, QRegion(QRect(QPoint(0, 0), area)), area);
+    };
+    paintWhole();
+    graph.ResetView();
+    paintWhole();
+    EXPECT_EQ(graph.screen().size(), area * 2);
+    EXPECT_EQ(graph.screen().devicePixelRatio(), 2.0);
+    EXPECT_EQ(window.convertToFormat(QImage::Format_RGB32), graph.screen());
+    // The time labels under the axis are drawn with the detail of the device's pixels.
+    const QRect labels(0, 2 * (328 - 51) + 2, 2 * 707, 2 * 51 - 4);
+    EXPECT_GT(DetailedBlocks(window, labels), 100);
+    // The layout is the logical one: the frame's right edge at W − R, the axis at H − B.
+    EXPECT_EQ(window.pixelColor(2 * (707 - 6 - 1), 2 * 6), Colors.Axes);
+    EXPECT_EQ(window.pixelColor(2 * (707 - 6 - 1) + 1, 2 * 6 + 1), Colors.Axes);
+    EXPECT_EQ(window.pixelColor(2 * (707 - 6), 2 * 6), Colors.Background);
+}
+
+TEST(GraphViewPaintTest, APointerMoveOnADenseScreenCopiesOnlyTheColumns) {
+    MeasurementStore store;
+    store.selected = RadonSeries(50, Utc(2024, 2, 3));
+    GraphView graph(store);
+    const QSize area(707, 328);
+    graph.resizing(area, 2);
+    graph.ResetView();
+    const int renders = graph.renderCount();
+    const QImage before = graph.screen().copy();
+    const int oldX = graph.pointerTrace().PointerX;
+    graph.SBToRightClick();
+    const int newX = graph.pointerTrace().PointerX;
+    EXPECT_EQ(graph.renderCount(), renders);
+    std::vector<int> changed = DifferingColumns(before, graph.screen());
+    EXPECT_EQ(changed, (std::vector<int>{2 * oldX, 2 * oldX + 1, 2 * newX, 2 * newX + 1}));
+}
+
+} // namespace

@@ -2,6 +2,8 @@
 #include "PixelProbe.h"
 #include "SeriesFactory.h"
 
+#include <QtMath>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -109,5 +111,52 @@ TEST_F(PointerTest, WithoutAPointerOnTheSurfaceAMoveRepaints) {
     EXPECT_TRUE(DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace).wholeArea);
     EXPECT_TRUE(trace.drawn);
 }
+
+} // namespace
+
+namespace {
+
+// On a screen of a higher pixel ratio the line is moved by its device pixels, and the picture is again the
+// one a full paint makes.
+class PointerAtRatioTest : public testing::TestWithParam<qreal> {
+protected:
+    QImage Surface(QSize size) const {
+        const qreal ratio = GetParam();
+        QImage image(QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(Qt::black);
+        return image;
+    }
+    QImage FullPaint(const ViewWindow& view, QSize size) const {
+        QImage image = Surface(size);
+        PointerTrace trace;
+        Canvas canvas(image);
+        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        return image;
+    }
+    SelectedSeries series = RadonSeries(300, Utc(2024, 1, 10, 6, 30, 0));
+};
+
+TEST_P(PointerAtRatioTest, MovesMatchAFullPaint) {
+    const QSize size(707, 328);
+    ViewWindow view;
+    ResetView(view, series, size);
+    QImage screen = Surface(size);
+    PointerTrace trace;
+    {
+        Canvas canvas(screen);
+        EXPECT_EQ(canvas.Width(), 707);
+        EXPECT_EQ(canvas.Height(), 328);
+        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+    }
+    for (const int k : {150, 151, 7, 300}) {
+        view.PointerIndex = static_cast<uint16_t>(k);
+        Canvas canvas(screen);
+        EXPECT_FALSE(DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace).wholeArea);
+    }
+    EXPECT_EQ(screen, FullPaint(view, size));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ratios, PointerAtRatioTest, testing::Values(1.0, 1.5, 2.0));
 
 } // namespace

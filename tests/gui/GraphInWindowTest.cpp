@@ -2,9 +2,15 @@
 
 #include "GraphPaint.h"
 #include "PaintBox.h"
+#include "StatusPanels.h"
+#include "colors/Shape.h"
+#include "colors/colorDL.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QPaintEvent>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QToolButton>
 
@@ -105,6 +111,103 @@ TEST_F(GraphInWindowTest, TheGridButtonDrawsGridLines) {
     EXPECT_GT(gridPixels(), without);
     form->SBSetka->click();
     EXPECT_EQ(gridPixels(), without);
+}
+
+} // namespace
+
+namespace {
+
+// What the paint area shows on the screen now, read from the window's backing store: reading it this way
+// does not make the area paint again.
+QImage OnScreen(const TForm1* form) {
+    const QPoint at = form->PaintBox->mapTo(form, QPoint(0, 0));
+    return form->screen()
+        ->grabWindow(form->winId(), at.x(), at.y(), form->PaintBox->width(), form->PaintBox->height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+int PixelsOf(const QImage& image, const QColor& color) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == color ? 1 : 0;
+    return count;
+}
+
+class GraphOnScreenTest : public SeriesShownTest {
+protected:
+    void SetUp() override {
+        SeriesShownTest::SetUp();
+        QApplication::setActiveWindow(form);
+        QApplication::processEvents();
+    }
+    // Ten pointer moves of every kind: buttons, keys and clicks on the graph.
+    void TenPointerMoves() {
+        for (int i = 0; i < 4; ++i) {
+            form->SBToRight->click();
+            QApplication::processEvents();
+        }
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(form, Qt::Key_4, Qt::KeypadModifier);
+            QApplication::processEvents();
+        }
+        for (const int k : {15, 22, 28}) {
+            QTest::mouseClick(form->PaintBox, Qt::LeftButton, {},
+                              QPoint(PointerXFor(graph().view(), series(), k), 100));
+            QApplication::processEvents();
+        }
+    }
+};
+
+TEST_F(GraphOnScreenTest, TheZoomsRedDotShowsOnScreen) {
+    form->SBMasGS->click();
+    const QPoint at(300, 120);
+    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, at);
+    QApplication::processEvents();
+    EXPECT_EQ(OnScreen(form).pixelColor(at), QColor(255, 0, 0));
+    EXPECT_EQ(graph().view().ZoomMode, 2);
+}
+
+TEST_F(GraphOnScreenTest, PointerMovesCopyThePictureWithoutDrawingItAgain) {
+    const int before = graph().renderCount();
+    TenPointerMoves();
+    EXPECT_EQ(graph().renderCount(), before);
+    EXPECT_EQ(graph().view().PointerIndex, 28);
+    EXPECT_EQ(OnScreen(form), graph().screen()) << "the screen shows the picture as the moves left it";
+}
+
+TEST_F(GraphOnScreenTest, ColourChangesShowOnlyAfterOk) {
+    const QColor dark(10, 20, 30);
+    chooser->answers.push_back(dark);
+    form->SBColor->click();
+    program->FormColorDialog->RadioItems->button(0)->click(); // the background colour
+    ASSERT_EQ(program->FormColorDialog->ShapeF->brushColor(), dark);
+    TenPointerMoves();
+    EXPECT_EQ(PixelsOf(OnScreen(form), dark), 0) << "the new background shows before OK";
+    program->FormColorDialog->OKBtn->click();
+    QApplication::processEvents();
+    EXPECT_EQ(OnScreen(form).pixelColor(2, 2), dark);
+}
+
+TEST_F(GraphOnScreenTest, AClickLeftOfTheAxisStopsAtTheFirstVisibleMeasurement) {
+    form->SBTab->click();
+    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {},
+                      QPoint(PointerXFor(graph().view(), series(), 20), 100));
+    ASSERT_EQ(graph().view().PointerIndex, 20);
+    ASSERT_LT(MeasurementAtX(graph().view(), series(), 2), 10) << "the click must lie before the view";
+
+    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(2, 100));
+    QApplication::processEvents();
+    EXPECT_EQ(graph().view().PointerIndex, 10);
+    EXPECT_EQ(graph().pointerTrace().PointerX, PointerXFor(graph().view(), series(), 10));
+    EXPECT_EQ(table().CurrentRow(), 10);
+    EXPECT_EQ(form->NIsm->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->TimBeg->text(), table().Cell(1, 10));
+    EXPECT_EQ(form->TimEnd->text(), table().Cell(2, 10));
+    EXPECT_EQ(form->lblActiv->text(), table().Cell(3, 10));
+    EXPECT_EQ(form->TimIsm->text(), table().Cell(4, 10));
+    EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
 }
 
 } // namespace

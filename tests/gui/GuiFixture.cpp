@@ -25,8 +25,13 @@ std::optional<QString> ScriptedDialogs::openFile(QWidget*, const OpenDialogReque
     return answer;
 }
 
-void ScriptedDialogs::errorBox(QWidget*, const QString& text) {
+void ScriptedDialogs::errorBox(QWidget* parent, const QString& text) {
+    detailedErrorBox(parent, text, QString());
+}
+
+void ScriptedDialogs::detailedErrorBox(QWidget*, const QString& text, const QString& details) {
     errors << text;
+    errorDetails << details;
     if (onError)
         onError(text);
 }

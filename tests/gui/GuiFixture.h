@@ -32,10 +32,12 @@ class ScriptedDialogs : public ShellDialogs {
 public:
     std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
     void errorBox(QWidget* parent, const QString& text) override;
+    void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) override;
 
     std::deque<QString> answers; // an empty answer, or none left, means the user cancels
     std::vector<OpenDialogRequest> requests;
     QStringList errors;
+    QStringList errorDetails;                    // one entry per message, empty where it had none
     std::function<void(const QString&)> onError; // runs while the message would be on screen
 };
 

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QWindow>
 
 namespace {
 
@@ -155,4 +156,75 @@ TEST_F(GuiTest, FileWithoutSeriesOpensAnEmptyList) {
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла empty.rad"));
     EXPECT_EQ(form->lblNpr->text(), QStringLiteral("5"));
     EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+}
+
+TEST_F(GuiTest, SeriesListIsAToolWindowAboveTheMainWindow) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    TFormSer* list = program->FormSer;
+    ASSERT_TRUE(seriesListShown());
+    EXPECT_EQ(list->windowType(), Qt::Tool);
+    EXPECT_EQ(list->parentWidget(), form);
+    ASSERT_NE(list->windowHandle(), nullptr);
+    EXPECT_EQ(list->windowHandle()->transientParent(), form->windowHandle());
+    // A refused series leaves the list where it was, above the main window.
+    doubleClickRow(2);
+    EXPECT_EQ(dialogs->errors.size(), 1);
+    EXPECT_TRUE(seriesListShown());
+}
+
+TEST_F(GuiTest, TheSeriesListIsUsedFromTheKeyboard) {
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    QTreeWidget* view = program->FormSer->LVser;
+    view->clearSelection();
+    const auto selectedRow = [view] {
+        const QList<QTreeWidgetItem*> selected = view->selectedItems();
+        return selected.size() == 1 ? view->indexOfTopLevelItem(selected.first()) : -1;
+    };
+    QTest::keyClick(view, Qt::Key_Return); // nothing selected: nothing happens
+    EXPECT_TRUE(seriesListShown());
+    EXPECT_TRUE(form->Store().NoSeriesChosen);
+
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(selectedRow(), 0);
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Down);
+    EXPECT_EQ(selectedRow(), 2);
+    QTest::keyClick(view, Qt::Key_Up);
+    EXPECT_EQ(selectedRow(), 1);
+    QTest::keyClick(view, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_FALSE(seriesListShown());
+    EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 12"));
+
+    form->SBSer->click();
+    ASSERT_TRUE(seriesListShown());
+    view->clearSelection();
+    QTest::keyClick(view, Qt::Key_Down);
+    QTest::keyClick(view, Qt::Key_Return);
+    EXPECT_FALSE(seriesListShown());
+    EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 11"));
+}
+
+TEST_F(GuiTest, SeriesListColumnsWidenToTheirTextsInALargerFont) {
+    // A desktop whose font runs wider than the design's: no text may be cut to another one.
+    QFont wide = program->FormSer->font();
+    wide.setPixelSize(15);
+    program->FormSer->setFont(wide);
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    QTreeWidget* view = program->FormSer->LVser;
+    const int design[] = {40, 60, 110, 110, 75};
+    int total = 0;
+    for (int c = 0; c < 5; ++c) {
+        EXPECT_GE(view->columnWidth(c), design[c]);
+        total += view->columnWidth(c);
+        for (int row = 0; row < view->topLevelItemCount(); ++row) {
+            QStyleOptionViewItem option;
+            option.initFrom(view->viewport());
+            option.font = view->font();
+            option.fontMetrics = view->fontMetrics();
+            EXPECT_LE(view->itemDelegate()->sizeHint(option, view->model()->index(row, c)).width(),
+                      view->columnWidth(c))
+                << "row " << row << " column " << c << ": " << view->topLevelItem(row)->text(c).toStdString();
+        }
+    }
+    EXPECT_GE(view->viewport()->width(), total) << "the columns are seen without scrolling sideways";
 }

@@ -1,5 +1,6 @@
 #include "Dialog.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QImage>
@@ -162,6 +163,36 @@ TEST_F(RangeDialog, EnterInTheFirstFieldConfirmsWithoutLeavingIt) {
     EXPECT_EQ(span->last, 40);
     // The first field was never left, so the second keeps the lower bound it had.
     EXPECT_EQ(dialog.EDEnd->minimum(), 0);
+}
+
+TEST_F(RangeDialog, OkTakesTheNumbersTheFieldsShow) {
+    bool stillOpen = false, clickedOpen = false;
+    QString shownEnd;
+    const auto span = Run(kContext, [&] {
+        QApplication::setActiveWindow(&dialog);
+        Choose(2);
+        dialog.EdBeg->selectAll();
+        QTest::keyClicks(dialog.EdBeg, QStringLiteral("10"));
+        QTest::keyClick(dialog.EdBeg, Qt::Key_Tab); // the second field is now bounded below by 10
+        QTest::keyClicks(dialog.EDEnd, QStringLiteral("5"));
+        shownEnd = dialog.EDEnd->text();
+        QTest::keyClick(dialog.EDEnd, Qt::Key_Return); // 10 … 5 as shown: reversed, refused
+        stillOpen = dialog.isVisible();
+        // A click on OK confirms what the field shows as well.
+        QTest::mouseClick(dialog.BBOK, Qt::LeftButton);
+        clickedOpen = dialog.isVisible();
+        dialog.EDEnd->selectAll();
+        QTest::keyClicks(dialog.EDEnd, QStringLiteral("15"));
+        QTest::keyClick(dialog.EDEnd, Qt::Key_Return);
+    });
+    EXPECT_EQ(shownEnd, QStringLiteral("5"));
+    EXPECT_TRUE(stillOpen);
+    EXPECT_TRUE(clickedOpen);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_EQ(errors[0], SpanOutsideSeriesMessage(40));
+    ASSERT_TRUE(span);
+    EXPECT_EQ(span->first, 10);
+    EXPECT_EQ(span->last, 15);
 }
 
 TEST_F(RangeDialog, CancelConfirmsNothing) {

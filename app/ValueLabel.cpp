@@ -1,0 +1,45 @@
+#include "ValueLabel.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+int PixelSizeOf(const QFont& font) {
+    return font.pixelSize() > 0 ? font.pixelSize() : QFontMetrics(font).height();
+}
+
+} // namespace
+
+FittedText FitText(const QString& text, const QFont& font, int width, int minimumPixels) {
+    FittedText fitted{font, text, true};
+    if (QFontMetrics(font).horizontalAdvance(text) <= width)
+        return fitted;
+    fitted.whole = false;
+    for (int pixels = PixelSizeOf(font) - 1; pixels >= minimumPixels; --pixels) {
+        fitted.font.setPixelSize(pixels);
+        if (QFontMetrics(fitted.font).horizontalAdvance(text) <= width)
+            return fitted;
+    }
+    fitted.font.setPixelSize(std::max(1, minimumPixels));
+    fitted.text = QFontMetrics(fitted.font).elidedText(text, Qt::ElideMiddle, width);
+    return fitted;
+}
+
+FittedText ValueLabel::shown() const {
+    return FitText(text(), font(), contentsRect().width() - 2 * margin());
+}
+
+void ValueLabel::paintEvent(QPaintEvent*) {
+    const FittedText fitted = shown();
+    // Set here, where the fit is known; setting a tooltip asks for no repaint.
+    setToolTip(fitted.whole ? QString() : text());
+    QPainter painter(this);
+    drawFrame(&painter);
+    painter.setFont(fitted.font);
+    painter.setPen(palette().color(foregroundRole()));
+    painter.drawText(contentsRect().adjusted(margin(), margin(), -margin(), -margin()), int(alignment()),
+                     fitted.text);
+}

@@ -1,0 +1,88 @@
+// Texts longer than their places are never cut into something that reads otherwise: the status bar keeps
+// a long title's start and end, and a value label shows every digit of a large activity.
+
+#include "GuiFixture.h"
+
+#include "InstrumentFileBuilder.h"
+#include "StatusPanels.h"
+#include "ValueLabel.h"
+
+#include <QDateTime>
+#include <QLabel>
+
+namespace {
+
+// The first and last columns of the label's picture that hold ink (text darker than its white ground).
+std::pair<int, int> InkColumns(const QImage& image) {
+    int first = -1, last = -1;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (qGray(image.pixel(x, y)) < 128) {
+                if (first < 0)
+                    first = x;
+                last = x;
+                break;
+            }
+    return {first, last};
+}
+
+TEST_F(GuiTest, ALongSeriesTitleKeepsItsEndInTheStatusBar) {
+    const QString name = QStringLiteral("one_series_1200_marks_from_the_north_cellar.rad");
+    openThroughDialog(writeFile(name, OneSeriesFile()));
+    const QString title = QStringLiteral("Файл %1; Серия N 5").arg(name);
+    EXPECT_EQ(panel(0), title);
+    const QLabel* label = form->StBMain->panel(0);
+    const int room = label->maximumWidth() - 2 * label->frameWidth() - label->indent();
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), room) << label->text().toStdString();
+    EXPECT_TRUE(label->text().startsWith(QStringLiteral("Файл one_"))) << label->text().toStdString();
+    EXPECT_TRUE(label->text().endsWith(QStringLiteral("Серия N 5"))) << label->text().toStdString();
+    EXPECT_TRUE(label->text().contains(QChar(0x2026))) << "a shortened text shows where it was shortened";
+    EXPECT_EQ(label->toolTip(), title);
+
+    form->SetStatusText(0, QStringLiteral("Откройте файл для просмотра"));
+    EXPECT_EQ(label->text(), QStringLiteral("Откройте файл для просмотра"));
+    EXPECT_TRUE(label->toolTip().isEmpty());
+}
+
+TEST_F(GuiTest, ATenDigitActivityShowsEveryDigitInThePanel) {
+    // A sensitivity of 0.01 and marks one second apart: 1.28e9 Bq/m³.
+    const QDateTime start(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
+    openThroughDialog(writeFile("dense.rad", InstrumentFileBuilder::IntervalSeries(3, 1, start, {1, 1, 2})));
+    const QString activity = QStringLiteral("1280000000±192000000");
+    ASSERT_EQ(form->lblActiv->text(), activity);
+    const auto* label = dynamic_cast<const ValueLabel*>(form->lblActiv);
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->shown().text, activity) << "every digit is shown, smaller rather than cut";
+    const auto [first, last] = InkColumns(form->lblActiv->grab().toImage());
+    ASSERT_GE(first, 0);
+    EXPECT_GT(first, 0) << "the text runs over the label's left edge";
+    EXPECT_LT(last, form->lblActiv->width() - 1) << "the text runs over the label's right edge";
+    EXPECT_EQ(form->lblActiv->toolTip(), activity);
+    // A value that fits is shown at the window's size, without a tooltip.
+    form->SBToRight->click();
+    form->SBToRight->click();
+    EXPECT_EQ(form->lblActiv->text(), QStringLiteral("640000000±96000000"));
+    form->lblActiv->grab();
+    form->NIsm->grab();
+    EXPECT_TRUE(dynamic_cast<const ValueLabel*>(form->NIsm)->shown().whole);
+}
+
+TEST(FitText, ShrinksBeforeItShortens) {
+    QFont font;
+    font.setPixelSize(11);
+    const QString digits = QStringLiteral("1280000000±192000000");
+    const int natural = QFontMetrics(font).horizontalAdvance(digits);
+    const FittedText same = FitText(digits, font, natural);
+    EXPECT_TRUE(same.whole);
+    EXPECT_EQ(same.font.pixelSize(), 11);
+    const FittedText smaller = FitText(digits, font, natural * 3 / 4);
+    EXPECT_FALSE(smaller.whole);
+    EXPECT_EQ(smaller.text, digits);
+    EXPECT_LT(smaller.font.pixelSize(), 11);
+    EXPECT_LE(QFontMetrics(smaller.font).horizontalAdvance(digits), natural * 3 / 4);
+    const FittedText cut = FitText(digits, font, natural / 4);
+    EXPECT_TRUE(cut.text.contains(QChar(0x2026)));
+    EXPECT_TRUE(cut.text.startsWith(QLatin1Char('1')));
+}
+
+} // namespace
