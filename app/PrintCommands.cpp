@@ -1,37 +1,41 @@
 #include "PrintCommands.h"
 
+#include "AtomicFile.h"
 #include "Grafnew.h"
 #include "GraphPrintout.h"
 #include "GraphView.h"
+#include "PaintBox.h"
+#include "PdfPrinter.h"
 #include "PrintJob.h"
+#include "PrintTarget.h"
+#include "PrinterSettings.h"
 #include "ShellServices.h"
-#include "SystemErrorText.h"
 #include "TableCommands.h"
 #include "TableDialogs.h"
 #include "TablePrintout.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
 
 PrintCommands::PrintCommands(TForm1& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
                              TableDialogs& dialogs)
     : form_(form), graph_(graph), table_(table), messages_(messages), dialogs_(dialogs) {}
 
 QPrinter& PrintCommands::Printer() {
-    if (!printer_)
+    if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        ApplyPageSetup(*printer_);
+    } else if (printer_->printerState() != QPrinter::Idle) {
+        // Qt keeps a printer whose job could not begin active, and an active printer refuses every change.
+        auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        CopyPrinterSettings(*printer_, *fresh);
+        printer_ = std::move(fresh);
+    }
     return *printer_;
 }
 
-void PrintCommands::ReportFailure() {
-    // Printing to a file fails for the reasons any write does; the printer does not say which, so the
-    // target is looked at.
-    QString details;
-    const QString file = Printer().outputFileName();
-    if (!file.isEmpty()) {
-        const int obstacle = WriteObstacle(file);
-        if (obstacle != 0)
-            details =
-                QStringLiteral("Не удалось записать файл «%1»: %2").arg(file, PathErrorText(obstacle, file));
-    }
-    messages_.detailedErrorBox(&form_, QString::fromUtf8(PrintErrorMessage), details);
+void PrintCommands::ReportFailure(const QString& detail) {
+    messages_.detailedErrorBox(&form_, QString::fromUtf8(PrintErrorMessage), detail);
 }
 
 void PrintCommands::SBPrintSetupClick() {
@@ -42,15 +46,71 @@ void PrintCommands::SBPrintGrClick() {
     const SelectedSeries& series = form_.Store().selected;
     if (series.MeasurementCount == 0 || form_.Store().NoSeriesChosen)
         return;
-    if (!PrintGraph(Printer(), graph_.view(), series))
-        ReportFailure();
+    const ViewWindow& view = graph_.view();
+    Print(GraphFileEnding, [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
 }
 
 void PrintCommands::SBPrintTableClick() {
     const std::optional<MeasurementSpan> span = table_.ChooseRange();
     if (!span)
         return;
-    // A printer that cannot be used is reported here too, so nobody waits for pages that never come.
-    if (!PrintTable(Printer(), table_.Header(), table_.Titles(), table_.Rows(*span)))
-        ReportFailure();
+    const TableHeader header = table_.Header();
+    const RowTexts titles = table_.Titles();
+    const std::vector<RowTexts> rows = table_.Rows(*span);
+    Print(TableFileEnding,
+          [&](QPagedPaintDevice& device) { return PrintTable(device, header, titles, rows); });
+}
+
+void PrintCommands::Print(const char* fileEnding, const Printout& printout) {
+    switch (TargetOf(Printer())) {
+    case PrintTarget::None:
+        // Reported here too, so nobody waits for pages that never come.
+        ReportFailure(NoPrinterDetail());
+        break;
+    case PrintTarget::Queue:
+        PrintOnQueue(printout);
+        break;
+    case PrintTarget::File:
+        PrintToFile(fileEnding, printout);
+        break;
+    }
+}
+
+void PrintCommands::PrintOnQueue(const Printout& printout) {
+    QPrinter& printer = Printer();
+    if (!printout(printer))
+        ReportFailure(QueueRefusedDetail(printer.printerName()));
+}
+
+// Qt's PDF printer writes its file by name and passes over failed writes: a full disk leaves a truncated
+// file and no error. So the pages are made in memory by a PDF writer with the current printer's layout and
+// the common PDF resolution, and the bytes go to the file through an atomic write, which checks every write
+// and the sync and replaces an earlier file only when the new one is whole.
+void PrintCommands::PrintToFile(const char* fileEnding, const Printout& printout) {
+    const SaveDialogRequest request{
+        QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
+        ProposedPrintFileName(form_.Store().file.DataFileName, QString::fromUtf8(fileEnding)), true};
+    const std::optional<QString> path = dialogs_.saveFile(&form_, request);
+    // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
+    form_.PaintBox->update();
+    if (!path)
+        return;
+
+    QPrinter& printer = Printer();
+    QByteArray pdf;
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(printer.creator());
+    writer.setResolution(PdfResolution);
+    writer.setPageLayout(printer.pageLayout());
+    const bool made = printout(writer);
+    // The graph leaves the current printer in portrait, as it leaves a real one.
+    printer.setPageOrientation(writer.pageLayout().orientation());
+    if (!made) {
+        ReportFailure(SaveFailureText(*path, QStringLiteral("страницы не удалось построить")));
+        return;
+    }
+    if (const WriteOutcome written = WriteFileAtomically(*path, pdf); !written.ok())
+        ReportFailure(written.error);
 }

@@ -4,16 +4,18 @@
 
 #include <QPrinter>
 
+#include <functional>
 #include <memory>
 
 class GraphView;
+class QPagedPaintDevice;
 class ShellDialogs;
 class TableCommands;
 class TableDialogs;
 class TForm1;
 
 // Printer setup and the two printouts. The printer chosen in the setup stays the current one for every
-// later printout of this run.
+// later printout of this run. When it is a PDF file, each printout asks for a file of its own.
 class PrintCommands : public PrintHooks {
 public:
     PrintCommands(TForm1& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
@@ -23,11 +25,20 @@ public:
     void SBPrintGrClick() override;
     void SBPrintSetupClick() override;
 
-    // Made on first use: finding the system's printers is slow, and most runs never print.
+    // Made on first use: finding the system's printers is slow, and most runs never print. Always ready for
+    // a job and for the setup: a printer that a failed job left active is replaced by a fresh one with the
+    // same choices.
     QPrinter& Printer();
 
 private:
-    void ReportFailure();
+    // Draws a printout on a printer or a PDF writer; false when the device cannot be used.
+    using Printout = std::function<bool(QPagedPaintDevice&)>;
+
+    // Sends the printout where the current printer points; fileEnding ends the proposed file name.
+    void Print(const char* fileEnding, const Printout& printout);
+    void PrintOnQueue(const Printout& printout);
+    void PrintToFile(const char* fileEnding, const Printout& printout);
+    void ReportFailure(const QString& detail);
 
     TForm1& form_;
     GraphView& graph_;

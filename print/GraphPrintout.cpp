@@ -6,7 +6,7 @@
 #include "TimeAxis.h"
 #include "TimeLabels.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 #include <algorithm>
 
@@ -122,7 +122,7 @@ void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow
     PaintStepLine(canvas, g, view, series);
 }
 
-bool PrintGraph(QPrinter& printer, const ViewWindow& view, const SelectedSeries& series) {
+bool PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series) {
     if (series.MeasurementCount == 0)
         return true;
     printer.setPageOrientation(QPageLayout::Landscape);

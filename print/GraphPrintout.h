@@ -6,7 +6,7 @@
 
 #include <QString>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 // The layout of the graph on a page, from the printable size alone: margins as fractions of the page and
 // the scales that fit the view into them.
@@ -29,6 +29,6 @@ QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series);
 void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& page, const ViewWindow& view,
                     const SelectedSeries& series, int dpiX);
 
-// Prints the view on one landscape page and leaves the printer in portrait. False, with no job left
-// behind, when the printer cannot be used. Nothing happens while no series has been evaluated.
-bool PrintGraph(QPrinter& printer, const ViewWindow& view, const SelectedSeries& series);
+// Prints the view on one landscape page of a printer or PDF writer and leaves it in portrait. False, with no
+// job left behind, when the printer cannot be used. Nothing happens while no series has been evaluated.
+bool PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series);

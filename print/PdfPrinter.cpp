@@ -5,11 +5,17 @@
 #include <QPageSize>
 #include <QPrinter>
 
+void ApplyPageSetup(QPagedPaintDevice& device) {
+    // Each part on its own, so that a driver refusing one (a paper it lacks, margins below its minimum)
+    // still takes the others.
+    device.setPageSize(QPageSize(QPageSize::A4));
+    device.setPageOrientation(QPageLayout::Portrait);
+    device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+}
+
 void ConfigurePdfPrinter(QPrinter& printer, const QString& path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
-    printer.setResolution(600);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setPageOrientation(QPageLayout::Portrait);
-    printer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    printer.setResolution(PdfResolution);
+    ApplyPageSetup(printer);
 }

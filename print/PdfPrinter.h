@@ -2,8 +2,19 @@
 
 #include <QString>
 
+class QPagedPaintDevice;
 class QPrinter;
 
-// A printer that writes a PDF file: A4 at 600 dpi with margins of 10 mm, as reports are made without a
-// window.
+// The one page set-up of every printout: A4 portrait with margins of 10 mm, so that a span of the table
+// falls on the same pages on paper and in a PDF file, from the window and from the command line. On a real
+// printer each part holds only where its driver allows it (a paper size it has, margins not below its
+// minimum).
+void ApplyPageSetup(QPagedPaintDevice& device);
+
+// The resolution of every PDF file made: the table's layout is counted in device pixels, so the same pages
+// need the same resolution.
+constexpr int PdfResolution = 600;
+
+// A printer that writes a PDF file with the page set-up above at PdfResolution, as reports are made without
+// a window.
 void ConfigurePdfPrinter(QPrinter& printer, const QString& path);

@@ -1,26 +1,32 @@
 #include "PrintJob.h"
 
+#include <QPdfWriter>
 #include <QPrinter>
 
 const char* const PrintErrorMessage = "Ошибка печати";
 
-PrintJob::PrintJob(QPrinter& printer, const QString& name) : printer_(printer) {
-    printer_.setDocName(name);
-    begun_ = painter_.begin(&printer_);
+PrintJob::PrintJob(QPagedPaintDevice& device, const QString& name)
+    : device_(device), printer_(dynamic_cast<QPrinter*>(&device)) {
+    if (printer_)
+        printer_->setDocName(name);
+    else if (auto* writer = dynamic_cast<QPdfWriter*>(&device))
+        writer->setTitle(name);
+    begun_ = painter_.begin(&device_);
 }
 
 PrintJob::~PrintJob() {
     if (begun_ && !finished_) {
-        printer_.abort();
+        if (printer_)
+            printer_->abort();
         painter_.end();
     }
 }
 
 bool PrintJob::newPage() {
-    return printer_.newPage();
+    return device_.newPage();
 }
 
 bool PrintJob::finish() {
     finished_ = true;
-    return painter_.end() && printer_.printerState() != QPrinter::Error;
+    return painter_.end() && !(printer_ && printer_->printerState() == QPrinter::Error);
 }

@@ -3,13 +3,14 @@
 #include <QPainter>
 #include <QString>
 
+class QPagedPaintDevice;
 class QPrinter;
 
-// One print job on a printer: begun on construction, aborted on destruction unless it was finished, so
-// that a failure at any step leaves no half-printed job behind.
+// One print job on a paged device, a printer or a PDF writer: begun on construction, aborted on destruction
+// unless it was finished, so that a failure at any step leaves no half-printed job behind.
 class PrintJob {
 public:
-    PrintJob(QPrinter& printer, const QString& name);
+    PrintJob(QPagedPaintDevice& device, const QString& name);
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
@@ -21,7 +22,8 @@ public:
     bool finish();
 
 private:
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
+    QPrinter* printer_; // the device when it is a printer: only a printer has a spooler job to abort
     QPainter painter_;
     bool begun_ = false;
     bool finished_ = false;

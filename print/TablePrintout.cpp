@@ -6,7 +6,7 @@
 #include "SeriesList.h"
 #include "StrConv.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 QString PrintSensitivityLine(uint16_t sensitivity) {
     return QStringLiteral("Чувствительность=") + SensitivityNumber(sensitivity) +
@@ -78,7 +78,7 @@ std::vector<PrintedLine> LayoutTablePrintout(const TableHeader& header, const Ro
     return lines;
 }
 
-bool PrintTable(QPrinter& printer, const TableHeader& header, const RowTexts& titles,
+bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,
                 const std::vector<RowTexts>& rows) {
     PrintJob job(printer, QStringLiteral("Таблица измерений"));
     if (!job.begun())

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 // One text of the printed table, placed by the top-left corner of its cell on page `page` (0-based).
 struct PrintedLine {
@@ -37,7 +37,7 @@ std::vector<PrintedLine> LayoutTablePrintout(const TableHeader& header, const Ro
                                              const std::vector<RowTexts>& rows, int lineHeight,
                                              int pageHeight);
 
-// Prints the table on the printer in its current orientation. False, with no job left behind, when the
-// printer cannot be used.
-bool PrintTable(QPrinter& printer, const TableHeader& header, const RowTexts& titles,
+// Prints the table on a printer or PDF writer in its current orientation. False, with no job left behind,
+// when the printer cannot be used.
+bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,
                 const std::vector<RowTexts>& rows);

@@ -151,6 +151,7 @@ TEST_F(RussianTextsTest, PrintingIntoAMissingFolderSaysWhyInRussian) {
     const QString pdf = dir.filePath(QStringLiteral("missing folder/graph.pdf"));
     tableDialogs->onPrinterSetup = [pdf](QPrinter& printer) { ConfigurePdfPrinter(printer, pdf); };
     form->SBPrintSetup->click();
+    tableDialogs->saveAnswers.push_back(pdf); // printing to a file asks for the printout's own file
     form->SBPrintGr->click();
     ASSERT_EQ(dialogs->errors, QStringList{QStringLiteral("Ошибка печати")});
     ASSERT_EQ(dialogs->errorDetails.size(), 1);
