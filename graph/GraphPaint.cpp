@@ -1,6 +1,7 @@
 #include "GraphPaint.h"
 
 #include "GraphFonts.h"
+#include "SceneGeometry.h"
 #include "TimeAxis.h"
 #include "TimeLabels.h"
 
@@ -44,13 +45,10 @@ void DrawTitles(Canvas& canvas, const GraphScene& scene, const Layout& at) {
 
 // The scale's labels in the label font, made smaller as a whole when the widest of them would run from
 // the vertical axis over the rotated title.
-void ChooseScaleFont(Canvas& canvas, const ViewWindow& view, const Layout& at) {
-    int64_t widest = 0;
-    for (int64_t v = view.ActivityStep; v < view.ViewMax; v += view.ActivityStep)
-        widest = v;
-    if (widest == 0)
+void ChooseScaleFont(Canvas& canvas, const std::vector<ScaleLevel>& levels, const Layout& at) {
+    if (levels.empty())
         return;
-    const QString text = QString::number(widest);
+    const QString text = QString::number(levels.back().value);
     const int titleRight = ActivityTitleX + ActivityTitleCellHeight();
     const int room = at.L - titleRight - ScaleLabelGap;
     QFont font = canvas.Font();
@@ -60,59 +58,32 @@ void ChooseScaleFont(Canvas& canvas, const ViewWindow& view, const Layout& at) {
     }
 }
 
-// Labels hang below the level they name and end at the vertical axis; 0 and the top are not labelled.
-void DrawActivityScale(Canvas& canvas, const GraphScene& scene, const Layout& at) {
-    const ViewWindow& view = scene.view;
-    const ActivityMap map = ViewActivityMap(view, at.H);
+// Labels hang below the level they name and end at the vertical axis.
+void DrawActivityScale(Canvas& canvas, const GraphScene& scene, const Layout& at,
+                       const std::vector<ScaleLevel>& levels) {
     const QFont labelFont = canvas.Font();
-    ChooseScaleFont(canvas, view, at);
-    for (int64_t v = view.ActivityStep; v < view.ViewMax; v += view.ActivityStep) {
-        const int y = map.Y(v);
-        const QString text = QString::number(v);
-        canvas.TextOut(at.L - canvas.TextWidth(text), y, text);
-        if (view.GridOn) {
+    ChooseScaleFont(canvas, levels, at);
+    for (const ScaleLevel& level : levels) {
+        const QString text = QString::number(level.value);
+        canvas.TextOut(at.L - canvas.TextWidth(text), level.y, text);
+        if (scene.view.GridOn) {
             canvas.pen.style = PenStyle::Dot;
-            canvas.Line(at.L, y, at.W - at.R, y);
+            canvas.Line(at.L, level.y, at.W - at.R, level.y);
         }
         canvas.pen.style = PenStyle::Solid;
-        canvas.Line(at.L, y, at.L - at.K, y);
+        canvas.Line(at.L, level.y, at.L - at.K, level.y);
     }
     canvas.SetFont(labelFont);
 }
 
-// One stepped line from the axis at the frame's left end. Red says that the series goes on before the view
-// (the first riser), after it (the closing riser) or that a bar does not fit the scale (its top).
-void DrawMeasurements(Canvas& canvas, const GraphScene& scene, const Layout& at) {
-    const SelectedSeries& series = scene.series;
-    const ViewWindow& view = scene.view;
-    const TimeMap time = ViewTimeMap(view, series);
-    const ActivityMap activity = ViewActivityMap(view, at.H);
-    const int scaleTop = activity.Height(view.ViewMax);
-    const int first = view.ViewFirst;
-    const int last = view.Last();
-
+// Red says that the series goes on before the view (the first riser), after it (the closing riser) or that
+// a bar does not fit the scale (its top).
+void DrawMeasurements(Canvas& canvas, const GraphScene& scene, const StepLine& line) {
     canvas.pen.style = PenStyle::Solid;
-    canvas.MoveTo(at.L, at.AxisY());
-    canvas.pen.color = first > 1 ? MarkerColor : scene.colors.Graph;
-    for (int i = first; i <= last; ++i) {
-        int h = activity.Height(series.Activity[i]);
-        bool offScale = false;
-        if (h < 0) {
-            h = 0;
-        } else if (h > scaleTop) {
-            h = at.AxisY();
-            offScale = true;
-        }
-        if (i != first)
-            canvas.pen.color = scene.colors.Graph;
-        canvas.LineTo(time.X(series.ElapsedTime[i - 1]), at.AxisY() - h);
-        canvas.pen.color = offScale ? MarkerColor : scene.colors.Graph;
-        const int xe = time.X(series.ElapsedTime[i]);
-        canvas.LineTo(xe, at.AxisY() - h);
-        if (i == last) {
-            canvas.pen.color = last == series.MeasurementCount ? scene.colors.Graph : MarkerColor;
-            canvas.LineTo(xe, activity.Y(series.Activity[i + 1]));
-        }
+    canvas.MoveTo(line.start.x(), line.start.y());
+    for (const StepStroke& stroke : line.strokes) {
+        canvas.pen.color = stroke.marked ? MarkerColor : scene.colors.Graph;
+        canvas.LineTo(stroke.to.x(), stroke.to.y());
     }
 }
 
@@ -150,8 +121,10 @@ void GrPaint(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
     canvas.Rectangle(at.L, at.T, at.W - at.R, at.AxisY());
     canvas.fontColor = scene.colors.Grid;
     canvas.pen.color = scene.colors.Grid;
-    DrawActivityScale(canvas, scene, at);
-    DrawTimeAxis(canvas, scene.series, scene.view, at.W, scene.view.TimeScale, at.H, at.B, at.L, at.T, at.K);
-    DrawMeasurements(canvas, scene, at);
+    const SceneGeometry geometry =
+        ComputeSceneGeometry(scene.series, scene.view, QSize(at.W, at.H), TimeLabelWidth(canvas));
+    DrawActivityScale(canvas, scene, at, geometry.levels);
+    DrawTimeTicks(canvas, geometry.ticks, scene.view, at.AxisY(), at.T, at.K);
+    DrawMeasurements(canvas, scene, geometry.line);
     PlacePointer(canvas, scene, trace);
 }

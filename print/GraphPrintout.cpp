@@ -3,6 +3,7 @@
 #include "GraphPaint.h"
 #include "PrintJob.h"
 #include "ScaleMap.h"
+#include "SceneGeometry.h"
 #include "TimeAxis.h"
 #include "TimeLabels.h"
 
@@ -49,22 +50,14 @@ void PaintActivityScale(Canvas& canvas, const GraphPageGeometry& g, const ViewWi
     canvas.pen.style = PenStyle::Solid;
 }
 
+// The screen's step line on the page's scales, in black.
 void PaintStepLine(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow& view,
                    const SelectedSeries& series) {
     const TimeMap time{series.ElapsedTime[view.ViewFirst - 1], g.sx, g.mL};
-    const ActivityMap activity{g.sy, g.PH - g.mB};
-    const int top = activity.Height(view.ViewMax);
-    canvas.MoveTo(g.mL, g.PH - g.mB);
-    for (int i = view.ViewFirst; i <= view.Last(); ++i) {
-        const int v = activity.Height(series.Activity[i]);
-        // Off the scale the line runs to the top edge of the page.
-        const int h = v < 0 ? 0 : v > top ? g.PH - g.mB : v;
-        canvas.LineTo(time.X(series.ElapsedTime[i - 1]), g.PH - h - g.mB);
-        const int x1 = time.X(series.ElapsedTime[i]);
-        canvas.LineTo(x1, g.PH - h - g.mB);
-        if (i == view.Last())
-            canvas.LineTo(x1, activity.Y(series.Activity[i + 1]));
-    }
+    const StepLine line = StepLineOf(series, view, time, ActivityMap{g.sy, g.PH - g.mB});
+    canvas.MoveTo(line.start.x(), line.start.y());
+    for (const StepStroke& stroke : line.strokes)
+        canvas.LineTo(stroke.to.x(), stroke.to.y());
 }
 
 } // namespace

@@ -29,6 +29,18 @@ QString FolderOf(const QString& path) {
     return QFileInfo(path).absolutePath();
 }
 
+// The temporary file's name is the target's with a point before it and ".xxxxxxxx.tmp" after it. A target
+// whose own name is near the file system's limit would push that over it, so its name is cut to leave room:
+// the temporary name only has to be unique, not whole.
+QString TemporaryStem(const QString& target) {
+    constexpr qsizetype kLongestName = 255; // NAME_MAX of the file systems in use
+    constexpr qsizetype kAddedBytes = 14;   // ".", ".xxxxxxxx", ".tmp"
+    QString stem = QFileInfo(target).fileName();
+    while (Native(stem).size() > kLongestName - kAddedBytes)
+        stem.chop(stem.size() >= 2 && stem.back().isLowSurrogate() ? 2 : 1);
+    return stem;
+}
+
 void SyncFolder(const QString& folder) {
     // The rename is durable only once the folder's entry is; a failure here leaves a complete file in place,
     // so it is not reported as a failed save.
@@ -49,7 +61,7 @@ AtomicFile::~AtomicFile() {
 }
 
 WriteOutcome AtomicFile::failure(int errorNumber) const {
-    return {SaveFailureText(target_, SystemErrorText(errorNumber))};
+    return {SaveFailureText(target_, PathErrorText(errorNumber, target_))};
 }
 
 WriteOutcome AtomicFile::create() {
@@ -61,7 +73,7 @@ WriteOutcome AtomicFile::create() {
         return {SaveFailureText(target_, NotARegularFileText())};
 
     const QString folder = FolderOf(target_);
-    const QString stem = QFileInfo(target_).fileName();
+    const QString stem = TemporaryStem(target_);
     for (int attempt = 0; attempt < 100; ++attempt) {
         const QString candidate = QStringLiteral("%1/.%2.%3.tmp")
                                       .arg(folder, stem)

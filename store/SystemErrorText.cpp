@@ -29,8 +29,6 @@ bool FolderExists(const QString& path) {
 
 QString SystemErrorText(int errorNumber) {
     switch (errorNumber) {
-    case NotRegularFile:
-        return NotARegularFileText();
     case ENOENT:
         return QStringLiteral("папка или файл не существует");
     case ENOTDIR:
@@ -65,29 +63,4 @@ QString PathErrorText(int errorNumber, const QString& path) {
         return FolderExists(path) ? QStringLiteral("файл не найден")
                                   : QStringLiteral("папка «%1» не существует").arg(FolderOf(path));
     return SystemErrorText(errorNumber);
-}
-
-int WriteObstacle(const QString& path) {
-    const QByteArray folder = QFile::encodeName(FolderOf(path));
-    struct stat st {};
-    if (::stat(folder.constData(), &st) != 0)
-        return errno;
-    if (!S_ISDIR(st.st_mode))
-        return ENOTDIR;
-    const QByteArray target = QFile::encodeName(path);
-    if (::stat(target.constData(), &st) == 0) {
-        if (!S_ISREG(st.st_mode))
-            return NotRegularFile;
-        if (::access(target.constData(), W_OK) != 0)
-            return errno;
-    }
-    // A new file, or the temporary one a safe save puts beside the target, is made in the folder.
-    if (::access(folder.constData(), W_OK | X_OK) != 0)
-        return errno;
-    return 0;
-}
-
-QString WriteFailureText(const QString& path, const QString& systemWording) {
-    const int obstacle = WriteObstacle(path);
-    return obstacle != 0 ? PathErrorText(obstacle, path) : LeadIn(systemWording);
 }

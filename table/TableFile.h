@@ -36,7 +36,8 @@ QByteArray TableFileBytes(const TableHeader& header, const RowTexts& titles,
 // element; a name without one gets ".txt" appended).
 QString ProposedTableFileName(const QString& instrumentPath);
 
-// Writes the bytes to a temporary file beside the target and puts it in the target's place only when it
-// is complete, so a failed save never leaves a truncated file where a good one stood. Answers an error
-// message naming the file, or an empty string.
+// Writes the bytes to a temporary file beside the target and puts it in the target's place only when every
+// byte has reached the disk, so a failed save never leaves a truncated file where a good one stood; a target
+// that is no regular file is refused. Answers the error message naming the file and the cause in Russian,
+// or an empty string.
 QString WriteTableFile(const QString& path, const QByteArray& bytes);

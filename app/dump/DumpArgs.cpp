@@ -11,6 +11,13 @@ const char* const DumpUsage =
 
 namespace {
 
+// Series ordinals and measurement numbers are unsigned 16-bit; 0 is let through where the command gives it
+// a meaning or names the span error itself.
+constexpr int kLargestNumber = 65535;
+// The longest side of a picture: large enough for any print, small enough that the image fits in memory.
+constexpr int kLargestSide = 16384;
+const QLatin1String kSpanRange(", FIRST and LAST from 0 to 65535");
+
 class ArgReader {
 public:
     explicit ArgReader(const QStringList& arguments) : args_(arguments) {}
@@ -18,10 +25,20 @@ public:
     bool atEnd() const { return pos_ >= args_.size(); }
     QString next() { return atEnd() ? QString() : args_[pos_++]; }
 
-    bool number(int& value) {
+    // A decimal number within [low, high]. Anything else, a number too large for any type included, is
+    // refused here, so that no later sum or product of the arguments can overflow.
+    bool number(int& value, int low, int high) {
         bool ok = false;
-        value = next().toInt(&ok);
-        return ok;
+        const qlonglong parsed = next().toLongLong(&ok);
+        if (!ok || parsed < low || parsed > high)
+            return false;
+        value = static_cast<int>(parsed);
+        return true;
+    }
+
+    // FIRST LAST of a span of measurements.
+    bool span(DumpArgs& args) {
+        return number(args.first, 0, kLargestNumber) && number(args.last, 0, kLargestNumber);
     }
 
 private:
@@ -45,40 +62,37 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
     while (!reader.atEnd()) {
         const QString option = reader.next();
         if (option == QLatin1String("--series")) {
-            if (!reader.number(args.series))
-                return Failure(QStringLiteral("--series takes a series ordinal"));
+            if (!reader.number(args.series, 1, kLargestNumber))
+                return Failure(QStringLiteral("--series takes a series ordinal from 1 to 65535"));
             seriesGiven = true;
         } else if (option == QLatin1String("--save-table")) {
             args.action = DumpArgs::Action::SaveTable;
-            if (!reader.number(args.first) || !reader.number(args.last))
-                return Failure(QStringLiteral("--save-table takes FIRST LAST OUT"));
-            args.output = reader.next();
-            if (args.output.isEmpty())
-                return Failure(QStringLiteral("--save-table takes FIRST LAST OUT"));
+            if (!reader.span(args) || (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--save-table takes FIRST LAST OUT") + kSpanRange);
         } else if (option == QLatin1String("--average")) {
             args.action = DumpArgs::Action::Average;
-            if (!reader.number(args.first) || !reader.number(args.last))
-                return Failure(QStringLiteral("--average takes FIRST LAST"));
+            if (!reader.span(args))
+                return Failure(QStringLiteral("--average takes FIRST LAST") + kSpanRange);
         } else if (option == QLatin1String("--png")) {
             args.action = DumpArgs::Action::Png;
-            if (!reader.number(args.width) || !reader.number(args.height) || args.width < 1 ||
-                args.height < 1 || (args.output = reader.next()).isEmpty())
-                return Failure(QStringLiteral("--png takes W H OUT.png with a positive size"));
+            if (!reader.number(args.width, 1, kLargestSide) || !reader.number(args.height, 1, kLargestSide) ||
+                (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--png takes W H OUT.png with W and H from 1 to 16384"));
         } else if (option == QLatin1String("--print-graph")) {
             args.action = DumpArgs::Action::PrintGraph;
             if ((args.output = reader.next()).isEmpty())
                 return Failure(QStringLiteral("--print-graph takes OUT.pdf"));
         } else if (option == QLatin1String("--print-table")) {
             args.action = DumpArgs::Action::PrintTable;
-            if (!reader.number(args.first) || !reader.number(args.last) ||
-                (args.output = reader.next()).isEmpty())
-                return Failure(QStringLiteral("--print-table takes FIRST LAST OUT.pdf"));
+            if (!reader.span(args) || (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--print-table takes FIRST LAST OUT.pdf") + kSpanRange);
         } else if (option == QLatin1String("--view")) {
-            if (!reader.number(args.viewFirst) || !reader.number(args.viewCount))
-                return Failure(QStringLiteral("--view takes FIRST COUNT"));
+            if (!reader.number(args.viewFirst, 0, kLargestNumber) ||
+                !reader.number(args.viewCount, 0, kLargestNumber))
+                return Failure(QStringLiteral("--view takes FIRST COUNT, each from 0 to 65535"));
         } else if (option == QLatin1String("--pointer")) {
-            if (!reader.number(args.pointer))
-                return Failure(QStringLiteral("--pointer takes a measurement number"));
+            if (!reader.number(args.pointer, 0, kLargestNumber))
+                return Failure(QStringLiteral("--pointer takes a measurement number from 0 to 65535"));
         } else if (option == QLatin1String("--grid")) {
             args.grid = true;
         } else {

@@ -1,17 +1,19 @@
 #include "DumpCommands.h"
 
+#include "AtomicFile.h"
 #include "Averaging.h"
 #include "DumpJson.h"
 #include "GraphImage.h"
 #include "GraphPrintout.h"
 #include "InstrumentFile.h"
+#include "PdfFileOutput.h"
 #include "PdfPrinter.h"
-#include "PrintJob.h"
 #include "SeriesEvaluation.h"
 #include "TableColumns.h"
 #include "TableFile.h"
 #include "TablePrintout.h"
 
+#include <QBuffer>
 #include <QPrinter>
 
 namespace {
@@ -96,15 +98,19 @@ DumpOutcome SaveTable(const DumpArgs& args, const ChosenSeries& chosen) {
     return error.isEmpty() ? DumpOutcome{} : Failed(error);
 }
 
-DumpOutcome SavePng(const DumpArgs& args, const ChosenSeries& chosen) {
-    const QImage image = RenderGraphImage(chosen.evaluation.series, ImageRequest(args));
-    if (!image.save(args.output, "PNG"))
-        return Failed(QStringLiteral("cannot write %1").arg(args.output));
-    return {};
+DumpOutcome Written(const WriteOutcome& written) {
+    return written.ok() ? DumpOutcome{} : Failed(written.error);
 }
 
-DumpOutcome PrintFailed(const DumpArgs& args) {
-    return Failed(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + args.output);
+// The picture is encoded in memory and written in one checked piece, so a file on a full disk is never
+// left half written in place of a good one.
+DumpOutcome SavePng(const DumpArgs& args, const ChosenSeries& chosen) {
+    const QImage image = RenderGraphImage(chosen.evaluation.series, ImageRequest(args));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return Failed(QStringLiteral("cannot encode the picture for %1").arg(args.output));
+    return Written(WriteFileAtomically(args.output, png));
 }
 
 DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -113,15 +119,17 @@ DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
     view.GridOn = args.grid;
     QPrinter printer(QPrinter::HighResolution);
     ConfigurePdfPrinter(printer, args.output);
-    return PrintGraph(printer, view, series) ? DumpOutcome{} : PrintFailed(args);
+    return Written(
+        PrintPdfFile(printer, args.output, [&](QPrinter& pdf) { return PrintGraph(pdf, view, series); }));
 }
 
 DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
     QPrinter printer(QPrinter::HighResolution);
     ConfigurePdfPrinter(printer, args.output);
-    const bool printed =
-        PrintTable(printer, HeaderOf(chosen), TableTitles(), SpanRows(args, chosen.evaluation.series));
-    return printed ? DumpOutcome{} : PrintFailed(args);
+    const std::vector<RowTexts> rows = SpanRows(args, chosen.evaluation.series);
+    return Written(PrintPdfFile(printer, args.output, [&](QPrinter& pdf) {
+        return PrintTable(pdf, HeaderOf(chosen), TableTitles(), rows);
+    }));
 }
 
 DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {

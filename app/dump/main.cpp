@@ -2,13 +2,18 @@
 // bulk checks.
 #include "DumpArgs.h"
 #include "DumpCommands.h"
+#include "StandardOutput.h"
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    // Past a file size limit (ulimit -f) a write fails like one on a full disk and is reported with status
+    // 2; left at its default the signal would end the program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
@@ -27,8 +32,14 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const DumpOutcome outcome = RunDumpCommand(*parsed.args);
-    std::fwrite(outcome.out.constData(), 1, static_cast<size_t>(outcome.out.size()), stdout);
+    // What a script reads from standard output must be whole, or the run must fail: output that did not
+    // all reach its file (a full disk, /dev/full) ends the run with status 2 like any other failed write.
+    const QString outputError = WriteAndClose(stdout, outcome.out, StandardOutputName());
     if (!outcome.err.isEmpty())
         std::fprintf(stderr, "radview-dump: %s\n", outcome.err.toUtf8().constData());
+    if (!outputError.isEmpty()) {
+        std::fprintf(stderr, "radview-dump: %s\n", outputError.toUtf8().constData());
+        return 2;
+    }
     return outcome.exitCode;
 }

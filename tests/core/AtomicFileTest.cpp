@@ -95,12 +95,24 @@ TEST_F(AtomicFileTest, AFailedWriteLeavesTheOldFileWholeAndNoTemporaryFile) {
     EXPECT_EQ(ReadAll(path("old.txt")).size(), 12321);
 }
 
+TEST_F(AtomicFileTest, ANameAtTheFileSystemsLimitIsSavedToo) {
+    // 255 bytes is the longest name a folder entry can hold; the temporary name must still fit beside it.
+    const QString longest(255, QLatin1Char('a'));
+    const QString cyrillic = QString(127, QChar(0x0436)) + QLatin1Char('z'); // 2 bytes a letter, 255 in all
+    for (const QString& name : {longest, cyrillic}) {
+        const WriteOutcome outcome = WriteFileAtomically(path(name), "whole");
+        ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
+        EXPECT_EQ(ReadAll(path(name)), "whole");
+    }
+    EXPECT_EQ(Entries(folder.path()).size(), 2);
+}
+
 TEST_F(AtomicFileTest, TheMessageNamesTheFileAndTheCauseInRussian) {
     const QString missing = path("no-such-folder/table.txt");
     const WriteOutcome outcome = WriteFileAtomically(missing, "x");
     ASSERT_FALSE(outcome.ok());
-    EXPECT_EQ(outcome.error,
-              QStringLiteral("Не удалось сохранить файл «%1»: папка или файл не существует.").arg(missing));
+    EXPECT_EQ(outcome.error, QStringLiteral("Не удалось сохранить файл «%1»: папка «%2» не существует.")
+                                 .arg(missing, path("no-such-folder")));
     EXPECT_FALSE(QFileInfo::exists(path("no-such-folder")));
 }
 

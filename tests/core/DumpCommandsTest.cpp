@@ -91,4 +91,33 @@ TEST(DumpArgs, MalformedCommandLinesAreRefusedWithUsage) {
     }
 }
 
+TEST(DumpArgs, NumbersOutsideTheirRangeAreRefusedWithUsage) {
+    const QStringList bad[] = {
+        {"f.rad", "--series", "1", "--png", "9", "9", "o.png", "--view", "2", "2147483647"},
+        {"f.rad", "--series", "1", "--png", "9", "9", "o.png", "--view", "2", "65536"},
+        {"f.rad", "--series", "1", "--png", "9", "9", "o.png", "--view", "-1", "3"},
+        {"f.rad", "--series", "1", "--png", "9", "9", "o.png", "--pointer", "65536"},
+        {"f.rad", "--series", "1", "--png", "0", "9", "o.png"},
+        {"f.rad", "--series", "1", "--png", "16385", "9", "o.png"},
+        {"f.rad", "--series", "4294967297", "--average", "1", "2"},
+        {"f.rad", "--series", "0", "--average", "1", "2"},
+        {"f.rad", "--series", "1", "--average", "1", "99999999999999999999"},
+        {"f.rad", "--series", "1", "--save-table", "-5", "2", "o.txt"},
+        {"f.rad", "--series", "1", "--print-table", "1", "65536", "o.pdf"}};
+    for (const QStringList& args : bad) {
+        const DumpArgsResult parsed = ParseDumpArgs(args);
+        EXPECT_FALSE(parsed.args.has_value()) << args.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(QStringLiteral("usage:"))) << args.join(' ').toStdString();
+    }
+    // The largest numbers each option holds are taken as they are.
+    const DumpArgsResult largest = ParseDumpArgs({"f.rad", "--series", "65535", "--png", "16384", "1",
+                                                  "o.png", "--view", "65535", "65535", "--pointer", "65535"});
+    ASSERT_TRUE(largest.args.has_value()) << largest.error.toStdString();
+    EXPECT_EQ(largest.args->series, 65535);
+    EXPECT_EQ(largest.args->width, 16384);
+    EXPECT_EQ(largest.args->viewFirst, 65535);
+    EXPECT_EQ(largest.args->viewCount, 65535);
+    EXPECT_EQ(largest.args->pointer, 65535);
+}
+
 } // namespace

@@ -1,5 +1,6 @@
-// Writes the fuzzer's starting corpus: small instrument files that each reach one corner of the format, so
-// the fuzzer begins from inputs the parser accepts instead of having to discover the series header itself.
+// Writes small instrument files that each reach one corner of the format, so that the fuzzers begin from
+// inputs the parser accepts instead of having to discover the series header themselves. The corpus kept in
+// tests/fuzz/corpus/ was minimised from these (minimise-corpus.sh).
 //   radview-fuzz-seeds DIR
 
 #include <cstdint>

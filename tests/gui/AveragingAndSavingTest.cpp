@@ -2,6 +2,7 @@
 
 #include "Averaging.h"
 #include "InstrumentFileBuilder.h"
+#include "StrConv.h"
 #include "TableColumns.h"
 #include "TableFile.h"
 
@@ -10,7 +11,45 @@
 #include <QSpinBox>
 #include <QToolButton>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 namespace {
+
+// While it lives, this process may write no file beyond `bytes`, and SIGXFSZ is ignored, so that a write
+// past the limit fails with EFBIG: the way a full disk looks to the program. Only the soft limit is lowered,
+// so it can be raised again afterwards without privileges.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        previous_ = std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit lowered{bytes, saved_.rlim_max};
+        limited_ = setrlimit(RLIMIT_FSIZE, &lowered) == 0;
+    }
+    ~FileSizeLimit() {
+        setrlimit(RLIMIT_FSIZE, &saved_);
+        std::signal(SIGXFSZ, previous_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+    bool limited() const { return limited_; }
+
+private:
+    rlimit saved_{};
+    void (*previous_)(int) = SIG_DFL;
+    bool limited_ = false;
+};
+
+QByteArray ReadAll(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+QStringList Entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+}
 
 using AveragingTest = SeriesShownTest;
 
@@ -99,6 +138,53 @@ TEST_F(SavingTest, AFailedSaveIsReportedByName) {
     form->SBSaveTable->click();
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains(target));
+}
+
+TEST_F(SavingTest, AFullDiskKeepsTheOldTableAndSaysSo) {
+    const QString target = dir.filePath(QStringLiteral("saved.txt"));
+    {
+        QFile old(target);
+        ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+        old.write("the table saved before\r\n");
+    }
+    const QStringList before = Entries(dir.path());
+    for (const rlim_t limit : {rlim_t{0}, rlim_t{1000}}) {
+        SCOPED_TRACE(limit);
+        dialogs->errors.clear();
+        tableDialogs->saveAnswers.push_back(target);
+        answerRangeDialogWith(1);
+        {
+            FileSizeLimit full(limit);
+            ASSERT_TRUE(full.limited());
+            form->SBSaveTable->click();
+        }
+        ASSERT_EQ(dialogs->errors.size(), 1);
+        EXPECT_EQ(
+            dialogs->errors[0],
+            QStringLiteral("Не удалось сохранить файл «%1»: превышен допустимый размер файла.").arg(target));
+        EXPECT_EQ(ReadAll(target), QByteArray("the table saved before\r\n"));
+        EXPECT_EQ(Entries(dir.path()), before);
+    }
+    // The same save with room on the disk replaces the old table.
+    tableDialogs->saveAnswers.push_back(target);
+    answerRangeDialogWith(1);
+    form->SBSaveTable->click();
+    EXPECT_TRUE(ReadAll(target).startsWith(WinToDos(series().SeriesTitle) + "\r\n"));
+    EXPECT_EQ(Entries(dir.path()), before);
+}
+
+TEST_F(SavingTest, AFifoChosenAsTheFileIsRefusedAndKept) {
+    const QString fifo = dir.filePath(QStringLiteral("pipe.txt"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    tableDialogs->saveAnswers.push_back(fifo);
+    answerRangeDialogWith(1);
+    form->SBSaveTable->click();
+    ASSERT_EQ(dialogs->errors.size(), 1);
+    EXPECT_EQ(dialogs->errors[0],
+              QStringLiteral("Не удалось сохранить файл «%1»: это не обычный файл.").arg(fifo));
+    struct stat after {};
+    ASSERT_EQ(lstat(QFile::encodeName(fifo).constData(), &after), 0);
+    EXPECT_TRUE(S_ISFIFO(after.st_mode));
 }
 
 } // namespace

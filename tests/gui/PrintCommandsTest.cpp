@@ -203,8 +203,8 @@ TEST_F(PrintCommandsTest, AFileThatCannotBeWrittenIsNamedWithItsCause) {
               (QStringList{QStringLiteral("Ошибка печати"), QStringLiteral("Ошибка печати")}));
     EXPECT_EQ(
         dialogs->errorDetails,
-        (QStringList{QStringLiteral("Не удалось сохранить файл «%1»: папка или файл не существует.")
-                         .arg(inMissingFolder),
+        (QStringList{QStringLiteral("Не удалось сохранить файл «%1»: папка «%2» не существует.")
+                         .arg(inMissingFolder, dir.filePath(QStringLiteral("нет такой папки"))),
                      QStringLiteral("Не удалось сохранить файл «%1»: это не обычный файл.").arg(fifo)}));
     EXPECT_FALSE(QFile::exists(inMissingFolder));
 }
