@@ -5,6 +5,7 @@
 #include "GraphPrintout.h"
 #include "GraphView.h"
 #include "PaintBox.h"
+#include "PdfFile.h"
 #include "PdfPrinter.h"
 #include "PrintJob.h"
 #include "PrintTarget.h"
@@ -13,9 +14,6 @@
 #include "TableCommands.h"
 #include "TableDialogs.h"
 #include "TablePrintout.h"
-
-#include <QBuffer>
-#include <QPdfWriter>
 
 PrintCommands::PrintCommands(TForm1& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
                              TableDialogs& dialogs)
@@ -82,10 +80,7 @@ void PrintCommands::PrintOnQueue(const Printout& printout) {
         ReportFailure(QueueRefusedDetail(printer.printerName()));
 }
 
-// Qt's PDF printer writes its file by name and passes over failed writes: a full disk leaves a truncated
-// file and no error. So the pages are made in memory by a PDF writer with the current printer's layout and
-// the common PDF resolution, and the bytes go to the file through an atomic write, which checks every write
-// and the sync and replaces an earlier file only when the new one is whole.
+// The pages are made in memory and written atomically (see MakePdf), with the current printer's layout.
 void PrintCommands::PrintToFile(const char* fileEnding, const Printout& printout) {
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
@@ -97,20 +92,13 @@ void PrintCommands::PrintToFile(const char* fileEnding, const Printout& printout
         return;
 
     QPrinter& printer = Printer();
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setCreator(printer.creator());
-    writer.setResolution(PdfResolution);
-    writer.setPageLayout(printer.pageLayout());
-    const bool made = printout(writer);
+    const PdfPages pages = MakePdf(printer.pageLayout(), printer.creator(), printout);
     // The graph leaves the current printer in portrait, as it leaves a real one.
-    printer.setPageOrientation(writer.pageLayout().orientation());
-    if (!made) {
+    printer.setPageOrientation(pages.layout.orientation());
+    if (!pages.made) {
         ReportFailure(SaveFailureText(*path, QStringLiteral("страницы не удалось построить")));
         return;
     }
-    if (const WriteOutcome written = WriteFileAtomically(*path, pdf); !written.ok())
+    if (const WriteOutcome written = WriteFileAtomically(*path, pages.bytes); !written.ok())
         ReportFailure(written.error);
 }

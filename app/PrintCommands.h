@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PdfFile.h"
 #include "ViewHooks.h"
 
 #include <QPrinter>
@@ -32,7 +33,7 @@ public:
 
 private:
     // Draws a printout on a printer or a PDF writer; false when the device cannot be used.
-    using Printout = std::function<bool(QPagedPaintDevice&)>;
+    using Printout = PagedPrintout;
 
     // Sends the printout where the current printer points; fileEnding ends the proposed file name.
     void Print(const char* fileEnding, const Printout& printout);

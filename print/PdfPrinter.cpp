@@ -13,6 +13,11 @@ void ApplyPageSetup(QPagedPaintDevice& device) {
     device.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
 }
 
+QPageLayout CommonPageLayout() {
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10),
+                       QPageLayout::Millimeter);
+}
+
 void ConfigurePdfPrinter(QPrinter& printer, const QString& path) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+class QPageLayout;
 class QPagedPaintDevice;
 class QPrinter;
 
@@ -10,6 +11,9 @@ class QPrinter;
 // printer each part holds only where its driver allows it (a paper size it has, margins not below its
 // minimum).
 void ApplyPageSetup(QPagedPaintDevice& device);
+
+// The same set-up as one page layout, for a PDF file made without a printer.
+QPageLayout CommonPageLayout();
 
 // The resolution of every PDF file made: the table's layout is counted in device pixels, so the same pages
 // need the same resolution.

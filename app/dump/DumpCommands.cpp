@@ -6,15 +6,13 @@
 #include "GraphImage.h"
 #include "GraphPrintout.h"
 #include "InstrumentFile.h"
-#include "PdfFileOutput.h"
-#include "PdfPrinter.h"
+#include "PdfFile.h"
 #include "SeriesEvaluation.h"
 #include "TableColumns.h"
 #include "TableFile.h"
 #include "TablePrintout.h"
 
 #include <QBuffer>
-#include <QPrinter>
 
 namespace {
 
@@ -117,17 +115,13 @@ DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
     const SelectedSeries& series = chosen.evaluation.series;
     ViewWindow view = ViewForImage(series, ImageRequest(args));
     view.GridOn = args.grid;
-    QPrinter printer(QPrinter::HighResolution);
-    ConfigurePdfPrinter(printer, args.output);
     return Written(
-        PrintPdfFile(printer, args.output, [&](QPrinter& pdf) { return PrintGraph(pdf, view, series); }));
+        WritePdfFile(args.output, [&](QPagedPaintDevice& pdf) { return PrintGraph(pdf, view, series); }));
 }
 
 DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
-    QPrinter printer(QPrinter::HighResolution);
-    ConfigurePdfPrinter(printer, args.output);
     const std::vector<RowTexts> rows = SpanRows(args, chosen.evaluation.series);
-    return Written(PrintPdfFile(printer, args.output, [&](QPrinter& pdf) {
+    return Written(WritePdfFile(args.output, [&](QPagedPaintDevice& pdf) {
         return PrintTable(pdf, HeaderOf(chosen), TableTitles(), rows);
     }));
 }

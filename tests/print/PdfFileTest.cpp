@@ -1,13 +1,15 @@
 #include "PrintSeries.h"
 
 #include "GraphPrintout.h"
-#include "PdfFileOutput.h"
+#include "PdfCheck.h"
+#include "PdfFile.h"
 #include "PdfPrinter.h"
 #include "ViewWindow.h"
 
 #include <QDir>
 #include <QFile>
-#include <QPrinter>
+#include <QPagedPaintDevice>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -23,17 +25,16 @@ QStringList Entries(const QString& folder) {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
 }
 
-class PdfFileOutput : public ::testing::Test {
+class PdfFile : public ::testing::Test {
 protected:
     void SetUp() override {
         series_ = SeriesOfIntervals(250, std::vector<int>(30, 600));
         ResetView(view_, series_, QSize(707, 328));
-        ConfigurePdfPrinter(printer_, target());
     }
     QString target() const { return folder_.filePath(QStringLiteral("graph.pdf")); }
     WriteOutcome printGraph() {
-        return PrintPdfFile(printer_, target(),
-                            [this](QPrinter& pdf) { return PrintGraph(pdf, view_, series_); });
+        return WritePdfFile(target(),
+                            [this](QPagedPaintDevice& pdf) { return PrintGraph(pdf, view_, series_); });
     }
     void writeOld() {
         QFile old(target());
@@ -44,10 +45,9 @@ protected:
     QTemporaryDir folder_;
     SelectedSeries series_;
     ViewWindow view_;
-    QPrinter printer_{QPrinter::HighResolution};
 };
 
-TEST_F(PdfFileOutput, APrintoutReplacesTheTargetWholeAndTheChosenNameStays) {
+TEST_F(PdfFile, APrintoutReplacesTheTargetWholeAndTheChosenNameStays) {
     writeOld();
     const WriteOutcome outcome = printGraph();
     ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
@@ -55,10 +55,9 @@ TEST_F(PdfFileOutput, APrintoutReplacesTheTargetWholeAndTheChosenNameStays) {
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(IsCompletePdf(pdf));
     EXPECT_EQ(Entries(folder_.path()), QStringList{QStringLiteral("graph.pdf")});
-    EXPECT_EQ(printer_.outputFileName(), target());
 }
 
-TEST_F(PdfFileOutput, AFileCutShortOrMissingAPieceIsNotWhole) {
+TEST_F(PdfFile, AFileCutShortOrMissingAPieceIsNotWhole) {
     ASSERT_TRUE(printGraph().ok());
     const QByteArray pdf = ReadAll(target());
     ASSERT_TRUE(IsCompletePdf(pdf));
@@ -75,27 +74,26 @@ TEST_F(PdfFileOutput, AFileCutShortOrMissingAPieceIsNotWhole) {
     EXPECT_FALSE(IsCompletePdf(QByteArray("%PDF-1.4\nstartxref\n0\n%%EOF\n")));
 }
 
-TEST_F(PdfFileOutput, AFailedPrintoutLeavesTheOldFileAndNoTemporaryFile) {
+TEST_F(PdfFile, AFailedPrintoutLeavesTheOldFileAndNoTemporaryFile) {
     writeOld();
-    const WriteOutcome outcome = PrintPdfFile(printer_, target(), [](QPrinter&) { return false; });
+    const WriteOutcome outcome = WritePdfFile(target(), [](QPagedPaintDevice&) { return false; });
     EXPECT_EQ(outcome.error, QStringLiteral("Ошибка печати: ") + target());
     EXPECT_EQ(ReadAll(target()), QByteArray("old printout"));
     EXPECT_EQ(Entries(folder_.path()), QStringList{QStringLiteral("graph.pdf")});
 }
 
-TEST_F(PdfFileOutput, AnIncompleteFileIsNotPutInPlace) {
-    writeOld();
-    // A printer that stops half-way through its file, as one on a full disk does without noticing.
-    const WriteOutcome outcome = PrintPdfFile(printer_, target(), [this](QPrinter& pdf) {
-        if (!PrintGraph(pdf, view_, series_))
-            return false;
-        QFile file(pdf.outputFileName());
-        return file.resize(file.size() / 2);
+TEST_F(PdfFile, ThePagesHaveTheCommonSetUpAtTheCommonResolution) {
+    const PdfPages pages = MakePdf(CommonPageLayout(), QString(), [](QPagedPaintDevice& device) {
+        EXPECT_EQ(device.logicalDpiX(), PdfResolution);
+        QPainter painter(&device);
+        painter.drawLine(0, 0, 100, 100);
+        return painter.end();
     });
-    EXPECT_EQ(outcome.error,
-              QStringLiteral("Не удалось сохранить файл «%1»: файл записан не полностью.").arg(target()));
-    EXPECT_EQ(ReadAll(target()), QByteArray("old printout"));
-    EXPECT_EQ(Entries(folder_.path()), QStringList{QStringLiteral("graph.pdf")});
+    ASSERT_TRUE(pages.made);
+    EXPECT_TRUE(IsCompletePdf(pages.bytes));
+    EXPECT_EQ(pages.layout.pageSize().id(), QPageSize::A4);
+    EXPECT_EQ(pages.layout.orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(pages.layout.margins(QPageLayout::Millimeter), QMarginsF(10, 10, 10, 10));
 }
 
 } // namespace

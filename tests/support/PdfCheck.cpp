@@ -1,9 +1,4 @@
-#include "PdfFileOutput.h"
-
-#include "PrintJob.h"
-
-#include <QFile>
-#include <QPrinter>
+#include "PdfCheck.h"
 
 #include <optional>
 
@@ -69,22 +64,4 @@ bool IsCompletePdf(const QByteArray& bytes) {
     while (pos < bytes.size() && (bytes[pos] == '\r' || bytes[pos] == '\n' || bytes[pos] == ' '))
         ++pos;
     return ObjectsStandWhereListed(bytes, pos, *count);
-}
-
-WriteOutcome PrintPdfFile(QPrinter& printer, const QString& target,
-                          const std::function<bool(QPrinter&)>& print) {
-    AtomicFile file(target);
-    if (WriteOutcome created = file.create(); !created.ok())
-        return created;
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(file.temporaryPath());
-    const bool printed = print(printer);
-    // The printer keeps the name the user chose, not the temporary one.
-    printer.setOutputFileName(target);
-    if (!printed)
-        return {QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + target};
-    QFile written(file.temporaryPath());
-    if (!written.open(QIODevice::ReadOnly) || !IsCompletePdf(written.readAll()))
-        return {SaveFailureText(target, QStringLiteral("файл записан не полностью"))};
-    return file.commit();
 }

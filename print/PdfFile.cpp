@@ -1,0 +1,27 @@
+#include "PdfFile.h"
+
+#include "PdfPrinter.h"
+#include "PrintJob.h"
+
+#include <QBuffer>
+#include <QPdfWriter>
+
+PdfPages MakePdf(const QPageLayout& layout, const QString& creator, const PagedPrintout& printout) {
+    PdfPages pages;
+    QBuffer buffer(&pages.bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(creator);
+    writer.setResolution(PdfResolution);
+    writer.setPageLayout(layout);
+    pages.made = printout(writer);
+    pages.layout = writer.pageLayout();
+    return pages;
+}
+
+WriteOutcome WritePdfFile(const QString& target, const PagedPrintout& printout) {
+    const PdfPages pages = MakePdf(CommonPageLayout(), QString(), printout);
+    if (!pages.made)
+        return {QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + target};
+    return WriteFileAtomically(target, pages.bytes);
+}
