@@ -1,9 +1,13 @@
+// The main of every test program without a GUI. Some of them run radview-dump as a child process, which
+// wants an application object.
+#include "TestEnvironment.h"
+
 #include <QCoreApplication>
 
 #include <gtest/gtest.h>
 
-// The companion runs as a child process in some tests, which wants an application object.
 int main(int argc, char** argv) {
+    PinTestEnvironment();
     QCoreApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

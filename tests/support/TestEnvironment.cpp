@@ -1,0 +1,21 @@
+#include "TestEnvironment.h"
+
+#include <QLocale>
+#include <QStandardPaths>
+#include <QtGlobal>
+
+#include <ctime>
+
+void PinTestEnvironment() {
+    qputenv("TZ", "UTC");
+    tzset();
+    // Read by the application object's constructor when it sets up the C library's locale.
+    qputenv("LC_ALL", "C.UTF-8");
+    QLocale::setDefault(QLocale::c());
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void PinGuiPlatform() {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
