@@ -1,6 +1,6 @@
-#include "BlankGraph.h"
+#include "app/BlankGraph.h"
 
-#include "MeasurementStore.h"
+#include "store/MeasurementStore.h"
 
 #include <QPainter>
 

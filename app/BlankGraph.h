@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewHooks.h"
+#include "app/ViewHooks.h"
 
 #include <QColor>
 

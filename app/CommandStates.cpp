@@ -1,4 +1,4 @@
-#include "CommandStates.h"
+#include "app/CommandStates.h"
 
 #include <QLabel>
 #include <QVariant>

@@ -1,18 +1,18 @@
-#include "Grafnew.h"
+#include "app/Grafnew.h"
 
-#include "AppIcon.h"
-#include "BlankGraph.h"
-#include "CommandStates.h"
-#include "Fonts.h"
-#include "HelpViewer.h"
-#include "InstrumentFile.h"
-#include "PaintBox.h"
-#include "SeriesEvaluation.h"
-#include "SeriesList.h"
-#include "ShellServices.h"
-#include "StatusPanels.h"
-#include "ViewHooks.h"
-#include "colors/colorDL.h"
+#include "app/BlankGraph.h"
+#include "app/CommandStates.h"
+#include "app/Fonts.h"
+#include "app/HelpViewer.h"
+#include "app/PaintBox.h"
+#include "app/ShellServices.h"
+#include "app/StatusPanels.h"
+#include "app/ViewHooks.h"
+#include "app/colors/colorDL.h"
+#include "desktop/AppIcon.h"
+#include "store/InstrumentFile.h"
+#include "store/SeriesEvaluation.h"
+#include "store/SeriesList.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,7 +131,7 @@ TForm1::~TForm1() {
     qApp->removeEventFilter(this);
 }
 
-void TForm1::AttachWindows(TFormColorDialog* colorDialog, TFormSer* seriesList) {
+void TForm1::AttachWindows(TFormColorDialog* colorDialog, SeriesListWindow* seriesList) {
     FormColorDialog = colorDialog;
     FormSer = seriesList;
     if (FormColorDialog)

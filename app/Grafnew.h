@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MeasurementStore.h"
-#include "TabSer.h"
+#include "app/SeriesListWindow.h"
+#include "store/MeasurementStore.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -42,7 +42,7 @@ public:
     ~TForm1() override;
 
     // The secondary windows, created after the main window.
-    void AttachWindows(TFormColorDialog* colorDialog, TFormSer* seriesList);
+    void AttachWindows(TFormColorDialog* colorDialog, SeriesListWindow* seriesList);
     void SetGraphHooks(GraphHooks* hooks);
     void SetTableHooks(TableHooks* hooks);
     void SetPrintHooks(PrintHooks* hooks);
@@ -124,7 +124,7 @@ private:
     TableHooks* table_ = nullptr;
     PrintHooks* print_ = nullptr;
     TFormColorDialog* FormColorDialog = nullptr;
-    TFormSer* FormSer = nullptr;
+    SeriesListWindow* FormSer = nullptr;
     HelpViewer* help_ = nullptr;
     QString lastFileName_;
     QSize designSize_;

@@ -1,11 +1,11 @@
 // The information panel under the graph: caption labels, white value labels, the raised exponents and the
 // line between the two groups; and the status bar.
 
-#include "Grafnew.h"
+#include "app/Grafnew.h"
 
-#include "Fonts.h"
-#include "StatusPanels.h"
-#include "ValueLabel.h"
+#include "app/Fonts.h"
+#include "app/StatusPanels.h"
+#include "app/ValueLabel.h"
 
 #include <QFrame>
 #include <QGroupBox>

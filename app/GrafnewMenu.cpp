@@ -1,6 +1,6 @@
 // The main menu of the main window, with the access letters, separators and the print submenu.
 
-#include "Grafnew.h"
+#include "app/Grafnew.h"
 
 #include <QAction>
 #include <QMenu>

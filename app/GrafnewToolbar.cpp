@@ -1,6 +1,6 @@
 // The toolbar of the main window: the flat speed buttons with their glyphs and hints.
 
-#include "Grafnew.h"
+#include "app/Grafnew.h"
 
 #include <QFrame>
 #include <QHBoxLayout>

@@ -1,9 +1,9 @@
-#include "GraphCommands.h"
+#include "app/GraphCommands.h"
 
-#include "Grafnew.h"
-#include "PaintBox.h"
-#include "StatusPanels.h"
-#include "colors/colorDL.h"
+#include "app/Grafnew.h"
+#include "app/PaintBox.h"
+#include "app/StatusPanels.h"
+#include "app/colors/colorDL.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "GraphView.h"
-#include "ViewHooks.h"
+#include "app/ViewHooks.h"
+#include "graph/GraphView.h"
 
 #include <functional>
 

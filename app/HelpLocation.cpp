@@ -1,4 +1,4 @@
-#include "HelpLocation.h"
+#include "app/HelpLocation.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ShellServices.h"
+#include "app/ShellServices.h"
 
 #include <QFileDialog>
 

@@ -1,6 +1,6 @@
-#include "PaintBox.h"
+#include "app/PaintBox.h"
 
-#include "ViewHooks.h"
+#include "app/ViewHooks.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

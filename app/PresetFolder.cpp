@@ -1,4 +1,4 @@
-#include "PresetFolder.h"
+#include "app/PresetFolder.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PdfFile.h"
-#include "ViewHooks.h"
+#include "app/ViewHooks.h"
+#include "print/PdfFile.h"
 
 #include <QPrinter>
 

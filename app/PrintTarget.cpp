@@ -1,4 +1,4 @@
-#include "PrintTarget.h"
+#include "app/PrintTarget.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,19 +1,19 @@
-#include "Program.h"
+#include "app/Program.h"
 
-#include "Dialog.h"
-#include "Fonts.h"
-#include "Grafnew.h"
-#include "GraphCommands.h"
-#include "HelpLocation.h"
-#include "PresetFolder.h"
-#include "PrintCommands.h"
-#include "QtTranslations.h"
-#include "ShellServices.h"
-#include "TabSer.h"
-#include "TableCommands.h"
-#include "Tabnew.h"
-#include "colors/ColorChooser.h"
-#include "colors/colorDL.h"
+#include "app/Fonts.h"
+#include "app/Grafnew.h"
+#include "app/GraphCommands.h"
+#include "app/HelpLocation.h"
+#include "app/PresetFolder.h"
+#include "app/PrintCommands.h"
+#include "app/QtTranslations.h"
+#include "app/SeriesListWindow.h"
+#include "app/ShellServices.h"
+#include "app/TableCommands.h"
+#include "app/colors/ColorChooser.h"
+#include "app/colors/colorDL.h"
+#include "table/Dialog.h"
+#include "table/Tabnew.h"
 
 #include <QCoreApplication>
 
@@ -67,7 +67,7 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services) {
     program->FormDialog->setFont(WindowFont());
     program->FormTable = new TFormTable(form);
     program->FormTable->setFont(WindowFont());
-    program->FormSer = new TFormSer(form->Store(), *form, form);
+    program->FormSer = new SeriesListWindow(form->Store(), *form, form);
     program->FormSer->setFont(WindowFont());
     form->AttachWindows(program->FormColorDialog, program->FormSer);
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "ShellServices.h"
-#include "TableDialogs.h"
-#include "colors/ColorChooser.h"
+#include "app/ShellServices.h"
+#include "app/TableDialogs.h"
+#include "app/colors/ColorChooser.h"
 
 #include <memory>
 
@@ -12,7 +12,7 @@ class TableCommands;
 class TForm1;
 class TFormColorDialog;
 class TFormDialog;
-class TFormSer;
+class SeriesListWindow;
 class TFormTable;
 
 // The windows of one run. The main window is created first and shown; the others are created after it,
@@ -22,7 +22,7 @@ struct Program {
     TFormColorDialog* FormColorDialog = nullptr;
     TFormDialog* FormDialog = nullptr;
     TFormTable* FormTable = nullptr;
-    TFormSer* FormSer = nullptr;
+    SeriesListWindow* FormSer = nullptr;
 
     std::unique_ptr<ShellDialogs> dialogs;
     std::unique_ptr<ProgramLauncher> launcher;

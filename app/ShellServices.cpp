@@ -1,6 +1,6 @@
-#include "ShellServices.h"
+#include "app/ShellServices.h"
 
-#include "OpenFileDialog.h"
+#include "app/OpenFileDialog.h"
 
 #include <QMessageBox>
 #include <QProcess>

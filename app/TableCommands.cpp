@@ -1,13 +1,13 @@
-#include "TableCommands.h"
+#include "app/TableCommands.h"
 
-#include "Grafnew.h"
-#include "GraphView.h"
-#include "PaintBox.h"
-#include "ShellServices.h"
-#include "TableColumns.h"
-#include "TableDialogs.h"
-#include "TableSelection.h"
-#include "Tabnew.h"
+#include "app/Grafnew.h"
+#include "app/PaintBox.h"
+#include "app/ShellServices.h"
+#include "app/TableDialogs.h"
+#include "graph/GraphView.h"
+#include "graph/TableSelection.h"
+#include "table/TableColumns.h"
+#include "table/Tabnew.h"
 
 #include <QLabel>
 

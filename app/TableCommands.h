@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Averaging.h"
-#include "Dialog.h"
-#include "SeriesEvaluation.h"
-#include "TableFile.h"
-#include "ViewHooks.h"
+#include "app/ViewHooks.h"
+#include "store/SeriesEvaluation.h"
+#include "table/Averaging.h"
+#include "table/Dialog.h"
+#include "table/TableFile.h"
 
 #include <optional>
 #include <vector>

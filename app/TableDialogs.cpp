@@ -1,4 +1,4 @@
-#include "TableDialogs.h"
+#include "app/TableDialogs.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>

@@ -1,4 +1,4 @@
-#include "ValueLabel.h"
+#include "app/ValueLabel.h"
 
 #include <QFontMetrics>
 #include <QPainter>

@@ -3,11 +3,11 @@
 // The file is the worst case the viewer can meet: its whole 8196 bytes taken by one series of 1637 marks,
 // minutes to hours apart. It is built once, before anything is timed.
 
-#include "InstrumentFile.h"
-#include "MeasurementStore.h"
-#include "SampleFiles.h"
-#include "SeriesEvaluation.h"
-#include "SeriesList.h"
+#include "store/InstrumentFile.h"
+#include "store/MeasurementStore.h"
+#include "store/SeriesEvaluation.h"
+#include "store/SeriesList.h"
+#include "tests/support/SampleFiles.h"
 
 #include <benchmark/benchmark.h>
 

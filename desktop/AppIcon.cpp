@@ -1,4 +1,4 @@
-#include "AppIcon.h"
+#include "desktop/AppIcon.h"
 
 #include <QSize>
 #include <QString>

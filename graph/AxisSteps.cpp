@@ -1,4 +1,4 @@
-#include "AxisSteps.h"
+#include "graph/AxisSteps.h"
 
 const std::array<std::array<uint16_t, 6>, TimeUnitCount> TimeStepTable = {{
     {1, 5, 10, 15, 20, 30},

@@ -1,4 +1,4 @@
-#include "Canvas.h"
+#include "graph/Canvas.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>

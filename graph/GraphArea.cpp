@@ -1,4 +1,4 @@
-#include "GraphArea.h"
+#include "graph/GraphArea.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphView.h"
+#include "graph/GraphView.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "GraphFonts.h"
+#include "graph/GraphFonts.h"
 
 #include <QFontMetrics>
 

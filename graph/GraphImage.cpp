@@ -1,7 +1,7 @@
-#include "GraphImage.h"
+#include "graph/GraphImage.h"
 
-#include "Canvas.h"
-#include "GraphPaint.h"
+#include "graph/Canvas.h"
+#include "graph/GraphPaint.h"
 
 #include <algorithm>
 

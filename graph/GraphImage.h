@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GraphColors.h"
-#include "GraphGeometry.h"
-#include "MeasurementStore.h"
-#include "ViewWindow.h"
+#include "graph/GraphColors.h"
+#include "graph/GraphGeometry.h"
+#include "graph/ViewWindow.h"
+#include "store/MeasurementStore.h"
 
 #include <QImage>
 #include <QSize>

@@ -1,9 +1,9 @@
-#include "GraphPaint.h"
+#include "graph/GraphPaint.h"
 
-#include "GraphFonts.h"
-#include "SceneGeometry.h"
-#include "TimeAxis.h"
-#include "TimeLabels.h"
+#include "graph/GraphFonts.h"
+#include "graph/SceneGeometry.h"
+#include "graph/TimeAxis.h"
+#include "graph/TimeLabels.h"
 
 #include <QFontMetrics>
 

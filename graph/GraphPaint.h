@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Canvas.h"
-#include "GraphColors.h"
-#include "MeasurementStore.h"
-#include "ViewWindow.h"
+#include "graph/Canvas.h"
+#include "graph/GraphColors.h"
+#include "graph/ViewWindow.h"
+#include "store/MeasurementStore.h"
 
 #include <QImage>
 #include <QRgb>

@@ -1,8 +1,8 @@
-#include "GraphView.h"
+#include "graph/GraphView.h"
 
-#include "Canvas.h"
-#include "Navigation.h"
-#include "Pointer.h"
+#include "graph/Canvas.h"
+#include "graph/Navigation.h"
+#include "graph/Pointer.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "GraphColors.h"
-#include "GraphPaint.h"
-#include "MeasurementStore.h"
-#include "ViewWindow.h"
+#include "graph/GraphColors.h"
+#include "graph/GraphPaint.h"
+#include "graph/ViewWindow.h"
+#include "store/MeasurementStore.h"
 
 #include <QImage>
 #include <QObject>

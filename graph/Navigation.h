@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ViewWindow.h"
+#include "graph/ViewWindow.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "Pointer.h"
+#include "graph/Pointer.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "GraphPaint.h"
+#include "graph/GraphPaint.h"
 
 #include <QRect>
 

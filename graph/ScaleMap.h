@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Extended.h"
+#include "store/Extended.h"
 
 #include <cstdint>
 

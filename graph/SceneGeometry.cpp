@@ -1,6 +1,6 @@
-#include "SceneGeometry.h"
+#include "graph/SceneGeometry.h"
 
-#include "GraphPaint.h"
+#include "graph/GraphPaint.h"
 
 std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWindow& view, float scale,
                                     int leftMargin, int lastX) {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "MeasurementStore.h"
-#include "ScaleMap.h"
-#include "TimeLabels.h"
-#include "ViewWindow.h"
+#include "graph/ScaleMap.h"
+#include "graph/TimeLabels.h"
+#include "graph/ViewWindow.h"
+#include "store/MeasurementStore.h"
 
 #include <QPoint>
 #include <QSize>

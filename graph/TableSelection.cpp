@@ -1,6 +1,6 @@
-#include "TableSelection.h"
+#include "graph/TableSelection.h"
 
-#include "Navigation.h"
+#include "graph/Navigation.h"
 
 RowSelection DecideRowSelection(int k, int viewFirst, int viewCount) {
     const int last = viewFirst + viewCount - 1;

@@ -1,7 +1,7 @@
-#include "TimeAxis.h"
+#include "graph/TimeAxis.h"
 
-#include "Extended.h"
-#include "TimeLabels.h"
+#include "graph/TimeLabels.h"
+#include "store/Extended.h"
 
 namespace {
 

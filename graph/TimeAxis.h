@@ -1,9 +1,9 @@
 #pragma once
 
-#include "Canvas.h"
-#include "MeasurementStore.h"
-#include "SceneGeometry.h"
-#include "ViewWindow.h"
+#include "graph/Canvas.h"
+#include "graph/SceneGeometry.h"
+#include "graph/ViewWindow.h"
+#include "store/MeasurementStore.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "TimeLabels.h"
+#include "graph/TimeLabels.h"
 
-#include "Calendar.h"
+#include "store/Calendar.h"
 
 const std::array<const char*, TimeUnitCount> UnitCaptions = {
     "(мин : сек)", "(час . мин)", "(день.час)", "(день мес)", "(мес)", "(год)",

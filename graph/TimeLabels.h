@@ -1,7 +1,7 @@
 #pragma once
 
-#include "AxisSteps.h"
-#include "MeasurementStore.h"
+#include "graph/AxisSteps.h"
+#include "store/MeasurementStore.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "ViewWindow.h"
+#include "graph/ViewWindow.h"
 
-#include "AxisSteps.h"
+#include "graph/AxisSteps.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "GraphGeometry.h"
-#include "MeasurementStore.h"
-#include "ScaleMap.h"
+#include "graph/GraphGeometry.h"
+#include "graph/ScaleMap.h"
+#include "store/MeasurementStore.h"
 
 #include <QSize>
 

@@ -1,11 +1,11 @@
-#include "GraphPrintout.h"
+#include "print/GraphPrintout.h"
 
-#include "GraphPaint.h"
-#include "PrintJob.h"
-#include "ScaleMap.h"
-#include "SceneGeometry.h"
-#include "TimeAxis.h"
-#include "TimeLabels.h"
+#include "graph/GraphPaint.h"
+#include "graph/ScaleMap.h"
+#include "graph/SceneGeometry.h"
+#include "graph/TimeAxis.h"
+#include "graph/TimeLabels.h"
+#include "print/PrintJob.h"
 
 #include <QPagedPaintDevice>
 

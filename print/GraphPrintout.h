@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Canvas.h"
-#include "MeasurementStore.h"
-#include "ViewWindow.h"
+#include "graph/Canvas.h"
+#include "graph/ViewWindow.h"
+#include "store/MeasurementStore.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "PdfFile.h"
+#include "print/PdfFile.h"
 
-#include "PdfPrinter.h"
-#include "PrintJob.h"
+#include "print/PdfPrinter.h"
+#include "print/PrintJob.h"
 
 #include <QBuffer>
 #include <QPdfWriter>

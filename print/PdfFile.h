@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AtomicFile.h"
+#include "store/AtomicFile.h"
 
 #include <QByteArray>
 #include <QPageLayout>

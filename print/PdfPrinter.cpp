@@ -1,4 +1,4 @@
-#include "PdfPrinter.h"
+#include "print/PdfPrinter.h"
 
 #include <QMarginsF>
 #include <QPageLayout>

@@ -1,4 +1,4 @@
-#include "PrintJob.h"
+#include "print/PrintJob.h"
 
 #include <QPdfWriter>
 #include <QPrinter>

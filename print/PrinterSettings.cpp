@@ -1,4 +1,4 @@
-#include "PrinterSettings.h"
+#include "print/PrinterSettings.h"
 
 #include <QPrinter>
 

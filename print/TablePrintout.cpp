@@ -1,10 +1,10 @@
-#include "TablePrintout.h"
+#include "print/TablePrintout.h"
 
-#include "Canvas.h"
-#include "Extended.h"
-#include "PrintJob.h"
-#include "SeriesList.h"
-#include "StrConv.h"
+#include "graph/Canvas.h"
+#include "print/PrintJob.h"
+#include "store/Extended.h"
+#include "store/SeriesList.h"
+#include "table/StrConv.h"
 
 #include <QPagedPaintDevice>
 

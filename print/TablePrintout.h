@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SeriesEvaluation.h"
-#include "TableFile.h"
+#include "store/SeriesEvaluation.h"
+#include "table/TableFile.h"
 
 #include <QFont>
 #include <QString>

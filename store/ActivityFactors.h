@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Extended.h"
+#include "store/Extended.h"
 
 // The constants every activity of this program is made of, held once so that a measurement, the series
 // list, the averages and the statistics cannot drift apart.

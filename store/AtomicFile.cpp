@@ -1,6 +1,6 @@
-#include "AtomicFile.h"
+#include "store/AtomicFile.h"
 
-#include "SystemErrorText.h"
+#include "store/SystemErrorText.h"
 
 #include <QFileInfo>
 #include <QRandomGenerator>

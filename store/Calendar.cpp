@@ -1,4 +1,4 @@
-#include "Calendar.h"
+#include "store/Calendar.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TimeMark.h"
+#include "store/TimeMark.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
-#include "DailyAverages.h"
+#include "store/DailyAverages.h"
 
-#include "Extended.h"
+#include "store/Extended.h"
 
 #include <algorithm>
 #include <map>

@@ -1,6 +1,6 @@
-#include "InstrumentFile.h"
+#include "store/InstrumentFile.h"
 
-#include "SystemErrorText.h"
+#include "store/SystemErrorText.h"
 
 #include <QFile>
 

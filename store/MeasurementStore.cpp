@@ -1,4 +1,4 @@
-#include "MeasurementStore.h"
+#include "store/MeasurementStore.h"
 
 #include <algorithm>
 

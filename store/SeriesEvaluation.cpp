@@ -1,9 +1,9 @@
-#include "SeriesEvaluation.h"
+#include "store/SeriesEvaluation.h"
 
-#include "ActivityFactors.h"
-#include "Calendar.h"
-#include "Extended.h"
-#include "SpanStatistics.h"
+#include "store/ActivityFactors.h"
+#include "store/Calendar.h"
+#include "store/Extended.h"
+#include "store/SpanStatistics.h"
 
 #include <algorithm>
 

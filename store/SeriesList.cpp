@@ -1,8 +1,8 @@
-#include "SeriesList.h"
+#include "store/SeriesList.h"
 
-#include "ActivityFactors.h"
-#include "Calendar.h"
-#include "Extended.h"
+#include "store/ActivityFactors.h"
+#include "store/Calendar.h"
+#include "store/Extended.h"
 
 const char* const FileErrorText = "Ошибка в файле";
 const char* const UndefinedText = "не определено";

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MeasurementStore.h"
+#include "store/MeasurementStore.h"
 
 #include <QString>
 

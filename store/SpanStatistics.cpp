@@ -1,7 +1,7 @@
-#include "SpanStatistics.h"
+#include "store/SpanStatistics.h"
 
-#include "ActivityFactors.h"
-#include "Calendar.h"
+#include "store/ActivityFactors.h"
+#include "store/Calendar.h"
 
 #include <algorithm>
 

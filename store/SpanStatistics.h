@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Extended.h"
-#include "MeasurementStore.h"
+#include "store/Extended.h"
+#include "store/MeasurementStore.h"
 
 #include <QDateTime>
 

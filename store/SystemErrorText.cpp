@@ -1,4 +1,4 @@
-#include "SystemErrorText.h"
+#include "store/SystemErrorText.h"
 
 #include <QFile>
 #include <QFileInfo>

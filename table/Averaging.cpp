@@ -1,4 +1,4 @@
-#include "Averaging.h"
+#include "table/Averaging.h"
 
 QString SpanOutsideSeriesMessage(int measurementCount) {
     return QStringLiteral("Укажите измерения от 1 до %1; первое не может быть больше последнего.")

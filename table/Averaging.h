@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MeasurementStore.h"
-#include "SpanStatistics.h"
+#include "store/MeasurementStore.h"
+#include "store/SpanStatistics.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "CsvTable.h"
+#include "table/CsvTable.h"
 
-#include "DecimalText.h"
-#include "SeriesEvaluation.h"
+#include "store/SeriesEvaluation.h"
+#include "table/DecimalText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SpanStatistics.h"
+#include "store/SpanStatistics.h"
 
 #include <QByteArray>
 #include <QDateTime>

@@ -1,4 +1,4 @@
-#include "DecimalText.h"
+#include "table/DecimalText.h"
 
 QString DecimalText(int64_t scaled, int decimals, QChar point) {
     // The digits of the magnitude, padded so that there is at least one digit before the point.

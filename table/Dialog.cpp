@@ -1,4 +1,4 @@
-#include "Dialog.h"
+#include "table/Dialog.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

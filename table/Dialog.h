@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Averaging.h"
+#include "table/Averaging.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "FileSummary.h"
+#include "table/FileSummary.h"
 
-#include "CsvTable.h"
-#include "InstrumentFile.h"
-#include "SeriesEvaluation.h"
-#include "SpanStatistics.h"
+#include "store/InstrumentFile.h"
+#include "store/SeriesEvaluation.h"
+#include "store/SpanStatistics.h"
+#include "table/CsvTable.h"
 
 const char* const NoSeriesInFileText = "В файле нет ни одной серии измерений";
 

@@ -1,4 +1,4 @@
-#include "StrConv.h"
+#include "table/StrConv.h"
 
 #include <QHash>
 

@@ -1,4 +1,4 @@
-#include "TableColumns.h"
+#include "table/TableColumns.h"
 
 RowTexts TableTitles() {
     return {QStringLiteral("N изм."), QStringLiteral("Время начала"), QStringLiteral("Время оконч."),

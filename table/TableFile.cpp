@@ -1,8 +1,8 @@
-#include "TableFile.h"
+#include "table/TableFile.h"
 
-#include "AtomicFile.h"
-#include "SeriesList.h"
-#include "StrConv.h"
+#include "store/AtomicFile.h"
+#include "store/SeriesList.h"
+#include "table/StrConv.h"
 
 QString DeviceLine(uint16_t deviceNumber) {
     return QStringLiteral("Номер прибора ") + QString::number(deviceNumber);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SeriesEvaluation.h"
+#include "store/SeriesEvaluation.h"
 
 #include <QByteArray>
 #include <QString>

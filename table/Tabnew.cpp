@@ -1,6 +1,6 @@
-#include "Tabnew.h"
+#include "table/Tabnew.h"
 
-#include "TableColumns.h"
+#include "table/TableColumns.h"
 
 #include <QHeaderView>
 #include <QVBoxLayout>

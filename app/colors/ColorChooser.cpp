@@ -1,4 +1,4 @@
-#include "ColorChooser.h"
+#include "app/colors/ColorChooser.h"
 
 #include <QColorDialog>
 

@@ -1,4 +1,4 @@
-#include "Shape.h"
+#include "app/colors/Shape.h"
 
 #include <QPainter>
 

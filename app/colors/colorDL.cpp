@@ -1,8 +1,8 @@
-#include "colorDL.h"
+#include "app/colors/colorDL.h"
 
-#include "ColorChooser.h"
-#include "Fonts.h"
-#include "Shape.h"
+#include "app/Fonts.h"
+#include "app/colors/ColorChooser.h"
+#include "app/colors/Shape.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>

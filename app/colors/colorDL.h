@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColorScheme.h"
+#include "app/colors/ColorScheme.h"
 
 #include <QDialog>
 

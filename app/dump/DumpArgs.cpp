@@ -1,4 +1,4 @@
-#include "DumpArgs.h"
+#include "app/dump/DumpArgs.h"
 
 const char* const DumpUsage =
     "usage: radview-dump FILE\n"

@@ -1,16 +1,16 @@
-#include "DumpCommands.h"
+#include "app/dump/DumpCommands.h"
 
-#include "AtomicFile.h"
-#include "Averaging.h"
-#include "DumpJson.h"
-#include "GraphImage.h"
-#include "GraphPrintout.h"
-#include "InstrumentFile.h"
-#include "PdfFile.h"
-#include "SeriesEvaluation.h"
-#include "TableColumns.h"
-#include "TableFile.h"
-#include "TablePrintout.h"
+#include "app/dump/DumpJson.h"
+#include "graph/GraphImage.h"
+#include "print/GraphPrintout.h"
+#include "print/PdfFile.h"
+#include "print/TablePrintout.h"
+#include "store/AtomicFile.h"
+#include "store/InstrumentFile.h"
+#include "store/SeriesEvaluation.h"
+#include "table/Averaging.h"
+#include "table/TableColumns.h"
+#include "table/TableFile.h"
 
 #include <QBuffer>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "DumpArgs.h"
+#include "app/dump/DumpArgs.h"
 
 #include <QByteArray>
 #include <QString>

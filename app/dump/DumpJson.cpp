@@ -1,7 +1,7 @@
-#include "DumpJson.h"
+#include "app/dump/DumpJson.h"
 
-#include "SeriesEvaluation.h"
-#include "SeriesList.h"
+#include "store/SeriesEvaluation.h"
+#include "store/SeriesList.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,6 +1,6 @@
-#include "StandardOutput.h"
+#include "app/dump/StandardOutput.h"
 
-#include "SystemErrorText.h"
+#include "store/SystemErrorText.h"
 
 #include <cerrno>
 

@@ -1,8 +1,8 @@
 // radview-dump: the instrument file as JSON, and the table and averages of a series, for scripts and
 // bulk checks.
-#include "DumpArgs.h"
-#include "DumpCommands.h"
-#include "StandardOutput.h"
+#include "app/dump/DumpArgs.h"
+#include "app/dump/DumpCommands.h"
+#include "app/dump/StandardOutput.h"
 
 #include <QGuiApplication>
 

@@ -7,16 +7,16 @@
 // series command shows it, since that withdraws the series.
 // Run it under a display (xvfb-run) to get the real fonts and style of the desktop.
 
-#include "Dialog.h"
-#include "Grafnew.h"
-#include "GraphCommands.h"
-#include "PaintBox.h"
-#include "Program.h"
-#include "ShellServices.h"
-#include "TabSer.h"
-#include "TableCommands.h"
-#include "Tabnew.h"
-#include "colors/colorDL.h"
+#include "app/Grafnew.h"
+#include "app/GraphCommands.h"
+#include "app/PaintBox.h"
+#include "app/Program.h"
+#include "app/SeriesListWindow.h"
+#include "app/ShellServices.h"
+#include "app/TableCommands.h"
+#include "app/colors/colorDL.h"
+#include "table/Dialog.h"
+#include "table/Tabnew.h"
 
 #include <QApplication>
 #include <QPixmap>

@@ -1,10 +1,10 @@
 // Cost of a full paint of the graph against a pointer move, on a series of 1637 measurements (the most a
 // file can hold). Figures only: run it and read them.
 //   cmake --build build --target radview-bench-graph && build/bench/graph/radview-bench-graph
-#include "GraphPaint.h"
-#include "GraphView.h"
-#include "Pointer.h"
-#include "SeriesFactory.h"
+#include "graph/GraphPaint.h"
+#include "graph/GraphView.h"
+#include "graph/Pointer.h"
+#include "tests/support/SeriesFactory.h"
 
 #include <QGuiApplication>
 #include <QPainter>

@@ -1,6 +1,6 @@
 // The yardstick: a Qt program that only shows an empty window of the viewer's client size.
 
-#include "FirstPaint.h"
+#include "bench/startup/FirstPaint.h"
 
 #include <QApplication>
 #include <QWidget>

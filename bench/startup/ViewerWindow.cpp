@@ -1,8 +1,8 @@
 // The viewer's own start-up, as its main() does it, ending at the main window's first paint.
 
-#include "FirstPaint.h"
-#include "Grafnew.h"
-#include "Program.h"
+#include "app/Grafnew.h"
+#include "app/Program.h"
+#include "bench/startup/FirstPaint.h"
 
 #include <QApplication>
 

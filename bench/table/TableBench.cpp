@@ -1,15 +1,15 @@
 // Figures, not tests: a series of 1637 measurements chosen in the real main window (offscreen), its whole
 // table saved, and its two printouts made into PDF files.
-#include "Grafnew.h"
-#include "GraphCommands.h"
-#include "GraphPrintout.h"
-#include "PdfPrinter.h"
-#include "Program.h"
-#include "SampleFiles.h"
-#include "TableColumns.h"
-#include "TableCommands.h"
-#include "TableFile.h"
-#include "TablePrintout.h"
+#include "app/Grafnew.h"
+#include "app/GraphCommands.h"
+#include "app/Program.h"
+#include "app/TableCommands.h"
+#include "print/GraphPrintout.h"
+#include "print/PdfPrinter.h"
+#include "print/TablePrintout.h"
+#include "table/TableColumns.h"
+#include "table/TableFile.h"
+#include "tests/support/SampleFiles.h"
 
 #include <QApplication>
 #include <QFile>

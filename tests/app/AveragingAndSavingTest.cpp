@@ -1,10 +1,10 @@
-#include "SeriesShownFixture.h"
+#include "tests/app/SeriesShownFixture.h"
 
-#include "Averaging.h"
-#include "InstrumentFileBuilder.h"
-#include "StrConv.h"
-#include "TableColumns.h"
-#include "TableFile.h"
+#include "table/Averaging.h"
+#include "table/StrConv.h"
+#include "table/TableColumns.h"
+#include "table/TableFile.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QFile>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The colour settings: defaults, choosing through the system chooser, restoring, closing.
 
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "PaintBox.h"
-#include "colors/ColorScheme.h"
-#include "colors/Shape.h"
-#include "colors/colorDL.h"
+#include "app/PaintBox.h"
+#include "app/colors/ColorScheme.h"
+#include "app/colors/Shape.h"
+#include "app/colors/colorDL.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,12 +1,12 @@
 // The command states of the main window from start to a series on screen, driven through the toolbar.
 
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "BlankGraph.h"
-#include "CommandStates.h"
-#include "InstrumentFileBuilder.h"
-#include "PaintBox.h"
-#include "TabSer.h"
+#include "app/BlankGraph.h"
+#include "app/CommandStates.h"
+#include "app/PaintBox.h"
+#include "app/SeriesListWindow.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QAction>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
-#include "SeriesShownFixture.h"
+#include "tests/app/SeriesShownFixture.h"
 
-#include "GraphPaint.h"
-#include "PaintBox.h"
-#include "StatusPanels.h"
-#include "colors/Shape.h"
-#include "colors/colorDL.h"
+#include "app/PaintBox.h"
+#include "app/StatusPanels.h"
+#include "app/colors/Shape.h"
+#include "app/colors/colorDL.h"
+#include "graph/GraphPaint.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,9 +1,9 @@
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "InstrumentFileBuilder.h"
-#include "PaintBox.h"
-#include "StatusPanels.h"
-#include "TabSer.h"
+#include "app/PaintBox.h"
+#include "app/SeriesListWindow.h"
+#include "app/StatusPanels.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QAction>
 #include <QApplication>

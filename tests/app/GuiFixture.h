@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Grafnew.h"
-#include "Program.h"
-#include "ShellServices.h"
-#include "TableDialogs.h"
-#include "ViewHooks.h"
-#include "colors/ColorChooser.h"
+#include "app/Grafnew.h"
+#include "app/Program.h"
+#include "app/ShellServices.h"
+#include "app/TableDialogs.h"
+#include "app/ViewHooks.h"
+#include "app/colors/ColorChooser.h"
 
 #include <QAction>
 #include <QByteArray>

@@ -1,10 +1,10 @@
 // Help, the instrument link, exit and the keys that reach the window first.
 
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "HelpViewer.h"
-#include "PaintBox.h"
-#include "StatusPanels.h"
+#include "app/HelpViewer.h"
+#include "app/PaintBox.h"
+#include "app/StatusPanels.h"
 
 #include <QAction>
 #include <QApplication>

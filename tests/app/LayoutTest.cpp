@@ -1,12 +1,12 @@
 // The main window as built: caption, sizes, toolbar, menu, information panel, status bar and fonts.
 
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "CommandStates.h"
-#include "PaintBox.h"
-#include "StatusPanels.h"
-#include "TabSer.h"
-#include "colors/colorDL.h"
+#include "app/CommandStates.h"
+#include "app/PaintBox.h"
+#include "app/SeriesListWindow.h"
+#include "app/StatusPanels.h"
+#include "app/colors/colorDL.h"
 
 #include <QAction>
 #include <QFrame>

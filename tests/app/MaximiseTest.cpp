@@ -1,11 +1,11 @@
 // The main window under a window manager: it can be maximised, the graph, the panel and the status bar
 // follow, and restoring gives the design size again.
 
-#include "SeriesShownFixture.h"
+#include "tests/app/SeriesShownFixture.h"
 
-#include "GraphPaint.h"
-#include "PaintBox.h"
-#include "StatusPanels.h"
+#include "app/PaintBox.h"
+#include "app/StatusPanels.h"
+#include "graph/GraphPaint.h"
 
 #include <QApplication>
 #include <QGroupBox>

@@ -1,10 +1,10 @@
 // The open dialog as the user types into it: a name is taken as typed when such an entry exists, gets the
 // default extension only when it does not, and a pattern filters the list.
 
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "OpenFileDialog.h"
-#include "ShellServices.h"
+#include "app/OpenFileDialog.h"
+#include "app/ShellServices.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 // Where the open dialog starts.
 
-#include "PresetFolder.h"
+#include "app/PresetFolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>

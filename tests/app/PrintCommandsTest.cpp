@@ -1,7 +1,7 @@
-#include "PrintFixture.h"
+#include "tests/app/PrintFixture.h"
 
-#include "AtomicFile.h"
-#include "SystemErrorText.h"
+#include "store/AtomicFile.h"
+#include "store/SystemErrorText.h"
 
 #include <QDir>
 #include <QFile>

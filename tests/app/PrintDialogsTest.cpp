@@ -1,5 +1,5 @@
-#include "ShellServices.h"
-#include "TableDialogs.h"
+#include "app/ShellServices.h"
+#include "app/TableDialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "SeriesShownFixture.h"
+#include "tests/app/SeriesShownFixture.h"
 
-#include "PdfText.h"
-#include "PrintCommands.h"
+#include "app/PrintCommands.h"
+#include "tests/support/PdfText.h"
 
 #include <QString>
 

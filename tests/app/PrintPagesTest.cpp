@@ -1,4 +1,4 @@
-#include "PrintFixture.h"
+#include "tests/app/PrintFixture.h"
 
 #include <QApplication>
 #include <QComboBox>

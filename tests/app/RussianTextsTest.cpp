@@ -1,12 +1,12 @@
 // Qt's own dialogs and buttons speak the interface's language, and so do the reasons the system gives
 // for a file that cannot be read or written.
 
-#include "SeriesShownFixture.h"
+#include "tests/app/SeriesShownFixture.h"
 
-#include "PdfPrinter.h"
-#include "ShellServices.h"
-#include "TableDialogs.h"
-#include "colors/ColorChooser.h"
+#include "app/ShellServices.h"
+#include "app/TableDialogs.h"
+#include "app/colors/ColorChooser.h"
+#include "print/PdfPrinter.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The series list window: its look, its rows, choosing, closing and showing it again.
 
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "StatusPanels.h"
-#include "TabSer.h"
+#include "app/SeriesListWindow.h"
+#include "app/StatusPanels.h"
 
 #include <QAbstractItemDelegate>
 #include <QHeaderView>
@@ -25,7 +25,7 @@ QStringList RowTexts(const QTreeWidgetItem* item) {
 } // namespace
 
 TEST_F(GuiTest, SeriesListIsAReadOnlyReportOfFiveColumns) {
-    TFormSer* list = program->FormSer;
+    SeriesListWindow* list = program->FormSer;
     EXPECT_EQ(list->windowTitle(), QStringLiteral("Выбор серии"));
     EXPECT_EQ(list->geometry(), QRect(397, 198, 407, 203));
     EXPECT_FALSE(list->isVisible());
@@ -160,7 +160,7 @@ TEST_F(GuiTest, FileWithoutSeriesOpensAnEmptyList) {
 
 TEST_F(GuiTest, SeriesListIsAToolWindowAboveTheMainWindow) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    TFormSer* list = program->FormSer;
+    SeriesListWindow* list = program->FormSer;
     ASSERT_TRUE(seriesListShown());
     EXPECT_EQ(list->windowType(), Qt::Tool);
     EXPECT_EQ(list->parentWidget(), form);

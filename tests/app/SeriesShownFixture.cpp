@@ -1,7 +1,7 @@
-#include "SeriesShownFixture.h"
+#include "tests/app/SeriesShownFixture.h"
 
-#include "InstrumentFileBuilder.h"
-#include "PaintBox.h"
+#include "app/PaintBox.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QAbstractButton>
 #include <QButtonGroup>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "Dialog.h"
-#include "GraphCommands.h"
-#include "Tabnew.h"
+#include "app/GraphCommands.h"
+#include "table/Dialog.h"
+#include "table/Tabnew.h"
 
 #include <QButtonGroup>
 #include <QPushButton>

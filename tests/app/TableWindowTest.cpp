@@ -1,7 +1,7 @@
-#include "SeriesShownFixture.h"
+#include "tests/app/SeriesShownFixture.h"
 
-#include "GraphPaint.h"
-#include "StatusPanels.h"
+#include "app/StatusPanels.h"
+#include "graph/GraphPaint.h"
 
 #include <QApplication>
 #include <QItemSelectionModel>

@@ -1,11 +1,11 @@
 // Texts longer than their places are never cut into something that reads otherwise: the status bar keeps
 // a long title's start and end, and a value label shows every digit of a large activity.
 
-#include "GuiFixture.h"
+#include "tests/app/GuiFixture.h"
 
-#include "InstrumentFileBuilder.h"
-#include "StatusPanels.h"
-#include "ValueLabel.h"
+#include "app/StatusPanels.h"
+#include "app/ValueLabel.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QDateTime>
 #include <QLabel>

@@ -3,8 +3,8 @@
 // What every fuzz target shares: a broken property stops the run like a crash, so that libFuzzer keeps the
 // input that broke it, and the instrument file is cut where the viewer stops reading.
 
-#include "InstrumentFile.h"
-#include "MeasurementStore.h"
+#include "store/InstrumentFile.h"
+#include "store/MeasurementStore.h"
 
 #include <QByteArray>
 

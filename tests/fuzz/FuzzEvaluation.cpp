@@ -5,10 +5,10 @@
 // of two separately written computations (a measurement's activity and the average over it alone, the
 // equilibrium value and the average over the whole series).
 
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 
-#include "Averaging.h"
-#include "SeriesEvaluation.h"
+#include "store/SeriesEvaluation.h"
+#include "table/Averaging.h"
 
 namespace {
 

@@ -3,13 +3,13 @@
 // pointer: the view window, the axis steps, the time labels, the step line and the pointer's x, all computed
 // as the painting places them, without painting a pixel. The choices come from the end of the input.
 
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 
-#include "GraphImage.h"
-#include "GraphPaint.h"
-#include "SceneGeometry.h"
-#include "SeriesEvaluation.h"
-#include "ViewWindow.h"
+#include "graph/GraphImage.h"
+#include "graph/GraphPaint.h"
+#include "graph/SceneGeometry.h"
+#include "graph/ViewWindow.h"
+#include "store/SeriesEvaluation.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -4,9 +4,9 @@
 // their own. Besides the sanitizers' checks, every
 // result is held to the properties that follow from the file format alone, whatever the bytes.
 
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 
-#include "SeriesList.h"
+#include "store/SeriesList.h"
 
 #include <QString>
 

@@ -3,12 +3,12 @@
 // the same function the save command of the window and of radview-dump calls. The choice comes from the end
 // of the input, so a file of the corpus is read as it is, less those bytes.
 
-#include "FuzzCheck.h"
+#include "tests/fuzz/FuzzCheck.h"
 
-#include "SeriesEvaluation.h"
-#include "StrConv.h"
-#include "TableColumns.h"
-#include "TableFile.h"
+#include "store/SeriesEvaluation.h"
+#include "table/StrConv.h"
+#include "table/TableColumns.h"
+#include "table/TableFile.h"
 
 #include <QStringDecoder>
 #include <QStringList>

@@ -1,4 +1,4 @@
-#include "AxisSteps.h"
+#include "graph/AxisSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "Canvas.h"
-#include "PixelProbe.h"
+#include "graph/Canvas.h"
+#include "tests/support/PixelProbe.h"
 
 #include <gtest/gtest.h>
 

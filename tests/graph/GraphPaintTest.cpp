@@ -1,7 +1,7 @@
-#include "GraphPaint.h"
-#include "Extended.h"
-#include "PixelProbe.h"
-#include "SeriesFactory.h"
+#include "graph/GraphPaint.h"
+#include "store/Extended.h"
+#include "tests/support/PixelProbe.h"
+#include "tests/support/SeriesFactory.h"
 
 #include <gtest/gtest.h>
 

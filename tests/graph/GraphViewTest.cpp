@@ -1,6 +1,6 @@
-#include "GraphArea.h"
-#include "PixelProbe.h"
-#include "SeriesFactory.h"
+#include "graph/GraphArea.h"
+#include "tests/support/PixelProbe.h"
+#include "tests/support/SeriesFactory.h"
 
 #include <QPaintEvent>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "Navigation.h"
+#include "graph/Navigation.h"
 
 #include <Qt>
 

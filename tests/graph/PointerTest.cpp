@@ -1,6 +1,6 @@
-#include "Pointer.h"
-#include "PixelProbe.h"
-#include "SeriesFactory.h"
+#include "graph/Pointer.h"
+#include "tests/support/PixelProbe.h"
+#include "tests/support/SeriesFactory.h"
 
 #include <QtMath>
 

@@ -1,9 +1,9 @@
-#include "Extended.h"
-#include "GraphImage.h"
-#include "GraphPaint.h"
-#include "InstrumentFile.h"
-#include "PixelProbe.h"
-#include "SeriesEvaluation.h"
+#include "graph/GraphImage.h"
+#include "graph/GraphPaint.h"
+#include "store/Extended.h"
+#include "store/InstrumentFile.h"
+#include "store/SeriesEvaluation.h"
+#include "tests/support/PixelProbe.h"
 
 #include <QDir>
 

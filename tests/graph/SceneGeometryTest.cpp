@@ -1,9 +1,9 @@
-#include "SceneGeometry.h"
-#include "GraphFonts.h"
-#include "GraphPaint.h"
-#include "PixelProbe.h"
-#include "SeriesFactory.h"
-#include "TimeAxis.h"
+#include "graph/SceneGeometry.h"
+#include "graph/GraphFonts.h"
+#include "graph/GraphPaint.h"
+#include "graph/TimeAxis.h"
+#include "tests/support/PixelProbe.h"
+#include "tests/support/SeriesFactory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "TableSelection.h"
+#include "graph/TableSelection.h"
 
 #include <gtest/gtest.h>
 

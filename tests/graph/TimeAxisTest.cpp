@@ -1,9 +1,9 @@
-#include "TimeAxis.h"
-#include "AxisSteps.h"
-#include "PixelProbe.h"
-#include "SeriesFactory.h"
+#include "graph/TimeAxis.h"
+#include "graph/AxisSteps.h"
+#include "tests/support/PixelProbe.h"
+#include "tests/support/SeriesFactory.h"
 
-#include "Extended.h"
+#include "store/Extended.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "TimeLabels.h"
-#include "SeriesFactory.h"
+#include "graph/TimeLabels.h"
+#include "tests/support/SeriesFactory.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "ViewWindow.h"
-#include "AxisSteps.h"
-#include "SeriesFactory.h"
+#include "graph/ViewWindow.h"
+#include "graph/AxisSteps.h"
+#include "tests/support/SeriesFactory.h"
 
 #include <gtest/gtest.h>
 

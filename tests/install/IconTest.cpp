@@ -1,7 +1,7 @@
 // The application icon as the build renders it from its drawing, and as the main window shows it.
 
-#include "Grafnew.h"
-#include "Program.h"
+#include "app/Grafnew.h"
+#include "app/Program.h"
 
 #include <QColor>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 // The manual pages name every command and option the programs take, in both languages.
 
-#include "DumpArgs.h"
+#include "app/dump/DumpArgs.h"
 
 #include <QFile>
 #include <QRegularExpression>

@@ -1,8 +1,8 @@
-#include "PdfText.h"
-#include "PrintSeries.h"
+#include "tests/print/PrintSeries.h"
+#include "tests/support/PdfText.h"
 
-#include "GraphPrintout.h"
-#include "PdfPrinter.h"
+#include "print/GraphPrintout.h"
+#include "print/PdfPrinter.h"
 
 #include <QImage>
 #include <QPrinter>

@@ -1,10 +1,10 @@
-#include "PrintSeries.h"
+#include "tests/print/PrintSeries.h"
 
-#include "GraphPrintout.h"
-#include "PdfCheck.h"
-#include "PdfFile.h"
-#include "PdfPrinter.h"
-#include "ViewWindow.h"
+#include "graph/ViewWindow.h"
+#include "print/GraphPrintout.h"
+#include "print/PdfFile.h"
+#include "print/PdfPrinter.h"
+#include "tests/support/PdfCheck.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "PrintSeries.h"
+#include "tests/print/PrintSeries.h"
 
-#include "GraphPrintout.h"
-#include "TableColumns.h"
-#include "TablePrintout.h"
+#include "print/GraphPrintout.h"
+#include "print/TablePrintout.h"
+#include "table/TableColumns.h"
 
 #include <QFile>
 #include <QPrinter>

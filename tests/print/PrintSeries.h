@@ -1,8 +1,8 @@
 #pragma once
 
-#include "InstrumentFile.h"
-#include "InstrumentFileBuilder.h"
-#include "SeriesEvaluation.h"
+#include "store/InstrumentFile.h"
+#include "store/SeriesEvaluation.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QDateTime>
 

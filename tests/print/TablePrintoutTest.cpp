@@ -1,9 +1,9 @@
-#include "PdfText.h"
-#include "PrintSeries.h"
+#include "tests/print/PrintSeries.h"
+#include "tests/support/PdfText.h"
 
-#include "PdfPrinter.h"
-#include "TableColumns.h"
-#include "TablePrintout.h"
+#include "print/PdfPrinter.h"
+#include "print/TablePrintout.h"
+#include "table/TableColumns.h"
 
 #include <QPrinter>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "AtomicFile.h"
+#include "store/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>

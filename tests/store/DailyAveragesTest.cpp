@@ -1,7 +1,7 @@
-#include "MarkSeries.h"
+#include "tests/support/MarkSeries.h"
 
-#include "DailyAverages.h"
-#include "SampleFiles.h"
+#include "store/DailyAverages.h"
+#include "tests/support/SampleFiles.h"
 
 #include <gtest/gtest.h>
 

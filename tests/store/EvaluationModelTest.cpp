@@ -4,8 +4,8 @@
 // halves to even). Random series from a fixed seed, with intervals chosen to land on exact halves, bad marks,
 // clocks going back and new years, are evaluated both ways and must agree to the last unit.
 
-#include "Averaging.h"
-#include "SeriesEvaluation.h"
+#include "store/SeriesEvaluation.h"
+#include "table/Averaging.h"
 
 #include <gtest/gtest.h>
 

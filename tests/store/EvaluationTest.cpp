@@ -1,6 +1,6 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "SeriesEvaluation.h"
+#include "store/SeriesEvaluation.h"
 
 #include <gtest/gtest.h>
 

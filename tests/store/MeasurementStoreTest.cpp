@@ -1,5 +1,5 @@
-#include "Calendar.h"
-#include "MeasurementStore.h"
+#include "store/MeasurementStore.h"
+#include "store/Calendar.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "InstrumentFile.h"
+#include "store/InstrumentFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "Calendar.h"
-#include "SampleFiles.h"
-#include "SeriesEvaluation.h"
+#include "store/Calendar.h"
+#include "store/SeriesEvaluation.h"
+#include "tests/support/SampleFiles.h"
 
 #include <QDir>
 #include <QFile>

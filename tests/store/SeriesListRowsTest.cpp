@@ -1,6 +1,6 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "SeriesList.h"
+#include "store/SeriesList.h"
 
 #include <gtest/gtest.h>
 

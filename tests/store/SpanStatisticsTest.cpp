@@ -1,8 +1,8 @@
-#include "MarkSeries.h"
+#include "tests/support/MarkSeries.h"
 
-#include "Averaging.h"
-#include "SampleFiles.h"
-#include "SpanStatistics.h"
+#include "store/SpanStatistics.h"
+#include "table/Averaging.h"
+#include "tests/support/SampleFiles.h"
 
 #include <gtest/gtest.h>
 

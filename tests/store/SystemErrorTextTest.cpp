@@ -1,6 +1,6 @@
-#include "SystemErrorText.h"
-#include "InstrumentFile.h"
-#include "TableFile.h"
+#include "store/SystemErrorText.h"
+#include "store/InstrumentFile.h"
+#include "table/TableFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 // The main of every test program without a GUI. Some of them run radview-dump as a child process, which
 // wants an application object.
-#include "TestEnvironment.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <QCoreApplication>
 

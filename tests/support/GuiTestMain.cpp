@@ -1,6 +1,6 @@
 // The main of every test program that makes widgets, pictures or printouts: offscreen unless a platform is
 // chosen, with the environment pinned.
-#include "TestEnvironment.h"
+#include "tests/support/TestEnvironment.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "InstrumentFileBuilder.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "SeriesEvaluation.h"
+#include "store/SeriesEvaluation.h"
 
 #include <initializer_list>
 

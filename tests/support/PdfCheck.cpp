@@ -1,4 +1,4 @@
-#include "PdfCheck.h"
+#include "tests/support/PdfCheck.h"
 
 #include <optional>
 

@@ -1,6 +1,6 @@
-#include "SampleFiles.h"
+#include "tests/support/SampleFiles.h"
 
-#include "InstrumentFileBuilder.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QtMath>
 

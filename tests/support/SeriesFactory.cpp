@@ -1,6 +1,6 @@
-#include "SeriesFactory.h"
+#include "tests/support/SeriesFactory.h"
 
-#include "Extended.h"
+#include "store/Extended.h"
 
 #include <QTimeZone>
 

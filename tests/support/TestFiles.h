@@ -1,7 +1,7 @@
 #pragma once
 
-#include "InstrumentFile.h"
-#include "InstrumentFileBuilder.h"
+#include "store/InstrumentFile.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 // The file half that the viewer would hold after opening these bytes as "/data/test.rad".
 inline FileHalf ParseBytes(const QByteArray& bytes, const QString& path = QStringLiteral("/data/test.rad")) {

@@ -1,5 +1,5 @@
 // Writes the sample instrument files into the folder given on the command line.
-#include "SampleFiles.h"
+#include "tests/support/SampleFiles.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "Averaging.h"
-#include "SeriesEvaluation.h"
+#include "store/SeriesEvaluation.h"
+#include "table/Averaging.h"
 
 #include <gtest/gtest.h>
 

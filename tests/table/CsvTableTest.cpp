@@ -1,7 +1,7 @@
-#include "MarkSeries.h"
+#include "tests/support/MarkSeries.h"
 
-#include "CsvTable.h"
-#include "DecimalText.h"
+#include "table/CsvTable.h"
+#include "table/DecimalText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "MarkSeries.h"
+#include "tests/support/MarkSeries.h"
 
-#include "FileSummary.h"
+#include "table/FileSummary.h"
 
 #include <QDir>
 

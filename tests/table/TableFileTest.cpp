@@ -1,9 +1,9 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "SeriesEvaluation.h"
-#include "StrConv.h"
-#include "TableColumns.h"
-#include "TableFile.h"
+#include "store/SeriesEvaluation.h"
+#include "table/StrConv.h"
+#include "table/TableColumns.h"
+#include "table/TableFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Tabnew.h"
-#include "InstrumentFile.h"
-#include "InstrumentFileBuilder.h"
+#include "table/Tabnew.h"
+#include "store/InstrumentFile.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>

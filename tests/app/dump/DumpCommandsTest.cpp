@@ -1,10 +1,10 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "DumpArgs.h"
-#include "DumpCommands.h"
-#include "SeriesEvaluation.h"
-#include "TableColumns.h"
-#include "TableFile.h"
+#include "app/dump/DumpArgs.h"
+#include "app/dump/DumpCommands.h"
+#include "store/SeriesEvaluation.h"
+#include "table/TableColumns.h"
+#include "table/TableFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

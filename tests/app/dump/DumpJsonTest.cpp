@@ -1,7 +1,7 @@
-#include "TestFiles.h"
+#include "tests/support/TestFiles.h"
 
-#include "DumpJson.h"
-#include "SeriesList.h"
+#include "app/dump/DumpJson.h"
+#include "store/SeriesList.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,7 +1,7 @@
 // radview-dump run as a program, as scripts run it, against the failures a write meets: a full disk, a
 // target that is no regular file, a standard output that takes nothing, and numbers too large to hold.
 
-#include "PdfCheck.h"
+#include "tests/support/PdfCheck.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "StandardOutput.h"
+#include "app/dump/StandardOutput.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
-#include "TabSer.h"
+#include "app/SeriesListWindow.h"
 
-#include "MeasurementStore.h"
-#include "SeriesList.h"
+#include "store/MeasurementStore.h"
+#include "store/SeriesList.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
@@ -42,7 +42,7 @@ public:
 
 // A tool window of the main window, as the table is: it stays above the main window (a message box or a
 // click there cannot bury it) and has no taskbar entry of its own.
-TFormSer::TFormSer(const MeasurementStore& store, SeriesListHost& host, QWidget* parent)
+SeriesListWindow::SeriesListWindow(const MeasurementStore& store, SeriesListHost& host, QWidget* parent)
     : QWidget(parent, Qt::Tool), LVser(new QTreeWidget(this)), store_(store), host_(host) {
     setObjectName(QStringLiteral("FormSer"));
     setWindowTitle(QStringLiteral("Выбор серии"));
@@ -74,11 +74,11 @@ TFormSer::TFormSer(const MeasurementStore& store, SeriesListHost& host, QWidget*
     layout->addWidget(LVser);
 }
 
-void TFormSer::ClearRows() {
+void SeriesListWindow::ClearRows() {
     LVser->clear();
 }
 
-void TFormSer::FillRows() {
+void SeriesListWindow::FillRows() {
     ClearRows();
     QList<QTreeWidgetItem*> rows;
     for (int s = 1; s <= store_.file.SeriesCount; ++s) {
@@ -92,7 +92,7 @@ void TFormSer::FillRows() {
 
 // A column is never narrower than its design width, and wide enough for its longest text, so that no text
 // is cut into one that reads otherwise ("не опреде…").
-void TFormSer::fitColumns() {
+void SeriesListWindow::fitColumns() {
     int total = 0;
     for (int c = 0; c < LVser->columnCount(); ++c) {
         LVser->resizeColumnToContents(c);
@@ -104,7 +104,7 @@ void TFormSer::fitColumns() {
     resize(std::max(width(), total + frame), height());
 }
 
-bool TFormSer::eventFilter(QObject* watched, QEvent* event) {
+bool SeriesListWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == LVser && event->type() == QEvent::KeyPress)
         return LVserKeyDown(*static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
@@ -112,7 +112,7 @@ bool TFormSer::eventFilter(QObject* watched, QEvent* event) {
 
 // Enter chooses the selected row as a double click does. Up and Down move the selection; while no row is
 // selected they select the first or the last row instead of stepping past the unselected current one.
-bool TFormSer::LVserKeyDown(const QKeyEvent& event) {
+bool SeriesListWindow::LVserKeyDown(const QKeyEvent& event) {
     switch (event.key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -131,7 +131,7 @@ bool TFormSer::LVserKeyDown(const QKeyEvent& event) {
     }
 }
 
-void TFormSer::ShowList() {
+void SeriesListWindow::ShowList() {
     if (isVisible())
         FormShow();
     show();
@@ -139,14 +139,14 @@ void TFormSer::ShowList() {
     activateWindow();
 }
 
-void TFormSer::FormShow() {
+void SeriesListWindow::FormShow() {
     host_.ResetCommands();
     host_.SetStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(store_.file.DataFileName));
     host_.ShowInstrument(QString::number(store_.file.DeviceNumber), SensitivityText(store_.file.Sensitivity));
     host_.EnableSeriesCommand();
 }
 
-void TFormSer::FormClose() {
+void SeriesListWindow::FormClose() {
     if (!store_.NoSeriesChosen)
         return;
     host_.SetStatusText(0, QString::fromUtf8(OpenFilePrompt));
@@ -154,7 +154,7 @@ void TFormSer::FormClose() {
     host_.ShowInstrument(QString(), QString());
 }
 
-void TFormSer::LVserDblClick() {
+void SeriesListWindow::LVserDblClick() {
     const QList<QTreeWidgetItem*> selected = LVser->selectedItems();
     if (selected.isEmpty())
         return;
@@ -164,13 +164,13 @@ void TFormSer::LVserDblClick() {
         host_.SelectSeries(s);
 }
 
-void TFormSer::showEvent(QShowEvent* event) {
+void SeriesListWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
 
-void TFormSer::closeEvent(QCloseEvent* event) {
+void SeriesListWindow::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
     FormClose();
 }

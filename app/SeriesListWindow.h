@@ -19,9 +19,9 @@ public:
 };
 
 // The list of a file's series, one row each, from which the user chooses the series to view.
-class TFormSer : public QWidget {
+class SeriesListWindow : public QWidget {
 public:
-    TFormSer(const MeasurementStore& store, SeriesListHost& host, QWidget* parent = nullptr);
+    SeriesListWindow(const MeasurementStore& store, SeriesListHost& host, QWidget* parent = nullptr);
 
     void ClearRows();
     // One row per series of the open file.
