@@ -224,17 +224,14 @@ void TForm1::SBOpenClick() {
 void TForm1::LoadFile(const QString& path) {
     if (FormSer)
         FormSer->ClearRows();
-    const FileReadResult read = ReadInstrumentFile(path);
-    if (!read.ok()) {
+    OpenedFile opened = OpenInstrumentFile(path);
+    if (!opened.ok()) {
         // Nothing was read: the window stays ready for another file.
-        services_.dialogs->errorBox(this, read.error);
+        services_.dialogs->errorBox(this, opened.error);
         return;
     }
     SetStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(path));
-    FileHalf file;
-    ParseInstrumentData(read.bytes, file);
-    file.DataFileName = path;
-    store_.file = std::move(file);
+    store_.file = std::move(opened.file);
 
     if (store_.file.SeriesCount == 1) {
         SelectSeries(1);

@@ -128,6 +128,20 @@ void ParseInstrumentData(const QByteArray& bytes, FileHalf& file) {
     }
 }
 
+FileHalf ParseInstrumentFile(const QByteArray& bytes, const QString& path) {
+    FileHalf file;
+    file.DataFileName = path;
+    ParseInstrumentData(bytes, file);
+    return file;
+}
+
+OpenedFile OpenInstrumentFile(const QString& path) {
+    const FileReadResult read = ReadInstrumentFile(path);
+    if (!read.ok())
+        return {FileHalf(), read.error};
+    return {ParseInstrumentFile(read.bytes, path), QString()};
+}
+
 FileReadResult ReadInstrumentFile(const QString& path) {
     FileReadResult result;
     const auto fail = [&result](const QString& message) {

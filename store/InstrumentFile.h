@@ -35,3 +35,17 @@ struct FileReadResult {
 // Reads the first MaxFileBytes of a regular file. Anything else (a folder, a FIFO, a device) is refused
 // without being opened, so nothing can block.
 FileReadResult ReadInstrumentFile(const QString& path);
+
+// The file half the bytes of an instrument file make, named by the path they were read from.
+FileHalf ParseInstrumentFile(const QByteArray& bytes, const QString& path);
+
+// An instrument file as opened for viewing: its file half, or why it could not be read.
+struct OpenedFile {
+    FileHalf file;
+    QString error; // empty on success; otherwise a message that names the file
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The one road from a path to a file half, for the viewer, radview-dump, the summaries and the tests: the
+// regular file's first MaxFileBytes read (see ReadInstrumentFile), parsed and named by the path.
+OpenedFile OpenInstrumentFile(const QString& path);

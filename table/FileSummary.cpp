@@ -96,11 +96,8 @@ QByteArray UnreadableFileSummaryCsv(const QString& fileName, const QString& reas
 }
 
 PathSummary SummarizeInstrumentFile(const QString& path) {
-    const FileReadResult read = ReadInstrumentFile(path);
-    if (!read.ok())
-        return {UnreadableFileSummaryCsv(path, read.error), false};
-    FileHalf file;
-    file.DataFileName = path;
-    ParseInstrumentData(read.bytes, file);
-    return {FileSummaryCsv(path, file), true};
+    const OpenedFile opened = OpenInstrumentFile(path);
+    if (!opened.ok())
+        return {UnreadableFileSummaryCsv(path, opened.error), false};
+    return {FileSummaryCsv(path, opened.file), true};
 }

@@ -160,12 +160,10 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
 } // namespace
 
 DumpOutcome RunDumpCommand(const DumpArgs& args) {
-    const FileReadResult read = ReadInstrumentFile(args.file);
-    if (!read.ok())
-        return Failed(read.error);
-    FileHalf file;
-    file.DataFileName = args.file;
-    ParseInstrumentData(read.bytes, file);
+    const OpenedFile opened = OpenInstrumentFile(args.file);
+    if (!opened.ok())
+        return Failed(opened.error);
+    const FileHalf& file = opened.file;
     if (args.action == DumpArgs::Action::Json)
         return {0, FileJsonText(file), QString()};
 

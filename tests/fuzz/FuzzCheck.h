@@ -37,8 +37,5 @@ inline QByteArray ViewerBytes(const uint8_t* data, size_t size) {
 }
 
 inline FileHalf ParsedFile(const QByteArray& bytes) {
-    FileHalf file;
-    file.DataFileName = QStringLiteral("/data/fuzz.rad");
-    ParseInstrumentData(bytes, file);
-    return file;
+    return ParseInstrumentFile(bytes, QStringLiteral("/data/fuzz.rad"));
 }

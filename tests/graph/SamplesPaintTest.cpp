@@ -22,12 +22,10 @@ std::vector<SampleSeries> EverySampleSeries() {
     std::vector<SampleSeries> all;
     const QDir dir(QStringLiteral(RADVIEW_SAMPLES_DIR));
     for (const QString& name : dir.entryList({QStringLiteral("*.rad")}, QDir::Files, QDir::Name)) {
-        const FileReadResult read = ReadInstrumentFile(dir.filePath(name));
-        if (!read.ok())
+        const OpenedFile opened = OpenInstrumentFile(dir.filePath(name));
+        if (!opened.ok())
             continue;
-        FileHalf file;
-        file.DataFileName = name;
-        ParseInstrumentData(read.bytes, file);
+        const FileHalf& file = opened.file;
         for (int s = 1; s <= file.SeriesCount; ++s) {
             SeriesEvaluation evaluation = EvaluateSeries(file, s);
             if (!evaluation.refused())

@@ -1,4 +1,5 @@
 #include "store/InstrumentFile.h"
+#include "tests/support/InstrumentFileBuilder.h"
 
 #include <QDir>
 #include <QFile>
@@ -64,6 +65,32 @@ TEST_F(ReadInstrumentFileTest, ADeviceIsRefused) {
     const FileReadResult result = ReadInstrumentFile(QStringLiteral("/dev/zero"));
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.bytes.isEmpty());
+}
+
+TEST_F(ReadInstrumentFileTest, OpeningParsesTheFileAndNamesItByItsPath) {
+    const QByteArray bytes = InstrumentFileBuilder(117, 250)
+                                 .series(7, 24)
+                                 .mark(3, 1, 9, 0, 0)
+                                 .mark(3, 1, 9, 10, 0)
+                                 .endSeries()
+                                 .bytes();
+    const QString path = write(QStringLiteral("one.rad"), bytes);
+    const OpenedFile opened = OpenInstrumentFile(path);
+    ASSERT_TRUE(opened.ok()) << opened.error.toStdString();
+    EXPECT_EQ(opened.file.DataFileName, path);
+    EXPECT_EQ(opened.file.DeviceNumber, 117);
+    EXPECT_EQ(opened.file.Sensitivity, 250);
+    ASSERT_EQ(opened.file.SeriesCount, 1);
+    EXPECT_EQ(opened.file.SeriesNumbers[1], 7);
+    EXPECT_EQ(opened.file.MarkCounts(1), 2);
+}
+
+TEST_F(ReadInstrumentFileTest, OpeningWhatIsNoRegularFileGivesTheReadersMessageAndNoSeries) {
+    const OpenedFile opened = OpenInstrumentFile(dir_.path());
+    EXPECT_FALSE(opened.ok());
+    EXPECT_EQ(opened.error, ReadInstrumentFile(dir_.path()).error);
+    EXPECT_EQ(opened.file.SeriesCount, 0);
+    EXPECT_TRUE(opened.file.DataFileName.isEmpty());
 }
 
 } // namespace

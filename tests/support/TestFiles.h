@@ -5,8 +5,5 @@
 
 // The file half that the viewer would hold after opening these bytes as "/data/test.rad".
 inline FileHalf ParseBytes(const QByteArray& bytes, const QString& path = QStringLiteral("/data/test.rad")) {
-    FileHalf file;
-    file.DataFileName = path;
-    ParseInstrumentData(bytes, file);
-    return file;
+    return ParseInstrumentFile(bytes, path);
 }
