@@ -7,5 +7,5 @@
 const QColor BlankGraph::EmptyAreaColour(192, 192, 192);
 
 void BlankGraph::GrPaint(QPainter& painter, const QRect& area) {
-    painter.fillRect(area, store_.NoSeriesChosen ? EmptyAreaColour : background_);
+    painter.fillRect(area, store_.noSeriesChosen ? EmptyAreaColour : background_);
 }

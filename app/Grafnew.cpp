@@ -181,12 +181,12 @@ void TForm1::wireCommands() {
 
 void TForm1::FormCreate() {
     SetStatusText(0, QString::fromUtf8(OpenFilePrompt));
-    store_.NoSeriesChosen = false;
+    store_.noSeriesChosen = false;
     RecordTags(commands_);
 }
 
 void TForm1::ResetCommands() {
-    store_.NoSeriesChosen = true;
+    store_.noSeriesChosen = true;
     RestoreTags(commands_);
     ClearValueLabels(this);
     SetStatusText(0, QStringLiteral(" "));
@@ -196,7 +196,7 @@ void TForm1::ResetCommands() {
 
 void TForm1::EnableCommands() {
     EnableAll(commands_);
-    if (store_.file.SeriesCount == 1) {
+    if (store_.file.seriesCount == 1) {
         SBSer->setEnabled(false);
         MenuSer->setEnabled(false);
     }
@@ -233,9 +233,9 @@ void TForm1::LoadFile(const QString& path) {
     SetStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(path));
     store_.file = std::move(opened.file);
 
-    if (store_.file.SeriesCount == 1) {
+    if (store_.file.seriesCount == 1) {
         SelectSeries(1);
-        ShowInstrument(QString::number(store_.file.DeviceNumber), SensitivityText(store_.file.Sensitivity));
+        ShowInstrument(QString::number(store_.file.deviceNumber), SensitivityText(store_.file.sensitivity));
         return;
     }
     if (FormSer) {
@@ -245,7 +245,7 @@ void TForm1::LoadFile(const QString& path) {
 }
 
 void TForm1::SelectSeries(int s) {
-    if (s < 1 || s > store_.file.SeriesCount)
+    if (s < 1 || s > store_.file.seriesCount)
         return;
     SeriesEvaluation evaluation = EvaluateSeries(store_.file, s);
     SetStatusText(1, QString());
@@ -259,10 +259,10 @@ void TForm1::SelectSeries(int s) {
     EnableCommands();
     graph_->ResetView();
     table_->FillTable(store_.selected);
-    Count->setText(QString::number(store_.selected.MeasurementCount));
+    Count->setText(QString::number(store_.selected.measurementCount));
     graph_->ChooseAxisSteps();
     table_->TableSync();
-    store_.NoSeriesChosen = false;
+    store_.noSeriesChosen = false;
     RepaintGraph();
     if (FormSer)
         FormSer->close();

@@ -11,12 +11,12 @@
 GraphColors GraphColorsOf(const TFormColorDialog& dialog) {
     const ColorScheme scheme = dialog.Scheme();
     GraphColors colors;
-    colors.Background = scheme.background;
-    colors.Axes = scheme.axes;
-    colors.Graph = scheme.graph;
-    colors.Captions = scheme.captions;
-    colors.Pointer = scheme.pointer;
-    colors.Grid = scheme.grid;
+    colors.background = scheme.background;
+    colors.axes = scheme.axes;
+    colors.graph = scheme.graph;
+    colors.captions = scheme.captions;
+    colors.pointer = scheme.pointer;
+    colors.grid = scheme.grid;
     return colors;
 }
 

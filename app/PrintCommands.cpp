@@ -42,7 +42,7 @@ void PrintCommands::SBPrintSetupClick() {
 
 void PrintCommands::SBPrintGrClick() {
     const SelectedSeries& series = form_.Store().selected;
-    if (series.MeasurementCount == 0 || form_.Store().NoSeriesChosen)
+    if (series.measurementCount == 0 || form_.Store().noSeriesChosen)
         return;
     const ViewWindow& view = graph_.view();
     Print(GraphFileEnding, [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
@@ -84,7 +84,7 @@ void PrintCommands::PrintOnQueue(const Printout& printout) {
 void PrintCommands::PrintToFile(const char* fileEnding, const Printout& printout) {
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
-        ProposedPrintFileName(form_.Store().file.DataFileName, QString::fromUtf8(fileEnding)), true};
+        ProposedPrintFileName(form_.Store().file.dataFileName, QString::fromUtf8(fileEnding)), true};
     const std::optional<QString> path = dialogs_.saveFile(&form_, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
     form_.PaintBox->update();

@@ -81,7 +81,7 @@ void SeriesListWindow::ClearRows() {
 void SeriesListWindow::FillRows() {
     ClearRows();
     QList<QTreeWidgetItem*> rows;
-    for (int s = 1; s <= store_.file.SeriesCount; ++s) {
+    for (int s = 1; s <= store_.file.seriesCount; ++s) {
         const auto texts = SeriesListRow(store_.file, s);
         auto* row = new QTreeWidgetItem(QStringList(texts.begin(), texts.end()));
         rows.append(row);
@@ -141,13 +141,13 @@ void SeriesListWindow::ShowList() {
 
 void SeriesListWindow::FormShow() {
     host_.ResetCommands();
-    host_.SetStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(store_.file.DataFileName));
-    host_.ShowInstrument(QString::number(store_.file.DeviceNumber), SensitivityText(store_.file.Sensitivity));
+    host_.SetStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(store_.file.dataFileName));
+    host_.ShowInstrument(QString::number(store_.file.deviceNumber), SensitivityText(store_.file.sensitivity));
     host_.EnableSeriesCommand();
 }
 
 void SeriesListWindow::FormClose() {
-    if (!store_.NoSeriesChosen)
+    if (!store_.noSeriesChosen)
         return;
     host_.SetStatusText(0, QString::fromUtf8(OpenFilePrompt));
     host_.SetStatusText(1, QStringLiteral(" "));
@@ -160,7 +160,7 @@ void SeriesListWindow::LVserDblClick() {
         return;
     bool ok = false;
     const int s = selected.constFirst()->text(0).toInt(&ok);
-    if (ok && s >= 1 && s <= store_.file.SeriesCount)
+    if (ok && s >= 1 && s <= store_.file.seriesCount)
         host_.SelectSeries(s);
 }
 

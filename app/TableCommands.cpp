@@ -30,8 +30,8 @@ bool TableCommands::SGTableSelectCell(int k) {
     form_.SetStatusText(1, QStringLiteral(" "));
     ViewWindow& view = graph_.view();
     const RowSelection choice =
-        DecideRowSelection(table_.Cell(ColumnNumber, k).toInt(), view.ViewFirst, view.ViewCount);
-    view.PointerIndex = static_cast<uint16_t>(choice.pointer);
+        DecideRowSelection(table_.Cell(ColumnNumber, k).toInt(), view.viewFirst, view.viewCount);
+    view.pointerIndex = static_cast<uint16_t>(choice.pointer);
     if (!choice.accepted) {
         form_.SetStatusText(1, choice.message);
         return false;
@@ -50,9 +50,9 @@ void TableCommands::ShowRow(int k) {
 }
 
 void TableCommands::TableSync() {
-    table_.SetCurrentRow(graph_.view().PointerIndex);
+    table_.SetCurrentRow(graph_.view().pointerIndex);
     // Read after the row was set: a refused row moves the pointer, and every label follows where it stands.
-    const int k = graph_.view().PointerIndex;
+    const int k = graph_.view().pointerIndex;
     form_.NIsm->setText(QString::number(k));
     ShowRow(k);
 }
@@ -63,17 +63,17 @@ void TableCommands::CloseTable() {
 
 void TableCommands::SBTabClick() {
     form_.SetStatusText(1, QStringLiteral(" "));
-    table_.SetCurrentRow(graph_.view().PointerIndex);
+    table_.SetCurrentRow(graph_.view().pointerIndex);
     table_.show();
     table_.raise();
     table_.activateWindow();
-    table_.SetCurrentRow(graph_.view().PointerIndex);
+    table_.SetCurrentRow(graph_.view().pointerIndex);
 }
 
 std::optional<MeasurementSpan> TableCommands::ChooseRange() {
     const ViewWindow& view = graph_.view();
     const std::optional<MeasurementSpan> span =
-        dialog_.Choose({form_.Store().selected.MeasurementCount, view.ViewFirst, view.ViewCount});
+        dialog_.Choose({form_.Store().selected.measurementCount, view.viewFirst, view.viewCount});
     if (span) {
         RangeFirst = span->first;
         RangeLast = span->last;
@@ -86,7 +86,7 @@ void TableCommands::SBMiddleClick() {
     if (!span)
         return;
     const AverageResult result =
-        AverageActivity(form_.Store().selected, form_.Store().file.Sensitivity, *span);
+        AverageActivity(form_.Store().selected, form_.Store().file.sensitivity, *span);
     if (!result.ok()) {
         messages_.errorBox(&form_, result.error);
         return;
@@ -116,8 +116,8 @@ std::vector<RowTexts> TableCommands::Rows(const MeasurementSpan& span) const {
 
 TableHeader TableCommands::Header() const {
     const MeasurementStore& store = form_.Store();
-    return {store.selected.SeriesTitle, store.file.DeviceNumber, store.file.Sensitivity,
-            store.selected.EquilibriumActivity};
+    return {store.selected.seriesTitle, store.file.deviceNumber, store.file.sensitivity,
+            store.selected.equilibriumActivity};
 }
 
 void TableCommands::SBSaveTableClick() {
@@ -125,7 +125,7 @@ void TableCommands::SBSaveTableClick() {
     if (!span)
         return;
     const SaveDialogRequest request{QStringLiteral("txt"), QString::fromUtf8(TableFileFilter),
-                                    ProposedTableFileName(form_.Store().file.DataFileName)};
+                                    ProposedTableFileName(form_.Store().file.dataFileName)};
     const std::optional<QString> path = dialogs_.saveFile(&form_, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
     form_.PaintBox->update();

@@ -25,7 +25,7 @@ const QByteArray& Bytes() {
 FileHalf ParsedFile(benchmark::State& state) {
     FileHalf file;
     ParseInstrumentData(Bytes(), file);
-    if (file.SeriesCount != 1 || file.MarkCounts(1) != FullSeriesMarks)
+    if (file.seriesCount != 1 || file.markCount(1) != FullSeriesMarks)
         state.SkipWithError("the benchmark file did not parse into one series of 1637 marks");
     return file;
 }
@@ -35,7 +35,7 @@ void BM_Parse(benchmark::State& state) {
     for (auto _ : state) {
         FileHalf file;
         ParseInstrumentData(bytes, file);
-        benchmark::DoNotOptimize(file.SeriesCount);
+        benchmark::DoNotOptimize(file.seriesCount);
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }
@@ -44,7 +44,7 @@ BENCHMARK(BM_Parse);
 void BM_SeriesListRows(benchmark::State& state) {
     const FileHalf file = ParsedFile(state);
     for (auto _ : state) {
-        for (int s = 1; s <= file.SeriesCount; ++s) {
+        for (int s = 1; s <= file.seriesCount; ++s) {
             auto row = SeriesListRow(file, s);
             benchmark::DoNotOptimize(row);
         }
@@ -56,7 +56,7 @@ void BM_EvaluateSeries(benchmark::State& state) {
     const FileHalf file = ParsedFile(state);
     for (auto _ : state) {
         SeriesEvaluation ev = EvaluateSeries(file, 1);
-        benchmark::DoNotOptimize(ev.series.MaxActivity);
+        benchmark::DoNotOptimize(ev.series.maxActivity);
     }
     state.SetItemsProcessed(state.iterations() * (FullSeriesMarks - 1));
 }
@@ -67,7 +67,7 @@ void BM_TableRowTexts(benchmark::State& state) {
     const SeriesEvaluation ev = EvaluateSeries(file, 1);
     if (ev.refused())
         state.SkipWithError("the benchmark series was refused");
-    const int n = ev.series.MeasurementCount;
+    const int n = ev.series.measurementCount;
     for (auto _ : state) {
         for (int k = 1; k <= n; ++k) {
             RowTexts row = MeasurementRowTexts(ev.series, k);
@@ -84,12 +84,12 @@ void BM_OpenFullFile(benchmark::State& state) {
     for (auto _ : state) {
         FileHalf file;
         ParseInstrumentData(bytes, file);
-        for (int s = 1; s <= file.SeriesCount; ++s) {
+        for (int s = 1; s <= file.seriesCount; ++s) {
             auto row = SeriesListRow(file, s);
             benchmark::DoNotOptimize(row);
         }
         SeriesEvaluation ev = EvaluateSeries(file, 1);
-        benchmark::DoNotOptimize(ev.series.MaxActivity);
+        benchmark::DoNotOptimize(ev.series.maxActivity);
     }
     state.SetBytesProcessed(state.iterations() * bytes.size());
 }

@@ -41,15 +41,15 @@ TimeSteps ChooseTimeSteps(int64_t visibleSeconds) {
         if (span <= climb.limit)
             break;
         span = span / climb.divisor + 1;
-        ++steps.TimeUnit;
+        ++steps.timeUnit;
     }
-    for (uint16_t candidate : TimeStepTable[steps.TimeUnit]) {
+    for (uint16_t candidate : TimeStepTable[steps.timeUnit]) {
         if (span / candidate <= MaxTimeLabels) {
-            steps.TimeStep = candidate;
+            steps.timeStep = candidate;
             return steps;
         }
     }
-    steps.TimeStep = LongYearStep(span);
+    steps.timeStep = LongYearStep(span);
     return steps;
 }
 

@@ -12,8 +12,8 @@ extern const std::array<std::array<uint16_t, 6>, TimeUnitCount> TimeStepTable;
 extern const std::array<uint16_t, 6> ActivityStepBases;
 
 struct TimeSteps {
-    uint8_t TimeUnit = Seconds;
-    uint16_t TimeStep = 1;
+    uint8_t timeUnit = Seconds;
+    uint16_t timeStep = 1;
 };
 
 // Unit and step for a visible duration in seconds: the first unit in which the duration (plus one) fits,

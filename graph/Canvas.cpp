@@ -24,22 +24,22 @@ Canvas::Canvas(QImage& image)
     : ownPainter_(std::make_unique<QPainter>(&image)), painter_(ownPainter_.get()), image_(&image),
       size_(image.deviceIndependentSize().toSize()), ratio_(image.devicePixelRatio()) {
     PreparePainter(*painter_);
-    SetFont(painter_->font());
+    setFont(painter_->font());
 }
 
 Canvas::Canvas(QPainter& painter, QSize size) : painter_(&painter), size_(size) {
     PreparePainter(*painter_);
-    SetFont(painter_->font());
+    setFont(painter_->font());
 }
 
 Canvas::~Canvas() = default;
 
-void Canvas::SetFont(const QFont& font) {
+void Canvas::setFont(const QFont& font) {
     font_ = font;
     painter_->setFont(font_);
 }
 
-int Canvas::FontHeight() const {
+int Canvas::fontHeight() const {
     if (font_.pixelSize() > 0)
         return font_.pixelSize();
     const QPaintDevice* device = painter_->device();
@@ -47,47 +47,47 @@ int Canvas::FontHeight() const {
     return static_cast<int>(std::lround(font_.pointSizeF() * dpi / 72.0));
 }
 
-int Canvas::TextWidth(const QString& text) const {
+int Canvas::textWidth(const QString& text) const {
     return painter_->fontMetrics().horizontalAdvance(text);
 }
 
-int Canvas::TextHeight() const {
+int Canvas::textHeight() const {
     return painter_->fontMetrics().height();
 }
 
-void Canvas::MoveTo(int x, int y) {
+void Canvas::moveTo(int x, int y) {
     penX_ = x;
     penY_ = y;
 }
 
-void Canvas::LineTo(int x, int y) {
-    StrokeLine(penX_, penY_, x, y);
-    MoveTo(x, y);
+void Canvas::lineTo(int x, int y) {
+    strokeLine(penX_, penY_, x, y);
+    moveTo(x, y);
 }
 
-void Canvas::Line(int x1, int y1, int x2, int y2) {
-    MoveTo(x1, y1);
-    LineTo(x2, y2);
+void Canvas::line(int x1, int y1, int x2, int y2) {
+    moveTo(x1, y1);
+    lineTo(x2, y2);
 }
 
-void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
+void Canvas::rectangle(int x1, int y1, int x2, int y2) {
     if (x2 < x1)
         std::swap(x1, x2);
     if (y2 < y1)
         std::swap(y1, y2);
     if (x2 - x1 < 1 || y2 - y1 < 1)
         return;
-    FillClipped(QRect(QPoint(x1 + 1, y1 + 1), QPoint(x2 - 2, y2 - 2)), brushColor);
+    fillClipped(QRect(QPoint(x1 + 1, y1 + 1), QPoint(x2 - 2, y2 - 2)), brushColor);
     const PenStyle style = pen.style;
     pen.style = PenStyle::Solid;
-    StrokeRun(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), true);
-    StrokeRun(QRect(QPoint(x1, y2 - 1), QPoint(x2 - 1, y2 - 1)), true);
-    StrokeRun(QRect(QPoint(x1, y1), QPoint(x1, y2 - 1)), false);
-    StrokeRun(QRect(QPoint(x2 - 1, y1), QPoint(x2 - 1, y2 - 1)), false);
+    strokeRun(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), true);
+    strokeRun(QRect(QPoint(x1, y2 - 1), QPoint(x2 - 1, y2 - 1)), true);
+    strokeRun(QRect(QPoint(x1, y1), QPoint(x1, y2 - 1)), false);
+    strokeRun(QRect(QPoint(x2 - 1, y1), QPoint(x2 - 1, y2 - 1)), false);
     pen.style = style;
 }
 
-void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
+void Canvas::ellipse(int x1, int y1, int x2, int y2) {
     if (x2 - x1 < 1 || y2 - y1 < 1)
         return;
     painter_->setPen(QPen(pen.color, 0));
@@ -96,14 +96,14 @@ void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
     painter_->setBrush(Qt::NoBrush);
 }
 
-void Canvas::TextOut(int x, int y, const QString& text) {
+void Canvas::textOut(int x, int y, const QString& text) {
     const QFontMetrics metrics = painter_->fontMetrics();
-    FillClipped(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), brushColor);
+    fillClipped(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), brushColor);
     painter_->setPen(fontColor);
     painter_->drawText(x, y + metrics.ascent(), text);
 }
 
-void Canvas::TextOutUpwards(int x, int y, const QString& text) {
+void Canvas::textOutUpwards(int x, int y, const QString& text) {
     const QFontMetrics metrics = painter_->fontMetrics();
     painter_->save();
     painter_->translate(x, y);
@@ -114,7 +114,7 @@ void Canvas::TextOutUpwards(int x, int y, const QString& text) {
     painter_->restore();
 }
 
-QRgb Canvas::Pixel(int x, int y) const {
+QRgb Canvas::pixel(int x, int y) const {
     if (!image_ || x < 0 || y < 0 || x >= size_.width() || y >= size_.height())
         return Unreadable;
     const QPoint device(static_cast<int>(std::floor(x * ratio_)), static_cast<int>(std::floor(y * ratio_)));
@@ -123,14 +123,14 @@ QRgb Canvas::Pixel(int x, int y) const {
     return image_->pixel(device) & RgbMask;
 }
 
-std::vector<QRgb> Canvas::ReadColumn(int x, int y0, int count) const {
+std::vector<QRgb> Canvas::readColumn(int x, int y0, int count) const {
     std::vector<QRgb> colours(std::max(count, 0));
     for (int i = 0; i < count; ++i)
-        colours[i] = Pixel(x, y0 + i);
+        colours[i] = pixel(x, y0 + i);
     return colours;
 }
 
-void Canvas::WriteColumn(int x, int y0, const std::vector<QRgb>& colours) {
+void Canvas::writeColumn(int x, int y0, const std::vector<QRgb>& colours) {
     if (!image_ || x < 0 || x >= size_.width() || colours.empty())
         return;
     QImage column(1, static_cast<int>(colours.size()), QImage::Format_RGB32);
@@ -139,7 +139,7 @@ void Canvas::WriteColumn(int x, int y0, const std::vector<QRgb>& colours) {
     painter_->drawImage(QPoint(x, y0), column);
 }
 
-QImage Canvas::CopyColumn(int x, int y0, int count) const {
+QImage Canvas::copyColumn(int x, int y0, int count) const {
     if (!image_ || count <= 0)
         return QImage();
     // The device pixels any drawing in the logical column can reach, whatever the ratio's rounding.
@@ -155,7 +155,7 @@ QImage Canvas::CopyColumn(int x, int y0, int count) const {
     return column;
 }
 
-void Canvas::PasteColumn(const QImage& column) {
+void Canvas::pasteColumn(const QImage& column) {
     if (!image_ || column.isNull())
         return;
     // Pixel for pixel into the image itself: the painter would scale and round on a fractional ratio.
@@ -166,14 +166,14 @@ void Canvas::PasteColumn(const QImage& column) {
                 image_->setPixel(at.x() + x, at.y() + y, column.pixel(x, y));
 }
 
-void Canvas::FillClipped(QRect rect, const QColor& color) {
+void Canvas::fillClipped(QRect rect, const QColor& color) {
     rect = rect.intersected(QRect(QPoint(0, 0), size_));
     if (!rect.isEmpty())
         painter_->fillRect(rect, color);
 }
 
 // A horizontal or vertical run of pixels widened to the pen: the extra width is shared out to either side.
-QRect Canvas::PenBand(QRect run, bool horizontal) const {
+QRect Canvas::penBand(QRect run, bool horizontal) const {
     const int before = (pen.width - 1) / 2;
     const int after = pen.width / 2;
     if (pen.width <= 1)
@@ -181,9 +181,9 @@ QRect Canvas::PenBand(QRect run, bool horizontal) const {
     return horizontal ? run.adjusted(0, -before, 0, after) : run.adjusted(-before, 0, after, 0);
 }
 
-void Canvas::StrokeRun(QRect run, bool horizontal) {
+void Canvas::strokeRun(QRect run, bool horizontal) {
     if (pen.style == PenStyle::Solid) {
-        FillClipped(PenBand(run, horizontal), pen.color);
+        fillClipped(penBand(run, horizontal), pen.color);
         return;
     }
     const int length = horizontal ? run.width() : run.height();
@@ -196,38 +196,38 @@ void Canvas::StrokeRun(QRect run, bool horizontal) {
         const QRect piece =
             horizontal ? QRect(QPoint(run.left() + from, run.top()), QPoint(run.left() + to, run.top()))
                        : QRect(QPoint(run.left(), run.top() + from), QPoint(run.left(), run.top() + to));
-        FillClipped(PenBand(piece, horizontal), pen.color);
+        fillClipped(penBand(piece, horizontal), pen.color);
     }
 }
 
-void Canvas::StrokeLine(int x1, int y1, int x2, int y2) {
+void Canvas::strokeLine(int x1, int y1, int x2, int y2) {
     if (x1 == x2 && y1 == y2)
         return;
     if (y1 == y2) {
         // The run goes from the start towards the end, which it stops short of; dots count from the start.
         if (x2 > x1)
-            StrokeRun(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), true);
+            strokeRun(QRect(QPoint(x1, y1), QPoint(x2 - 1, y1)), true);
         else if (pen.style == PenStyle::Solid)
-            StrokeRun(QRect(QPoint(x2 + 1, y1), QPoint(x1, y1)), true);
+            strokeRun(QRect(QPoint(x2 + 1, y1), QPoint(x1, y1)), true);
         else
-            StrokeDiagonal(x1, y1, x2, y2);
+            strokeDiagonal(x1, y1, x2, y2);
         return;
     }
     if (x1 == x2) {
         if (y2 > y1)
-            StrokeRun(QRect(QPoint(x1, y1), QPoint(x1, y2 - 1)), false);
+            strokeRun(QRect(QPoint(x1, y1), QPoint(x1, y2 - 1)), false);
         else if (pen.style == PenStyle::Solid)
-            StrokeRun(QRect(QPoint(x1, y2 + 1), QPoint(x1, y1)), false);
+            strokeRun(QRect(QPoint(x1, y2 + 1), QPoint(x1, y1)), false);
         else
-            StrokeDiagonal(x1, y1, x2, y2);
+            strokeDiagonal(x1, y1, x2, y2);
         return;
     }
-    StrokeDiagonal(x1, y1, x2, y2);
+    strokeDiagonal(x1, y1, x2, y2);
 }
 
 // Bresenham from the start point, the end point left out; also the backward dotted runs, whose dots count
 // from their start.
-void Canvas::StrokeDiagonal(int x1, int y1, int x2, int y2) {
+void Canvas::strokeDiagonal(int x1, int y1, int x2, int y2) {
     const int reach = 2 * (size_.width() + size_.height()) + 64;
     if (std::max(std::abs(x2 - x1), std::abs(y2 - y1)) > reach) {
         // Far off the surface the exact pixels no longer matter; the painter clips the line.
@@ -245,7 +245,7 @@ void Canvas::StrokeDiagonal(int x1, int y1, int x2, int y2) {
     const bool horizontalish = dx >= -dy;
     for (int step = 0; x != x2 || y != y2; ++step) {
         if (pen.style == PenStyle::Solid || step % DotPeriod < DotOn)
-            FillClipped(PenBand(QRect(x, y, 1, 1), horizontalish), pen.color);
+            fillClipped(penBand(QRect(x, y, 1, 1), horizontalish), pen.color);
         const int doubled = 2 * error;
         if (doubled >= dy) {
             error += dy;

@@ -36,51 +36,51 @@ public:
     Canvas(const Canvas&) = delete;
     Canvas& operator=(const Canvas&) = delete;
 
-    int Width() const { return size_.width(); }
-    int Height() const { return size_.height(); }
+    int width() const { return size_.width(); }
+    int height() const { return size_.height(); }
     // Device pixels per logical pixel of the surface.
-    qreal Ratio() const { return ratio_; }
+    qreal ratio() const { return ratio_; }
 
     CanvasPen pen;
     QColor brushColor = Qt::white;
     QColor fontColor = Qt::black;
 
-    void SetFont(const QFont& font);
-    const QFont& Font() const { return font_; }
-    // The character height of the font in device pixels (the classic |Font.Height|).
-    int FontHeight() const;
-    int TextWidth(const QString& text) const;
-    int TextHeight() const; // height of a text cell: ascent plus descent
+    void setFont(const QFont& font);
+    const QFont& font() const { return font_; }
+    // The character height of the font in device pixels (the classic |font.height|).
+    int fontHeight() const;
+    int textWidth(const QString& text) const;
+    int textHeight() const; // height of a text cell: ascent plus descent
 
-    void MoveTo(int x, int y);
-    void LineTo(int x, int y);
-    void Line(int x1, int y1, int x2, int y2);
-    void Rectangle(int x1, int y1, int x2, int y2);
-    void Ellipse(int x1, int y1, int x2, int y2);
+    void moveTo(int x, int y);
+    void lineTo(int x, int y);
+    void line(int x1, int y1, int x2, int y2);
+    void rectangle(int x1, int y1, int x2, int y2);
+    void ellipse(int x1, int y1, int x2, int y2);
     // Text with the top-left corner of its cell at (x, y).
-    void TextOut(int x, int y, const QString& text);
+    void textOut(int x, int y, const QString& text);
     // Text turned by 90° so that it runs upwards from (x, y); the top of its cell faces left.
-    void TextOutUpwards(int x, int y, const QString& text);
+    void textOutUpwards(int x, int y, const QString& text);
 
-    // Pixel colours as 0x00RRGGBB, at logical coordinates (the device pixel at the logical pixel's top-left
+    // pixel colours as 0x00RRGGBB, at logical coordinates (the device pixel at the logical pixel's top-left
     // corner); reading a pixel outside the image, or on a canvas without one, gives Unreadable.
     static constexpr QRgb Unreadable = 0xFFFFFFFFu;
-    QRgb Pixel(int x, int y) const;
+    QRgb pixel(int x, int y) const;
     // Rows y0 … y0 + count − 1 of column x, in one read and one write.
-    std::vector<QRgb> ReadColumn(int x, int y0, int count) const;
-    void WriteColumn(int x, int y0, const std::vector<QRgb>& colours);
+    std::vector<QRgb> readColumn(int x, int y0, int count) const;
+    void writeColumn(int x, int y0, const std::vector<QRgb>& colours);
     // Every device pixel under rows y0 … y0 + count − 1 of logical column x, and where they lie; a null
     // image where the column is off the image or there is no image.
-    QImage CopyColumn(int x, int y0, int count) const;
-    // Puts pixels copied by CopyColumn back where they were taken, device pixel for device pixel.
-    void PasteColumn(const QImage& column);
+    QImage copyColumn(int x, int y0, int count) const;
+    // Puts pixels copied by copyColumn back where they were taken, device pixel for device pixel.
+    void pasteColumn(const QImage& column);
 
 private:
-    void FillClipped(QRect rect, const QColor& color);
-    void StrokeLine(int x1, int y1, int x2, int y2);
-    void StrokeRun(QRect run, bool horizontal);
-    void StrokeDiagonal(int x1, int y1, int x2, int y2);
-    QRect PenBand(QRect run, bool horizontal) const;
+    void fillClipped(QRect rect, const QColor& color);
+    void strokeLine(int x1, int y1, int x2, int y2);
+    void strokeRun(QRect run, bool horizontal);
+    void strokeDiagonal(int x1, int y1, int x2, int y2);
+    QRect penBand(QRect run, bool horizontal) const;
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_;

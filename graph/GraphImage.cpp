@@ -8,8 +8,8 @@
 ViewWindow ViewForImage(const SelectedSeries& series, const GraphImageRequest& request) {
     ViewWindow view;
     view.margins = request.margins;
-    view.GridOn = request.grid;
-    const int n = series.MeasurementCount;
+    view.gridOn = request.grid;
+    const int n = series.measurementCount;
     if (n == 0)
         return view;
     ResetView(view, series, request.size);
@@ -19,14 +19,14 @@ ViewWindow ViewForImage(const SelectedSeries& series, const GraphImageRequest& r
         ShowRange(view, series, request.size, lo, hi);
     }
     if (request.pointer > 0)
-        view.PointerIndex =
-            static_cast<uint16_t>(std::clamp(request.pointer, int{view.ViewFirst}, view.Last()));
+        view.pointerIndex =
+            static_cast<uint16_t>(std::clamp(request.pointer, int{view.viewFirst}, view.last()));
     return view;
 }
 
 QImage RenderGraphImage(const SelectedSeries& series, const GraphImageRequest& request) {
     QImage image(request.size, QImage::Format_RGB32);
-    image.fill(request.colors.Background);
+    image.fill(request.colors.background);
     const ViewWindow view = ViewForImage(series, request);
     const GraphScene scene{series, view, request.colors, false};
     PointerTrace trace;

@@ -25,22 +25,21 @@ struct Layout {
 };
 
 Layout LayoutOf(const Canvas& canvas, const GraphMargins& m) {
-    return {canvas.Width(), canvas.Height(), m.MarginLeft, m.MarginRight,
-            m.MarginTop,    m.MarginBottom,  m.TickLength};
+    return {canvas.width(), canvas.height(), m.left, m.right, m.top, m.bottom, m.tickLength};
 }
 
 void FillArea(Canvas& canvas, const QColor& color) {
     canvas.pen.color = color;
     canvas.brushColor = color;
-    canvas.Rectangle(0, 0, canvas.Width(), canvas.Height());
+    canvas.rectangle(0, 0, canvas.width(), canvas.height());
 }
 
 void DrawTitles(Canvas& canvas, const GraphScene& scene, const Layout& at) {
-    canvas.SetFont(ActivityTitleFont());
-    canvas.fontColor = scene.colors.Captions;
-    canvas.TextOutUpwards(ActivityTitleX, at.AxisY() / 2, QString::fromUtf8(ActivityTitle));
-    canvas.SetFont(LabelFont());
-    canvas.TextOut(at.W / 2, at.H - canvas.FontHeight() - at.T, TimeTitle(scene.view.TimeUnit));
+    canvas.setFont(ActivityTitleFont());
+    canvas.fontColor = scene.colors.captions;
+    canvas.textOutUpwards(ActivityTitleX, at.AxisY() / 2, QString::fromUtf8(ActivityTitle));
+    canvas.setFont(LabelFont());
+    canvas.textOut(at.W / 2, at.H - canvas.fontHeight() - at.T, TimeTitle(scene.view.timeUnit));
 }
 
 // The scale's labels in the label font, made smaller as a whole when the widest of them would run from
@@ -51,39 +50,39 @@ void ChooseScaleFont(Canvas& canvas, const std::vector<ScaleLevel>& levels, cons
     const QString text = QString::number(levels.back().value);
     const int titleRight = ActivityTitleX + ActivityTitleCellHeight();
     const int room = at.L - titleRight - ScaleLabelGap;
-    QFont font = canvas.Font();
-    while (canvas.TextWidth(text) > room && font.pixelSize() > MinimumScaleLabelPixels) {
+    QFont font = canvas.font();
+    while (canvas.textWidth(text) > room && font.pixelSize() > MinimumScaleLabelPixels) {
         font.setPixelSize(font.pixelSize() - 1);
-        canvas.SetFont(font);
+        canvas.setFont(font);
     }
 }
 
 // Labels hang below the level they name and end at the vertical axis.
 void DrawActivityScale(Canvas& canvas, const GraphScene& scene, const Layout& at,
                        const std::vector<ScaleLevel>& levels) {
-    const QFont labelFont = canvas.Font();
+    const QFont labelFont = canvas.font();
     ChooseScaleFont(canvas, levels, at);
     for (const ScaleLevel& level : levels) {
         const QString text = QString::number(level.value);
-        canvas.TextOut(at.L - canvas.TextWidth(text), level.y, text);
-        if (scene.view.GridOn) {
+        canvas.textOut(at.L - canvas.textWidth(text), level.y, text);
+        if (scene.view.gridOn) {
             canvas.pen.style = PenStyle::Dot;
-            canvas.Line(at.L, level.y, at.W - at.R, level.y);
+            canvas.line(at.L, level.y, at.W - at.R, level.y);
         }
         canvas.pen.style = PenStyle::Solid;
-        canvas.Line(at.L, level.y, at.L - at.K, level.y);
+        canvas.line(at.L, level.y, at.L - at.K, level.y);
     }
-    canvas.SetFont(labelFont);
+    canvas.setFont(labelFont);
 }
 
 // Red says that the series goes on before the view (the first riser), after it (the closing riser) or that
 // a bar does not fit the scale (its top).
 void DrawMeasurements(Canvas& canvas, const GraphScene& scene, const StepLine& line) {
     canvas.pen.style = PenStyle::Solid;
-    canvas.MoveTo(line.start.x(), line.start.y());
+    canvas.moveTo(line.start.x(), line.start.y());
     for (const StepStroke& stroke : line.strokes) {
-        canvas.pen.color = stroke.marked ? MarkerColor : scene.colors.Graph;
-        canvas.LineTo(stroke.to.x(), stroke.to.y());
+        canvas.pen.color = stroke.marked ? MarkerColor : scene.colors.graph;
+        canvas.lineTo(stroke.to.x(), stroke.to.y());
     }
 }
 
@@ -91,36 +90,36 @@ void DrawMeasurements(Canvas& canvas, const GraphScene& scene, const StepLine& l
 
 int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointerIndex) {
     return ViewTimeMap(view, series)
-        .MiddleX(series.ElapsedTime[pointerIndex - 1], series.ElapsedTime[pointerIndex]);
+        .middleX(series.elapsedTime[pointerIndex - 1], series.elapsedTime[pointerIndex]);
 }
 
 void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
     const Layout at = LayoutOf(canvas, scene.view.margins);
-    canvas.pen.color = scene.colors.Pointer;
+    canvas.pen.color = scene.colors.pointer;
     canvas.pen.style = PenStyle::Solid;
-    const int x = PointerXFor(scene.view, scene.series, scene.view.PointerIndex);
-    trace.PointerX = x;
-    trace.SavedColumn = canvas.ReadColumn(x, 0, std::max(at.AxisY() + 1, 0));
-    trace.savedPixels = canvas.CopyColumn(x, 1, at.AxisY());
+    const int x = PointerXFor(scene.view, scene.series, scene.view.pointerIndex);
+    trace.pointerX = x;
+    trace.savedColumn = canvas.readColumn(x, 0, std::max(at.AxisY() + 1, 0));
+    trace.savedPixels = canvas.copyColumn(x, 1, at.AxisY());
     trace.drawn = true;
-    canvas.Line(x, at.T, x, at.AxisY());
+    canvas.line(x, at.T, x, at.AxisY());
 }
 
 void GrPaint(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
     trace.drawn = false;
-    if (scene.NoSeriesChosen) {
+    if (scene.noSeriesChosen) {
         FillArea(canvas, EmptyAreaColor);
         return;
     }
-    if (scene.series.MeasurementCount == 0)
+    if (scene.series.measurementCount == 0)
         return;
     const Layout at = LayoutOf(canvas, scene.view.margins);
-    FillArea(canvas, scene.colors.Background);
+    FillArea(canvas, scene.colors.background);
     DrawTitles(canvas, scene, at);
-    canvas.pen.color = scene.colors.Axes;
-    canvas.Rectangle(at.L, at.T, at.W - at.R, at.AxisY());
-    canvas.fontColor = scene.colors.Grid;
-    canvas.pen.color = scene.colors.Grid;
+    canvas.pen.color = scene.colors.axes;
+    canvas.rectangle(at.L, at.T, at.W - at.R, at.AxisY());
+    canvas.fontColor = scene.colors.grid;
+    canvas.pen.color = scene.colors.grid;
     const SceneGeometry geometry =
         ComputeSceneGeometry(scene.series, scene.view, QSize(at.W, at.H), TimeLabelWidth(canvas));
     DrawActivityScale(canvas, scene, at, geometry.levels);

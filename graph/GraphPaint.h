@@ -15,7 +15,7 @@ struct GraphScene {
     const SelectedSeries& series;
     const ViewWindow& view;
     const GraphColors& colors;
-    bool NoSeriesChosen = false;
+    bool noSeriesChosen = false;
 };
 
 // The pointer line now on the surface and the pixels it covers, rows 1 … H − MarginBottom (row 0 unused),
@@ -23,8 +23,8 @@ struct GraphScene {
 // column's device pixels, which a surface of a higher pixel ratio has more of, are what is put back.
 struct PointerTrace {
     bool drawn = false;
-    int PointerX = 0;
-    std::vector<QRgb> SavedColumn;
+    int pointerX = 0;
+    std::vector<QRgb> savedColumn;
     QImage savedPixels;
 };
 

@@ -14,8 +14,8 @@ namespace {
 constexpr int ZoomDotRadius = 2;
 
 bool SameColors(const GraphColors& a, const GraphColors& b) {
-    return a.Background == b.Background && a.Axes == b.Axes && a.Graph == b.Graph &&
-           a.Captions == b.Captions && a.Pointer == b.Pointer && a.Grid == b.Grid;
+    return a.background == b.background && a.axes == b.axes && a.graph == b.graph &&
+           a.captions == b.captions && a.pointer == b.pointer && a.grid == b.grid;
 }
 
 // The device pixels of a logical rectangle of the picture.
@@ -32,11 +32,11 @@ GraphView::GraphView(const MeasurementStore& store, QObject* parent)
 }
 
 GraphScene GraphView::Scene(const GraphColors& colors) const {
-    return GraphScene{store_.selected, view_, colors, store_.NoSeriesChosen};
+    return GraphScene{store_.selected, view_, colors, store_.noSeriesChosen};
 }
 
 bool GraphView::SeriesShown() const {
-    return store_.selected.MeasurementCount > 0;
+    return store_.selected.measurementCount > 0;
 }
 
 void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
@@ -49,7 +49,7 @@ void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) 
 }
 
 bool GraphView::InputsChanged() const {
-    return store_.NoSeriesChosen != drawnBlank_ || !SameColors(colors_(), drawnColors_);
+    return store_.noSeriesChosen != drawnBlank_ || !SameColors(colors_(), drawnColors_);
 }
 
 bool GraphView::Resize(QSize size, qreal ratio) {
@@ -75,7 +75,7 @@ void GraphView::Render() {
     Canvas canvas(screen_);
     ::GrPaint(canvas, Scene(colors), trace_);
     drawnColors_ = colors;
-    drawnBlank_ = store_.NoSeriesChosen;
+    drawnBlank_ = store_.noSeriesChosen;
     ++renders_;
 }
 
@@ -112,7 +112,7 @@ void GraphView::DrawZoomDot(int x, int y) {
         Canvas canvas(screen_);
         canvas.pen.color = MarkerColor;
         canvas.brushColor = MarkerColor;
-        canvas.Ellipse(x - ZoomDotRadius, y - ZoomDotRadius, x + ZoomDotRadius, y + ZoomDotRadius);
+        canvas.ellipse(x - ZoomDotRadius, y - ZoomDotRadius, x + ZoomDotRadius, y + ZoomDotRadius);
     }
     // A pixel more on each side: on a fractional pixel ratio the dot's edge may spill over.
     emit areaChanged(QRect(x - ZoomDotRadius, y - ZoomDotRadius, 2 * ZoomDotRadius, 2 * ZoomDotRadius)
@@ -120,12 +120,12 @@ void GraphView::DrawZoomDot(int x, int y) {
 }
 
 void GraphView::GetPos(int x, int y) {
-    if (store_.NoSeriesChosen)
+    if (store_.noSeriesChosen)
         return;
     emit statusMessage(QString::fromUtf8(BlankStatus));
     if (!SeriesShown())
         return;
-    if (view_.ZoomMode == 1 || view_.ZoomMode == 2) {
+    if (view_.zoomMode == 1 || view_.zoomMode == 2) {
         DrawZoomDot(x, y);
         if (ZoomClick(view_, store_.selected, area_, x)) {
             emit pointerMoved();
@@ -133,7 +133,7 @@ void GraphView::GetPos(int x, int y) {
         }
         return;
     }
-    if (x > area_.width() - view_.margins.MarginRight)
+    if (x > area_.width() - view_.margins.right)
         return;
     // A click left of the axis in a zoomed view lies before the view: the pointer stops at its first
     // measurement and says so, so that the pointer, the panel and the table all show that one.
@@ -149,7 +149,7 @@ bool GraphView::FormKeyDown(int qtKey, bool keypad) {
     if (command == NavigationCommand::None)
         return false;
     // While no series is chosen the picture is blank and holds no pointer to move.
-    if (SeriesShown() && !store_.NoSeriesChosen) {
+    if (SeriesShown() && !store_.noSeriesChosen) {
         const StatusChange status = RunNavigation(view_, command);
         if (status)
             emit statusMessage(*status);
@@ -194,8 +194,8 @@ void GraphView::ChooseAxisSteps() {
         return;
     const ViewWindow before = view_;
     ::ChooseAxisSteps(view_, store_.selected);
-    if (before.TimeUnit != view_.TimeUnit || before.TimeStep != view_.TimeStep ||
-        before.ActivityStep != view_.ActivityStep)
+    if (before.timeUnit != view_.timeUnit || before.timeStep != view_.timeStep ||
+        before.activityStep != view_.activityStep)
         GrPaint();
 }
 

@@ -7,43 +7,43 @@ const char* const LastVisibleMessage = "Это последнее измерен
 const char* const FirstVisibleMessage = "Это первое измерение в области видимости ";
 
 StatusChange SBToRightClick(ViewWindow& view) {
-    if (view.PointerIndex < view.Last()) {
-        ++view.PointerIndex;
+    if (view.pointerIndex < view.last()) {
+        ++view.pointerIndex;
         return QString::fromUtf8(BlankStatus);
     }
-    view.PointerIndex = static_cast<uint16_t>(view.Last());
+    view.pointerIndex = static_cast<uint16_t>(view.last());
     return QString::fromUtf8(LastVisibleMessage);
 }
 
 StatusChange SBToLeftClick(ViewWindow& view) {
-    if (view.PointerIndex > view.ViewFirst) {
-        --view.PointerIndex;
+    if (view.pointerIndex > view.viewFirst) {
+        --view.pointerIndex;
         return QString::fromUtf8(BlankStatus);
     }
-    view.PointerIndex = view.ViewFirst;
+    view.pointerIndex = view.viewFirst;
     return QString::fromUtf8(FirstVisibleMessage);
 }
 
 StatusChange SBToHomeClick(ViewWindow& view) {
-    view.PointerIndex = view.ViewFirst;
+    view.pointerIndex = view.viewFirst;
     return QString::fromUtf8(BlankStatus);
 }
 
 StatusChange SBToEndClick(ViewWindow& view) {
-    view.PointerIndex = static_cast<uint16_t>(view.Last());
+    view.pointerIndex = static_cast<uint16_t>(view.last());
     return std::nullopt;
 }
 
 StatusChange ClickedMeasurement(ViewWindow& view, int k) {
-    if (k < view.ViewFirst) {
-        view.PointerIndex = view.ViewFirst;
+    if (k < view.viewFirst) {
+        view.pointerIndex = view.viewFirst;
         return QString::fromUtf8(FirstVisibleMessage);
     }
-    if (k > view.Last()) {
-        view.PointerIndex = static_cast<uint16_t>(view.Last());
+    if (k > view.last()) {
+        view.pointerIndex = static_cast<uint16_t>(view.last());
         return QString::fromUtf8(LastVisibleMessage);
     }
-    view.PointerIndex = static_cast<uint16_t>(k);
+    view.pointerIndex = static_cast<uint16_t>(k);
     return std::nullopt;
 }
 

@@ -5,8 +5,8 @@ namespace {
 constexpr int ProbeRow = 2; // a column whose row 2 could not be read was off the surface
 
 bool CanRestore(const PointerTrace& trace) {
-    return trace.drawn && static_cast<int>(trace.SavedColumn.size()) > ProbeRow &&
-           trace.SavedColumn[ProbeRow] != Canvas::Unreadable;
+    return trace.drawn && static_cast<int>(trace.savedColumn.size()) > ProbeRow &&
+           trace.savedColumn[ProbeRow] != Canvas::Unreadable;
 }
 
 QRect ColumnRect(int x, int height) {
@@ -22,9 +22,9 @@ PointerMove DrawPointer(Canvas& canvas, const GraphScene& scene, PointerTrace& t
         move.wholeArea = true;
         return move;
     }
-    canvas.PasteColumn(trace.savedPixels);
-    move.oldColumn = ColumnRect(trace.PointerX, canvas.Height());
+    canvas.pasteColumn(trace.savedPixels);
+    move.oldColumn = ColumnRect(trace.pointerX, canvas.height());
     PlacePointer(canvas, scene, trace);
-    move.newColumn = ColumnRect(trace.PointerX, canvas.Height());
+    move.newColumn = ColumnRect(trace.pointerX, canvas.height());
     return move;
 }

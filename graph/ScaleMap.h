@@ -28,11 +28,11 @@ struct TimeMap {
     float scale = 0;    // pixels per second
     int left = 0;       // x of the vertical axis
 
-    int X(int64_t t) const { return RoundToPixel(static_cast<Extended>(t - origin) * scale) + left; }
+    int x(int64_t t) const { return RoundToPixel(static_cast<Extended>(t - origin) * scale) + left; }
 
     // The middle of the interval [start, end]; the half is taken before scaling, so an odd interval keeps its
     // half second until the one rounding.
-    int MiddleX(int64_t start, int64_t end) const {
+    int middleX(int64_t start, int64_t end) const {
         const Extended middle = static_cast<Extended>(end) - 0.5L * static_cast<Extended>(end - start);
         return RoundToPixel((middle - static_cast<Extended>(origin)) * scale) + left;
     }
@@ -43,6 +43,6 @@ struct ActivityMap {
     float scale = 0; // pixels per Bq/m³
     int axisY = 0;   // y of the time axis, where activity 0 lies
 
-    int Height(int64_t activity) const { return RoundToPixel(static_cast<Extended>(activity) * scale); }
-    int Y(int64_t activity) const { return axisY - Height(activity); }
+    int height(int64_t activity) const { return RoundToPixel(static_cast<Extended>(activity) * scale); }
+    int y(int64_t activity) const { return axisY - height(activity); }
 };

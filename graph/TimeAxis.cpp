@@ -6,44 +6,44 @@
 namespace {
 
 int HalfWidth(const Canvas& canvas, const QString& text) {
-    return static_cast<int>(Round(static_cast<Extended>(canvas.TextWidth(text)) * 0.5L));
+    return static_cast<int>(Round(static_cast<Extended>(canvas.textWidth(text)) * 0.5L));
 }
 
 void SetFixedPitch(Canvas& canvas, bool fixed) {
-    QFont font = canvas.Font();
+    QFont font = canvas.font();
     font.setFixedPitch(fixed);
-    canvas.SetFont(font);
+    canvas.setFont(font);
 }
 
 int FixedPitchLabelWidth(const Canvas& canvas) {
-    return canvas.TextWidth(QStringLiteral("00 00"));
+    return canvas.textWidth(QStringLiteral("00 00"));
 }
 
 } // namespace
 
 int TimeLabelWidth(Canvas& canvas) {
-    const QFont font = canvas.Font();
+    const QFont font = canvas.font();
     SetFixedPitch(canvas, true);
     const int width = FixedPitchLabelWidth(canvas);
-    canvas.SetFont(font);
+    canvas.setFont(font);
     return width;
 }
 
 void DrawTimeTicks(Canvas& canvas, const std::vector<TimeTick>& ticks, const ViewWindow& view, int axisY,
                    int gridTop, int gap) {
     SetFixedPitch(canvas, true);
-    const int secondLine = static_cast<int>(Round(static_cast<Extended>(canvas.FontHeight()) * 1.2L));
+    const int secondLine = static_cast<int>(Round(static_cast<Extended>(canvas.fontHeight()) * 1.2L));
     for (const TimeTick& tick : ticks) {
-        const LabelTexts texts = LabelText(tick.time, view.TimeUnit);
-        canvas.TextOut(tick.x - HalfWidth(canvas, texts.line1), axisY + gap, texts.line1);
+        const LabelTexts texts = LabelText(tick.time, view.timeUnit);
+        canvas.textOut(tick.x - HalfWidth(canvas, texts.line1), axisY + gap, texts.line1);
         if (!texts.line2.isEmpty())
-            canvas.TextOut(tick.x - HalfWidth(canvas, texts.line2), axisY + gap + secondLine, texts.line2);
-        if (view.GridOn) {
+            canvas.textOut(tick.x - HalfWidth(canvas, texts.line2), axisY + gap + secondLine, texts.line2);
+        if (view.gridOn) {
             canvas.pen.style = PenStyle::Dot;
-            canvas.Line(tick.x, gridTop, tick.x, axisY);
+            canvas.line(tick.x, gridTop, tick.x, axisY);
         }
         canvas.pen.style = PenStyle::Solid;
-        canvas.Line(tick.x, axisY, tick.x, axisY + gap);
+        canvas.line(tick.x, axisY, tick.x, axisY + gap);
     }
     canvas.pen.style = PenStyle::Solid;
     SetFixedPitch(canvas, false);
@@ -51,7 +51,7 @@ void DrawTimeTicks(Canvas& canvas, const std::vector<TimeTick>& ticks, const Vie
 
 void DrawTimeAxis(Canvas& canvas, const SelectedSeries& series, const ViewWindow& view, int xLimit,
                   float scale, int canvasHeight, int bottomMargin, int leftMargin, int gridTop, int gap) {
-    if (!ViewStartTime(series, view.ViewFirst, view.TimeUnit) || !(scale > 0.0F))
+    if (!ViewStartTime(series, view.viewFirst, view.timeUnit) || !(scale > 0.0F))
         return;
     const std::vector<TimeTick> ticks =
         TimeAxisTicks(series, view, scale, leftMargin, xLimit - TimeLabelWidth(canvas));

@@ -41,14 +41,15 @@ LabelTime FromDayNumber(int64_t days) {
     const int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
     const int64_t mp = (5 * doy + 2) / 153;
     LabelTime time;
-    time.d = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    time.mo = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    time.Y = static_cast<int>(yoe + era * 400 + (time.mo <= 2));
+    time.day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
+    time.month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
+    time.year = static_cast<int>(yoe + era * 400 + (time.month <= 2));
     return time;
 }
 
 int64_t Instant(const LabelTime& t) {
-    return DayNumber(t.Y, t.mo, t.d) * SecondsPerDay + int64_t{t.h} * 3600 + int64_t{t.mi} * 60 + t.s;
+    return DayNumber(t.year, t.month, t.day) * SecondsPerDay + int64_t{t.hour} * 3600 +
+           int64_t{t.minute} * 60 + t.second;
 }
 
 int DaysOf(const MonthTable& daysInMonth, int month) {
@@ -57,15 +58,15 @@ int DaysOf(const MonthTable& daysInMonth, int month) {
 }
 
 LabelTime FromMark(const TimeMark& mark, int year) {
-    return LabelTime{year, mark.Month, mark.Day, mark.Hour, mark.Minute, mark.Second};
+    return LabelTime{year, mark.month, mark.day, mark.hour, mark.minute, mark.second};
 }
 
 // The calendar year of each mark relative to the series' last one, following month roll-overs.
 int YearsBeforeEnd(const SelectedSeries& series, int markIndex) {
     YearTracker tracker(0);
     int yearAtMark = 0;
-    for (int j = 0; j < static_cast<int>(series.CurrentMarks.size()); ++j) {
-        const int year = tracker.advance(series.CurrentMarks[j]);
+    for (int j = 0; j < static_cast<int>(series.currentMarks.size()); ++j) {
+        const int year = tracker.advance(series.currentMarks[j]);
         if (j == markIndex)
             yearAtMark = year;
     }
@@ -74,18 +75,18 @@ int YearsBeforeEnd(const SelectedSeries& series, int markIndex) {
 
 int MarkYear(const SelectedSeries& series, int markIndex, uint8_t timeUnit) {
     if (timeUnit != Years)
-        return series.CurrentYear;
-    return series.CurrentYear - YearsBeforeEnd(series, markIndex);
+        return series.currentYear;
+    return series.currentYear - YearsBeforeEnd(series, markIndex);
 }
 
 std::optional<int> NearestDatedMark(const SelectedSeries& series, int markIndex) {
-    const int count = static_cast<int>(series.CurrentMarks.size());
+    const int count = static_cast<int>(series.currentMarks.size());
     for (int j = markIndex - 1; j >= 0; --j) {
-        if (FormsDate(series.CurrentMarks[j]))
+        if (FormsDate(series.currentMarks[j]))
             return j;
     }
     for (int j = markIndex + 1; j < count; ++j) {
-        if (FormsDate(series.CurrentMarks[j]))
+        if (FormsDate(series.currentMarks[j]))
             return j;
     }
     return std::nullopt;
@@ -94,17 +95,17 @@ std::optional<int> NearestDatedMark(const SelectedSeries& series, int markIndex)
 int& UnitField(LabelTime& time, uint8_t timeUnit) {
     switch (timeUnit) {
     case Seconds:
-        return time.s;
+        return time.second;
     case Minutes:
-        return time.mi;
+        return time.minute;
     case Hours:
-        return time.h;
+        return time.hour;
     case Days:
-        return time.d;
+        return time.day;
     case Months:
-        return time.mo;
+        return time.month;
     default:
-        return time.Y;
+        return time.year;
     }
 }
 
@@ -113,46 +114,46 @@ QString TwoDigits(int value) {
 }
 
 QString DayAndMonth(const LabelTime& time) {
-    return QString::number(time.d) + QLatin1Char(' ') + MonthName(time.mo);
+    return QString::number(time.day) + QLatin1Char(' ') + MonthName(time.month);
 }
 
 } // namespace
 
 std::optional<LabelTime> ViewStartTime(const SelectedSeries& series, int viewFirst, uint8_t timeUnit) {
     const int markIndex = viewFirst - 1;
-    if (markIndex < 0 || markIndex >= static_cast<int>(series.CurrentMarks.size()))
+    if (markIndex < 0 || markIndex >= static_cast<int>(series.currentMarks.size()))
         return std::nullopt;
-    const TimeMark& mark = series.CurrentMarks[markIndex];
+    const TimeMark& mark = series.currentMarks[markIndex];
     if (FormsDate(mark))
         return FromMark(mark, MarkYear(series, markIndex, timeUnit));
     const std::optional<int> dated = NearestDatedMark(series, markIndex);
     if (!dated)
         return std::nullopt;
-    const LabelTime near = FromMark(series.CurrentMarks[*dated], MarkYear(series, *dated, timeUnit));
-    return AddSeconds(near, series.ElapsedTime[markIndex] - series.ElapsedTime[*dated]);
+    const LabelTime near = FromMark(series.currentMarks[*dated], MarkYear(series, *dated, timeUnit));
+    return AddSeconds(near, series.elapsedTime[markIndex] - series.elapsedTime[*dated]);
 }
 
 void CarryOnce(LabelTime& time, const MonthTable& daysInMonth) {
-    if (time.s > 59) {
-        time.s -= 60;
-        time.mi += 1;
+    if (time.second > 59) {
+        time.second -= 60;
+        time.minute += 1;
     }
-    if (time.mi > 59) {
-        time.mi -= 60;
-        time.h += 1;
+    if (time.minute > 59) {
+        time.minute -= 60;
+        time.hour += 1;
     }
-    if (time.h > 23) {
-        time.h -= 24;
-        time.d += 1;
+    if (time.hour > 23) {
+        time.hour -= 24;
+        time.day += 1;
     }
-    const int monthDays = DaysOf(daysInMonth, time.mo);
-    if (time.d > monthDays) {
-        time.d -= monthDays;
-        time.mo += 1;
+    const int monthDays = DaysOf(daysInMonth, time.month);
+    if (time.day > monthDays) {
+        time.day -= monthDays;
+        time.month += 1;
     }
-    if (time.mo > 12) {
-        time.mo -= 12;
-        time.Y += 1;
+    if (time.month > 12) {
+        time.month -= 12;
+        time.year += 1;
     }
 }
 
@@ -160,15 +161,15 @@ LabelTime FirstLabelTime(const LabelTime& start, uint8_t timeUnit, uint16_t time
                          const MonthTable& daysInMonth) {
     LabelTime label = start;
     if (timeUnit >= Minutes)
-        label.s = 0;
+        label.second = 0;
     if (timeUnit >= Hours)
-        label.mi = 0;
+        label.minute = 0;
     if (timeUnit >= Days)
-        label.h = 0;
+        label.hour = 0;
     if (timeUnit >= Months)
-        label.d = 1;
+        label.day = 1;
     if (timeUnit >= Years)
-        label.mo = 1;
+        label.month = 1;
     int& field = UnitField(label, timeUnit);
     field = field + timeStep - field % timeStep;
     CarryOnce(label, daysInMonth);
@@ -193,26 +194,26 @@ LabelTime AddSeconds(const LabelTime& time, int64_t seconds) {
         days -= 1;
     }
     LabelTime result = FromDayNumber(days);
-    result.h = static_cast<int>(rest / 3600);
-    result.mi = static_cast<int>(rest / 60 % 60);
-    result.s = static_cast<int>(rest % 60);
+    result.hour = static_cast<int>(rest / 3600);
+    result.minute = static_cast<int>(rest / 60 % 60);
+    result.second = static_cast<int>(rest % 60);
     return result;
 }
 
 LabelTexts LabelText(const LabelTime& time, uint8_t timeUnit) {
     switch (timeUnit) {
     case Seconds:
-        return {QString::number(time.mi) + QLatin1Char(':') + TwoDigits(time.s), {}};
+        return {QString::number(time.minute) + QLatin1Char(':') + TwoDigits(time.second), {}};
     case Minutes:
-        return {QString::number(time.h) + QLatin1Char(':') + TwoDigits(time.mi), {}};
+        return {QString::number(time.hour) + QLatin1Char(':') + TwoDigits(time.minute), {}};
     case Hours:
-        return {DayAndMonth(time), TwoDigits(time.h) + QStringLiteral(":00")};
+        return {DayAndMonth(time), TwoDigits(time.hour) + QStringLiteral(":00")};
     case Days:
         return {DayAndMonth(time), {}};
     case Months:
-        return {MonthName(time.mo), {}};
+        return {MonthName(time.month), {}};
     default:
-        return {QString::number(time.Y), {}};
+        return {QString::number(time.year), {}};
     }
 }
 

@@ -14,7 +14,7 @@ constexpr int64_t AtLeastOne(int64_t denominator) {
 }
 
 int64_t VisibleSeconds(const ViewWindow& view, const SelectedSeries& series) {
-    return series.ElapsedTime[view.Last()] - series.ElapsedTime[view.ViewFirst - 1];
+    return series.elapsedTime[view.last()] - series.elapsedTime[view.viewFirst - 1];
 }
 
 float ActivityScaleFor(int64_t viewMax, int pixels) {
@@ -22,109 +22,108 @@ float ActivityScaleFor(int64_t viewMax, int pixels) {
 }
 
 int PlotHeightBelowGap(const ViewWindow& view, QSize area) {
-    return area.height() - view.margins.MarginBottom - 2 * view.margins.MarginTop;
+    return area.height() - view.margins.bottom - 2 * view.margins.top;
 }
 
 int64_t LargestActivity(const SelectedSeries& series, int lo, int hi) {
-    return *std::max_element(series.Activity.begin() + lo, series.Activity.begin() + hi + 1);
+    return *std::max_element(series.activity.begin() + lo, series.activity.begin() + hi + 1);
 }
 
 } // namespace
 
 TimeMap ViewTimeMap(const ViewWindow& view, const SelectedSeries& series) {
-    return TimeMap{series.ElapsedTime[view.ViewFirst - 1], view.TimeScale, view.margins.MarginLeft};
+    return TimeMap{series.elapsedTime[view.viewFirst - 1], view.timeScale, view.margins.left};
 }
 
 ActivityMap ViewActivityMap(const ViewWindow& view, int height) {
-    return ActivityMap{view.ActivityScale, height - view.margins.MarginBottom};
+    return ActivityMap{view.activityScale, height - view.margins.bottom};
 }
 
 void ResetView(ViewWindow& view, const SelectedSeries& series, QSize area) {
-    view.ActivityScale = ActivityScaleFor(series.MaxActivity, PlotHeightBelowGap(view, area));
-    view.ViewCount = series.MeasurementCount;
-    view.ViewMax = series.MaxActivity;
-    view.ViewFirst = 1;
-    view.ViewBottom = 0;
-    view.PointerIndex = 1;
-    view.ZoomMode = 0;
+    view.activityScale = ActivityScaleFor(series.maxActivity, PlotHeightBelowGap(view, area));
+    view.viewCount = series.measurementCount;
+    view.viewMax = series.maxActivity;
+    view.viewFirst = 1;
+    view.pointerIndex = 1;
+    view.zoomMode = 0;
     UpdateTimeScale(view, series, area.width());
     ChooseAxisSteps(view, series);
 }
 
 void UpdateTimeScale(ViewWindow& view, const SelectedSeries& series, int width) {
-    const int frameWidth = width - view.margins.MarginLeft - view.margins.MarginRight;
-    view.TimeScale = static_cast<float>(static_cast<Extended>(frameWidth) /
+    const int frameWidth = width - view.margins.left - view.margins.right;
+    view.timeScale = static_cast<float>(static_cast<Extended>(frameWidth) /
                                         static_cast<Extended>(AtLeastOne(VisibleSeconds(view, series))));
 }
 
 void ChooseAxisSteps(ViewWindow& view, const SelectedSeries& series) {
     const TimeSteps steps = ChooseTimeSteps(VisibleSeconds(view, series));
-    view.TimeUnit = steps.TimeUnit;
-    view.TimeStep = steps.TimeStep;
-    view.ActivityStep = ChooseActivityStep(view.ViewMax);
+    view.timeUnit = steps.timeUnit;
+    view.timeStep = steps.timeStep;
+    view.activityStep = ChooseActivityStep(view.viewMax);
 }
 
 uint16_t MeasurementAtX(const ViewWindow& view, const SelectedSeries& series, int x) {
-    const int64_t origin = series.ElapsedTime[view.ViewFirst - 1];
+    const int64_t origin = series.elapsedTime[view.viewFirst - 1];
     // A zero scale (a frame without width) puts every x at the start of the view.
-    const Extended seconds = view.TimeScale == 0.0F ? 0.0L
-                                                    : static_cast<Extended>(x - view.margins.MarginLeft) /
-                                                          static_cast<Extended>(view.TimeScale);
+    const Extended seconds = view.timeScale == 0.0F ? 0.0L
+                                                    : static_cast<Extended>(x - view.margins.left) /
+                                                          static_cast<Extended>(view.timeScale);
     const int64_t t = RoundWithin(seconds, int64_t{1} << 62) + origin;
-    const int n = series.MeasurementCount;
+    const int n = series.measurementCount;
     int k = 1;
-    while (k < n && series.ElapsedTime[k] < t)
+    while (k < n && series.elapsedTime[k] < t)
         ++k;
     return static_cast<uint16_t>(k);
 }
 
 void ShowRange(ViewWindow& view, const SelectedSeries& series, QSize area, int lo, int hi) {
-    view.ViewFirst = static_cast<uint16_t>(lo);
-    view.ViewCount = static_cast<uint16_t>(hi - lo + 1);
-    view.ViewMax = LargestActivity(series, lo, hi);
-    view.ActivityScale = ActivityScaleFor(view.ViewMax, PlotHeightBelowGap(view, area));
+    view.viewFirst = static_cast<uint16_t>(lo);
+    view.viewCount = static_cast<uint16_t>(hi - lo + 1);
+    view.viewMax = LargestActivity(series, lo, hi);
+    view.activityScale = ActivityScaleFor(view.viewMax, PlotHeightBelowGap(view, area));
     UpdateTimeScale(view, series, area.width());
-    view.PointerIndex = view.ViewFirst;
-    view.ZoomMode = 0;
+    view.pointerIndex = view.viewFirst;
+    view.zoomMode = 0;
     ChooseAxisSteps(view, series);
 }
 
 bool ZoomClick(ViewWindow& view, const SelectedSeries& series, QSize area, int x) {
     const uint16_t k = MeasurementAtX(view, series, x);
-    if (view.ZoomMode == 1) {
-        view.ZoomAnchor = k;
-        view.ZoomMode = 2;
+    if (view.zoomMode == 1) {
+        view.zoomAnchor = k;
+        view.zoomMode = 2;
         return false;
     }
-    if (view.ZoomMode != 2)
+    if (view.zoomMode != 2)
         return false;
-    ShowRange(view, series, area, std::min<int>(view.ZoomAnchor, k), std::max<int>(view.ZoomAnchor, k));
+    ShowRange(view, series, area, std::min<int>(view.zoomAnchor, k), std::max<int>(view.zoomAnchor, k));
     return true;
 }
 
 void SBMasGAClick(ViewWindow& view, const SelectedSeries& series, QSize area) {
-    view.ZoomMode = 0;
-    view.ViewCount = series.MeasurementCount;
-    view.ViewFirst = 1;
+    view.zoomMode = 0;
+    view.viewCount = series.measurementCount;
+    view.viewFirst = 1;
     UpdateTimeScale(view, series, area.width());
-    view.ViewMax = series.MaxActivity;
-    view.ActivityScale = ActivityScaleFor(series.MaxActivity, PlotHeightBelowGap(view, area));
+    view.viewMax = series.maxActivity;
+    view.activityScale = ActivityScaleFor(series.maxActivity, PlotHeightBelowGap(view, area));
     ChooseAxisSteps(view, series);
 }
 
 QString SBMasGSClick(ViewWindow& view) {
-    view.ZoomMode = 1;
+    view.zoomMode = 1;
     return QString::fromUtf8(ZoomPrompt);
 }
 
 void resizing(ViewWindow& view, const SelectedSeries& series, QSize area) {
-    if (series.MeasurementCount == 0)
+    if (series.measurementCount == 0)
         return;
     UpdateTimeScale(view, series, area.width());
-    view.ActivityScale =
-        ActivityScaleFor(view.ViewMax, area.height() - view.margins.MarginBottom - view.margins.MarginTop);
+    view.activityScale =
+        ActivityScaleFor(view.viewMax, area.height() - view.margins.bottom - view.margins.top);
 }
 
 void SBSetkaClick(ViewWindow& view, bool down) {
-    view.GridOn = down;
+    view.gridOn = down;
 }

@@ -11,22 +11,21 @@
 // Which measurements the graph shows, where the pointer stands, how seconds and activities map to pixels,
 // the axis steps, the grid flag and the zoom state. Plain data; the operations below keep its invariants.
 struct ViewWindow {
-    uint16_t ViewFirst = 1;
-    uint16_t ViewCount = 0;
-    uint16_t PointerIndex = 1;
-    uint8_t ZoomMode = 0; // 0 normal, 1 waiting for the first click, 2 waiting for the second
-    int32_t ZoomAnchor = 0;
-    int64_t ViewMax = 0;
-    int64_t ViewBottom = 0; // the vertical scale always starts at 0
-    float TimeScale = 0;
-    float ActivityScale = 0;
-    uint8_t TimeUnit = 0;
-    uint16_t TimeStep = 1;
-    int64_t ActivityStep = 1;
-    bool GridOn = false;
+    uint16_t viewFirst = 1;
+    uint16_t viewCount = 0;
+    uint16_t pointerIndex = 1;
+    uint8_t zoomMode = 0; // 0 normal, 1 waiting for the first click, 2 waiting for the second
+    int32_t zoomAnchor = 0;
+    int64_t viewMax = 0;
+    float timeScale = 0;
+    float activityScale = 0;
+    uint8_t timeUnit = 0;
+    uint16_t timeStep = 1;
+    int64_t activityStep = 1;
+    bool gridOn = false;
     GraphMargins margins;
 
-    int Last() const { return ViewFirst + ViewCount - 1; }
+    int last() const { return viewFirst + viewCount - 1; }
 };
 
 // Where the view's seconds and activities land on a surface of the given height.

@@ -34,17 +34,18 @@ QFont CaptionFont(int dpiX) {
 }
 
 void PaintActivityScale(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow& view) {
-    const int64_t step = std::max<int64_t>(1, view.ActivityStep);
-    for (int64_t k = step; k < view.ViewMax; k += step) {
-        const int y = g.PH - g.mB -
-                      static_cast<int>(std::min<Extended>(k * static_cast<Extended>(g.sy), CoordinateLimit));
+    const int64_t step = std::max<int64_t>(1, view.activityStep);
+    for (int64_t k = step; k < view.viewMax; k += step) {
+        const int y =
+            g.height - g.bottomMargin -
+            static_cast<int>(std::min<Extended>(k * static_cast<Extended>(g.activityScale), CoordinateLimit));
         const QString label = QString::number(k);
-        canvas.TextOut(g.mL - canvas.TextWidth(label) - 2, y, label);
+        canvas.textOut(g.leftMargin - canvas.textWidth(label) - 2, y, label);
         canvas.pen.style = PenStyle::Solid;
-        canvas.Line(g.mL, y, g.mL - g.tick, y);
-        if (view.GridOn) {
+        canvas.line(g.leftMargin, y, g.leftMargin - g.tick, y);
+        if (view.gridOn) {
             canvas.pen.style = PenStyle::Dot;
-            canvas.Line(g.mL, y, g.PW - g.mR, y);
+            canvas.line(g.leftMargin, y, g.width - g.rightMargin, y);
         }
     }
     canvas.pen.style = PenStyle::Solid;
@@ -53,11 +54,12 @@ void PaintActivityScale(Canvas& canvas, const GraphPageGeometry& g, const ViewWi
 // The screen's step line on the page's scales, in black.
 void PaintStepLine(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow& view,
                    const SelectedSeries& series) {
-    const TimeMap time{series.ElapsedTime[view.ViewFirst - 1], g.sx, g.mL};
-    const StepLine line = StepLineOf(series, view, time, ActivityMap{g.sy, g.PH - g.mB});
-    canvas.MoveTo(line.start.x(), line.start.y());
+    const TimeMap time{series.elapsedTime[view.viewFirst - 1], g.timeScale, g.leftMargin};
+    const StepLine line =
+        StepLineOf(series, view, time, ActivityMap{g.activityScale, g.height - g.bottomMargin});
+    canvas.moveTo(line.start.x(), line.start.y());
     for (const StepStroke& stroke : line.strokes)
-        canvas.LineTo(stroke.to.x(), stroke.to.y());
+        canvas.lineTo(stroke.to.x(), stroke.to.y());
 }
 
 } // namespace
@@ -65,26 +67,27 @@ void PaintStepLine(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow&
 GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewWindow& view,
                                            const SelectedSeries& series) {
     GraphPageGeometry g;
-    g.PW = width;
-    g.PH = height;
-    g.mR = TruncFraction(0.04L, width);
-    g.mT = TruncFraction(0.05L, height);
-    g.mL = 3 * g.mR;
-    g.mB = 3 * g.mT;
-    g.tick = TruncFraction(0.3L, g.mR);
+    g.width = width;
+    g.height = height;
+    g.rightMargin = TruncFraction(0.04L, width);
+    g.topMargin = TruncFraction(0.05L, height);
+    g.leftMargin = 3 * g.rightMargin;
+    g.bottomMargin = 3 * g.topMargin;
+    g.tick = TruncFraction(0.3L, g.rightMargin);
     // A view without duration or without a positive maximum still gets a finite scale.
-    const int64_t duration = series.ElapsedTime[view.Last()] - series.ElapsedTime[view.ViewFirst - 1];
-    g.sx = static_cast<float>(static_cast<Extended>(g.PW - g.mL - g.mR) / std::max<int64_t>(1, duration));
-    g.sy = static_cast<float>(static_cast<Extended>(g.PH - g.mB - 2 * g.mT) /
-                              std::max<int64_t>(1, view.ViewMax));
+    const int64_t duration = series.elapsedTime[view.last()] - series.elapsedTime[view.viewFirst - 1];
+    g.timeScale = static_cast<float>(static_cast<Extended>(g.width - g.leftMargin - g.rightMargin) /
+                                     std::max<int64_t>(1, duration));
+    g.activityScale = static_cast<float>(static_cast<Extended>(g.height - g.bottomMargin - 2 * g.topMargin) /
+                                         std::max<int64_t>(1, view.viewMax));
     return g;
 }
 
 QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series) {
-    if (view.ViewCount == series.MeasurementCount)
-        return series.SeriesTitle;
-    return series.SeriesTitle + QStringLiteral(". Измерения с ") + QString::number(view.ViewFirst) +
-           QStringLiteral(" по ") + QString::number(view.Last());
+    if (view.viewCount == series.measurementCount)
+        return series.seriesTitle;
+    return series.seriesTitle + QStringLiteral(". Измерения с ") + QString::number(view.viewFirst) +
+           QStringLiteral(" по ") + QString::number(view.last());
 }
 
 void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow& view,
@@ -93,37 +96,38 @@ void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow
     canvas.brushColor = Qt::white;
     canvas.fontColor = Qt::black;
 
-    canvas.SetFont(CaptionFont(dpiX));
-    canvas.TextOutUpwards(g.mR, g.PH / 2, QString::fromUtf8(ActivityTitle));
+    canvas.setFont(CaptionFont(dpiX));
+    canvas.textOutUpwards(g.rightMargin, g.height / 2, QString::fromUtf8(ActivityTitle));
 
-    canvas.SetFont(PageFont());
+    canvas.setFont(PageFont());
     canvas.pen.width = 5;
-    canvas.Rectangle(g.mL, g.mT, g.PW - g.mR, g.PH - g.mB);
+    canvas.rectangle(g.leftMargin, g.topMargin, g.width - g.rightMargin, g.height - g.bottomMargin);
     canvas.brushColor = Qt::white;
     canvas.pen.width = 2;
 
-    DrawTimeAxis(canvas, series, view, g.PW, g.sx, g.PH, g.mB, g.mL, g.mT, g.tick);
-    canvas.TextOut(g.PW / 2, g.PH - g.mT, TimeTitle(view.TimeUnit));
+    DrawTimeAxis(canvas, series, view, g.width, g.timeScale, g.height, g.bottomMargin, g.leftMargin,
+                 g.topMargin, g.tick);
+    canvas.textOut(g.width / 2, g.height - g.topMargin, TimeTitle(view.timeUnit));
 
-    const int titleY = static_cast<int>(Round(0.3L * g.mT));
-    const int titleWidth = canvas.TextWidth(series.SeriesTitle);
-    const bool whole = view.ViewCount == series.MeasurementCount;
-    const int titleX = g.PW / 2 - (whole ? static_cast<int>(Round(0.5L * titleWidth)) : titleWidth);
-    canvas.TextOut(titleX, titleY, GraphPrintTitle(view, series));
+    const int titleY = static_cast<int>(Round(0.3L * g.topMargin));
+    const int titleWidth = canvas.textWidth(series.seriesTitle);
+    const bool whole = view.viewCount == series.measurementCount;
+    const int titleX = g.width / 2 - (whole ? static_cast<int>(Round(0.5L * titleWidth)) : titleWidth);
+    canvas.textOut(titleX, titleY, GraphPrintTitle(view, series));
 
     PaintActivityScale(canvas, g, view);
     PaintStepLine(canvas, g, view, series);
 }
 
 bool PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series) {
-    if (series.MeasurementCount == 0)
+    if (series.measurementCount == 0)
         return true;
     printer.setPageOrientation(QPageLayout::Landscape);
     const GraphPageGeometry page = ComputeGraphPageGeometry(printer.width(), printer.height(), view, series);
     PrintJob job(printer, QStringLiteral("График"));
     if (!job.begun())
         return false;
-    Canvas canvas(job.painter(), QSize(page.PW, page.PH));
+    Canvas canvas(job.painter(), QSize(page.width, page.height));
     PaintGraphPage(canvas, page, view, series, printer.logicalDpiX());
     if (!job.finish())
         return false;

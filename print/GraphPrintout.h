@@ -11,11 +11,11 @@ class QPagedPaintDevice;
 // The layout of the graph on a page, from the printable size alone: margins as fractions of the page and
 // the scales that fit the view into them.
 struct GraphPageGeometry {
-    int PW = 0, PH = 0;   // printable area
-    int mR = 0, mT = 0;   // right and top margins
-    int mL = 0, mB = 0;   // left and bottom margins: room for the labels
-    int tick = 0;         // scale tick length
-    float sx = 0, sy = 0; // pixels per second, pixels per Bq/m³
+    int width = 0, height = 0;              // printable area
+    int rightMargin = 0, topMargin = 0;     // right and top margins
+    int leftMargin = 0, bottomMargin = 0;   // left and bottom margins: room for the labels
+    int tick = 0;                           // scale tick length
+    float timeScale = 0, activityScale = 0; // pixels per second, pixels per Bq/m³
 };
 
 GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewWindow& view,

@@ -84,7 +84,7 @@ bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const Row
     if (!job.begun())
         return false;
     Canvas canvas(job.painter(), QSize(printer.width(), printer.height()));
-    canvas.SetFont(TablePrintFont());
+    canvas.setFont(TablePrintFont());
     const int lh = TablePrintLineHeight(printer.logicalDpiY());
     int page = 0;
     for (const PrintedLine& line : LayoutTablePrintout(header, titles, rows, lh, printer.height())) {
@@ -93,7 +93,7 @@ bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const Row
                 return false;
             page = line.page;
         }
-        canvas.TextOut(line.x, line.y, line.text);
+        canvas.textOut(line.x, line.y, line.text);
     }
     return job.finish();
 }

@@ -27,21 +27,21 @@ bool IsGregorianLeapYear(int year) {
 }
 
 bool IsMarkValid(const TimeMark& mark, int year) {
-    if (year < 1 || year > 9999 || mark.Month < 1 || mark.Month > 12)
+    if (year < 1 || year > 9999 || mark.month < 1 || mark.month > 12)
         return false;
-    if (mark.Day < 1 || mark.Day > GregorianMonthDays(year, mark.Month))
+    if (mark.day < 1 || mark.day > GregorianMonthDays(year, mark.month))
         return false;
-    return mark.Hour < 24 && mark.Minute < 60 && mark.Second < 60;
+    return mark.hour < 24 && mark.minute < 60 && mark.second < 60;
 }
 
 int64_t MarkSeconds(const TimeMark& mark, int year) {
-    const int64_t days = DaysFromCivilStart(year, mark.Month, mark.Day);
-    return days * 86400 + mark.Hour * 3600 + mark.Minute * 60 + mark.Second;
+    const int64_t days = DaysFromCivilStart(year, mark.month, mark.day);
+    return days * 86400 + mark.hour * 3600 + mark.minute * 60 + mark.second;
 }
 
 double MarkDays(const TimeMark& mark, int year) {
-    const auto days = static_cast<double>(DaysFromCivilStart(year, mark.Month, mark.Day) - kDayCountOrigin);
-    const int64_t msecs = (mark.Hour * 3600 + mark.Minute * 60 + mark.Second) * 1000;
+    const auto days = static_cast<double>(DaysFromCivilStart(year, mark.month, mark.day) - kDayCountOrigin);
+    const int64_t msecs = (mark.hour * 3600 + mark.minute * 60 + mark.second) * 1000;
     // The time of day is divided in extended precision and kept as a double, and the sum is formed in
     // extended precision before it is stored as a double: the day count the mean activity is built on.
     const auto timeOfDay = static_cast<double>(static_cast<long double>(msecs) / 86400000.0L);
@@ -49,10 +49,10 @@ double MarkDays(const TimeMark& mark, int year) {
 }
 
 int YearTracker::advance(const TimeMark& mark) {
-    if (mark.Month >= 1 && mark.Month <= 12) {
-        if (lastMonth_ && mark.Month < *lastMonth_)
+    if (mark.month >= 1 && mark.month <= 12) {
+        if (lastMonth_ && mark.month < *lastMonth_)
             ++year_;
-        lastMonth_ = mark.Month;
+        lastMonth_ = mark.month;
     }
     return year_;
 }

@@ -28,17 +28,17 @@ uint8_t MonthFromCode(uint8_t monthByte) {
 }
 
 bool EndFile(ParserState& state, FileHalf& file) {
-    file.SeriesCount = static_cast<uint16_t>(state.s);
+    file.seriesCount = static_cast<uint16_t>(state.series);
     return false;
 }
 
 void BeginSeries(FileHalf& file, int s, uint16_t word, uint8_t year) {
-    file.SeriesNumbers.resize(s + 1);
-    file.SeriesYears.resize(s + 1);
-    file.SeriesMarks.resize(s + 1);
-    file.SeriesNumbers[s] = static_cast<uint16_t>(word - 0x8000);
-    file.SeriesYears[s] = year;
-    file.SeriesMarks[s].clear();
+    file.seriesNumbers.resize(s + 1);
+    file.seriesYears.resize(s + 1);
+    file.seriesMarks.resize(s + 1);
+    file.seriesNumbers[s] = static_cast<uint16_t>(word - 0x8000);
+    file.seriesYears[s] = year;
+    file.seriesMarks[s].clear();
 }
 
 // Reads up to limit bytes; answers 0, or the error number of a failed read.
@@ -70,9 +70,9 @@ uint8_t BcdToByte(uint8_t byte) {
 
 bool ParseSeries(ParserState& state, FileHalf& file) {
     const uint8_t* const buf = state.data;
-    int& p = state.p;
+    int& p = state.position;
     // A series needs its word, its year and the first mark up to the hour byte.
-    if (state.size - p < 6 || !StartsSeries(buf[p + 3]) || state.s >= MaxSeries)
+    if (state.size - p < 6 || !StartsSeries(buf[p + 3]) || state.series >= MaxSeries)
         return EndFile(state, file);
 
     const auto word = static_cast<uint16_t>(buf[p] + 256 * buf[p + 1]);
@@ -80,9 +80,9 @@ bool ParseSeries(ParserState& state, FileHalf& file) {
     uint8_t a = buf[p + 3];
     uint8_t b = buf[p + 4];
     p += 5;
-    ++state.s;
-    BeginSeries(file, state.s, word, year);
-    std::vector<TimeMark>& marks = file.SeriesMarks[state.s];
+    ++state.series;
+    BeginSeries(file, state.series, word, year);
+    std::vector<TimeMark>& marks = file.seriesMarks[state.series];
 
     for (;;) {
         if (!marks.empty()) {
@@ -100,11 +100,11 @@ bool ParseSeries(ParserState& state, FileHalf& file) {
         if (state.size - p < 3 || static_cast<int>(marks.size()) >= MaxMarks)
             return EndFile(state, file);
         TimeMark mark;
-        mark.Month = MonthFromCode(a);
-        mark.Day = BcdToByte(b);
-        mark.Hour = BcdToByte(buf[p]);
-        mark.Minute = BcdToByte(buf[p + 1]);
-        mark.Second = BcdToByte(buf[p + 2]);
+        mark.month = MonthFromCode(a);
+        mark.day = BcdToByte(b);
+        mark.hour = BcdToByte(buf[p]);
+        mark.minute = BcdToByte(buf[p + 1]);
+        mark.second = BcdToByte(buf[p + 2]);
         p += 3;
         marks.push_back(mark);
     }
@@ -114,12 +114,12 @@ void ParseInstrumentData(const QByteArray& bytes, FileHalf& file) {
     const QByteArray data = bytes.left(MaxFileBytes);
     const auto* buf = reinterpret_cast<const uint8_t*>(data.constData());
     const auto at = [&](int i) { return i < data.size() ? buf[i] : uint8_t{0}; };
-    file.DeviceNumber = static_cast<uint16_t>(at(0) + 256 * at(1));
-    file.Sensitivity = static_cast<uint16_t>(at(2) + 256 * at(3));
-    file.SeriesCount = 0;
-    file.SeriesNumbers.assign(1, 0);
-    file.SeriesYears.assign(1, 0);
-    file.SeriesMarks.assign(1, {});
+    file.deviceNumber = static_cast<uint16_t>(at(0) + 256 * at(1));
+    file.sensitivity = static_cast<uint16_t>(at(2) + 256 * at(3));
+    file.seriesCount = 0;
+    file.seriesNumbers.assign(1, 0);
+    file.seriesYears.assign(1, 0);
+    file.seriesMarks.assign(1, {});
 
     ParserState state;
     state.data = buf;
@@ -130,7 +130,7 @@ void ParseInstrumentData(const QByteArray& bytes, FileHalf& file) {
 
 FileHalf ParseInstrumentFile(const QByteArray& bytes, const QString& path) {
     FileHalf file;
-    file.DataFileName = path;
+    file.dataFileName = path;
     ParseInstrumentData(bytes, file);
     return file;
 }

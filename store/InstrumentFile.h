@@ -14,8 +14,8 @@ uint8_t BcdToByte(uint8_t byte);
 struct ParserState {
     const uint8_t* data = nullptr;
     int size = 0;
-    int p = 4;
-    int s = 0;
+    int position = 4;
+    int series = 0;
 };
 
 // Parses one series at the read position into the file half. Answers true while another series may follow.

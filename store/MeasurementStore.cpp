@@ -35,17 +35,17 @@ QString MonthName(int month) {
 QString MarkToText(const TimeMark& mark) {
     QString text;
     text.reserve(18);
-    if (mark.Day < 10)
+    if (mark.day < 10)
         text += QLatin1Char(' ');
-    AppendNumber(text, mark.Day);
+    AppendNumber(text, mark.day);
     text += QLatin1Char(' ');
-    text += MonthName(mark.Month);
+    text += MonthName(mark.month);
     text += QLatin1Char(' ');
-    AppendTwoDigits(text, mark.Hour);
+    AppendTwoDigits(text, mark.hour);
     text += QLatin1Char(':');
-    AppendTwoDigits(text, mark.Minute);
+    AppendTwoDigits(text, mark.minute);
     text += QLatin1Char(':');
-    AppendTwoDigits(text, mark.Second);
+    AppendTwoDigits(text, mark.second);
     return text;
 }
 

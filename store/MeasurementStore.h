@@ -28,35 +28,35 @@ QString MarkToText(const TimeMark& mark);
 // What the open instrument file supplies. Series are addressed by their 1-based ordinal s; element 0 of
 // every per-series vector is unused so that ordinals index directly.
 struct FileHalf {
-    QString DataFileName;
-    uint16_t DeviceNumber = 0;
-    uint16_t Sensitivity = 0;
-    uint16_t SeriesCount = 0;
-    std::vector<uint16_t> SeriesNumbers{0};
-    std::vector<uint16_t> SeriesYears{0};
-    std::vector<std::vector<TimeMark>> SeriesMarks{{}};
+    QString dataFileName;
+    uint16_t deviceNumber = 0;
+    uint16_t sensitivity = 0;
+    uint16_t seriesCount = 0;
+    std::vector<uint16_t> seriesNumbers{0};
+    std::vector<uint16_t> seriesYears{0};
+    std::vector<std::vector<TimeMark>> seriesMarks{{}};
 
-    uint16_t MarkCounts(int s) const { return static_cast<uint16_t>(SeriesMarks[s].size()); }
+    uint16_t markCount(int s) const { return static_cast<uint16_t>(seriesMarks[s].size()); }
 };
 
 // The series being viewed, as its evaluation left it. Activities and elapsed times are 64-bit: spans of
 // years and the doubled factor over one-second intervals both exceed 32 bits.
 struct SelectedSeries {
-    uint16_t MeasurementCount = 0; // n; 0 while no series has been evaluated
-    uint16_t CurrentYear = 0;      // the year of the series' last mark
-    MonthTable DaysInMonth = DefaultDaysInMonth;
-    std::vector<TimeMark> CurrentMarks; // marks 0..n
-    std::vector<int64_t> ElapsedTime;   // 0..n, seconds from mark 0
-    std::vector<int64_t> Activity;      // 0..n+1, Bq/m³; 0 and n+1 are sentinels
-    int64_t MaxActivity = 0;
-    int64_t EquilibriumActivity = 0;
-    QString SeriesTitle;
+    uint16_t measurementCount = 0; // n; 0 while no series has been evaluated
+    uint16_t currentYear = 0;      // the year of the series' last mark
+    MonthTable daysInMonth = DefaultDaysInMonth;
+    std::vector<TimeMark> currentMarks; // marks 0..n
+    std::vector<int64_t> elapsedTime;   // 0..n, seconds from mark 0
+    std::vector<int64_t> activity;      // 0..n+1, Bq/m³; 0 and n+1 are sentinels
+    int64_t maxActivity = 0;
+    int64_t equilibriumActivity = 0;
+    QString seriesTitle;
 };
 
 struct MeasurementStore {
     FileHalf file;
     SelectedSeries selected;
-    bool NoSeriesChosen = false; // blanks the graph from opening a file until a series is shown
+    bool noSeriesChosen = false; // blanks the graph from opening a file until a series is shown
 };
 
 // What status texts show of a path: the part after the last folder separator or drive colon.

@@ -21,7 +21,7 @@ constexpr Extended kRelativeError = 0.15L;
 class MarkWalk {
 public:
     MarkWalk(const FileHalf& file, int s, SeriesEvaluation& result)
-        : marks_(file.SeriesMarks[s]), sensitivity_(file.Sensitivity), years_(2000 + file.SeriesYears[s]),
+        : marks_(file.seriesMarks[s]), sensitivity_(file.sensitivity), years_(2000 + file.seriesYears[s]),
           result_(result), out_(result.series) {}
 
     // False when mark 0 cannot start the series.
@@ -31,25 +31,25 @@ public:
             return false;
         lastGood_ = MarkSeconds(marks_[0], year);
         const auto n = static_cast<int>(marks_.size()) - 1;
-        out_.MeasurementCount = static_cast<uint16_t>(n);
-        out_.CurrentMarks = marks_;
-        out_.ElapsedTime.assign(n + 1, 0);
-        out_.Activity.assign(n + 2, 0);
+        out_.measurementCount = static_cast<uint16_t>(n);
+        out_.currentMarks = marks_;
+        out_.elapsedTime.assign(n + 1, 0);
+        out_.activity.assign(n + 2, 0);
         return true;
     }
 
     void run() {
-        for (int k = 1; k <= out_.MeasurementCount; ++k)
+        for (int k = 1; k <= out_.measurementCount; ++k)
             step(k);
-        out_.CurrentYear = static_cast<uint16_t>(years_.year());
-        out_.DaysInMonth[2] = out_.CurrentYear % 4 == 0 ? 29 : 28;
+        out_.currentYear = static_cast<uint16_t>(years_.year());
+        out_.daysInMonth[2] = out_.currentYear % 4 == 0 ? 29 : 28;
     }
 
 private:
     void step(int k) {
         const TimeMark& mark = marks_[k];
         const int year = years_.advance(mark);
-        auto& elapsed = out_.ElapsedTime;
+        auto& elapsed = out_.elapsedTime;
         elapsed[k] = elapsed[k - 1];
         if (!IsMarkValid(mark, year))
             return badMark(k);
@@ -59,7 +59,7 @@ private:
             return badMark(k);
         elapsed[k] += d;
         const Extended factor = previousGood_ && d > 0 ? GoodMarkFactor : AfterBadMarkFactor;
-        out_.Activity[k] = Round(factor / static_cast<Extended>(int64_t{sensitivity_} * d));
+        out_.activity[k] = Round(factor / static_cast<Extended>(int64_t{sensitivity_} * d));
         lastGood_ = t;
         previousGood_ = true;
     }
@@ -83,11 +83,11 @@ private:
 QString BadMarkMessage(int k, const TimeMark& mark) {
     return QStringLiteral("Ошибка в файле. № изм=%1  Мес=%2  День=%3  Час=%4  Мин=%5  Сек=%6")
         .arg(k)
-        .arg(mark.Month)
-        .arg(mark.Day)
-        .arg(mark.Hour)
-        .arg(mark.Minute)
-        .arg(mark.Second);
+        .arg(mark.month)
+        .arg(mark.day)
+        .arg(mark.hour)
+        .arg(mark.minute)
+        .arg(mark.second);
 }
 
 QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber) {
@@ -97,13 +97,13 @@ QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber) {
 
 SeriesEvaluation EvaluateSeries(const FileHalf& file, int s) {
     SeriesEvaluation result;
-    result.title = SeriesTitleText(file.DataFileName, file.SeriesNumbers[s]);
-    const std::vector<TimeMark>& marks = file.SeriesMarks[s];
+    result.title = SeriesTitleText(file.dataFileName, file.seriesNumbers[s]);
+    const std::vector<TimeMark>& marks = file.seriesMarks[s];
     if (marks.size() < 2) {
         result.refusal = QString::fromUtf8(NoMeasurementsMessage);
         return result;
     }
-    if (file.Sensitivity == 0) {
+    if (file.sensitivity == 0) {
         result.refusal = QString::fromUtf8(ZeroSensitivityMessage);
         return result;
     }
@@ -115,11 +115,11 @@ SeriesEvaluation EvaluateSeries(const FileHalf& file, int s) {
     walk.run();
 
     SelectedSeries& out = result.series;
-    const auto& activity = out.Activity;
-    out.MaxActivity = *std::max_element(activity.begin() + 1, activity.begin() + 1 + out.MeasurementCount);
+    const auto& activity = out.activity;
+    out.maxActivity = *std::max_element(activity.begin() + 1, activity.begin() + 1 + out.measurementCount);
     // No time elapsed over the series leaves no mean to halve.
-    out.EquilibriumActivity = SpanEquilibrium(out, file.Sensitivity, {1, out.MeasurementCount}).value_or(0);
-    out.SeriesTitle = result.title;
+    out.equilibriumActivity = SpanEquilibrium(out, file.sensitivity, {1, out.measurementCount}).value_or(0);
+    out.seriesTitle = result.title;
     return result;
 }
 
@@ -132,7 +132,7 @@ QString ActivityWithErrorText(int64_t activity) {
 }
 
 RowTexts MeasurementRowTexts(const SelectedSeries& series, int k) {
-    return {QString::number(k), MarkToText(series.CurrentMarks[k - 1]), MarkToText(series.CurrentMarks[k]),
-            ActivityWithErrorText(series.Activity[k]),
-            QString::number(series.ElapsedTime[k] - series.ElapsedTime[k - 1])};
+    return {QString::number(k), MarkToText(series.currentMarks[k - 1]), MarkToText(series.currentMarks[k]),
+            ActivityWithErrorText(series.activity[k]),
+            QString::number(series.elapsedTime[k] - series.elapsedTime[k - 1])};
 }

@@ -26,7 +26,7 @@ QString BadMarkMessage(int k, const TimeMark& mark);
 
 QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber);
 
-// Evaluates series s (1-based ordinal, 1..SeriesCount) of the file.
+// Evaluates series s (1-based ordinal, 1..seriesCount) of the file.
 SeriesEvaluation EvaluateSeries(const FileHalf& file, int s);
 
 // The error of an activity, 15 % of it: the product with the constant 0.15 in extended precision, rounded

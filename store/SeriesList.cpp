@@ -32,15 +32,15 @@ QString SensitivityText(uint16_t sensitivity) {
 std::array<QString, 5> SeriesListRow(const FileHalf& file, int s) {
     std::array<QString, 5> row;
     row[0] = QString::number(s);
-    row[1] = QString::number(file.SeriesNumbers[s]);
-    const std::vector<TimeMark>& marks = file.SeriesMarks[s];
+    row[1] = QString::number(file.seriesNumbers[s]);
+    const std::vector<TimeMark>& marks = file.seriesMarks[s];
     if (marks.empty()) {
         row[2] = row[3] = QString::fromUtf8(UndefinedText);
         return row;
     }
 
     // The end's year counts every roll-over between the first and the last mark.
-    YearTracker years(2000 + file.SeriesYears[s]);
+    YearTracker years(2000 + file.seriesYears[s]);
     const int startYear = years.advance(marks[0]);
     bool bothValid = IsMarkValid(marks[0], startYear);
     row[2] = bothValid ? MarkToText(marks[0]) : QString::fromUtf8(FileErrorText);
@@ -56,7 +56,7 @@ std::array<QString, 5> SeriesListRow(const FileHalf& file, int s) {
     bothValid = bothValid && lastValid;
 
     row[4] = bothValid ? MeanActivityText(static_cast<int>(marks.size()), MarkDays(marks[0], startYear),
-                                          MarkDays(last, years.year()), file.Sensitivity)
+                                          MarkDays(last, years.year()), file.sensitivity)
                        : QString::fromUtf8(UndefinedText);
     return row;
 }

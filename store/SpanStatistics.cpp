@@ -12,7 +12,7 @@ std::vector<int64_t> MeasuredActivities(const SelectedSeries& series, const Meas
     std::vector<int64_t> activities;
     for (int k = span.first; k <= span.last; ++k) {
         if (HasPositiveExposure(series, k))
-            activities.push_back(series.Activity[k]);
+            activities.push_back(series.activity[k]);
     }
     return activities;
 }
@@ -23,12 +23,12 @@ std::optional<ExtremeActivity> FirstExtreme(const SelectedSeries& series, const 
                                             Beats beats) {
     std::optional<int> found;
     for (int k = span.first; k <= span.last; ++k) {
-        if (HasPositiveExposure(series, k) && (!found || beats(series.Activity[k], series.Activity[*found])))
+        if (HasPositiveExposure(series, k) && (!found || beats(series.activity[k], series.activity[*found])))
             found = k;
     }
     if (!found)
         return std::nullopt;
-    return ExtremeActivity{series.Activity[*found], *found, MarkMoment(series, *found - 1)};
+    return ExtremeActivity{series.activity[*found], *found, MarkMoment(series, *found - 1)};
 }
 
 } // namespace
@@ -40,16 +40,16 @@ bool IsSpanInSeries(const MeasurementSpan& span, int measurementCount) {
 QDateTime SeriesStartMoment(const SelectedSeries& series) {
     // The evaluation counted the same new years from the series' own year up to CurrentYear.
     YearTracker newYears(0);
-    for (const TimeMark& mark : series.CurrentMarks)
+    for (const TimeMark& mark : series.currentMarks)
         newYears.advance(mark);
-    const int year = series.CurrentYear - newYears.year();
-    const TimeMark& first = series.CurrentMarks[0];
-    return QDateTime(QDate(year, first.Month, first.Day), QTime(first.Hour, first.Minute, first.Second),
+    const int year = series.currentYear - newYears.year();
+    const TimeMark& first = series.currentMarks[0];
+    return QDateTime(QDate(year, first.month, first.day), QTime(first.hour, first.minute, first.second),
                      Qt::UTC);
 }
 
 QDateTime MarkMoment(const SelectedSeries& series, const QDateTime& seriesStart, int j) {
-    return seriesStart.addSecs(series.ElapsedTime[j]);
+    return seriesStart.addSecs(series.elapsedTime[j]);
 }
 
 QDateTime MarkMoment(const SelectedSeries& series, int j) {
@@ -57,7 +57,7 @@ QDateTime MarkMoment(const SelectedSeries& series, int j) {
 }
 
 int64_t MeasurementExposure(const SelectedSeries& series, int k) {
-    return series.ElapsedTime[k] - series.ElapsedTime[k - 1];
+    return series.elapsedTime[k] - series.elapsedTime[k - 1];
 }
 
 bool HasPositiveExposure(const SelectedSeries& series, int k) {
@@ -78,7 +78,7 @@ Extended UnroundedActivity(const SelectedSeries& series, uint16_t sensitivity, i
 
 std::optional<Extended> UnroundedSpanAverage(const SelectedSeries& series, uint16_t sensitivity,
                                              const MeasurementSpan& span) {
-    const int64_t seconds = series.ElapsedTime[span.last] - series.ElapsedTime[span.first - 1];
+    const int64_t seconds = series.elapsedTime[span.last] - series.elapsedTime[span.first - 1];
     const int64_t exposure = seconds * sensitivity;
     if (exposure == 0)
         return std::nullopt;
@@ -132,7 +132,7 @@ std::optional<int64_t> TimeAboveTenthsOfPercent(const SelectedSeries& series, co
             continue;
         const int64_t exposure = MeasurementExposure(series, k);
         measured += exposure;
-        if (series.Activity[k] > level)
+        if (series.activity[k] > level)
             above += exposure;
     }
     if (measured == 0)

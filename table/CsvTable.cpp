@@ -32,7 +32,7 @@ QString IsoMomentText(const QDateTime& moment) {
 }
 
 SpanRowFields SpanRowFieldsOf(const SelectedSeries& series, const QDateTime& seriesStart, int k) {
-    const int64_t activity = series.Activity[k];
+    const int64_t activity = series.activity[k];
     return {QString::number(k),
             IsoMomentText(MarkMoment(series, seriesStart, k - 1)),
             IsoMomentText(MarkMoment(series, seriesStart, k)),

@@ -40,8 +40,8 @@ QStringList FileFields(const QString& fileName) {
 
 QStringList HeaderFields(const QString& fileName, const FileHalf& file) {
     QStringList fields = FileFields(fileName);
-    fields[Instrument] = QString::number(file.DeviceNumber);
-    fields[Sensitivity] = QString::number(file.Sensitivity);
+    fields[Instrument] = QString::number(file.deviceNumber);
+    fields[Sensitivity] = QString::number(file.sensitivity);
     return fields;
 }
 
@@ -58,33 +58,33 @@ QByteArray SummaryCsvHeader() {
 QStringList SeriesSummaryFields(const QString& fileName, const FileHalf& file, int s) {
     QStringList fields = HeaderFields(fileName, file);
     fields[Series] = QString::number(s);
-    fields[Number] = QString::number(file.SeriesNumbers[s]);
+    fields[Number] = QString::number(file.seriesNumbers[s]);
     const SeriesEvaluation evaluation = EvaluateSeries(file, s);
     if (evaluation.refused()) {
         fields[Refused] = evaluation.refusal;
         return fields;
     }
     const SelectedSeries& series = evaluation.series;
-    const int n = series.MeasurementCount;
+    const int n = series.measurementCount;
     const QDateTime seriesStart = SeriesStartMoment(series);
     fields[First] = IsoMomentText(MarkMoment(series, seriesStart, 0));
     fields[Last] = IsoMomentText(MarkMoment(series, seriesStart, n));
     fields[Measurements] = QString::number(n);
     fields[BadMarks] = QString::number(evaluation.messages.size());
-    if (const std::optional<int64_t> average = SpanAverage(series, file.Sensitivity, {1, n}))
+    if (const std::optional<int64_t> average = SpanAverage(series, file.sensitivity, {1, n}))
         fields[Average] = QString::number(*average);
-    fields[Max] = QString::number(series.MaxActivity);
+    fields[Max] = QString::number(series.maxActivity);
     return fields;
 }
 
 QByteArray FileSummaryCsv(const QString& fileName, const FileHalf& file) {
-    if (file.SeriesCount == 0) {
+    if (file.seriesCount == 0) {
         QStringList fields = HeaderFields(fileName, file);
         fields[Refused] = QString::fromUtf8(NoSeriesInFileText);
         return CsvRecord(fields);
     }
     QByteArray csv;
-    for (int s = 1; s <= file.SeriesCount; ++s)
+    for (int s = 1; s <= file.seriesCount; ++s)
         csv += CsvRecord(SeriesSummaryFields(fileName, file, s));
     return csv;
 }

@@ -26,7 +26,7 @@ extern const char* const NoSeriesInFileText;
 
 QByteArray SummaryCsvHeader();
 
-// The fields of series s (1..SeriesCount) of the parsed file.
+// The fields of series s (1..seriesCount) of the parsed file.
 QStringList SeriesSummaryFields(const QString& fileName, const FileHalf& file, int s);
 
 // The lines of every series of a parsed file; a file without series gives one line saying so, so that no

@@ -75,7 +75,7 @@ TFormTable::TFormTable(QWidget* parent)
 }
 
 void TFormTable::Fill(const SelectedSeries& series) {
-    const int n = series.MeasurementCount;
+    const int n = series.measurementCount;
     SGTable->setUpdatesEnabled(false);
     SGTable->setRowCount(n);
     for (int k = 1; k <= n; ++k) {

@@ -31,8 +31,8 @@ struct ChosenSeries {
 
 ChosenSeries Choose(const FileHalf& file, int s) {
     ChosenSeries chosen{file, {}, {}};
-    if (s < 1 || s > file.SeriesCount) {
-        chosen.error = QStringLiteral("the file has no series %1 (it has %2)").arg(s).arg(file.SeriesCount);
+    if (s < 1 || s > file.seriesCount) {
+        chosen.error = QStringLiteral("the file has no series %1 (it has %2)").arg(s).arg(file.seriesCount);
         return chosen;
     }
     chosen.evaluation = EvaluateSeries(file, s);
@@ -74,8 +74,8 @@ std::vector<RowTexts> SpanRows(const DumpArgs& args, const SelectedSeries& serie
 
 TableHeader HeaderOf(const ChosenSeries& chosen) {
     const SelectedSeries& series = chosen.evaluation.series;
-    return {series.SeriesTitle, chosen.file.DeviceNumber, chosen.file.Sensitivity,
-            series.EquilibriumActivity};
+    return {series.seriesTitle, chosen.file.deviceNumber, chosen.file.sensitivity,
+            series.equilibriumActivity};
 }
 
 GraphImageRequest ImageRequest(const DumpArgs& args) {
@@ -114,7 +114,7 @@ DumpOutcome SavePng(const DumpArgs& args, const ChosenSeries& chosen) {
 DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
     const SelectedSeries& series = chosen.evaluation.series;
     ViewWindow view = ViewForImage(series, ImageRequest(args));
-    view.GridOn = args.grid;
+    view.gridOn = args.grid;
     return Written(
         WritePdfFile(args.output, [&](QPagedPaintDevice& pdf) { return PrintGraph(pdf, view, series); }));
 }
@@ -128,14 +128,14 @@ DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
 
 DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
     const AverageResult result =
-        AverageActivity(chosen.evaluation.series, chosen.file.Sensitivity, {args.first, args.last});
+        AverageActivity(chosen.evaluation.series, chosen.file.sensitivity, {args.first, args.last});
     if (!result.ok())
         return Failed(result.error);
     return {0, QByteArray::number(static_cast<qlonglong>(result.average)) + '\n', QString()};
 }
 
 DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
-    const int n = chosen.evaluation.series.MeasurementCount;
+    const int n = chosen.evaluation.series.measurementCount;
     switch (args.action) {
     case DumpArgs::Action::Png:
     case DumpArgs::Action::PrintGraph:

@@ -24,7 +24,7 @@ QJsonArray Int64Array(std::vector<int64_t>::const_iterator first, std::vector<in
 
 QJsonArray RowsJson(const SelectedSeries& series) {
     QJsonArray rows;
-    for (int k = 1; k <= series.MeasurementCount; ++k)
+    for (int k = 1; k <= series.measurementCount; ++k)
         rows.append(ToJsonArray(MeasurementRowTexts(series, k)));
     return rows;
 }
@@ -32,9 +32,9 @@ QJsonArray RowsJson(const SelectedSeries& series) {
 QJsonObject SeriesJson(const FileHalf& file, int s) {
     QJsonObject object;
     object[QStringLiteral("ordinal")] = s;
-    object[QStringLiteral("number")] = file.SeriesNumbers[s];
-    object[QStringLiteral("year")] = file.SeriesYears[s];
-    object[QStringLiteral("marks")] = file.MarkCounts(s);
+    object[QStringLiteral("number")] = file.seriesNumbers[s];
+    object[QStringLiteral("year")] = file.seriesYears[s];
+    object[QStringLiteral("marks")] = file.markCount(s);
     object[QStringLiteral("list")] = ToJsonArray(SeriesListRow(file, s));
     object[QStringLiteral("evaluation")] = EvaluationJson(file, s);
     return object;
@@ -51,27 +51,27 @@ QJsonObject EvaluationJson(const FileHalf& file, int s) {
         return object;
     }
     const SelectedSeries& series = evaluation.series;
-    const int n = series.MeasurementCount;
+    const int n = series.measurementCount;
     object[QStringLiteral("refused")] = QJsonValue::Null;
     object[QStringLiteral("messages")] = QJsonArray::fromStringList(evaluation.messages);
     object[QStringLiteral("n")] = n;
-    object[QStringLiteral("max_activity")] = static_cast<qint64>(series.MaxActivity);
-    object[QStringLiteral("equilibrium_activity")] = static_cast<qint64>(series.EquilibriumActivity);
-    object[QStringLiteral("elapsed")] = Int64Array(series.ElapsedTime.begin(), series.ElapsedTime.end());
+    object[QStringLiteral("max_activity")] = static_cast<qint64>(series.maxActivity);
+    object[QStringLiteral("equilibrium_activity")] = static_cast<qint64>(series.equilibriumActivity);
+    object[QStringLiteral("elapsed")] = Int64Array(series.elapsedTime.begin(), series.elapsedTime.end());
     object[QStringLiteral("activity")] =
-        Int64Array(series.Activity.begin() + 1, series.Activity.begin() + 1 + n);
+        Int64Array(series.activity.begin() + 1, series.activity.begin() + 1 + n);
     object[QStringLiteral("rows")] = RowsJson(series);
     return object;
 }
 
 QJsonObject FileJson(const FileHalf& file) {
     QJsonObject object;
-    object[QStringLiteral("file")] = FileNamePart(file.DataFileName);
-    object[QStringLiteral("device")] = file.DeviceNumber;
-    object[QStringLiteral("sensitivity")] = file.Sensitivity;
-    object[QStringLiteral("sensitivity_text")] = SensitivityText(file.Sensitivity);
+    object[QStringLiteral("file")] = FileNamePart(file.dataFileName);
+    object[QStringLiteral("device")] = file.deviceNumber;
+    object[QStringLiteral("sensitivity")] = file.sensitivity;
+    object[QStringLiteral("sensitivity_text")] = SensitivityText(file.sensitivity);
     QJsonArray series;
-    for (int s = 1; s <= file.SeriesCount; ++s)
+    for (int s = 1; s <= file.seriesCount; ++s)
         series.append(SeriesJson(file, s));
     object[QStringLiteral("series")] = series;
     return object;

@@ -48,7 +48,7 @@ void ApplyViewOptions(const QStringList& options, const Program& program) {
                       options[i + 2].toInt());
             i += 2;
         } else if (options[i] == QLatin1String("--pointer") && i + 1 < options.size()) {
-            graph.view().PointerIndex = static_cast<uint16_t>(options[++i].toInt());
+            graph.view().pointerIndex = static_cast<uint16_t>(options[++i].toInt());
         }
     }
     graph.GrPaint();
@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     const auto program = CreateProgram(std::move(services));
     TForm1* form = program->Form1;
     form->LoadFile(args.at(1));
-    if (form->Store().NoSeriesChosen || form->Store().selected.MeasurementCount == 0)
+    if (form->Store().noSeriesChosen || form->Store().selected.measurementCount == 0)
         form->SelectSeries(args.size() > 3 ? args.at(3).toInt() : 1);
     ApplyViewOptions(args.mid(4), *program);
 

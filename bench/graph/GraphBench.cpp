@@ -28,7 +28,7 @@ const GraphColors Colors;
 struct Screen {
     explicit Screen(QSize size) : image(size, QImage::Format_RGB32) {
         ResetView(view, Series(), size);
-        view.GridOn = true;
+        view.gridOn = true;
         Canvas canvas(image);
         GrPaint(canvas, GraphScene{Series(), view, Colors, false}, trace);
     }
@@ -51,7 +51,7 @@ void PointerMove(benchmark::State& state) {
     int k = 1;
     for (auto _ : state) {
         k = k % Measurements + 1;
-        screen.view.PointerIndex = static_cast<uint16_t>(k);
+        screen.view.pointerIndex = static_cast<uint16_t>(k);
         Canvas canvas(screen.image);
         benchmark::DoNotOptimize(
             DrawPointer(canvas, GraphScene{Series(), screen.view, Colors, false}, screen.trace));
@@ -91,7 +91,7 @@ void WindowFullPaint(benchmark::State& state) {
 void WindowPointerMove(benchmark::State& state) {
     Window window(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     for (auto _ : state) {
-        if (window.graph.view().PointerIndex == Measurements)
+        if (window.graph.view().pointerIndex == Measurements)
             window.graph.SBToHomeClick();
         else
             window.graph.SBToRightClick();

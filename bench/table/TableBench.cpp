@@ -54,14 +54,14 @@ void SelectSeriesWithGrid(benchmark::State& state) {
     TForm1& form = TheViewer().form();
     for (auto _ : state)
         form.SelectSeries(1);
-    state.counters["measurements"] = form.Store().selected.MeasurementCount;
+    state.counters["measurements"] = form.Store().selected.measurementCount;
 }
 BENCHMARK(SelectSeriesWithGrid)->Unit(benchmark::kMillisecond);
 
 void SaveWholeTable(benchmark::State& state) {
     Viewer& viewer = TheViewer();
     TableCommands& table = *viewer.program->table;
-    const int n = viewer.form().Store().selected.MeasurementCount;
+    const int n = viewer.form().Store().selected.measurementCount;
     const QString target = viewer.dir.filePath(QStringLiteral("table.txt"));
     for (auto _ : state) {
         // What the save command does once the dialogs are answered: cells read back, lines built, written.
@@ -74,7 +74,7 @@ BENCHMARK(SaveWholeTable)->Unit(benchmark::kMillisecond);
 void PrintTableToPdf(benchmark::State& state) {
     Viewer& viewer = TheViewer();
     TableCommands& table = *viewer.program->table;
-    const int n = viewer.form().Store().selected.MeasurementCount;
+    const int n = viewer.form().Store().selected.measurementCount;
     const QString pdf = viewer.dir.filePath(QStringLiteral("table.pdf"));
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);

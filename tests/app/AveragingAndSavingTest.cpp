@@ -117,7 +117,7 @@ TEST_F(SavingTest, SavesTheChosenSpanFromTheTableCells) {
     std::vector<RowTexts> rows;
     for (int k = 10; k <= 30; ++k)
         rows.push_back(MeasurementRowTexts(series(), k));
-    const TableHeader header{series().SeriesTitle, 117, 250, series().EquilibriumActivity};
+    const TableHeader header{series().seriesTitle, 117, 250, series().equilibriumActivity};
     QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), TableFileBytes(header, TableTitles(), rows));
@@ -169,7 +169,7 @@ TEST_F(SavingTest, AFullDiskKeepsTheOldTableAndSaysSo) {
     tableDialogs->saveAnswers.push_back(target);
     answerRangeDialogWith(1);
     form->SBSaveTable->click();
-    EXPECT_TRUE(ReadAll(target).startsWith(WinToDos(series().SeriesTitle) + "\r\n"));
+    EXPECT_TRUE(ReadAll(target).startsWith(WinToDos(series().seriesTitle) + "\r\n"));
     EXPECT_EQ(Entries(dir.path()), before);
 }
 

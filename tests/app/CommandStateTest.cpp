@@ -30,7 +30,7 @@ QStringList ValueTexts(const TForm1& form) {
 TEST_F(GuiTest, AtStartOnlyOpenLinkHelpAndExitRespond) {
     EXPECT_EQ(enabledCommands(), StartCommands());
     EXPECT_EQ(panel(0), kPrompt);
-    EXPECT_FALSE(form->Store().NoSeriesChosen);
+    EXPECT_FALSE(form->Store().noSeriesChosen);
     EXPECT_NE(graphPixel(), BlankGraph::EmptyAreaColour);
     EXPECT_EQ(form->Commands().size(), AllCommands().size());
     for (const QObject* command : form->Commands())
@@ -55,9 +55,9 @@ TEST_F(GuiTest, OneSeriesFileIsShownAtOnceWithoutTheSeriesCommand) {
     EXPECT_EQ(form->Count->text(), QStringLiteral("3"));
     EXPECT_EQ(form->lblNpr->text(), QStringLiteral("204"));
     EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
-    EXPECT_FALSE(form->Store().NoSeriesChosen);
-    EXPECT_EQ(form->Store().selected.MeasurementCount, 3);
-    EXPECT_EQ(form->Store().file.DataFileName, path);
+    EXPECT_FALSE(form->Store().noSeriesChosen);
+    EXPECT_EQ(form->Store().selected.measurementCount, 3);
+    EXPECT_EQ(form->Store().file.dataFileName, path);
     EXPECT_TRUE(dialogs->errors.isEmpty());
     EXPECT_NE(graphPixel(), BlankGraph::EmptyAreaColour);
 }
@@ -73,7 +73,7 @@ TEST_F(GuiTest, SeveralSeriesFileShowsTheListAndAddsOnlyTheSeriesCommand) {
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла several.rad"));
     EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
     EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
-    EXPECT_TRUE(form->Store().NoSeriesChosen);
+    EXPECT_TRUE(form->Store().noSeriesChosen);
     EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
 }
 
@@ -88,7 +88,7 @@ TEST_F(GuiTest, CancellingTheOpenDialogWithdrawsTheShownSeries) {
     for (const QString& text : ValueTexts(*form))
         EXPECT_TRUE(text.isEmpty()) << text.toStdString();
     EXPECT_EQ(panel(0), kPrompt);
-    EXPECT_TRUE(form->Store().NoSeriesChosen);
+    EXPECT_TRUE(form->Store().noSeriesChosen);
     EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
     // Caption labels keep their text.
     EXPECT_EQ(form->GroupBox1->findChild<QLabel*>("Label4")->text(), QStringLiteral("Кол-во изм."));
@@ -115,7 +115,7 @@ TEST_F(GuiTest, FileThatCannotBeReadIsReportedByNameAndTheWindowWaitsForAnother)
     EXPECT_EQ(panel(0), kPrompt);
     EXPECT_EQ(enabledCommands(), StartCommands());
     EXPECT_FALSE(seriesListShown());
-    EXPECT_EQ(form->Store().file.SeriesCount, 0);
+    EXPECT_EQ(form->Store().file.seriesCount, 0);
 }
 
 TEST_F(GuiTest, OpenDialogAsksForInstrumentFilesAndOffersTheLastChoiceAgain) {
@@ -165,8 +165,8 @@ TEST_F(GuiTest, SeriesWithFewerThanTwoMarksIsRefusedAndNothingElseChanges) {
     EXPECT_EQ(enabledCommands(), before);
     EXPECT_EQ(ValueTexts(*form), labelsBefore);
     EXPECT_TRUE(seriesListShown());
-    EXPECT_TRUE(form->Store().NoSeriesChosen);
-    EXPECT_EQ(form->Store().selected.MeasurementCount, 0);
+    EXPECT_TRUE(form->Store().noSeriesChosen);
+    EXPECT_EQ(form->Store().selected.measurementCount, 0);
     EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 13"));
 }
 

@@ -37,11 +37,11 @@ using GraphInWindowTest = SeriesShownTest;
 
 TEST_F(GraphInWindowTest, APointerStepRepaintsOnlyTheOldAndTheNewColumn) {
     QApplication::processEvents();
-    const int oldX = graph().pointerTrace().PointerX;
+    const int oldX = graph().pointerTrace().pointerX;
     PaintRecorder recorder(form->PaintBox);
     form->SBToRight->click();
     QApplication::processEvents();
-    const int newX = graph().pointerTrace().PointerX;
+    const int newX = graph().pointerTrace().pointerX;
     ASSERT_NE(oldX, newX);
     const int height = form->PaintBox->height();
     EXPECT_GE(recorder.paints, 1);
@@ -50,12 +50,12 @@ TEST_F(GraphInWindowTest, APointerStepRepaintsOnlyTheOldAndTheNewColumn) {
 
 TEST_F(GraphInWindowTest, TheWholeSeriesIsShownWithThePointerOnTheFirstMeasurement) {
     form->SBMasGA->click();
-    EXPECT_EQ(graph().view().ViewFirst, 1);
-    EXPECT_EQ(graph().view().ViewCount, 40);
-    EXPECT_EQ(graph().view().PointerIndex, 10); // the initial view keeps the pointer
+    EXPECT_EQ(graph().view().viewFirst, 1);
+    EXPECT_EQ(graph().view().viewCount, 40);
+    EXPECT_EQ(graph().view().pointerIndex, 10); // the initial view keeps the pointer
     openThroughDialog(path);
-    EXPECT_EQ(graph().view().ViewCount, 40);
-    EXPECT_EQ(graph().view().PointerIndex, 1);
+    EXPECT_EQ(graph().view().viewCount, 40);
+    EXPECT_EQ(graph().view().pointerIndex, 1);
     EXPECT_EQ(form->NIsm->text(), QStringLiteral("1"));
 }
 
@@ -67,29 +67,29 @@ TEST_F(GraphInWindowTest, KeypadDigitsAndEndHomeMoveThePointerWhateverHasTheFocu
         QTest::keyClick(focus && focus->window() == form ? focus : form, key, modifiers);
     };
     press(Qt::Key_6, Qt::KeypadModifier);
-    EXPECT_EQ(graph().view().PointerIndex, 11);
+    EXPECT_EQ(graph().view().pointerIndex, 11);
     EXPECT_EQ(form->NIsm->text(), QStringLiteral("11"));
     press(Qt::Key_4, Qt::KeypadModifier);
-    EXPECT_EQ(graph().view().PointerIndex, 10);
+    EXPECT_EQ(graph().view().pointerIndex, 10);
     press(Qt::Key_End);
-    EXPECT_EQ(graph().view().PointerIndex, 30);
+    EXPECT_EQ(graph().view().pointerIndex, 30);
     press(Qt::Key_Home);
-    EXPECT_EQ(graph().view().PointerIndex, 10);
+    EXPECT_EQ(graph().view().pointerIndex, 10);
     press(Qt::Key_6); // the digit row is not the keypad
-    EXPECT_EQ(graph().view().PointerIndex, 10);
+    EXPECT_EQ(graph().view().pointerIndex, 10);
 }
 
 TEST_F(GraphInWindowTest, AClickOnTheGraphMovesThePointerUnlessNoSeriesIsChosen) {
     const int x = PointerXFor(graph().view(), series(), 20);
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(x, form->PaintBox->height() / 2));
-    EXPECT_EQ(graph().view().PointerIndex, 20);
+    EXPECT_EQ(graph().view().pointerIndex, 20);
     EXPECT_EQ(form->NIsm->text(), QStringLiteral("20"));
 
     cancelOpenDialog(); // withdraws the series: the graph is grey and deaf
-    const int before = graph().view().PointerIndex;
+    const int before = graph().view().pointerIndex;
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {},
                       QPoint(PointerXFor(graph().view(), series(), 25), 50));
-    EXPECT_EQ(graph().view().PointerIndex, before);
+    EXPECT_EQ(graph().view().pointerIndex, before);
     EXPECT_EQ(graphPixel(), QColor(192, 192, 192));
 }
 
@@ -100,8 +100,8 @@ TEST_F(GraphInWindowTest, TheGridButtonDrawsGridLines) {
         const GraphMargins& m = graph().view().margins;
         const QRgb grid = QColor(0, 128, 128).rgb();
         int count = 0;
-        for (int y = m.MarginTop + 1; y < picture.height() - m.MarginBottom - 1; ++y)
-            for (int x = m.MarginLeft + 1; x < picture.width() - m.MarginRight - 1; ++x)
+        for (int y = m.top + 1; y < picture.height() - m.bottom - 1; ++y)
+            for (int x = m.left + 1; x < picture.width() - m.right - 1; ++x)
                 count += picture.pixel(x, y) == grid ? 1 : 0;
         return count;
     };
@@ -166,14 +166,14 @@ TEST_F(GraphOnScreenTest, TheZoomsRedDotShowsOnScreen) {
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, at);
     QApplication::processEvents();
     EXPECT_EQ(OnScreen(form).pixelColor(at), QColor(255, 0, 0));
-    EXPECT_EQ(graph().view().ZoomMode, 2);
+    EXPECT_EQ(graph().view().zoomMode, 2);
 }
 
 TEST_F(GraphOnScreenTest, PointerMovesCopyThePictureWithoutDrawingItAgain) {
     const int before = graph().renderCount();
     TenPointerMoves();
     EXPECT_EQ(graph().renderCount(), before);
-    EXPECT_EQ(graph().view().PointerIndex, 28);
+    EXPECT_EQ(graph().view().pointerIndex, 28);
     EXPECT_EQ(OnScreen(form), graph().screen()) << "the screen shows the picture as the moves left it";
 }
 
@@ -194,13 +194,13 @@ TEST_F(GraphOnScreenTest, AClickLeftOfTheAxisStopsAtTheFirstVisibleMeasurement) 
     form->SBTab->click();
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {},
                       QPoint(PointerXFor(graph().view(), series(), 20), 100));
-    ASSERT_EQ(graph().view().PointerIndex, 20);
+    ASSERT_EQ(graph().view().pointerIndex, 20);
     ASSERT_LT(MeasurementAtX(graph().view(), series(), 2), 10) << "the click must lie before the view";
 
     QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(2, 100));
     QApplication::processEvents();
-    EXPECT_EQ(graph().view().PointerIndex, 10);
-    EXPECT_EQ(graph().pointerTrace().PointerX, PointerXFor(graph().view(), series(), 10));
+    EXPECT_EQ(graph().view().pointerIndex, 10);
+    EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), 10));
     EXPECT_EQ(table().CurrentRow(), 10);
     EXPECT_EQ(form->NIsm->text(), QStringLiteral("10"));
     EXPECT_EQ(form->TimBeg->text(), table().Cell(1, 10));

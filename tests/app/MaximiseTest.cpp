@@ -37,7 +37,7 @@ TEST_F(MaximiseTest, MaximisingWidensTheGraphThePanelAndTheStatusBarAndRestoring
     const QSize design = form->size();
     const QRect available = form->screen()->availableGeometry();
     ASSERT_GT(available.width(), design.width()) << "the test screen is no larger than the window";
-    const int viewMax = static_cast<int>(graph().view().ViewMax);
+    const int viewMax = static_cast<int>(graph().view().viewMax);
 
     form->showMaximized();
     SettleWidth(form, available.width());
@@ -53,8 +53,8 @@ TEST_F(MaximiseTest, MaximisingWidensTheGraphThePanelAndTheStatusBarAndRestoring
     const QImage& picture = graph().screen();
     EXPECT_EQ(picture.size(), form->PaintBox->size());
     EXPECT_EQ(picture.pixelColor(picture.width() - 6 - 1, 6), QColor(128, 128, 128));
-    EXPECT_EQ(graph().view().ViewMax, viewMax);
-    EXPECT_EQ(graph().pointerTrace().PointerX, PointerXFor(graph().view(), series(), 10));
+    EXPECT_EQ(graph().view().viewMax, viewMax);
+    EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), 10));
 
     form->showNormal();
     SettleWidth(form, design.width());

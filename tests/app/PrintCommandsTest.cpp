@@ -76,7 +76,7 @@ TEST_F(PrintCommandsTest, AFailedPrintoutBlocksNoLaterOne) {
     EXPECT_EQ(graph.pages, 1);
     EXPECT_GT(graph.width, graph.height);
     EXPECT_TRUE(
-        PdfPageText(graphPdf, 0).contains(series().SeriesTitle + QStringLiteral(". Измерения с 10 по 30")));
+        PdfPageText(graphPdf, 0).contains(series().seriesTitle + QStringLiteral(". Измерения с 10 по 30")));
 
     ASSERT_TRUE(QFile::exists(tablePdf));
     EXPECT_EQ(RowNumbersByPage(tablePdf), (std::vector<std::vector<int>>{Range(1, 34), Range(35, 40)}));

@@ -101,7 +101,7 @@ TEST_F(GuiTest, DoubleClickWithNoRowSelectedDoesNothing) {
     EXPECT_TRUE(seriesListShown());
     EXPECT_EQ(enabledCommands(), before);
     EXPECT_TRUE(dialogs->errors.isEmpty());
-    EXPECT_TRUE(form->Store().NoSeriesChosen);
+    EXPECT_TRUE(form->Store().noSeriesChosen);
 }
 
 TEST_F(GuiTest, ClosingTheListWithoutAChoiceReturnsToOpenAFile) {
@@ -135,7 +135,7 @@ TEST_F(GuiTest, SeriesCommandWithdrawsTheShownSeries) {
     expected << "SBSer"
              << "MenuSer";
     EXPECT_EQ(enabledCommands(), expected);
-    EXPECT_TRUE(form->Store().NoSeriesChosen);
+    EXPECT_TRUE(form->Store().noSeriesChosen);
 }
 
 TEST_F(GuiTest, OpeningAnotherFileWhileTheListIsOpenRefillsIt) {
@@ -182,7 +182,7 @@ TEST_F(GuiTest, TheSeriesListIsUsedFromTheKeyboard) {
     };
     QTest::keyClick(view, Qt::Key_Return); // nothing selected: nothing happens
     EXPECT_TRUE(seriesListShown());
-    EXPECT_TRUE(form->Store().NoSeriesChosen);
+    EXPECT_TRUE(form->Store().noSeriesChosen);
 
     QTest::keyClick(view, Qt::Key_Down);
     EXPECT_EQ(selectedRow(), 0);

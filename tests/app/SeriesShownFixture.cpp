@@ -19,7 +19,7 @@ void SeriesShownTest::SetUp() {
     path = writeFile(QStringLiteral("test.rad"),
                      InstrumentFileBuilder::IntervalSeries(117, 250, start, seconds));
     openThroughDialog(path);
-    ASSERT_EQ(series().MeasurementCount, 40);
+    ASSERT_EQ(series().measurementCount, 40);
     zoomTo(10, 30);
 }
 

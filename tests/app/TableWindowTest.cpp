@@ -40,7 +40,7 @@ TEST_F(TableWindowTest, TheTableButtonShowsTheRowOfThePointer) {
     EXPECT_EQ(table().CurrentRow(), 10);
     EXPECT_EQ(panel(1), QStringLiteral(" "));
     // Pressed again while shown: the row follows the pointer moved meanwhile.
-    graph().view().PointerIndex = 20;
+    graph().view().pointerIndex = 20;
     form->SBTab->click();
     EXPECT_TRUE(table().isVisible());
     EXPECT_EQ(table().CurrentRow(), 20);
@@ -51,7 +51,7 @@ TEST_F(TableWindowTest, RowsBeforeTheVisibleRangeAreRefused) {
     const QString before = form->lblActiv->text();
     clickRow(1);
     EXPECT_EQ(table().CurrentRow(), 10);
-    EXPECT_EQ(graph().view().PointerIndex, 10);
+    EXPECT_EQ(graph().view().pointerIndex, 10);
     EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
     EXPECT_EQ(form->lblActiv->text(), before);
     EXPECT_EQ(form->NIsm->text(), QStringLiteral("10"));
@@ -94,7 +94,7 @@ TEST_F(TableWindowTest, RowsAfterTheVisibleRangeAreRefused) {
     clickRow(12);
     clickRow(40);
     EXPECT_EQ(table().CurrentRow(), 12);
-    EXPECT_EQ(graph().view().PointerIndex, 30);
+    EXPECT_EQ(graph().view().pointerIndex, 30);
     EXPECT_EQ(panel(1), QStringLiteral("Это последнее измерение в области видимости "));
     EXPECT_EQ(form->NIsm->text(), QStringLiteral("12")); // the labels stay with the last accepted row
 }
@@ -103,7 +103,7 @@ TEST_F(TableWindowTest, AVisibleRowMovesThePointerAndFillsTheLabels) {
     form->SBTab->click();
     clickRow(12);
     EXPECT_EQ(table().CurrentRow(), 12);
-    EXPECT_EQ(graph().view().PointerIndex, 12);
+    EXPECT_EQ(graph().view().pointerIndex, 12);
     EXPECT_EQ(panel(1), QStringLiteral(" "));
     const RowTexts row = MeasurementRowTexts(series(), 12);
     EXPECT_EQ(form->NIsm->text(), QStringLiteral("12"));
@@ -111,7 +111,7 @@ TEST_F(TableWindowTest, AVisibleRowMovesThePointerAndFillsTheLabels) {
     EXPECT_EQ(form->TimEnd->text(), row[2]);
     EXPECT_EQ(form->lblActiv->text(), row[3]);
     EXPECT_EQ(form->TimIsm->text(), row[4]);
-    EXPECT_EQ(graph().pointerTrace().PointerX, PointerXFor(graph().view(), series(), 12));
+    EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), 12));
 }
 
 TEST_F(TableWindowTest, TheRowFollowsEveryStepOfThePointer) {

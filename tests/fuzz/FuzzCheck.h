@@ -25,8 +25,8 @@ inline void Require(bool ok, const char* what, long long a = 0, long long b = 0)
 }
 
 inline bool SameMark(const TimeMark& x, const TimeMark& y) {
-    return x.Month == y.Month && x.Day == y.Day && x.Hour == y.Hour && x.Minute == y.Minute &&
-           x.Second == y.Second;
+    return x.month == y.month && x.day == y.day && x.hour == y.hour && x.minute == y.minute &&
+           x.second == y.second;
 }
 
 // The bytes as the viewer reads them: no more than MaxFileBytes. They are not copied, so that a read past

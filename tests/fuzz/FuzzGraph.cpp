@@ -19,13 +19,13 @@
 namespace {
 
 void CheckView(const ViewWindow& view, int n) {
-    Require(view.ViewFirst >= 1 && view.ViewCount >= 1, "the view is empty", view.ViewFirst, view.ViewCount);
-    Require(view.Last() <= n, "the view runs past the series", view.Last(), n);
-    Require(view.PointerIndex >= view.ViewFirst && view.PointerIndex <= view.Last(),
-            "the pointer is outside the view", view.PointerIndex);
-    Require(view.ActivityStep >= 1, "activity step below 1", view.ActivityStep);
-    Require(view.TimeStep >= 1, "time step below 1", view.TimeStep);
-    Require(view.TimeUnit < TimeUnitCount, "time unit out of range", view.TimeUnit);
+    Require(view.viewFirst >= 1 && view.viewCount >= 1, "the view is empty", view.viewFirst, view.viewCount);
+    Require(view.last() <= n, "the view runs past the series", view.last(), n);
+    Require(view.pointerIndex >= view.viewFirst && view.pointerIndex <= view.last(),
+            "the pointer is outside the view", view.pointerIndex);
+    Require(view.activityStep >= 1, "activity step below 1", view.activityStep);
+    Require(view.timeStep >= 1, "time step below 1", view.timeStep);
+    Require(view.timeUnit < TimeUnitCount, "time unit out of range", view.timeUnit);
 }
 
 void CheckLevels(const SceneGeometry& scene, const ViewWindow& view) {
@@ -37,8 +37,8 @@ void CheckLevels(const SceneGeometry& scene, const ViewWindow& view) {
     int falling = 0;
     for (size_t i = 0; i < scene.levels.size(); ++i) {
         const ScaleLevel& level = scene.levels[i];
-        Require(level.value > 0 && level.value < view.ViewMax, "a label outside the scale", level.value);
-        Require(level.value % view.ActivityStep == 0, "a label off the step", level.value, view.ActivityStep);
+        Require(level.value > 0 && level.value < view.viewMax, "a label outside the scale", level.value);
+        Require(level.value % view.activityStep == 0, "a label off the step", level.value, view.activityStep);
         if (i > 0) {
             rising += level.y < scene.levels[i - 1].y;
             falling += level.y > scene.levels[i - 1].y;
@@ -48,13 +48,13 @@ void CheckLevels(const SceneGeometry& scene, const ViewWindow& view) {
 }
 
 std::tuple<int, int, int, int, int, int> Fields(const LabelTime& t) {
-    return {t.Y, t.mo, t.d, t.h, t.mi, t.s};
+    return {t.year, t.month, t.day, t.hour, t.minute, t.second};
 }
 
 void CheckTicks(const SceneGeometry& scene, const SelectedSeries& series, const ViewWindow& view, int lastX) {
     Require(scene.ticks.size() <= MaxTimeTicks, "too many time labels",
             static_cast<long long>(scene.ticks.size()));
-    const std::optional<LabelTime> start = ViewStartTime(series, view.ViewFirst, view.TimeUnit);
+    const std::optional<LabelTime> start = ViewStartTime(series, view.viewFirst, view.timeUnit);
     for (size_t i = 0; i < scene.ticks.size(); ++i) {
         const TimeTick& tick = scene.ticks[i];
         Require(tick.x <= lastX, "a time label past the room for it", tick.x, lastX);
@@ -70,12 +70,11 @@ void CheckTicks(const SceneGeometry& scene, const SelectedSeries& series, const 
 }
 
 void CheckLine(const SceneGeometry& scene, const SelectedSeries& series, const ViewWindow& view, QSize area) {
-    const int plotHeight = area.height() - view.margins.MarginBottom - 2 * view.margins.MarginTop;
+    const int plotHeight = area.height() - view.margins.bottom - 2 * view.margins.top;
     const StepLine& line = scene.line;
-    Require(line.start == QPoint(view.margins.MarginLeft, scene.axisY),
-            "the line does not start at the axis");
-    Require(line.strokes.size() == 2 * static_cast<size_t>(view.ViewCount) + 1, "wrong number of strokes",
-            static_cast<long long>(line.strokes.size()), view.ViewCount);
+    Require(line.start == QPoint(view.margins.left, scene.axisY), "the line does not start at the axis");
+    Require(line.strokes.size() == 2 * static_cast<size_t>(view.viewCount) + 1, "wrong number of strokes",
+            static_cast<long long>(line.strokes.size()), view.viewCount);
     QPoint at = line.start;
     for (size_t j = 0; j + 1 < line.strokes.size(); ++j) {
         const QPoint to = line.strokes[j].to;
@@ -91,10 +90,10 @@ void CheckLine(const SceneGeometry& scene, const SelectedSeries& series, const V
         at = to;
     }
     Require(line.strokes.back().to.x() == at.x(), "the closing riser is not vertical");
-    Require(line.strokes.front().marked == (view.ViewFirst > 1), "first riser marking");
-    Require(line.strokes.back().marked == (view.Last() < series.MeasurementCount), "closing riser marking");
+    Require(line.strokes.front().marked == (view.viewFirst > 1), "first riser marking");
+    Require(line.strokes.back().marked == (view.last() < series.measurementCount), "closing riser marking");
     // The pointer stands within its measurement's tread.
-    const int tread = 2 * (view.PointerIndex - view.ViewFirst) + 1;
+    const int tread = 2 * (view.pointerIndex - view.viewFirst) + 1;
     const int x0 = line.strokes[tread - 1].to.x();
     const int x1 = line.strokes[tread].to.x();
     Require(scene.pointerX >= std::min(x0, x1) && scene.pointerX <= std::max(x0, x1),
@@ -116,9 +115,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<uint8_t> fileBytes = input.ConsumeRemainingBytes<uint8_t>();
 
     const FileHalf file = ParsedFile(ViewerBytes(fileBytes.data(), fileBytes.size()));
-    if (file.SeriesCount == 0)
+    if (file.seriesCount == 0)
         return 0;
-    const SeriesEvaluation ev = EvaluateSeries(file, 1 + seriesChoice % file.SeriesCount);
+    const SeriesEvaluation ev = EvaluateSeries(file, 1 + seriesChoice % file.seriesCount);
     if (ev.refused())
         return 0;
     const SelectedSeries& series = ev.series;
@@ -130,10 +129,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         SBMasGSClick(view);
         ZoomClick(view, series, area, static_cast<int16_t>(first));
         ZoomClick(view, series, area, static_cast<int16_t>(count));
-        Require(view.ZoomMode == 0, "the zoom did not end after two clicks", view.ZoomMode);
-        view.PointerIndex = MeasurementAtX(view, series, static_cast<int16_t>(pointer));
-        if (view.PointerIndex < view.ViewFirst || view.PointerIndex > view.Last())
-            view.PointerIndex = view.ViewFirst;
+        Require(view.zoomMode == 0, "the zoom did not end after two clicks", view.zoomMode);
+        view.pointerIndex = MeasurementAtX(view, series, static_cast<int16_t>(pointer));
+        if (view.pointerIndex < view.viewFirst || view.pointerIndex > view.last())
+            view.pointerIndex = view.viewFirst;
         SBSetkaClick(view, grid);
     } else {
         GraphImageRequest request;
@@ -144,11 +143,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         request.grid = grid;
         view = ViewForImage(series, request);
     }
-    CheckView(view, series.MeasurementCount);
+    CheckView(view, series.measurementCount);
 
     const SceneGeometry scene = ComputeSceneGeometry(series, view, area, labelWidth);
-    Require(scene.axisY == area.height() - view.margins.MarginBottom,
-            "the axis is not above the bottom margin");
+    Require(scene.axisY == area.height() - view.margins.bottom, "the axis is not above the bottom margin");
     CheckLevels(scene, view);
     CheckTicks(scene, series, view, area.width() - labelWidth);
     CheckLine(scene, series, view, area);

@@ -16,26 +16,26 @@
 namespace {
 
 void CheckParse(const FileHalf& file, const QByteArray& bytes) {
-    const int count = file.SeriesCount;
+    const int count = file.seriesCount;
     const auto size = bytes.size();
     if (size >= 4) {
         const auto byte = [&](int i) { return static_cast<uint8_t>(bytes[i]); };
-        Require(file.DeviceNumber == byte(0) + 256 * byte(1), "device number is not bytes 0-1");
-        Require(file.Sensitivity == byte(2) + 256 * byte(3), "sensitivity is not bytes 2-3");
+        Require(file.deviceNumber == byte(0) + 256 * byte(1), "device number is not bytes 0-1");
+        Require(file.sensitivity == byte(2) + 256 * byte(3), "sensitivity is not bytes 2-3");
     }
-    Require(file.SeriesNumbers.size() > static_cast<size_t>(count), "SeriesNumbers too short", count);
-    Require(file.SeriesYears.size() > static_cast<size_t>(count), "SeriesYears too short", count);
-    Require(file.SeriesMarks.size() > static_cast<size_t>(count), "SeriesMarks too short", count);
+    Require(file.seriesNumbers.size() > static_cast<size_t>(count), "SeriesNumbers too short", count);
+    Require(file.seriesYears.size() > static_cast<size_t>(count), "SeriesYears too short", count);
+    Require(file.seriesMarks.size() > static_cast<size_t>(count), "SeriesMarks too short", count);
     Require(count <= MaxSeries, "SeriesCount above capacity", count);
     // Every series takes its word and year byte, five bytes per mark, and, unless it is the last one, the
     // end pair that let the next series follow. None of it may lie beyond the bytes given.
     long long used = 4;
     for (int s = 1; s <= count; ++s) {
-        const int marks = file.MarkCounts(s);
+        const int marks = file.markCount(s);
         Require(marks < MaxMarks, "MarkCounts above capacity", s, marks);
-        Require(file.SeriesYears[s] <= 255, "year byte above 255", s, file.SeriesYears[s]);
-        for (const TimeMark& m : file.SeriesMarks[s])
-            Require(m.Month <= 12, "month above 12", s, m.Month);
+        Require(file.seriesYears[s] <= 255, "year byte above 255", s, file.seriesYears[s]);
+        for (const TimeMark& m : file.seriesMarks[s])
+            Require(m.month <= 12, "month above 12", s, m.month);
         used += 3 + 5LL * marks + (s < count ? 2 : 0);
     }
     if (count > 0)
@@ -54,8 +54,8 @@ void CheckListRow(const FileHalf& file, int s) {
     static const QString undefined = QString::fromUtf8(UndefinedText);
     const auto row = SeriesListRow(file, s);
     Require(IsDecimal(row[0], s), "list column 0 is not the ordinal", s);
-    Require(IsDecimal(row[1], file.SeriesNumbers[s]), "list column 1 is not the series number", s);
-    const int marks = file.MarkCounts(s);
+    Require(IsDecimal(row[1], file.seriesNumbers[s]), "list column 1 is not the series number", s);
+    const int marks = file.markCount(s);
     if (marks < 2) {
         Require(row[3] == undefined, "short series end is not 'undefined'", s);
         Require(row[4].isEmpty(), "short series has an activity", s);
@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FileHalf file = ParsedFile(bytes);
     CheckParse(file, bytes);
 
-    for (int s = 1; s <= file.SeriesCount; ++s)
+    for (int s = 1; s <= file.seriesCount; ++s)
         CheckListRow(file, s);
     return 0;
 }

@@ -30,19 +30,19 @@ QString Spelled(const QString& line) {
 
 void CheckRow(const SelectedSeries& sel, int k, const RowTexts& row) {
     Require(row[0] == QString::number(k), "row column 0 is not k", k);
-    Require(row[4] == QString::number(sel.ElapsedTime[k] - sel.ElapsedTime[k - 1]),
+    Require(row[4] == QString::number(sel.elapsedTime[k] - sel.elapsedTime[k - 1]),
             "row column 4 is not the exposure", k);
     // "A±E" with E the activity's 15 %, rounded.
     const QStringList parts = row[3].split(PlusMinus);
     Require(parts.size() == 2, "row column 3 is not activity ± error", k);
-    Require(parts[0] == QString::number(sel.Activity[k]), "row column 3 does not start with the activity", k);
+    Require(parts[0] == QString::number(sel.activity[k]), "row column 3 does not start with the activity", k);
     bool number = false;
     const long long error = parts[1].toLongLong(&number);
     Require(number, "the error is no number", k);
-    const long double exact = 0.15L * static_cast<long double>(sel.Activity[k]);
+    const long double exact = 0.15L * static_cast<long double>(sel.activity[k]);
     Require(static_cast<long double>(error) - exact <= 0.5L + 1e-6L &&
                 exact - static_cast<long double>(error) <= 0.5L + 1e-6L,
-            "the error is not 15 % of the activity", sel.Activity[k], error);
+            "the error is not 15 % of the activity", sel.activity[k], error);
     for (int c = 1; c <= 2; ++c) {
         const QString& moment = row[c];
         // " 5 янв 08:03:07": day, month name (or "???"), time; fields of invalid marks may run longer.
@@ -82,14 +82,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto countChoice = input.ConsumeIntegral<uint16_t>();
     const std::vector<uint8_t> fileBytes = input.ConsumeRemainingBytes<uint8_t>();
     const FileHalf file = ParsedFile(ViewerBytes(fileBytes.data(), fileBytes.size()));
-    if (file.SeriesCount == 0)
+    if (file.seriesCount == 0)
         return 0;
-    const int s = 1 + seriesChoice % file.SeriesCount;
+    const int s = 1 + seriesChoice % file.seriesCount;
     const SeriesEvaluation ev = EvaluateSeries(file, s);
     if (ev.refused())
         return 0;
     const SelectedSeries& sel = ev.series;
-    const int n = sel.MeasurementCount;
+    const int n = sel.measurementCount;
     // A span within the series, or an empty one: the range dialog lets the last come before the first. Up to
     // a hundred rows: every row takes the same way through the code, and more would only slow the search.
     const int first = 1 + firstChoice % n;
@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         rows.push_back(MeasurementRowTexts(sel, k));
         CheckRow(sel, k, rows.back());
     }
-    const TableHeader header{sel.SeriesTitle, file.DeviceNumber, file.Sensitivity, sel.EquilibriumActivity};
+    const TableHeader header{sel.seriesTitle, file.deviceNumber, file.sensitivity, sel.equilibriumActivity};
     const QStringList lines = TableFileLines(header, TableTitles(), rows);
     CheckFile(TableFileBytes(header, TableTitles(), rows), lines, count);
     for (int i = 0; i < count; ++i)

@@ -15,8 +15,8 @@ class ChooseTimeStepsTest : public testing::TestWithParam<TimeCase> {};
 TEST_P(ChooseTimeStepsTest, PicksUnitAndStep) {
     const TimeCase c = GetParam();
     const TimeSteps steps = ChooseTimeSteps(c.seconds);
-    EXPECT_EQ(steps.TimeUnit, c.unit) << c.seconds << " s";
-    EXPECT_EQ(steps.TimeStep, c.step) << c.seconds << " s";
+    EXPECT_EQ(steps.timeUnit, c.unit) << c.seconds << " s";
+    EXPECT_EQ(steps.timeStep, c.step) << c.seconds << " s";
 }
 
 INSTANTIATE_TEST_SUITE_P(

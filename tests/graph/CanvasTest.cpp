@@ -28,10 +28,10 @@ protected:
 };
 
 TEST_F(CanvasTest, LinesLeaveOutTheirEndPointInEitherDirection) {
-    canvas->Line(10, 5, 20, 5);
-    canvas->Line(20, 7, 10, 7);
-    canvas->Line(3, 10, 3, 20);
-    canvas->Line(5, 20, 5, 10);
+    canvas->line(10, 5, 20, 5);
+    canvas->line(20, 7, 10, 7);
+    canvas->line(3, 10, 3, 20);
+    canvas->line(5, 20, 5, 10);
     const QImage& out = Done();
     EXPECT_TRUE(AllAre(out, QRect(QPoint(10, 5), QPoint(19, 5)), Ink));
     EXPECT_TRUE(Is(out, 20, 5, Paper));
@@ -45,10 +45,10 @@ TEST_F(CanvasTest, LinesLeaveOutTheirEndPointInEitherDirection) {
 }
 
 TEST_F(CanvasTest, ConnectedLinesMeetWithoutGapsAndEachCornerTakesTheNextColour) {
-    canvas->MoveTo(10, 30);
-    canvas->LineTo(10, 20);
+    canvas->moveTo(10, 30);
+    canvas->lineTo(10, 20);
     canvas->pen.color = Fill;
-    canvas->LineTo(30, 20);
+    canvas->lineTo(30, 20);
     const QImage& out = Done();
     EXPECT_TRUE(AllAre(out, QRect(QPoint(10, 21), QPoint(10, 30)), Ink));
     EXPECT_TRUE(AllAre(out, QRect(QPoint(10, 20), QPoint(29, 20)), Fill));
@@ -56,7 +56,7 @@ TEST_F(CanvasTest, ConnectedLinesMeetWithoutGapsAndEachCornerTakesTheNextColour)
 }
 
 TEST_F(CanvasTest, DiagonalLinesLeaveOutTheirEndPoint) {
-    canvas->Line(0, 0, 10, 10);
+    canvas->line(0, 0, 10, 10);
     const QImage& out = Done();
     for (int i = 0; i < 10; ++i)
         EXPECT_TRUE(Is(out, i, i, Ink)) << i;
@@ -64,7 +64,7 @@ TEST_F(CanvasTest, DiagonalLinesLeaveOutTheirEndPoint) {
 }
 
 TEST_F(CanvasTest, RectanglesCoverUpToOneShortOfTheirSecondCorner) {
-    canvas->Rectangle(2, 3, 8, 9);
+    canvas->rectangle(2, 3, 8, 9);
     const QImage& out = Done();
     EXPECT_TRUE(AllAre(out, QRect(QPoint(2, 3), QPoint(7, 3)), Ink));
     EXPECT_TRUE(AllAre(out, QRect(QPoint(2, 8), QPoint(7, 8)), Ink));
@@ -78,8 +78,8 @@ TEST_F(CanvasTest, RectanglesCoverUpToOneShortOfTheirSecondCorner) {
 
 TEST_F(CanvasTest, DottedLinesAlternateThreePixelsOfPenAndThreeLeftAsTheyWere) {
     canvas->pen.style = PenStyle::Dot;
-    canvas->Line(0, 2, 20, 2);
-    canvas->Line(30, 30, 30, 18);
+    canvas->line(0, 2, 20, 2);
+    canvas->line(30, 30, 30, 18);
     const QImage& out = Done();
     for (int x = 0; x < 20; ++x)
         EXPECT_TRUE(Is(out, x, 2, x % 6 < 3 ? Ink : Paper)) << x;
@@ -91,7 +91,7 @@ TEST_F(CanvasTest, DottedLinesAlternateThreePixelsOfPenAndThreeLeftAsTheyWere) {
 
 TEST_F(CanvasTest, DotsKeepTheirPhaseWhenTheLineStartsOffTheCanvas) {
     canvas->pen.style = PenStyle::Dot;
-    canvas->Line(-7, 4, 20, 4);
+    canvas->line(-7, 4, 20, 4);
     const QImage& out = Done();
     for (int x = 0; x < 20; ++x)
         EXPECT_TRUE(Is(out, x, 4, (x + 7) % 6 < 3 ? Ink : Paper)) << x;
@@ -99,7 +99,7 @@ TEST_F(CanvasTest, DotsKeepTheirPhaseWhenTheLineStartsOffTheCanvas) {
 
 TEST_F(CanvasTest, WidePensWidenAcrossTheLine) {
     canvas->pen.width = 3;
-    canvas->Line(10, 10, 20, 10);
+    canvas->line(10, 10, 20, 10);
     const QImage& out = Done();
     EXPECT_TRUE(AllAre(out, QRect(QPoint(10, 9), QPoint(19, 11)), Ink));
     EXPECT_TRUE(Is(out, 15, 8, Paper));
@@ -108,10 +108,10 @@ TEST_F(CanvasTest, WidePensWidenAcrossTheLine) {
 }
 
 TEST_F(CanvasTest, FarAwayCoordinatesAreClippedQuickly) {
-    canvas->Line(-(1 << 29), 6, 1 << 29, 6);
+    canvas->line(-(1 << 29), 6, 1 << 29, 6);
     canvas->pen.style = PenStyle::Dot;
-    canvas->Line(3, -(1 << 29), 3, 1 << 29);
-    canvas->Line(-(1 << 29), -(1 << 29), 1 << 29, 1 << 29);
+    canvas->line(3, -(1 << 29), 3, 1 << 29);
+    canvas->line(-(1 << 29), -(1 << 29), 1 << 29, 1 << 29);
     const QImage& out = Done();
     EXPECT_TRUE(AllAre(out, QRect(QPoint(0, 6), QPoint(59, 6)), Ink));
 }
@@ -120,10 +120,10 @@ TEST_F(CanvasTest, TextCellsAreOpaqueInTheBrushColour) {
     canvas->fontColor = Ink;
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(12);
-    canvas->SetFont(font);
-    const int width = canvas->TextWidth(QStringLiteral("57"));
-    const int height = canvas->TextHeight();
-    canvas->TextOut(10, 8, QStringLiteral("57"));
+    canvas->setFont(font);
+    const int width = canvas->textWidth(QStringLiteral("57"));
+    const int height = canvas->textHeight();
+    canvas->textOut(10, 8, QStringLiteral("57"));
     const QImage& out = Done();
     const QRect cell(10, 8, width, height);
     int paper = 0;
@@ -141,10 +141,10 @@ TEST_F(CanvasTest, UpwardTextRunsUpFromItsPointWithItsCellToTheRight) {
     canvas->fontColor = Ink;
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(11);
-    canvas->SetFont(font);
-    const int width = canvas->TextWidth(QStringLiteral("Бк"));
-    const int height = canvas->TextHeight();
-    canvas->TextOutUpwards(5, 35, QStringLiteral("Бк"));
+    canvas->setFont(font);
+    const int width = canvas->textWidth(QStringLiteral("Бк"));
+    const int height = canvas->textHeight();
+    canvas->textOutUpwards(5, 35, QStringLiteral("Бк"));
     const QImage& out = Done();
     const QRect cell(5, 35 - width, height, width);
     EXPECT_EQ(InkIn(out, cell, Paper, Fill), 0) << "the cell is filled";
@@ -156,12 +156,12 @@ TEST_F(CanvasTest, UpwardTextRunsUpFromItsPointWithItsCellToTheRight) {
 
 TEST_F(CanvasTest, PixelsReadBackWithoutAlphaAndOffTheImageAsUnreadable) {
     canvas->pen.color = QColor(1, 2, 3);
-    canvas->Line(4, 4, 5, 4);
-    EXPECT_EQ(canvas->Pixel(4, 4), 0x00010203u);
-    EXPECT_EQ(canvas->Pixel(-1, 4), Canvas::Unreadable);
-    EXPECT_EQ(canvas->Pixel(4, 40), Canvas::Unreadable);
-    EXPECT_EQ(canvas->Pixel(0, 0), 0x00FFFFFFu); // white is not the unreadable value
-    canvas->WriteColumn(7, 1, {0x00112233u, 0x00445566u});
+    canvas->line(4, 4, 5, 4);
+    EXPECT_EQ(canvas->pixel(4, 4), 0x00010203u);
+    EXPECT_EQ(canvas->pixel(-1, 4), Canvas::Unreadable);
+    EXPECT_EQ(canvas->pixel(4, 40), Canvas::Unreadable);
+    EXPECT_EQ(canvas->pixel(0, 0), 0x00FFFFFFu); // white is not the unreadable value
+    canvas->writeColumn(7, 1, {0x00112233u, 0x00445566u});
     const QImage& out = Done();
     EXPECT_EQ(Rgb(out, 7, 1), 0x00112233u);
     EXPECT_EQ(Rgb(out, 7, 2), 0x00445566u);

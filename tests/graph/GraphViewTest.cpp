@@ -65,9 +65,9 @@ protected:
 };
 
 TEST_F(GraphViewTest, APointerMoveRepaintsOnlyTwoColumns) {
-    const int oldX = graph().pointerTrace().PointerX;
+    const int oldX = graph().pointerTrace().pointerX;
     graph().SBToRightClick();
-    const int newX = graph().pointerTrace().PointerX;
+    const int newX = graph().pointerTrace().pointerX;
     ASSERT_NE(oldX, newX);
     QCoreApplication::processEvents();
     EXPECT_GE(area.paints, 1);
@@ -80,13 +80,13 @@ TEST_F(GraphViewTest, NavigationSaysWhenThePointerCannotGoFurther) {
     EXPECT_EQ(Messages([&] { graph().SBToLeftClick(); }),
               QStringList{QStringLiteral("Это первое измерение в области видимости ")});
     EXPECT_EQ(Messages([&] { graph().SBToRightClick(); }), QStringList{QStringLiteral(" ")});
-    EXPECT_EQ(graph().view().PointerIndex, 2);
+    EXPECT_EQ(graph().view().pointerIndex, 2);
     EXPECT_EQ(Messages([&] { graph().SBToEndClick(); }), QStringList{});
-    EXPECT_EQ(graph().view().PointerIndex, 120);
+    EXPECT_EQ(graph().view().pointerIndex, 120);
     EXPECT_EQ(Messages([&] { graph().SBToRightClick(); }),
               QStringList{QStringLiteral("Это последнее измерение в области видимости ")});
     EXPECT_EQ(Messages([&] { graph().SBToHomeClick(); }), QStringList{QStringLiteral(" ")});
-    EXPECT_EQ(graph().view().PointerIndex, 1);
+    EXPECT_EQ(graph().view().pointerIndex, 1);
 }
 
 TEST_F(GraphViewTest, EveryPointerMoveAsksTheTableToFollow) {
@@ -100,33 +100,33 @@ TEST_F(GraphViewTest, EveryPointerMoveAsksTheTableToFollow) {
 
 TEST_F(GraphViewTest, KeypadDigitsMoveThePointerOtherKeysDoNot) {
     EXPECT_TRUE(graph().FormKeyDown(Qt::Key_6, true));
-    EXPECT_EQ(graph().view().PointerIndex, 2);
+    EXPECT_EQ(graph().view().pointerIndex, 2);
     EXPECT_TRUE(graph().FormKeyDown(Qt::Key_6, true));
     EXPECT_TRUE(graph().FormKeyDown(Qt::Key_4, true));
-    EXPECT_EQ(graph().view().PointerIndex, 2);
+    EXPECT_EQ(graph().view().pointerIndex, 2);
     EXPECT_FALSE(graph().FormKeyDown(Qt::Key_6, false));
     EXPECT_FALSE(graph().FormKeyDown(Qt::Key_Right, true));
-    EXPECT_EQ(graph().view().PointerIndex, 2);
+    EXPECT_EQ(graph().view().pointerIndex, 2);
     EXPECT_TRUE(graph().FormKeyDown(Qt::Key_End, false));
-    EXPECT_EQ(graph().view().PointerIndex, 120);
+    EXPECT_EQ(graph().view().pointerIndex, 120);
 }
 
 TEST_F(GraphViewTest, AClickMovesThePointerToTheMeasurementUnderIt) {
     Click(400);
-    EXPECT_EQ(graph().view().PointerIndex, MeasurementAtX(graph().view(), store.selected, 400));
-    EXPECT_GT(graph().view().PointerIndex, 1);
-    EXPECT_TRUE(Is(graph().screen(), graph().pointerTrace().PointerX, 100, Colors.Pointer));
+    EXPECT_EQ(graph().view().pointerIndex, MeasurementAtX(graph().view(), store.selected, 400));
+    EXPECT_GT(graph().view().pointerIndex, 1);
+    EXPECT_TRUE(Is(graph().screen(), graph().pointerTrace().pointerX, 100, Colors.pointer));
 }
 
 TEST_F(GraphViewTest, AClickRightOfTheFrameOnlyClearsTheStatus) {
     const QImage before = graph().screen().copy();
     EXPECT_EQ(Messages([&] { Click(707 - 6 + 1); }), QStringList{QStringLiteral(" ")});
-    EXPECT_EQ(graph().view().PointerIndex, 1);
+    EXPECT_EQ(graph().view().pointerIndex, 1);
     EXPECT_EQ(graph().screen(), before);
 }
 
 TEST_F(GraphViewTest, ClicksAndKeysAreIgnoredWhileNoSeriesIsChosen) {
-    store.NoSeriesChosen = true;
+    store.noSeriesChosen = true;
     graph().GrPaint();
     const QImage before = graph().screen().copy();
     EXPECT_TRUE(AllAre(before, before.rect(), QColor(192, 192, 192)));
@@ -137,7 +137,7 @@ TEST_F(GraphViewTest, ClicksAndKeysAreIgnoredWhileNoSeriesIsChosen) {
               }),
               QStringList{});
     EXPECT_EQ(follow.count(), 0);
-    EXPECT_EQ(graph().view().PointerIndex, 1);
+    EXPECT_EQ(graph().view().pointerIndex, 1);
     EXPECT_EQ(graph().screen(), before);
 }
 
@@ -146,24 +146,24 @@ TEST_F(GraphViewTest, TwoClicksZoomAfterThePromptWithARedDotAtTheFirst) {
               QStringList{QStringLiteral("Укажите на графике мышью область видимости ")});
     Click(200, 150);
     EXPECT_TRUE(Is(graph().screen(), 200, 150, QColor(255, 0, 0)));
-    EXPECT_EQ(graph().view().ViewCount, 120);
+    EXPECT_EQ(graph().view().viewCount, 120);
     QSignalSpy follow(&graph(), &GraphView::pointerMoved);
     Click(150, 40);
     EXPECT_EQ(follow.count(), 1);
     const ViewWindow& view = graph().view();
-    EXPECT_EQ(view.ZoomMode, 0);
-    EXPECT_EQ(view.PointerIndex, view.ViewFirst);
-    EXPECT_LT(view.ViewCount, 120);
+    EXPECT_EQ(view.zoomMode, 0);
+    EXPECT_EQ(view.pointerIndex, view.viewFirst);
+    EXPECT_LT(view.viewCount, 120);
     EXPECT_TRUE(Is(graph().screen(), 65, 328 - 51, QColor(255, 0, 0))) << "the view begins inside the series";
 }
 
 TEST_F(GraphViewTest, AWholeAreaRepaintTakesTheCurrentColours) {
     GraphColors dark;
-    dark.Background = QColor(10, 20, 30);
+    dark.background = QColor(10, 20, 30);
     graph().setColorSource([dark] { return dark; });
     area.repaint();
     QCoreApplication::processEvents();
-    EXPECT_TRUE(Is(graph().screen(), 2, 2, dark.Background));
+    EXPECT_TRUE(Is(graph().screen(), 2, 2, dark.background));
     EXPECT_EQ(area.paints, 1) << "drawing the picture in a paint asks for no further paint";
 }
 
@@ -173,9 +173,9 @@ TEST_F(GraphViewTest, ResizingScalesTheViewToTheNewArea) {
     QCoreApplication::processEvents();
     EXPECT_EQ(graph().screen().size(), QSize(1000, 600));
     const ViewWindow& view = graph().view();
-    EXPECT_FLOAT_EQ(view.ActivityScale, float(600 - 51 - 5) / float(view.ViewMax));
-    EXPECT_TRUE(view.GridOn);
-    EXPECT_TRUE(Is(graph().screen(), 1000 - 6 - 1, 6, Colors.Axes)) << "the frame reaches the new width";
+    EXPECT_FLOAT_EQ(view.activityScale, float(600 - 51 - 5) / float(view.viewMax));
+    EXPECT_TRUE(view.gridOn);
+    EXPECT_TRUE(Is(graph().screen(), 1000 - 6 - 1, 6, Colors.axes)) << "the frame reaches the new width";
 }
 
 } // namespace
@@ -196,7 +196,7 @@ TEST(GraphViewPaintTest, APaintOfAnAreaOfAnotherSizeResizesThePictureFirst) {
     }
     EXPECT_EQ(graph.screen().size(), QSize(800, 400));
     EXPECT_EQ(window, graph.screen());
-    EXPECT_TRUE(Is(window, 800 - 6 - 1, 6, Colors.Axes));
+    EXPECT_TRUE(Is(window, 800 - 6 - 1, 6, Colors.axes));
 }
 
 } // namespace
@@ -238,9 +238,9 @@ TEST(GraphViewPaintTest, OnADenseScreenThePictureHasTheScreensResolution) {
     const QRect labels(0, 2 * (328 - 51) + 2, 2 * 707, 2 * 51 - 4);
     EXPECT_GT(DetailedBlocks(window, labels), 100);
     // The layout is the logical one: the frame's right edge at W − R, the axis at H − B.
-    EXPECT_EQ(window.pixelColor(2 * (707 - 6 - 1), 2 * 6), Colors.Axes);
-    EXPECT_EQ(window.pixelColor(2 * (707 - 6 - 1) + 1, 2 * 6 + 1), Colors.Axes);
-    EXPECT_EQ(window.pixelColor(2 * (707 - 6), 2 * 6), Colors.Background);
+    EXPECT_EQ(window.pixelColor(2 * (707 - 6 - 1), 2 * 6), Colors.axes);
+    EXPECT_EQ(window.pixelColor(2 * (707 - 6 - 1) + 1, 2 * 6 + 1), Colors.axes);
+    EXPECT_EQ(window.pixelColor(2 * (707 - 6), 2 * 6), Colors.background);
 }
 
 TEST(GraphViewPaintTest, APointerMoveOnADenseScreenCopiesOnlyTheColumns) {
@@ -252,9 +252,9 @@ TEST(GraphViewPaintTest, APointerMoveOnADenseScreenCopiesOnlyTheColumns) {
     graph.ResetView();
     const int renders = graph.renderCount();
     const QImage before = graph.screen().copy();
-    const int oldX = graph.pointerTrace().PointerX;
+    const int oldX = graph.pointerTrace().pointerX;
     graph.SBToRightClick();
-    const int newX = graph.pointerTrace().PointerX;
+    const int newX = graph.pointerTrace().pointerX;
     EXPECT_EQ(graph.renderCount(), renders);
     std::vector<int> changed = DifferingColumns(before, graph.screen());
     EXPECT_EQ(changed, (std::vector<int>{2 * oldX, 2 * oldX + 1, 2 * newX, 2 * newX + 1}));

@@ -35,8 +35,8 @@ TEST_F(PointerTest, AMoveChangesOnlyTheOldAndTheNewColumnAndMatchesAFullPaint) {
         GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     const QImage before = screen.copy();
-    const int oldX = trace.PointerX;
-    view.PointerIndex = 150;
+    const int oldX = trace.pointerX;
+    view.pointerIndex = 150;
     PointerMove move;
     {
         Canvas canvas(screen);
@@ -44,8 +44,8 @@ TEST_F(PointerTest, AMoveChangesOnlyTheOldAndTheNewColumnAndMatchesAFullPaint) {
     }
     EXPECT_FALSE(move.wholeArea);
     EXPECT_EQ(move.oldColumn, QRect(oldX, 0, 1, 328));
-    EXPECT_EQ(move.newColumn, QRect(trace.PointerX, 0, 1, 328));
-    EXPECT_EQ(DifferingColumns(before, screen), (std::vector<int>{oldX, trace.PointerX}));
+    EXPECT_EQ(move.newColumn, QRect(trace.pointerX, 0, 1, 328));
+    EXPECT_EQ(DifferingColumns(before, screen), (std::vector<int>{oldX, trace.pointerX}));
     EXPECT_EQ(screen, FullPaint(view, size));
 }
 
@@ -62,16 +62,16 @@ TEST_F(PointerTest, AColumnOffTheAreaMakesTheNextMoveRepaintEverything) {
     ViewWindow view;
     ResetView(view, series, size);
     ShowRange(view, series, size, 200, 210);
-    view.PointerIndex = 20; // clicked left of the axis: its middle lies far off the area
+    view.pointerIndex = 20; // clicked left of the axis: its middle lies far off the area
     QImage screen(size, QImage::Format_RGB32);
     PointerTrace trace;
     {
         Canvas canvas(screen);
         GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
     }
-    ASSERT_LT(trace.PointerX, 0);
-    EXPECT_EQ(trace.SavedColumn[2], Canvas::Unreadable);
-    view.PointerIndex = 200;
+    ASSERT_LT(trace.pointerX, 0);
+    EXPECT_EQ(trace.savedColumn[2], Canvas::Unreadable);
+    view.pointerIndex = 200;
     PointerMove move;
     {
         Canvas canvas(screen);
@@ -91,9 +91,9 @@ TEST_F(PointerTest, ATallAreaSavesAndRestoresItsWholeColumn) {
         Canvas canvas(screen);
         GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
     }
-    EXPECT_EQ(static_cast<int>(trace.SavedColumn.size()), 1400 - 51 + 1);
+    EXPECT_EQ(static_cast<int>(trace.savedColumn.size()), 1400 - 51 + 1);
     for (int k : {2, 299, 300}) {
-        view.PointerIndex = static_cast<uint16_t>(k);
+        view.pointerIndex = static_cast<uint16_t>(k);
         Canvas canvas(screen);
         DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace);
     }
@@ -145,12 +145,12 @@ TEST_P(PointerAtRatioTest, MovesMatchAFullPaint) {
     PointerTrace trace;
     {
         Canvas canvas(screen);
-        EXPECT_EQ(canvas.Width(), 707);
-        EXPECT_EQ(canvas.Height(), 328);
+        EXPECT_EQ(canvas.width(), 707);
+        EXPECT_EQ(canvas.height(), 328);
         GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     for (const int k : {150, 151, 7, 300}) {
-        view.PointerIndex = static_cast<uint16_t>(k);
+        view.pointerIndex = static_cast<uint16_t>(k);
         Canvas canvas(screen);
         EXPECT_FALSE(DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace).wholeArea);
     }

@@ -26,7 +26,7 @@ std::vector<SampleSeries> EverySampleSeries() {
         if (!opened.ok())
             continue;
         const FileHalf& file = opened.file;
-        for (int s = 1; s <= file.SeriesCount; ++s) {
+        for (int s = 1; s <= file.seriesCount; ++s) {
             SeriesEvaluation evaluation = EvaluateSeries(file, s);
             if (!evaluation.refused())
                 all.push_back({name + QStringLiteral(" series ") + QString::number(s), evaluation.series});
@@ -39,26 +39,26 @@ std::vector<SampleSeries> EverySampleSeries() {
 // across its interval, and each riser between two bars, wherever nothing drawn later covers them.
 void ExpectStepLine(const QImage& image, const SelectedSeries& series, const ViewWindow& view, int pointerX,
                     const QString& what) {
-    const int axisY = image.height() - view.margins.MarginBottom;
+    const int axisY = image.height() - view.margins.bottom;
     const TimeMap time = ViewTimeMap(view, series);
     const ActivityMap activity = ViewActivityMap(view, image.height());
-    auto levelOf = [&](int i) { return std::clamp(activity.Y(series.Activity[i]), 0, axisY); };
+    auto levelOf = [&](int i) { return std::clamp(activity.y(series.activity[i]), 0, axisY); };
     int checked = 0;
-    for (int i = view.ViewFirst; i <= view.Last(); ++i) {
-        const int xs = time.X(series.ElapsedTime[i - 1]);
-        const int xe = time.X(series.ElapsedTime[i]);
+    for (int i = view.viewFirst; i <= view.last(); ++i) {
+        const int xs = time.x(series.elapsedTime[i - 1]);
+        const int xe = time.x(series.elapsedTime[i]);
         const int y = levelOf(i);
         for (int x = xs + 1; x < xe; ++x) {
             if (x == pointerX)
                 continue;
-            EXPECT_TRUE(Is(image, x, y, Colors.Graph)) << qPrintable(what) << " top of " << i << " at " << x;
+            EXPECT_TRUE(Is(image, x, y, Colors.graph)) << qPrintable(what) << " top of " << i << " at " << x;
             ++checked;
         }
-        const bool previousHasWidth = i == view.ViewFirst || time.X(series.ElapsedTime[i - 2]) < xs;
-        if (xs < xe && previousHasWidth && xs != pointerX && i > view.ViewFirst) {
+        const bool previousHasWidth = i == view.viewFirst || time.x(series.elapsedTime[i - 2]) < xs;
+        if (xs < xe && previousHasWidth && xs != pointerX && i > view.viewFirst) {
             const int from = levelOf(i - 1);
             for (int yy = std::min(from, y) + 1; yy < std::max(from, y); ++yy)
-                EXPECT_TRUE(Is(image, xs, yy, Colors.Graph)) << qPrintable(what) << " riser of " << i;
+                EXPECT_TRUE(Is(image, xs, yy, Colors.graph)) << qPrintable(what) << " riser of " << i;
         }
     }
     EXPECT_GT(checked, 0) << qPrintable(what);
@@ -69,7 +69,7 @@ TEST(SamplesPaintTest, EverySampleSeriesIsDrawnWhereTheAlgorithmsPutIt) {
     ASSERT_GE(samples.size(), 3u) << "samples in " << RADVIEW_SAMPLES_DIR;
     for (const SampleSeries& sample : samples) {
         for (const bool zoomed : {false, true}) {
-            const int n = sample.series.MeasurementCount;
+            const int n = sample.series.measurementCount;
             GraphImageRequest request;
             request.grid = zoomed;
             if (zoomed && n >= 3) {
@@ -79,10 +79,10 @@ TEST(SamplesPaintTest, EverySampleSeriesIsDrawnWhereTheAlgorithmsPutIt) {
             const ViewWindow view = ViewForImage(sample.series, request);
             const QImage image = RenderGraphImage(sample.series, request);
             const QString what = sample.name + (zoomed ? QStringLiteral(" zoomed") : QString());
-            const int pointerX = PointerXFor(view, sample.series, view.PointerIndex);
-            EXPECT_TRUE(Is(image, pointerX, image.height() - 52, Colors.Pointer)) << qPrintable(what);
-            if (pointerX != view.margins.MarginLeft) {
-                EXPECT_TRUE(Is(image, view.margins.MarginLeft, view.margins.MarginTop + 2, Colors.Axes))
+            const int pointerX = PointerXFor(view, sample.series, view.pointerIndex);
+            EXPECT_TRUE(Is(image, pointerX, image.height() - 52, Colors.pointer)) << qPrintable(what);
+            if (pointerX != view.margins.left) {
+                EXPECT_TRUE(Is(image, view.margins.left, view.margins.top + 2, Colors.axes))
                     << qPrintable(what) << " frame";
             }
             ExpectStepLine(image, sample.series, view, pointerX, what);

@@ -33,7 +33,7 @@ protected:
     SceneGeometry geometry() {
         QImage scratch(size, QImage::Format_RGB32);
         Canvas canvas(scratch);
-        canvas.SetFont(LabelFont()); // the font the painting measures its time labels in
+        canvas.setFont(LabelFont()); // the font the painting measures its time labels in
         return ComputeSceneGeometry(series, view, size, TimeLabelWidth(canvas));
     }
     QSize size{W, H};
@@ -43,11 +43,11 @@ protected:
 
 TEST_F(SceneGeometryTest, TheStepLineRisesAndRunsAsPaintedWithItsMarkers) {
     ShowRange(view, series, size, 2, 5); // the series goes on before and after the view
-    view.ViewMax = 3000;                 // measurement 3 no longer fits the scale
+    view.viewMax = 3000;                 // measurement 3 no longer fits the scale
     const SceneGeometry scene = geometry();
     const StepLine& line = scene.line;
     ASSERT_EQ(line.strokes.size(), 2u * 4 + 1);
-    EXPECT_EQ(line.start, QPoint(view.margins.MarginLeft, scene.axisY));
+    EXPECT_EQ(line.start, QPoint(view.margins.left, scene.axisY));
     // The first riser and the closing one are marked, and so is the tread of the bar off the scale.
     EXPECT_TRUE(line.strokes.front().marked);
     EXPECT_TRUE(line.strokes.back().marked);
@@ -64,7 +64,7 @@ TEST_F(SceneGeometryTest, TheStepLineRisesAndRunsAsPaintedWithItsMarkers) {
         // middle of a tread is where the pointer line stands).
         const QPoint middle = (3 * at + stroke.to) / 4;
         if ((stroke.to - at).manhattanLength() > 2) {
-            EXPECT_TRUE(Is(image, middle.x(), middle.y(), stroke.marked ? MarkerColor : Colors.Graph))
+            EXPECT_TRUE(Is(image, middle.x(), middle.y(), stroke.marked ? MarkerColor : Colors.graph))
                 << middle.x() << "," << middle.y();
         }
         at = stroke.to;
@@ -77,26 +77,26 @@ TEST_F(SceneGeometryTest, ScaleLevelsAndTimeTicksStandWherePainted) {
     ASSERT_FALSE(scene.ticks.empty());
     EXPECT_LE(scene.levels.size(), 8u);
     const QImage image = paint();
-    const int left = view.margins.MarginLeft;
+    const int left = view.margins.left;
     for (const ScaleLevel& level : scene.levels) {
-        EXPECT_EQ(level.value % view.ActivityStep, 0);
+        EXPECT_EQ(level.value % view.activityStep, 0);
         // The tick runs left from the axis at the level's y.
-        EXPECT_TRUE(Is(image, left - 2, level.y, Colors.Grid)) << level.value;
+        EXPECT_TRUE(Is(image, left - 2, level.y, Colors.grid)) << level.value;
     }
     for (const TimeTick& tick : scene.ticks) {
         // The tick runs down from the time axis at the label's x.
-        EXPECT_TRUE(Is(image, tick.x, scene.axisY + 2, Colors.Grid)) << tick.x;
+        EXPECT_TRUE(Is(image, tick.x, scene.axisY + 2, Colors.grid)) << tick.x;
         EXPECT_LE(tick.x, W);
     }
-    EXPECT_EQ(scene.pointerX, PointerXFor(view, series, view.PointerIndex));
+    EXPECT_EQ(scene.pointerX, PointerXFor(view, series, view.pointerIndex));
 }
 
 TEST_F(SceneGeometryTest, TicksKeepRoomForTheLastLabel) {
-    const std::vector<TimeTick> all = TimeAxisTicks(series, view, view.TimeScale, 65, 100000);
+    const std::vector<TimeTick> all = TimeAxisTicks(series, view, view.timeScale, 65, 100000);
     ASSERT_GE(all.size(), 2u);
     // Moving the right edge to just before a tick leaves that tick and every later one out.
     const int edge = all.back().x - 1;
-    const std::vector<TimeTick> cut = TimeAxisTicks(series, view, view.TimeScale, 65, edge);
+    const std::vector<TimeTick> cut = TimeAxisTicks(series, view, view.timeScale, 65, edge);
     EXPECT_EQ(cut.size(), all.size() - 1);
     EXPECT_TRUE(TimeAxisTicks(series, view, 0.0F, 65, 100000).empty());
 }

@@ -31,9 +31,9 @@ protected:
         QFont font(QStringLiteral("Arial"));
         font.setPixelSize(12);
         font.setBold(true);
-        canvas.SetFont(font);
+        canvas.setFont(font);
         DrawTimeAxis(canvas, series, view, xLimit, scale, Height, Bottom, Left, Top, Gap);
-        labelWidth = canvas.TextWidth(QStringLiteral("00 00"));
+        labelWidth = canvas.textWidth(QStringLiteral("00 00"));
         return image;
     }
     // Columns with a full tick below the axis.
@@ -57,8 +57,8 @@ protected:
 TEST_F(TimeAxisTest, SecondsTicksStartAfterTheViewAndStepByTheUnit) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {100});
     ViewWindow view;
-    view.TimeUnit = Seconds;
-    view.TimeStep = 10;
+    view.timeUnit = Seconds;
+    view.timeStep = 10;
     const float scale = 5.3F;
     Draw(view, 600, scale);
     std::vector<int> expected;
@@ -83,8 +83,8 @@ TEST_F(TimeAxisTest, SecondsTicksStartAfterTheViewAndStepByTheUnit) {
 TEST_F(TimeAxisTest, HourLabelsHaveASecondLineTwelvePixelsTimesOnePointTwoBelow) {
     series = SeriesFromExposures(Utc(2023, 1, 31, 23, 10, 0), {86400});
     ViewWindow view;
-    view.TimeUnit = Hours;
-    view.TimeStep = 6;
+    view.timeUnit = Hours;
+    view.timeStep = 6;
     const float scale = 0.007F;
     Draw(view, 700, scale);
     const int x = XOf(3000, scale);
@@ -98,8 +98,8 @@ TEST_F(TimeAxisTest, HourLabelsHaveASecondLineTwelvePixelsTimesOnePointTwoBelow)
 TEST_F(TimeAxisTest, MonthTicksStepThirtyOneDays) {
     series = SeriesFromExposures(Utc(2023, 11, 14), {86400 * 400});
     ViewWindow view;
-    view.TimeUnit = Months;
-    view.TimeStep = 3;
+    view.timeUnit = Months;
+    view.timeStep = 3;
     const float scale = 600.0F / (86400.0F * 400);
     Draw(view, 700, scale);
     std::vector<int> expected;
@@ -111,9 +111,9 @@ TEST_F(TimeAxisTest, MonthTicksStepThirtyOneDays) {
 TEST_F(TimeAxisTest, GridLinesRunDottedFromTheTopToTheAxis) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {100});
     ViewWindow view;
-    view.TimeUnit = Seconds;
-    view.TimeStep = 10;
-    view.GridOn = true;
+    view.timeUnit = Seconds;
+    view.timeStep = 10;
+    view.gridOn = true;
     Draw(view, 600, 5.3F);
     const int x = XOf(4, 5.3F);
     for (int y = Top; y < AxisY; ++y)
@@ -124,8 +124,8 @@ TEST_F(TimeAxisTest, GridLinesRunDottedFromTheTopToTheAxis) {
 TEST_F(TimeAxisTest, NoLabelFitsBeforeTheLimit) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {100});
     ViewWindow view;
-    view.TimeUnit = Seconds;
-    view.TimeStep = 10;
+    view.timeUnit = Seconds;
+    view.timeStep = 10;
     Draw(view, 0, 5.3F);
     const int limit = XOf(4, 5.3F) + labelWidth - 1; // the first label's x is one past the limit less w
     Draw(view, limit, 5.3F);
@@ -139,8 +139,8 @@ TEST_F(TimeAxisTest, LabelsAfterTheEndOfTheViewAreDrawnWhileTheyFitTheLimit) {
     // A view of 30 s: its labels at 4, 14 and 24 s, then more after its end, only the limit stops them.
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {30});
     ViewWindow view;
-    view.TimeUnit = Seconds;
-    view.TimeStep = 10;
+    view.timeUnit = Seconds;
+    view.timeStep = 10;
     const float scale = 5.3F;
     Draw(view, 600, scale);
     std::vector<int> expected;
@@ -167,8 +167,8 @@ TEST_F(TimeAxisTest, YearsAxisLabelsCalendarYears) {
         elapsed.push_back(at.secsTo(at.addMonths(k)));
     series = SeriesFromElapsed(at, elapsed, std::vector<int64_t>(72, 100));
     ViewWindow view;
-    view.TimeUnit = Years;
-    view.TimeStep = 1;
+    view.timeUnit = Years;
+    view.timeStep = 1;
     const float scale = 600.0F / static_cast<float>(elapsed.back());
     Draw(view, 700, scale);
     // 2020-01-01 is 292 days after 15 March 2019; then every 365 days.

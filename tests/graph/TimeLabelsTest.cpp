@@ -16,12 +16,12 @@ LabelTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 }
 
 void ExpectTime(const LabelTime& actual, const LabelTime& expected) {
-    EXPECT_EQ(actual.Y, expected.Y);
-    EXPECT_EQ(actual.mo, expected.mo);
-    EXPECT_EQ(actual.d, expected.d);
-    EXPECT_EQ(actual.h, expected.h);
-    EXPECT_EQ(actual.mi, expected.mi);
-    EXPECT_EQ(actual.s, expected.s);
+    EXPECT_EQ(actual.year, expected.year);
+    EXPECT_EQ(actual.month, expected.month);
+    EXPECT_EQ(actual.day, expected.day);
+    EXPECT_EQ(actual.hour, expected.hour);
+    EXPECT_EQ(actual.minute, expected.minute);
+    EXPECT_EQ(actual.second, expected.second);
 }
 
 struct FirstLabelCase {
@@ -70,7 +70,7 @@ TEST(TimeLabelsTest, MonthLabelsCountCalendarMonthsWhileOffsetsStepThirtyOneDays
     LabelTime label = FirstLabelTime(At(2023, 11, 14), Months, 3, DefaultDaysInMonth);
     AdvanceLabel(label, Months, 3, DefaultDaysInMonth);
     EXPECT_EQ(LabelText(label, Months).line1, QStringLiteral("мар"));
-    EXPECT_EQ(label.Y, 2024);
+    EXPECT_EQ(label.year, 2024);
     AdvanceLabel(label, Months, 3, DefaultDaysInMonth);
     EXPECT_EQ(LabelText(label, Months).line1, QStringLiteral("июн"));
     EXPECT_EQ(3 * SecondsPerUnit[Months], 93 * 86400);
@@ -138,7 +138,7 @@ protected:
 };
 
 TEST_F(ViewStartTest, DatesTheOpeningMarkInTheYearOfTheLastMark) {
-    ASSERT_EQ(series.CurrentYear, 2024);
+    ASSERT_EQ(series.currentYear, 2024);
     const std::optional<LabelTime> start = ViewStartTime(series, 2, Days);
     ASSERT_TRUE(start);
     ExpectTime(*start, At(2024, 12, 31, 10, 20, 30));
@@ -152,24 +152,24 @@ TEST_F(ViewStartTest, YearsAxisDatesItInItsOwnYear) {
 }
 
 TEST_F(ViewStartTest, AnUndatedMarkIsReplacedByTheLastDatedOneMovedOnByTheElapsedTime) {
-    series.CurrentMarks[2].Day = 45; // a bad mark: evaluation gave it the time of the mark before
-    series.ElapsedTime[2] = series.ElapsedTime[1];
+    series.currentMarks[2].day = 45; // a bad mark: evaluation gave it the time of the mark before
+    series.elapsedTime[2] = series.elapsedTime[1];
     const std::optional<LabelTime> start = ViewStartTime(series, 3, Minutes);
     ASSERT_TRUE(start);
     ExpectTime(*start, At(2024, 12, 31, 10, 20, 30));
 }
 
 TEST_F(ViewStartTest, WithoutAnEarlierDatedMarkALaterOneIsMovedBack) {
-    series.CurrentMarks[0].Month = 0;
-    series.CurrentMarks[1].Hour = 24;
-    series.CurrentMarks[2].Day = 45;
+    series.currentMarks[0].month = 0;
+    series.currentMarks[1].hour = 24;
+    series.currentMarks[2].day = 45;
     // Mark 3 is 4 January 10:20:30 in CurrentYear; the view starts 5 days before it.
     ExpectTime(*ViewStartTime(series, 1, Minutes), At(2023, 12, 30, 10, 20, 30));
 }
 
 TEST_F(ViewStartTest, NoDatedMarkGivesNoStart) {
-    for (TimeMark& mark : series.CurrentMarks)
-        mark.Month = 13;
+    for (TimeMark& mark : series.currentMarks)
+        mark.month = 13;
     EXPECT_FALSE(ViewStartTime(series, 1, Seconds));
 }
 

@@ -23,46 +23,47 @@ SelectedSeries SixHundredSeconds() {
 TEST(ResetViewTest, ShowsTheWholeSeriesWithThePointerOnTheFirstMeasurement) {
     const SelectedSeries series = SixHundredSeconds();
     ViewWindow view;
-    view.ZoomMode = 2;
-    view.GridOn = true;
+    view.zoomMode = 2;
+    view.gridOn = true;
     ResetView(view, series, Area);
-    EXPECT_EQ(view.ViewFirst, 1);
-    EXPECT_EQ(view.ViewCount, 6);
-    EXPECT_EQ(view.PointerIndex, 1);
-    EXPECT_EQ(view.ZoomMode, 0);
-    EXPECT_EQ(view.ViewMax, 90);
-    EXPECT_EQ(view.ViewBottom, 0);
-    EXPECT_TRUE(view.GridOn);
-    EXPECT_FLOAT_EQ(view.TimeScale, 636.0F / 600.0F);
-    EXPECT_FLOAT_EQ(view.ActivityScale, float(H - B - 2 * T) / 90.0F);
-    EXPECT_EQ(view.TimeUnit, Minutes); // 600 s: D = 11 minutes
-    EXPECT_EQ(view.TimeStep, 5);
-    EXPECT_EQ(view.ActivityStep, 15); // 90 div 10 = 9 is one label too many
+    EXPECT_EQ(view.viewFirst, 1);
+    EXPECT_EQ(view.viewCount, 6);
+    EXPECT_EQ(view.pointerIndex, 1);
+    EXPECT_EQ(view.zoomMode, 0);
+    EXPECT_EQ(view.viewMax, 90);
+    // The vertical scale starts at 0: activity 0 lies on the time axis.
+    EXPECT_EQ(ViewActivityMap(view, Area.height()).y(0), Area.height() - view.margins.bottom);
+    EXPECT_TRUE(view.gridOn);
+    EXPECT_FLOAT_EQ(view.timeScale, 636.0F / 600.0F);
+    EXPECT_FLOAT_EQ(view.activityScale, float(H - B - 2 * T) / 90.0F);
+    EXPECT_EQ(view.timeUnit, Minutes); // 600 s: D = 11 minutes
+    EXPECT_EQ(view.timeStep, 5);
+    EXPECT_EQ(view.activityStep, 15); // 90 div 10 = 9 is one label too many
 }
 
 TEST(ResetViewTest, OneMeasurementFillsTheFrameUpToTwiceTheTopMargin) {
     const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8), {600});
     ViewWindow view;
     ResetView(view, series, Area);
-    EXPECT_EQ(view.ViewFirst, 1);
-    EXPECT_EQ(view.ViewCount, 1);
-    EXPECT_EQ(view.PointerIndex, 1);
+    EXPECT_EQ(view.viewFirst, 1);
+    EXPECT_EQ(view.viewCount, 1);
+    EXPECT_EQ(view.pointerIndex, 1);
     const TimeMap time = ViewTimeMap(view, series);
-    EXPECT_EQ(time.X(0), L);
-    EXPECT_EQ(time.X(600), W - 6);
-    EXPECT_EQ(ViewActivityMap(view, H).Y(series.Activity[1]), 2 * T);
+    EXPECT_EQ(time.x(0), L);
+    EXPECT_EQ(time.x(600), W - 6);
+    EXPECT_EQ(ViewActivityMap(view, H).y(series.activity[1]), 2 * T);
 }
 
 TEST(ResetViewTest, EmptyDurationAndZeroMaximumKeepFiniteScales) {
     SelectedSeries series = SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 0, 0}, {0, 0});
     ViewWindow view;
     ResetView(view, series, Area);
-    EXPECT_FLOAT_EQ(view.TimeScale, 636.0F);
-    EXPECT_FLOAT_EQ(view.ActivityScale, float(H - B - 2 * T));
-    EXPECT_EQ(view.ActivityStep, 1);
-    series.ElapsedTime = {0, 50, -20}; // the clock went back
+    EXPECT_FLOAT_EQ(view.timeScale, 636.0F);
+    EXPECT_FLOAT_EQ(view.activityScale, float(H - B - 2 * T));
+    EXPECT_EQ(view.activityStep, 1);
+    series.elapsedTime = {0, 50, -20}; // the clock went back
     ResetView(view, series, Area);
-    EXPECT_FLOAT_EQ(view.TimeScale, 636.0F);
+    EXPECT_FLOAT_EQ(view.timeScale, 636.0F);
 }
 
 struct AtXCase {
@@ -76,7 +77,7 @@ TEST_P(MeasurementAtXTest, FindsTheMeasurementWhoseIntervalHoldsTheTime) {
     const SelectedSeries series = SixHundredSeconds();
     ViewWindow view;
     ResetView(view, series, UnitArea);
-    ASSERT_FLOAT_EQ(view.TimeScale, 1.0F);
+    ASSERT_FLOAT_EQ(view.timeScale, 1.0F);
     EXPECT_EQ(MeasurementAtX(view, series, GetParam().x), GetParam().measurement) << "x " << GetParam().x;
 }
 
@@ -111,7 +112,7 @@ protected:
     void SetUp() override {
         ResetView(view, series, UnitArea);
         EXPECT_EQ(SBMasGSClick(view), QStringLiteral("Укажите на графике мышью область видимости "));
-        EXPECT_EQ(view.ZoomMode, 1);
+        EXPECT_EQ(view.zoomMode, 1);
     }
     bool Click(int x) { return ZoomClick(view, series, UnitArea, x); }
 
@@ -121,18 +122,18 @@ protected:
 
 TEST_F(ZoomTest, TwoClicksShowTheRangeScaledToItsOwnMaximum) {
     EXPECT_FALSE(Click(L + 150));
-    EXPECT_EQ(view.ZoomMode, 2);
-    EXPECT_EQ(view.ZoomAnchor, 2);
+    EXPECT_EQ(view.zoomMode, 2);
+    EXPECT_EQ(view.zoomAnchor, 2);
     EXPECT_TRUE(Click(L + 450));
-    EXPECT_EQ(view.ZoomMode, 0);
-    EXPECT_EQ(view.ViewFirst, 2);
-    EXPECT_EQ(view.ViewCount, 4);
-    EXPECT_EQ(view.PointerIndex, 2);
-    EXPECT_EQ(view.ViewMax, 90);
-    EXPECT_FLOAT_EQ(view.ActivityScale, float(H - B - 2 * T) / 90.0F);
-    EXPECT_FLOAT_EQ(view.TimeScale, 600.0F / 400.0F);
-    EXPECT_EQ(view.TimeUnit, Minutes); // 400 s
-    EXPECT_EQ(view.TimeStep, 1);
+    EXPECT_EQ(view.zoomMode, 0);
+    EXPECT_EQ(view.viewFirst, 2);
+    EXPECT_EQ(view.viewCount, 4);
+    EXPECT_EQ(view.pointerIndex, 2);
+    EXPECT_EQ(view.viewMax, 90);
+    EXPECT_FLOAT_EQ(view.activityScale, float(H - B - 2 * T) / 90.0F);
+    EXPECT_FLOAT_EQ(view.timeScale, 600.0F / 400.0F);
+    EXPECT_EQ(view.timeUnit, Minutes); // 400 s
+    EXPECT_EQ(view.timeStep, 1);
 }
 
 TEST_F(ZoomTest, EitherClickOrderGivesTheSameView) {
@@ -142,57 +143,57 @@ TEST_F(ZoomTest, EitherClickOrderGivesTheSameView) {
     SetUp();
     Click(L + 150);
     Click(L + 450);
-    EXPECT_EQ(reversed.ViewFirst, view.ViewFirst);
-    EXPECT_EQ(reversed.ViewCount, view.ViewCount);
-    EXPECT_EQ(reversed.ViewMax, view.ViewMax);
-    EXPECT_EQ(reversed.PointerIndex, view.PointerIndex);
-    EXPECT_EQ(reversed.TimeScale, view.TimeScale);
-    EXPECT_EQ(reversed.ActivityScale, view.ActivityScale);
+    EXPECT_EQ(reversed.viewFirst, view.viewFirst);
+    EXPECT_EQ(reversed.viewCount, view.viewCount);
+    EXPECT_EQ(reversed.viewMax, view.viewMax);
+    EXPECT_EQ(reversed.pointerIndex, view.pointerIndex);
+    EXPECT_EQ(reversed.timeScale, view.timeScale);
+    EXPECT_EQ(reversed.activityScale, view.activityScale);
 }
 
 TEST_F(ZoomTest, BothClicksOnOneBarShowThatBarAlone) {
     Click(L + 210);
     Click(L + 290);
-    EXPECT_EQ(view.ViewFirst, 3);
-    EXPECT_EQ(view.ViewCount, 1);
-    EXPECT_EQ(view.ViewMax, 10);
-    EXPECT_EQ(ViewActivityMap(view, H).Y(10), 2 * T);
+    EXPECT_EQ(view.viewFirst, 3);
+    EXPECT_EQ(view.viewCount, 1);
+    EXPECT_EQ(view.viewMax, 10);
+    EXPECT_EQ(ViewActivityMap(view, H).y(10), 2 * T);
 }
 
 TEST_F(ZoomTest, AClickInTheMarginReachesBeyondTheShownRange) {
     Click(L + 350);
     Click(L + 450);
-    ASSERT_EQ(view.ViewFirst, 4);
+    ASSERT_EQ(view.viewFirst, 4);
     SBMasGSClick(view);
     Click(2);                    // far left of the axis: before the view
     Click(UnitArea.width() - 1); // right margin: after it
-    EXPECT_EQ(view.ViewFirst, 3);
-    EXPECT_EQ(view.Last(), 6);
+    EXPECT_EQ(view.viewFirst, 3);
+    EXPECT_EQ(view.last(), 6);
 }
 
 TEST_F(ZoomTest, ANewZoomForgetsAPendingFirstPoint) {
     Click(L + 150);
     SBMasGSClick(view);
-    EXPECT_EQ(view.ZoomMode, 1);
+    EXPECT_EQ(view.zoomMode, 1);
     Click(L + 550);
     Click(L + 450);
-    EXPECT_EQ(view.ViewFirst, 5);
-    EXPECT_EQ(view.ViewCount, 2);
+    EXPECT_EQ(view.viewFirst, 5);
+    EXPECT_EQ(view.viewCount, 2);
 }
 
 TEST_F(ZoomTest, InitialViewCancelsAZoomAndKeepsThePointer) {
     Click(L + 150);
     Click(L + 450);
-    view.PointerIndex = 4;
+    view.pointerIndex = 4;
     SBMasGSClick(view);
     SBMasGAClick(view, series, UnitArea);
-    EXPECT_EQ(view.ZoomMode, 0);
-    EXPECT_EQ(view.ViewFirst, 1);
-    EXPECT_EQ(view.ViewCount, 6);
-    EXPECT_EQ(view.ViewMax, 90);
-    EXPECT_EQ(view.PointerIndex, 4);
-    EXPECT_FLOAT_EQ(view.TimeScale, 1.0F);
-    EXPECT_FLOAT_EQ(view.ActivityScale, float(H - B - 2 * T) / 90.0F);
+    EXPECT_EQ(view.zoomMode, 0);
+    EXPECT_EQ(view.viewFirst, 1);
+    EXPECT_EQ(view.viewCount, 6);
+    EXPECT_EQ(view.viewMax, 90);
+    EXPECT_EQ(view.pointerIndex, 4);
+    EXPECT_FLOAT_EQ(view.timeScale, 1.0F);
+    EXPECT_FLOAT_EQ(view.activityScale, float(H - B - 2 * T) / 90.0F);
 }
 
 TEST(ResizingTest, ScalesTheViewToItsOwnMaximumWithOneTopMargin) {
@@ -202,29 +203,29 @@ TEST(ResizingTest, ScalesTheViewToItsOwnMaximumWithOneTopMargin) {
     ShowRange(view, series, Area, 5, 6); // maximum 30 of the series' 90
     const QSize maximised(1280, 700);
     resizing(view, series, maximised);
-    EXPECT_FLOAT_EQ(view.TimeScale, float(1280 - 65 - 6) / 200.0F);
-    EXPECT_FLOAT_EQ(view.ActivityScale, float(700 - B - T) / 30.0F);
-    EXPECT_EQ(ViewActivityMap(view, 700).Y(30), T); // the highest bar touches the frame's top
-    EXPECT_EQ(view.ViewMax, 30);
-    EXPECT_EQ(view.ViewFirst, 5);
+    EXPECT_FLOAT_EQ(view.timeScale, float(1280 - 65 - 6) / 200.0F);
+    EXPECT_FLOAT_EQ(view.activityScale, float(700 - B - T) / 30.0F);
+    EXPECT_EQ(ViewActivityMap(view, 700).y(30), T); // the highest bar touches the frame's top
+    EXPECT_EQ(view.viewMax, 30);
+    EXPECT_EQ(view.viewFirst, 5);
 }
 
 TEST(ResizingTest, DoesNothingWithoutASeries) {
     const SelectedSeries none;
     ViewWindow view;
-    view.TimeScale = 2.0F;
-    view.ActivityScale = 3.0F;
+    view.timeScale = 2.0F;
+    view.activityScale = 3.0F;
     resizing(view, none, Area);
-    EXPECT_EQ(view.TimeScale, 2.0F);
-    EXPECT_EQ(view.ActivityScale, 3.0F);
+    EXPECT_EQ(view.timeScale, 2.0F);
+    EXPECT_EQ(view.activityScale, 3.0F);
 }
 
 TEST(GridTest, FollowsTheButton) {
     ViewWindow view;
     SBSetkaClick(view, true);
-    EXPECT_TRUE(view.GridOn);
+    EXPECT_TRUE(view.gridOn);
     SBSetkaClick(view, false);
-    EXPECT_FALSE(view.GridOn);
+    EXPECT_FALSE(view.gridOn);
 }
 
 } // namespace

@@ -44,21 +44,21 @@ TEST(GraphPageGeometry, MarginsAreFractionsOfThePage) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1200, 600});
     ViewWindow view = WholeView(series);
     const GraphPageGeometry g = ComputeGraphPageGeometry(6814, 4760, view, series);
-    EXPECT_EQ(g.mR, 272); // Trunc(0.04 × 6814)
-    EXPECT_EQ(g.mT, 238); // Trunc(0.05 × 4760)
-    EXPECT_EQ(g.mL, 816);
-    EXPECT_EQ(g.mB, 714);
+    EXPECT_EQ(g.rightMargin, 272); // Trunc(0.04 × 6814)
+    EXPECT_EQ(g.topMargin, 238);   // Trunc(0.05 × 4760)
+    EXPECT_EQ(g.leftMargin, 816);
+    EXPECT_EQ(g.bottomMargin, 714);
     EXPECT_EQ(g.tick, 81); // Trunc(0.3 × 272)
-    EXPECT_FLOAT_EQ(g.sx, static_cast<float>((6814.0L - 816 - 272) / 2400));
-    EXPECT_FLOAT_EQ(g.sy, static_cast<float>((4760.0L - 714 - 476) / view.ViewMax));
+    EXPECT_FLOAT_EQ(g.timeScale, static_cast<float>((6814.0L - 816 - 272) / 2400));
+    EXPECT_FLOAT_EQ(g.activityScale, static_cast<float>((4760.0L - 714 - 476) / view.viewMax));
 }
 
 TEST(GraphPageGeometry, AViewWithoutDurationStillHasAScale) {
     SelectedSeries series = SeriesOfIntervals(250, {600});
-    series.ElapsedTime[1] = 0;
+    series.elapsedTime[1] = 0;
     const GraphPageGeometry g = ComputeGraphPageGeometry(1000, 700, WholeView(series), series);
-    EXPECT_GT(g.sx, 0);
-    EXPECT_LT(g.sx, 1e6);
+    EXPECT_GT(g.timeScale, 0);
+    EXPECT_LT(g.timeScale, 1e6);
 }
 
 TEST(GraphPrintTitle, WholeSeriesOrMeasurementRange) {
@@ -75,21 +75,21 @@ TEST(GraphPrintPage, FrameAndStepLineWhereTheGeometryPutsThem) {
     const ViewWindow view = WholeView(series);
     const PaintedPage page = Paint(series, view);
     const GraphPageGeometry& g = page.geometry;
-    const int bottom = g.PH - g.mB;
+    const int bottom = g.height - g.bottomMargin;
     // The frame's left edge, away from the scale labels, and the inside right of it.
-    EXPECT_EQ(At(page.image, g.mL, g.mT + 3), kBlack);
-    EXPECT_EQ(At(page.image, g.PW - g.mR - 1, (g.mT + bottom) / 2), kBlack);
+    EXPECT_EQ(At(page.image, g.leftMargin, g.topMargin + 3), kBlack);
+    EXPECT_EQ(At(page.image, g.width - g.rightMargin - 1, (g.topMargin + bottom) / 2), kBlack);
     // The tread of measurement 2 at its level, halfway along it.
-    const int x1 = g.mL + static_cast<int>(Round(600.0L * g.sx));
-    const int x2 = g.mL + static_cast<int>(Round(1800.0L * g.sx));
-    const int level2 = bottom - static_cast<int>(Round(4267.0L * g.sy));
+    const int x1 = g.leftMargin + static_cast<int>(Round(600.0L * g.timeScale));
+    const int x2 = g.leftMargin + static_cast<int>(Round(1800.0L * g.timeScale));
+    const int level2 = bottom - static_cast<int>(Round(4267.0L * g.activityScale));
     EXPECT_EQ(At(page.image, (x1 + x2) / 2, level2), kBlack);
     EXPECT_EQ(At(page.image, (x1 + x2) / 2, level2 - 8), kWhite);
     // The riser at the start of measurement 2 joins both levels.
-    const int level1 = bottom - static_cast<int>(Round(8533.0L * g.sy));
+    const int level1 = bottom - static_cast<int>(Round(8533.0L * g.activityScale));
     EXPECT_EQ(At(page.image, x1, (level1 + level2) / 2), kBlack);
     // The closing vertical at the series' end comes down to the bottom line.
-    const int x3 = g.mL + static_cast<int>(Round(2400.0L * g.sx));
+    const int x3 = g.leftMargin + static_cast<int>(Round(2400.0L * g.timeScale));
     EXPECT_EQ(At(page.image, x3, (level1 + bottom) / 2), kBlack);
 }
 
@@ -97,34 +97,39 @@ TEST(GraphPrintPage, NegativeActivityLiesOnTheBottomLineAndOffScaleReachesThePag
     // A clock set back gives a negative measurement 2; measurement 4 is shown beyond the zoomed maximum.
     SelectedSeries series = SeriesOfIntervals(250, {3600, -600, 3600, 600});
     ViewWindow view = WholeView(series);
-    ASSERT_LT(series.Activity[2], 0);
-    view.ViewMax = series.Activity[1] * 2; // measurement 4 (8533) stays above it
-    ASSERT_GT(series.Activity[4], view.ViewMax);
+    ASSERT_LT(series.activity[2], 0);
+    view.viewMax = series.activity[1] * 2; // measurement 4 (8533) stays above it
+    ASSERT_GT(series.activity[4], view.viewMax);
     const PaintedPage page = Paint(series, view);
     const GraphPageGeometry& g = page.geometry;
-    const int bottom = g.PH - g.mB;
-    const int start2 = g.mL + static_cast<int>(Round(static_cast<Extended>(series.ElapsedTime[1]) * g.sx));
-    const int end2 = g.mL + static_cast<int>(Round(static_cast<Extended>(series.ElapsedTime[2]) * g.sx));
+    const int bottom = g.height - g.bottomMargin;
+    const int start2 =
+        g.leftMargin + static_cast<int>(Round(static_cast<Extended>(series.elapsedTime[1]) * g.timeScale));
+    const int end2 =
+        g.leftMargin + static_cast<int>(Round(static_cast<Extended>(series.elapsedTime[2]) * g.timeScale));
     // Measurement 2 runs backwards in time; its tread lies on the bottom line between its ends.
     EXPECT_EQ(At(page.image, (start2 + end2) / 2, bottom), kBlack);
-    const int start4 = g.mL + static_cast<int>(Round(static_cast<Extended>(series.ElapsedTime[3]) * g.sx));
-    const int end4 = g.mL + static_cast<int>(Round(static_cast<Extended>(series.ElapsedTime[4]) * g.sx));
+    const int start4 =
+        g.leftMargin + static_cast<int>(Round(static_cast<Extended>(series.elapsedTime[3]) * g.timeScale));
+    const int end4 =
+        g.leftMargin + static_cast<int>(Round(static_cast<Extended>(series.elapsedTime[4]) * g.timeScale));
     EXPECT_EQ(At(page.image, (start4 + end4) / 2, 0), kBlack);
 }
 
 TEST(GraphPrintPage, GridLinesOnlyWithTheGrid) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1200, 600});
     ViewWindow view = WholeView(series);
-    ASSERT_LT(view.ActivityStep, view.ViewMax);
+    ASSERT_LT(view.activityStep, view.viewMax);
     const auto dottedPixels = [&](bool grid) {
-        view.GridOn = grid;
+        view.gridOn = grid;
         const PaintedPage page = Paint(series, view);
         const GraphPageGeometry& g = page.geometry;
-        const int y = g.PH - g.mB - static_cast<int>(view.ActivityStep * static_cast<Extended>(g.sy));
+        const int y = g.height - g.bottomMargin -
+                      static_cast<int>(view.activityStep * static_cast<Extended>(g.activityScale));
         int black = 0;
         // Along the part of the line that no tread covers: right of the series' end… the plot is full
         // width, so look at the first fifth, which lies below the first tread.
-        for (int x = g.mL + 10; x < g.mL + (g.PW - g.mR - g.mL) / 5; ++x)
+        for (int x = g.leftMargin + 10; x < g.leftMargin + (g.width - g.rightMargin - g.leftMargin) / 5; ++x)
             black += At(page.image, x, y) == kBlack ? 1 : 0;
         return black;
     };
@@ -205,7 +210,7 @@ TEST_F(GraphPrintPlacement, WholeSeriesTitleIsCentredAndTheZoomedOneStartsATitle
     const PdfWord* first = Find(whole.words, QStringLiteral("Файл"));
     const PdfWord* last = Find(whole.words, QStringLiteral("3"));
     ASSERT_TRUE(first && last);
-    const double middle = whole.origin.x() + Points(whole.g.PW / 2);
+    const double middle = whole.origin.x() + Points(whole.g.width / 2);
     const double width = last->xMax - first->xMin;
     EXPECT_NEAR((first->xMin + last->xMax) / 2, middle, 1.0);
 
@@ -221,7 +226,7 @@ TEST_F(GraphPrintPlacement, WholeSeriesTitleIsCentredAndTheZoomedOneStartsATitle
 TEST_F(GraphPrintPlacement, CaptionsAndScaleLabelsStandWhereTheGeometryPutsThem) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1200, 600}); // 8533, 4267, 8533 Bq/m³
     const ViewWindow view = WholeView(series);
-    ASSERT_EQ(view.ActivityStep, 1000);
+    ASSERT_EQ(view.activityStep, 1000);
     const Placed page = print(view, series);
     const GraphPageGeometry& g = page.g;
     const QPointF& o = page.origin;
@@ -231,16 +236,16 @@ TEST_F(GraphPrintPlacement, CaptionsAndScaleLabelsStandWhereTheGeometryPutsThem)
     const PdfWord* time = Find(page.words, QStringLiteral("время,"));
     const PdfWord* title = Find(page.words, QStringLiteral("Файл"));
     ASSERT_TRUE(time && title);
-    EXPECT_NEAR(time->xMin, o.x() + Points(g.PW / 2), 1.0);
-    const int titleTop = static_cast<int>(Round(0.3L * g.mT));
-    EXPECT_NEAR(time->yMin - title->yMin, Points(g.PH - g.mT - titleTop), 0.5);
+    EXPECT_NEAR(time->xMin, o.x() + Points(g.width / 2), 1.0);
+    const int titleTop = static_cast<int>(Round(0.3L * g.topMargin));
+    EXPECT_NEAR(time->yMin - title->yMin, Points(g.height - g.topMargin - titleTop), 0.5);
 
     // The rotated caption runs upwards from (mR, PH div 2), the tops of its letters towards the left edge.
     const PdfWord* activity = Find(page.words, QStringLiteral("Активность"));
     const PdfWord* units = Find(page.words, QStringLiteral("Бк/м3"));
     ASSERT_TRUE(activity && units);
-    EXPECT_NEAR(activity->yMax, o.y() + Points(g.PH / 2), 1.0);
-    EXPECT_NEAR(activity->xMin, o.x() + Points(g.mR), 1.0);
+    EXPECT_NEAR(activity->yMax, o.y() + Points(g.height / 2), 1.0);
+    EXPECT_NEAR(activity->xMin, o.x() + Points(g.rightMargin), 1.0);
     EXPECT_LT(units->yMax, activity->yMin);
 
     // Scale labels end two pixels before the frame and hang below their truncated levels: consecutive
@@ -249,10 +254,10 @@ TEST_F(GraphPrintPlacement, CaptionsAndScaleLabelsStandWhereTheGeometryPutsThem)
     for (int k = 1000; k <= 8000; k += 1000) {
         const PdfWord* label = Find(page.words, QString::number(k));
         ASSERT_TRUE(label) << k;
-        EXPECT_NEAR(label->xMax, o.x() + Points(g.mL - 2), 1.0) << k;
+        EXPECT_NEAR(label->xMax, o.x() + Points(g.leftMargin - 2), 1.0) << k;
         labels.push_back(label);
     }
-    const auto level = [&](int k) { return static_cast<int>(k * static_cast<Extended>(g.sy)); };
+    const auto level = [&](int k) { return static_cast<int>(k * static_cast<Extended>(g.activityScale)); };
     for (size_t i = 1; i < labels.size(); ++i) {
         const int k = 1000 * static_cast<int>(i + 1);
         EXPECT_NEAR(labels.front()->yMin - labels[i]->yMin, Points(level(k) - level(1000)), 0.05) << k;

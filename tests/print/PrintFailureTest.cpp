@@ -27,7 +27,7 @@ TEST(PrintFailure, AJobThatCannotStartIsReportedAndLeavesNothing) {
     EXPECT_FALSE(PrintGraph(graphPrinter, view, series));
     QPrinter tablePrinter;
     Unusable(tablePrinter, path);
-    const TableHeader header{series.SeriesTitle, 117, 250, series.EquilibriumActivity};
+    const TableHeader header{series.seriesTitle, 117, 250, series.equilibriumActivity};
     EXPECT_FALSE(PrintTable(tablePrinter, header, TableTitles(), {MeasurementRowTexts(series, 1)}));
     EXPECT_FALSE(QFile::exists(path));
 }

@@ -62,7 +62,7 @@ TEST(DailyAverages, ADayOfWholeMeasurementsIsTheSpanAverage) {
     const QByteArray bytes =
         InstrumentFileBuilder::IntervalSeries(1, 1000, WallClock(2025, 3, 1, 0, 0), {1000, 1208});
     const SelectedSeries pair = EvaluateSeries(ParseBytes(bytes), 1).series;
-    ASSERT_EQ(pair.Activity[2], 1060);
+    ASSERT_EQ(pair.activity[2], 1060);
     const std::vector<DailyAverage> one = ComputeDailyAverages(pair, 1000, {1, 2});
     ASSERT_EQ(one.size(), 1u);
     EXPECT_EQ(one[0].average, 1159);
@@ -71,8 +71,8 @@ TEST(DailyAverages, ADayOfWholeMeasurementsIsTheSpanAverage) {
 TEST(DailyAverages, TheLongSampleCoversEveryMeasuredSecondDayByDay) {
     const FileHalf file = ParseBytes(SampleFiles()[2].bytes);
     const SelectedSeries series = EvaluateSeries(file, 1).series;
-    const int n = series.MeasurementCount;
-    const std::vector<DailyAverage> days = ComputeDailyAverages(series, file.Sensitivity, {1, n});
+    const int n = series.measurementCount;
+    const std::vector<DailyAverage> days = ComputeDailyAverages(series, file.sensitivity, {1, n});
     ASSERT_GE(days.size(), 2u);
     EXPECT_EQ(days.front().date, QDate(2025, 12, 17));
     EXPECT_EQ(days.back().date, MarkMoment(series, n).date());
@@ -86,7 +86,7 @@ TEST(DailyAverages, TheLongSampleCoversEveryMeasuredSecondDayByDay) {
             EXPECT_EQ(days[i].seconds, 86400) << days[i].date.toString(Qt::ISODate).toStdString();
         }
     }
-    EXPECT_EQ(seconds, series.ElapsedTime[n]);
+    EXPECT_EQ(seconds, series.elapsedTime[n]);
 }
 
 TEST(DailyAverages, NoMeasuredTimeNoDays) {

@@ -111,8 +111,8 @@ int MonthLength(int year, int month) {
 }
 
 bool Valid(const TimeMark& m, int year) {
-    return m.Month >= 1 && m.Month <= 12 && m.Day >= 1 && m.Day <= MonthLength(year, m.Month) &&
-           m.Hour < 24 && m.Minute < 60 && m.Second < 60;
+    return m.month >= 1 && m.month <= 12 && m.day >= 1 && m.day <= MonthLength(year, m.month) &&
+           m.hour < 24 && m.minute < 60 && m.second < 60;
 }
 
 // Seconds from 2000-01-01 00:00:00, counted day by day through the years and months before the mark.
@@ -120,10 +120,10 @@ int64_t Seconds(const TimeMark& m, int year) {
     int64_t days = 0;
     for (int y = 2000; y < year; ++y)
         days += Leap(y) ? 366 : 365;
-    for (int month = 1; month < m.Month; ++month)
+    for (int month = 1; month < m.month; ++month)
         days += MonthLength(year, month);
-    days += m.Day - 1;
-    return ((days * 24 + m.Hour) * 60 + m.Minute) * 60 + m.Second;
+    days += m.day - 1;
+    return ((days * 24 + m.hour) * 60 + m.minute) * 60 + m.second;
 }
 
 struct ModelResult {
@@ -149,10 +149,10 @@ ModelResult Model(const std::vector<TimeMark>& marks, int yearByte, uint16_t sen
     int year = 2000 + yearByte;
     std::optional<int> lastMonth;
     const auto yearOf = [&](const TimeMark& m) {
-        if (m.Month >= 1 && m.Month <= 12) {
-            if (lastMonth && m.Month < *lastMonth)
+        if (m.month >= 1 && m.month <= 12) {
+            if (lastMonth && m.month < *lastMonth)
                 ++year;
-            lastMonth = m.Month;
+            lastMonth = m.month;
         }
         return year;
     };
@@ -224,11 +224,11 @@ public:
         int64_t second = pick(MonthLength(year, month) * 86400);
         for (int i = 0; i < count; ++i) {
             TimeMark m;
-            m.Month = static_cast<uint8_t>(month);
-            m.Day = static_cast<uint8_t>(1 + second / 86400);
-            m.Hour = static_cast<uint8_t>(second / 3600 % 24);
-            m.Minute = static_cast<uint8_t>(second / 60 % 60);
-            m.Second = static_cast<uint8_t>(second % 60);
+            m.month = static_cast<uint8_t>(month);
+            m.day = static_cast<uint8_t>(1 + second / 86400);
+            m.hour = static_cast<uint8_t>(second / 3600 % 24);
+            m.minute = static_cast<uint8_t>(second / 60 % 60);
+            m.second = static_cast<uint8_t>(second % 60);
             spoil(m);
             out.push_back(m);
             second += step();
@@ -275,22 +275,22 @@ private:
             return;
         switch (pick(6)) {
         case 0:
-            m.Month = 0;
+            m.month = 0;
             break;
         case 1:
-            m.Day = static_cast<uint8_t>(pick(2) == 0 ? 0 : 31 + pick(135));
+            m.day = static_cast<uint8_t>(pick(2) == 0 ? 0 : 31 + pick(135));
             break;
         case 2:
-            m.Hour = static_cast<uint8_t>(24 + pick(142));
+            m.hour = static_cast<uint8_t>(24 + pick(142));
             break;
         case 3:
-            m.Minute = static_cast<uint8_t>(60 + pick(106));
+            m.minute = static_cast<uint8_t>(60 + pick(106));
             break;
         case 4:
-            m.Second = static_cast<uint8_t>(60 + pick(106));
+            m.second = static_cast<uint8_t>(60 + pick(106));
             break;
         default:
-            m.Month = static_cast<uint8_t>(1 + pick(12)); // a month out of turn: a new year, or none
+            m.month = static_cast<uint8_t>(1 + pick(12)); // a month out of turn: a new year, or none
             break;
         }
     }
@@ -320,48 +320,48 @@ TEST(EvaluationModel, RandomSeriesAgreeToTheLastUnit) {
     int measurements = 0;
     for (int trial = 0; trial < 3000; ++trial) {
         FileHalf file;
-        file.DataFileName = QStringLiteral("/data/model.rad");
-        file.Sensitivity = maker.sensitivity();
+        file.dataFileName = QStringLiteral("/data/model.rad");
+        file.sensitivity = maker.sensitivity();
         const int yearByte = maker.yearByte();
         const int markCount = trial % 50 == 0 ? 400 : 2 + static_cast<int>(trial % 37);
-        file.SeriesCount = 1;
-        file.SeriesNumbers.push_back(1);
-        file.SeriesYears.push_back(static_cast<uint16_t>(yearByte));
-        file.SeriesMarks.push_back(maker.marks(markCount, 2000 + yearByte));
+        file.seriesCount = 1;
+        file.seriesNumbers.push_back(1);
+        file.seriesYears.push_back(static_cast<uint16_t>(yearByte));
+        file.seriesMarks.push_back(maker.marks(markCount, 2000 + yearByte));
 
-        const ModelResult model = Model(file.SeriesMarks[1], yearByte, file.Sensitivity);
+        const ModelResult model = Model(file.seriesMarks[1], yearByte, file.sensitivity);
         const SeriesEvaluation ev = EvaluateSeries(file, 1);
-        SCOPED_TRACE(testing::Message() << "trial " << trial << ", sensitivity " << file.Sensitivity);
+        SCOPED_TRACE(testing::Message() << "trial " << trial << ", sensitivity " << file.sensitivity);
         ASSERT_EQ(ev.refused(), model.refused);
         if (model.refused)
             continue;
         const SelectedSeries& s = ev.series;
-        ASSERT_EQ(s.ElapsedTime, model.elapsed);
-        ASSERT_EQ(s.Activity, model.activity);
-        EXPECT_EQ(s.MaxActivity, model.maxActivity);
-        EXPECT_EQ(s.EquilibriumActivity, model.equilibrium);
-        EXPECT_EQ(s.CurrentYear, model.year);
+        ASSERT_EQ(s.elapsedTime, model.elapsed);
+        ASSERT_EQ(s.activity, model.activity);
+        EXPECT_EQ(s.maxActivity, model.maxActivity);
+        EXPECT_EQ(s.equilibriumActivity, model.equilibrium);
+        EXPECT_EQ(s.currentYear, model.year);
         ASSERT_EQ(ev.messages.size(), static_cast<qsizetype>(model.badMarks.size()));
         for (size_t i = 0; i < model.badMarks.size(); ++i)
             EXPECT_TRUE(ev.messages[static_cast<qsizetype>(i)].startsWith(
                 QStringLiteral("Ошибка в файле. № изм=%1  ").arg(model.badMarks[i])));
-        for (int k = 1; k <= s.MeasurementCount; ++k)
+        for (int k = 1; k <= s.measurementCount; ++k)
             EXPECT_EQ(MeasurementRowTexts(s, k)[3],
                       QStringLiteral("%1±%2").arg(model.activity[k]).arg(ModelError(model.activity[k])));
-        EXPECT_EQ(ActivityWithErrorText(s.EquilibriumActivity),
+        EXPECT_EQ(ActivityWithErrorText(s.equilibriumActivity),
                   QStringLiteral("%1±%2").arg(model.equilibrium).arg(ModelError(model.equilibrium)));
         // Averages over a few spans, the whole series among them.
-        const int n = s.MeasurementCount;
+        const int n = s.measurementCount;
         for (int span = 0; span < 4; ++span) {
             const int first = span == 0 ? 1 : 1 + (trial * 7 + span * 13) % n;
             const int last = span == 0 ? n : first + (trial * 3 + span) % (n - first + 1);
-            const AverageResult average = AverageActivity(s, file.Sensitivity, {first, last});
+            const AverageResult average = AverageActivity(s, file.sensitivity, {first, last});
             if (model.elapsed[last] == model.elapsed[first - 1]) {
                 EXPECT_FALSE(average.ok());
                 continue;
             }
             ASSERT_TRUE(average.ok()) << first << " … " << last;
-            EXPECT_EQ(average.average, ModelAverage(model, file.Sensitivity, first, last))
+            EXPECT_EQ(average.average, ModelAverage(model, file.sensitivity, first, last))
                 << first << " … " << last;
         }
         ++compared;

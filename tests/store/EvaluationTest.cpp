@@ -17,7 +17,7 @@ SeriesEvaluation Evaluate(uint16_t sensitivity, uint8_t year, std::initializer_l
     for (const MarkSpec& m : marks)
         builder.mark(m.month, m.day, m.hour, m.minute, m.second);
     const FileHalf file = ParseBytes(builder.endSeries().endFile().bytes());
-    EXPECT_EQ(file.SeriesCount, 1);
+    EXPECT_EQ(file.seriesCount, 1);
     return EvaluateSeries(file, 1);
 }
 
@@ -30,13 +30,13 @@ TEST(Evaluation, TwoGoodMarksSixHundredSecondsApart) {
     ASSERT_FALSE(result.refused());
     const SelectedSeries& s = result.series;
     EXPECT_TRUE(result.messages.isEmpty());
-    EXPECT_EQ(s.MeasurementCount, 1);
-    EXPECT_EQ(s.ElapsedTime, Values({0, 600}));
-    EXPECT_EQ(s.Activity, Values({0, 8533, 0}));
-    EXPECT_EQ(s.MaxActivity, 8533);
-    EXPECT_EQ(s.EquilibriumActivity, 4267);
-    EXPECT_EQ(s.CurrentYear, 2025);
-    EXPECT_EQ(s.SeriesTitle, QStringLiteral("Файл test.rad; Серия N 42"));
+    EXPECT_EQ(s.measurementCount, 1);
+    EXPECT_EQ(s.elapsedTime, Values({0, 600}));
+    EXPECT_EQ(s.activity, Values({0, 8533, 0}));
+    EXPECT_EQ(s.maxActivity, 8533);
+    EXPECT_EQ(s.equilibriumActivity, 4267);
+    EXPECT_EQ(s.currentYear, 2025);
+    EXPECT_EQ(s.seriesTitle, QStringLiteral("Файл test.rad; Серия N 42"));
     const RowTexts row = MeasurementRowTexts(s, 1);
     EXPECT_EQ(row[0], QStringLiteral("1"));
     EXPECT_EQ(row[1], QStringLiteral("14 мар 10:00:00"));
@@ -48,8 +48,8 @@ TEST(Evaluation, TwoGoodMarksSixHundredSecondsApart) {
 TEST(Evaluation, EquilibriumActivityIsNotWrappedToSixteenBits) {
     const SeriesEvaluation result = Evaluate(100, 25, {{3, 14, 10, 0, 0}, {3, 14, 10, 0, 10}});
     ASSERT_FALSE(result.refused());
-    EXPECT_EQ(result.series.Activity[1], 1280000);
-    EXPECT_EQ(result.series.EquilibriumActivity, 640000);
+    EXPECT_EQ(result.series.activity[1], 1280000);
+    EXPECT_EQ(result.series.equilibriumActivity, 640000);
     EXPECT_EQ(MeasurementRowTexts(result.series, 1)[3], QStringLiteral("1280000±192000"));
 }
 
@@ -57,18 +57,18 @@ TEST(Evaluation, NewYearBetweenTwoMarks) {
     const SeriesEvaluation result = Evaluate(250, 5, {{12, 31, 23, 59, 50}, {1, 1, 0, 0, 10}});
     ASSERT_FALSE(result.refused());
     EXPECT_TRUE(result.messages.isEmpty());
-    EXPECT_EQ(result.series.ElapsedTime, Values({0, 20}));
-    EXPECT_EQ(result.series.CurrentYear, 2006);
-    EXPECT_EQ(result.series.DaysInMonth[2], 28);
-    EXPECT_EQ(result.series.Activity[1], 256000);
+    EXPECT_EQ(result.series.elapsedTime, Values({0, 20}));
+    EXPECT_EQ(result.series.currentYear, 2006);
+    EXPECT_EQ(result.series.daysInMonth[2], 28);
+    EXPECT_EQ(result.series.activity[1], 256000);
 }
 
 TEST(Evaluation, FebruaryFollowsTheLastYearWithoutTheCenturyRule) {
     // 2099 → 2100: the axis counts 2100 as a leap year, the calendar does not accept 29 Feb 2100.
     const SeriesEvaluation result = Evaluate(250, 99, {{12, 30, 0, 0, 0}, {1, 2, 0, 0, 0}, {2, 29, 0, 0, 0}});
     ASSERT_FALSE(result.refused());
-    EXPECT_EQ(result.series.CurrentYear, 2100);
-    EXPECT_EQ(result.series.DaysInMonth[2], 29);
+    EXPECT_EQ(result.series.currentYear, 2100);
+    EXPECT_EQ(result.series.daysInMonth[2], 29);
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_EQ(result.messages[0],
               QStringLiteral("Ошибка в файле. № изм=2  Мес=2  День=29  Час=0  Мин=0  Сек=0"));
@@ -81,9 +81,9 @@ TEST(Evaluation, ARepeatedTimeIsABadMarkAndTheNextCountsDoubleFromTheLastGood) {
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_EQ(result.messages[0],
               QStringLiteral("Ошибка в файле. № изм=1  Мес=6  День=1  Час=8  Мин=0  Сек=0"));
-    EXPECT_EQ(result.series.ElapsedTime, Values({0, 0, 600, 1200}));
-    EXPECT_EQ(result.series.Activity, Values({0, 0, 17067, 8533, 0}));
-    EXPECT_EQ(result.series.MaxActivity, 17067);
+    EXPECT_EQ(result.series.elapsedTime, Values({0, 0, 600, 1200}));
+    EXPECT_EQ(result.series.activity, Values({0, 0, 17067, 8533, 0}));
+    EXPECT_EQ(result.series.maxActivity, 17067);
 }
 
 TEST(Evaluation, AnInvalidMarkInMidSeriesHoldsTheElapsedTime) {
@@ -94,9 +94,9 @@ TEST(Evaluation, AnInvalidMarkInMidSeriesHoldsTheElapsedTime) {
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_EQ(result.messages[0],
               QStringLiteral("Ошибка в файле. № изм=2  Мес=2  День=30  Час=12  Мин=0  Сек=0"));
-    EXPECT_EQ(result.series.ElapsedTime, Values({0, 86400, 86400, 172800, 176400}));
+    EXPECT_EQ(result.series.elapsedTime, Values({0, 86400, 86400, 172800, 176400}));
     // 2.56e9 / (250 × 86400) = 118.5…, then a good start again: 1.28e9 / (250 × 3600) = 1422.2…
-    EXPECT_EQ(result.series.Activity, Values({0, 59, 0, 119, 1422, 0}));
+    EXPECT_EQ(result.series.activity, Values({0, 59, 0, 119, 1422, 0}));
 }
 
 TEST(Evaluation, AMarkWithoutAMonthDoesNotMoveTheYear) {
@@ -107,9 +107,9 @@ TEST(Evaluation, AMarkWithoutAMonthDoesNotMoveTheYear) {
     ASSERT_EQ(result.messages.size(), 1);
     EXPECT_EQ(result.messages[0],
               QStringLiteral("Ошибка в файле. № изм=1  Мес=0  День=11  Час=10  Мин=30  Сек=0"));
-    EXPECT_EQ(result.series.CurrentYear, 2025);
-    EXPECT_EQ(result.series.ElapsedTime, Values({0, 0, 3600}));
-    EXPECT_EQ(result.series.Activity[2], 2844);
+    EXPECT_EQ(result.series.currentYear, 2025);
+    EXPECT_EQ(result.series.elapsedTime, Values({0, 0, 3600}));
+    EXPECT_EQ(result.series.activity[2], 2844);
 }
 
 TEST(Evaluation, NewYearAcrossAMarkWithoutAMonthRollsOverOnce) {
@@ -117,46 +117,46 @@ TEST(Evaluation, NewYearAcrossAMarkWithoutAMonthRollsOverOnce) {
     builder.series(1, 25).mark(12, 31, 23, 59, 0).rawMark(0x00, 0x01, 0, 0, 0).mark(1, 1, 0, 1, 0);
     const SeriesEvaluation result = EvaluateSeries(ParseBytes(builder.endSeries().bytes()), 1);
     ASSERT_FALSE(result.refused());
-    EXPECT_EQ(result.series.CurrentYear, 2026);
-    EXPECT_EQ(result.series.ElapsedTime, Values({0, 0, 120}));
+    EXPECT_EQ(result.series.currentYear, 2026);
+    EXPECT_EQ(result.series.elapsedTime, Values({0, 0, 120}));
 }
 
 TEST(Evaluation, ANegativeIntervalTakesTheDoubledFactorWithoutAMessage) {
     const SeriesEvaluation result = Evaluate(250, 25, {{6, 1, 10, 0, 0}, {6, 1, 9, 0, 0}, {6, 1, 9, 10, 0}});
     ASSERT_FALSE(result.refused());
     EXPECT_TRUE(result.messages.isEmpty());
-    EXPECT_EQ(result.series.ElapsedTime, Values({0, -3600, -3000}));
-    EXPECT_EQ(result.series.Activity, Values({0, -2844, 8533, 0}));
-    EXPECT_EQ(result.series.MaxActivity, 8533);
+    EXPECT_EQ(result.series.elapsedTime, Values({0, -3600, -3000}));
+    EXPECT_EQ(result.series.activity, Values({0, -2844, 8533, 0}));
+    EXPECT_EQ(result.series.maxActivity, 8533);
 }
 
 TEST(Evaluation, MaximumComparesSigned) {
     const SeriesEvaluation result = Evaluate(250, 25, {{6, 1, 10, 0, 0}, {6, 1, 9, 0, 0}});
     ASSERT_FALSE(result.refused());
-    EXPECT_EQ(result.series.MaxActivity, -2844);
+    EXPECT_EQ(result.series.maxActivity, -2844);
 }
 
 TEST(Evaluation, ActivitiesBeyondThirtyTwoBits) {
     // One-second intervals at the smallest sensitivity, counted across a bad mark.
     const SeriesEvaluation result = Evaluate(1, 25, {{6, 1, 10, 0, 0}, {6, 1, 10, 0, 0}, {6, 1, 10, 0, 1}});
     ASSERT_FALSE(result.refused());
-    EXPECT_EQ(result.series.Activity[2], 2560000000LL);
-    EXPECT_EQ(result.series.MaxActivity, 2560000000LL);
+    EXPECT_EQ(result.series.activity[2], 2560000000LL);
+    EXPECT_EQ(result.series.maxActivity, 2560000000LL);
 }
 
 TEST(Evaluation, SensitivityTimesIntervalIsNotWrapped) {
     // 60000 × 40000 s exceeds the signed 32-bit range; wrapped, the activity would come out as −1.
     const SeriesEvaluation result = Evaluate(60000, 25, {{6, 1, 0, 0, 0}, {6, 1, 11, 6, 40}});
     ASSERT_FALSE(result.refused());
-    EXPECT_EQ(result.series.ElapsedTime[1], 40000);
-    EXPECT_EQ(result.series.Activity[1], 1);
+    EXPECT_EQ(result.series.elapsedTime[1], 40000);
+    EXPECT_EQ(result.series.activity[1], 1);
 }
 
 TEST(Evaluation, ActivityRoundsHalvesToEven) {
     // 1.28e9 / (8000 × 64000 s) = 2.5
     const SeriesEvaluation result = Evaluate(8000, 25, {{6, 1, 0, 0, 0}, {6, 1, 17, 46, 40}});
     ASSERT_FALSE(result.refused());
-    EXPECT_EQ(result.series.Activity[1], 2);
+    EXPECT_EQ(result.series.activity[1], 2);
 }
 
 TEST(Evaluation, LongSpansKeepTheirSeconds) {
@@ -167,10 +167,10 @@ TEST(Evaluation, LongSpansKeepTheirSeconds) {
         builder.mark(i % 2 == 0 ? 12 : 6, 1, 0, 0, 0);
     const SeriesEvaluation result = EvaluateSeries(ParseBytes(builder.endSeries().bytes()), 1);
     ASSERT_FALSE(result.refused());
-    EXPECT_EQ(result.series.CurrentYear, 2080);
-    EXPECT_GT(result.series.ElapsedTime[159], int64_t{1} << 31);
-    EXPECT_EQ(result.series.ElapsedTime[2] - result.series.ElapsedTime[1], 183 * 86400); // 1 Jun → 1 Dec
-    EXPECT_EQ(result.series.EquilibriumActivity, 0);
+    EXPECT_EQ(result.series.currentYear, 2080);
+    EXPECT_GT(result.series.elapsedTime[159], int64_t{1} << 31);
+    EXPECT_EQ(result.series.elapsedTime[2] - result.series.elapsedTime[1], 183 * 86400); // 1 Jun → 1 Dec
+    EXPECT_EQ(result.series.equilibriumActivity, 0);
 }
 
 TEST(Evaluation, FewerThanTwoMarksIsRefused) {
@@ -178,7 +178,7 @@ TEST(Evaluation, FewerThanTwoMarksIsRefused) {
         const SeriesEvaluation result = Evaluate(250, 25, marks);
         EXPECT_EQ(result.refusal, QStringLiteral("Серия не определена. Нет  измерений"));
         EXPECT_EQ(result.title, QStringLiteral("Файл test.rad; Серия N 42"));
-        EXPECT_EQ(result.series.MeasurementCount, 0);
+        EXPECT_EQ(result.series.measurementCount, 0);
     }
 }
 
@@ -194,7 +194,7 @@ TEST(Evaluation, AnInvalidFirstMarkRefusesTheSeriesWithItsOwnMessage) {
     ASSERT_TRUE(result.refused());
     EXPECT_EQ(result.refusal,
               QStringLiteral("Ошибка в файле. № изм=0  Мес=2  День=30  Час=10  Мин=0  Сек=0"));
-    EXPECT_EQ(result.series.MeasurementCount, 0);
+    EXPECT_EQ(result.series.measurementCount, 0);
 }
 
 TEST(Evaluation, EveryBadMarkIsReportedInOrder) {
@@ -206,8 +206,8 @@ TEST(Evaluation, EveryBadMarkIsReportedInOrder) {
     EXPECT_TRUE(result.messages[0].contains(QStringLiteral("№ изм=1  Мес=6  День=1  Час=25")));
     EXPECT_TRUE(result.messages[1].contains(QStringLiteral("№ изм=2  ")));
     EXPECT_TRUE(result.messages[2].contains(QStringLiteral("№ изм=3  Мес=6  День=1  Час=10  Мин=61")));
-    EXPECT_EQ(result.series.ElapsedTime, Values({0, 0, 0, 0, 1800}));
-    EXPECT_EQ(result.series.Activity[4], 5689); // 2.56e9 / (250 × 1800) = 5688.9
+    EXPECT_EQ(result.series.elapsedTime, Values({0, 0, 0, 0, 1800}));
+    EXPECT_EQ(result.series.activity[4], 5689); // 2.56e9 / (250 × 1800) = 5688.9
 }
 
 TEST(ActivityText, ErrorIsFifteenPercentRoundedFromTheExtendedProduct) {

@@ -28,18 +28,18 @@ TEST(Parser, SmallestFileWithOneSeriesOfTwoMarks) {
                                  .bytes();
     ASSERT_EQ(bytes.size(), 19);
     const FileHalf file = ParseBytes(bytes);
-    EXPECT_EQ(file.DeviceNumber, 0x1234);
-    EXPECT_EQ(file.Sensitivity, 250);
-    ASSERT_EQ(file.SeriesCount, 1);
-    EXPECT_EQ(file.SeriesNumbers[1], 7);
-    EXPECT_EQ(file.SeriesYears[1], 25);
-    ASSERT_EQ(file.MarkCounts(1), 2);
-    const TimeMark& second = file.SeriesMarks[1][1];
-    EXPECT_EQ(second.Month, 3);
-    EXPECT_EQ(second.Day, 14);
-    EXPECT_EQ(second.Hour, 15);
-    EXPECT_EQ(second.Minute, 19);
-    EXPECT_EQ(second.Second, 26);
+    EXPECT_EQ(file.deviceNumber, 0x1234);
+    EXPECT_EQ(file.sensitivity, 250);
+    ASSERT_EQ(file.seriesCount, 1);
+    EXPECT_EQ(file.seriesNumbers[1], 7);
+    EXPECT_EQ(file.seriesYears[1], 25);
+    ASSERT_EQ(file.markCount(1), 2);
+    const TimeMark& second = file.seriesMarks[1][1];
+    EXPECT_EQ(second.month, 3);
+    EXPECT_EQ(second.day, 14);
+    EXPECT_EQ(second.hour, 15);
+    EXPECT_EQ(second.minute, 19);
+    EXPECT_EQ(second.second, 26);
 }
 
 TEST(Parser, SeriesWordIsOffsetBy0x8000Modulo65536) {
@@ -50,9 +50,9 @@ TEST(Parser, SeriesWordIsOffsetBy0x8000Modulo65536) {
                                          .endSeries()
                                          .endFile()
                                          .bytes());
-    ASSERT_EQ(file.SeriesCount, 2);
-    EXPECT_EQ(file.SeriesNumbers[1], 5);
-    EXPECT_EQ(file.SeriesNumbers[2], 32773);
+    ASSERT_EQ(file.seriesCount, 2);
+    EXPECT_EQ(file.seriesNumbers[1], 5);
+    EXPECT_EQ(file.seriesNumbers[2], 32773);
 }
 
 TEST(Parser, EndPairAsFirstRecordIsASeriesWithoutMarks) {
@@ -63,9 +63,9 @@ TEST(Parser, EndPairAsFirstRecordIsASeriesWithoutMarks) {
                                          .mark(1, 1, 0, 0, 0)
                                          .endSeries()
                                          .bytes());
-    ASSERT_EQ(file.SeriesCount, 2);
-    EXPECT_EQ(file.MarkCounts(1), 0);
-    EXPECT_EQ(file.MarkCounts(2), 1);
+    ASSERT_EQ(file.seriesCount, 2);
+    EXPECT_EQ(file.markCount(1), 0);
+    EXPECT_EQ(file.markCount(2), 1);
 }
 
 TEST(Parser, FileEndPairEndsTheFileAndCountsItsSeries) {
@@ -79,8 +79,8 @@ TEST(Parser, FileEndPairEndsTheFileAndCountsItsSeries) {
                                  .endSeries()
                                  .bytes();
     const FileHalf file = ParseBytes(bytes);
-    ASSERT_EQ(file.SeriesCount, 1);
-    EXPECT_EQ(file.MarkCounts(1), 2);
+    ASSERT_EQ(file.seriesCount, 1);
+    EXPECT_EQ(file.markCount(1), 2);
 }
 
 TEST(Parser, MonthCodesOutsideTheCalendarGiveMonthZero) {
@@ -90,10 +90,10 @@ TEST(Parser, MonthCodesOutsideTheCalendarGiveMonthZero) {
     for (const int code : codes)
         builder.rawMark(static_cast<uint8_t>(code), 0x01, 0, 0, 0);
     const FileHalf file = ParseBytes(builder.endSeries().bytes());
-    ASSERT_EQ(file.MarkCounts(1), 12);
+    ASSERT_EQ(file.markCount(1), 12);
     const int expected[] = {12, 0, 9, 0, 0, 10, 11, 12, 0, 0, 9, 1};
     for (int m = 0; m < 12; ++m)
-        EXPECT_EQ(file.SeriesMarks[1][m].Month, expected[m]) << "mark " << m;
+        EXPECT_EQ(file.seriesMarks[1][m].month, expected[m]) << "mark " << m;
 }
 
 TEST(Parser, NextHeaderWithoutStartFlagsEndsTheFile) {
@@ -104,23 +104,23 @@ TEST(Parser, NextHeaderWithoutStartFlagsEndsTheFile) {
                                  .raw(Bytes({0x02, 0x80, 0x19, 0x81, 0x01, 0x00, 0x00, 0x00}))
                                  .bytes();
     const FileHalf file = ParseBytes(bytes);
-    EXPECT_EQ(file.SeriesCount, 1);
+    EXPECT_EQ(file.seriesCount, 1);
 }
 
 TEST(Parser, NoSeriesAtOffsetFour) {
-    EXPECT_EQ(ParseBytes(Bytes({1, 0, 250, 0, 0x01, 0x80, 25, 0x41, 0x01, 0x00})).SeriesCount, 0);
-    EXPECT_EQ(ParseBytes(Bytes({1, 0, 250, 0, 0x01, 0x80, 25, 0xC1, 0x01})).SeriesCount, 0); // 5 bytes only
-    EXPECT_EQ(ParseBytes(QByteArray()).SeriesCount, 0);
+    EXPECT_EQ(ParseBytes(Bytes({1, 0, 250, 0, 0x01, 0x80, 25, 0x41, 0x01, 0x00})).seriesCount, 0);
+    EXPECT_EQ(ParseBytes(Bytes({1, 0, 250, 0, 0x01, 0x80, 25, 0xC1, 0x01})).seriesCount, 0); // 5 bytes only
+    EXPECT_EQ(ParseBytes(QByteArray()).seriesCount, 0);
 }
 
 TEST(Parser, MissingHeaderBytesCountAsZero) {
     const FileHalf one = ParseBytes(Bytes({0x34}));
-    EXPECT_EQ(one.DeviceNumber, 0x34);
-    EXPECT_EQ(one.Sensitivity, 0);
+    EXPECT_EQ(one.deviceNumber, 0x34);
+    EXPECT_EQ(one.sensitivity, 0);
     const FileHalf three = ParseBytes(Bytes({0x34, 0x12, 0xFA}));
-    EXPECT_EQ(three.DeviceNumber, 0x1234);
-    EXPECT_EQ(three.Sensitivity, 0xFA);
-    EXPECT_EQ(three.SeriesCount, 0);
+    EXPECT_EQ(three.deviceNumber, 0x1234);
+    EXPECT_EQ(three.sensitivity, 0xFA);
+    EXPECT_EQ(three.seriesCount, 0);
 }
 
 TEST(Parser, ARecordCutShortByTheDataIsDropped) {
@@ -130,19 +130,19 @@ TEST(Parser, ARecordCutShortByTheDataIsDropped) {
                                  .mark(1, 1, 0, 1, 0)
                                  .bytes(); // no end pair: the data simply runs out
     const FileHalf full = ParseBytes(whole);
-    ASSERT_EQ(full.SeriesCount, 1);
-    EXPECT_EQ(full.MarkCounts(1), 2);
+    ASSERT_EQ(full.seriesCount, 1);
+    EXPECT_EQ(full.markCount(1), 2);
     // Cut inside the second mark: the first stays, the second is dropped.
     for (int cut = 1; cut <= 4; ++cut) {
         const FileHalf file = ParseBytes(whole.left(whole.size() - cut));
-        ASSERT_EQ(file.SeriesCount, 1) << "cut " << cut;
-        EXPECT_EQ(file.MarkCounts(1), 1) << "cut " << cut;
+        ASSERT_EQ(file.seriesCount, 1) << "cut " << cut;
+        EXPECT_EQ(file.markCount(1), 1) << "cut " << cut;
     }
     // The first mark's minute and second beyond the data: the series stands, without marks.
     for (const int size : {10, 11}) {
         const FileHalf file = ParseBytes(whole.left(size));
-        ASSERT_EQ(file.SeriesCount, 1) << "size " << size;
-        EXPECT_EQ(file.MarkCounts(1), 0) << "size " << size;
+        ASSERT_EQ(file.seriesCount, 1) << "size " << size;
+        EXPECT_EQ(file.markCount(1), 0) << "size " << size;
     }
 }
 
@@ -154,16 +154,16 @@ TEST(Parser, OnlyTheFirst8196BytesAreRead) {
     const QByteArray bytes = builder.endSeries().bytes();
     ASSERT_GT(bytes.size(), 8196);
     const FileHalf file = ParseBytes(bytes);
-    ASSERT_EQ(file.SeriesCount, 1);
-    EXPECT_EQ(file.MarkCounts(1), (8196 - 7) / 5);
+    ASSERT_EQ(file.seriesCount, 1);
+    EXPECT_EQ(file.markCount(1), (8196 - 7) / 5);
 }
 
 TEST(Parser, ASeriesStartNeedsSixBytes) {
     // An empty series closing the data has only five bytes from its series word on.
     const QByteArray bytes =
         InstrumentFileBuilder(1, 1).series(1, 0).endSeries().series(2, 0).endSeries().bytes();
-    EXPECT_EQ(ParseBytes(bytes).SeriesCount, 1);
-    EXPECT_EQ(ParseBytes(bytes + '\0').SeriesCount, 2);
+    EXPECT_EQ(ParseBytes(bytes).seriesCount, 1);
+    EXPECT_EQ(ParseBytes(bytes + '\0').seriesCount, 2);
 }
 
 TEST(Parser, ManySmallSeriesFillTheBufferWithoutOverrun) {
@@ -171,8 +171,8 @@ TEST(Parser, ManySmallSeriesFillTheBufferWithoutOverrun) {
     for (int s = 0; s < 1700; ++s)
         builder.series(static_cast<uint16_t>(s), 0).endSeries();
     const FileHalf file = ParseBytes(builder.bytes());
-    EXPECT_EQ(file.SeriesCount, (8196 - 4) / 5);
-    EXPECT_EQ(file.SeriesNumbers[file.SeriesCount], file.SeriesCount - 1);
+    EXPECT_EQ(file.seriesCount, (8196 - 4) / 5);
+    EXPECT_EQ(file.seriesNumbers[file.seriesCount], file.seriesCount - 1);
 }
 
 TEST(Parser, ANewFileReplacesEverySeriesOfTheOld) {
@@ -185,13 +185,13 @@ TEST(Parser, ANewFileReplacesEverySeriesOfTheOld) {
                                    .endSeries()
                                    .endFile()
                                    .bytes());
-    ASSERT_EQ(file.SeriesCount, 3);
+    ASSERT_EQ(file.seriesCount, 3);
     ParseInstrumentData(InstrumentFileBuilder(9, 8).series(5, 1).mark(1, 1, 1, 1, 1).endSeries().bytes(),
                         file);
-    EXPECT_EQ(file.DeviceNumber, 9);
-    ASSERT_EQ(file.SeriesCount, 1);
-    EXPECT_EQ(file.SeriesNumbers[1], 5);
-    EXPECT_EQ(file.MarkCounts(1), 1);
+    EXPECT_EQ(file.deviceNumber, 9);
+    ASSERT_EQ(file.seriesCount, 1);
+    EXPECT_EQ(file.seriesNumbers[1], 5);
+    EXPECT_EQ(file.markCount(1), 1);
 }
 
 } // namespace

@@ -77,20 +77,20 @@ TEST_F(ReadInstrumentFileTest, OpeningParsesTheFileAndNamesItByItsPath) {
     const QString path = write(QStringLiteral("one.rad"), bytes);
     const OpenedFile opened = OpenInstrumentFile(path);
     ASSERT_TRUE(opened.ok()) << opened.error.toStdString();
-    EXPECT_EQ(opened.file.DataFileName, path);
-    EXPECT_EQ(opened.file.DeviceNumber, 117);
-    EXPECT_EQ(opened.file.Sensitivity, 250);
-    ASSERT_EQ(opened.file.SeriesCount, 1);
-    EXPECT_EQ(opened.file.SeriesNumbers[1], 7);
-    EXPECT_EQ(opened.file.MarkCounts(1), 2);
+    EXPECT_EQ(opened.file.dataFileName, path);
+    EXPECT_EQ(opened.file.deviceNumber, 117);
+    EXPECT_EQ(opened.file.sensitivity, 250);
+    ASSERT_EQ(opened.file.seriesCount, 1);
+    EXPECT_EQ(opened.file.seriesNumbers[1], 7);
+    EXPECT_EQ(opened.file.markCount(1), 2);
 }
 
 TEST_F(ReadInstrumentFileTest, OpeningWhatIsNoRegularFileGivesTheReadersMessageAndNoSeries) {
     const OpenedFile opened = OpenInstrumentFile(dir_.path());
     EXPECT_FALSE(opened.ok());
     EXPECT_EQ(opened.error, ReadInstrumentFile(dir_.path()).error);
-    EXPECT_EQ(opened.file.SeriesCount, 0);
-    EXPECT_TRUE(opened.file.DataFileName.isEmpty());
+    EXPECT_EQ(opened.file.seriesCount, 0);
+    EXPECT_TRUE(opened.file.dataFileName.isEmpty());
 }
 
 } // namespace

@@ -33,16 +33,16 @@ TEST(Samples, ShippedFilesAreWhatTheGeneratorWrites) {
 
 TEST(Samples, OneSeriesOpensWithoutComplaint) {
     const FileHalf file = ParseBytes(Sample("one-series.rad"));
-    ASSERT_EQ(file.SeriesCount, 1);
+    ASSERT_EQ(file.seriesCount, 1);
     const SeriesEvaluation result = EvaluateSeries(file, 1);
     ASSERT_FALSE(result.refused());
     EXPECT_TRUE(result.messages.isEmpty());
-    EXPECT_GE(result.series.MeasurementCount, 50);
+    EXPECT_GE(result.series.measurementCount, 50);
 }
 
 TEST(Samples, SeveralSeriesWithABadMarkAndAShortRun) {
     const FileHalf file = ParseBytes(Sample("several-series.rad"));
-    ASSERT_EQ(file.SeriesCount, 4);
+    ASSERT_EQ(file.seriesCount, 4);
     EXPECT_TRUE(EvaluateSeries(file, 1).messages.isEmpty());
     const SeriesEvaluation withBadMark = EvaluateSeries(file, 2);
     ASSERT_FALSE(withBadMark.refused());
@@ -54,23 +54,23 @@ TEST(Samples, SeveralSeriesWithABadMarkAndAShortRun) {
 
 TEST(Samples, LongSeriesCrossesANewYearOverWeeks) {
     const FileHalf file = ParseBytes(Sample("long-series.rad"));
-    ASSERT_EQ(file.SeriesCount, 1);
+    ASSERT_EQ(file.seriesCount, 1);
     const SeriesEvaluation result = EvaluateSeries(file, 1);
     ASSERT_FALSE(result.refused());
     EXPECT_TRUE(result.messages.isEmpty());
     const SelectedSeries& s = result.series;
-    EXPECT_GE(s.MeasurementCount, 300);
-    EXPECT_EQ(s.CurrentYear, 2000 + file.SeriesYears[1] + 1);
-    EXPECT_GE(s.ElapsedTime[s.MeasurementCount], 14 * 86400);
-    EXPECT_GT(s.MaxActivity, 0);
+    EXPECT_GE(s.measurementCount, 300);
+    EXPECT_EQ(s.currentYear, 2000 + file.seriesYears[1] + 1);
+    EXPECT_GE(s.elapsedTime[s.measurementCount], 14 * 86400);
+    EXPECT_GT(s.maxActivity, 0);
 }
 
 TEST(Samples, FullFileHoldsOneSeriesOf1637Marks) {
     const QByteArray bytes = FullSingleSeriesFile();
     EXPECT_EQ(bytes.size(), 8196);
     const FileHalf file = ParseBytes(bytes);
-    ASSERT_EQ(file.SeriesCount, 1);
-    EXPECT_EQ(file.MarkCounts(1), 1637);
+    ASSERT_EQ(file.seriesCount, 1);
+    EXPECT_EQ(file.markCount(1), 1637);
     const SeriesEvaluation result = EvaluateSeries(file, 1);
     ASSERT_FALSE(result.refused());
     EXPECT_TRUE(result.messages.isEmpty());

@@ -37,7 +37,7 @@ TEST(SeriesListRow, AnInvalidStartSpoilsOnlyItsOwnRow) {
     builder.series(2, 25).mark(7, 32, 8, 5, 0).mark(7, 2, 8, 15, 0).endSeries();
     builder.series(3, 25).mark(7, 3, 8, 0, 0).mark(7, 3, 8, 5, 0).mark(7, 3, 8, 20, 0).endSeries();
     const FileHalf file = ParseBytes(builder.bytes());
-    ASSERT_EQ(file.SeriesCount, 3);
+    ASSERT_EQ(file.seriesCount, 3);
     EXPECT_EQ(SeriesListRow(file, 1)[4], QStringLiteral("8533"));
     const auto second = SeriesListRow(file, 2);
     EXPECT_EQ(second[2], kFileError);

@@ -59,7 +59,7 @@ TEST(SpanMoments, MarksStandAtTheirElapsedTimeAfterTheFirstMark) {
 TEST(SpanMoments, TheYearIsTheSeriesOwnAndRollsOverAtTheNewYear) {
     const SelectedSeries series =
         EvaluateMarks(1000, 23, {{12, 31, 23, 0, 0}, {1, 1, 1, 0, 0}, {2, 29, 12, 0, 0}}).series;
-    ASSERT_EQ(series.CurrentYear, 2024);
+    ASSERT_EQ(series.currentYear, 2024);
     EXPECT_EQ(SeriesStartMoment(series), WallClock(2023, 12, 31, 23, 0));
     EXPECT_EQ(MarkMoment(series, 1), WallClock(2024, 1, 1, 1, 0));
     EXPECT_EQ(MarkMoment(series, 2), WallClock(2024, 2, 29, 12, 0)); // a leap day, only in the new year
@@ -69,9 +69,9 @@ TEST(SpanMoments, TheLongSampleStartsInItsOwnYearAndEndsInTheNext) {
     const FileHalf file = ParseBytes(SampleFiles()[2].bytes);
     const SelectedSeries series = EvaluateSeries(file, 1).series;
     EXPECT_EQ(SeriesStartMoment(series), WallClock(2025, 12, 17, 11, 0, 15));
-    const TimeMark& last = file.SeriesMarks[1].back();
-    EXPECT_EQ(MarkMoment(series, series.MeasurementCount),
-              WallClock(2026, last.Month, last.Day, last.Hour, last.Minute, last.Second));
+    const TimeMark& last = file.seriesMarks[1].back();
+    EXPECT_EQ(MarkMoment(series, series.measurementCount),
+              WallClock(2026, last.month, last.day, last.hour, last.minute, last.second));
 }
 
 TEST(SpanActivities, TheFactorIsDoubledAfterABadMarkAndWhereTheClockWentBack) {
@@ -92,17 +92,17 @@ TEST(SpanActivities, UnroundedActivitiesRoundToTheTableValues) {
     std::vector<Evaluated> all = {{SeriesWithABadMark(), 1000}, {SeriesWhoseClockGoesBack(), 1000}};
     for (const SampleFile& sample : SampleFiles()) {
         const FileHalf file = ParseBytes(sample.bytes);
-        for (int s = 1; s <= file.SeriesCount; ++s) {
+        for (int s = 1; s <= file.seriesCount; ++s) {
             const SeriesEvaluation evaluation = EvaluateSeries(file, s);
             if (!evaluation.refused())
-                all.push_back({evaluation.series, file.Sensitivity});
+                all.push_back({evaluation.series, file.sensitivity});
         }
     }
     ASSERT_EQ(all.size(), 7u);
     for (const Evaluated& evaluated : all) {
-        for (int k = 1; k <= evaluated.series.MeasurementCount; ++k)
+        for (int k = 1; k <= evaluated.series.measurementCount; ++k)
             EXPECT_EQ(Round(UnroundedActivity(evaluated.series, evaluated.sensitivity, k)),
-                      evaluated.series.Activity[k])
+                      evaluated.series.activity[k])
                 << k;
     }
 }
@@ -122,7 +122,7 @@ TEST(SpanAverage, TheEquilibriumHalvesTheUnroundedAverage) {
     const SelectedSeries series = SeriesOfIntervals({492308});
     EXPECT_EQ(SpanAverage(series, 1000, {1, 1}), 3);
     EXPECT_EQ(SpanEquilibrium(series, 1000, {1, 1}), 1);
-    EXPECT_EQ(series.EquilibriumActivity, 1);
+    EXPECT_EQ(series.equilibriumActivity, 1);
 }
 
 TEST(SpanMedian, OddCountTakesTheMiddleOfTheMeasuredActivities) {
@@ -160,7 +160,7 @@ TEST(SpanExtremes, TheFirstMeasurementWithTheValueAndItsStart) {
 
 TEST(SpanExtremes, NegativeMeasurementsAreNoMeasurementsOfAir) {
     const SelectedSeries series = SeriesWhoseClockGoesBack();
-    ASSERT_EQ(series.Activity[2], -4267);
+    ASSERT_EQ(series.activity[2], -4267);
     EXPECT_EQ(SpanMinimum(series, {1, 3})->activity, 711);
     EXPECT_EQ(SpanMaximum(series, {1, 3})->start, WallClock(2025, 5, 10, 10, 20));
     EXPECT_EQ(SpanMedian(series, {1, 3}), 889); // (711 + 1067) / 2

@@ -32,16 +32,16 @@ SelectedSeries SeriesFromElapsed(const QDateTime& start, const std::vector<int64
                                  const std::vector<int64_t>& activities) {
     SelectedSeries series;
     const int n = static_cast<int>(activities.size());
-    series.MeasurementCount = static_cast<uint16_t>(n);
-    series.ElapsedTime = elapsed;
-    series.Activity.assign(n + 2, 0);
-    std::copy(activities.begin(), activities.end(), series.Activity.begin() + 1);
+    series.measurementCount = static_cast<uint16_t>(n);
+    series.elapsedTime = elapsed;
+    series.activity.assign(n + 2, 0);
+    std::copy(activities.begin(), activities.end(), series.activity.begin() + 1);
     for (int64_t seconds : elapsed)
-        series.CurrentMarks.push_back(MarkAt(start.addSecs(seconds)));
-    series.CurrentYear = static_cast<uint16_t>(start.addSecs(elapsed.back()).date().year());
-    series.DaysInMonth[2] = series.CurrentYear % 4 == 0 ? 29 : 28;
-    series.MaxActivity = n > 0 ? *std::max_element(activities.begin(), activities.end()) : 0;
-    series.SeriesTitle = QStringLiteral("Файл test.rad; Серия N 1");
+        series.currentMarks.push_back(MarkAt(start.addSecs(seconds)));
+    series.currentYear = static_cast<uint16_t>(start.addSecs(elapsed.back()).date().year());
+    series.daysInMonth[2] = series.currentYear % 4 == 0 ? 29 : 28;
+    series.maxActivity = n > 0 ? *std::max_element(activities.begin(), activities.end()) : 0;
+    series.seriesTitle = QStringLiteral("Файл test.rad; Серия N 1");
     return series;
 }
 

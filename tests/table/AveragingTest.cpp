@@ -26,7 +26,7 @@ TEST(Averaging, MeasurementsPerSpanTime) {
 TEST(Averaging, ASpanOfOneIsThatMeasurementsActivity) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1234, 777});
     for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(AverageActivity(series, 250, {k, k}).average, series.Activity[k]);
+        EXPECT_EQ(AverageActivity(series, 250, {k, k}).average, series.activity[k]);
 }
 
 TEST(Averaging, HalvesRoundToEven) {
@@ -47,7 +47,7 @@ TEST(Averaging, LongSpansDoNotWrap) {
 TEST(Averaging, NothingToDivideByIsAnError) {
     SelectedSeries series = SeriesOfIntervals(250, {600});
     EXPECT_FALSE(AverageActivity(series, 0, {1, 1}).ok());
-    series.ElapsedTime[1] = 0;
+    series.elapsedTime[1] = 0;
     const AverageResult result = AverageActivity(series, 250, {1, 1});
     EXPECT_FALSE(result.ok());
     EXPECT_FALSE(result.error.isEmpty());

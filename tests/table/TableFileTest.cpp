@@ -31,7 +31,7 @@ const TableHeader kWorkedHeader{QStringLiteral("Файл test.rad; Серия N 
 
 TEST(TableFile, WorkedExampleByteForByte) {
     const SelectedSeries series = WorkedExampleSeries();
-    ASSERT_EQ(series.MeasurementCount, 13);
+    ASSERT_EQ(series.measurementCount, 13);
     const QByteArray bytes = TableFileBytes(
         kWorkedHeader, TableTitles(), {MeasurementRowTexts(series, 12), MeasurementRowTexts(series, 13)});
     // The eight lines in code page 866, each ended by CR LF.

@@ -52,7 +52,7 @@ TEST_F(DumpCommands, SaveTableWritesWhatTheSaveCommandWrites) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const SeriesEvaluation evaluation = EvaluateSeries(ParseBytes(bytes_, path_), 1);
     const SelectedSeries& series = evaluation.series;
-    const TableHeader header{series.SeriesTitle, 117, 250, series.EquilibriumActivity};
+    const TableHeader header{series.seriesTitle, 117, 250, series.equilibriumActivity};
     EXPECT_EQ(file.readAll(), TableFileBytes(header, TableTitles(),
                                              {MeasurementRowTexts(series, 2), MeasurementRowTexts(series, 3),
                                               MeasurementRowTexts(series, 4)}));
