@@ -43,47 +43,47 @@ void GraphCommands::GrPaint(QPainter& painter, const QRect& area) {
 
 void GraphCommands::GetPos(const QMouseEvent& event) {
     const QPoint at = event.position().toPoint();
-    graph_.GetPos(at.x(), at.y());
+    graph_.clickAt(at.x(), at.y());
 }
 
 void GraphCommands::resizing() {
-    graph_.resizing(form_.PaintBox->size(), form_.PaintBox->devicePixelRatio());
+    graph_.resize(form_.PaintBox->size(), form_.PaintBox->devicePixelRatio());
 }
 
 void GraphCommands::ResetView() {
-    graph_.ResetView();
+    graph_.resetView();
 }
 
 void GraphCommands::ChooseAxisSteps() {
-    graph_.ChooseAxisSteps();
+    graph_.chooseAxisSteps();
 }
 
 bool GraphCommands::FormKeyDown(const QKeyEvent& event) {
-    graph_.FormKeyDown(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
+    graph_.pressKey(event.key(), event.modifiers().testFlag(Qt::KeypadModifier));
     return false; // the key goes on to the focused control
 }
 
 void GraphCommands::SBSetkaClick(bool down) {
-    graph_.SBSetkaClick(down);
+    graph_.setGrid(down);
 }
 void GraphCommands::SBMasGSClick() {
-    graph_.SBMasGSClick();
+    graph_.beginZoom();
 }
 void GraphCommands::SBMasGAClick() {
-    graph_.SBMasGAClick();
+    graph_.showWholeSeries();
 }
 void GraphCommands::SBToHomeClick() {
-    graph_.SBToHomeClick();
+    graph_.movePointerToFirst();
 }
 void GraphCommands::SBToLeftClick() {
-    graph_.SBToLeftClick();
+    graph_.stepPointerLeft();
 }
 void GraphCommands::SBToRightClick() {
-    graph_.SBToRightClick();
+    graph_.stepPointerRight();
 }
 void GraphCommands::SBToEndClick() {
-    graph_.SBToEndClick();
+    graph_.movePointerToLast();
 }
 void GraphCommands::Repaint() {
-    graph_.GrPaint();
+    graph_.redraw();
 }

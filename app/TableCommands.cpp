@@ -38,7 +38,7 @@ bool TableCommands::SGTableSelectCell(int k) {
     }
     form_.NIsm->setText(QString::number(choice.pointer));
     ShowRow(choice.pointer);
-    graph_.DrawPointer();
+    graph_.drawPointer();
     return true;
 }
 

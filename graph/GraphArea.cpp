@@ -19,10 +19,10 @@ void GraphArea::paintEvent(QPaintEvent* event) {
 
 void GraphArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    graph_.resizing(size(), devicePixelRatio());
+    graph_.resize(size(), devicePixelRatio());
 }
 
 void GraphArea::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    graph_.GetPos(at.x(), at.y());
+    graph_.clickAt(at.x(), at.y());
 }

@@ -32,7 +32,7 @@ QImage RenderGraphImage(const SelectedSeries& series, const GraphImageRequest& r
     PointerTrace trace;
     {
         Canvas canvas(image);
-        GrPaint(canvas, scene, trace);
+        PaintGraph(canvas, scene, trace);
     }
     return image;
 }

@@ -105,7 +105,7 @@ void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) 
     canvas.line(x, at.T, x, at.AxisY());
 }
 
-void GrPaint(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
+void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
     trace.drawn = false;
     if (scene.noSeriesChosen) {
         FillArea(canvas, EmptyAreaColor);

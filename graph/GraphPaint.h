@@ -33,7 +33,7 @@ extern const char* const ActivityTitle; // "Активность Бк/м3"
 // The whole graph on a canvas of its own size: background, titles, frame, vertical scale, time axis, the
 // stepped line of the visible measurements and the pointer line, in that order. Silver while no series is
 // chosen; nothing at all while none has been evaluated.
-void GrPaint(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
+void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
 
 // Saves the column under the pointer of the view's PointerIndex and draws the pointer line there.
 void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);

@@ -31,69 +31,69 @@ GraphView::GraphView(const MeasurementStore& store, QObject* parent)
     view_.margins = MarginsForFontHeight(DefaultCanvasFontHeight);
 }
 
-GraphScene GraphView::Scene(const GraphColors& colors) const {
+GraphScene GraphView::scene(const GraphColors& colors) const {
     return GraphScene{store_.selected, view_, colors, store_.noSeriesChosen};
 }
 
-bool GraphView::SeriesShown() const {
+bool GraphView::seriesShown() const {
     return store_.selected.measurementCount > 0;
 }
 
 void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const bool wholeArea = (QRegion(QRect(QPoint(0, 0), areaSize)) - region).isEmpty();
-    if (Resize(areaSize, ratio) || (wholeArea && InputsChanged()))
-        Render();
+    if (resizePicture(areaSize, ratio) || (wholeArea && inputsChanged()))
+        render();
     for (const QRect& rect : region)
         painter.drawImage(QRectF(rect), screen_, DeviceRect(rect, screen_.devicePixelRatio()));
 }
 
-bool GraphView::InputsChanged() const {
+bool GraphView::inputsChanged() const {
     return store_.noSeriesChosen != drawnBlank_ || !SameColors(colors_(), drawnColors_);
 }
 
-bool GraphView::Resize(QSize size, qreal ratio) {
+bool GraphView::resizePicture(QSize size, qreal ratio) {
     if (!screen_.isNull() && size == area_ && ratio == screen_.devicePixelRatio())
         return false;
     area_ = size;
     screen_ = QImage(QSize(qCeil(size.width() * ratio), qCeil(size.height() * ratio)), QImage::Format_RGB32);
     screen_.setDevicePixelRatio(ratio);
     screen_.fill(blank_);
-    ::resizing(view_, store_.selected, size);
+    ::ResizeView(view_, store_.selected, size);
     return true;
 }
 
-void GraphView::resizing(QSize size, qreal ratio) {
-    if (Resize(size, ratio))
-        GrPaint();
+void GraphView::resize(QSize size, qreal ratio) {
+    if (resizePicture(size, ratio))
+        redraw();
 }
 
-void GraphView::Render() {
+void GraphView::render() {
     if (screen_.isNull())
         return;
     const GraphColors colors = colors_();
     Canvas canvas(screen_);
-    ::GrPaint(canvas, Scene(colors), trace_);
+    ::PaintGraph(canvas, scene(colors), trace_);
     drawnColors_ = colors;
     drawnBlank_ = store_.noSeriesChosen;
     ++renders_;
 }
 
-void GraphView::GrPaint() {
+void GraphView::redraw() {
     if (screen_.isNull())
         return;
-    Render();
+    render();
     emit areaChanged(QRect(QPoint(0, 0), area_));
 }
 
-void GraphView::DrawPointer() {
-    if (!SeriesShown() || screen_.isNull())
+void GraphView::drawPointer() {
+    if (!seriesShown() || screen_.isNull())
         return;
     PointerMove move;
     {
         const GraphColors colors = colors_();
         Canvas canvas(screen_);
-        move = ::DrawPointer(canvas, Scene(colors), trace_);
+        move = ::MovePointerLine(canvas, scene(colors), trace_);
     }
     if (move.wholeArea) {
         // The move had to draw the whole picture anew.
@@ -105,7 +105,7 @@ void GraphView::DrawPointer() {
     emit areaChanged(move.newColumn);
 }
 
-void GraphView::DrawZoomDot(int x, int y) {
+void GraphView::drawZoomDot(int x, int y) {
     if (screen_.isNull())
         return;
     {
@@ -119,17 +119,17 @@ void GraphView::DrawZoomDot(int x, int y) {
                          .adjusted(-1, -1, 1, 1));
 }
 
-void GraphView::GetPos(int x, int y) {
+void GraphView::clickAt(int x, int y) {
     if (store_.noSeriesChosen)
         return;
     emit statusMessage(QString::fromUtf8(BlankStatus));
-    if (!SeriesShown())
+    if (!seriesShown())
         return;
     if (view_.zoomMode == 1 || view_.zoomMode == 2) {
-        DrawZoomDot(x, y);
+        drawZoomDot(x, y);
         if (ZoomClick(view_, store_.selected, area_, x)) {
             emit pointerMoved();
-            GrPaint();
+            redraw();
         }
         return;
     }
@@ -141,76 +141,76 @@ void GraphView::GetPos(int x, int y) {
     emit pointerMoved();
     if (status)
         emit statusMessage(*status);
-    DrawPointer();
+    drawPointer();
 }
 
-bool GraphView::FormKeyDown(int qtKey, bool keypad) {
+bool GraphView::pressKey(int qtKey, bool keypad) {
     const NavigationCommand command = NavigationKey(qtKey, keypad);
     if (command == NavigationCommand::None)
         return false;
     // While no series is chosen the picture is blank and holds no pointer to move.
-    if (SeriesShown() && !store_.noSeriesChosen) {
+    if (seriesShown() && !store_.noSeriesChosen) {
         const StatusChange status = RunNavigation(view_, command);
         if (status)
             emit statusMessage(*status);
         emit pointerMoved();
-        DrawPointer();
+        drawPointer();
     }
     return true;
 }
 
-void GraphView::Navigate(StatusChange (*command)(ViewWindow&)) {
-    if (!SeriesShown())
+void GraphView::navigate(StatusChange (*command)(ViewWindow&)) {
+    if (!seriesShown())
         return;
     const StatusChange status = command(view_);
     if (status)
         emit statusMessage(*status);
     emit pointerMoved();
-    DrawPointer();
+    drawPointer();
 }
 
-void GraphView::SBToHomeClick() {
-    Navigate(&::SBToHomeClick);
+void GraphView::movePointerToFirst() {
+    navigate(&::PointerToFirst);
 }
-void GraphView::SBToLeftClick() {
-    Navigate(&::SBToLeftClick);
+void GraphView::stepPointerLeft() {
+    navigate(&::StepPointerLeft);
 }
-void GraphView::SBToRightClick() {
-    Navigate(&::SBToRightClick);
+void GraphView::stepPointerRight() {
+    navigate(&::StepPointerRight);
 }
-void GraphView::SBToEndClick() {
-    Navigate(&::SBToEndClick);
+void GraphView::movePointerToLast() {
+    navigate(&::PointerToLast);
 }
 
-void GraphView::ResetView() {
-    if (!SeriesShown())
+void GraphView::resetView() {
+    if (!seriesShown())
         return;
     ::ResetView(view_, store_.selected, area_);
-    GrPaint();
+    redraw();
 }
 
-void GraphView::ChooseAxisSteps() {
-    if (!SeriesShown())
+void GraphView::chooseAxisSteps() {
+    if (!seriesShown())
         return;
     const ViewWindow before = view_;
     ::ChooseAxisSteps(view_, store_.selected);
     if (before.timeUnit != view_.timeUnit || before.timeStep != view_.timeStep ||
         before.activityStep != view_.activityStep)
-        GrPaint();
+        redraw();
 }
 
-void GraphView::SBMasGAClick() {
-    if (!SeriesShown())
+void GraphView::showWholeSeries() {
+    if (!seriesShown())
         return;
-    ::SBMasGAClick(view_, store_.selected, area_);
-    GrPaint();
+    ::ShowWholeSeries(view_, store_.selected, area_);
+    redraw();
 }
 
-void GraphView::SBMasGSClick() {
-    emit statusMessage(::SBMasGSClick(view_));
+void GraphView::beginZoom() {
+    emit statusMessage(::BeginZoom(view_));
 }
 
-void GraphView::SBSetkaClick(bool down) {
-    ::SBSetkaClick(view_, down);
-    GrPaint();
+void GraphView::setGrid(bool down) {
+    ::SetGrid(view_, down);
+    redraw();
 }

@@ -42,31 +42,31 @@ public:
     void paint(QPainter& painter, const QRegion& region, QSize areaSize);
 
     // The paint area has a new size (in logical pixels) on a device of the given pixel ratio.
-    void resizing(QSize size, qreal ratio = 1);
+    void resize(QSize size, qreal ratio = 1);
 
     // How often the picture has been drawn from the model, for checking when that happens.
     int renderCount() const { return renders_; }
     // A mouse button went down at (x, y) on the paint area.
-    void GetPos(int x, int y);
+    void clickAt(int x, int y);
     // The main window's key-down, seen before its controls; answers whether the key was a pointer key. The
     // key is meant to go on to the focused control either way.
-    bool FormKeyDown(int qtKey, bool keypad);
+    bool pressKey(int qtKey, bool keypad);
 
     // A new series was evaluated: the whole series with the pointer on 1 and new axis steps. The caller
     // runs TableSync afterwards.
-    void ResetView();
-    void ChooseAxisSteps();
-    void SBMasGAClick();
-    void SBMasGSClick();
-    void SBSetkaClick(bool down);
-    void SBToHomeClick();
-    void SBToLeftClick();
-    void SBToRightClick();
-    void SBToEndClick();
+    void resetView();
+    void chooseAxisSteps();
+    void showWholeSeries();
+    void beginZoom();
+    void setGrid(bool down);
+    void movePointerToFirst();
+    void stepPointerLeft();
+    void stepPointerRight();
+    void movePointerToLast();
     // After PointerIndex was changed from outside (a row chosen in the table).
-    void DrawPointer();
+    void drawPointer();
     // Repaint at once.
-    void GrPaint();
+    void redraw();
 
 signals:
     void areaChanged(const QRect& rect);     // what the widget must update
@@ -74,13 +74,13 @@ signals:
     void pointerMoved();                     // TableSync
 
 private:
-    GraphScene Scene(const GraphColors& colors) const;
-    bool Resize(QSize size, qreal ratio); // answers whether the size or the ratio changed
-    void Render();
-    bool InputsChanged() const;
-    bool SeriesShown() const;
-    void Navigate(std::optional<QString> (*command)(ViewWindow&));
-    void DrawZoomDot(int x, int y);
+    GraphScene scene(const GraphColors& colors) const;
+    bool resizePicture(QSize size, qreal ratio); // answers whether the size or the ratio changed
+    void render();
+    bool inputsChanged() const;
+    bool seriesShown() const;
+    void navigate(std::optional<QString> (*command)(ViewWindow&));
+    void drawZoomDot(int x, int y);
 
     const MeasurementStore& store_;
     std::function<GraphColors()> colors_;

@@ -6,7 +6,7 @@ const char* const BlankStatus = " ";
 const char* const LastVisibleMessage = "Это последнее измерение в области видимости ";
 const char* const FirstVisibleMessage = "Это первое измерение в области видимости ";
 
-StatusChange SBToRightClick(ViewWindow& view) {
+StatusChange StepPointerRight(ViewWindow& view) {
     if (view.pointerIndex < view.last()) {
         ++view.pointerIndex;
         return QString::fromUtf8(BlankStatus);
@@ -15,7 +15,7 @@ StatusChange SBToRightClick(ViewWindow& view) {
     return QString::fromUtf8(LastVisibleMessage);
 }
 
-StatusChange SBToLeftClick(ViewWindow& view) {
+StatusChange StepPointerLeft(ViewWindow& view) {
     if (view.pointerIndex > view.viewFirst) {
         --view.pointerIndex;
         return QString::fromUtf8(BlankStatus);
@@ -24,12 +24,12 @@ StatusChange SBToLeftClick(ViewWindow& view) {
     return QString::fromUtf8(FirstVisibleMessage);
 }
 
-StatusChange SBToHomeClick(ViewWindow& view) {
+StatusChange PointerToFirst(ViewWindow& view) {
     view.pointerIndex = view.viewFirst;
     return QString::fromUtf8(BlankStatus);
 }
 
-StatusChange SBToEndClick(ViewWindow& view) {
+StatusChange PointerToLast(ViewWindow& view) {
     view.pointerIndex = static_cast<uint16_t>(view.last());
     return std::nullopt;
 }
@@ -65,13 +65,13 @@ NavigationCommand NavigationKey(int qtKey, bool keypad) {
 StatusChange RunNavigation(ViewWindow& view, NavigationCommand command) {
     switch (command) {
     case NavigationCommand::Home:
-        return SBToHomeClick(view);
+        return PointerToFirst(view);
     case NavigationCommand::Left:
-        return SBToLeftClick(view);
+        return StepPointerLeft(view);
     case NavigationCommand::Right:
-        return SBToRightClick(view);
+        return StepPointerRight(view);
     case NavigationCommand::End:
-        return SBToEndClick(view);
+        return PointerToLast(view);
     default:
         return std::nullopt;
     }

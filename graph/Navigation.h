@@ -14,10 +14,10 @@ extern const char* const LastVisibleMessage;
 extern const char* const FirstVisibleMessage;
 
 // The pointer commands keep the pointer within the visible range and say so when it cannot go further.
-StatusChange SBToRightClick(ViewWindow& view);
-StatusChange SBToLeftClick(ViewWindow& view);
-StatusChange SBToHomeClick(ViewWindow& view);
-StatusChange SBToEndClick(ViewWindow& view);
+StatusChange StepPointerRight(ViewWindow& view);
+StatusChange StepPointerLeft(ViewWindow& view);
+StatusChange PointerToFirst(ViewWindow& view);
+StatusChange PointerToLast(ViewWindow& view);
 
 // Puts the pointer on measurement k, a click's choice, kept inside the visible range with the message of
 // the end it stopped at.

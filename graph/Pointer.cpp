@@ -15,10 +15,10 @@ QRect ColumnRect(int x, int height) {
 
 } // namespace
 
-PointerMove DrawPointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
+PointerMove MovePointerLine(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
     PointerMove move;
     if (!CanRestore(trace)) {
-        GrPaint(canvas, scene, trace);
+        PaintGraph(canvas, scene, trace);
         move.wholeArea = true;
         return move;
     }

@@ -14,4 +14,4 @@ struct PointerMove {
 
 // Moves the pointer line to the view's PointerIndex without repainting the graph: the pixels under the old
 // line are put back from the saved column, the new column is saved and the line drawn.
-PointerMove DrawPointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
+PointerMove MovePointerLine(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);

@@ -101,7 +101,7 @@ bool ZoomClick(ViewWindow& view, const SelectedSeries& series, QSize area, int x
     return true;
 }
 
-void SBMasGAClick(ViewWindow& view, const SelectedSeries& series, QSize area) {
+void ShowWholeSeries(ViewWindow& view, const SelectedSeries& series, QSize area) {
     view.zoomMode = 0;
     view.viewCount = series.measurementCount;
     view.viewFirst = 1;
@@ -111,12 +111,12 @@ void SBMasGAClick(ViewWindow& view, const SelectedSeries& series, QSize area) {
     ChooseAxisSteps(view, series);
 }
 
-QString SBMasGSClick(ViewWindow& view) {
+QString BeginZoom(ViewWindow& view) {
     view.zoomMode = 1;
     return QString::fromUtf8(ZoomPrompt);
 }
 
-void resizing(ViewWindow& view, const SelectedSeries& series, QSize area) {
+void ResizeView(ViewWindow& view, const SelectedSeries& series, QSize area) {
     if (series.measurementCount == 0)
         return;
     UpdateTimeScale(view, series, area.width());
@@ -124,6 +124,6 @@ void resizing(ViewWindow& view, const SelectedSeries& series, QSize area) {
         ActivityScaleFor(view.viewMax, area.height() - view.margins.bottom - view.margins.top);
 }
 
-void SBSetkaClick(ViewWindow& view, bool down) {
+void SetGrid(ViewWindow& view, bool down) {
     view.gridOn = down;
 }

@@ -53,14 +53,14 @@ void ShowRange(ViewWindow& view, const SelectedSeries& series, QSize area, int l
 bool ZoomClick(ViewWindow& view, const SelectedSeries& series, QSize area, int x);
 
 // "Первоначальный вид": the whole series again; the pointer stays.
-void SBMasGAClick(ViewWindow& view, const SelectedSeries& series, QSize area);
+void ShowWholeSeries(ViewWindow& view, const SelectedSeries& series, QSize area);
 
 // "Увеличение": waits for two clicks; answers the prompt for the status bar.
-QString SBMasGSClick(ViewWindow& view);
+QString BeginZoom(ViewWindow& view);
 extern const char* const ZoomPrompt;
 
 // The paint area got a new size: the time scale follows the width, the activity scale the height with the
 // view's own maximum touching the frame's top. Nothing happens while no series is shown.
-void resizing(ViewWindow& view, const SelectedSeries& series, QSize area);
+void ResizeView(ViewWindow& view, const SelectedSeries& series, QSize area);
 
-void SBSetkaClick(ViewWindow& view, bool down);
+void SetGrid(ViewWindow& view, bool down);

@@ -51,7 +51,7 @@ void ApplyViewOptions(const QStringList& options, const Program& program) {
             graph.view().pointerIndex = static_cast<uint16_t>(options[++i].toInt());
         }
     }
-    graph.GrPaint();
+    graph.redraw();
     if (program.graph->TableSync)
         program.graph->TableSync();
 }

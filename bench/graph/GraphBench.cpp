@@ -30,7 +30,7 @@ struct Screen {
         ResetView(view, Series(), size);
         view.gridOn = true;
         Canvas canvas(image);
-        GrPaint(canvas, GraphScene{Series(), view, Colors, false}, trace);
+        PaintGraph(canvas, GraphScene{Series(), view, Colors, false}, trace);
     }
     QImage image;
     ViewWindow view;
@@ -41,7 +41,7 @@ void FullPaint(benchmark::State& state) {
     Screen screen(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     for (auto _ : state) {
         Canvas canvas(screen.image);
-        GrPaint(canvas, GraphScene{Series(), screen.view, Colors, false}, screen.trace);
+        PaintGraph(canvas, GraphScene{Series(), screen.view, Colors, false}, screen.trace);
     }
 }
 
@@ -54,7 +54,7 @@ void PointerMove(benchmark::State& state) {
         screen.view.pointerIndex = static_cast<uint16_t>(k);
         Canvas canvas(screen.image);
         benchmark::DoNotOptimize(
-            DrawPointer(canvas, GraphScene{Series(), screen.view, Colors, false}, screen.trace));
+            MovePointerLine(canvas, GraphScene{Series(), screen.view, Colors, false}, screen.trace));
     }
 }
 
@@ -63,9 +63,9 @@ void PointerMove(benchmark::State& state) {
 struct Window {
     explicit Window(QSize size) : area(size), surface(size, QImage::Format_RGB32), graph(store) {
         store.selected = Series();
-        graph.resizing(size);
-        graph.ResetView();
-        graph.SBSetkaClick(true);
+        graph.resize(size);
+        graph.resetView();
+        graph.setGrid(true);
         QObject::connect(&graph, &GraphView::areaChanged, [this](const QRect& rect) { dirty += rect; });
     }
     void Show() {
@@ -83,7 +83,7 @@ struct Window {
 void WindowFullPaint(benchmark::State& state) {
     Window window(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     for (auto _ : state) {
-        window.graph.GrPaint();
+        window.graph.redraw();
         window.Show();
     }
 }
@@ -92,9 +92,9 @@ void WindowPointerMove(benchmark::State& state) {
     Window window(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     for (auto _ : state) {
         if (window.graph.view().pointerIndex == Measurements)
-            window.graph.SBToHomeClick();
+            window.graph.movePointerToFirst();
         else
-            window.graph.SBToRightClick();
+            window.graph.stepPointerRight();
         window.Show();
     }
 }

@@ -25,7 +25,7 @@ void SeriesShownTest::SetUp() {
 
 void SeriesShownTest::zoomTo(int first, int last) {
     ShowRange(graph().view(), series(), form->PaintBox->size(), first, last);
-    graph().GrPaint();
+    graph().redraw();
     program->graph->TableSync();
 }
 

@@ -126,14 +126,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (byClicks) {
         // The zoom command, then two clicks at any x, wherever they land.
         ResetView(view, series, area);
-        SBMasGSClick(view);
+        BeginZoom(view);
         ZoomClick(view, series, area, static_cast<int16_t>(first));
         ZoomClick(view, series, area, static_cast<int16_t>(count));
         Require(view.zoomMode == 0, "the zoom did not end after two clicks", view.zoomMode);
         view.pointerIndex = MeasurementAtX(view, series, static_cast<int16_t>(pointer));
         if (view.pointerIndex < view.viewFirst || view.pointerIndex > view.last())
             view.pointerIndex = view.viewFirst;
-        SBSetkaClick(view, grid);
+        SetGrid(view, grid);
     } else {
         GraphImageRequest request;
         request.size = area;

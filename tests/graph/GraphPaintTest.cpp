@@ -27,7 +27,7 @@ protected:
         image = QImage(size, QImage::Format_RGB32);
         image.fill(Untouched);
         Canvas canvas(image);
-        GrPaint(canvas, GraphScene{series, view, colors, noSeriesChosen}, trace);
+        PaintGraph(canvas, GraphScene{series, view, colors, noSeriesChosen}, trace);
         return image;
     }
     ViewWindow Whole(const SelectedSeries& series) {
@@ -245,7 +245,7 @@ TEST_P(GridPaintTest, DottedLinesAtEveryLabelOnlyWithTheGrid) {
     // 600 s from 08:01:00: labels 08:05 and 08:10 at offsets 240 and 540 s.
     const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8, 1, 0), {600});
     ViewWindow view = Whole(series);
-    SBSetkaClick(view, grid);
+    SetGrid(view, grid);
     const QImage& out = Paint(series, view);
     const QColor dot = grid ? Colors.grid : Colors.background;
     const int y = YOf(1000, view.activityScale);

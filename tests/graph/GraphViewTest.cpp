@@ -41,7 +41,7 @@ protected:
         area.resize(707, 328);
         area.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
-        graph().ResetView();
+        graph().resetView();
         Settle();
     }
     GraphView& graph() { return area.graph(); }
@@ -66,7 +66,7 @@ protected:
 
 TEST_F(GraphViewTest, APointerMoveRepaintsOnlyTwoColumns) {
     const int oldX = graph().pointerTrace().pointerX;
-    graph().SBToRightClick();
+    graph().stepPointerRight();
     const int newX = graph().pointerTrace().pointerX;
     ASSERT_NE(oldX, newX);
     QCoreApplication::processEvents();
@@ -77,37 +77,37 @@ TEST_F(GraphViewTest, APointerMoveRepaintsOnlyTwoColumns) {
 }
 
 TEST_F(GraphViewTest, NavigationSaysWhenThePointerCannotGoFurther) {
-    EXPECT_EQ(Messages([&] { graph().SBToLeftClick(); }),
+    EXPECT_EQ(Messages([&] { graph().stepPointerLeft(); }),
               QStringList{QStringLiteral("Это первое измерение в области видимости ")});
-    EXPECT_EQ(Messages([&] { graph().SBToRightClick(); }), QStringList{QStringLiteral(" ")});
+    EXPECT_EQ(Messages([&] { graph().stepPointerRight(); }), QStringList{QStringLiteral(" ")});
     EXPECT_EQ(graph().view().pointerIndex, 2);
-    EXPECT_EQ(Messages([&] { graph().SBToEndClick(); }), QStringList{});
+    EXPECT_EQ(Messages([&] { graph().movePointerToLast(); }), QStringList{});
     EXPECT_EQ(graph().view().pointerIndex, 120);
-    EXPECT_EQ(Messages([&] { graph().SBToRightClick(); }),
+    EXPECT_EQ(Messages([&] { graph().stepPointerRight(); }),
               QStringList{QStringLiteral("Это последнее измерение в области видимости ")});
-    EXPECT_EQ(Messages([&] { graph().SBToHomeClick(); }), QStringList{QStringLiteral(" ")});
+    EXPECT_EQ(Messages([&] { graph().movePointerToFirst(); }), QStringList{QStringLiteral(" ")});
     EXPECT_EQ(graph().view().pointerIndex, 1);
 }
 
 TEST_F(GraphViewTest, EveryPointerMoveAsksTheTableToFollow) {
     QSignalSpy follow(&graph(), &GraphView::pointerMoved);
-    graph().SBToRightClick();
-    graph().SBToEndClick();
-    graph().FormKeyDown(Qt::Key_Home, false);
+    graph().stepPointerRight();
+    graph().movePointerToLast();
+    graph().pressKey(Qt::Key_Home, false);
     Click(300);
     EXPECT_EQ(follow.count(), 4);
 }
 
 TEST_F(GraphViewTest, KeypadDigitsMoveThePointerOtherKeysDoNot) {
-    EXPECT_TRUE(graph().FormKeyDown(Qt::Key_6, true));
+    EXPECT_TRUE(graph().pressKey(Qt::Key_6, true));
     EXPECT_EQ(graph().view().pointerIndex, 2);
-    EXPECT_TRUE(graph().FormKeyDown(Qt::Key_6, true));
-    EXPECT_TRUE(graph().FormKeyDown(Qt::Key_4, true));
+    EXPECT_TRUE(graph().pressKey(Qt::Key_6, true));
+    EXPECT_TRUE(graph().pressKey(Qt::Key_4, true));
     EXPECT_EQ(graph().view().pointerIndex, 2);
-    EXPECT_FALSE(graph().FormKeyDown(Qt::Key_6, false));
-    EXPECT_FALSE(graph().FormKeyDown(Qt::Key_Right, true));
+    EXPECT_FALSE(graph().pressKey(Qt::Key_6, false));
+    EXPECT_FALSE(graph().pressKey(Qt::Key_Right, true));
     EXPECT_EQ(graph().view().pointerIndex, 2);
-    EXPECT_TRUE(graph().FormKeyDown(Qt::Key_End, false));
+    EXPECT_TRUE(graph().pressKey(Qt::Key_End, false));
     EXPECT_EQ(graph().view().pointerIndex, 120);
 }
 
@@ -127,13 +127,13 @@ TEST_F(GraphViewTest, AClickRightOfTheFrameOnlyClearsTheStatus) {
 
 TEST_F(GraphViewTest, ClicksAndKeysAreIgnoredWhileNoSeriesIsChosen) {
     store.noSeriesChosen = true;
-    graph().GrPaint();
+    graph().redraw();
     const QImage before = graph().screen().copy();
     EXPECT_TRUE(AllAre(before, before.rect(), QColor(192, 192, 192)));
     QSignalSpy follow(&graph(), &GraphView::pointerMoved);
     EXPECT_EQ(Messages([&] {
                   Click(300);
-                  graph().FormKeyDown(Qt::Key_End, false);
+                  graph().pressKey(Qt::Key_End, false);
               }),
               QStringList{});
     EXPECT_EQ(follow.count(), 0);
@@ -142,7 +142,7 @@ TEST_F(GraphViewTest, ClicksAndKeysAreIgnoredWhileNoSeriesIsChosen) {
 }
 
 TEST_F(GraphViewTest, TwoClicksZoomAfterThePromptWithARedDotAtTheFirst) {
-    EXPECT_EQ(Messages([&] { graph().SBMasGSClick(); }),
+    EXPECT_EQ(Messages([&] { graph().beginZoom(); }),
               QStringList{QStringLiteral("Укажите на графике мышью область видимости ")});
     Click(200, 150);
     EXPECT_TRUE(Is(graph().screen(), 200, 150, QColor(255, 0, 0)));
@@ -168,7 +168,7 @@ TEST_F(GraphViewTest, AWholeAreaRepaintTakesTheCurrentColours) {
 }
 
 TEST_F(GraphViewTest, ResizingScalesTheViewToTheNewArea) {
-    graph().SBSetkaClick(true);
+    graph().setGrid(true);
     area.resize(1000, 600);
     QCoreApplication::processEvents();
     EXPECT_EQ(graph().screen().size(), QSize(1000, 600));
@@ -186,8 +186,8 @@ TEST(GraphViewPaintTest, APaintOfAnAreaOfAnotherSizeResizesThePictureFirst) {
     MeasurementStore store;
     store.selected = RadonSeries(50, Utc(2024, 2, 3));
     GraphView graph(store);
-    graph.resizing(QSize(707, 328));
-    graph.ResetView();
+    graph.resize(QSize(707, 328));
+    graph.resetView();
     QImage window(800, 400, QImage::Format_RGB32);
     window.fill(Qt::black);
     {
@@ -229,7 +229,7 @@ TEST(GraphViewPaintTest, OnADenseScreenThePictureHasTheScreensResolution) {
         graph.paint(painter, QRegion(QRect(QPoint(0, 0), area)), area);
     };
     paintWhole();
-    graph.ResetView();
+    graph.resetView();
     paintWhole();
     EXPECT_EQ(graph.screen().size(), area * 2);
     EXPECT_EQ(graph.screen().devicePixelRatio(), 2.0);
@@ -248,12 +248,12 @@ TEST(GraphViewPaintTest, APointerMoveOnADenseScreenCopiesOnlyTheColumns) {
     store.selected = RadonSeries(50, Utc(2024, 2, 3));
     GraphView graph(store);
     const QSize area(707, 328);
-    graph.resizing(area, 2);
-    graph.ResetView();
+    graph.resize(area, 2);
+    graph.resetView();
     const int renders = graph.renderCount();
     const QImage before = graph.screen().copy();
     const int oldX = graph.pointerTrace().pointerX;
-    graph.SBToRightClick();
+    graph.stepPointerRight();
     const int newX = graph.pointerTrace().pointerX;
     EXPECT_EQ(graph.renderCount(), renders);
     std::vector<int> changed = DifferingColumns(before, graph.screen());

@@ -20,38 +20,38 @@ const QString AtFirst = QStringLiteral("Это первое измерение �
 
 TEST(NavigationTest, RightMovesOnUntilTheLastVisibleThenSaysSo) {
     ViewWindow view = ViewOf(5, 3, 6);
-    EXPECT_EQ(SBToRightClick(view), Blank);
+    EXPECT_EQ(StepPointerRight(view), Blank);
     EXPECT_EQ(view.pointerIndex, 7);
-    EXPECT_EQ(SBToRightClick(view), AtLast);
+    EXPECT_EQ(StepPointerRight(view), AtLast);
     EXPECT_EQ(view.pointerIndex, 7);
 }
 
 TEST(NavigationTest, LeftMovesBackUntilTheFirstVisibleThenSaysSo) {
     ViewWindow view = ViewOf(5, 3, 6);
-    EXPECT_EQ(SBToLeftClick(view), Blank);
+    EXPECT_EQ(StepPointerLeft(view), Blank);
     EXPECT_EQ(view.pointerIndex, 5);
-    EXPECT_EQ(SBToLeftClick(view), AtFirst);
+    EXPECT_EQ(StepPointerLeft(view), AtFirst);
     EXPECT_EQ(view.pointerIndex, 5);
 }
 
 TEST(NavigationTest, LeftBringsAPointerBeforeTheViewBackToItsFirstMeasurement) {
     ViewWindow view = ViewOf(5, 3, 2); // a click left of the axis in a zoomed view
-    EXPECT_EQ(SBToLeftClick(view), AtFirst);
+    EXPECT_EQ(StepPointerLeft(view), AtFirst);
     EXPECT_EQ(view.pointerIndex, 5);
 }
 
 TEST(NavigationTest, OneMeasurementViewGivesBothMessagesAndNeverMoves) {
     ViewWindow view = ViewOf(4, 1, 4);
-    EXPECT_EQ(SBToRightClick(view), AtLast);
-    EXPECT_EQ(SBToLeftClick(view), AtFirst);
+    EXPECT_EQ(StepPointerRight(view), AtLast);
+    EXPECT_EQ(StepPointerLeft(view), AtFirst);
     EXPECT_EQ(view.pointerIndex, 4);
 }
 
 TEST(NavigationTest, HomeClearsThePanelEndLeavesIt) {
     ViewWindow view = ViewOf(5, 10, 9);
-    EXPECT_EQ(SBToHomeClick(view), Blank);
+    EXPECT_EQ(PointerToFirst(view), Blank);
     EXPECT_EQ(view.pointerIndex, 5);
-    EXPECT_EQ(SBToEndClick(view), std::nullopt);
+    EXPECT_EQ(PointerToLast(view), std::nullopt);
     EXPECT_EQ(view.pointerIndex, 14);
 }
 

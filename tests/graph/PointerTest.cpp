@@ -17,7 +17,7 @@ protected:
         QImage image(size, QImage::Format_RGB32);
         PointerTrace trace;
         Canvas canvas(image);
-        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        PaintGraph(canvas, GraphScene{series, view, Colors, false}, trace);
         return image;
     }
 
@@ -32,7 +32,7 @@ TEST_F(PointerTest, AMoveChangesOnlyTheOldAndTheNewColumnAndMatchesAFullPaint) {
     PointerTrace trace;
     {
         Canvas canvas(screen);
-        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        PaintGraph(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     const QImage before = screen.copy();
     const int oldX = trace.pointerX;
@@ -40,7 +40,7 @@ TEST_F(PointerTest, AMoveChangesOnlyTheOldAndTheNewColumnAndMatchesAFullPaint) {
     PointerMove move;
     {
         Canvas canvas(screen);
-        move = DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace);
+        move = MovePointerLine(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     EXPECT_FALSE(move.wholeArea);
     EXPECT_EQ(move.oldColumn, QRect(oldX, 0, 1, 328));
@@ -67,7 +67,7 @@ TEST_F(PointerTest, AColumnOffTheAreaMakesTheNextMoveRepaintEverything) {
     PointerTrace trace;
     {
         Canvas canvas(screen);
-        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        PaintGraph(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     ASSERT_LT(trace.pointerX, 0);
     EXPECT_EQ(trace.savedColumn[2], Canvas::Unreadable);
@@ -75,7 +75,7 @@ TEST_F(PointerTest, AColumnOffTheAreaMakesTheNextMoveRepaintEverything) {
     PointerMove move;
     {
         Canvas canvas(screen);
-        move = DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace);
+        move = MovePointerLine(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     EXPECT_TRUE(move.wholeArea);
     EXPECT_EQ(screen, FullPaint(view, size));
@@ -89,13 +89,13 @@ TEST_F(PointerTest, ATallAreaSavesAndRestoresItsWholeColumn) {
     PointerTrace trace;
     {
         Canvas canvas(screen);
-        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        PaintGraph(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     EXPECT_EQ(static_cast<int>(trace.savedColumn.size()), 1400 - 51 + 1);
     for (int k : {2, 299, 300}) {
         view.pointerIndex = static_cast<uint16_t>(k);
         Canvas canvas(screen);
-        DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace);
+        MovePointerLine(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     EXPECT_EQ(screen, FullPaint(view, size));
 }
@@ -108,7 +108,7 @@ TEST_F(PointerTest, WithoutAPointerOnTheSurfaceAMoveRepaints) {
     screen.fill(Qt::black);
     PointerTrace trace; // nothing drawn yet
     Canvas canvas(screen);
-    EXPECT_TRUE(DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace).wholeArea);
+    EXPECT_TRUE(MovePointerLine(canvas, GraphScene{series, view, Colors, false}, trace).wholeArea);
     EXPECT_TRUE(trace.drawn);
 }
 
@@ -131,7 +131,7 @@ protected:
         QImage image = Surface(size);
         PointerTrace trace;
         Canvas canvas(image);
-        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        PaintGraph(canvas, GraphScene{series, view, Colors, false}, trace);
         return image;
     }
     SelectedSeries series = RadonSeries(300, Utc(2024, 1, 10, 6, 30, 0));
@@ -147,12 +147,12 @@ TEST_P(PointerAtRatioTest, MovesMatchAFullPaint) {
         Canvas canvas(screen);
         EXPECT_EQ(canvas.width(), 707);
         EXPECT_EQ(canvas.height(), 328);
-        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        PaintGraph(canvas, GraphScene{series, view, Colors, false}, trace);
     }
     for (const int k : {150, 151, 7, 300}) {
         view.pointerIndex = static_cast<uint16_t>(k);
         Canvas canvas(screen);
-        EXPECT_FALSE(DrawPointer(canvas, GraphScene{series, view, Colors, false}, trace).wholeArea);
+        EXPECT_FALSE(MovePointerLine(canvas, GraphScene{series, view, Colors, false}, trace).wholeArea);
     }
     EXPECT_EQ(screen, FullPaint(view, size));
 }

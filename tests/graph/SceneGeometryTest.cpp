@@ -27,7 +27,7 @@ protected:
         QImage image(size, QImage::Format_RGB32);
         Canvas canvas(image);
         PointerTrace trace;
-        GrPaint(canvas, GraphScene{series, view, Colors, false}, trace);
+        PaintGraph(canvas, GraphScene{series, view, Colors, false}, trace);
         return image;
     }
     SceneGeometry geometry() {

@@ -111,7 +111,7 @@ class ZoomTest : public testing::Test {
 protected:
     void SetUp() override {
         ResetView(view, series, UnitArea);
-        EXPECT_EQ(SBMasGSClick(view), QStringLiteral("Укажите на графике мышью область видимости "));
+        EXPECT_EQ(BeginZoom(view), QStringLiteral("Укажите на графике мышью область видимости "));
         EXPECT_EQ(view.zoomMode, 1);
     }
     bool Click(int x) { return ZoomClick(view, series, UnitArea, x); }
@@ -164,7 +164,7 @@ TEST_F(ZoomTest, AClickInTheMarginReachesBeyondTheShownRange) {
     Click(L + 350);
     Click(L + 450);
     ASSERT_EQ(view.viewFirst, 4);
-    SBMasGSClick(view);
+    BeginZoom(view);
     Click(2);                    // far left of the axis: before the view
     Click(UnitArea.width() - 1); // right margin: after it
     EXPECT_EQ(view.viewFirst, 3);
@@ -173,7 +173,7 @@ TEST_F(ZoomTest, AClickInTheMarginReachesBeyondTheShownRange) {
 
 TEST_F(ZoomTest, ANewZoomForgetsAPendingFirstPoint) {
     Click(L + 150);
-    SBMasGSClick(view);
+    BeginZoom(view);
     EXPECT_EQ(view.zoomMode, 1);
     Click(L + 550);
     Click(L + 450);
@@ -185,8 +185,8 @@ TEST_F(ZoomTest, InitialViewCancelsAZoomAndKeepsThePointer) {
     Click(L + 150);
     Click(L + 450);
     view.pointerIndex = 4;
-    SBMasGSClick(view);
-    SBMasGAClick(view, series, UnitArea);
+    BeginZoom(view);
+    ShowWholeSeries(view, series, UnitArea);
     EXPECT_EQ(view.zoomMode, 0);
     EXPECT_EQ(view.viewFirst, 1);
     EXPECT_EQ(view.viewCount, 6);
@@ -202,7 +202,7 @@ TEST(ResizingTest, ScalesTheViewToItsOwnMaximumWithOneTopMargin) {
     ResetView(view, series, Area);
     ShowRange(view, series, Area, 5, 6); // maximum 30 of the series' 90
     const QSize maximised(1280, 700);
-    resizing(view, series, maximised);
+    ResizeView(view, series, maximised);
     EXPECT_FLOAT_EQ(view.timeScale, float(1280 - 65 - 6) / 200.0F);
     EXPECT_FLOAT_EQ(view.activityScale, float(700 - B - T) / 30.0F);
     EXPECT_EQ(ViewActivityMap(view, 700).y(30), T); // the highest bar touches the frame's top
@@ -215,16 +215,16 @@ TEST(ResizingTest, DoesNothingWithoutASeries) {
     ViewWindow view;
     view.timeScale = 2.0F;
     view.activityScale = 3.0F;
-    resizing(view, none, Area);
+    ResizeView(view, none, Area);
     EXPECT_EQ(view.timeScale, 2.0F);
     EXPECT_EQ(view.activityScale, 3.0F);
 }
 
 TEST(GridTest, FollowsTheButton) {
     ViewWindow view;
-    SBSetkaClick(view, true);
+    SetGrid(view, true);
     EXPECT_TRUE(view.gridOn);
-    SBSetkaClick(view, false);
+    SetGrid(view, false);
     EXPECT_FALSE(view.gridOn);
 }
 
