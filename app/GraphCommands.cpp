@@ -1,15 +1,15 @@
 #include "app/GraphCommands.h"
 
-#include "app/Grafnew.h"
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
+#include "app/MainWindow.h"
 #include "app/StatusPanels.h"
-#include "app/colors/colorDL.h"
+#include "app/colors/ColorDialog.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
 
-GraphColors GraphColorsOf(const TFormColorDialog& dialog) {
-    const ColorScheme scheme = dialog.Scheme();
+GraphColors GraphColorsOf(const ColorDialog& dialog) {
+    const ColorScheme scheme = dialog.scheme();
     GraphColors colors;
     colors.background = scheme.background;
     colors.axes = scheme.axes;
@@ -20,18 +20,18 @@ GraphColors GraphColorsOf(const TFormColorDialog& dialog) {
     return colors;
 }
 
-GraphCommands::GraphCommands(TForm1& form, const TFormColorDialog& colors)
-    : form_(form), graph_(form.Store()) {
+GraphCommands::GraphCommands(MainWindow& form, const ColorDialog& colors)
+    : form_(form), graph_(form.store()) {
     graph_.setColorSource([&colors] { return GraphColorsOf(colors); });
     // The bottom margin leaves room for the time labels in the paint area's font.
-    const int fontHeight = form.PaintBox->font().pixelSize();
+    const int fontHeight = form.graphWidget->font().pixelSize();
     graph_.setMargins(MarginsForFontHeight(fontHeight > 0 ? fontHeight : DefaultCanvasFontHeight));
-    graph_.setBlankColor(form.PaintBox->palette().color(QPalette::Window));
-    QObject::connect(&graph_, &GraphView::areaChanged, form.PaintBox,
-                     [box = form.PaintBox](const QRect& rect) { box->update(rect); });
-    QObject::connect(&graph_, &GraphView::statusMessage, form.PaintBox,
-                     [&form](const QString& text) { form.SetStatusText(1, text); });
-    QObject::connect(&graph_, &GraphView::pointerMoved, form.PaintBox, [this] {
+    graph_.setBlankColor(form.graphWidget->palette().color(QPalette::Window));
+    QObject::connect(&graph_, &GraphView::areaChanged, form.graphWidget,
+                     [box = form.graphWidget](const QRect& rect) { box->update(rect); });
+    QObject::connect(&graph_, &GraphView::statusMessage, form.graphWidget,
+                     [&form](const QString& text) { form.setStatusText(1, text); });
+    QObject::connect(&graph_, &GraphView::pointerMoved, form.graphWidget, [this] {
         if (TableSync)
             TableSync();
     });
@@ -47,7 +47,7 @@ void GraphCommands::GetPos(const QMouseEvent& event) {
 }
 
 void GraphCommands::resizing() {
-    graph_.resize(form_.PaintBox->size(), form_.PaintBox->devicePixelRatio());
+    graph_.resize(form_.graphWidget->size(), form_.graphWidget->devicePixelRatio());
 }
 
 void GraphCommands::ResetView() {

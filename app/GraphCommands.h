@@ -5,16 +5,16 @@
 
 #include <functional>
 
-class TForm1;
-class TFormColorDialog;
+class MainWindow;
+class ColorDialog;
 
 // The graph inside the main window: the paint area shows the graph's picture, hands it its clicks and the
 // window's keys, and the toolbar and menu reach its commands.
 class GraphCommands : public GraphHooks {
 public:
-    GraphCommands(TForm1& form, const TFormColorDialog& colors);
+    GraphCommands(MainWindow& form, const ColorDialog& colors);
 
-    GraphView& Graph() { return graph_; }
+    GraphView& graph() { return graph_; }
 
     // Run after every pointer move the graph makes itself (clicks, keys, navigation, zoom).
     std::function<void()> TableSync;
@@ -35,9 +35,9 @@ public:
     void Repaint() override;
 
 private:
-    TForm1& form_;
+    MainWindow& form_;
     GraphView graph_;
 };
 
 // The colour dialog's swatches as the graph's colours.
-GraphColors GraphColorsOf(const TFormColorDialog& dialog);
+GraphColors GraphColorsOf(const ColorDialog& dialog);

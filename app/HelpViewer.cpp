@@ -20,7 +20,7 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent)
     resize(620, 520);
 }
 
-bool HelpViewer::ShowTopic(const QString& fileName, const QString& topic) {
+bool HelpViewer::showTopic(const QString& fileName, const QString& topic) {
     const QString path = QDir(folder_).filePath(fileName);
     QFile file(path);
     bool shown = false;

@@ -13,7 +13,7 @@ public:
 
     // Opens fileName (a bare name) at the anchor topic and shows the window. When the file or the topic is
     // missing the window says so instead. Answers whether the topic is on screen.
-    bool ShowTopic(const QString& fileName, const QString& topic);
+    bool showTopic(const QString& fileName, const QString& topic);
 
     QTextBrowser* browser() const { return browser_; }
 

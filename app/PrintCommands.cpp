@@ -1,7 +1,7 @@
 #include "app/PrintCommands.h"
 
-#include "app/Grafnew.h"
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
+#include "app/MainWindow.h"
 #include "app/PrintTarget.h"
 #include "app/ShellServices.h"
 #include "app/TableCommands.h"
@@ -15,11 +15,11 @@
 #include "print/TablePrintout.h"
 #include "store/AtomicFile.h"
 
-PrintCommands::PrintCommands(TForm1& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
+PrintCommands::PrintCommands(MainWindow& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
                              TableDialogs& dialogs)
     : form_(form), graph_(graph), table_(table), messages_(messages), dialogs_(dialogs) {}
 
-QPrinter& PrintCommands::Printer() {
+QPrinter& PrintCommands::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         ApplyPageSetup(*printer_);
@@ -32,73 +32,73 @@ QPrinter& PrintCommands::Printer() {
     return *printer_;
 }
 
-void PrintCommands::ReportFailure(const QString& detail) {
+void PrintCommands::reportFailure(const QString& detail) {
     messages_.detailedErrorBox(&form_, QString::fromUtf8(PrintErrorMessage), detail);
 }
 
 void PrintCommands::SBPrintSetupClick() {
-    dialogs_.printerSetup(&form_, Printer());
+    dialogs_.printerSetup(&form_, printer());
 }
 
 void PrintCommands::SBPrintGrClick() {
-    const SelectedSeries& series = form_.Store().selected;
-    if (series.measurementCount == 0 || form_.Store().noSeriesChosen)
+    const SelectedSeries& series = form_.store().selected;
+    if (series.measurementCount == 0 || form_.store().noSeriesChosen)
         return;
     const ViewWindow& view = graph_.view();
-    Print(GraphFileEnding, [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
+    print(GraphFileEnding, [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
 }
 
 void PrintCommands::SBPrintTableClick() {
-    const std::optional<MeasurementSpan> span = table_.ChooseRange();
+    const std::optional<MeasurementSpan> span = table_.chooseRange();
     if (!span)
         return;
-    const TableHeader header = table_.Header();
-    const RowTexts titles = table_.Titles();
-    const std::vector<RowTexts> rows = table_.Rows(*span);
-    Print(TableFileEnding,
+    const TableHeader header = table_.header();
+    const RowTexts titles = table_.titles();
+    const std::vector<RowTexts> rows = table_.rows(*span);
+    print(TableFileEnding,
           [&](QPagedPaintDevice& device) { return PrintTable(device, header, titles, rows); });
 }
 
-void PrintCommands::Print(const char* fileEnding, const Printout& printout) {
-    switch (TargetOf(Printer())) {
+void PrintCommands::print(const char* fileEnding, const Printout& printout) {
+    switch (TargetOf(printer())) {
     case PrintTarget::None:
         // Reported here too, so nobody waits for pages that never come.
-        ReportFailure(NoPrinterDetail());
+        reportFailure(NoPrinterDetail());
         break;
     case PrintTarget::Queue:
-        PrintOnQueue(printout);
+        printOnQueue(printout);
         break;
     case PrintTarget::File:
-        PrintToFile(fileEnding, printout);
+        printToFile(fileEnding, printout);
         break;
     }
 }
 
-void PrintCommands::PrintOnQueue(const Printout& printout) {
-    QPrinter& printer = Printer();
-    if (!printout(printer))
-        ReportFailure(QueueRefusedDetail(printer.printerName()));
+void PrintCommands::printOnQueue(const Printout& printout) {
+    QPrinter& current = printer();
+    if (!printout(current))
+        reportFailure(QueueRefusedDetail(current.printerName()));
 }
 
 // The pages are made in memory and written atomically (see MakePdf), with the current printer's layout.
-void PrintCommands::PrintToFile(const char* fileEnding, const Printout& printout) {
+void PrintCommands::printToFile(const char* fileEnding, const Printout& printout) {
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
-        ProposedPrintFileName(form_.Store().file.dataFileName, QString::fromUtf8(fileEnding)), true};
+        ProposedPrintFileName(form_.store().file.dataFileName, QString::fromUtf8(fileEnding)), true};
     const std::optional<QString> path = dialogs_.saveFile(&form_, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
-    form_.PaintBox->update();
+    form_.graphWidget->update();
     if (!path)
         return;
 
-    QPrinter& printer = Printer();
-    const PdfPages pages = MakePdf(printer.pageLayout(), printer.creator(), printout);
+    QPrinter& current = printer();
+    const PdfPages pages = MakePdf(current.pageLayout(), current.creator(), printout);
     // The graph leaves the current printer in portrait, as it leaves a real one.
-    printer.setPageOrientation(pages.layout.orientation());
+    current.setPageOrientation(pages.layout.orientation());
     if (!pages.made) {
-        ReportFailure(SaveFailureText(*path, QStringLiteral("страницы не удалось построить")));
+        reportFailure(SaveFailureText(*path, QStringLiteral("страницы не удалось построить")));
         return;
     }
     if (const WriteOutcome written = WriteFileAtomically(*path, pages.bytes); !written.ok())
-        ReportFailure(written.error);
+        reportFailure(written.error);
 }

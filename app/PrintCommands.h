@@ -13,13 +13,13 @@ class QPagedPaintDevice;
 class ShellDialogs;
 class TableCommands;
 class TableDialogs;
-class TForm1;
+class MainWindow;
 
 // Printer setup and the two printouts. The printer chosen in the setup stays the current one for every
 // later printout of this run. When it is a PDF file, each printout asks for a file of its own.
 class PrintCommands : public PrintHooks {
 public:
-    PrintCommands(TForm1& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
+    PrintCommands(MainWindow& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
                   TableDialogs& dialogs);
 
     void SBPrintTableClick() override;
@@ -29,19 +29,19 @@ public:
     // Made on first use: finding the system's printers is slow, and most runs never print. Always ready for
     // a job and for the setup: a printer that a failed job left active is replaced by a fresh one with the
     // same choices.
-    QPrinter& Printer();
+    QPrinter& printer();
 
 private:
     // Draws a printout on a printer or a PDF writer; false when the device cannot be used.
     using Printout = PagedPrintout;
 
     // Sends the printout where the current printer points; fileEnding ends the proposed file name.
-    void Print(const char* fileEnding, const Printout& printout);
-    void PrintOnQueue(const Printout& printout);
-    void PrintToFile(const char* fileEnding, const Printout& printout);
-    void ReportFailure(const QString& detail);
+    void print(const char* fileEnding, const Printout& printout);
+    void printOnQueue(const Printout& printout);
+    void printToFile(const char* fileEnding, const Printout& printout);
+    void reportFailure(const QString& detail);
 
-    TForm1& form_;
+    MainWindow& form_;
     GraphView& graph_;
     TableCommands& table_;
     ShellDialogs& messages_;

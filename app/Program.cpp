@@ -1,9 +1,9 @@
 #include "app/Program.h"
 
 #include "app/Fonts.h"
-#include "app/Grafnew.h"
 #include "app/GraphCommands.h"
 #include "app/HelpLocation.h"
+#include "app/MainWindow.h"
 #include "app/PresetFolder.h"
 #include "app/PrintCommands.h"
 #include "app/QtTranslations.h"
@@ -11,9 +11,9 @@
 #include "app/ShellServices.h"
 #include "app/TableCommands.h"
 #include "app/colors/ColorChooser.h"
-#include "app/colors/colorDL.h"
-#include "table/Dialog.h"
-#include "table/Tabnew.h"
+#include "app/colors/ColorDialog.h"
+#include "table/MeasurementTableWindow.h"
+#include "table/RangeDialog.h"
 
 #include <QCoreApplication>
 
@@ -57,24 +57,25 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services) {
     const QString helpFolder = HelpFolder(CurrentHelpLocations(), QStringLiteral("help.hlp"));
     ShellServicesSet shell{program->dialogs.get(), program->launcher.get(), helpFolder,
                            PresetFolder(CurrentSampleLocations())};
-    program->window = std::make_unique<TForm1>(shell);
-    TForm1* form = program->window.get();
-    program->Form1 = form;
+    program->window = std::make_unique<MainWindow>(shell);
+    MainWindow* form = program->window.get();
+    program->mainWindow = form;
     form->show();
 
-    program->FormColorDialog = new TFormColorDialog(*program->chooser, form);
-    program->FormDialog = new TFormDialog(form);
-    program->FormDialog->setFont(WindowFont());
-    program->FormTable = new TFormTable(form);
-    program->FormTable->setFont(WindowFont());
-    program->FormSer = new SeriesListWindow(form->Store(), *form, form);
-    program->FormSer->setFont(WindowFont());
-    form->AttachWindows(program->FormColorDialog, program->FormSer);
+    program->colorDialog = new ColorDialog(*program->chooser, form);
+    program->rangeDialog = new RangeDialog(form);
+    program->rangeDialog->setFont(WindowFont());
+    program->tableWindow = new MeasurementTableWindow(form);
+    program->tableWindow->setFont(WindowFont());
+    program->seriesListWindow = new SeriesListWindow(form->store(), *form, form);
+    program->seriesListWindow->setFont(WindowFont());
+    form->attachWindows(program->colorDialog, program->seriesListWindow);
 
-    program->graph = std::make_unique<GraphCommands>(*form, *program->FormColorDialog);
-    GraphView& graph = program->graph->Graph();
-    program->table = std::make_unique<TableCommands>(*form, graph, *program->FormTable, *program->FormDialog,
-                                                     *program->dialogs, *program->tableDialogs);
+    program->graph = std::make_unique<GraphCommands>(*form, *program->colorDialog);
+    GraphView& graph = program->graph->graph();
+    program->table =
+        std::make_unique<TableCommands>(*form, graph, *program->tableWindow, *program->rangeDialog,
+                                        *program->dialogs, *program->tableDialogs);
     program->print = std::make_unique<PrintCommands>(*form, graph, *program->table, *program->dialogs,
                                                      *program->tableDialogs);
     program->graph->TableSync = [table = program->table.get()] { table->TableSync(); };

@@ -9,26 +9,26 @@
 class GraphCommands;
 class PrintCommands;
 class TableCommands;
-class TForm1;
-class TFormColorDialog;
-class TFormDialog;
+class MainWindow;
+class ColorDialog;
+class RangeDialog;
 class SeriesListWindow;
-class TFormTable;
+class MeasurementTableWindow;
 
 // The windows of one run. The main window is created first and shown; the others are created after it,
 // hidden, and live as long as it does.
 struct Program {
-    TForm1* Form1 = nullptr;
-    TFormColorDialog* FormColorDialog = nullptr;
-    TFormDialog* FormDialog = nullptr;
-    TFormTable* FormTable = nullptr;
-    SeriesListWindow* FormSer = nullptr;
+    MainWindow* mainWindow = nullptr;
+    ColorDialog* colorDialog = nullptr;
+    RangeDialog* rangeDialog = nullptr;
+    MeasurementTableWindow* tableWindow = nullptr;
+    SeriesListWindow* seriesListWindow = nullptr;
 
     std::unique_ptr<ShellDialogs> dialogs;
     std::unique_ptr<ProgramLauncher> launcher;
     std::unique_ptr<ColorChooser> chooser;
     std::unique_ptr<TableDialogs> tableDialogs;
-    std::unique_ptr<TForm1> window;
+    std::unique_ptr<MainWindow> window;
     // The graph, the table and the printouts as the main window reaches them.
     std::unique_ptr<GraphCommands> graph;
     std::unique_ptr<TableCommands> table;

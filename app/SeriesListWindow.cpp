@@ -43,50 +43,50 @@ public:
 // A tool window of the main window, as the table is: it stays above the main window (a message box or a
 // click there cannot bury it) and has no taskbar entry of its own.
 SeriesListWindow::SeriesListWindow(const MeasurementStore& store, SeriesListHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Tool), LVser(new QTreeWidget(this)), store_(store), host_(host) {
+    : QWidget(parent, Qt::Tool), list(new QTreeWidget(this)), store_(store), host_(host) {
     setObjectName(QStringLiteral("FormSer"));
     setWindowTitle(QStringLiteral("Выбор серии"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(397, 198, 407, 203);
 
-    LVser->setObjectName(QStringLiteral("LVser"));
-    LVser->setColumnCount(5);
+    list->setObjectName(QStringLiteral("LVser"));
+    list->setColumnCount(5);
     QStringList titles;
     for (const char* title : kColumnTitles)
         titles << QString::fromUtf8(title);
-    LVser->setHeaderLabels(titles);
+    list->setHeaderLabels(titles);
     for (int c = 0; c < 5; ++c)
-        LVser->setColumnWidth(c, kColumnWidths[c]);
-    LVser->header()->setStretchLastSection(false);
-    LVser->setRootIsDecorated(false);
-    LVser->setItemsExpandable(false);
-    LVser->setUniformRowHeights(true);
-    LVser->setAllColumnsShowFocus(true);
-    LVser->setSelectionMode(QAbstractItemView::SingleSelection);
-    LVser->setSelectionBehavior(QAbstractItemView::SelectRows);
-    LVser->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LVser->setItemDelegate(new GridLineDelegate(LVser));
-    connect(LVser, &QTreeWidget::itemDoubleClicked, this, [this] { LVserDblClick(); });
-    LVser->installEventFilter(this);
+        list->setColumnWidth(c, kColumnWidths[c]);
+    list->header()->setStretchLastSection(false);
+    list->setRootIsDecorated(false);
+    list->setItemsExpandable(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setItemDelegate(new GridLineDelegate(list));
+    connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { LVserDblClick(); });
+    list->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(LVser);
+    layout->addWidget(list);
 }
 
-void SeriesListWindow::ClearRows() {
-    LVser->clear();
+void SeriesListWindow::clearRows() {
+    list->clear();
 }
 
-void SeriesListWindow::FillRows() {
-    ClearRows();
+void SeriesListWindow::fillRows() {
+    clearRows();
     QList<QTreeWidgetItem*> rows;
     for (int s = 1; s <= store_.file.seriesCount; ++s) {
         const auto texts = SeriesListRow(store_.file, s);
         auto* row = new QTreeWidgetItem(QStringList(texts.begin(), texts.end()));
         rows.append(row);
     }
-    LVser->addTopLevelItems(rows);
+    list->addTopLevelItems(rows);
     fitColumns();
 }
 
@@ -94,18 +94,18 @@ void SeriesListWindow::FillRows() {
 // is cut into one that reads otherwise ("не опреде…").
 void SeriesListWindow::fitColumns() {
     int total = 0;
-    for (int c = 0; c < LVser->columnCount(); ++c) {
-        LVser->resizeColumnToContents(c);
-        LVser->setColumnWidth(c, std::max(kColumnWidths[c], LVser->columnWidth(c)));
-        total += LVser->columnWidth(c);
+    for (int c = 0; c < list->columnCount(); ++c) {
+        list->resizeColumnToContents(c);
+        list->setColumnWidth(c, std::max(kColumnWidths[c], list->columnWidth(c)));
+        total += list->columnWidth(c);
     }
     // The window widens with its columns, so that they are seen without scrolling sideways.
-    const int frame = 2 * LVser->frameWidth() + LVser->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int frame = 2 * list->frameWidth() + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     resize(std::max(width(), total + frame), height());
 }
 
 bool SeriesListWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == LVser && event->type() == QEvent::KeyPress)
+    if (watched == list && event->type() == QEvent::KeyPress)
         return LVserKeyDown(*static_cast<QKeyEvent*>(event));
     return QWidget::eventFilter(watched, event);
 }
@@ -120,10 +120,10 @@ bool SeriesListWindow::LVserKeyDown(const QKeyEvent& event) {
         return true;
     case Qt::Key_Down:
     case Qt::Key_Up: {
-        if (!LVser->selectedItems().isEmpty() || LVser->topLevelItemCount() == 0)
+        if (!list->selectedItems().isEmpty() || list->topLevelItemCount() == 0)
             return false;
-        const int row = event.key() == Qt::Key_Down ? 0 : LVser->topLevelItemCount() - 1;
-        LVser->setCurrentItem(LVser->topLevelItem(row));
+        const int row = event.key() == Qt::Key_Down ? 0 : list->topLevelItemCount() - 1;
+        list->setCurrentItem(list->topLevelItem(row));
         return true;
     }
     default:
@@ -131,7 +131,7 @@ bool SeriesListWindow::LVserKeyDown(const QKeyEvent& event) {
     }
 }
 
-void SeriesListWindow::ShowList() {
+void SeriesListWindow::showList() {
     if (isVisible())
         FormShow();
     show();
@@ -140,28 +140,28 @@ void SeriesListWindow::ShowList() {
 }
 
 void SeriesListWindow::FormShow() {
-    host_.ResetCommands();
-    host_.SetStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(store_.file.dataFileName));
-    host_.ShowInstrument(QString::number(store_.file.deviceNumber), SensitivityText(store_.file.sensitivity));
-    host_.EnableSeriesCommand();
+    host_.resetCommands();
+    host_.setStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(store_.file.dataFileName));
+    host_.showInstrument(QString::number(store_.file.deviceNumber), SensitivityText(store_.file.sensitivity));
+    host_.enableSeriesCommand();
 }
 
 void SeriesListWindow::FormClose() {
     if (!store_.noSeriesChosen)
         return;
-    host_.SetStatusText(0, QString::fromUtf8(OpenFilePrompt));
-    host_.SetStatusText(1, QStringLiteral(" "));
-    host_.ShowInstrument(QString(), QString());
+    host_.setStatusText(0, QString::fromUtf8(OpenFilePrompt));
+    host_.setStatusText(1, QStringLiteral(" "));
+    host_.showInstrument(QString(), QString());
 }
 
 void SeriesListWindow::LVserDblClick() {
-    const QList<QTreeWidgetItem*> selected = LVser->selectedItems();
+    const QList<QTreeWidgetItem*> selected = list->selectedItems();
     if (selected.isEmpty())
         return;
     bool ok = false;
     const int s = selected.constFirst()->text(0).toInt(&ok);
     if (ok && s >= 1 && s <= store_.file.seriesCount)
-        host_.SelectSeries(s);
+        host_.selectSeries(s);
 }
 
 void SeriesListWindow::showEvent(QShowEvent* event) {

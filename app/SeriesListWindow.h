@@ -11,11 +11,11 @@ struct MeasurementStore;
 class SeriesListHost {
 public:
     virtual ~SeriesListHost() = default;
-    virtual void ResetCommands() = 0;
-    virtual void SetStatusText(int panel, const QString& text) = 0;
-    virtual void ShowInstrument(const QString& number, const QString& sensitivity) = 0;
-    virtual void EnableSeriesCommand() = 0;
-    virtual void SelectSeries(int s) = 0;
+    virtual void resetCommands() = 0;
+    virtual void setStatusText(int panel, const QString& text) = 0;
+    virtual void showInstrument(const QString& number, const QString& sensitivity) = 0;
+    virtual void enableSeriesCommand() = 0;
+    virtual void selectSeries(int s) = 0;
 };
 
 // The list of a file's series, one row each, from which the user chooses the series to view.
@@ -23,11 +23,11 @@ class SeriesListWindow : public QWidget {
 public:
     SeriesListWindow(const MeasurementStore& store, SeriesListHost& host, QWidget* parent = nullptr);
 
-    void ClearRows();
+    void clearRows();
     // One row per series of the open file.
-    void FillRows();
+    void fillRows();
     // Shows the list, or brings it forward and sets the main window up for it again when it is open.
-    void ShowList();
+    void showList();
 
     void FormShow();
     void FormClose();
@@ -35,7 +35,7 @@ public:
     // Keys on the list; answers whether the key was taken.
     bool LVserKeyDown(const QKeyEvent& event);
 
-    QTreeWidget* LVser;
+    QTreeWidget* list;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -3,7 +3,7 @@
 #include "app/ViewHooks.h"
 #include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
-#include "table/Dialog.h"
+#include "table/RangeDialog.h"
 #include "table/TableFile.h"
 
 #include <optional>
@@ -12,15 +12,15 @@
 class GraphView;
 class ShellDialogs;
 class TableDialogs;
-class TForm1;
-class TFormTable;
+class MainWindow;
+class MeasurementTableWindow;
 
 // The measurement table, the range dialog and what they serve: the table following the pointer and
 // moving it, averaging over a span, and saving the table as a text file. The grid's cells are the one
 // text source of the value labels and of every table output.
 class TableCommands : public TableHooks {
 public:
-    TableCommands(TForm1& form, GraphView& graph, TFormTable& table, TFormDialog& dialog,
+    TableCommands(MainWindow& form, GraphView& graph, MeasurementTableWindow& table, RangeDialog& dialog,
                   ShellDialogs& messages, TableDialogs& dialogs);
 
     void FillTable(const SelectedSeries& series) override;
@@ -33,26 +33,26 @@ public:
     // The grid's refusable row choice.
     bool SGTableSelectCell(int k);
 
-    // Shows the range dialog; the confirmed span becomes RangeFirst … RangeLast.
-    std::optional<MeasurementSpan> ChooseRange();
-    MeasurementSpan Range() const { return {RangeFirst, RangeLast}; }
+    // Shows the range dialog; the confirmed span becomes rangeFirst_ … rangeLast_.
+    std::optional<MeasurementSpan> chooseRange();
+    MeasurementSpan range() const { return {rangeFirst_, rangeLast_}; }
 
     // What the table outputs read: the titles of row 0, the rows of the span and the header of the series.
-    RowTexts Titles() const;
-    std::vector<RowTexts> Rows(const MeasurementSpan& span) const;
-    TableHeader Header() const;
+    RowTexts titles() const;
+    std::vector<RowTexts> rows(const MeasurementSpan& span) const;
+    TableHeader header() const;
 
 private:
-    void ShowRow(int k);
+    void showRow(int k);
 
-    TForm1& form_;
+    MainWindow& form_;
     GraphView& graph_;
-    TFormTable& table_;
-    TFormDialog& dialog_;
+    MeasurementTableWindow& table_;
+    RangeDialog& dialog_;
     ShellDialogs& messages_;
     TableDialogs& dialogs_;
-    int RangeFirst = 0;
-    int RangeLast = 0;
+    int rangeFirst_ = 0;
+    int rangeLast_ = 0;
 };
 
 // The filter of the save dialog, as Qt spells "Текстовый файл (*.txt)|*.txt".

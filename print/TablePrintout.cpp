@@ -4,7 +4,7 @@
 #include "print/PrintJob.h"
 #include "store/Extended.h"
 #include "store/SeriesList.h"
-#include "table/StrConv.h"
+#include "table/Cp866.h"
 
 #include <QPagedPaintDevice>
 

@@ -2,7 +2,7 @@
 
 #include "store/AtomicFile.h"
 #include "store/SeriesList.h"
-#include "table/StrConv.h"
+#include "table/Cp866.h"
 
 QString DeviceLine(uint16_t deviceNumber) {
     return QStringLiteral("Номер прибора ") + QString::number(deviceNumber);
@@ -47,7 +47,7 @@ QByteArray TableFileBytes(const TableHeader& header, const RowTexts& titles,
                           const std::vector<RowTexts>& rows) {
     QByteArray bytes;
     for (const QString& line : TableFileLines(header, titles, rows))
-        bytes += WinToDos(line) + "\r\n";
+        bytes += ToCp866(line) + "\r\n";
     return bytes;
 }
 

@@ -7,16 +7,16 @@
 // series command shows it, since that withdraws the series.
 // Run it under a display (xvfb-run) to get the real fonts and style of the desktop.
 
-#include "app/Grafnew.h"
 #include "app/GraphCommands.h"
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SeriesListWindow.h"
 #include "app/ShellServices.h"
 #include "app/TableCommands.h"
-#include "app/colors/colorDL.h"
-#include "table/Dialog.h"
-#include "table/Tabnew.h"
+#include "app/colors/ColorDialog.h"
+#include "table/MeasurementTableWindow.h"
+#include "table/RangeDialog.h"
 
 #include <QApplication>
 #include <QPixmap>
@@ -38,13 +38,13 @@ public:
 
 // Puts the graph in the state the options ask for, the way the toolbar would leave it.
 void ApplyViewOptions(const QStringList& options, const Program& program) {
-    TForm1& form = *program.Form1;
-    GraphView& graph = program.graph->Graph();
+    MainWindow& form = *program.mainWindow;
+    GraphView& graph = program.graph->graph();
     for (qsizetype i = 0; i < options.size(); ++i) {
         if (options[i] == QLatin1String("--grid")) {
-            form.SBSetka->click();
+            form.gridButton->click();
         } else if (options[i] == QLatin1String("--zoom") && i + 2 < options.size()) {
-            ShowRange(graph.view(), form.Store().selected, form.PaintBox->size(), options[i + 1].toInt(),
+            ShowRange(graph.view(), form.store().selected, form.graphWidget->size(), options[i + 1].toInt(),
                       options[i + 2].toInt());
             i += 2;
         } else if (options[i] == QLatin1String("--pointer") && i + 1 < options.size()) {
@@ -68,10 +68,10 @@ int main(int argc, char** argv) {
     ProgramServices services = QtServices();
     services.dialogs = std::make_unique<UnattendedDialogs>();
     const auto program = CreateProgram(std::move(services));
-    TForm1* form = program->Form1;
-    form->LoadFile(args.at(1));
-    if (form->Store().noSeriesChosen || form->Store().selected.measurementCount == 0)
-        form->SelectSeries(args.size() > 3 ? args.at(3).toInt() : 1);
+    MainWindow* form = program->mainWindow;
+    form->loadFile(args.at(1));
+    if (form->store().noSeriesChosen || form->store().selected.measurementCount == 0)
+        form->selectSeries(args.size() > 3 ? args.at(3).toInt() : 1);
     ApplyViewOptions(args.mid(4), *program);
 
     auto optionFile = [&args](const char* option) {
@@ -94,13 +94,13 @@ int main(int argc, char** argv) {
     constexpr int kSettle = 300;
     QTimer::singleShot(kSettle, [&] {
         save(form, args.at(2));
-        save(program->FormTable, tableFile);
+        save(program->tableWindow, tableFile);
         if (!rangeFile.isEmpty()) {
-            QTimer::singleShot(kSettle, program->FormDialog, [&] {
-                save(program->FormDialog, rangeFile);
-                program->FormDialog->reject();
+            QTimer::singleShot(kSettle, program->rangeDialog, [&] {
+                save(program->rangeDialog, rangeFile);
+                program->rangeDialog->reject();
             });
-            program->table->ChooseRange();
+            program->table->chooseRange();
         }
         if (!colorsFile.isEmpty()) {
             form->SBColorClick();
@@ -109,8 +109,8 @@ int main(int argc, char** argv) {
         if (!listFile.isEmpty())
             form->SBSerClick();
         QTimer::singleShot(kSettle, [&] {
-            save(program->FormColorDialog, colorsFile);
-            save(program->FormSer, listFile);
+            save(program->colorDialog, colorsFile);
+            save(program->seriesListWindow, listFile);
             QApplication::quit();
         });
     });

@@ -1,6 +1,6 @@
 // The viewer's own start-up, as its main() does it, ending at the main window's first paint.
 
-#include "app/Grafnew.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "bench/startup/FirstPaint.h"
 
@@ -10,6 +10,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     FirstPaint probe;
     const auto program = CreateProgram(QtServices());
-    program->Form1->installEventFilter(&probe);
+    program->mainWindow->installEventFilter(&probe);
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 // Figures, not tests: a series of 1637 measurements chosen in the real main window (offscreen), its whole
 // table saved, and its two printouts made into PDF files.
-#include "app/Grafnew.h"
 #include "app/GraphCommands.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/TableCommands.h"
 #include "print/GraphPrintout.h"
@@ -40,9 +40,9 @@ struct Viewer {
         ProgramServices services = QtServices();
         services.dialogs = std::make_unique<SilentDialogs>();
         program = CreateProgram(std::move(services));
-        program->Form1->LoadFile(path);
+        program->mainWindow->loadFile(path);
     }
-    TForm1& form() { return *program->Form1; }
+    MainWindow& form() { return *program->mainWindow; }
 };
 
 Viewer& TheViewer() {
@@ -51,21 +51,21 @@ Viewer& TheViewer() {
 }
 
 void SelectSeriesWithGrid(benchmark::State& state) {
-    TForm1& form = TheViewer().form();
+    MainWindow& form = TheViewer().form();
     for (auto _ : state)
-        form.SelectSeries(1);
-    state.counters["measurements"] = form.Store().selected.measurementCount;
+        form.selectSeries(1);
+    state.counters["measurements"] = form.store().selected.measurementCount;
 }
 BENCHMARK(SelectSeriesWithGrid)->Unit(benchmark::kMillisecond);
 
 void SaveWholeTable(benchmark::State& state) {
     Viewer& viewer = TheViewer();
     TableCommands& table = *viewer.program->table;
-    const int n = viewer.form().Store().selected.measurementCount;
+    const int n = viewer.form().store().selected.measurementCount;
     const QString target = viewer.dir.filePath(QStringLiteral("table.txt"));
     for (auto _ : state) {
         // What the save command does once the dialogs are answered: cells read back, lines built, written.
-        const QByteArray bytes = TableFileBytes(table.Header(), table.Titles(), table.Rows({1, n}));
+        const QByteArray bytes = TableFileBytes(table.header(), table.titles(), table.rows({1, n}));
         benchmark::DoNotOptimize(WriteTableFile(target, bytes));
     }
 }
@@ -74,24 +74,24 @@ BENCHMARK(SaveWholeTable)->Unit(benchmark::kMillisecond);
 void PrintTableToPdf(benchmark::State& state) {
     Viewer& viewer = TheViewer();
     TableCommands& table = *viewer.program->table;
-    const int n = viewer.form().Store().selected.measurementCount;
+    const int n = viewer.form().store().selected.measurementCount;
     const QString pdf = viewer.dir.filePath(QStringLiteral("table.pdf"));
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         ConfigurePdfPrinter(printer, pdf);
-        benchmark::DoNotOptimize(PrintTable(printer, table.Header(), table.Titles(), table.Rows({1, n})));
+        benchmark::DoNotOptimize(PrintTable(printer, table.header(), table.titles(), table.rows({1, n})));
     }
 }
 BENCHMARK(PrintTableToPdf)->Unit(benchmark::kMillisecond);
 
 void PrintGraphToPdf(benchmark::State& state) {
     Viewer& viewer = TheViewer();
-    GraphView& graph = viewer.program->graph->Graph();
+    GraphView& graph = viewer.program->graph->graph();
     const QString pdf = viewer.dir.filePath(QStringLiteral("graph.pdf"));
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         ConfigurePdfPrinter(printer, pdf);
-        benchmark::DoNotOptimize(PrintGraph(printer, graph.view(), viewer.form().Store().selected));
+        benchmark::DoNotOptimize(PrintGraph(printer, graph.view(), viewer.form().store().selected));
     }
 }
 BENCHMARK(PrintGraphToPdf)->Unit(benchmark::kMillisecond);

@@ -1,7 +1,7 @@
 #include "tests/app/SeriesShownFixture.h"
 
 #include "table/Averaging.h"
-#include "table/StrConv.h"
+#include "table/Cp866.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
 #include "tests/support/InstrumentFileBuilder.h"
@@ -55,32 +55,32 @@ using AveragingTest = SeriesShownTest;
 
 TEST_F(AveragingTest, WholeRangeGivesTheSeriesAverage) {
     answerRangeDialogWith(1);
-    form->SBMiddle->click();
+    form->averageButton->click();
     const int64_t expected = AverageActivity(series(), 250, {1, 40}).average;
-    EXPECT_EQ(form->usrznach->text(), QString::number(expected));
-    EXPECT_EQ(form->usrnach->text(), QStringLiteral("1"));
-    EXPECT_EQ(form->usrkon->text(), QStringLiteral("40"));
+    EXPECT_EQ(form->averageLabel->text(), QString::number(expected));
+    EXPECT_EQ(form->averageFromLabel->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->averageToLabel->text(), QStringLiteral("40"));
 }
 
 TEST_F(AveragingTest, VisibleMeasurementsOfTheZoomedView) {
     answerRangeDialogWith(0);
-    form->SBMiddle->click();
-    EXPECT_EQ(form->usrnach->text(), QStringLiteral("10"));
-    EXPECT_EQ(form->usrkon->text(), QStringLiteral("30"));
-    EXPECT_EQ(form->usrznach->text(), QString::number(AverageActivity(series(), 250, {10, 30}).average));
+    form->averageButton->click();
+    EXPECT_EQ(form->averageFromLabel->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->averageToLabel->text(), QStringLiteral("30"));
+    EXPECT_EQ(form->averageLabel->text(), QString::number(AverageActivity(series(), 250, {10, 30}).average));
 }
 
 TEST_F(AveragingTest, CancelChangesNothing) {
     answerRangeDialogWith(1);
-    form->SBMiddle->click();
-    const QString average = form->usrznach->text();
-    answerRangeDialog([](TFormDialog& dialog) {
-        dialog.RadioItems->button(0)->click();
-        dialog.BBCancel->click();
+    form->averageButton->click();
+    const QString average = form->averageLabel->text();
+    answerRangeDialog([](RangeDialog& dialog) {
+        dialog.rangeChoices->button(0)->click();
+        dialog.cancelButton->click();
     });
-    form->SBMiddle->click();
-    EXPECT_EQ(form->usrznach->text(), average);
-    EXPECT_EQ(form->usrkon->text(), QStringLiteral("40"));
+    form->averageButton->click();
+    EXPECT_EQ(form->averageLabel->text(), average);
+    EXPECT_EQ(form->averageToLabel->text(), QStringLiteral("40"));
 }
 
 TEST_F(AveragingTest, ASpanWithoutTimeIsReportedAndTheLabelsStay) {
@@ -96,9 +96,9 @@ TEST_F(AveragingTest, ASpanWithoutTimeIsReportedAndTheLabelsStay) {
     openThroughDialog(still);
     dialogs->errors.clear();
     answerRangeDialogWith(1);
-    form->SBMiddle->click();
+    form->averageButton->click();
     EXPECT_EQ(dialogs->errors.size(), 1);
-    EXPECT_TRUE(form->usrznach->text().isEmpty());
+    EXPECT_TRUE(form->averageLabel->text().isEmpty());
 }
 
 using SavingTest = SeriesShownTest;
@@ -107,7 +107,7 @@ TEST_F(SavingTest, SavesTheChosenSpanFromTheTableCells) {
     const QString target = dir.filePath(QStringLiteral("saved.txt"));
     tableDialogs->saveAnswers.push_back(target);
     answerRangeDialogWith(0);
-    form->SBSaveTable->click();
+    form->saveTableButton->click();
     ASSERT_EQ(tableDialogs->saveRequests.size(), 1u);
     const SaveDialogRequest& request = tableDialogs->saveRequests[0];
     EXPECT_EQ(request.fileName, dir.filePath(QStringLiteral("test.txt")));
@@ -126,7 +126,7 @@ TEST_F(SavingTest, SavesTheChosenSpanFromTheTableCells) {
 
 TEST_F(SavingTest, CancellingTheSaveDialogWritesNothing) {
     answerRangeDialogWith(1);
-    form->SBSaveTable->click();
+    form->saveTableButton->click();
     EXPECT_EQ(tableDialogs->saveRequests.size(), 1u);
     EXPECT_EQ(QDir(dir.path()).entryList({QStringLiteral("*.txt")}, QDir::Files).size(), 0);
 }
@@ -135,7 +135,7 @@ TEST_F(SavingTest, AFailedSaveIsReportedByName) {
     const QString target = dir.filePath(QStringLiteral("no such folder/saved.txt"));
     tableDialogs->saveAnswers.push_back(target);
     answerRangeDialogWith(1);
-    form->SBSaveTable->click();
+    form->saveTableButton->click();
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains(target));
 }
@@ -156,7 +156,7 @@ TEST_F(SavingTest, AFullDiskKeepsTheOldTableAndSaysSo) {
         {
             FileSizeLimit full(limit);
             ASSERT_TRUE(full.limited());
-            form->SBSaveTable->click();
+            form->saveTableButton->click();
         }
         ASSERT_EQ(dialogs->errors.size(), 1);
         EXPECT_EQ(
@@ -168,8 +168,8 @@ TEST_F(SavingTest, AFullDiskKeepsTheOldTableAndSaysSo) {
     // The same save with room on the disk replaces the old table.
     tableDialogs->saveAnswers.push_back(target);
     answerRangeDialogWith(1);
-    form->SBSaveTable->click();
-    EXPECT_TRUE(ReadAll(target).startsWith(WinToDos(series().seriesTitle) + "\r\n"));
+    form->saveTableButton->click();
+    EXPECT_TRUE(ReadAll(target).startsWith(ToCp866(series().seriesTitle) + "\r\n"));
     EXPECT_EQ(Entries(dir.path()), before);
 }
 
@@ -178,7 +178,7 @@ TEST_F(SavingTest, AFifoChosenAsTheFileIsRefusedAndKept) {
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     tableDialogs->saveAnswers.push_back(fifo);
     answerRangeDialogWith(1);
-    form->SBSaveTable->click();
+    form->saveTableButton->click();
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_EQ(dialogs->errors[0],
               QStringLiteral("Не удалось сохранить файл «%1»: это не обычный файл.").arg(fifo));

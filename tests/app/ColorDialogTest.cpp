@@ -2,10 +2,10 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
+#include "app/colors/ColorDialog.h"
 #include "app/colors/ColorScheme.h"
-#include "app/colors/Shape.h"
-#include "app/colors/colorDL.h"
+#include "app/colors/ColorSwatch.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -20,9 +20,9 @@ namespace {
 const QColor kWhite(255, 255, 255), kGrey(128, 128, 128), kBlue(0, 0, 255), kGreen(0, 255, 0),
     kTeal(0, 128, 128);
 
-std::vector<QColor> Swatches(const TFormColorDialog& d) {
-    return {d.ShapeF->brushColor(),  d.ShapeO->brushColor(), d.ShapeG->brushColor(),
-            d.ShapeSh->brushColor(), d.ShapeU->brushColor(), d.ShapeSet->brushColor()};
+std::vector<QColor> Swatches(const ColorDialog& d) {
+    return {d.backgroundSwatch->brushColor(), d.axesSwatch->brushColor(),    d.graphSwatch->brushColor(),
+            d.captionsSwatch->brushColor(),   d.pointerSwatch->brushColor(), d.gridSwatch->brushColor()};
 }
 
 const std::vector<QColor> kDefaults = {kWhite, kGrey, kBlue, kBlue, kGreen, kTeal};
@@ -33,11 +33,11 @@ class ColorDialogTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        colours = program->FormColorDialog;
+        colours = program->colorDialog;
     }
-    void choose(int item) { colours->RadioItems->button(item)->click(); }
+    void choose(int item) { colours->colorRoleButtons->button(item)->click(); }
 
-    TFormColorDialog* colours = nullptr;
+    ColorDialog* colours = nullptr;
 };
 
 TEST_F(ColorDialogTest, DialogIsBuiltAsDesigned) {
@@ -46,28 +46,28 @@ TEST_F(ColorDialogTest, DialogIsBuiltAsDesigned) {
     EXPECT_EQ(colours->minimumSize(), colours->maximumSize());
     EXPECT_FALSE(colours->windowFlags().testFlag(Qt::WindowCloseButtonHint));
     EXPECT_FALSE(colours->windowFlags().testFlag(Qt::WindowSystemMenuHint));
-    EXPECT_EQ(colours->RadioGroup1->title(), QStringLiteral("Настройте цвета"));
-    EXPECT_EQ(colours->RadioGroup1->geometry(), QRect(5, 6, 132, 208));
+    EXPECT_EQ(colours->colorRoleGroup->title(), QStringLiteral("Настройте цвета"));
+    EXPECT_EQ(colours->colorRoleGroup->geometry(), QRect(5, 6, 132, 208));
     const QStringList captions = {"Цвет фона",     "Цвет осей",      "Цвет графика",
                                   "Цвет надписей", "Цвет указателя", "Цвет сетки "};
     for (int i = 0; i < SchemeSize; ++i) {
-        EXPECT_EQ(colours->RadioItems->button(i)->text(), captions[i]);
-        EXPECT_FALSE(colours->RadioItems->button(i)->isChecked());
+        EXPECT_EQ(colours->colorRoleButtons->button(i)->text(), captions[i]);
+        EXPECT_FALSE(colours->colorRoleButtons->button(i)->isChecked());
     }
-    const TShape* shapes[] = {colours->ShapeF,  colours->ShapeO, colours->ShapeG,
-                              colours->ShapeSh, colours->ShapeU, colours->ShapeSet};
+    const ColorSwatch* shapes[] = {colours->backgroundSwatch, colours->axesSwatch,    colours->graphSwatch,
+                                   colours->captionsSwatch,   colours->pointerSwatch, colours->gridSwatch};
     for (int i = 0; i < SchemeSize; ++i)
         EXPECT_EQ(shapes[i]->geometry(), QRect(148, 20 + 31 * i, 72, 27));
-    EXPECT_EQ(colours->OKBtn->geometry(), QRect(13, 243, 68, 27));
-    EXPECT_TRUE(colours->OKBtn->isDefault());
-    EXPECT_EQ(colours->BitBtn1->geometry(), QRect(94, 243, 171, 27));
-    EXPECT_EQ(colours->BitBtn1->text(), QStringLiteral("Цвета по умолчанию"));
-    EXPECT_FALSE(colours->BitBtn1->icon().isNull());
+    EXPECT_EQ(colours->okButton->geometry(), QRect(13, 243, 68, 27));
+    EXPECT_TRUE(colours->okButton->isDefault());
+    EXPECT_EQ(colours->defaultColorsButton->geometry(), QRect(94, 243, 171, 27));
+    EXPECT_EQ(colours->defaultColorsButton->text(), QStringLiteral("Цвета по умолчанию"));
+    EXPECT_FALSE(colours->defaultColorsButton->icon().isNull());
 }
 
 TEST_F(ColorDialogTest, StartsWithTheDefaultColours) {
     EXPECT_EQ(Swatches(*colours), kDefaults);
-    const ColorScheme scheme = colours->Scheme();
+    const ColorScheme scheme = colours->scheme();
     EXPECT_EQ(scheme.background, kWhite);
     EXPECT_EQ(scheme.axes, kGrey);
     EXPECT_EQ(scheme.graph, kBlue);
@@ -78,12 +78,12 @@ TEST_F(ColorDialogTest, StartsWithTheDefaultColours) {
 
 TEST_F(ColorDialogTest, ColourButtonShowsTheDialogWithoutBlockingAndFocusesOk) {
     openThroughDialog(writeFile("one.rad", OneSeriesFile()));
-    form->SBColor->click();
+    form->colorsButton->click();
     EXPECT_TRUE(colours->isVisible());
     EXPECT_FALSE(colours->isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     QApplication::setActiveWindow(colours);
-    EXPECT_EQ(colours->focusWidget(), colours->OKBtn);
+    EXPECT_EQ(colours->focusWidget(), colours->okButton);
 }
 
 TEST_F(ColorDialogTest, ChoosingAnItemOpensTheChooserWithTheLastChosenColour) {
@@ -91,13 +91,13 @@ TEST_F(ColorDialogTest, ChoosingAnItemOpensTheChooserWithTheLastChosenColour) {
     choose(2);
     ASSERT_EQ(chooser->openedWith.size(), 1u);
     EXPECT_EQ(chooser->openedWith[0], QColor(Qt::black));
-    EXPECT_EQ(colours->ShapeG->brushColor(), QColor(10, 20, 30));
+    EXPECT_EQ(colours->graphSwatch->brushColor(), QColor(10, 20, 30));
 
     choose(5);
     ASSERT_EQ(chooser->openedWith.size(), 2u);
     EXPECT_EQ(chooser->openedWith[1], QColor(10, 20, 30)); // not the grid colour of the item
-    EXPECT_EQ(colours->ShapeSet->brushColor(), QColor(40, 50, 60));
-    EXPECT_EQ(colours->Scheme().grid, QColor(40, 50, 60));
+    EXPECT_EQ(colours->gridSwatch->brushColor(), QColor(40, 50, 60));
+    EXPECT_EQ(colours->scheme().grid, QColor(40, 50, 60));
 }
 
 TEST_F(ColorDialogTest, CancellingTheChooserChangesNothing) {
@@ -105,7 +105,7 @@ TEST_F(ColorDialogTest, CancellingTheChooserChangesNothing) {
     choose(0);
     EXPECT_EQ(chooser->openedWith.size(), 1u);
     EXPECT_EQ(Swatches(*colours), kDefaults);
-    EXPECT_EQ(colours->LastChosen(), QColor(Qt::black));
+    EXPECT_EQ(colours->lastChosen(), QColor(Qt::black));
 }
 
 TEST_F(ColorDialogTest, SelectingTheSelectedItemAgainDoesNotOpenTheChooser) {
@@ -118,8 +118,8 @@ TEST_F(ColorDialogTest, SelectingTheSelectedItemAgainDoesNotOpenTheChooser) {
 TEST_F(ColorDialogTest, DefaultColoursRestoreAllSixWithoutRepaintingOrClosing) {
     RecordingGraph graph;
     form->SetGraphHooks(&graph);
-    form->SBColor->setEnabled(true);
-    form->SBColor->click();
+    form->colorsButton->setEnabled(true);
+    form->colorsButton->click();
     chooser->answers = {QColor(1, 1, 1), QColor(2, 2, 2), QColor(3, 3, 3)};
     choose(0);
     choose(3);
@@ -127,7 +127,7 @@ TEST_F(ColorDialogTest, DefaultColoursRestoreAllSixWithoutRepaintingOrClosing) {
     ASSERT_NE(Swatches(*colours), kDefaults);
     const int paintsBefore = graph.paints;
 
-    colours->BitBtn1->click();
+    colours->defaultColorsButton->click();
 
     EXPECT_EQ(Swatches(*colours), kDefaults);
     EXPECT_TRUE(colours->isVisible());
@@ -141,7 +141,7 @@ TEST_F(ColorDialogTest, OkHidesTheDialogAndRepaintsTheGraphAtOnce) {
     colours->show();
     const int paintsBefore = graph.paints;
 
-    colours->OKBtn->click();
+    colours->okButton->click();
 
     EXPECT_FALSE(colours->isVisible());
     EXPECT_GT(graph.paints, paintsBefore);

@@ -4,7 +4,7 @@
 
 #include "app/BlankGraph.h"
 #include "app/CommandStates.h"
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
 #include "app/SeriesListWindow.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
@@ -17,10 +17,12 @@ namespace {
 
 const QString kPrompt = QStringLiteral("Откройте файл для просмотра");
 
-QStringList ValueTexts(const TForm1& form) {
+QStringList ValueTexts(const MainWindow& form) {
     QStringList texts;
-    for (const QLabel* label : {form.Count, form.NIsm, form.TimIsm, form.TimBeg, form.TimEnd, form.lblActiv,
-                                form.usrznach, form.usrnach, form.usrkon, form.lblNpr, form.lblSw})
+    for (const QLabel* label :
+         {form.Count, form.measurementNumberLabel, form.exposureLabel, form.startTimeLabel, form.endTimeLabel,
+          form.activityLabel, form.averageLabel, form.averageFromLabel, form.averageToLabel,
+          form.instrumentNumberLabel, form.sensitivityLabel})
         texts << label->text();
     return texts;
 }
@@ -30,14 +32,14 @@ QStringList ValueTexts(const TForm1& form) {
 TEST_F(GuiTest, AtStartOnlyOpenLinkHelpAndExitRespond) {
     EXPECT_EQ(enabledCommands(), StartCommands());
     EXPECT_EQ(panel(0), kPrompt);
-    EXPECT_FALSE(form->Store().noSeriesChosen);
+    EXPECT_FALSE(form->store().noSeriesChosen);
     EXPECT_NE(graphPixel(), BlankGraph::EmptyAreaColour);
-    EXPECT_EQ(form->Commands().size(), AllCommands().size());
-    for (const QObject* command : form->Commands())
+    EXPECT_EQ(form->commands().size(), AllCommands().size());
+    for (const QObject* command : form->commands())
         EXPECT_EQ(TagOf(command), StartCommands().contains(command->objectName()) ? 1 : 0)
             << command->objectName().toStdString();
     // A disabled button does not react to a click.
-    form->SBSer->click();
+    form->seriesListButton->click();
     EXPECT_FALSE(seriesListShown());
 }
 
@@ -53,11 +55,11 @@ TEST_F(GuiTest, OneSeriesFileIsShownAtOnceWithoutTheSeriesCommand) {
     EXPECT_EQ(panel(0), QStringLiteral("Файл one.rad; Серия N 5"));
     EXPECT_EQ(panel(1), QStringLiteral(" "));
     EXPECT_EQ(form->Count->text(), QStringLiteral("3"));
-    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("204"));
-    EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
-    EXPECT_FALSE(form->Store().noSeriesChosen);
-    EXPECT_EQ(form->Store().selected.measurementCount, 3);
-    EXPECT_EQ(form->Store().file.dataFileName, path);
+    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("204"));
+    EXPECT_EQ(form->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_FALSE(form->store().noSeriesChosen);
+    EXPECT_EQ(form->store().selected.measurementCount, 3);
+    EXPECT_EQ(form->store().file.dataFileName, path);
     EXPECT_TRUE(dialogs->errors.isEmpty());
     EXPECT_NE(graphPixel(), BlankGraph::EmptyAreaColour);
 }
@@ -71,16 +73,16 @@ TEST_F(GuiTest, SeveralSeriesFileShowsTheListAndAddsOnlyTheSeriesCommand) {
              << "MenuSer";
     EXPECT_EQ(enabledCommands(), expected);
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла several.rad"));
-    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
-    EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
-    EXPECT_TRUE(form->Store().noSeriesChosen);
+    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("77"));
+    EXPECT_EQ(form->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_TRUE(form->store().noSeriesChosen);
     EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
 }
 
 TEST_F(GuiTest, CancellingTheOpenDialogWithdrawsTheShownSeries) {
     openThroughDialog(writeFile("one.rad", OneSeriesFile()));
     ASSERT_EQ(form->Count->text(), QStringLiteral("3"));
-    form->NIsm->setText("1"); // as the table would have filled it
+    form->measurementNumberLabel->setText("1"); // as the table would have filled it
 
     cancelOpenDialog();
 
@@ -88,22 +90,22 @@ TEST_F(GuiTest, CancellingTheOpenDialogWithdrawsTheShownSeries) {
     for (const QString& text : ValueTexts(*form))
         EXPECT_TRUE(text.isEmpty()) << text.toStdString();
     EXPECT_EQ(panel(0), kPrompt);
-    EXPECT_TRUE(form->Store().noSeriesChosen);
+    EXPECT_TRUE(form->store().noSeriesChosen);
     EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
     // Caption labels keep their text.
-    EXPECT_EQ(form->GroupBox1->findChild<QLabel*>("Label4")->text(), QStringLiteral("Кол-во изм."));
+    EXPECT_EQ(form->infoPanel->findChild<QLabel*>("Label4")->text(), QStringLiteral("Кол-во изм."));
 }
 
 TEST_F(GuiTest, GridButtonKeepsItsDownStateThroughResetAndEnable) {
     openThroughDialog(writeFile("one.rad", OneSeriesFile()));
-    form->SBSetka->click();
-    ASSERT_TRUE(form->SBSetka->isChecked());
+    form->gridButton->click();
+    ASSERT_TRUE(form->gridButton->isChecked());
     cancelOpenDialog();
-    EXPECT_FALSE(form->SBSetka->isEnabled());
-    EXPECT_TRUE(form->SBSetka->isChecked());
+    EXPECT_FALSE(form->gridButton->isEnabled());
+    EXPECT_TRUE(form->gridButton->isChecked());
     openThroughDialog(writeFile("one.rad", OneSeriesFile()));
-    EXPECT_TRUE(form->SBSetka->isEnabled());
-    EXPECT_TRUE(form->SBSetka->isChecked());
+    EXPECT_TRUE(form->gridButton->isEnabled());
+    EXPECT_TRUE(form->gridButton->isChecked());
 }
 
 TEST_F(GuiTest, FileThatCannotBeReadIsReportedByNameAndTheWindowWaitsForAnother) {
@@ -115,7 +117,7 @@ TEST_F(GuiTest, FileThatCannotBeReadIsReportedByNameAndTheWindowWaitsForAnother)
     EXPECT_EQ(panel(0), kPrompt);
     EXPECT_EQ(enabledCommands(), StartCommands());
     EXPECT_FALSE(seriesListShown());
-    EXPECT_EQ(form->Store().file.seriesCount, 0);
+    EXPECT_EQ(form->store().file.seriesCount, 0);
 }
 
 TEST_F(GuiTest, OpenDialogAsksForInstrumentFilesAndOffersTheLastChoiceAgain) {
@@ -138,7 +140,7 @@ TEST_F(GuiTest, OpenDialogAsksForInstrumentFilesAndOffersTheLastChoiceAgain) {
 TEST_F(GuiTest, BadMarksAreReportedOneByOneBeforeTheCommandsOpen) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
     bool dataCommandsDuringMessage = true;
-    dialogs->onError = [&](const QString&) { dataCommandsDuringMessage = form->SBTab->isEnabled(); };
+    dialogs->onError = [&](const QString&) { dataCommandsDuringMessage = form->tableButton->isEnabled(); };
 
     doubleClickRow(1);
 
@@ -146,8 +148,8 @@ TEST_F(GuiTest, BadMarksAreReportedOneByOneBeforeTheCommandsOpen) {
     EXPECT_EQ(dialogs->errors.first(),
               QStringLiteral("Ошибка в файле. № изм=2  Мес=2  День=6  Час=25  Мин=0  Сек=0"));
     EXPECT_FALSE(dataCommandsDuringMessage);
-    EXPECT_TRUE(form->SBTab->isEnabled());
-    EXPECT_TRUE(form->SBSer->isEnabled()); // three series: the list can be shown again
+    EXPECT_TRUE(form->tableButton->isEnabled());
+    EXPECT_TRUE(form->seriesListButton->isEnabled()); // three series: the list can be shown again
     EXPECT_EQ(form->Count->text(), QStringLiteral("3"));
     EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 12"));
     EXPECT_FALSE(seriesListShown());
@@ -165,8 +167,8 @@ TEST_F(GuiTest, SeriesWithFewerThanTwoMarksIsRefusedAndNothingElseChanges) {
     EXPECT_EQ(enabledCommands(), before);
     EXPECT_EQ(ValueTexts(*form), labelsBefore);
     EXPECT_TRUE(seriesListShown());
-    EXPECT_TRUE(form->Store().noSeriesChosen);
-    EXPECT_EQ(form->Store().selected.measurementCount, 0);
+    EXPECT_TRUE(form->store().noSeriesChosen);
+    EXPECT_EQ(form->store().selected.measurementCount, 0);
     EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 13"));
 }
 
@@ -178,8 +180,8 @@ TEST_F(GuiTest, OneSeriesFileWithASingleMarkKeepsTheStartCommands) {
     EXPECT_EQ(dialogs->errors, QStringList{QStringLiteral("Серия не определена. Нет  измерений")});
     EXPECT_FALSE(seriesListShown());
     EXPECT_EQ(enabledCommands(), StartCommands());
-    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("9"));
-    EXPECT_EQ(form->lblSw->text(), QStringLiteral("1.00 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("9"));
+    EXPECT_EQ(form->sensitivityLabel->text(), QStringLiteral("1.00 * 10-5 Бк-1 * м3 * c-1"));
     EXPECT_TRUE(form->Count->text().isEmpty());
 }
 
@@ -187,7 +189,7 @@ TEST_F(GuiTest, GraphAreaIsSilverWhileAFileIsOpenWithoutASeries) {
     RecordingGraph graph;
     EXPECT_EQ(graphPixel(), form->palette().color(QPalette::Window));
     form->SetGraphHooks(&graph);
-    form->PaintBox->repaint();
+    form->graphWidget->repaint();
     EXPECT_GT(graph.paints, 0);
     form->SetGraphHooks(nullptr);
     cancelOpenDialog();

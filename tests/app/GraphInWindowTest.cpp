@@ -1,9 +1,9 @@
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
 #include "app/StatusPanels.h"
-#include "app/colors/Shape.h"
-#include "app/colors/colorDL.h"
+#include "app/colors/ColorDialog.h"
+#include "app/colors/ColorSwatch.h"
 #include "graph/GraphPaint.h"
 
 #include <QApplication>
@@ -38,25 +38,25 @@ using GraphInWindowTest = SeriesShownTest;
 TEST_F(GraphInWindowTest, APointerStepRepaintsOnlyTheOldAndTheNewColumn) {
     QApplication::processEvents();
     const int oldX = graph().pointerTrace().pointerX;
-    PaintRecorder recorder(form->PaintBox);
-    form->SBToRight->click();
+    PaintRecorder recorder(form->graphWidget);
+    form->nextMeasurementButton->click();
     QApplication::processEvents();
     const int newX = graph().pointerTrace().pointerX;
     ASSERT_NE(oldX, newX);
-    const int height = form->PaintBox->height();
+    const int height = form->graphWidget->height();
     EXPECT_GE(recorder.paints, 1);
     EXPECT_EQ(recorder.painted, QRegion(oldX, 0, 1, height) + QRegion(newX, 0, 1, height));
 }
 
 TEST_F(GraphInWindowTest, TheWholeSeriesIsShownWithThePointerOnTheFirstMeasurement) {
-    form->SBMasGA->click();
+    form->wholeViewButton->click();
     EXPECT_EQ(graph().view().viewFirst, 1);
     EXPECT_EQ(graph().view().viewCount, 40);
     EXPECT_EQ(graph().view().pointerIndex, 10); // the initial view keeps the pointer
     openThroughDialog(path);
     EXPECT_EQ(graph().view().viewCount, 40);
     EXPECT_EQ(graph().view().pointerIndex, 1);
-    EXPECT_EQ(form->NIsm->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("1"));
 }
 
 TEST_F(GraphInWindowTest, KeypadDigitsAndEndHomeMoveThePointerWhateverHasTheFocus) {
@@ -68,7 +68,7 @@ TEST_F(GraphInWindowTest, KeypadDigitsAndEndHomeMoveThePointerWhateverHasTheFocu
     };
     press(Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(graph().view().pointerIndex, 11);
-    EXPECT_EQ(form->NIsm->text(), QStringLiteral("11"));
+    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("11"));
     press(Qt::Key_4, Qt::KeypadModifier);
     EXPECT_EQ(graph().view().pointerIndex, 10);
     press(Qt::Key_End);
@@ -81,13 +81,13 @@ TEST_F(GraphInWindowTest, KeypadDigitsAndEndHomeMoveThePointerWhateverHasTheFocu
 
 TEST_F(GraphInWindowTest, AClickOnTheGraphMovesThePointerUnlessNoSeriesIsChosen) {
     const int x = PointerXFor(graph().view(), series(), 20);
-    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(x, form->PaintBox->height() / 2));
+    QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(x, form->graphWidget->height() / 2));
     EXPECT_EQ(graph().view().pointerIndex, 20);
-    EXPECT_EQ(form->NIsm->text(), QStringLiteral("20"));
+    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("20"));
 
     cancelOpenDialog(); // withdraws the series: the graph is grey and deaf
     const int before = graph().view().pointerIndex;
-    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {},
+    QTest::mouseClick(form->graphWidget, Qt::LeftButton, {},
                       QPoint(PointerXFor(graph().view(), series(), 25), 50));
     EXPECT_EQ(graph().view().pointerIndex, before);
     EXPECT_EQ(graphPixel(), QColor(192, 192, 192));
@@ -106,10 +106,10 @@ TEST_F(GraphInWindowTest, TheGridButtonDrawsGridLines) {
         return count;
     };
     const int without = gridPixels();
-    form->SBSetka->click();
-    EXPECT_TRUE(form->SBSetka->isChecked());
+    form->gridButton->click();
+    EXPECT_TRUE(form->gridButton->isChecked());
     EXPECT_GT(gridPixels(), without);
-    form->SBSetka->click();
+    form->gridButton->click();
     EXPECT_EQ(gridPixels(), without);
 }
 
@@ -119,10 +119,10 @@ namespace {
 
 // What the paint area shows on the screen now, read from the window's backing store: reading it this way
 // does not make the area paint again.
-QImage OnScreen(const TForm1* form) {
-    const QPoint at = form->PaintBox->mapTo(form, QPoint(0, 0));
+QImage OnScreen(const MainWindow* form) {
+    const QPoint at = form->graphWidget->mapTo(form, QPoint(0, 0));
     return form->screen()
-        ->grabWindow(form->winId(), at.x(), at.y(), form->PaintBox->width(), form->PaintBox->height())
+        ->grabWindow(form->winId(), at.x(), at.y(), form->graphWidget->width(), form->graphWidget->height())
         .toImage()
         .convertToFormat(QImage::Format_RGB32);
 }
@@ -145,7 +145,7 @@ protected:
     // Ten pointer moves of every kind: buttons, keys and clicks on the graph.
     void TenPointerMoves() {
         for (int i = 0; i < 4; ++i) {
-            form->SBToRight->click();
+            form->nextMeasurementButton->click();
             QApplication::processEvents();
         }
         for (int i = 0; i < 3; ++i) {
@@ -153,7 +153,7 @@ protected:
             QApplication::processEvents();
         }
         for (const int k : {15, 22, 28}) {
-            QTest::mouseClick(form->PaintBox, Qt::LeftButton, {},
+            QTest::mouseClick(form->graphWidget, Qt::LeftButton, {},
                               QPoint(PointerXFor(graph().view(), series(), k), 100));
             QApplication::processEvents();
         }
@@ -161,9 +161,9 @@ protected:
 };
 
 TEST_F(GraphOnScreenTest, TheZoomsRedDotShowsOnScreen) {
-    form->SBMasGS->click();
+    form->zoomButton->click();
     const QPoint at(300, 120);
-    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, at);
+    QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, at);
     QApplication::processEvents();
     EXPECT_EQ(OnScreen(form).pixelColor(at), QColor(255, 0, 0));
     EXPECT_EQ(graph().view().zoomMode, 2);
@@ -180,33 +180,33 @@ TEST_F(GraphOnScreenTest, PointerMovesCopyThePictureWithoutDrawingItAgain) {
 TEST_F(GraphOnScreenTest, ColourChangesShowOnlyAfterOk) {
     const QColor dark(10, 20, 30);
     chooser->answers.push_back(dark);
-    form->SBColor->click();
-    program->FormColorDialog->RadioItems->button(0)->click(); // the background colour
-    ASSERT_EQ(program->FormColorDialog->ShapeF->brushColor(), dark);
+    form->colorsButton->click();
+    program->colorDialog->colorRoleButtons->button(0)->click(); // the background colour
+    ASSERT_EQ(program->colorDialog->backgroundSwatch->brushColor(), dark);
     TenPointerMoves();
     EXPECT_EQ(PixelsOf(OnScreen(form), dark), 0) << "the new background shows before OK";
-    program->FormColorDialog->OKBtn->click();
+    program->colorDialog->okButton->click();
     QApplication::processEvents();
     EXPECT_EQ(OnScreen(form).pixelColor(2, 2), dark);
 }
 
 TEST_F(GraphOnScreenTest, AClickLeftOfTheAxisStopsAtTheFirstVisibleMeasurement) {
-    form->SBTab->click();
-    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {},
+    form->tableButton->click();
+    QTest::mouseClick(form->graphWidget, Qt::LeftButton, {},
                       QPoint(PointerXFor(graph().view(), series(), 20), 100));
     ASSERT_EQ(graph().view().pointerIndex, 20);
     ASSERT_LT(MeasurementAtX(graph().view(), series(), 2), 10) << "the click must lie before the view";
 
-    QTest::mouseClick(form->PaintBox, Qt::LeftButton, {}, QPoint(2, 100));
+    QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(2, 100));
     QApplication::processEvents();
     EXPECT_EQ(graph().view().pointerIndex, 10);
     EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), 10));
-    EXPECT_EQ(table().CurrentRow(), 10);
-    EXPECT_EQ(form->NIsm->text(), QStringLiteral("10"));
-    EXPECT_EQ(form->TimBeg->text(), table().Cell(1, 10));
-    EXPECT_EQ(form->TimEnd->text(), table().Cell(2, 10));
-    EXPECT_EQ(form->lblActiv->text(), table().Cell(3, 10));
-    EXPECT_EQ(form->TimIsm->text(), table().Cell(4, 10));
+    EXPECT_EQ(table().currentRow(), 10);
+    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->startTimeLabel->text(), table().cell(1, 10));
+    EXPECT_EQ(form->endTimeLabel->text(), table().cell(2, 10));
+    EXPECT_EQ(form->activityLabel->text(), table().cell(3, 10));
+    EXPECT_EQ(form->exposureLabel->text(), table().cell(4, 10));
     EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
 }
 

@@ -1,6 +1,6 @@
 #include "tests/app/GuiFixture.h"
 
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
 #include "app/SeriesListWindow.h"
 #include "app/StatusPanels.h"
 #include "tests/support/InstrumentFileBuilder.h"
@@ -88,7 +88,7 @@ void GuiTest::SetUp() {
     services.chooser = std::move(colours);
     services.tableDialogs = std::move(tables);
     program = CreateProgram(std::move(services));
-    form = program->Form1;
+    form = program->mainWindow;
     form->Closed = [this] { closed = true; };
     // Painting needs a window the platform has exposed.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
@@ -108,16 +108,16 @@ QString GuiTest::writeFile(const QString& name, const QByteArray& bytes) {
 
 void GuiTest::openThroughDialog(const QString& path) {
     dialogs->answers.push_back(path);
-    form->SBOpen->click();
+    form->openButton->click();
 }
 
 void GuiTest::cancelOpenDialog() {
     dialogs->answers.push_back(QString());
-    form->SBOpen->click();
+    form->openButton->click();
 }
 
 void GuiTest::doubleClickRow(int row) {
-    QTreeWidget* list = program->FormSer->LVser;
+    QTreeWidget* list = program->seriesListWindow->list;
     QTreeWidgetItem* item = list->topLevelItem(row);
     ASSERT_NE(item, nullptr);
     const QPoint centre = list->visualItemRect(item).center();
@@ -127,7 +127,7 @@ void GuiTest::doubleClickRow(int row) {
 
 QSet<QString> GuiTest::enabledCommands() const {
     QSet<QString> names;
-    for (const QObject* command : form->Commands())
+    for (const QObject* command : form->commands())
         if (command->property("enabled").toBool())
             names << command->objectName();
     return names;
@@ -153,16 +153,16 @@ QSet<QString> GuiTest::AllCommands() {
 }
 
 QString GuiTest::panel(int index) const {
-    return form->StBMain->panelText(index);
+    return form->statusPanels->panelText(index);
 }
 
 QColor GuiTest::graphPixel() const {
-    const QImage image = form->PaintBox->grab().toImage();
+    const QImage image = form->graphWidget->grab().toImage();
     return image.pixelColor(image.width() / 2, image.height() / 2);
 }
 
 bool GuiTest::seriesListShown() const {
-    return program->FormSer->isVisible();
+    return program->seriesListWindow->isVisible();
 }
 
 QByteArray OneSeriesFile() {

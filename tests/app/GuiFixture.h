@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Grafnew.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/ShellServices.h"
 #include "app/TableDialogs.h"
@@ -103,7 +103,7 @@ protected:
     ScriptedChooser* chooser = nullptr;
     ScriptedTableDialogs* tableDialogs = nullptr;
     std::unique_ptr<Program> program;
-    TForm1* form = nullptr;
+    MainWindow* form = nullptr;
     bool closed = false;
 };
 

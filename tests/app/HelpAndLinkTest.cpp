@@ -2,8 +2,8 @@
 
 #include "tests/app/GuiFixture.h"
 
+#include "app/GraphWidget.h"
 #include "app/HelpViewer.h"
-#include "app/PaintBox.h"
 #include "app/StatusPanels.h"
 
 #include <QAction>
@@ -17,7 +17,7 @@
 #include <QToolButton>
 
 TEST_F(GuiTest, HelpButtonOpensTheHelpBesideTheProgramAtItsTopic) {
-    form->SBHelp->click();
+    form->helpButton->click();
     auto* viewer = form->findChild<HelpViewer*>("HelpViewer");
     ASSERT_NE(viewer, nullptr);
     EXPECT_TRUE(viewer->isVisible());
@@ -25,13 +25,13 @@ TEST_F(GuiTest, HelpButtonOpensTheHelpBesideTheProgramAtItsTopic) {
     EXPECT_TRUE(viewer->browser()->toPlainText().contains(QStringLiteral("Визуализация данных")));
     EXPECT_EQ(viewer->browser()->document()->baseUrl().fileName(), QStringLiteral("help.hlp"));
     viewer->hide();
-    form->MenuHelp->trigger();
+    form->helpAction->trigger();
     EXPECT_TRUE(viewer->isVisible());
 }
 
 TEST_F(GuiTest, HelpSaysSoWhenTheFileIsMissing) {
     HelpViewer viewer(dir.path());
-    EXPECT_FALSE(viewer.ShowTopic("help.hlp", "About_Clearscan32"));
+    EXPECT_FALSE(viewer.showTopic("help.hlp", "About_Clearscan32"));
     EXPECT_TRUE(viewer.browser()->toPlainText().contains(QStringLiteral("не найден")));
     EXPECT_TRUE(viewer.browser()->toPlainText().contains(QStringLiteral("help.hlp")));
 }
@@ -42,9 +42,9 @@ TEST_F(GuiTest, HelpSaysSoWhenTheTopicIsMissing) {
     file.write("<html><body><p><a name=\"Other\"></a>Другой раздел</p></body></html>");
     file.close();
     HelpViewer viewer(dir.path());
-    EXPECT_FALSE(viewer.ShowTopic("help.hlp", "About_Clearscan32"));
+    EXPECT_FALSE(viewer.showTopic("help.hlp", "About_Clearscan32"));
     EXPECT_TRUE(viewer.browser()->toPlainText().contains(QStringLiteral("нет раздела «About_Clearscan32»")));
-    EXPECT_TRUE(viewer.ShowTopic("help.hlp", "Other"));
+    EXPECT_TRUE(viewer.showTopic("help.hlp", "Other"));
 }
 
 TEST_F(GuiTest, InstrumentLinkStartsItsProgramByBareNameAndSaysNothing) {
@@ -52,8 +52,8 @@ TEST_F(GuiTest, InstrumentLinkStartsItsProgramByBareNameAndSaysNothing) {
     const QSet<QString> before = enabledCommands();
     const QString status = panel(0);
 
-    form->SBDevice->click();
-    form->MenuDevice->trigger();
+    form->deviceLinkButton->click();
+    form->deviceLinkAction->trigger();
 
     EXPECT_EQ(launcher->started, QStringList({"devsync.exe", "devsync.exe"}));
     EXPECT_TRUE(dialogs->errors.isEmpty());
@@ -74,7 +74,7 @@ TEST_F(GuiTest, MissingLinkProgramIsNotReported) {
 TEST_F(GuiTest, ExitClosesTheMainWindowAndEndsTheProgram) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
     ASSERT_TRUE(seriesListShown());
-    form->MenuExit->trigger();
+    form->exitAction->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(closed);
 }
@@ -104,12 +104,12 @@ TEST_F(GuiTest, KeysReachTheWindowBeforeItsControlsOnce) {
 
     // A control with the focus does not see a key the window took.
     QApplication::setActiveWindow(form);
-    form->GroupBox1->setFocusPolicy(Qt::StrongFocus);
-    form->GroupBox1->setFocus();
-    ASSERT_EQ(QApplication::focusWidget(), form->GroupBox1);
+    form->infoPanel->setFocusPolicy(Qt::StrongFocus);
+    form->infoPanel->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), form->infoPanel);
     KeyCounter control;
-    form->GroupBox1->installEventFilter(&control);
-    QTest::keyClick(form->GroupBox1, Qt::Key_End);
+    form->infoPanel->installEventFilter(&control);
+    QTest::keyClick(form->infoPanel, Qt::Key_End);
     ASSERT_EQ(graph.keys.size(), 2u);
     EXPECT_EQ(graph.keys[1], Qt::Key_End);
     EXPECT_EQ(control.keys, 0);

@@ -3,10 +3,10 @@
 #include "tests/app/GuiFixture.h"
 
 #include "app/CommandStates.h"
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
 #include "app/SeriesListWindow.h"
 #include "app/StatusPanels.h"
-#include "app/colors/colorDL.h"
+#include "app/colors/ColorDialog.h"
 
 #include <QAction>
 #include <QFrame>
@@ -105,20 +105,20 @@ TEST_F(GuiTest, MainWindowHasItsCaptionSizeAndBorder) {
     EXPECT_FALSE(form->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(form->windowIcon().isNull());
 
-    EXPECT_EQ(form->Panel1->height(), 39);
-    EXPECT_EQ(form->PaintBox->size(), QSize(707, 328));
-    EXPECT_EQ(form->PaintBox->mapTo(form, QPoint(0, 0)).y(), form->menuBar()->height() + 39);
-    EXPECT_EQ(form->GroupBox1->size(), QSize(707, 110));
-    EXPECT_EQ(form->StBMain->height(), 22);
-    EXPECT_EQ(form->StBMain->panel(0)->width(), 230);
-    EXPECT_EQ(form->StBMain->panel(1)->width(), 470);
+    EXPECT_EQ(form->toolbar->height(), 39);
+    EXPECT_EQ(form->graphWidget->size(), QSize(707, 328));
+    EXPECT_EQ(form->graphWidget->mapTo(form, QPoint(0, 0)).y(), form->menuBar()->height() + 39);
+    EXPECT_EQ(form->infoPanel->size(), QSize(707, 110));
+    EXPECT_EQ(form->statusPanels->height(), 22);
+    EXPECT_EQ(form->statusPanels->panel(0)->width(), 230);
+    EXPECT_EQ(form->statusPanels->panel(1)->width(), 470);
 }
 
 TEST_F(GuiTest, ToolbarButtonsStandAtTheirPlacesWithTheirHints) {
-    EXPECT_EQ(form->PlService->geometry().x(), 184);
-    EXPECT_EQ(form->PlService->width(), 216);
-    EXPECT_EQ(form->Panel3->width(), 56);
-    EXPECT_EQ(form->Panel3->geometry().right(), form->Panel1->width() - 2); // against the right edge
+    EXPECT_EQ(form->servicePanel->geometry().x(), 184);
+    EXPECT_EQ(form->servicePanel->width(), 216);
+    EXPECT_EQ(form->settingsPanel->width(), 56);
+    EXPECT_EQ(form->settingsPanel->geometry().right(), form->toolbar->width() - 2); // against the right edge
     for (const ButtonSpec& expected : kButtons) {
         SCOPED_TRACE(expected.name);
         const auto* button = form->findChild<QToolButton*>(expected.name);
@@ -140,19 +140,19 @@ TEST_F(GuiTest, MainMenuHasEveryItemInOrder) {
         headings << action->text();
     EXPECT_EQ(headings, QStringList({"&Файл", "Просмотр", "&Настройка", "&Помощь"}));
     EXPECT_EQ(top.last()->menu(), nullptr);
-    EXPECT_EQ(MenuTexts(form->MenuFile), QStringList({"&Открыть", "Связь с прибором", "Сохранить таблицу",
+    EXPECT_EQ(MenuTexts(form->fileMenu), QStringList({"&Открыть", "Связь с прибором", "Сохранить таблицу",
                                                       "-", "Печать", "-", "&Выход"}));
-    EXPECT_EQ(MenuTexts(form->N15), QStringList({"Таблица", "График"}));
-    EXPECT_EQ(MenuTexts(form->MenuView),
+    EXPECT_EQ(MenuTexts(form->printMenu), QStringList({"Таблица", "График"}));
+    EXPECT_EQ(MenuTexts(form->viewMenu),
               QStringList({"Серия", "Таблица", "Первое измерение", "След.измерение", "Предыдущ.измерение",
                            "Последнее измерение", "Увеличение", "Первоначальный вид", "Усреднение"}));
-    EXPECT_EQ(MenuTexts(form->MenuSettings), QStringList({"&Принтера", "Палитры"}));
+    EXPECT_EQ(MenuTexts(form->settingsMenu), QStringList({"&Принтера", "Палитры"}));
 }
 
 TEST_F(GuiTest, InformationPanelLabelsStandAtTheirPlaces) {
     for (const ValueSpec& expected : kValues) {
         SCOPED_TRACE(expected.name);
-        const auto* label = form->GroupBox1->findChild<QLabel*>(expected.name);
+        const auto* label = form->infoPanel->findChild<QLabel*>(expected.name);
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->geometry(), expected.geometry);
         EXPECT_EQ(label->alignment() & Qt::AlignHorizontal_Mask, expected.horizontal);
@@ -160,37 +160,36 @@ TEST_F(GuiTest, InformationPanelLabelsStandAtTheirPlaces) {
     }
     for (const CaptionSpec& expected : kCaptions) {
         SCOPED_TRACE(expected.name);
-        const auto* label = form->GroupBox1->findChild<QLabel*>(expected.name);
+        const auto* label = form->infoPanel->findChild<QLabel*>(expected.name);
         ASSERT_NE(label, nullptr);
         EXPECT_EQ(label->pos(), expected.at);
         EXPECT_EQ(label->text(), QString::fromUtf8(expected.text));
         EXPECT_FALSE(IsValueLabel(label));
     }
-    const auto* exponent = form->GroupBox1->findChild<QLabel*>("Label7");
+    const auto* exponent = form->infoPanel->findChild<QLabel*>("Label7");
     EXPECT_EQ(exponent->font().pixelSize(), 15);
     EXPECT_TRUE(exponent->font().bold());
     EXPECT_EQ(exponent->palette().color(QPalette::WindowText), QColor(Qt::black));
-    EXPECT_EQ(form->GroupBox1->findChild<QLabel*>("Label2")->size(), QSize(80, 26));
-    EXPECT_EQ(form->Bevel1->x(), 378);
-    EXPECT_EQ(form->Bevel1->height(), 89);
+    EXPECT_EQ(form->infoPanel->findChild<QLabel*>("Label2")->size(), QSize(80, 26));
+    EXPECT_EQ(form->divider->x(), 378);
+    EXPECT_EQ(form->divider->height(), 89);
 }
 
 TEST_F(GuiTest, WindowsUseABoldElevenPixelSansSerifFont) {
-    for (const QWidget* window :
-         {static_cast<QWidget*>(form), static_cast<QWidget*>(program->FormColorDialog)}) {
+    for (const QWidget* window : {static_cast<QWidget*>(form), static_cast<QWidget*>(program->colorDialog)}) {
         EXPECT_EQ(window->font().pixelSize(), 11);
         EXPECT_TRUE(window->font().bold());
         EXPECT_EQ(window->font().styleHint(), QFont::SansSerif);
     }
-    EXPECT_EQ(form->SBOpen->font().pixelSize(), 11);
+    EXPECT_EQ(form->openButton->font().pixelSize(), 11);
 }
 
 TEST_F(GuiTest, SecondaryWindowsAreCreatedHiddenBesideTheShownMainWindow) {
     EXPECT_TRUE(form->isVisible());
-    ASSERT_NE(program->FormColorDialog, nullptr);
-    ASSERT_NE(program->FormSer, nullptr);
-    EXPECT_FALSE(program->FormColorDialog->isVisible());
-    EXPECT_FALSE(program->FormSer->isVisible());
-    EXPECT_TRUE(program->FormSer->isWindow());
-    EXPECT_TRUE(program->FormColorDialog->isWindow());
+    ASSERT_NE(program->colorDialog, nullptr);
+    ASSERT_NE(program->seriesListWindow, nullptr);
+    EXPECT_FALSE(program->colorDialog->isVisible());
+    EXPECT_FALSE(program->seriesListWindow->isVisible());
+    EXPECT_TRUE(program->seriesListWindow->isWindow());
+    EXPECT_TRUE(program->colorDialog->isWindow());
 }

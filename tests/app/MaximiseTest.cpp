@@ -3,7 +3,7 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
 #include "app/StatusPanels.h"
 #include "graph/GraphPaint.h"
 
@@ -44,14 +44,14 @@ TEST_F(MaximiseTest, MaximisingWidensTheGraphThePanelAndTheStatusBarAndRestoring
     QApplication::processEvents();
     ASSERT_TRUE(form->isMaximized());
     ASSERT_GT(form->width(), design.width());
-    EXPECT_EQ(form->PaintBox->width(), form->width());
-    EXPECT_GT(form->PaintBox->height(), 328);
-    EXPECT_EQ(form->GroupBox1->width(), form->width());
-    EXPECT_EQ(form->StBMain->width(), form->width());
-    EXPECT_EQ(form->StBMain->geometry().bottom(), form->height() - 1);
+    EXPECT_EQ(form->graphWidget->width(), form->width());
+    EXPECT_GT(form->graphWidget->height(), 328);
+    EXPECT_EQ(form->infoPanel->width(), form->width());
+    EXPECT_EQ(form->statusPanels->width(), form->width());
+    EXPECT_EQ(form->statusPanels->geometry().bottom(), form->height() - 1);
     // The graph is drawn for the new area: its frame reaches the new right edge; the view keeps its top.
     const QImage& picture = graph().screen();
-    EXPECT_EQ(picture.size(), form->PaintBox->size());
+    EXPECT_EQ(picture.size(), form->graphWidget->size());
     EXPECT_EQ(picture.pixelColor(picture.width() - 6 - 1, 6), QColor(128, 128, 128));
     EXPECT_EQ(graph().view().viewMax, viewMax);
     EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), 10));
@@ -60,7 +60,7 @@ TEST_F(MaximiseTest, MaximisingWidensTheGraphThePanelAndTheStatusBarAndRestoring
     SettleWidth(form, design.width());
     QApplication::processEvents();
     EXPECT_EQ(form->size(), design);
-    EXPECT_EQ(form->PaintBox->size(), QSize(707, 328));
+    EXPECT_EQ(form->graphWidget->size(), QSize(707, 328));
     EXPECT_EQ(graph().screen().size(), QSize(707, 328));
 }
 

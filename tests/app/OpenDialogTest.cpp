@@ -63,7 +63,7 @@ TEST_F(OpenDialogTest, AnExistingNameWithoutExtensionIsTakenAsTyped) {
 TEST_F(OpenDialogTest, ADeviceIsTakenAsTypedAndRefusedAsNoRegularFile) {
     const std::optional<QString> chosen = typeIntoOpenDialog(QStringLiteral("/dev/zero"));
     ASSERT_EQ(chosen, QStringLiteral("/dev/zero"));
-    form->LoadFile(*chosen);
+    form->loadFile(*chosen);
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains(QStringLiteral("не является обычным файлом")))
         << dialogs->errors[0].toStdString();

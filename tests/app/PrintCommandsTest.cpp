@@ -57,9 +57,9 @@ using PrintCommandsTest = PrintTest;
 TEST_F(PrintCommandsTest, AFailedPrintoutBlocksNoLaterOne) {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         chooseNoPrinterInSetup(); // keeps the first printouts off this machine's printer
-    form->SBPrintGr->click();
+    form->printGraphButton->click();
     answerRangeDialogWith(1);
-    form->SBPrintTable->click();
+    form->printTableButton->click();
     ASSERT_EQ(dialogs->errors,
               (QStringList{QStringLiteral("Ошибка печати"), QStringLiteral("Ошибка печати")}));
 
@@ -92,7 +92,7 @@ TEST_F(PrintCommandsTest, APrinterLeftActiveIsReplacedWithTheSameChoices) {
         QPainter painter;
         EXPECT_FALSE(painter.begin(&printer));
     };
-    form->SBPrintSetup->click();
+    form->printerSetupButton->click();
 
     QString fileSeen;
     QPageSize::PageSizeId sizeSeen = QPageSize::A4;
@@ -105,7 +105,7 @@ TEST_F(PrintCommandsTest, APrinterLeftActiveIsReplacedWithTheSameChoices) {
         printer.setOutputFileName(chosen);
         printer.setPageSize(QPageSize(QPageSize::A5));
     };
-    form->SBPrintSetup->click();
+    form->printerSetupButton->click();
     EXPECT_EQ(stateSeen, QPrinter::Idle);
     EXPECT_EQ(fileSeen, missing);
     EXPECT_EQ(sizeSeen, QPageSize::Letter);
@@ -147,9 +147,9 @@ TEST_F(PrintCommandsTest, APrintoutToAFileAsksForAFileOfItsOwn) {
 TEST_F(PrintCommandsTest, CancellingTheFileDialogPrintsNothing) {
     choosePdfFileInSetup();
     const QStringList before = FilesIn(dir);
-    form->SBPrintGr->click(); // no answer: the save dialog is cancelled
+    form->printGraphButton->click(); // no answer: the save dialog is cancelled
     answerRangeDialogWith(1);
-    form->SBPrintTable->click();
+    form->printTableButton->click();
     EXPECT_EQ(tableDialogs->saveRequests.size(), 2u);
     EXPECT_EQ(FilesIn(dir), before);
     EXPECT_TRUE(dialogs->errors.isEmpty());
@@ -157,22 +157,22 @@ TEST_F(PrintCommandsTest, CancellingTheFileDialogPrintsNothing) {
 
 TEST_F(PrintCommandsTest, TheTableAsksForItsRangeBeforeTheFile) {
     choosePdfFileInSetup();
-    answerRangeDialog([](TFormDialog& dialog) { dialog.BBCancel->click(); });
-    form->SBPrintTable->click();
+    answerRangeDialog([](RangeDialog& dialog) { dialog.cancelButton->click(); });
+    form->printTableButton->click();
     EXPECT_TRUE(tableDialogs->saveRequests.empty());
 
     const QString visible = dir.filePath(QStringLiteral("visible.pdf"));
     tableDialogs->saveAnswers.push_back(visible);
     answerRangeDialogWith(0); // measurements 10 … 30 of the zoomed view
-    form->SBPrintTable->click();
+    form->printTableButton->click();
     EXPECT_EQ(RowNumbersByPage(visible), (std::vector<std::vector<int>>{Range(10, 30)}));
 }
 
 TEST_F(PrintCommandsTest, NoPrinterIsExplainedWithTheWayOut) {
     chooseNoPrinterInSetup();
-    form->SBPrintGr->click();
+    form->printGraphButton->click();
     answerRangeDialogWith(1);
-    form->SBPrintTable->click();
+    form->printTableButton->click();
     EXPECT_EQ(dialogs->errors,
               (QStringList{QStringLiteral("Ошибка печати"), QStringLiteral("Ошибка печати")}));
     EXPECT_EQ(dialogs->errorDetails, (QStringList{kNoPrinter, kNoPrinter}));
@@ -182,9 +182,9 @@ TEST_F(PrintCommandsTest, NoPrinterIsExplainedWithTheWayOut) {
 TEST_F(PrintCommandsTest, WithoutAnyPrinterBothPrintoutsSayTheyFailed) {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         GTEST_SKIP() << "this machine has a printer; the printouts would go to it";
-    form->SBPrintGr->click();
+    form->printGraphButton->click();
     answerRangeDialogWith(1);
-    form->SBPrintTable->click();
+    form->printTableButton->click();
     EXPECT_EQ(dialogs->errors,
               (QStringList{QStringLiteral("Ошибка печати"), QStringLiteral("Ошибка печати")}));
     EXPECT_EQ(dialogs->errorDetails, (QStringList{kNoPrinter, kNoPrinter}));
@@ -224,7 +224,7 @@ TEST_F(PrintCommandsTest, AWriteThatFailsHalfwayLeavesTheOldFileAndNoTemporaryOn
         // Far less than a page of the graph: the disk is full after the first few kilobytes.
         const FileSizeLimit limit(4096);
         ASSERT_TRUE(limit.applied());
-        form->SBPrintGr->click();
+        form->printGraphButton->click();
     }
     EXPECT_EQ(dialogs->errors, QStringList{QStringLiteral("Ошибка печати")});
     EXPECT_EQ(dialogs->errorDetails, QStringList{SaveFailureText(target, SystemErrorText(EFBIG))});
@@ -242,9 +242,9 @@ TEST_F(PrintCommandsTest, TheGraphLeavesTheCurrentPrinterInPortrait) {
     tableDialogs->onPrinterSetup = [](QPrinter& printer) {
         printer.setPageOrientation(QPageLayout::Landscape);
     };
-    form->SBPrintSetup->click();
+    form->printerSetupButton->click();
     printGraphTo(dir.filePath(QStringLiteral("graph.pdf")));
-    EXPECT_EQ(program->print->Printer().pageLayout().orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(program->print->printer().pageLayout().orientation(), QPageLayout::Portrait);
     const QString tablePdf = dir.filePath(QStringLiteral("table.pdf"));
     printTableTo(tablePdf);
     const PdfInfo table = ReadPdfInfo(tablePdf);

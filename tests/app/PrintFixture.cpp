@@ -17,7 +17,7 @@ QString PrintTest::choosePdfFileInSetup() {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
     };
-    form->SBPrintSetup->click();
+    form->printerSetupButton->click();
     return pdf;
 }
 
@@ -26,18 +26,18 @@ void PrintTest::chooseNoPrinterInSetup() {
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString());
     };
-    form->SBPrintSetup->click();
+    form->printerSetupButton->click();
 }
 
 void PrintTest::printGraphTo(const QString& target) {
     tableDialogs->saveAnswers.push_back(target);
-    form->SBPrintGr->click();
+    form->printGraphButton->click();
 }
 
 void PrintTest::printTableTo(const QString& target) {
     tableDialogs->saveAnswers.push_back(target);
     answerRangeDialogWith(1);
-    form->SBPrintTable->click();
+    form->printTableButton->click();
 }
 
 std::vector<std::vector<PdfWord>> TableRowWords(const QString& pdf) {

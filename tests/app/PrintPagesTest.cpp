@@ -34,7 +34,7 @@ protected:
             });
             QtTableDialogs().printerSetup(form, printer);
         };
-        form->SBPrintSetup->click();
+        form->printerSetupButton->click();
     }
 
     // radview-dump on the series shown; true when it succeeded.
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(PrintPagesTest, TheTableFallsOnTheCommandLinesPages) {
     choosePdfFileInQtSetup();
-    ASSERT_EQ(program->print->Printer().outputFileName(), dir.filePath(QStringLiteral("setup.pdf")));
+    ASSERT_EQ(program->print->printer().outputFileName(), dir.filePath(QStringLiteral("setup.pdf")));
     const QString window = dir.filePath(QStringLiteral("window.pdf"));
     printTableTo(window);
     ASSERT_TRUE(dialogs->errors.isEmpty()) << dialogs->errorDetails.join(QLatin1Char('\n')).toStdString();

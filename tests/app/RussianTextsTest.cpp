@@ -140,7 +140,7 @@ TEST_F(RussianTextsTest, ASaveIntoAMissingFolderGivesTheReasonInRussian) {
     const QString target = dir.filePath(QStringLiteral("no such folder/saved.txt"));
     tableDialogs->saveAnswers.push_back(target);
     answerRangeDialogWith(1);
-    form->SBSaveTable->click();
+    form->saveTableButton->click();
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains(QStringLiteral("не существует")))
         << dialogs->errors[0].toStdString();
@@ -150,9 +150,9 @@ TEST_F(RussianTextsTest, ASaveIntoAMissingFolderGivesTheReasonInRussian) {
 TEST_F(RussianTextsTest, PrintingIntoAMissingFolderSaysWhyInRussian) {
     const QString pdf = dir.filePath(QStringLiteral("missing folder/graph.pdf"));
     tableDialogs->onPrinterSetup = [pdf](QPrinter& printer) { ConfigurePdfPrinter(printer, pdf); };
-    form->SBPrintSetup->click();
+    form->printerSetupButton->click();
     tableDialogs->saveAnswers.push_back(pdf); // printing to a file asks for the printout's own file
-    form->SBPrintGr->click();
+    form->printGraphButton->click();
     ASSERT_EQ(dialogs->errors, QStringList{QStringLiteral("Ошибка печати")});
     ASSERT_EQ(dialogs->errorDetails.size(), 1);
     const QString details = dialogs->errorDetails[0];

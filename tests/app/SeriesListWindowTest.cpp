@@ -25,11 +25,11 @@ QStringList RowTexts(const QTreeWidgetItem* item) {
 } // namespace
 
 TEST_F(GuiTest, SeriesListIsAReadOnlyReportOfFiveColumns) {
-    SeriesListWindow* list = program->FormSer;
+    SeriesListWindow* list = program->seriesListWindow;
     EXPECT_EQ(list->windowTitle(), QStringLiteral("Выбор серии"));
     EXPECT_EQ(list->geometry(), QRect(397, 198, 407, 203));
     EXPECT_FALSE(list->isVisible());
-    QTreeWidget* view = list->LVser;
+    QTreeWidget* view = list->list;
     const QStringList titles = {"# п/п", "# серии", "Начало измерений", "Конец измерений", "Активность"};
     const int widths[] = {40, 60, 110, 110, 75};
     ASSERT_EQ(view->columnCount(), 5);
@@ -44,8 +44,8 @@ TEST_F(GuiTest, SeriesListIsAReadOnlyReportOfFiveColumns) {
 
 TEST_F(GuiTest, SeriesListRowsShowStartEndAndMeanActivity) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->FormSer->LVser;
-    EXPECT_EQ(view->geometry(), program->FormSer->rect()); // the list fills the window
+    QTreeWidget* view = program->seriesListWindow->list;
+    EXPECT_EQ(view->geometry(), program->seriesListWindow->rect()); // the list fills the window
     ASSERT_EQ(view->topLevelItemCount(), 3);
     EXPECT_EQ(RowTexts(view->topLevelItem(0)),
               QStringList({"1", "11", " 5 янв 08:00:00", " 5 янв 08:10:00", "8533"}));
@@ -57,7 +57,7 @@ TEST_F(GuiTest, SeriesListRowsShowStartEndAndMeanActivity) {
 
 TEST_F(GuiTest, SeriesListTitlesAndTextsFitTheirColumns) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->FormSer->LVser;
+    QTreeWidget* view = program->seriesListWindow->list;
     // The longest texts a column can hold: "Ошибка в файле" and a date-time of a two-digit day.
     view->topLevelItem(0)->setText(2, QStringLiteral("Ошибка в файле"));
     view->topLevelItem(0)->setText(3, QStringLiteral("28 дек 23:59:59"));
@@ -85,41 +85,41 @@ TEST_F(GuiTest, DoubleClickOnARowShowsThatSeriesAndClosesTheList) {
     EXPECT_EQ(form->Count->text(), QStringLiteral("1"));
     EXPECT_EQ(enabledCommands(), AllCommands());
     // Closing after a choice leaves the main window as the series left it.
-    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
+    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("77"));
 }
 
 TEST_F(GuiTest, DoubleClickWithNoRowSelectedDoesNothing) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->FormSer->LVser;
+    QTreeWidget* view = program->seriesListWindow->list;
     view->clearSelection();
     const QSet<QString> before = enabledCommands();
 
-    program->FormSer->LVserDblClick();
+    program->seriesListWindow->LVserDblClick();
     const QRect last = view->visualItemRect(view->topLevelItem(2));
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(10, last.bottom() + 20));
 
     EXPECT_TRUE(seriesListShown());
     EXPECT_EQ(enabledCommands(), before);
     EXPECT_TRUE(dialogs->errors.isEmpty());
-    EXPECT_TRUE(form->Store().noSeriesChosen);
+    EXPECT_TRUE(form->store().noSeriesChosen);
 }
 
 TEST_F(GuiTest, ClosingTheListWithoutAChoiceReturnsToOpenAFile) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    program->FormSer->close();
+    program->seriesListWindow->close();
 
     EXPECT_FALSE(seriesListShown());
     EXPECT_EQ(panel(0), QStringLiteral("Откройте файл для просмотра"));
     EXPECT_EQ(panel(1), QStringLiteral(" "));
-    EXPECT_TRUE(form->lblNpr->text().isEmpty());
-    EXPECT_TRUE(form->lblSw->text().isEmpty());
-    EXPECT_TRUE(form->SBSer->isEnabled());
+    EXPECT_TRUE(form->instrumentNumberLabel->text().isEmpty());
+    EXPECT_TRUE(form->sensitivityLabel->text().isEmpty());
+    EXPECT_TRUE(form->seriesListButton->isEnabled());
 
-    form->SBSer->click();
+    form->seriesListButton->click();
     EXPECT_TRUE(seriesListShown());
-    EXPECT_EQ(program->FormSer->LVser->topLevelItemCount(), 3);
+    EXPECT_EQ(program->seriesListWindow->list->topLevelItemCount(), 3);
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла several.rad"));
-    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
+    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("77"));
 }
 
 TEST_F(GuiTest, SeriesCommandWithdrawsTheShownSeries) {
@@ -127,7 +127,7 @@ TEST_F(GuiTest, SeriesCommandWithdrawsTheShownSeries) {
     doubleClickRow(1);
     ASSERT_FALSE(form->Count->text().isEmpty());
 
-    form->MenuSer->trigger();
+    form->seriesListAction->trigger();
 
     EXPECT_TRUE(seriesListShown());
     EXPECT_TRUE(form->Count->text().isEmpty());
@@ -135,7 +135,7 @@ TEST_F(GuiTest, SeriesCommandWithdrawsTheShownSeries) {
     expected << "SBSer"
              << "MenuSer";
     EXPECT_EQ(enabledCommands(), expected);
-    EXPECT_TRUE(form->Store().noSeriesChosen);
+    EXPECT_TRUE(form->store().noSeriesChosen);
 }
 
 TEST_F(GuiTest, OpeningAnotherFileWhileTheListIsOpenRefillsIt) {
@@ -143,24 +143,24 @@ TEST_F(GuiTest, OpeningAnotherFileWhileTheListIsOpenRefillsIt) {
     openThroughDialog(writeFile("again.rad", SeveralSeriesFile()));
 
     EXPECT_TRUE(seriesListShown());
-    EXPECT_EQ(program->FormSer->LVser->topLevelItemCount(), 3);
+    EXPECT_EQ(program->seriesListWindow->list->topLevelItemCount(), 3);
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла again.rad"));
-    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("77"));
-    EXPECT_TRUE(form->SBSer->isEnabled());
+    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("77"));
+    EXPECT_TRUE(form->seriesListButton->isEnabled());
 }
 
 TEST_F(GuiTest, FileWithoutSeriesOpensAnEmptyList) {
     openThroughDialog(writeFile("empty.rad", QByteArray("\x05\x00\xFA\x00", 4)));
     EXPECT_TRUE(seriesListShown());
-    EXPECT_EQ(program->FormSer->LVser->topLevelItemCount(), 0);
+    EXPECT_EQ(program->seriesListWindow->list->topLevelItemCount(), 0);
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла empty.rad"));
-    EXPECT_EQ(form->lblNpr->text(), QStringLiteral("5"));
-    EXPECT_EQ(form->lblSw->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("5"));
+    EXPECT_EQ(form->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
 }
 
 TEST_F(GuiTest, SeriesListIsAToolWindowAboveTheMainWindow) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    SeriesListWindow* list = program->FormSer;
+    SeriesListWindow* list = program->seriesListWindow;
     ASSERT_TRUE(seriesListShown());
     EXPECT_EQ(list->windowType(), Qt::Tool);
     EXPECT_EQ(list->parentWidget(), form);
@@ -174,7 +174,7 @@ TEST_F(GuiTest, SeriesListIsAToolWindowAboveTheMainWindow) {
 
 TEST_F(GuiTest, TheSeriesListIsUsedFromTheKeyboard) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->FormSer->LVser;
+    QTreeWidget* view = program->seriesListWindow->list;
     view->clearSelection();
     const auto selectedRow = [view] {
         const QList<QTreeWidgetItem*> selected = view->selectedItems();
@@ -182,7 +182,7 @@ TEST_F(GuiTest, TheSeriesListIsUsedFromTheKeyboard) {
     };
     QTest::keyClick(view, Qt::Key_Return); // nothing selected: nothing happens
     EXPECT_TRUE(seriesListShown());
-    EXPECT_TRUE(form->Store().noSeriesChosen);
+    EXPECT_TRUE(form->store().noSeriesChosen);
 
     QTest::keyClick(view, Qt::Key_Down);
     EXPECT_EQ(selectedRow(), 0);
@@ -195,7 +195,7 @@ TEST_F(GuiTest, TheSeriesListIsUsedFromTheKeyboard) {
     EXPECT_FALSE(seriesListShown());
     EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 12"));
 
-    form->SBSer->click();
+    form->seriesListButton->click();
     ASSERT_TRUE(seriesListShown());
     view->clearSelection();
     QTest::keyClick(view, Qt::Key_Down);
@@ -206,11 +206,11 @@ TEST_F(GuiTest, TheSeriesListIsUsedFromTheKeyboard) {
 
 TEST_F(GuiTest, SeriesListColumnsWidenToTheirTextsInALargerFont) {
     // A desktop whose font runs wider than the design's: no text may be cut to another one.
-    QFont wide = program->FormSer->font();
+    QFont wide = program->seriesListWindow->font();
     wide.setPixelSize(15);
-    program->FormSer->setFont(wide);
+    program->seriesListWindow->setFont(wide);
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->FormSer->LVser;
+    QTreeWidget* view = program->seriesListWindow->list;
     const int design[] = {40, 60, 110, 110, 75};
     int total = 0;
     for (int c = 0; c < 5; ++c) {

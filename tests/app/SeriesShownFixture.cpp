@@ -1,6 +1,6 @@
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
 #include <QAbstractButton>
@@ -24,13 +24,13 @@ void SeriesShownTest::SetUp() {
 }
 
 void SeriesShownTest::zoomTo(int first, int last) {
-    ShowRange(graph().view(), series(), form->PaintBox->size(), first, last);
+    ShowRange(graph().view(), series(), form->graphWidget->size(), first, last);
     graph().redraw();
     program->graph->TableSync();
 }
 
-void SeriesShownTest::answerRangeDialog(std::function<void(TFormDialog&)> act) {
-    TFormDialog* dialog = program->FormDialog;
+void SeriesShownTest::answerRangeDialog(std::function<void(RangeDialog&)> act) {
+    RangeDialog* dialog = program->rangeDialog;
     QTimer::singleShot(0, dialog, [dialog, act] {
         act(*dialog);
         if (dialog->isVisible())
@@ -39,14 +39,14 @@ void SeriesShownTest::answerRangeDialog(std::function<void(TFormDialog&)> act) {
 }
 
 void SeriesShownTest::answerRangeDialogWith(int item) {
-    answerRangeDialog([item](TFormDialog& dialog) {
-        dialog.RadioItems->button(item)->click();
-        dialog.BBOK->click();
+    answerRangeDialog([item](RangeDialog& dialog) {
+        dialog.rangeChoices->button(item)->click();
+        dialog.okButton->click();
     });
 }
 
 void SeriesShownTest::clickRow(int k) {
-    QTableWidget* grid = table().SGTable;
+    QTableWidget* grid = table().grid;
     const QRect cell = grid->visualItemRect(grid->item(k - 1, 1));
     grid->scrollToItem(grid->item(k - 1, 1));
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},

@@ -3,8 +3,8 @@
 #include "tests/app/GuiFixture.h"
 
 #include "app/GraphCommands.h"
-#include "table/Dialog.h"
-#include "table/Tabnew.h"
+#include "table/MeasurementTableWindow.h"
+#include "table/RangeDialog.h"
 
 #include <QButtonGroup>
 #include <QPushButton>
@@ -16,13 +16,13 @@ class SeriesShownTest : public GuiTest {
 protected:
     void SetUp() override;
 
-    GraphView& graph() { return program->graph->Graph(); }
-    TFormTable& table() { return *program->FormTable; }
-    const SelectedSeries& series() { return form->Store().selected; }
+    GraphView& graph() { return program->graph->graph(); }
+    MeasurementTableWindow& table() { return *program->tableWindow; }
+    const SelectedSeries& series() { return form->store().selected; }
     void zoomTo(int first, int last);
 
     // Plays the user's part in the range dialog once it is shown; Cancel if the dialog is still open after.
-    void answerRangeDialog(std::function<void(TFormDialog&)> act);
+    void answerRangeDialog(std::function<void(RangeDialog&)> act);
     void answerRangeDialogWith(int item);
 
     // Clicks the cell of table row k (1-based) in column 1.

@@ -16,15 +16,15 @@ using TableWindowTest = SeriesShownTest;
 
 TEST_F(TableWindowTest, SeriesSelectionFillsTheTableAndLeavesItClosed) {
     EXPECT_FALSE(table().isVisible());
-    EXPECT_EQ(table().RowCount(), 41);
+    EXPECT_EQ(table().rowCount(), 41);
     for (const int k : {1, 25, 40})
         for (int c = 0; c < 5; ++c)
-            EXPECT_EQ(table().Cell(c, k), MeasurementRowTexts(series(), k)[c]);
+            EXPECT_EQ(table().cell(c, k), MeasurementRowTexts(series(), k)[c]);
 }
 
 TEST_F(TableWindowTest, ChoosingASeriesLeavesTheMainWindowActive) {
     // Keys must go on reaching the graph after a series is chosen, also after the table was shown.
-    form->SBTab->click();
+    form->tableButton->click();
     ASSERT_TRUE(table().isVisible());
     form->activateWindow();
     QApplication::setActiveWindow(form);
@@ -35,38 +35,38 @@ TEST_F(TableWindowTest, ChoosingASeriesLeavesTheMainWindowActive) {
 }
 
 TEST_F(TableWindowTest, TheTableButtonShowsTheRowOfThePointer) {
-    form->SBTab->click();
+    form->tableButton->click();
     EXPECT_TRUE(table().isVisible());
-    EXPECT_EQ(table().CurrentRow(), 10);
+    EXPECT_EQ(table().currentRow(), 10);
     EXPECT_EQ(panel(1), QStringLiteral(" "));
     // Pressed again while shown: the row follows the pointer moved meanwhile.
     graph().view().pointerIndex = 20;
-    form->SBTab->click();
+    form->tableButton->click();
     EXPECT_TRUE(table().isVisible());
-    EXPECT_EQ(table().CurrentRow(), 20);
+    EXPECT_EQ(table().currentRow(), 20);
 }
 
 TEST_F(TableWindowTest, RowsBeforeTheVisibleRangeAreRefused) {
-    form->SBTab->click();
-    const QString before = form->lblActiv->text();
+    form->tableButton->click();
+    const QString before = form->activityLabel->text();
     clickRow(1);
-    EXPECT_EQ(table().CurrentRow(), 10);
+    EXPECT_EQ(table().currentRow(), 10);
     EXPECT_EQ(graph().view().pointerIndex, 10);
     EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
-    EXPECT_EQ(form->lblActiv->text(), before);
-    EXPECT_EQ(form->NIsm->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->activityLabel->text(), before);
+    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("10"));
 }
 
 // The highlight marks the current row: a refused click must not move it onto the clicked row.
-QList<int> HighlightedRows(const TFormTable& table) {
+QList<int> HighlightedRows(const MeasurementTableWindow& table) {
     QList<int> rows;
-    for (const QModelIndex& index : table.SGTable->selectionModel()->selectedIndexes())
+    for (const QModelIndex& index : table.grid->selectionModel()->selectedIndexes())
         rows << index.row() + 1;
     return rows;
 }
 
 TEST_F(TableWindowTest, ARefusedClickLeavesTheHighlightOnTheCurrentRow) {
-    form->SBTab->click();
+    form->tableButton->click();
     clickRow(12);
     ASSERT_EQ(HighlightedRows(table()), QList<int>{12});
     clickRow(1);
@@ -74,7 +74,7 @@ TEST_F(TableWindowTest, ARefusedClickLeavesTheHighlightOnTheCurrentRow) {
     clickRow(40);
     EXPECT_EQ(HighlightedRows(table()), QList<int>{12});
     // Dragging from row 12 up across rows 11 … 9, the last of them outside the view, leaves it too.
-    QTableWidget* grid = table().SGTable;
+    QTableWidget* grid = table().grid;
     grid->scrollToItem(grid->item(8, 1));
     auto centreOf = [grid](int k) { return grid->visualItemRect(grid->item(k - 1, 1)).center(); };
     QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, centreOf(12));
@@ -85,50 +85,51 @@ TEST_F(TableWindowTest, ARefusedClickLeavesTheHighlightOnTheCurrentRow) {
         QApplication::sendEvent(grid->viewport(), &move);
     }
     QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centreOf(9));
-    EXPECT_EQ(table().CurrentRow(), 10);
+    EXPECT_EQ(table().currentRow(), 10);
     EXPECT_EQ(HighlightedRows(table()), QList<int>{10});
 }
 
 TEST_F(TableWindowTest, RowsAfterTheVisibleRangeAreRefused) {
-    form->SBTab->click();
+    form->tableButton->click();
     clickRow(12);
     clickRow(40);
-    EXPECT_EQ(table().CurrentRow(), 12);
+    EXPECT_EQ(table().currentRow(), 12);
     EXPECT_EQ(graph().view().pointerIndex, 30);
     EXPECT_EQ(panel(1), QStringLiteral("Это последнее измерение в области видимости "));
-    EXPECT_EQ(form->NIsm->text(), QStringLiteral("12")); // the labels stay with the last accepted row
+    EXPECT_EQ(form->measurementNumberLabel->text(),
+              QStringLiteral("12")); // the labels stay with the last accepted row
 }
 
 TEST_F(TableWindowTest, AVisibleRowMovesThePointerAndFillsTheLabels) {
-    form->SBTab->click();
+    form->tableButton->click();
     clickRow(12);
-    EXPECT_EQ(table().CurrentRow(), 12);
+    EXPECT_EQ(table().currentRow(), 12);
     EXPECT_EQ(graph().view().pointerIndex, 12);
     EXPECT_EQ(panel(1), QStringLiteral(" "));
     const RowTexts row = MeasurementRowTexts(series(), 12);
-    EXPECT_EQ(form->NIsm->text(), QStringLiteral("12"));
-    EXPECT_EQ(form->TimBeg->text(), row[1]);
-    EXPECT_EQ(form->TimEnd->text(), row[2]);
-    EXPECT_EQ(form->lblActiv->text(), row[3]);
-    EXPECT_EQ(form->TimIsm->text(), row[4]);
+    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("12"));
+    EXPECT_EQ(form->startTimeLabel->text(), row[1]);
+    EXPECT_EQ(form->endTimeLabel->text(), row[2]);
+    EXPECT_EQ(form->activityLabel->text(), row[3]);
+    EXPECT_EQ(form->exposureLabel->text(), row[4]);
     EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), 12));
 }
 
 TEST_F(TableWindowTest, TheRowFollowsEveryStepOfThePointer) {
-    form->SBTab->click();
+    form->tableButton->click();
     for (int step = 1; step <= 3; ++step) {
-        form->SBToRight->click();
-        EXPECT_EQ(table().CurrentRow(), 10 + step);
-        EXPECT_EQ(form->NIsm->text(), QString::number(10 + step));
-        EXPECT_EQ(form->TimIsm->text(), table().Cell(4, 10 + step));
+        form->nextMeasurementButton->click();
+        EXPECT_EQ(table().currentRow(), 10 + step);
+        EXPECT_EQ(form->measurementNumberLabel->text(), QString::number(10 + step));
+        EXPECT_EQ(form->exposureLabel->text(), table().cell(4, 10 + step));
         EXPECT_EQ(panel(1), QStringLiteral(" "));
     }
-    form->SBToEnd->click();
-    EXPECT_EQ(table().CurrentRow(), 30);
+    form->lastMeasurementButton->click();
+    EXPECT_EQ(table().currentRow(), 30);
 }
 
 TEST_F(TableWindowTest, OpeningAFileClosesTheTable) {
-    form->SBTab->click();
+    form->tableButton->click();
     ASSERT_TRUE(table().isVisible());
     cancelOpenDialog();
     EXPECT_FALSE(table().isVisible());

@@ -31,7 +31,7 @@ TEST_F(GuiTest, ALongSeriesTitleKeepsItsEndInTheStatusBar) {
     openThroughDialog(writeFile(name, OneSeriesFile()));
     const QString title = QStringLiteral("Файл %1; Серия N 5").arg(name);
     EXPECT_EQ(panel(0), title);
-    const QLabel* label = form->StBMain->panel(0);
+    const QLabel* label = form->statusPanels->panel(0);
     const int room = label->maximumWidth() - 2 * label->frameWidth() - label->indent();
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), room) << label->text().toStdString();
     EXPECT_TRUE(label->text().startsWith(QStringLiteral("Файл one_"))) << label->text().toStdString();
@@ -39,7 +39,7 @@ TEST_F(GuiTest, ALongSeriesTitleKeepsItsEndInTheStatusBar) {
     EXPECT_TRUE(label->text().contains(QChar(0x2026))) << "a shortened text shows where it was shortened";
     EXPECT_EQ(label->toolTip(), title);
 
-    form->SetStatusText(0, QStringLiteral("Откройте файл для просмотра"));
+    form->setStatusText(0, QStringLiteral("Откройте файл для просмотра"));
     EXPECT_EQ(label->text(), QStringLiteral("Откройте файл для просмотра"));
     EXPECT_TRUE(label->toolTip().isEmpty());
 }
@@ -49,22 +49,22 @@ TEST_F(GuiTest, ATenDigitActivityShowsEveryDigitInThePanel) {
     const QDateTime start(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
     openThroughDialog(writeFile("dense.rad", InstrumentFileBuilder::IntervalSeries(3, 1, start, {1, 1, 2})));
     const QString activity = QStringLiteral("1280000000±192000000");
-    ASSERT_EQ(form->lblActiv->text(), activity);
-    const auto* label = dynamic_cast<const ValueLabel*>(form->lblActiv);
+    ASSERT_EQ(form->activityLabel->text(), activity);
+    const auto* label = dynamic_cast<const ValueLabel*>(form->activityLabel);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->shown().text, activity) << "every digit is shown, smaller rather than cut";
-    const auto [first, last] = InkColumns(form->lblActiv->grab().toImage());
+    const auto [first, last] = InkColumns(form->activityLabel->grab().toImage());
     ASSERT_GE(first, 0);
     EXPECT_GT(first, 0) << "the text runs over the label's left edge";
-    EXPECT_LT(last, form->lblActiv->width() - 1) << "the text runs over the label's right edge";
-    EXPECT_EQ(form->lblActiv->toolTip(), activity);
+    EXPECT_LT(last, form->activityLabel->width() - 1) << "the text runs over the label's right edge";
+    EXPECT_EQ(form->activityLabel->toolTip(), activity);
     // A value that fits is shown at the window's size, without a tooltip.
-    form->SBToRight->click();
-    form->SBToRight->click();
-    EXPECT_EQ(form->lblActiv->text(), QStringLiteral("640000000±96000000"));
-    form->lblActiv->grab();
-    form->NIsm->grab();
-    EXPECT_TRUE(dynamic_cast<const ValueLabel*>(form->NIsm)->shown().whole);
+    form->nextMeasurementButton->click();
+    form->nextMeasurementButton->click();
+    EXPECT_EQ(form->activityLabel->text(), QStringLiteral("640000000±96000000"));
+    form->activityLabel->grab();
+    form->measurementNumberLabel->grab();
+    EXPECT_TRUE(dynamic_cast<const ValueLabel*>(form->measurementNumberLabel)->shown().whole);
 }
 
 TEST(FitText, ShrinksBeforeItShortens) {

@@ -6,7 +6,7 @@
 #include "tests/fuzz/FuzzCheck.h"
 
 #include "store/SeriesEvaluation.h"
-#include "table/StrConv.h"
+#include "table/Cp866.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
 
@@ -64,7 +64,7 @@ void CheckFile(const QByteArray& bytes, const QStringList& lines, int rowCount) 
         const QByteArray& line = written[i];
         Require(i + 1 == lines.size() || line.endsWith('\r'), "a line does not end with CR LF", i);
         const QByteArray recoded = i + 1 == lines.size() ? line : line.chopped(1);
-        Require(recoded == WinToDos(lines[i]), "a written line is not the recoded line", i);
+        Require(recoded == ToCp866(lines[i]), "a written line is not the recoded line", i);
         // One byte per character, three for the plus-minus sign the code page lacks.
         const long long expected = lines[i].size() + 2LL * lines[i].count(PlusMinus);
         Require(recoded.size() == expected, "recoded line has the wrong length", recoded.size(), expected);

@@ -1,6 +1,6 @@
 // The application icon as the build renders it from its drawing, and as the main window shows it.
 
-#include "app/Grafnew.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 
 #include <QColor>
@@ -76,7 +76,7 @@ TEST(Icon, EverySizeShowsTheDrawing) {
 
 TEST(Icon, TheMainWindowShowsTheRenderedIconAtEverySize) {
     const auto program = CreateProgram(QtServices());
-    const QIcon icon = program->Form1->windowIcon();
+    const QIcon icon = program->mainWindow->windowIcon();
     ASSERT_FALSE(icon.isNull());
     for (const int side : kIconSizes) {
         SCOPED_TRACE(side);

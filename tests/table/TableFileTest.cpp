@@ -1,7 +1,7 @@
 #include "tests/support/TestFiles.h"
 
 #include "store/SeriesEvaluation.h"
-#include "table/StrConv.h"
+#include "table/Cp866.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
 
@@ -67,7 +67,7 @@ TEST(TableFile, ALongActivityIsWrittenWholeAndTheExposureFollowsIt) {
                        QStringLiteral("1")};
     EXPECT_EQ(RowLine(row),
               QStringLiteral("7       1 янв 00:00:00     1 янв 00:00:01    2560000000±3840000001"));
-    EXPECT_EQ(WinToDos(RowLine(row)).right(23), QByteArray("2560000000+/-3840000001"));
+    EXPECT_EQ(ToCp866(RowLine(row)).right(23), QByteArray("2560000000+/-3840000001"));
 }
 
 TEST(TableFile, LettersBeyondTheBasicAlphabetInTheFileNameKeepTheirMeaning) {

@@ -1,8 +1,8 @@
-#include "app/colors/colorDL.h"
+#include "app/colors/ColorDialog.h"
 
 #include "app/Fonts.h"
 #include "app/colors/ColorChooser.h"
-#include "app/colors/Shape.h"
+#include "app/colors/ColorSwatch.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -27,7 +27,7 @@ constexpr QPoint kGroupAt(5, 6);
 
 } // namespace
 
-TFormColorDialog::TFormColorDialog(ColorChooser& chooser, QWidget* parent)
+ColorDialog::ColorDialog(ColorChooser& chooser, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), chooser_(chooser) {
     setObjectName(QStringLiteral("FormColorDialog"));
     setWindowTitle(QStringLiteral("Выбор цветов"));
@@ -40,74 +40,75 @@ TFormColorDialog::TFormColorDialog(ColorChooser& chooser, QWidget* parent)
     FormCreate();
 }
 
-void TFormColorDialog::buildRadioGroup() {
-    RadioGroup1 = new QGroupBox(QStringLiteral("Настройте цвета"), this);
-    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
-    RadioGroup1->setGeometry(QRect(kGroupAt, QSize(132, 208)));
-    RadioItems = new QButtonGroup(this);
+void ColorDialog::buildRadioGroup() {
+    colorRoleGroup = new QGroupBox(QStringLiteral("Настройте цвета"), this);
+    colorRoleGroup->setObjectName(QStringLiteral("RadioGroup1"));
+    colorRoleGroup->setGeometry(QRect(kGroupAt, QSize(132, 208)));
+    colorRoleButtons = new QButtonGroup(this);
     for (int i = 0; i < SchemeSize; ++i) {
-        auto* item = new QRadioButton(QString::fromUtf8(ColorItemCaptions[i]), RadioGroup1);
+        auto* item = new QRadioButton(QString::fromUtf8(ColorItemCaptions[i]), colorRoleGroup);
         item->setObjectName(QStringLiteral("RadioItem%1").arg(i));
         // Each item stands level with its swatch.
         const int middle = kSwatchTop + i * kSwatchStep + kSwatchSize.height() / 2 - kGroupAt.y();
         item->setGeometry(8, middle - 9, 120, 18);
-        RadioItems->addButton(item, i);
+        colorRoleButtons->addButton(item, i);
     }
-    connect(RadioItems, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
+    connect(colorRoleButtons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked)
             RadioGroup1Enter(id);
     });
 }
 
-void TFormColorDialog::buildSwatches() {
-    TShape** fields[SchemeSize] = {&ShapeF, &ShapeO, &ShapeG, &ShapeSh, &ShapeU, &ShapeSet};
+void ColorDialog::buildSwatches() {
+    ColorSwatch** fields[SchemeSize] = {&backgroundSwatch, &axesSwatch,    &graphSwatch,
+                                        &captionsSwatch,   &pointerSwatch, &gridSwatch};
     const char* names[SchemeSize] = {"ShapeF", "ShapeO", "ShapeG", "ShapeSh", "ShapeU", "ShapeSet"};
     for (int i = 0; i < SchemeSize; ++i) {
-        auto* shape = new TShape(this);
+        auto* shape = new ColorSwatch(this);
         shape->setObjectName(QString::fromLatin1(names[i]));
         shape->setGeometry(QRect(QPoint(kSwatchX, kSwatchTop + i * kSwatchStep), kSwatchSize));
         *fields[i] = shape;
     }
 }
 
-void TFormColorDialog::buildButtons() {
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
-    OKBtn->setObjectName(QStringLiteral("OKBtn"));
-    OKBtn->setGeometry(13, 243, 68, 27);
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, [this] { OKBtnClick(); });
+void ColorDialog::buildButtons() {
+    okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OKBtn"));
+    okButton->setGeometry(13, 243, 68, 27);
+    okButton->setDefault(true);
+    connect(okButton, &QPushButton::clicked, this, [this] { OKBtnClick(); });
 
-    BitBtn1 = new QPushButton(QStringLiteral("Цвета по умолчанию"), this);
-    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    defaultColorsButton = new QPushButton(QStringLiteral("Цвета по умолчанию"), this);
+    defaultColorsButton->setObjectName(QStringLiteral("BitBtn1"));
     QIcon glyph;
     glyph.addFile(QStringLiteral(":/glyphs/defaultcolors.png"), QSize(16, 16));
     glyph.addFile(QStringLiteral(":/glyphs/defaultcolors@2x.png"), QSize(32, 32));
-    BitBtn1->setIcon(glyph);
-    BitBtn1->setGeometry(94, 243, 171, 27);
-    BitBtn1->setAutoDefault(false);
-    connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    defaultColorsButton->setIcon(glyph);
+    defaultColorsButton->setGeometry(94, 243, 171, 27);
+    defaultColorsButton->setAutoDefault(false);
+    connect(defaultColorsButton, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
 
-std::array<TShape*, SchemeSize> TFormColorDialog::swatches() const {
-    return {ShapeF, ShapeO, ShapeG, ShapeSh, ShapeU, ShapeSet};
+std::array<ColorSwatch*, SchemeSize> ColorDialog::swatches() const {
+    return {backgroundSwatch, axesSwatch, graphSwatch, captionsSwatch, pointerSwatch, gridSwatch};
 }
 
-ColorScheme TFormColorDialog::Scheme() const {
-    return {ShapeF->brushColor(),  ShapeO->brushColor(), ShapeG->brushColor(),
-            ShapeSh->brushColor(), ShapeU->brushColor(), ShapeSet->brushColor()};
+ColorScheme ColorDialog::scheme() const {
+    return {backgroundSwatch->brushColor(), axesSwatch->brushColor(),    graphSwatch->brushColor(),
+            captionsSwatch->brushColor(),   pointerSwatch->brushColor(), gridSwatch->brushColor()};
 }
 
-void TFormColorDialog::FormCreate() {
+void ColorDialog::FormCreate() {
     const auto shapes = swatches();
     for (int i = 0; i < SchemeSize; ++i)
         shapes[i]->setBrushColor(FromBgr(DefaultSchemeBgr[i]));
 }
 
-void TFormColorDialog::BitBtn1Click() {
+void ColorDialog::BitBtn1Click() {
     FormCreate();
 }
 
-void TFormColorDialog::RadioGroup1Enter(int index) {
+void ColorDialog::RadioGroup1Enter(int index) {
     const std::optional<QColor> chosen = chooser_.choose(this, lastChosen_);
     if (!chosen)
         return;
@@ -116,30 +117,30 @@ void TFormColorDialog::RadioGroup1Enter(int index) {
         swatches()[index]->setBrushColor(*chosen);
 }
 
-void TFormColorDialog::OKBtnClick() {
+void ColorDialog::OKBtnClick() {
     hide();
     if (RepaintGraph)
         RepaintGraph();
 }
 
-void TFormColorDialog::reject() {
+void ColorDialog::reject() {
     // Escape does not close the dialog: OK is the only way out.
 }
 
-void TFormColorDialog::showEvent(QShowEvent* event) {
+void ColorDialog::showEvent(QShowEvent* event) {
     // The toolkit's check-mark comes from the icon theme, which is slow to search: only when first needed.
-    if (OKBtn->icon().isNull())
-        OKBtn->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    if (okButton->icon().isNull())
+        okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     QDialog::showEvent(event);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame = frameGeometry();
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
-    OKBtn->setFocus();
+    okButton->setFocus();
 }
 
-void TFormColorDialog::closeEvent(QCloseEvent* event) {
+void ColorDialog::closeEvent(QCloseEvent* event) {
     // Without a close box the window manager may still ask; the dialog answers only to OK.
     event->ignore();
 }

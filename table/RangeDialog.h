@@ -23,23 +23,23 @@ struct RangeContext {
 
 // The range dialog: the measurements visible on the graph, the whole series, or a span typed in. OK keeps
 // the dialog open with a message while the span is not inside the series.
-class TFormDialog : public QDialog {
+class RangeDialog : public QDialog {
 public:
-    explicit TFormDialog(QWidget* parent = nullptr);
+    explicit RangeDialog(QWidget* parent = nullptr);
 
     // Shows the dialog modally; the confirmed span, or nothing after Cancel.
-    std::optional<MeasurementSpan> Choose(const RangeContext& context);
+    std::optional<MeasurementSpan> choose(const RangeContext& context);
 
     // Shows the refusal of a span; tests put their own in place of the message box.
     std::function<void(QWidget* parent, const QString& text)> showError;
 
-    QGroupBox* RadioGroup;
-    QButtonGroup* RadioItems;
-    QSpinBox* EdBeg;
-    QLineEdit* Edit1;
-    QSpinBox* EDEnd;
-    QPushButton* BBOK;
-    QPushButton* BBCancel;
+    QGroupBox* rangeGroup;
+    QButtonGroup* rangeChoices;
+    QSpinBox* firstField;
+    QLineEdit* toLabel;
+    QSpinBox* lastField;
+    QPushButton* okButton;
+    QPushButton* cancelButton;
 
     void FormShow();
     void RadioGroupClick();
@@ -47,7 +47,7 @@ public:
     void BBOkClick();
 
     // The span the current choice stands for.
-    MeasurementSpan ChosenSpan() const;
+    MeasurementSpan chosenSpan() const;
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -12,7 +12,7 @@
 class BlankGraph;
 class GraphHooks;
 class HelpViewer;
-class TPaintBox;
+class GraphWidget;
 class PrintHooks;
 class ProgramLauncher;
 class QAction;
@@ -24,7 +24,7 @@ class QToolButton;
 class ShellDialogs;
 class StatusPanels;
 class TableHooks;
-class TFormColorDialog;
+class ColorDialog;
 
 // The services the main window reaches outside itself; tests put their own in place of Qt's dialogs.
 struct ShellServicesSet {
@@ -36,19 +36,19 @@ struct ShellServicesSet {
 
 // The main window: toolbar, menu, graph area, information panel and status bar, the command states, and
 // the road from opening a file to a series on screen. It owns the measurement store.
-class TForm1 : public QMainWindow, public SeriesListHost {
+class MainWindow : public QMainWindow, public SeriesListHost {
 public:
-    explicit TForm1(const ShellServicesSet& services, QWidget* parent = nullptr);
-    ~TForm1() override;
+    explicit MainWindow(const ShellServicesSet& services, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // The secondary windows, created after the main window.
-    void AttachWindows(TFormColorDialog* colorDialog, SeriesListWindow* seriesList);
+    void attachWindows(ColorDialog* colorDialog, SeriesListWindow* seriesList);
     void SetGraphHooks(GraphHooks* hooks);
     void SetTableHooks(TableHooks* hooks);
     void SetPrintHooks(PrintHooks* hooks);
 
-    MeasurementStore& Store() { return store_; }
-    const MeasurementStore& Store() const { return store_; }
+    MeasurementStore& store() { return store_; }
+    const MeasurementStore& store() const { return store_; }
 
     // Commands.
     void SBOpenClick();
@@ -58,43 +58,48 @@ public:
     void SBSerClick();
     void SBColorClick();
 
-    void LoadFile(const QString& path);
-    void SelectSeries(int s) override;
+    void loadFile(const QString& path);
+    void selectSeries(int s) override;
 
-    void ResetCommands() override;
-    void EnableCommands();
+    void resetCommands() override;
+    void enableCommands();
 
     // What the series list changes on the window.
-    void SetStatusText(int panel, const QString& text) override;
-    void ShowInstrument(const QString& number, const QString& sensitivity) override;
-    void EnableSeriesCommand() override;
+    void setStatusText(int panel, const QString& text) override;
+    void showInstrument(const QString& number, const QString& sensitivity) override;
+    void enableSeriesCommand() override;
 
     // Every menu item (separators and submenu headings included) and every speed button, in design order.
-    const QList<QObject*>& Commands() const { return commands_; }
+    const QList<QObject*>& commands() const { return commands_; }
 
     // Run when the main window has closed: the program ends.
     std::function<void()> Closed;
 
     // Toolbar.
-    QFrame* Panel1;
-    QFrame* PlService;
-    QFrame* Panel3;
-    QToolButton *SBOpen, *SBDevice, *SBSaveTable, *SBSer, *SBTab, *SBMiddle, *SBSetka;
-    QToolButton *SBPrintTable, *SBPrintGr, *SBMasGS, *SBMasGA, *SBToHome, *SBToLeft, *SBToRight, *SBToEnd;
-    QToolButton *SBHelp, *SBPrintSetup, *SBColor;
+    QFrame* toolbar;
+    QFrame* servicePanel;
+    QFrame* settingsPanel;
+    QToolButton *openButton, *deviceLinkButton, *saveTableButton, *seriesListButton, *tableButton,
+        *averageButton, *gridButton;
+    QToolButton *printTableButton, *printGraphButton, *zoomButton, *wholeViewButton, *firstMeasurementButton,
+        *previousMeasurementButton, *nextMeasurementButton, *lastMeasurementButton;
+    QToolButton *helpButton, *printerSetupButton, *colorsButton;
 
     // Main menu.
-    QMenu *MenuFile, *N15, *MenuView, *MenuSettings;
-    QAction *MenuOpen, *MenuDevice, *CreateTextfile1, *N2, *N16, *N17, *N1, *MenuExit;
-    QAction *MenuSer, *N14, *N6, *N7, *N8, *N9, *N10, *N11, *N12;
-    QAction *N3, *N4, *MenuHelp;
+    QMenu *fileMenu, *printMenu, *viewMenu, *settingsMenu;
+    QAction *openAction, *deviceLinkAction, *saveTableAction, *printSeparator, *printTableAction,
+        *printGraphAction, *exitSeparator, *exitAction;
+    QAction *seriesListAction, *viewTableAction, *firstMeasurementAction, *nextMeasurementAction,
+        *previousMeasurementAction, *lastMeasurementAction, *zoomAction, *wholeViewAction, *averageAction;
+    QAction *printerSetupAction, *colorsAction, *helpAction;
 
     // Graph area, information panel and status bar.
-    TPaintBox* PaintBox;
-    QGroupBox* GroupBox1;
-    QLabel *Count, *NIsm, *TimIsm, *TimBeg, *TimEnd, *lblActiv, *usrznach, *usrnach, *usrkon, *lblNpr, *lblSw;
-    QFrame* Bevel1;
-    StatusPanels* StBMain;
+    GraphWidget* graphWidget;
+    QGroupBox* infoPanel;
+    QLabel *Count, *measurementNumberLabel, *exposureLabel, *startTimeLabel, *endTimeLabel, *activityLabel,
+        *averageLabel, *averageFromLabel, *averageToLabel, *instrumentNumberLabel, *sensitivityLabel;
+    QFrame* divider;
+    StatusPanels* statusPanels;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -123,8 +128,8 @@ private:
     GraphHooks* graph_ = nullptr;
     TableHooks* table_ = nullptr;
     PrintHooks* print_ = nullptr;
-    TFormColorDialog* FormColorDialog = nullptr;
-    SeriesListWindow* FormSer = nullptr;
+    ColorDialog* colorDialog_ = nullptr;
+    SeriesListWindow* seriesList_ = nullptr;
     HelpViewer* help_ = nullptr;
     QString lastFileName_;
     QSize designSize_;

@@ -8,4 +8,4 @@ QString PadRight(const QString& text, int width);
 
 // Recodes a whole line of the program's text to code page 866. Every character that the code page has
 // gets its code there; "±", which it lacks, is spelled "+/-"; any other character becomes "?".
-QByteArray WinToDos(const QString& text);
+QByteArray ToCp866(const QString& text);

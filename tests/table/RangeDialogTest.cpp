@@ -1,4 +1,4 @@
-#include "table/Dialog.h"
+#include "table/RangeDialog.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -18,9 +18,9 @@
 
 namespace {
 
-class RangeDialog : public ::testing::Test {
+class RangeDialogTest : public ::testing::Test {
 protected:
-    TFormDialog dialog;
+    RangeDialog dialog;
     QStringList errors;
 
     void SetUp() override {
@@ -34,22 +34,22 @@ protected:
             if (dialog.isVisible())
                 dialog.reject();
         });
-        return dialog.Choose(context);
+        return dialog.choose(context);
     }
 
-    void Choose(int item) { dialog.RadioItems->button(item)->click(); }
+    void Choose(int item) { dialog.rangeChoices->button(item)->click(); }
 };
 
 const RangeContext kContext{40, 10, 21}; // 40 measurements, the graph shows 10 … 30
 
-TEST_F(RangeDialog, LooksAsDesigned) {
+TEST_F(RangeDialogTest, LooksAsDesigned) {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор диапазона"));
-    EXPECT_EQ(dialog.RadioItems->button(0)->text(), QStringLiteral("Видимые на гистограмме измерения"));
-    EXPECT_EQ(dialog.RadioItems->button(1)->text(), QStringLiteral("Весь диапазон"));
-    EXPECT_EQ(dialog.RadioItems->button(2)->text(), QStringLiteral("Измерения от "));
-    EXPECT_EQ(dialog.Edit1->text(), QStringLiteral("до"));
-    EXPECT_FALSE(dialog.Edit1->isEnabled());
-    EXPECT_TRUE(dialog.BBOK->isDefault());
+    EXPECT_EQ(dialog.rangeChoices->button(0)->text(), QStringLiteral("Видимые на гистограмме измерения"));
+    EXPECT_EQ(dialog.rangeChoices->button(1)->text(), QStringLiteral("Весь диапазон"));
+    EXPECT_EQ(dialog.rangeChoices->button(2)->text(), QStringLiteral("Измерения от "));
+    EXPECT_EQ(dialog.toLabel->text(), QStringLiteral("до"));
+    EXPECT_FALSE(dialog.toLabel->isEnabled());
+    EXPECT_TRUE(dialog.okButton->isDefault());
 }
 
 // The rows of `area` (in the dialog) where ink darker than the area's lightest colour lies.
@@ -69,18 +69,18 @@ std::pair<int, int> InkRows(const QImage& image, const QRect& area) {
     return {top, bottom};
 }
 
-TEST_F(RangeDialog, TheWordBetweenTheFieldsStandsLevelWithTheirNumbers) {
-    dialog.EdBeg->setRange(0, 40);
-    dialog.EdBeg->setValue(1);
-    dialog.EDEnd->setRange(0, 40);
-    dialog.EDEnd->setValue(40);
-    dialog.EdBeg->setEnabled(true);
+TEST_F(RangeDialogTest, TheWordBetweenTheFieldsStandsLevelWithTheirNumbers) {
+    dialog.firstField->setRange(0, 40);
+    dialog.firstField->setValue(1);
+    dialog.lastField->setRange(0, 40);
+    dialog.lastField->setValue(40);
+    dialog.firstField->setEnabled(true);
     const QImage image = dialog.grab().toImage();
-    const QRect field = dialog.EdBeg->geometry().translated(dialog.RadioGroup->pos());
+    const QRect field = dialog.firstField->geometry().translated(dialog.rangeGroup->pos());
     // Inside the frame, left of the arrows: the digit "1".
     const auto digits = InkRows(image, QRect(field.left() + 3, field.top() + 3, 20, field.height() - 6));
     // Left of where the second field begins.
-    const QRect label = dialog.Edit1->geometry().translated(dialog.RadioGroup->pos());
+    const QRect label = dialog.toLabel->geometry().translated(dialog.rangeGroup->pos());
     const auto word = InkRows(image, QRect(label.left(), label.top(), 17, label.height()));
     ASSERT_GE(digits.first, 0);
     ASSERT_GE(word.first, 0);
@@ -91,14 +91,14 @@ TEST_F(RangeDialog, TheWordBetweenTheFieldsStandsLevelWithTheirNumbers) {
     EXPECT_LE(word.second, digits.second + 3);
 }
 
-TEST_F(RangeDialog, WholeRangeIsTheChoiceOnShowing) {
+TEST_F(RangeDialogTest, WholeRangeIsTheChoiceOnShowing) {
     bool wholeChecked = false, fieldsDisabled = false;
     const auto span = Run(kContext, [&] {
-        wholeChecked = dialog.RadioItems->checkedId() == 1;
-        fieldsDisabled = !dialog.EdBeg->isEnabled() && !dialog.EDEnd->isEnabled();
-        EXPECT_EQ(dialog.EdBeg->value(), 1);
-        EXPECT_EQ(dialog.EDEnd->value(), 40);
-        dialog.BBOK->click();
+        wholeChecked = dialog.rangeChoices->checkedId() == 1;
+        fieldsDisabled = !dialog.firstField->isEnabled() && !dialog.lastField->isEnabled();
+        EXPECT_EQ(dialog.firstField->value(), 1);
+        EXPECT_EQ(dialog.lastField->value(), 40);
+        dialog.okButton->click();
     });
     EXPECT_TRUE(wholeChecked);
     EXPECT_TRUE(fieldsDisabled);
@@ -107,36 +107,36 @@ TEST_F(RangeDialog, WholeRangeIsTheChoiceOnShowing) {
     EXPECT_EQ(span->last, 40);
 }
 
-TEST_F(RangeDialog, VisibleMeasurementsOfAZoomedView) {
+TEST_F(RangeDialogTest, VisibleMeasurementsOfAZoomedView) {
     const auto span = Run(kContext, [&] {
         Choose(0);
-        dialog.BBOK->click();
+        dialog.okButton->click();
     });
     ASSERT_TRUE(span);
     EXPECT_EQ(span->first, 10);
     EXPECT_EQ(span->last, 30);
 }
 
-TEST_F(RangeDialog, TypedSpanBoundsTheSecondFieldByTheFirst) {
+TEST_F(RangeDialogTest, TypedSpanBoundsTheSecondFieldByTheFirst) {
     bool endEnabled = false, endFocused = false;
     int endMinimum = -1;
     bool disabledAgain = false;
     const auto span = Run(kContext, [&] {
         QApplication::setActiveWindow(&dialog);
         Choose(2);
-        EXPECT_TRUE(dialog.EdBeg->isEnabled());
-        EXPECT_FALSE(dialog.EDEnd->isEnabled());
-        dialog.EdBeg->selectAll();
-        QTest::keyClicks(dialog.EdBeg, QStringLiteral("3"));
-        QTest::keyClick(dialog.EdBeg, Qt::Key_Tab); // leaving the field
-        endEnabled = dialog.EDEnd->isEnabled();
-        endFocused = dialog.EDEnd->hasFocus();
-        endMinimum = dialog.EDEnd->minimum();
+        EXPECT_TRUE(dialog.firstField->isEnabled());
+        EXPECT_FALSE(dialog.lastField->isEnabled());
+        dialog.firstField->selectAll();
+        QTest::keyClicks(dialog.firstField, QStringLiteral("3"));
+        QTest::keyClick(dialog.firstField, Qt::Key_Tab); // leaving the field
+        endEnabled = dialog.lastField->isEnabled();
+        endFocused = dialog.lastField->hasFocus();
+        endMinimum = dialog.lastField->minimum();
         Choose(0);
-        disabledAgain = !dialog.EdBeg->isEnabled() && !dialog.EDEnd->isEnabled();
+        disabledAgain = !dialog.firstField->isEnabled() && !dialog.lastField->isEnabled();
         Choose(2);
-        dialog.EDEnd->setValue(7);
-        dialog.BBOK->click();
+        dialog.lastField->setValue(7);
+        dialog.okButton->click();
     });
     EXPECT_TRUE(endEnabled);
     EXPECT_TRUE(endFocused);
@@ -147,43 +147,44 @@ TEST_F(RangeDialog, TypedSpanBoundsTheSecondFieldByTheFirst) {
     EXPECT_EQ(span->last, 7);
 }
 
-TEST_F(RangeDialog, EnterInTheFirstFieldConfirmsWithoutLeavingIt) {
+TEST_F(RangeDialogTest, EnterInTheFirstFieldConfirmsWithoutLeavingIt) {
     bool endStillDisabled = false;
     const auto span = Run(kContext, [&] {
         QApplication::setActiveWindow(&dialog);
         Choose(2);
-        dialog.EdBeg->selectAll();
-        QTest::keyClicks(dialog.EdBeg, QStringLiteral("3"));
-        endStillDisabled = !dialog.EDEnd->isEnabled();
-        QTest::keyClick(dialog.EdBeg, Qt::Key_Return); // the default button, not a move to the next field
+        dialog.firstField->selectAll();
+        QTest::keyClicks(dialog.firstField, QStringLiteral("3"));
+        endStillDisabled = !dialog.lastField->isEnabled();
+        QTest::keyClick(dialog.firstField,
+                        Qt::Key_Return); // the default button, not a move to the next field
     });
     EXPECT_TRUE(endStillDisabled);
     ASSERT_TRUE(span);
     EXPECT_EQ(span->first, 3);
     EXPECT_EQ(span->last, 40);
     // The first field was never left, so the second keeps the lower bound it had.
-    EXPECT_EQ(dialog.EDEnd->minimum(), 0);
+    EXPECT_EQ(dialog.lastField->minimum(), 0);
 }
 
-TEST_F(RangeDialog, OkTakesTheNumbersTheFieldsShow) {
+TEST_F(RangeDialogTest, OkTakesTheNumbersTheFieldsShow) {
     bool stillOpen = false, clickedOpen = false;
     QString shownEnd;
     const auto span = Run(kContext, [&] {
         QApplication::setActiveWindow(&dialog);
         Choose(2);
-        dialog.EdBeg->selectAll();
-        QTest::keyClicks(dialog.EdBeg, QStringLiteral("10"));
-        QTest::keyClick(dialog.EdBeg, Qt::Key_Tab); // the second field is now bounded below by 10
-        QTest::keyClicks(dialog.EDEnd, QStringLiteral("5"));
-        shownEnd = dialog.EDEnd->text();
-        QTest::keyClick(dialog.EDEnd, Qt::Key_Return); // 10 … 5 as shown: reversed, refused
+        dialog.firstField->selectAll();
+        QTest::keyClicks(dialog.firstField, QStringLiteral("10"));
+        QTest::keyClick(dialog.firstField, Qt::Key_Tab); // the second field is now bounded below by 10
+        QTest::keyClicks(dialog.lastField, QStringLiteral("5"));
+        shownEnd = dialog.lastField->text();
+        QTest::keyClick(dialog.lastField, Qt::Key_Return); // 10 … 5 as shown: reversed, refused
         stillOpen = dialog.isVisible();
         // A click on OK confirms what the field shows as well.
-        QTest::mouseClick(dialog.BBOK, Qt::LeftButton);
+        QTest::mouseClick(dialog.okButton, Qt::LeftButton);
         clickedOpen = dialog.isVisible();
-        dialog.EDEnd->selectAll();
-        QTest::keyClicks(dialog.EDEnd, QStringLiteral("15"));
-        QTest::keyClick(dialog.EDEnd, Qt::Key_Return);
+        dialog.lastField->selectAll();
+        QTest::keyClicks(dialog.lastField, QStringLiteral("15"));
+        QTest::keyClick(dialog.lastField, Qt::Key_Return);
     });
     EXPECT_EQ(shownEnd, QStringLiteral("5"));
     EXPECT_TRUE(stillOpen);
@@ -195,25 +196,25 @@ TEST_F(RangeDialog, OkTakesTheNumbersTheFieldsShow) {
     EXPECT_EQ(span->last, 15);
 }
 
-TEST_F(RangeDialog, CancelConfirmsNothing) {
+TEST_F(RangeDialogTest, CancelConfirmsNothing) {
     const auto span = Run(kContext, [&] {
         Choose(0);
-        dialog.BBCancel->click();
+        dialog.cancelButton->click();
     });
     EXPECT_FALSE(span);
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(RangeDialog, ASpanOutsideTheSeriesIsRefusedAndTheDialogStays) {
+TEST_F(RangeDialogTest, ASpanOutsideTheSeriesIsRefusedAndTheDialogStays) {
     bool stillOpen = false;
     const auto span = Run(kContext, [&] {
         Choose(2);
-        dialog.EdBeg->setValue(0);
-        dialog.BBOK->click();
+        dialog.firstField->setValue(0);
+        dialog.okButton->click();
         stillOpen = dialog.isVisible();
-        dialog.EdBeg->setValue(5);
+        dialog.firstField->setValue(5);
         dialog.EdBegExit();
-        dialog.BBOK->click();
+        dialog.okButton->click();
     });
     EXPECT_TRUE(stillOpen);
     ASSERT_EQ(errors.size(), 1);

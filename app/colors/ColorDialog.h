@@ -11,16 +11,16 @@ class ColorChooser;
 class QButtonGroup;
 class QGroupBox;
 class QPushButton;
-class TShape;
+class ColorSwatch;
 
 // The colour settings of the graph. The dialog is the only store of the colour scheme: each colour is the
 // fill colour of one swatch, read afresh by every painting. It hides instead of closing, so the colours,
 // the chosen item and the chooser's last colour last until the program ends.
-class TFormColorDialog : public QDialog {
+class ColorDialog : public QDialog {
 public:
-    TFormColorDialog(ColorChooser& chooser, QWidget* parent = nullptr);
+    ColorDialog(ColorChooser& chooser, QWidget* parent = nullptr);
 
-    ColorScheme Scheme() const;
+    ColorScheme scheme() const;
 
     void FormCreate();
     void RadioGroup1Enter(int index);
@@ -30,19 +30,19 @@ public:
     // Run after the dialog hides on OK: the main window repaints its graph with it.
     std::function<void()> RepaintGraph;
 
-    QGroupBox* RadioGroup1;
-    QButtonGroup* RadioItems;
-    TShape* ShapeF;
-    TShape* ShapeO;
-    TShape* ShapeG;
-    TShape* ShapeSh;
-    TShape* ShapeU;
-    TShape* ShapeSet;
-    QPushButton* OKBtn;
-    QPushButton* BitBtn1;
+    QGroupBox* colorRoleGroup;
+    QButtonGroup* colorRoleButtons;
+    ColorSwatch* backgroundSwatch;
+    ColorSwatch* axesSwatch;
+    ColorSwatch* graphSwatch;
+    ColorSwatch* captionsSwatch;
+    ColorSwatch* pointerSwatch;
+    ColorSwatch* gridSwatch;
+    QPushButton* okButton;
+    QPushButton* defaultColorsButton;
 
     // The colour the chooser opens with: the one chosen in it last, black at first.
-    QColor LastChosen() const { return lastChosen_; }
+    QColor lastChosen() const { return lastChosen_; }
 
 public:
     void reject() override;
@@ -55,7 +55,7 @@ private:
     void buildRadioGroup();
     void buildSwatches();
     void buildButtons();
-    std::array<TShape*, SchemeSize> swatches() const;
+    std::array<ColorSwatch*, SchemeSize> swatches() const;
 
     ColorChooser& chooser_;
     QColor lastChosen_ = Qt::black;

@@ -1,7 +1,7 @@
 // The information panel under the graph: caption labels, white value labels, the raised exponents and the
 // line between the two groups; and the status bar.
 
-#include "app/Grafnew.h"
+#include "app/MainWindow.h"
 
 #include "app/Fonts.h"
 #include "app/StatusPanels.h"
@@ -51,53 +51,53 @@ QLabel* Exponent(QWidget* parent, const char* name, QPoint at) {
 
 } // namespace
 
-void TForm1::buildInfoPanel() {
-    GroupBox1 = new QGroupBox;
-    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
-    GroupBox1->setFixedHeight(110);
-    QWidget* g = GroupBox1;
+void MainWindow::buildInfoPanel() {
+    infoPanel = new QGroupBox;
+    infoPanel->setObjectName(QStringLiteral("GroupBox1"));
+    infoPanel->setFixedHeight(110);
+    QWidget* g = infoPanel;
 
     Caption(g, "Label4", {4, 16}, "Кол-во изм.");
     Count = Value(g, "Count", {95, 16}, 55, Qt::AlignRight);
     Caption(g, "Label1", {4, 41}, " Номер изм.");
-    NIsm = Value(g, "NIsm", {95, 41}, 55, Qt::AlignRight);
+    measurementNumberLabel = Value(g, "NIsm", {95, 41}, 55, Qt::AlignRight);
     Caption(g, "Label9", {4, 66}, "Экспозиция, с");
-    TimIsm = Value(g, "TimIsm", {95, 66}, 55, Qt::AlignRight);
+    exposureLabel = Value(g, "TimIsm", {95, 66}, 55, Qt::AlignRight);
 
     Caption(g, "Label5", {185, 16}, "Время начала");
-    TimBeg = Value(g, "TimBeg", {278, 16}, 95, Qt::AlignHCenter);
+    startTimeLabel = Value(g, "TimBeg", {278, 16}, 95, Qt::AlignHCenter);
     Caption(g, "Label8", {185, 41}, "Время оконч.");
-    TimEnd = Value(g, "TimEnd", {278, 41}, 95, Qt::AlignHCenter);
+    endTimeLabel = Value(g, "TimEnd", {278, 41}, 95, Qt::AlignHCenter);
     Caption(g, "Label6", {155, 66}, "Активность, Бк/м  ");
     Exponent(g, "Label7", {265, 56});
-    lblActiv = Value(g, "lblActiv", {278, 66}, 95, Qt::AlignHCenter);
+    activityLabel = Value(g, "lblActiv", {278, 66}, 95, Qt::AlignHCenter);
 
     QLabel* label2 = Caption(g, "Label2", {424, 16}, "Усредненное значение ");
     label2->setWordWrap(true);
     label2->setFixedSize(80, 26);
-    usrznach = Value(g, "usrznach", {512, 16}, 105, Qt::AlignLeft);
+    averageLabel = Value(g, "usrznach", {512, 16}, 105, Qt::AlignLeft);
     Caption(g, "Label3", {624, 16}, " Бк/м   ");
     Exponent(g, "Label10", {664, 8});
     Caption(g, "Label14", {432, 52}, "от:");
-    usrnach = Value(g, "usrnach", {464, 52}, 46, Qt::AlignLeft);
+    averageFromLabel = Value(g, "usrnach", {464, 52}, 46, Qt::AlignLeft);
     Caption(g, "Label11", {520, 52}, "изм.  до:");
-    usrkon = Value(g, "usrkon", {584, 52}, 40, Qt::AlignLeft);
+    averageToLabel = Value(g, "usrkon", {584, 52}, 40, Qt::AlignLeft);
     Caption(g, "Label13", {640, 52}, "изм.");
 
     Caption(g, "Label15", {383, 80}, "N прибора");
-    lblNpr = Value(g, "lblNpr", {450, 77}, 36, Qt::AlignLeft);
+    instrumentNumberLabel = Value(g, "lblNpr", {450, 77}, 36, Qt::AlignLeft);
     Caption(g, "Label16", {490, 80}, "Чувствит");
-    lblSw = Value(g, "lblSw", {548, 80}, 153, Qt::AlignLeft);
+    sensitivityLabel = Value(g, "lblSw", {548, 80}, 153, Qt::AlignLeft);
 
-    Bevel1 = new QFrame(g);
-    Bevel1->setObjectName(QStringLiteral("Bevel1"));
-    Bevel1->setFrameStyle(QFrame::VLine | QFrame::Sunken);
-    Bevel1->setGeometry(378, 14, 2, 89);
+    divider = new QFrame(g);
+    divider->setObjectName(QStringLiteral("Bevel1"));
+    divider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+    divider->setGeometry(378, 14, 2, 89);
 }
 
-void TForm1::buildStatusBar() {
-    StBMain = new StatusPanels({230, 470}, this);
-    StBMain->setObjectName(QStringLiteral("StBMain"));
-    StBMain->setFixedHeight(22);
-    setStatusBar(StBMain);
+void MainWindow::buildStatusBar() {
+    statusPanels = new StatusPanels({230, 470}, this);
+    statusPanels->setObjectName(QStringLiteral("StBMain"));
+    statusPanels->setFixedHeight(22);
+    setStatusBar(statusPanels);
 }

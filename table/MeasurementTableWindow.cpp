@@ -1,4 +1,4 @@
-#include "table/Tabnew.h"
+#include "table/MeasurementTableWindow.h"
 
 #include "table/TableColumns.h"
 
@@ -12,7 +12,7 @@ constexpr int kRowHeight = 24;
 
 } // namespace
 
-void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+void MeasurementGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     if (!reverting_ && current.isValid() && SelectCell && !SelectCell(current.row() + 1)) {
         reverting_ = true;
         selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
@@ -24,13 +24,13 @@ void TStringGrid::currentChanged(const QModelIndex& current, const QModelIndex& 
     highlightCurrent();
 }
 
-void TStringGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+void MeasurementGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     QTableWidget::selectionChanged(selected, deselected);
     if (!reverting_)
         highlightCurrent();
 }
 
-void TStringGrid::highlightCurrent() {
+void MeasurementGrid::highlightCurrent() {
     const QModelIndex current = currentIndex();
     if (!current.isValid() || !selectionModel())
         return;
@@ -40,67 +40,67 @@ void TStringGrid::highlightCurrent() {
     selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
 }
 
-TFormTable::TFormTable(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), SGTable(new TStringGrid(this)) {
+MeasurementTableWindow::MeasurementTableWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), grid(new MeasurementGrid(this)) {
     setObjectName(QStringLiteral("FormTable"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(481, 264, 440, 178);
 
-    SGTable->setObjectName(QStringLiteral("SGTable"));
-    SGTable->setColumnCount(TableColumnCount);
+    grid->setObjectName(QStringLiteral("SGTable"));
+    grid->setColumnCount(TableColumnCount);
     const RowTexts titles = TableTitles();
-    SGTable->setHorizontalHeaderLabels(QStringList(titles.begin(), titles.end()));
+    grid->setHorizontalHeaderLabels(QStringList(titles.begin(), titles.end()));
     for (int c = 0; c < TableColumnCount; ++c)
-        SGTable->setColumnWidth(c, TableColumnWidths[c]);
-    QHeaderView* header = SGTable->horizontalHeader();
+        grid->setColumnWidth(c, TableColumnWidths[c]);
+    QHeaderView* header = grid->horizontalHeader();
     header->setSectionResizeMode(QHeaderView::Interactive);
     // Every reader addresses cells by position, so the columns keep their order.
     header->setSectionsMovable(false);
     header->setStretchLastSection(false);
     header->setHighlightSections(false);
-    SGTable->verticalHeader()->hide();
-    SGTable->verticalHeader()->setDefaultSectionSize(kRowHeight);
-    SGTable->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SGTable->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    SGTable->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    SGTable->setSelectionMode(QAbstractItemView::SingleSelection);
-    SGTable->setSelectionBehavior(QAbstractItemView::SelectItems);
-    SGTable->setShowGrid(true);
-    SGTable->setWordWrap(false);
+    grid->verticalHeader()->hide();
+    grid->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setSelectionBehavior(QAbstractItemView::SelectItems);
+    grid->setShowGrid(true);
+    grid->setWordWrap(false);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(SGTable);
+    layout->addWidget(grid);
 }
 
-void TFormTable::Fill(const SelectedSeries& series) {
+void MeasurementTableWindow::fill(const SelectedSeries& series) {
     const int n = series.measurementCount;
-    SGTable->setUpdatesEnabled(false);
-    SGTable->setRowCount(n);
+    grid->setUpdatesEnabled(false);
+    grid->setRowCount(n);
     for (int k = 1; k <= n; ++k) {
         const RowTexts row = MeasurementRowTexts(series, k);
         for (int c = 0; c < TableColumnCount; ++c) {
             auto* item = new QTableWidgetItem(row[c]);
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            SGTable->setItem(k - 1, c, item);
+            grid->setItem(k - 1, c, item);
         }
     }
-    SGTable->setUpdatesEnabled(true);
-    SetCurrentRow(1);
+    grid->setUpdatesEnabled(true);
+    setCurrentRow(1);
 }
 
-QString TFormTable::Cell(int col, int k) const {
+QString MeasurementTableWindow::cell(int col, int k) const {
     if (k == 0)
-        return SGTable->horizontalHeaderItem(col)->text();
-    const QTableWidgetItem* item = SGTable->item(k - 1, col);
+        return grid->horizontalHeaderItem(col)->text();
+    const QTableWidgetItem* item = grid->item(k - 1, col);
     return item ? item->text() : QString();
 }
 
-void TFormTable::SetCurrentRow(int k) {
-    if (k < 1 || k > SGTable->rowCount())
+void MeasurementTableWindow::setCurrentRow(int k) {
+    if (k < 1 || k > grid->rowCount())
         return;
-    const int column = std::max(0, SGTable->currentColumn());
-    if (SGTable->currentRow() != k - 1)
-        SGTable->setCurrentCell(k - 1, column);
+    const int column = std::max(0, grid->currentColumn());
+    if (grid->currentRow() != k - 1)
+        grid->setCurrentCell(k - 1, column);
 }

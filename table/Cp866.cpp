@@ -1,4 +1,4 @@
-#include "table/StrConv.h"
+#include "table/Cp866.h"
 
 #include <QHash>
 
@@ -43,7 +43,7 @@ QString PadRight(const QString& text, int width) {
     return text + QString(width - text.size(), QLatin1Char(' '));
 }
 
-QByteArray WinToDos(const QString& text) {
+QByteArray ToCp866(const QString& text) {
     const QHash<char32_t, char>& codes = Cp866Codes();
     QByteArray out;
     out.reserve(text.size() + 8);

@@ -9,7 +9,7 @@
 
 // The grid of the measurement table. Every change of the current cell, by the user or by the program,
 // is put to the owner first, who may refuse it; the current cell then stays where it was.
-class TStringGrid : public QTableWidget {
+class MeasurementGrid : public QTableWidget {
 public:
     using QTableWidget::QTableWidget;
     // Answers whether table row k (1-based) may become current.
@@ -28,20 +28,20 @@ private:
 
 // The measurement table window: one row per measurement of the shown series, titles above. Row k of the
 // table is measurement k; the grid's own rows count from 0, below the title row.
-class TFormTable : public QWidget {
+class MeasurementTableWindow : public QWidget {
 public:
-    explicit TFormTable(QWidget* parent = nullptr);
+    explicit MeasurementTableWindow(QWidget* parent = nullptr);
 
-    TStringGrid* SGTable;
+    MeasurementGrid* grid;
 
     // Rows 1 … n from the series, row 1 current.
-    void Fill(const SelectedSeries& series);
+    void fill(const SelectedSeries& series);
     // The text of cell (col, k): k = 0 is the title row.
-    QString Cell(int col, int k) const;
+    QString cell(int col, int k) const;
     // n + 1, the title row included.
-    int RowCount() const { return SGTable->rowCount() + 1; }
+    int rowCount() const { return grid->rowCount() + 1; }
     // The current table row k (1-based), or 0 when there is none.
-    int CurrentRow() const { return SGTable->currentRow() + 1; }
+    int currentRow() const { return grid->currentRow() + 1; }
     // Makes row k current, through the owner's refusal check.
-    void SetCurrentRow(int k);
+    void setCurrentRow(int k);
 };

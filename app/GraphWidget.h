@@ -6,9 +6,9 @@ class GraphHooks;
 
 // The graph area between the toolbar and the information panel. It only hands its paint events and mouse
 // presses on: what it shows is the business of the graph hooks.
-class TPaintBox : public QWidget {
+class GraphWidget : public QWidget {
 public:
-    explicit TPaintBox(QWidget* parent = nullptr);
+    explicit GraphWidget(QWidget* parent = nullptr);
     void setHooks(GraphHooks* hooks) { hooks_ = hooks; }
 
 protected:

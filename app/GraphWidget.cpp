@@ -1,4 +1,4 @@
-#include "app/PaintBox.h"
+#include "app/GraphWidget.h"
 
 #include "app/ViewHooks.h"
 
@@ -6,13 +6,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-TPaintBox::TPaintBox(QWidget* parent) : QWidget(parent) {
+GraphWidget::GraphWidget(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PaintBox"));
     // Every paint covers the whole area, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void TPaintBox::paintEvent(QPaintEvent* event) {
+void GraphWidget::paintEvent(QPaintEvent* event) {
     if (!hooks_)
         return;
     QPainter painter(this);
@@ -20,7 +20,7 @@ void TPaintBox::paintEvent(QPaintEvent* event) {
     hooks_->GrPaint(painter, rect());
 }
 
-void TPaintBox::mousePressEvent(QMouseEvent* event) {
+void GraphWidget::mousePressEvent(QMouseEvent* event) {
     if (hooks_)
         hooks_->GetPos(*event);
 }

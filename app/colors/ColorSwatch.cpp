@@ -1,17 +1,17 @@
-#include "app/colors/Shape.h"
+#include "app/colors/ColorSwatch.h"
 
 #include <QPainter>
 
-TShape::TShape(QWidget* parent) : QWidget(parent) {}
+ColorSwatch::ColorSwatch(QWidget* parent) : QWidget(parent) {}
 
-void TShape::setBrushColor(const QColor& color) {
+void ColorSwatch::setBrushColor(const QColor& color) {
     if (color == color_)
         return;
     color_ = color;
     update();
 }
 
-void TShape::paintEvent(QPaintEvent*) {
+void ColorSwatch::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(QPen(Qt::black, 1));

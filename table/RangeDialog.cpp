@@ -1,4 +1,4 @@
-#include "table/Dialog.h"
+#include "table/RangeDialog.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -40,7 +40,7 @@ int ShownNumber(const QSpinBox* field) {
 
 } // namespace
 
-TFormDialog::TFormDialog(QWidget* parent) : QDialog(parent) {
+RangeDialog::RangeDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormDialog"));
     setWindowTitle(QStringLiteral("Выбор диапазона"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
@@ -54,39 +54,40 @@ TFormDialog::TFormDialog(QWidget* parent) : QDialog(parent) {
     buildButtons();
 }
 
-void TFormDialog::buildRadioGroup() {
-    RadioGroup = new QGroupBox(this);
-    RadioGroup->setObjectName(QStringLiteral("RadioGroup"));
-    RadioGroup->setGeometry(0, 0, 278, 106);
-    RadioItems = new QButtonGroup(this);
+void RangeDialog::buildRadioGroup() {
+    rangeGroup = new QGroupBox(this);
+    rangeGroup->setObjectName(QStringLiteral("RadioGroup"));
+    rangeGroup->setGeometry(0, 0, 278, 106);
+    rangeChoices = new QButtonGroup(this);
     const char* const captions[] = {VisibleMeasurementsItem, WholeRangeItem, FromMeasurementItem};
     for (int i = 0; i < 3; ++i) {
-        auto* item = new QRadioButton(QString::fromUtf8(captions[i]), RadioGroup);
+        auto* item = new QRadioButton(QString::fromUtf8(captions[i]), rangeGroup);
         item->setGeometry(8, 14 + 30 * i, i == FromItem ? 105 : 262, 22);
-        RadioItems->addButton(item, i);
+        rangeChoices->addButton(item, i);
     }
-    RadioItems->button(WholeItem)->setChecked(true);
-    connect(RadioItems, &QButtonGroup::idClicked, this, [this] { RadioGroupClick(); });
+    rangeChoices->button(WholeItem)->setChecked(true);
+    connect(rangeChoices, &QButtonGroup::idClicked, this, [this] { RadioGroupClick(); });
 
-    EdBeg = SpinField(RadioGroup, "EdBeg", QRect(115, 75, 61, 22));
-    Edit1 = new QLineEdit(QStringLiteral("до"), RadioGroup);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(180, 79, 23, 23);
-    Edit1->setFrame(false);
+    firstField = SpinField(rangeGroup, "EdBeg", QRect(115, 75, 61, 22));
+    toLabel = new QLineEdit(QStringLiteral("до"), rangeGroup);
+    toLabel->setObjectName(QStringLiteral("Edit1"));
+    toLabel->setGeometry(180, 79, 23, 23);
+    toLabel->setFrame(false);
     // Set 4 pixels lower than the spin fields, its text stands at the top so it reads on their line.
-    Edit1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Edit1->setEnabled(false);
-    Edit1->setStyleSheet(QStringLiteral("QLineEdit { background: palette(button); color: palette(text); }"));
-    EDEnd = SpinField(RadioGroup, "EDEnd", QRect(200, 75, 66, 22));
+    toLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    toLabel->setEnabled(false);
+    toLabel->setStyleSheet(
+        QStringLiteral("QLineEdit { background: palette(button); color: palette(text); }"));
+    lastField = SpinField(rangeGroup, "EDEnd", QRect(200, 75, 66, 22));
     // Leaving the field runs EdBegExit; Enter confirms the dialog without leaving it.
-    EdBeg->installEventFilter(this);
-    EDEnd->installEventFilter(this);
+    firstField->installEventFilter(this);
+    lastField->installEventFilter(this);
 }
 
-bool TFormDialog::eventFilter(QObject* watched, QEvent* event) {
+bool RangeDialog::eventFilter(QObject* watched, QEvent* event) {
     // Enter in a field confirms what the fields show: a spin box handling Enter itself would first put
     // its last valid value in place of a number it holds out of bounds, and OK would confirm that instead.
-    if ((watched == EdBeg || watched == EDEnd) && event->type() == QEvent::KeyPress) {
+    if ((watched == firstField || watched == lastField) && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             BBOkClick();
@@ -95,7 +96,7 @@ bool TFormDialog::eventFilter(QObject* watched, QEvent* event) {
     }
     // Seen before the field tidies its text, so the lower bound follows the value as typed. Focus that goes
     // to another window, or is taken from a disabled field, does not leave the field for another control.
-    if (watched == EdBeg && event->type() == QEvent::FocusOut && EdBeg->isEnabled()) {
+    if (watched == firstField && event->type() == QEvent::FocusOut && firstField->isEnabled()) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             EdBegExit();
@@ -103,38 +104,38 @@ bool TFormDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void TFormDialog::buildButtons() {
+void RangeDialog::buildButtons() {
     auto* panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setGeometry(0, 106, 278, 36);
     panel->setFrameShape(QFrame::Panel);
     panel->setFrameShadow(QFrame::Sunken);
-    BBOK = new QPushButton(QStringLiteral("OK"), panel);
-    BBOK->setObjectName(QStringLiteral("BBOK"));
-    BBOK->setGeometry(126, 7, 66, 22);
-    BBOK->setDefault(true);
-    BBCancel = new QPushButton(QStringLiteral("Отмена"), panel);
-    BBCancel->setObjectName(QStringLiteral("BBCancel"));
+    okButton = new QPushButton(QStringLiteral("OK"), panel);
+    okButton->setObjectName(QStringLiteral("BBOK"));
+    okButton->setGeometry(126, 7, 66, 22);
+    okButton->setDefault(true);
+    cancelButton = new QPushButton(QStringLiteral("Отмена"), panel);
+    cancelButton->setObjectName(QStringLiteral("BBCancel"));
     // A click on a button leaves the focus in the field, so the field keeps showing what was typed there
     // (it would put its last valid value in place of a number out of bounds on losing the focus), and OK
     // confirms or refuses exactly that.
-    BBOK->setFocusPolicy(Qt::TabFocus);
-    BBCancel->setFocusPolicy(Qt::TabFocus);
-    BBCancel->setGeometry(204, 7, 67, 22);
-    connect(BBOK, &QPushButton::clicked, this, [this] { BBOkClick(); });
-    connect(BBCancel, &QPushButton::clicked, this, &QDialog::reject);
+    okButton->setFocusPolicy(Qt::TabFocus);
+    cancelButton->setFocusPolicy(Qt::TabFocus);
+    cancelButton->setGeometry(204, 7, 67, 22);
+    connect(okButton, &QPushButton::clicked, this, [this] { BBOkClick(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-void TFormDialog::showEvent(QShowEvent* event) {
+void RangeDialog::showEvent(QShowEvent* event) {
     // Looking the glyphs up in the icon theme is slow; it waits until the dialog is first wanted.
-    if (BBOK->icon().isNull()) {
-        BBOK->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-        BBCancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
+    if (okButton->icon().isNull()) {
+        okButton->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+        cancelButton->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
     }
     QDialog::showEvent(event);
 }
 
-std::optional<MeasurementSpan> TFormDialog::Choose(const RangeContext& context) {
+std::optional<MeasurementSpan> RangeDialog::choose(const RangeContext& context) {
     context_ = context;
     FormShow();
     if (exec() != QDialog::Accepted)
@@ -142,50 +143,50 @@ std::optional<MeasurementSpan> TFormDialog::Choose(const RangeContext& context) 
     return confirmed_;
 }
 
-void TFormDialog::FormShow() {
+void RangeDialog::FormShow() {
     const int n = context_.measurementCount;
-    RadioItems->button(WholeItem)->setChecked(true);
+    rangeChoices->button(WholeItem)->setChecked(true);
     // The lower bound of the first field stays 0; that of the second keeps what leaving the first gave it.
-    EdBeg->setMaximum(n);
-    EdBeg->setValue(1);
-    EdBeg->setEnabled(false);
-    EDEnd->setMaximum(std::max(n, EDEnd->minimum()));
-    EDEnd->setValue(n);
-    EDEnd->setEnabled(false);
+    firstField->setMaximum(n);
+    firstField->setValue(1);
+    firstField->setEnabled(false);
+    lastField->setMaximum(std::max(n, lastField->minimum()));
+    lastField->setValue(n);
+    lastField->setEnabled(false);
 }
 
-void TFormDialog::RadioGroupClick() {
-    if (RadioItems->checkedId() == FromItem) {
-        EdBeg->setEnabled(true);
-        EdBeg->setFocus();
-        EdBeg->selectAll();
+void RangeDialog::RadioGroupClick() {
+    if (rangeChoices->checkedId() == FromItem) {
+        firstField->setEnabled(true);
+        firstField->setFocus();
+        firstField->selectAll();
         return;
     }
-    EdBeg->setEnabled(false);
-    EDEnd->setEnabled(false);
+    firstField->setEnabled(false);
+    lastField->setEnabled(false);
 }
 
-void TFormDialog::EdBegExit() {
-    const int typed = EdBeg->cleanText().toInt();
-    EDEnd->setMinimum(std::min(typed, EDEnd->maximum()));
-    EDEnd->setEnabled(true);
-    EDEnd->setFocus();
-    EDEnd->selectAll();
+void RangeDialog::EdBegExit() {
+    const int typed = firstField->cleanText().toInt();
+    lastField->setMinimum(std::min(typed, lastField->maximum()));
+    lastField->setEnabled(true);
+    lastField->setFocus();
+    lastField->selectAll();
 }
 
-MeasurementSpan TFormDialog::ChosenSpan() const {
-    switch (RadioItems->checkedId()) {
+MeasurementSpan RangeDialog::chosenSpan() const {
+    switch (rangeChoices->checkedId()) {
     case VisibleItem:
         return {context_.viewFirst, context_.viewFirst + context_.viewCount - 1};
     case FromItem:
-        return {ShownNumber(EdBeg), ShownNumber(EDEnd)};
+        return {ShownNumber(firstField), ShownNumber(lastField)};
     default:
         return {1, context_.measurementCount};
     }
 }
 
-void TFormDialog::BBOkClick() {
-    const MeasurementSpan span = ChosenSpan();
+void RangeDialog::BBOkClick() {
+    const MeasurementSpan span = chosenSpan();
     if (!IsSpanInSeries(span, context_.measurementCount)) {
         showError(this, SpanOutsideSeriesMessage(context_.measurementCount));
         return;

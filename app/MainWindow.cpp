@@ -1,14 +1,14 @@
-#include "app/Grafnew.h"
+#include "app/MainWindow.h"
 
 #include "app/BlankGraph.h"
 #include "app/CommandStates.h"
 #include "app/Fonts.h"
+#include "app/GraphWidget.h"
 #include "app/HelpViewer.h"
-#include "app/PaintBox.h"
 #include "app/ShellServices.h"
 #include "app/StatusPanels.h"
 #include "app/ViewHooks.h"
-#include "app/colors/colorDL.h"
+#include "app/colors/ColorDialog.h"
 #include "desktop/AppIcon.h"
 #include "store/InstrumentFile.h"
 #include "store/SeriesEvaluation.h"
@@ -45,7 +45,7 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 
 } // namespace
 
-TForm1::TForm1(const ShellServicesSet& services, QWidget* parent)
+MainWindow::MainWindow(const ShellServicesSet& services, QWidget* parent)
     : QMainWindow(parent, kWindowFlags), services_(services) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Визуализация данных"));
@@ -54,60 +54,60 @@ TForm1::TForm1(const ShellServicesSet& services, QWidget* parent)
 
     buildMenu();
     buildToolbar();
-    PaintBox = new TPaintBox;
+    graphWidget = new GraphWidget;
     buildInfoPanel();
     buildStatusBar();
     auto* client = new QWidget;
     auto* column = new QVBoxLayout(client);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
-    column->addWidget(Panel1);
-    column->addWidget(PaintBox, 1);
-    column->addWidget(GroupBox1);
+    column->addWidget(toolbar);
+    column->addWidget(graphWidget, 1);
+    column->addWidget(infoPanel);
     setCentralWidget(client);
 
-    commands_ = {MenuFile->menuAction(),
-                 MenuOpen,
-                 MenuDevice,
-                 CreateTextfile1,
-                 N2,
-                 N15->menuAction(),
-                 N16,
-                 N17,
-                 N1,
-                 MenuExit,
-                 MenuView->menuAction(),
-                 MenuSer,
-                 N14,
-                 N6,
-                 N7,
-                 N8,
-                 N9,
-                 N10,
-                 N11,
-                 N12,
-                 MenuSettings->menuAction(),
-                 N3,
-                 N4,
-                 MenuHelp,
-                 SBOpen,
-                 SBDevice,
-                 SBSaveTable,
-                 SBSer,
-                 SBTab,
-                 SBMiddle,
-                 SBSetka,
-                 SBPrintTable,
-                 SBPrintGr,
-                 SBMasGS,
-                 SBMasGA,
-                 SBToHome,
-                 SBToLeft,
-                 SBToRight,
-                 SBToEnd,
-                 SBHelp,
-                 SBPrintSetup,
-                 SBColor};
+    commands_ = {fileMenu->menuAction(),
+                 openAction,
+                 deviceLinkAction,
+                 saveTableAction,
+                 printSeparator,
+                 printMenu->menuAction(),
+                 printTableAction,
+                 printGraphAction,
+                 exitSeparator,
+                 exitAction,
+                 viewMenu->menuAction(),
+                 seriesListAction,
+                 viewTableAction,
+                 firstMeasurementAction,
+                 nextMeasurementAction,
+                 previousMeasurementAction,
+                 lastMeasurementAction,
+                 zoomAction,
+                 wholeViewAction,
+                 averageAction,
+                 settingsMenu->menuAction(),
+                 printerSetupAction,
+                 colorsAction,
+                 helpAction,
+                 openButton,
+                 deviceLinkButton,
+                 saveTableButton,
+                 seriesListButton,
+                 tableButton,
+                 averageButton,
+                 gridButton,
+                 printTableButton,
+                 printGraphButton,
+                 zoomButton,
+                 wholeViewButton,
+                 firstMeasurementButton,
+                 previousMeasurementButton,
+                 nextMeasurementButton,
+                 lastMeasurementButton,
+                 helpButton,
+                 printerSetupButton,
+                 colorsButton};
 
     blankGraph_ = std::make_unique<BlankGraph>(store_, palette().color(QPalette::Window));
     noTable_ = std::make_unique<TableHooks>();
@@ -127,84 +127,84 @@ TForm1::TForm1(const ShellServicesSet& services, QWidget* parent)
     FormCreate();
 }
 
-TForm1::~TForm1() {
+MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
 }
 
-void TForm1::AttachWindows(TFormColorDialog* colorDialog, SeriesListWindow* seriesList) {
-    FormColorDialog = colorDialog;
-    FormSer = seriesList;
-    if (FormColorDialog)
-        FormColorDialog->RepaintGraph = [this] { PaintBox->repaint(); };
+void MainWindow::attachWindows(ColorDialog* colorDialog, SeriesListWindow* seriesList) {
+    colorDialog_ = colorDialog;
+    seriesList_ = seriesList;
+    if (colorDialog_)
+        colorDialog_->RepaintGraph = [this] { graphWidget->repaint(); };
 }
 
-void TForm1::SetGraphHooks(GraphHooks* hooks) {
+void MainWindow::SetGraphHooks(GraphHooks* hooks) {
     graph_ = hooks ? hooks : blankGraph_.get();
-    PaintBox->setHooks(graph_);
+    graphWidget->setHooks(graph_);
 }
 
-void TForm1::SetTableHooks(TableHooks* hooks) {
+void MainWindow::SetTableHooks(TableHooks* hooks) {
     table_ = hooks ? hooks : noTable_.get();
 }
 
-void TForm1::SetPrintHooks(PrintHooks* hooks) {
+void MainWindow::SetPrintHooks(PrintHooks* hooks) {
     print_ = hooks ? hooks : noPrint_.get();
 }
 
-void TForm1::wireCommands() {
+void MainWindow::wireCommands() {
     auto bind = [this](QToolButton* button, QAction* item, auto handler) {
         if (button)
             connect(button, &QToolButton::clicked, this, handler);
         if (item)
             connect(item, &QAction::triggered, this, handler);
     };
-    bind(SBOpen, MenuOpen, [this] { SBOpenClick(); });
-    bind(SBDevice, MenuDevice, [this] { SBDeviceClick(); });
-    bind(SBSaveTable, CreateTextfile1, [this] { table_->SBSaveTableClick(); });
-    bind(SBSer, MenuSer, [this] { SBSerClick(); });
-    bind(SBTab, N14, [this] { table_->SBTabClick(); });
-    bind(SBMiddle, N12, [this] { table_->SBMiddleClick(); });
-    bind(SBSetka, nullptr, [this] { graph_->SBSetkaClick(SBSetka->isChecked()); });
-    bind(SBPrintTable, N16, [this] { print_->SBPrintTableClick(); });
-    bind(SBPrintGr, N17, [this] { print_->SBPrintGrClick(); });
-    bind(SBMasGS, N10, [this] { graph_->SBMasGSClick(); });
-    bind(SBMasGA, N11, [this] { graph_->SBMasGAClick(); });
-    bind(SBToHome, N6, [this] { graph_->SBToHomeClick(); });
-    bind(SBToLeft, N8, [this] { graph_->SBToLeftClick(); });
-    bind(SBToRight, N7, [this] { graph_->SBToRightClick(); });
-    bind(SBToEnd, N9, [this] { graph_->SBToEndClick(); });
-    bind(SBHelp, MenuHelp, [this] { SBHelpClick(); });
-    bind(SBPrintSetup, N3, [this] { print_->SBPrintSetupClick(); });
-    bind(SBColor, N4, [this] { SBColorClick(); });
-    bind(nullptr, MenuExit, [this] { MenuExitClick(); });
+    bind(openButton, openAction, [this] { SBOpenClick(); });
+    bind(deviceLinkButton, deviceLinkAction, [this] { SBDeviceClick(); });
+    bind(saveTableButton, saveTableAction, [this] { table_->SBSaveTableClick(); });
+    bind(seriesListButton, seriesListAction, [this] { SBSerClick(); });
+    bind(tableButton, viewTableAction, [this] { table_->SBTabClick(); });
+    bind(averageButton, averageAction, [this] { table_->SBMiddleClick(); });
+    bind(gridButton, nullptr, [this] { graph_->SBSetkaClick(gridButton->isChecked()); });
+    bind(printTableButton, printTableAction, [this] { print_->SBPrintTableClick(); });
+    bind(printGraphButton, printGraphAction, [this] { print_->SBPrintGrClick(); });
+    bind(zoomButton, zoomAction, [this] { graph_->SBMasGSClick(); });
+    bind(wholeViewButton, wholeViewAction, [this] { graph_->SBMasGAClick(); });
+    bind(firstMeasurementButton, firstMeasurementAction, [this] { graph_->SBToHomeClick(); });
+    bind(previousMeasurementButton, previousMeasurementAction, [this] { graph_->SBToLeftClick(); });
+    bind(nextMeasurementButton, nextMeasurementAction, [this] { graph_->SBToRightClick(); });
+    bind(lastMeasurementButton, lastMeasurementAction, [this] { graph_->SBToEndClick(); });
+    bind(helpButton, helpAction, [this] { SBHelpClick(); });
+    bind(printerSetupButton, printerSetupAction, [this] { print_->SBPrintSetupClick(); });
+    bind(colorsButton, colorsAction, [this] { SBColorClick(); });
+    bind(nullptr, exitAction, [this] { MenuExitClick(); });
 }
 
-void TForm1::FormCreate() {
-    SetStatusText(0, QString::fromUtf8(OpenFilePrompt));
+void MainWindow::FormCreate() {
+    setStatusText(0, QString::fromUtf8(OpenFilePrompt));
     store_.noSeriesChosen = false;
     RecordTags(commands_);
 }
 
-void TForm1::ResetCommands() {
+void MainWindow::resetCommands() {
     store_.noSeriesChosen = true;
     RestoreTags(commands_);
     ClearValueLabels(this);
-    SetStatusText(0, QStringLiteral(" "));
+    setStatusText(0, QStringLiteral(" "));
     table_->CloseTable();
-    PaintBox->repaint();
+    graphWidget->repaint();
 }
 
-void TForm1::EnableCommands() {
+void MainWindow::enableCommands() {
     EnableAll(commands_);
     if (store_.file.seriesCount == 1) {
-        SBSer->setEnabled(false);
-        MenuSer->setEnabled(false);
+        seriesListButton->setEnabled(false);
+        seriesListAction->setEnabled(false);
     }
 }
 
-void TForm1::SBOpenClick() {
-    ResetCommands();
-    SetStatusText(0, QString::fromUtf8(OpenFilePrompt));
+void MainWindow::SBOpenClick() {
+    resetCommands();
+    setStatusText(0, QString::fromUtf8(OpenFilePrompt));
     OpenDialogRequest request;
     request.defaultSuffix = QStringLiteral("rad");
     // The first description names *.ser while it lists *.rad files, as the instrument's users know it.
@@ -217,46 +217,46 @@ void TForm1::SBOpenClick() {
     if (!chosen)
         return;
     lastFileName_ = *chosen;
-    LoadFile(*chosen);
-    SetStatusText(1, QStringLiteral(" "));
+    loadFile(*chosen);
+    setStatusText(1, QStringLiteral(" "));
 }
 
-void TForm1::LoadFile(const QString& path) {
-    if (FormSer)
-        FormSer->ClearRows();
+void MainWindow::loadFile(const QString& path) {
+    if (seriesList_)
+        seriesList_->clearRows();
     OpenedFile opened = OpenInstrumentFile(path);
     if (!opened.ok()) {
         // Nothing was read: the window stays ready for another file.
         services_.dialogs->errorBox(this, opened.error);
         return;
     }
-    SetStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(path));
+    setStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(path));
     store_.file = std::move(opened.file);
 
     if (store_.file.seriesCount == 1) {
-        SelectSeries(1);
-        ShowInstrument(QString::number(store_.file.deviceNumber), SensitivityText(store_.file.sensitivity));
+        selectSeries(1);
+        showInstrument(QString::number(store_.file.deviceNumber), SensitivityText(store_.file.sensitivity));
         return;
     }
-    if (FormSer) {
-        FormSer->FillRows();
-        FormSer->ShowList();
+    if (seriesList_) {
+        seriesList_->fillRows();
+        seriesList_->showList();
     }
 }
 
-void TForm1::SelectSeries(int s) {
+void MainWindow::selectSeries(int s) {
     if (s < 1 || s > store_.file.seriesCount)
         return;
     SeriesEvaluation evaluation = EvaluateSeries(store_.file, s);
-    SetStatusText(1, QString());
-    SetStatusText(0, evaluation.title);
+    setStatusText(1, QString());
+    setStatusText(0, evaluation.title);
     if (evaluation.refused()) {
         services_.dialogs->errorBox(this, evaluation.refusal);
         return;
     }
     showErrors(evaluation.messages);
     store_.selected = std::move(evaluation.series);
-    EnableCommands();
+    enableCommands();
     graph_->ResetView();
     table_->FillTable(store_.selected);
     Count->setText(QString::number(store_.selected.measurementCount));
@@ -264,73 +264,73 @@ void TForm1::SelectSeries(int s) {
     table_->TableSync();
     store_.noSeriesChosen = false;
     RepaintGraph();
-    if (FormSer)
-        FormSer->close();
+    if (seriesList_)
+        seriesList_->close();
 }
 
-void TForm1::showErrors(const QStringList& messages) {
+void MainWindow::showErrors(const QStringList& messages) {
     for (const QString& message : messages)
         services_.dialogs->errorBox(this, message);
 }
 
-void TForm1::RepaintGraph() {
+void MainWindow::RepaintGraph() {
     graph_->Repaint();
-    PaintBox->update();
+    graphWidget->update();
 }
 
-void TForm1::SBDeviceClick() {
+void MainWindow::SBDeviceClick() {
     services_.launcher->startHidden(QString::fromLatin1(kLinkProgram));
 }
 
-void TForm1::SBHelpClick() {
+void MainWindow::SBHelpClick() {
     if (!help_)
         help_ = new HelpViewer(services_.helpFolder, this);
-    help_->ShowTopic(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTopic));
+    help_->showTopic(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTopic));
 }
 
-void TForm1::MenuExitClick() {
+void MainWindow::MenuExitClick() {
     close();
 }
 
-void TForm1::SBSerClick() {
-    if (FormSer)
-        FormSer->ShowList();
+void MainWindow::SBSerClick() {
+    if (seriesList_)
+        seriesList_->showList();
 }
 
-void TForm1::SBColorClick() {
-    if (!FormColorDialog)
+void MainWindow::SBColorClick() {
+    if (!colorDialog_)
         return;
-    FormColorDialog->show();
-    FormColorDialog->raise();
-    FormColorDialog->activateWindow();
+    colorDialog_->show();
+    colorDialog_->raise();
+    colorDialog_->activateWindow();
 }
 
-void TForm1::SetStatusText(int panel, const QString& text) {
-    StBMain->setPanelText(panel, text);
+void MainWindow::setStatusText(int panel, const QString& text) {
+    statusPanels->setPanelText(panel, text);
 }
 
-void TForm1::ShowInstrument(const QString& number, const QString& sensitivity) {
-    lblNpr->setText(number);
-    lblSw->setText(sensitivity);
+void MainWindow::showInstrument(const QString& number, const QString& sensitivity) {
+    instrumentNumberLabel->setText(number);
+    sensitivityLabel->setText(sensitivity);
 }
 
-void TForm1::EnableSeriesCommand() {
-    SBSer->setEnabled(true);
-    MenuSer->setEnabled(true);
+void MainWindow::enableSeriesCommand() {
+    seriesListButton->setEnabled(true);
+    seriesListAction->setEnabled(true);
 }
 
-void TForm1::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
     if (event->isAccepted() && Closed)
         Closed();
 }
 
-void TForm1::resizeEvent(QResizeEvent* event) {
+void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     graph_->resizing();
 }
 
-void TForm1::changeEvent(QEvent* event) {
+void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange)
         return;
@@ -343,13 +343,13 @@ void TForm1::changeEvent(QEvent* event) {
 // A window manager offers maximise only to a window whose size may change: X11 window managers read a
 // fixed border as minimum = maximum and then leave maximise out. So the edges may be dragged, never below
 // the design size.
-void TForm1::limitSize() {
+void MainWindow::limitSize() {
     setMinimumSize(designSize_);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(designSize_);
 }
 
-bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
@@ -361,6 +361,6 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     return first && FormKeyDown(*static_cast<QKeyEvent*>(event));
 }
 
-bool TForm1::FormKeyDown(QKeyEvent& event) {
+bool MainWindow::FormKeyDown(QKeyEvent& event) {
     return graph_->FormKeyDown(event);
 }

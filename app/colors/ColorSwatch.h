@@ -5,9 +5,9 @@
 
 // A colour swatch: a rounded rectangle with a thin black outline, filled with its colour. The fill colour is
 // the only place the colour is kept.
-class TShape : public QWidget {
+class ColorSwatch : public QWidget {
 public:
-    explicit TShape(QWidget* parent = nullptr);
+    explicit ColorSwatch(QWidget* parent = nullptr);
     QColor brushColor() const { return color_; }
     void setBrushColor(const QColor& color);
 
