@@ -2,19 +2,20 @@
 
 #include <QWidget>
 
-class GraphHooks;
+class GraphView;
 
-// The graph area between the toolbar and the information panel. It only hands its paint events and mouse
-// presses on: what it shows is the business of the graph hooks.
+// The graph area between the toolbar and the information panel: shows the graph's picture and hands it its
+// size and mouse presses. Paint events copy only what they cover, so a pointer move repaints two one-pixel
+// columns.
 class GraphWidget : public QWidget {
 public:
-    explicit GraphWidget(QWidget* parent = nullptr);
-    void setHooks(GraphHooks* hooks) { hooks_ = hooks; }
+    explicit GraphWidget(GraphView& graph, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    GraphHooks* hooks_ = nullptr;
+    GraphView& graph_;
 };

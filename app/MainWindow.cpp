@@ -1,28 +1,27 @@
 #include "app/MainWindow.h"
 
-#include "app/BlankGraph.h"
 #include "app/CommandStates.h"
 #include "app/Fonts.h"
 #include "app/GraphWidget.h"
 #include "app/HelpViewer.h"
-#include "app/ShellServices.h"
+#include "app/InfoPanel.h"
+#include "app/ProgramLauncher.h"
+#include "app/SeriesListWindow.h"
 #include "app/StatusPanels.h"
-#include "app/ViewHooks.h"
+#include "app/UserDialogs.h"
 #include "app/colors/ColorDialog.h"
 #include "desktop/AppIcon.h"
-#include "store/InstrumentFile.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SeriesList.h"
+#include "table/MeasurementTableWindow.h"
+#include "table/RangeDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -30,11 +29,15 @@
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
 
+const char* const OpenFilePrompt = "Откройте файл для просмотра";
+const char* const ViewingFileText = "Просмотр файла ";
+
 namespace {
 
 const char* const kHelpFile = "help.hlp";
 const char* const kHelpTopic = "About_Clearscan32";
 const char* const kLinkProgram = "devsync.exe";
+const char* const kRangeDialogTitle = "Выбор диапазона";
 
 constexpr QSize kClientSize(707, 499); // below the menu bar
 
@@ -45,8 +48,9 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 
 } // namespace
 
-MainWindow::MainWindow(const ShellServicesSet& services, QWidget* parent)
-    : QMainWindow(parent, kWindowFlags), services_(services) {
+MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
+    : QMainWindow(parent, kWindowFlags), services_(services), graph_(document_.store()),
+      tableCommands_(*this, *services.dialogs), printCommands_(*this, *services.dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Визуализация данных"));
     setWindowIcon(AppIcon());
@@ -54,8 +58,8 @@ MainWindow::MainWindow(const ShellServicesSet& services, QWidget* parent)
 
     buildMenu();
     buildToolbar();
-    graphWidget = new GraphWidget;
-    buildInfoPanel();
+    graphWidget = new GraphWidget(graph_);
+    infoPanel = new InfoPanel;
     buildStatusBar();
     auto* client = new QWidget;
     auto* column = new QVBoxLayout(client);
@@ -109,13 +113,12 @@ MainWindow::MainWindow(const ShellServicesSet& services, QWidget* parent)
                  printerSetupButton,
                  colorsButton};
 
-    blankGraph_ = std::make_unique<BlankGraph>(store_, palette().color(QPalette::Window));
-    noTable_ = std::make_unique<TableHooks>();
-    noPrint_ = std::make_unique<PrintHooks>();
-    SetGraphHooks(nullptr);
-    SetTableHooks(nullptr);
-    SetPrintHooks(nullptr);
+    // The bottom margin leaves room for the time labels in the graph area's font.
+    const int fontHeight = graphWidget->font().pixelSize();
+    graph_.setMargins(MarginsForFontHeight(fontHeight > 0 ? fontHeight : DefaultCanvasFontHeight));
+    graph_.setBlankColor(graphWidget->palette().color(QPalette::Window));
     wireCommands();
+    connectParts();
     // Keys reach the window before its controls.
     qApp->installEventFilter(this);
 
@@ -131,26 +134,6 @@ MainWindow::~MainWindow() {
     qApp->removeEventFilter(this);
 }
 
-void MainWindow::attachWindows(ColorDialog* colorDialog, SeriesListWindow* seriesList) {
-    colorDialog_ = colorDialog;
-    seriesList_ = seriesList;
-    if (colorDialog_)
-        colorDialog_->RepaintGraph = [this] { graphWidget->repaint(); };
-}
-
-void MainWindow::SetGraphHooks(GraphHooks* hooks) {
-    graph_ = hooks ? hooks : blankGraph_.get();
-    graphWidget->setHooks(graph_);
-}
-
-void MainWindow::SetTableHooks(TableHooks* hooks) {
-    table_ = hooks ? hooks : noTable_.get();
-}
-
-void MainWindow::SetPrintHooks(PrintHooks* hooks) {
-    print_ = hooks ? hooks : noPrint_.get();
-}
-
 void MainWindow::wireCommands() {
     auto bind = [this](QToolButton* button, QAction* item, auto handler) {
         if (button)
@@ -160,43 +143,147 @@ void MainWindow::wireCommands() {
     };
     bind(openButton, openAction, [this] { SBOpenClick(); });
     bind(deviceLinkButton, deviceLinkAction, [this] { SBDeviceClick(); });
-    bind(saveTableButton, saveTableAction, [this] { table_->SBSaveTableClick(); });
+    bind(saveTableButton, saveTableAction, [this] { tableCommands_.saveTable(); });
     bind(seriesListButton, seriesListAction, [this] { SBSerClick(); });
-    bind(tableButton, viewTableAction, [this] { table_->SBTabClick(); });
-    bind(averageButton, averageAction, [this] { table_->SBMiddleClick(); });
-    bind(gridButton, nullptr, [this] { graph_->SBSetkaClick(gridButton->isChecked()); });
-    bind(printTableButton, printTableAction, [this] { print_->SBPrintTableClick(); });
-    bind(printGraphButton, printGraphAction, [this] { print_->SBPrintGrClick(); });
-    bind(zoomButton, zoomAction, [this] { graph_->SBMasGSClick(); });
-    bind(wholeViewButton, wholeViewAction, [this] { graph_->SBMasGAClick(); });
-    bind(firstMeasurementButton, firstMeasurementAction, [this] { graph_->SBToHomeClick(); });
-    bind(previousMeasurementButton, previousMeasurementAction, [this] { graph_->SBToLeftClick(); });
-    bind(nextMeasurementButton, nextMeasurementAction, [this] { graph_->SBToRightClick(); });
-    bind(lastMeasurementButton, lastMeasurementAction, [this] { graph_->SBToEndClick(); });
+    bind(tableButton, viewTableAction, [this] { SBTabClick(); });
+    bind(averageButton, averageAction, [this] { tableCommands_.averageOverRange(); });
+    bind(gridButton, nullptr, [this] { graph_.setGrid(gridButton->isChecked()); });
+    bind(printTableButton, printTableAction, [this] { printCommands_.printTable(); });
+    bind(printGraphButton, printGraphAction, [this] { printCommands_.printGraph(); });
+    bind(zoomButton, zoomAction, [this] { graph_.beginZoom(); });
+    bind(wholeViewButton, wholeViewAction, [this] { graph_.showWholeSeries(); });
+    bind(firstMeasurementButton, firstMeasurementAction, [this] { graph_.movePointerToFirst(); });
+    bind(previousMeasurementButton, previousMeasurementAction, [this] { graph_.stepPointerLeft(); });
+    bind(nextMeasurementButton, nextMeasurementAction, [this] { graph_.stepPointerRight(); });
+    bind(lastMeasurementButton, lastMeasurementAction, [this] { graph_.movePointerToLast(); });
     bind(helpButton, helpAction, [this] { SBHelpClick(); });
-    bind(printerSetupButton, printerSetupAction, [this] { print_->SBPrintSetupClick(); });
+    bind(printerSetupButton, printerSetupAction, [this] { printCommands_.setUpPrinter(); });
     bind(colorsButton, colorsAction, [this] { SBColorClick(); });
     bind(nullptr, exitAction, [this] { MenuExitClick(); });
 }
 
+// The one set of connections between the parts, made once. Slots run in the order they are connected: the
+// table's model takes a new series before the graph announces the pointer on it.
+void MainWindow::connectParts() {
+    connect(&graph_, &GraphView::pointerMoved, &document_, &MeasurementDocument::pointerMoved);
+    connect(&graph_, &GraphView::viewChanged, &document_, &MeasurementDocument::viewChanged);
+    connect(&graph_, &GraphView::statusMessage, this,
+            [this](const QString& text) { setStatusText(1, text); });
+
+    connect(&document_, &MeasurementDocument::fileOpened, this, &MainWindow::showOpenedFile);
+    connect(&document_, &MeasurementDocument::seriesChanged, this, [this] {
+        tableModel_.setSeries(&document_.series());
+        if (table_) {
+            // A new series starts with the table closed, also when it was shown. Showing it for a moment
+            // first would only flash it on screen and hand it the activation the main window needs.
+            table_->hide();
+            table_->startSeries();
+        }
+        infoPanel->showMeasurementCount(document_.series().measurementCount);
+        graph_.resetView();
+    });
+    connect(&document_, &MeasurementDocument::seriesWithdrawn, graphWidget, qOverload<>(&QWidget::repaint));
+    connect(&document_, &MeasurementDocument::pointerMoved, this, &MainWindow::followPointer);
+    connect(&document_, &MeasurementDocument::viewChanged, this, [this] {
+        if (table_)
+            table_->setSelectableRows(graph_.view().viewFirst, graph_.view().viewCount);
+    });
+    connect(this, &MainWindow::keyPressed, &graph_, [this](QKeyEvent* event) {
+        graph_.pressKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    });
+}
+
+// The table's row and the value labels follow the pointer. When the row changes, the table's row rule
+// clears the prompt panel, as choosing the row would; the table itself announces nothing, so the pointer is
+// not drawn a second time.
+void MainWindow::followPointer(int k) {
+    if (k != tableRow_) {
+        tableRow_ = k;
+        setStatusText(1, QStringLiteral(" "));
+    }
+    if (table_)
+        table_->followPointer(k);
+    if (k >= 1 && k <= tableModel_.rowCount())
+        infoPanel->showMeasurement(k, tableModel_.rowTexts(k));
+}
+
+// A row chosen in the table moves the pointer there; the graph announces the move, and the labels follow.
+void MainWindow::chooseTableRow(int k) {
+    tableRow_ = k;
+    setStatusText(1, QStringLiteral(" "));
+    graph_.movePointerTo(k);
+}
+
+// A row outside the graph's view is refused: the pointer's measurement becomes the nearest one in view and
+// the panel says why; the line, the labels and the table's row stay as they were.
+void MainWindow::refuseTableRow(int nearest, const QString& message) {
+    graph_.setPointerIndexOnly(nearest);
+    setStatusText(1, message);
+}
+
+SeriesListWindow* MainWindow::seriesListWindow() {
+    if (!seriesList_) {
+        seriesList_ = new SeriesListWindow(this);
+        seriesList_->setFont(WindowFont());
+        connect(seriesList_, &SeriesListWindow::seriesChosen, this, &MainWindow::selectSeries);
+        connect(seriesList_, &SeriesListWindow::listShown, this, &MainWindow::showSeriesList);
+        connect(seriesList_, &SeriesListWindow::listClosed, this, &MainWindow::closeSeriesList);
+    }
+    return seriesList_;
+}
+
+MeasurementTableWindow* MainWindow::tableWindow() {
+    if (!table_) {
+        table_ = new MeasurementTableWindow(tableModel_, this);
+        table_->setFont(WindowFont());
+        table_->setSelectableRows(graph_.view().viewFirst, graph_.view().viewCount);
+        table_->followPointer(tableRow_);
+        connect(table_, &MeasurementTableWindow::rowChosen, this, &MainWindow::chooseTableRow);
+        connect(table_, &MeasurementTableWindow::rowRefused, this,
+                [this](int, int nearest, const QString& message) { refuseTableRow(nearest, message); });
+    }
+    return table_;
+}
+
+RangeDialog* MainWindow::rangeDialog() {
+    if (!range_) {
+        range_ = new RangeDialog(this);
+        range_->setFont(WindowFont());
+        connect(range_, &RangeDialog::spanRefused, this, [this](const QString& message) {
+            services_.dialogs->warningBox(range_, QString::fromUtf8(kRangeDialogTitle), message);
+        });
+    }
+    return range_;
+}
+
+ColorDialog* MainWindow::colorDialog() {
+    if (!colors_) {
+        colors_ = new ColorDialog(*services_.dialogs, this);
+        graph_.setColors(colors_->scheme());
+        connect(colors_, &ColorDialog::schemeChanged, &graph_, &GraphView::setColors);
+        // OK repaints the graph at once, in the colours it leaves.
+        connect(colors_, &ColorDialog::accepted, graphWidget, qOverload<>(&QWidget::repaint));
+    }
+    return colors_;
+}
+
 void MainWindow::FormCreate() {
     setStatusText(0, QString::fromUtf8(OpenFilePrompt));
-    store_.noSeriesChosen = false;
     RecordTags(commands_);
 }
 
 void MainWindow::resetCommands() {
-    store_.noSeriesChosen = true;
     RestoreTags(commands_);
-    ClearValueLabels(this);
+    infoPanel->clearValues();
     setStatusText(0, QStringLiteral(" "));
-    table_->CloseTable();
-    graphWidget->repaint();
+    if (table_)
+        table_->hide();
+    document_.withdrawSeries();
 }
 
 void MainWindow::enableCommands() {
     EnableAll(commands_);
-    if (store_.file.seriesCount == 1) {
+    if (document_.file().seriesCount == 1) {
         seriesListButton->setEnabled(false);
         seriesListAction->setEnabled(false);
     }
@@ -224,30 +311,28 @@ void MainWindow::SBOpenClick() {
 void MainWindow::loadFile(const QString& path) {
     if (seriesList_)
         seriesList_->clearRows();
-    OpenedFile opened = OpenInstrumentFile(path);
-    if (!opened.ok()) {
-        // Nothing was read: the window stays ready for another file.
-        services_.dialogs->errorBox(this, opened.error);
-        return;
-    }
-    setStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(path));
-    store_.file = std::move(opened.file);
+    // Nothing read leaves the window ready for another file.
+    if (const QString error = document_.open(path); !error.isEmpty())
+        services_.dialogs->errorBox(this, error);
+}
 
-    if (store_.file.seriesCount == 1) {
+void MainWindow::showOpenedFile() {
+    const FileHalf& file = document_.file();
+    setStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(file.dataFileName));
+    if (file.seriesCount == 1) {
         selectSeries(1);
-        showInstrument(QString::number(store_.file.deviceNumber), SensitivityText(store_.file.sensitivity));
+        infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
         return;
     }
-    if (seriesList_) {
-        seriesList_->fillRows();
-        seriesList_->showList();
-    }
+    SeriesListWindow* list = seriesListWindow();
+    list->fillRows(file);
+    list->showList();
 }
 
 void MainWindow::selectSeries(int s) {
-    if (s < 1 || s > store_.file.seriesCount)
+    if (s < 1 || s > document_.file().seriesCount)
         return;
-    SeriesEvaluation evaluation = EvaluateSeries(store_.file, s);
+    SeriesEvaluation evaluation = EvaluateSeries(document_.file(), s);
     setStatusText(1, QString());
     setStatusText(0, evaluation.title);
     if (evaluation.refused()) {
@@ -255,15 +340,8 @@ void MainWindow::selectSeries(int s) {
         return;
     }
     showErrors(evaluation.messages);
-    store_.selected = std::move(evaluation.series);
     enableCommands();
-    graph_->ResetView();
-    table_->FillTable(store_.selected);
-    Count->setText(QString::number(store_.selected.measurementCount));
-    graph_->ChooseAxisSteps();
-    table_->TableSync();
-    store_.noSeriesChosen = false;
-    RepaintGraph();
+    document_.showSeries(std::move(evaluation.series));
     if (seriesList_)
         seriesList_->close();
 }
@@ -273,9 +351,20 @@ void MainWindow::showErrors(const QStringList& messages) {
         services_.dialogs->errorBox(this, message);
 }
 
-void MainWindow::RepaintGraph() {
-    graph_->Repaint();
-    graphWidget->update();
+void MainWindow::showSeriesList() {
+    resetCommands();
+    const FileHalf& file = document_.file();
+    setStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(file.dataFileName));
+    infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
+    enableSeriesCommand();
+}
+
+void MainWindow::closeSeriesList() {
+    if (!document_.noSeriesChosen())
+        return;
+    setStatusText(0, QString::fromUtf8(OpenFilePrompt));
+    setStatusText(1, QStringLiteral(" "));
+    infoPanel->showInstrument(QString(), QString());
 }
 
 void MainWindow::SBDeviceClick() {
@@ -293,25 +382,28 @@ void MainWindow::MenuExitClick() {
 }
 
 void MainWindow::SBSerClick() {
-    if (seriesList_)
-        seriesList_->showList();
+    seriesListWindow()->showList();
+}
+
+void MainWindow::SBTabClick() {
+    setStatusText(1, QStringLiteral(" "));
+    MeasurementTableWindow* table = tableWindow();
+    table->setCurrentRow(graph_.view().pointerIndex);
+    table->show();
+    table->raise();
+    table->activateWindow();
+    table->setCurrentRow(graph_.view().pointerIndex);
 }
 
 void MainWindow::SBColorClick() {
-    if (!colorDialog_)
-        return;
-    colorDialog_->show();
-    colorDialog_->raise();
-    colorDialog_->activateWindow();
+    ColorDialog* dialog = colorDialog();
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 void MainWindow::setStatusText(int panel, const QString& text) {
     statusPanels->setPanelText(panel, text);
-}
-
-void MainWindow::showInstrument(const QString& number, const QString& sensitivity) {
-    instrumentNumberLabel->setText(number);
-    sensitivityLabel->setText(sensitivity);
 }
 
 void MainWindow::enableSeriesCommand() {
@@ -319,15 +411,17 @@ void MainWindow::enableSeriesCommand() {
     seriesListAction->setEnabled(true);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    QMainWindow::closeEvent(event);
-    if (event->isAccepted() && Closed)
-        Closed();
+void MainWindow::buildStatusBar() {
+    statusPanels = new StatusPanels({230, 470}, this);
+    statusPanels->setObjectName(QStringLiteral("StBMain"));
+    statusPanels->setFixedHeight(22);
+    setStatusBar(statusPanels);
 }
 
-void MainWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    graph_->resizing();
+void MainWindow::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        emit closed();
 }
 
 void MainWindow::changeEvent(QEvent* event) {
@@ -361,6 +455,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return first && FormKeyDown(*static_cast<QKeyEvent*>(event));
 }
 
+// Answers whether a receiver of keyPressed took the key; the event's own acceptance is left as it came.
 bool MainWindow::FormKeyDown(QKeyEvent& event) {
-    return graph_->FormKeyDown(event);
+    const bool accepted = event.isAccepted();
+    event.ignore();
+    emit keyPressed(&event);
+    const bool taken = event.isAccepted();
+    event.setAccepted(accepted);
+    return taken;
 }

@@ -1,54 +1,61 @@
 #pragma once
 
-#include "app/SeriesListWindow.h"
-#include "store/MeasurementStore.h"
+#include "app/MeasurementDocument.h"
+#include "app/PrintCommands.h"
+#include "app/TableCommands.h"
+#include "graph/GraphView.h"
+#include "table/MeasurementTableModel.h"
 
 #include <QList>
 #include <QMainWindow>
 
-#include <functional>
-#include <memory>
-
-class BlankGraph;
-class GraphHooks;
-class HelpViewer;
+class ColorDialog;
 class GraphWidget;
-class PrintHooks;
+class HelpViewer;
+class InfoPanel;
+class MeasurementTableWindow;
 class ProgramLauncher;
 class QAction;
 class QFrame;
-class QGroupBox;
-class QLabel;
+class QKeyEvent;
 class QMenu;
 class QToolButton;
-class ShellDialogs;
+class RangeDialog;
+class SeriesListWindow;
 class StatusPanels;
-class TableHooks;
-class ColorDialog;
+class UserDialogs;
 
-// The services the main window reaches outside itself; tests put their own in place of Qt's dialogs.
-struct ShellServicesSet {
-    ShellDialogs* dialogs;
+// What the main window reaches outside itself; tests put their own dialogs and launcher in place of Qt's.
+struct WindowServices {
+    UserDialogs* dialogs;
     ProgramLauncher* launcher;
     QString helpFolder; // where the help file is looked for
     QString openFolder; // the folder the open dialog starts in
 };
 
 // The main window: toolbar, menu, graph area, information panel and status bar, the command states, and
-// the road from opening a file to a series on screen. It owns the measurement store.
-class MainWindow : public QMainWindow, public SeriesListHost {
+// the road from opening a file to a series on screen. It owns the document, the graph and the table's
+// model, and makes the other windows when they are first wanted. The parts keep in step through
+// connections made once: the document says what changed, the graph and the table follow each other.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
 public:
-    explicit MainWindow(const ShellServicesSet& services, QWidget* parent = nullptr);
+    explicit MainWindow(const WindowServices& services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // The secondary windows, created after the main window.
-    void attachWindows(ColorDialog* colorDialog, SeriesListWindow* seriesList);
-    void SetGraphHooks(GraphHooks* hooks);
-    void SetTableHooks(TableHooks* hooks);
-    void SetPrintHooks(PrintHooks* hooks);
+    const MeasurementDocument& document() const { return document_; }
+    const MeasurementStore& store() const { return document_.store(); }
+    GraphView& graph() { return graph_; }
+    const MeasurementTableModel& tableModel() const { return tableModel_; }
+    TableCommands& tableCommands() { return tableCommands_; }
+    PrintCommands& printCommands() { return printCommands_; }
 
-    MeasurementStore& store() { return store_; }
-    const MeasurementStore& store() const { return store_; }
+    // The secondary windows, made on first use and kept until the main window goes.
+    SeriesListWindow* seriesListWindow();
+    MeasurementTableWindow* tableWindow();
+    RangeDialog* rangeDialog();
+    ColorDialog* colorDialog();
 
     // Commands.
     void SBOpenClick();
@@ -56,81 +63,91 @@ public:
     void SBHelpClick();
     void MenuExitClick();
     void SBSerClick();
+    void SBTabClick();
     void SBColorClick();
 
     void loadFile(const QString& path);
-    void selectSeries(int s) override;
+    void selectSeries(int s);
 
-    void resetCommands() override;
+    void resetCommands();
     void enableCommands();
-
-    // What the series list changes on the window.
-    void setStatusText(int panel, const QString& text) override;
-    void showInstrument(const QString& number, const QString& sensitivity) override;
-    void enableSeriesCommand() override;
+    void enableSeriesCommand();
+    void setStatusText(int panel, const QString& text);
 
     // Every menu item (separators and submenu headings included) and every speed button, in design order.
     const QList<QObject*>& commands() const { return commands_; }
-
-    // Run when the main window has closed: the program ends.
-    std::function<void()> Closed;
 
     // Toolbar.
     QFrame* toolbar;
     QFrame* servicePanel;
     QFrame* settingsPanel;
-    QToolButton *openButton, *deviceLinkButton, *saveTableButton, *seriesListButton, *tableButton,
-        *averageButton, *gridButton;
-    QToolButton *printTableButton, *printGraphButton, *zoomButton, *wholeViewButton, *firstMeasurementButton,
-        *previousMeasurementButton, *nextMeasurementButton, *lastMeasurementButton;
-    QToolButton *helpButton, *printerSetupButton, *colorsButton;
+    QToolButton *openButton, *deviceLinkButton, *saveTableButton, *seriesListButton, *tableButton;
+    QToolButton *averageButton, *gridButton, *printTableButton, *printGraphButton, *zoomButton;
+    QToolButton *wholeViewButton, *firstMeasurementButton, *previousMeasurementButton;
+    QToolButton *nextMeasurementButton, *lastMeasurementButton, *helpButton, *printerSetupButton;
+    QToolButton* colorsButton;
 
     // Main menu.
     QMenu *fileMenu, *printMenu, *viewMenu, *settingsMenu;
-    QAction *openAction, *deviceLinkAction, *saveTableAction, *printSeparator, *printTableAction,
-        *printGraphAction, *exitSeparator, *exitAction;
-    QAction *seriesListAction, *viewTableAction, *firstMeasurementAction, *nextMeasurementAction,
-        *previousMeasurementAction, *lastMeasurementAction, *zoomAction, *wholeViewAction, *averageAction;
-    QAction *printerSetupAction, *colorsAction, *helpAction;
+    QAction *openAction, *deviceLinkAction, *saveTableAction, *printSeparator, *printTableAction;
+    QAction *printGraphAction, *exitSeparator, *exitAction, *seriesListAction, *viewTableAction;
+    QAction *firstMeasurementAction, *nextMeasurementAction, *previousMeasurementAction;
+    QAction *lastMeasurementAction, *zoomAction, *wholeViewAction, *averageAction, *printerSetupAction;
+    QAction *colorsAction, *helpAction;
 
     // Graph area, information panel and status bar.
     GraphWidget* graphWidget;
-    QGroupBox* infoPanel;
-    QLabel *Count, *measurementNumberLabel, *exposureLabel, *startTimeLabel, *endTimeLabel, *activityLabel,
-        *averageLabel, *averageFromLabel, *averageToLabel, *instrumentNumberLabel, *sensitivityLabel;
-    QFrame* divider;
+    InfoPanel* infoPanel;
     StatusPanels* statusPanels;
+
+signals:
+    // A key pressed anywhere in the window, before the focused control sees it. A receiver that accepts
+    // the event takes the key from the control; the graph's keys go on to it.
+    void keyPressed(QKeyEvent* event);
+    // The window has closed: the program ends.
+    void closed();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void FormCreate();
+    bool FormKeyDown(QKeyEvent& event);
     void buildToolbar();
     void buildMenu();
-    void buildInfoPanel();
     void buildStatusBar();
     void wireCommands();
+    void connectParts();
     void limitSize();
-    bool FormKeyDown(QKeyEvent& event);
-    void RepaintGraph();
+    void showOpenedFile();
     void showErrors(const QStringList& messages);
+    void followPointer(int k);
+    void chooseTableRow(int k);
+    void refuseTableRow(int nearest, const QString& message);
+    void showSeriesList();
+    void closeSeriesList();
 
-    ShellServicesSet services_;
-    MeasurementStore store_;
+    WindowServices services_;
+    MeasurementDocument document_;
+    GraphView graph_;
+    MeasurementTableModel tableModel_;
+    TableCommands tableCommands_;
+    PrintCommands printCommands_;
     QList<QObject*> commands_;
-    std::unique_ptr<BlankGraph> blankGraph_;
-    std::unique_ptr<TableHooks> noTable_;
-    std::unique_ptr<PrintHooks> noPrint_;
-    GraphHooks* graph_ = nullptr;
-    TableHooks* table_ = nullptr;
-    PrintHooks* print_ = nullptr;
-    ColorDialog* colorDialog_ = nullptr;
     SeriesListWindow* seriesList_ = nullptr;
+    MeasurementTableWindow* table_ = nullptr;
+    // The table's current row, kept while its window does not exist yet: a pointer move to another row
+    // runs the table's row rule, which clears the prompt panel.
+    int tableRow_ = 0;
+    RangeDialog* range_ = nullptr;
+    ColorDialog* colors_ = nullptr;
     HelpViewer* help_ = nullptr;
     QString lastFileName_;
     QSize designSize_;
 };
+
+// The texts of status panel 0 before a series is chosen.
+extern const char* const OpenFilePrompt;  // "Откройте файл для просмотра"
+extern const char* const ViewingFileText; // "Просмотр файла "

@@ -2,9 +2,10 @@
 
 #include "app/MainWindow.h"
 
+#include "app/GlyphIcon.h"
+
 #include <QFrame>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QToolButton>
 
 namespace {
@@ -20,11 +21,7 @@ QToolButton* SpeedButton(QWidget* parent, const char* name, QPoint at, const cha
     // Speed buttons never take the focus: keys stay with the window.
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(QString::fromUtf8(hint));
-    // With their sizes given, the images are read only when first drawn.
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/glyphs/%1.png").arg(QLatin1String(glyph)), QSize(16, 16));
-    icon.addFile(QStringLiteral(":/glyphs/%1@2x.png").arg(QLatin1String(glyph)), QSize(32, 32));
-    button->setIcon(icon);
+    button->setIcon(GlyphIcon(glyph));
     button->setIconSize(QSize(16, 16));
     return button;
 }

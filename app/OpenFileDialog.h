@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/ShellServices.h"
+#include "app/UserDialogs.h"
 
 #include <QFileDialog>
 

@@ -3,9 +3,8 @@
 #include "app/GraphWidget.h"
 #include "app/MainWindow.h"
 #include "app/PrintTarget.h"
-#include "app/ShellServices.h"
 #include "app/TableCommands.h"
-#include "app/TableDialogs.h"
+#include "app/UserDialogs.h"
 #include "graph/GraphView.h"
 #include "print/GraphPrintout.h"
 #include "print/PdfFile.h"
@@ -15,9 +14,7 @@
 #include "print/TablePrintout.h"
 #include "store/AtomicFile.h"
 
-PrintCommands::PrintCommands(MainWindow& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
-                             TableDialogs& dialogs)
-    : form_(form), graph_(graph), table_(table), messages_(messages), dialogs_(dialogs) {}
+PrintCommands::PrintCommands(MainWindow& window, UserDialogs& dialogs) : window_(window), dialogs_(dialogs) {}
 
 QPrinter& PrintCommands::printer() {
     if (!printer_) {
@@ -33,28 +30,29 @@ QPrinter& PrintCommands::printer() {
 }
 
 void PrintCommands::reportFailure(const QString& detail) {
-    messages_.detailedErrorBox(&form_, QString::fromUtf8(PrintErrorMessage), detail);
+    dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage), detail);
 }
 
-void PrintCommands::SBPrintSetupClick() {
-    dialogs_.printerSetup(&form_, printer());
+void PrintCommands::setUpPrinter() {
+    dialogs_.printerSetup(&window_, printer());
 }
 
-void PrintCommands::SBPrintGrClick() {
-    const SelectedSeries& series = form_.store().selected;
-    if (series.measurementCount == 0 || form_.store().noSeriesChosen)
+void PrintCommands::printGraph() {
+    const SelectedSeries& series = window_.document().series();
+    if (series.measurementCount == 0 || window_.document().noSeriesChosen())
         return;
-    const ViewWindow& view = graph_.view();
+    const ViewWindow& view = window_.graph().view();
     print(GraphFileEnding, [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
 }
 
-void PrintCommands::SBPrintTableClick() {
-    const std::optional<MeasurementSpan> span = table_.chooseRange();
+void PrintCommands::printTable() {
+    TableCommands& table = window_.tableCommands();
+    const std::optional<MeasurementSpan> span = table.chooseRange();
     if (!span)
         return;
-    const TableHeader header = table_.header();
-    const RowTexts titles = table_.titles();
-    const std::vector<RowTexts> rows = table_.rows(*span);
+    const TableHeader header = table.header();
+    const RowTexts titles = table.titles();
+    const std::vector<RowTexts> rows = table.rows(*span);
     print(TableFileEnding,
           [&](QPagedPaintDevice& device) { return PrintTable(device, header, titles, rows); });
 }
@@ -84,10 +82,10 @@ void PrintCommands::printOnQueue(const Printout& printout) {
 void PrintCommands::printToFile(const char* fileEnding, const Printout& printout) {
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
-        ProposedPrintFileName(form_.store().file.dataFileName, QString::fromUtf8(fileEnding)), true};
-    const std::optional<QString> path = dialogs_.saveFile(&form_, request);
+        ProposedPrintFileName(window_.document().file().dataFileName, QString::fromUtf8(fileEnding)), true};
+    const std::optional<QString> path = dialogs_.saveFile(&window_, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
-    form_.graphWidget->update();
+    window_.graphWidget->update();
     if (!path)
         return;
 

@@ -1,30 +1,27 @@
 #pragma once
 
-#include "app/ViewHooks.h"
 #include "print/PdfFile.h"
 
 #include <QPrinter>
 
-#include <functional>
 #include <memory>
 
-class GraphView;
-class QPagedPaintDevice;
-class ShellDialogs;
-class TableCommands;
-class TableDialogs;
 class MainWindow;
+class QPagedPaintDevice;
+class UserDialogs;
 
 // Printer setup and the two printouts. The printer chosen in the setup stays the current one for every
 // later printout of this run. When it is a PDF file, each printout asks for a file of its own.
-class PrintCommands : public PrintHooks {
+class PrintCommands {
 public:
-    PrintCommands(MainWindow& form, GraphView& graph, TableCommands& table, ShellDialogs& messages,
-                  TableDialogs& dialogs);
+    PrintCommands(MainWindow& window, UserDialogs& dialogs);
 
-    void SBPrintTableClick() override;
-    void SBPrintGrClick() override;
-    void SBPrintSetupClick() override;
+    // The span of the table the range dialog confirms, on as many pages as it takes.
+    void printTable();
+    // The graph's view on one landscape page.
+    void printGraph();
+    // The system's printer setup for the current printer.
+    void setUpPrinter();
 
     // Made on first use: finding the system's printers is slow, and most runs never print. Always ready for
     // a job and for the setup: a printer that a failed job left active is replaced by a fresh one with the
@@ -41,10 +38,7 @@ private:
     void printToFile(const char* fileEnding, const Printout& printout);
     void reportFailure(const QString& detail);
 
-    MainWindow& form_;
-    GraphView& graph_;
-    TableCommands& table_;
-    ShellDialogs& messages_;
-    TableDialogs& dialogs_;
+    MainWindow& window_;
+    UserDialogs& dialogs_;
     std::unique_ptr<QPrinter> printer_;
 };

@@ -14,9 +14,6 @@
 
 #include <algorithm>
 
-const char* const OpenFilePrompt = "Откройте файл для просмотра";
-const char* const ViewingFileText = "Просмотр файла ";
-
 namespace {
 
 constexpr int kColumnWidths[] = {40, 60, 110, 110, 75};
@@ -42,8 +39,7 @@ public:
 
 // A tool window of the main window, as the table is: it stays above the main window (a message box or a
 // click there cannot bury it) and has no taskbar entry of its own.
-SeriesListWindow::SeriesListWindow(const MeasurementStore& store, SeriesListHost& host, QWidget* parent)
-    : QWidget(parent, Qt::Tool), list(new QTreeWidget(this)), store_(store), host_(host) {
+SeriesListWindow::SeriesListWindow(QWidget* parent) : QWidget(parent, Qt::Tool), list(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("FormSer"));
     setWindowTitle(QStringLiteral("Выбор серии"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -78,11 +74,11 @@ void SeriesListWindow::clearRows() {
     list->clear();
 }
 
-void SeriesListWindow::fillRows() {
+void SeriesListWindow::fillRows(const FileHalf& file) {
     clearRows();
     QList<QTreeWidgetItem*> rows;
-    for (int s = 1; s <= store_.file.seriesCount; ++s) {
-        const auto texts = SeriesListRow(store_.file, s);
+    for (int s = 1; s <= file.seriesCount; ++s) {
+        const auto texts = SeriesListRow(file, s);
         auto* row = new QTreeWidgetItem(QStringList(texts.begin(), texts.end()));
         rows.append(row);
     }
@@ -140,18 +136,11 @@ void SeriesListWindow::showList() {
 }
 
 void SeriesListWindow::FormShow() {
-    host_.resetCommands();
-    host_.setStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(store_.file.dataFileName));
-    host_.showInstrument(QString::number(store_.file.deviceNumber), SensitivityText(store_.file.sensitivity));
-    host_.enableSeriesCommand();
+    emit listShown();
 }
 
 void SeriesListWindow::FormClose() {
-    if (!store_.noSeriesChosen)
-        return;
-    host_.setStatusText(0, QString::fromUtf8(OpenFilePrompt));
-    host_.setStatusText(1, QStringLiteral(" "));
-    host_.showInstrument(QString(), QString());
+    emit listClosed();
 }
 
 void SeriesListWindow::LVserDblClick() {
@@ -160,8 +149,8 @@ void SeriesListWindow::LVserDblClick() {
         return;
     bool ok = false;
     const int s = selected.constFirst()->text(0).toInt(&ok);
-    if (ok && s >= 1 && s <= store_.file.seriesCount)
-        host_.selectSeries(s);
+    if (ok && s >= 1 && s <= list->topLevelItemCount())
+        emit seriesChosen(s);
 }
 
 void SeriesListWindow::showEvent(QShowEvent* event) {

@@ -5,27 +5,18 @@
 
 class QKeyEvent;
 class QTreeWidget;
-struct MeasurementStore;
-
-// What the series list needs of the main window.
-class SeriesListHost {
-public:
-    virtual ~SeriesListHost() = default;
-    virtual void resetCommands() = 0;
-    virtual void setStatusText(int panel, const QString& text) = 0;
-    virtual void showInstrument(const QString& number, const QString& sensitivity) = 0;
-    virtual void enableSeriesCommand() = 0;
-    virtual void selectSeries(int s) = 0;
-};
+struct FileHalf;
 
 // The list of a file's series, one row each, from which the user chooses the series to view.
 class SeriesListWindow : public QWidget {
+    Q_OBJECT
+
 public:
-    SeriesListWindow(const MeasurementStore& store, SeriesListHost& host, QWidget* parent = nullptr);
+    explicit SeriesListWindow(QWidget* parent = nullptr);
 
     void clearRows();
-    // One row per series of the open file.
-    void fillRows();
+    // One row per series of the file.
+    void fillRows(const FileHalf& file);
     // Shows the list, or brings it forward and sets the main window up for it again when it is open.
     void showList();
 
@@ -37,6 +28,13 @@ public:
 
     QTreeWidget* list;
 
+signals:
+    // The user chose series s (1-based ordinal).
+    void seriesChosen(int s);
+    // The list was shown by the program, or closed.
+    void listShown();
+    void listClosed();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -44,10 +42,4 @@ protected:
 
 private:
     void fitColumns();
-
-    const MeasurementStore& store_;
-    SeriesListHost& host_;
 };
-
-extern const char* const OpenFilePrompt;  // "Откройте файл для просмотра"
-extern const char* const ViewingFileText; // "Просмотр файла "

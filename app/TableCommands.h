@@ -1,41 +1,30 @@
 #pragma once
 
-#include "app/ViewHooks.h"
 #include "store/SeriesEvaluation.h"
-#include "table/Averaging.h"
-#include "table/RangeDialog.h"
+#include "store/SpanStatistics.h"
 #include "table/TableFile.h"
 
 #include <optional>
 #include <vector>
 
-class GraphView;
-class ShellDialogs;
-class TableDialogs;
 class MainWindow;
-class MeasurementTableWindow;
+class UserDialogs;
 
-// The measurement table, the range dialog and what they serve: the table following the pointer and
-// moving it, averaging over a span, and saving the table as a text file. The grid's cells are the one
-// text source of the value labels and of every table output.
-class TableCommands : public TableHooks {
+// The commands that ask for a span of the table: averaging over it and saving it as a text file; and what
+// the table outputs read, from the table's model.
+class TableCommands {
 public:
-    TableCommands(MainWindow& form, GraphView& graph, MeasurementTableWindow& table, RangeDialog& dialog,
-                  ShellDialogs& messages, TableDialogs& dialogs);
+    TableCommands(MainWindow& window, UserDialogs& dialogs);
 
-    void FillTable(const SelectedSeries& series) override;
-    void TableSync() override;
-    void CloseTable() override;
-    void SBTabClick() override;
-    void SBMiddleClick() override;
-    void SBSaveTableClick() override;
+    // Averaging: the average over the span the range dialog confirms, in the information panel.
+    void averageOverRange();
+    // The span of the table the range dialog confirms, saved as a CP866 text file.
+    void saveTable();
 
-    // The grid's refusable row choice.
-    bool SGTableSelectCell(int k);
-
-    // Shows the range dialog; the confirmed span becomes rangeFirst_ … rangeLast_.
+    // Shows the range dialog; the confirmed span becomes the range.
     std::optional<MeasurementSpan> chooseRange();
-    MeasurementSpan range() const { return {rangeFirst_, rangeLast_}; }
+    // The last span confirmed in the range dialog.
+    MeasurementSpan range() const { return range_; }
 
     // What the table outputs read: the titles of row 0, the rows of the span and the header of the series.
     RowTexts titles() const;
@@ -43,16 +32,9 @@ public:
     TableHeader header() const;
 
 private:
-    void showRow(int k);
-
-    MainWindow& form_;
-    GraphView& graph_;
-    MeasurementTableWindow& table_;
-    RangeDialog& dialog_;
-    ShellDialogs& messages_;
-    TableDialogs& dialogs_;
-    int rangeFirst_ = 0;
-    int rangeLast_ = 0;
+    MainWindow& window_;
+    UserDialogs& dialogs_;
+    MeasurementSpan range_;
 };
 
 // The filter of the save dialog, as Qt spells "Текстовый файл (*.txt)|*.txt".

@@ -1,3 +1,4 @@
+#include "app/MainWindow.h"
 #include "app/Program.h"
 
 #include <QApplication>
@@ -10,5 +11,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     const auto program = CreateProgram(QtServices());
+    // Closing the main window ends the program at once, whatever other window is open.
+    QObject::connect(program->mainWindow, &MainWindow::closed, &app, &QCoreApplication::quit);
     return QApplication::exec();
 }

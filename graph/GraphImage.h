@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/GraphColors.h"
+#include "graph/ColorScheme.h"
 #include "graph/GraphGeometry.h"
 #include "graph/ViewWindow.h"
 #include "store/MeasurementStore.h"
@@ -15,7 +15,7 @@ struct GraphImageRequest {
     int count = 0;   // measurements in view (with first)
     int pointer = 0; // the pointer's measurement; 0 for the first in view
     bool grid = false;
-    GraphColors colors;
+    ColorScheme colors;
     GraphMargins margins = MarginsForFontHeight(DefaultCanvasFontHeight);
 };
 

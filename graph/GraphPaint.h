@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graph/Canvas.h"
-#include "graph/GraphColors.h"
+#include "graph/ColorScheme.h"
 #include "graph/ViewWindow.h"
 #include "store/MeasurementStore.h"
 
@@ -14,7 +14,7 @@
 struct GraphScene {
     const SelectedSeries& series;
     const ViewWindow& view;
-    const GraphColors& colors;
+    const ColorScheme& colors;
     bool noSeriesChosen = false;
 };
 

@@ -13,7 +13,7 @@ namespace {
 
 constexpr int ZoomDotRadius = 2;
 
-bool SameColors(const GraphColors& a, const GraphColors& b) {
+bool SameColors(const ColorScheme& a, const ColorScheme& b) {
     return a.background == b.background && a.axes == b.axes && a.graph == b.graph &&
            a.captions == b.captions && a.pointer == b.pointer && a.grid == b.grid;
 }
@@ -26,12 +26,11 @@ QRectF DeviceRect(const QRect& rect, qreal ratio) {
 } // namespace
 
 GraphView::GraphView(const MeasurementStore& store, QObject* parent)
-    : QObject(parent), store_(store), colors_([] { return GraphColors{}; }),
-      blank_(QGuiApplication::palette().color(QPalette::Window)) {
+    : QObject(parent), store_(store), blank_(QGuiApplication::palette().color(QPalette::Window)) {
     view_.margins = MarginsForFontHeight(DefaultCanvasFontHeight);
 }
 
-GraphScene GraphView::scene(const GraphColors& colors) const {
+GraphScene GraphView::scene(const ColorScheme& colors) const {
     return GraphScene{store_.selected, view_, colors, store_.noSeriesChosen};
 }
 
@@ -49,7 +48,7 @@ void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) 
 }
 
 bool GraphView::inputsChanged() const {
-    return store_.noSeriesChosen != drawnBlank_ || !SameColors(colors_(), drawnColors_);
+    return store_.noSeriesChosen != drawnBlank_ || !SameColors(colors_, drawnColors_);
 }
 
 bool GraphView::resizePicture(QSize size, qreal ratio) {
@@ -71,10 +70,9 @@ void GraphView::resize(QSize size, qreal ratio) {
 void GraphView::render() {
     if (screen_.isNull())
         return;
-    const GraphColors colors = colors_();
     Canvas canvas(screen_);
-    ::PaintGraph(canvas, scene(colors), trace_);
-    drawnColors_ = colors;
+    ::PaintGraph(canvas, scene(colors_), trace_);
+    drawnColors_ = colors_;
     drawnBlank_ = store_.noSeriesChosen;
     ++renders_;
 }
@@ -91,9 +89,8 @@ void GraphView::drawPointer() {
         return;
     PointerMove move;
     {
-        const GraphColors colors = colors_();
         Canvas canvas(screen_);
-        move = ::MovePointerLine(canvas, scene(colors), trace_);
+        move = ::MovePointerLine(canvas, scene(colors_), trace_);
     }
     if (move.wholeArea) {
         // The move had to draw the whole picture anew.
@@ -127,10 +124,8 @@ void GraphView::clickAt(int x, int y) {
         return;
     if (view_.zoomMode == 1 || view_.zoomMode == 2) {
         drawZoomDot(x, y);
-        if (ZoomClick(view_, store_.selected, area_, x)) {
-            emit pointerMoved();
-            redraw();
-        }
+        if (ZoomClick(view_, store_.selected, area_, x))
+            showChangedRange();
         return;
     }
     if (x > area_.width() - view_.margins.right)
@@ -138,7 +133,7 @@ void GraphView::clickAt(int x, int y) {
     // A click left of the axis in a zoomed view lies before the view: the pointer stops at its first
     // measurement and says so, so that the pointer, the panel and the table all show that one.
     const StatusChange status = ClickedMeasurement(view_, MeasurementAtX(view_, store_.selected, x));
-    emit pointerMoved();
+    emit pointerMoved(view_.pointerIndex);
     if (status)
         emit statusMessage(*status);
     drawPointer();
@@ -153,7 +148,7 @@ bool GraphView::pressKey(int qtKey, bool keypad) {
         const StatusChange status = RunNavigation(view_, command);
         if (status)
             emit statusMessage(*status);
-        emit pointerMoved();
+        emit pointerMoved(view_.pointerIndex);
         drawPointer();
     }
     return true;
@@ -165,8 +160,20 @@ void GraphView::navigate(StatusChange (*command)(ViewWindow&)) {
     const StatusChange status = command(view_);
     if (status)
         emit statusMessage(*status);
-    emit pointerMoved();
+    emit pointerMoved(view_.pointerIndex);
     drawPointer();
+}
+
+void GraphView::movePointerTo(int k) {
+    if (!seriesShown())
+        return;
+    view_.pointerIndex = static_cast<uint16_t>(k);
+    drawPointer();
+    emit pointerMoved(k);
+}
+
+void GraphView::setPointerIndexOnly(int k) {
+    view_.pointerIndex = static_cast<uint16_t>(k);
 }
 
 void GraphView::movePointerToFirst() {
@@ -186,17 +193,20 @@ void GraphView::resetView() {
     if (!seriesShown())
         return;
     ::ResetView(view_, store_.selected, area_);
-    redraw();
+    showChangedRange();
 }
 
-void GraphView::chooseAxisSteps() {
+void GraphView::showRange(int first, int last) {
     if (!seriesShown())
         return;
-    const ViewWindow before = view_;
-    ::ChooseAxisSteps(view_, store_.selected);
-    if (before.timeUnit != view_.timeUnit || before.timeStep != view_.timeStep ||
-        before.activityStep != view_.activityStep)
-        redraw();
+    ::ShowRange(view_, store_.selected, area_, first, last);
+    showChangedRange();
+}
+
+void GraphView::showChangedRange() {
+    redraw();
+    emit viewChanged();
+    emit pointerMoved(view_.pointerIndex);
 }
 
 void GraphView::showWholeSeries() {
@@ -204,6 +214,7 @@ void GraphView::showWholeSeries() {
         return;
     ::ShowWholeSeries(view_, store_.selected, area_);
     redraw();
+    emit viewChanged();
 }
 
 void GraphView::beginZoom() {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/GraphColors.h"
+#include "graph/ColorScheme.h"
 #include "graph/GraphPaint.h"
 #include "graph/ViewWindow.h"
 #include "store/MeasurementStore.h"
@@ -9,7 +9,7 @@
 #include <QObject>
 #include <QRegion>
 
-#include <functional>
+#include <optional>
 
 class QPainter;
 
@@ -22,8 +22,9 @@ class GraphView : public QObject {
 public:
     explicit GraphView(const MeasurementStore& store, QObject* parent = nullptr);
 
-    // Colours are read afresh for every picture and every pointer move (the colour dialog's swatches).
-    void setColorSource(std::function<GraphColors()> source) { colors_ = std::move(source); }
+    // The colours of every later picture and pointer move; nothing is drawn now.
+    void setColors(const ColorScheme& colors) { colors_ = colors; }
+    const ColorScheme& colors() const { return colors_; }
     // The layout, set once from the paint area's font when the window is made.
     void setMargins(const GraphMargins& margins) { view_.margins = margins; }
     // What the area shows before any series has been drawn: the window's own background.
@@ -52,10 +53,11 @@ public:
     // key is meant to go on to the focused control either way.
     bool pressKey(int qtKey, bool keypad);
 
-    // A new series was evaluated: the whole series with the pointer on 1 and new axis steps. The caller
-    // runs TableSync afterwards.
+    // A new series was evaluated: the whole series with the pointer on 1 and new axis steps, drawn once.
     void resetView();
-    void chooseAxisSteps();
+    // Measurements first … last, scaled to their own maximum, with the pointer on first, as a zoom ends.
+    void showRange(int first, int last);
+    // "Первоначальный вид": the whole series again; the pointer stays.
     void showWholeSeries();
     void beginZoom();
     void setGrid(bool down);
@@ -63,34 +65,43 @@ public:
     void stepPointerLeft();
     void stepPointerRight();
     void movePointerToLast();
-    // After PointerIndex was changed from outside (a row chosen in the table).
+    // The pointer goes to measurement k, chosen outside the graph (a row of the table).
+    void movePointerTo(int k);
+    // The pointer's measurement becomes k while the line stays where it is until the next pointer move or
+    // repaint: what a refused table row does.
+    void setPointerIndexOnly(int k);
+    // Moves the pointer line to the view's pointer without repainting the graph.
     void drawPointer();
-    // Repaint at once.
+    // Draws the picture afresh at once and has the widget show it.
     void redraw();
 
 signals:
     void areaChanged(const QRect& rect);     // what the widget must update
     void statusMessage(const QString& text); // status panel 1
-    void pointerMoved();                     // TableSync
+    // The pointer was moved by the graph's own commands, clicks or keys, or by movePointerTo.
+    void pointerMoved(int k);
+    // The measurements in view changed.
+    void viewChanged();
 
 private:
-    GraphScene scene(const GraphColors& colors) const;
+    GraphScene scene(const ColorScheme& colors) const;
     bool resizePicture(QSize size, qreal ratio); // answers whether the size or the ratio changed
     void render();
     bool inputsChanged() const;
     bool seriesShown() const;
     void navigate(std::optional<QString> (*command)(ViewWindow&));
+    void showChangedRange();
     void drawZoomDot(int x, int y);
 
     const MeasurementStore& store_;
-    std::function<GraphColors()> colors_;
+    ColorScheme colors_;
     ViewWindow view_;
     QImage screen_;
     QSize area_; // the paint area in logical pixels; the picture has ratio times as many
     PointerTrace trace_;
     QColor blank_;
     // What the picture was last drawn from, besides the view: the colours and the blank state.
-    GraphColors drawnColors_;
+    ColorScheme drawnColors_;
     bool drawnBlank_ = false;
     int renders_ = 0;
 };

@@ -1,9 +1,13 @@
 #include "table/MeasurementTableWindow.h"
 
+#include "graph/TableSelection.h"
 #include "table/TableColumns.h"
 
 #include <QHeaderView>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -12,20 +16,34 @@ constexpr int kRowHeight = 24;
 
 } // namespace
 
+void MeasurementGrid::setSelectableRows(int first, int count) {
+    firstSelectable_ = first;
+    selectableCount_ = count;
+}
+
 void MeasurementGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    if (!reverting_ && current.isValid() && SelectCell && !SelectCell(current.row() + 1)) {
+    if (reverting_ || !current.isValid()) {
+        QTableView::currentChanged(current, previous);
+        highlightCurrent();
+        return;
+    }
+    const int k = current.row() + 1;
+    const RowSelection choice = DecideRowSelection(k, firstSelectable_, selectableCount_);
+    if (!choice.accepted) {
         reverting_ = true;
         selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
         reverting_ = false;
         highlightCurrent();
+        emit rowRefused(k, choice.pointer, choice.message);
         return;
     }
-    QTableWidget::currentChanged(current, previous);
+    QTableView::currentChanged(current, previous);
     highlightCurrent();
+    emit rowChosen(k);
 }
 
 void MeasurementGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
-    QTableWidget::selectionChanged(selected, deselected);
+    QTableView::selectionChanged(selected, deselected);
     if (!reverting_)
         highlightCurrent();
 }
@@ -40,17 +58,15 @@ void MeasurementGrid::highlightCurrent() {
     selectionModel()->select(current, QItemSelectionModel::ClearAndSelect);
 }
 
-MeasurementTableWindow::MeasurementTableWindow(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), grid(new MeasurementGrid(this)) {
+MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), grid(new MeasurementGrid(this)), model_(model) {
     setObjectName(QStringLiteral("FormTable"));
     setWindowTitle(QString());
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(481, 264, 440, 178);
 
     grid->setObjectName(QStringLiteral("SGTable"));
-    grid->setColumnCount(TableColumnCount);
-    const RowTexts titles = TableTitles();
-    grid->setHorizontalHeaderLabels(QStringList(titles.begin(), titles.end()));
+    grid->setModel(&model_);
     for (int c = 0; c < TableColumnCount; ++c)
         grid->setColumnWidth(c, TableColumnWidths[c]);
     QHeaderView* header = grid->horizontalHeader();
@@ -68,39 +84,37 @@ MeasurementTableWindow::MeasurementTableWindow(QWidget* parent)
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setShowGrid(true);
     grid->setWordWrap(false);
+    grid->setSelectableRows(1, model_.rowCount());
+    connect(grid, &MeasurementGrid::rowChosen, this, &MeasurementTableWindow::rowChosen);
+    connect(grid, &MeasurementGrid::rowRefused, this, &MeasurementTableWindow::rowRefused);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid);
 }
 
-void MeasurementTableWindow::fill(const SelectedSeries& series) {
-    const int n = series.measurementCount;
-    grid->setUpdatesEnabled(false);
-    grid->setRowCount(n);
-    for (int k = 1; k <= n; ++k) {
-        const RowTexts row = MeasurementRowTexts(series, k);
-        for (int c = 0; c < TableColumnCount; ++c) {
-            auto* item = new QTableWidgetItem(row[c]);
-            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
-            grid->setItem(k - 1, c, item);
-        }
-    }
-    grid->setUpdatesEnabled(true);
-    setCurrentRow(1);
+void MeasurementTableWindow::startSeries() {
+    setSelectableRows(1, model_.rowCount());
+    followPointer(1);
+}
+
+void MeasurementTableWindow::setSelectableRows(int first, int count) {
+    grid->setSelectableRows(first, count);
 }
 
 QString MeasurementTableWindow::cell(int col, int k) const {
-    if (k == 0)
-        return grid->horizontalHeaderItem(col)->text();
-    const QTableWidgetItem* item = grid->item(k - 1, col);
-    return item ? item->text() : QString();
+    return model_.rowTexts(k)[static_cast<size_t>(col)];
 }
 
 void MeasurementTableWindow::setCurrentRow(int k) {
-    if (k < 1 || k > grid->rowCount())
+    if (k < 1 || k > model_.rowCount())
         return;
-    const int column = std::max(0, grid->currentColumn());
-    if (grid->currentRow() != k - 1)
-        grid->setCurrentCell(k - 1, column);
+    const int column = std::max(0, grid->currentIndex().column());
+    if (grid->currentIndex().row() != k - 1)
+        grid->setCurrentIndex(model_.index(k - 1, column));
+}
+
+void MeasurementTableWindow::followPointer(int k) {
+    const QSignalBlocker blocker(grid);
+    setCurrentRow(k);
 }

@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -47,9 +46,6 @@ RangeDialog::RangeDialog(QWidget* parent) : QDialog(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setGeometry(585, 347, 278, 142);
     setFixedSize(278, 142);
-    showError = [](QWidget* owner, const QString& text) {
-        QMessageBox::warning(owner, QStringLiteral("Выбор диапазона"), text);
-    };
     buildRadioGroup();
     buildButtons();
 }
@@ -188,7 +184,7 @@ MeasurementSpan RangeDialog::chosenSpan() const {
 void RangeDialog::BBOkClick() {
     const MeasurementSpan span = chosenSpan();
     if (!IsSpanInSeries(span, context_.measurementCount)) {
-        showError(this, SpanOutsideSeriesMessage(context_.measurementCount));
+        emit spanRefused(SpanOutsideSeriesMessage(context_.measurementCount));
         return;
     }
     confirmed_ = span;

@@ -4,7 +4,6 @@
 
 #include <QDialog>
 
-#include <functional>
 #include <optional>
 
 class QButtonGroup;
@@ -24,14 +23,13 @@ struct RangeContext {
 // The range dialog: the measurements visible on the graph, the whole series, or a span typed in. OK keeps
 // the dialog open with a message while the span is not inside the series.
 class RangeDialog : public QDialog {
+    Q_OBJECT
+
 public:
     explicit RangeDialog(QWidget* parent = nullptr);
 
     // Shows the dialog modally; the confirmed span, or nothing after Cancel.
     std::optional<MeasurementSpan> choose(const RangeContext& context);
-
-    // Shows the refusal of a span; tests put their own in place of the message box.
-    std::function<void(QWidget* parent, const QString& text)> showError;
 
     QGroupBox* rangeGroup;
     QButtonGroup* rangeChoices;
@@ -48,6 +46,10 @@ public:
 
     // The span the current choice stands for.
     MeasurementSpan chosenSpan() const;
+
+signals:
+    // OK was pressed on a span outside the series: the message for the user. The dialog stays open.
+    void spanRefused(const QString& message);
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,7 +1,8 @@
 #include "app/colors/ColorDialog.h"
 
 #include "app/Fonts.h"
-#include "app/colors/ColorChooser.h"
+#include "app/GlyphIcon.h"
+#include "app/UserDialogs.h"
 #include "app/colors/ColorSwatch.h"
 
 #include <QButtonGroup>
@@ -27,8 +28,8 @@ constexpr QPoint kGroupAt(5, 6);
 
 } // namespace
 
-ColorDialog::ColorDialog(ColorChooser& chooser, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), chooser_(chooser) {
+ColorDialog::ColorDialog(UserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), dialogs_(dialogs) {
     setObjectName(QStringLiteral("FormColorDialog"));
     setWindowTitle(QStringLiteral("Выбор цветов"));
     setFont(WindowFont());
@@ -80,10 +81,7 @@ void ColorDialog::buildButtons() {
 
     defaultColorsButton = new QPushButton(QStringLiteral("Цвета по умолчанию"), this);
     defaultColorsButton->setObjectName(QStringLiteral("BitBtn1"));
-    QIcon glyph;
-    glyph.addFile(QStringLiteral(":/glyphs/defaultcolors.png"), QSize(16, 16));
-    glyph.addFile(QStringLiteral(":/glyphs/defaultcolors@2x.png"), QSize(32, 32));
-    defaultColorsButton->setIcon(glyph);
+    defaultColorsButton->setIcon(GlyphIcon("defaultcolors"));
     defaultColorsButton->setGeometry(94, 243, 171, 27);
     defaultColorsButton->setAutoDefault(false);
     connect(defaultColorsButton, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
@@ -98,10 +96,17 @@ ColorScheme ColorDialog::scheme() const {
             captionsSwatch->brushColor(),   pointerSwatch->brushColor(), gridSwatch->brushColor()};
 }
 
-void ColorDialog::FormCreate() {
+void ColorDialog::setScheme(const ColorScheme& scheme) {
+    const QColor colors[SchemeSize] = {scheme.background, scheme.axes,    scheme.graph,
+                                       scheme.captions,   scheme.pointer, scheme.grid};
     const auto shapes = swatches();
     for (int i = 0; i < SchemeSize; ++i)
-        shapes[i]->setBrushColor(FromBgr(DefaultSchemeBgr[i]));
+        shapes[i]->setBrushColor(colors[i]);
+    emit schemeChanged(scheme);
+}
+
+void ColorDialog::FormCreate() {
+    setScheme(ColorScheme());
 }
 
 void ColorDialog::BitBtn1Click() {
@@ -109,18 +114,18 @@ void ColorDialog::BitBtn1Click() {
 }
 
 void ColorDialog::RadioGroup1Enter(int index) {
-    const std::optional<QColor> chosen = chooser_.choose(this, lastChosen_);
+    const std::optional<QColor> chosen = dialogs_.chooseColor(this, lastChosen_);
     if (!chosen)
         return;
     lastChosen_ = *chosen;
-    if (index >= 0 && index < SchemeSize)
+    if (index >= 0 && index < SchemeSize) {
         swatches()[index]->setBrushColor(*chosen);
+        emit schemeChanged(scheme());
+    }
 }
 
 void ColorDialog::OKBtnClick() {
-    hide();
-    if (RepaintGraph)
-        RepaintGraph();
+    accept();
 }
 
 void ColorDialog::reject() {

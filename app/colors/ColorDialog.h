@@ -1,34 +1,34 @@
 #pragma once
 
-#include "app/colors/ColorScheme.h"
+#include "graph/ColorScheme.h"
 
 #include <QDialog>
 
 #include <array>
-#include <functional>
 
-class ColorChooser;
+class ColorSwatch;
 class QButtonGroup;
 class QGroupBox;
 class QPushButton;
-class ColorSwatch;
+class UserDialogs;
 
-// The colour settings of the graph. The dialog is the only store of the colour scheme: each colour is the
-// fill colour of one swatch, read afresh by every painting. It hides instead of closing, so the colours,
-// the chosen item and the chooser's last colour last until the program ends.
+// The colour settings of the graph. Each colour is the fill colour of one swatch; every change is announced
+// at once (the graph draws its next pointer move in it), and OK closes the dialog with accepted(), on which
+// the graph is repainted. It hides instead of closing, so the colours, the chosen item and the chooser's
+// last colour last until the program ends.
 class ColorDialog : public QDialog {
+    Q_OBJECT
+
 public:
-    ColorDialog(ColorChooser& chooser, QWidget* parent = nullptr);
+    ColorDialog(UserDialogs& dialogs, QWidget* parent = nullptr);
 
     ColorScheme scheme() const;
 
+    // The defaults, as at creation and on "Цвета по умолчанию".
     void FormCreate();
     void RadioGroup1Enter(int index);
     void OKBtnClick();
     void BitBtn1Click();
-
-    // Run after the dialog hides on OK: the main window repaints its graph with it.
-    std::function<void()> RepaintGraph;
 
     QGroupBox* colorRoleGroup;
     QButtonGroup* colorRoleButtons;
@@ -44,8 +44,10 @@ public:
     // The colour the chooser opens with: the one chosen in it last, black at first.
     QColor lastChosen() const { return lastChosen_; }
 
-public:
     void reject() override;
+
+signals:
+    void schemeChanged(const ColorScheme& scheme);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -56,8 +58,9 @@ private:
     void buildSwatches();
     void buildButtons();
     std::array<ColorSwatch*, SchemeSize> swatches() const;
+    void setScheme(const ColorScheme& scheme);
 
-    ColorChooser& chooser_;
+    UserDialogs& dialogs_;
     QColor lastChosen_ = Qt::black;
 };
 

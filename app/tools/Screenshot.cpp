@@ -7,13 +7,12 @@
 // series command shows it, since that withdraws the series.
 // Run it under a display (xvfb-run) to get the real fonts and style of the desktop.
 
-#include "app/GraphCommands.h"
 #include "app/GraphWidget.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/SeriesListWindow.h"
-#include "app/ShellServices.h"
 #include "app/TableCommands.h"
+#include "app/UserDialogs.h"
 #include "app/colors/ColorDialog.h"
 #include "table/MeasurementTableWindow.h"
 #include "table/RangeDialog.h"
@@ -28,32 +27,26 @@
 namespace {
 
 // Nobody is there to answer dialogs: messages go to the terminal.
-class UnattendedDialogs : public ShellDialogs {
+class UnattendedDialogs : public UserDialogs {
 public:
-    std::optional<QString> openFile(QWidget*, const OpenDialogRequest&) override { return std::nullopt; }
     void errorBox(QWidget*, const QString& text) override {
         std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
     }
 };
 
 // Puts the graph in the state the options ask for, the way the toolbar would leave it.
-void ApplyViewOptions(const QStringList& options, const Program& program) {
-    MainWindow& form = *program.mainWindow;
-    GraphView& graph = program.graph->graph();
+void ApplyViewOptions(const QStringList& options, MainWindow& form) {
+    GraphView& graph = form.graph();
     for (qsizetype i = 0; i < options.size(); ++i) {
         if (options[i] == QLatin1String("--grid")) {
             form.gridButton->click();
         } else if (options[i] == QLatin1String("--zoom") && i + 2 < options.size()) {
-            ShowRange(graph.view(), form.store().selected, form.graphWidget->size(), options[i + 1].toInt(),
-                      options[i + 2].toInt());
+            graph.showRange(options[i + 1].toInt(), options[i + 2].toInt());
             i += 2;
         } else if (options[i] == QLatin1String("--pointer") && i + 1 < options.size()) {
-            graph.view().pointerIndex = static_cast<uint16_t>(options[++i].toInt());
+            graph.movePointerTo(options[++i].toInt());
         }
     }
-    graph.redraw();
-    if (program.graph->TableSync)
-        program.graph->TableSync();
 }
 
 } // namespace
@@ -72,7 +65,7 @@ int main(int argc, char** argv) {
     form->loadFile(args.at(1));
     if (form->store().noSeriesChosen || form->store().selected.measurementCount == 0)
         form->selectSeries(args.size() > 3 ? args.at(3).toInt() : 1);
-    ApplyViewOptions(args.mid(4), *program);
+    ApplyViewOptions(args.mid(4), *form);
 
     auto optionFile = [&args](const char* option) {
         const qsizetype at = args.indexOf(QLatin1String(option));
@@ -83,7 +76,7 @@ int main(int argc, char** argv) {
     const QString colorsFile = optionFile("--colors");
     const QString listFile = optionFile("--list");
     if (!tableFile.isEmpty())
-        program->table->SBTabClick();
+        form->SBTabClick();
 
     int status = 0;
     auto save = [&status](QWidget* window, const QString& file) {
@@ -94,13 +87,13 @@ int main(int argc, char** argv) {
     constexpr int kSettle = 300;
     QTimer::singleShot(kSettle, [&] {
         save(form, args.at(2));
-        save(program->tableWindow, tableFile);
+        save(form->tableWindow(), tableFile);
         if (!rangeFile.isEmpty()) {
-            QTimer::singleShot(kSettle, program->rangeDialog, [&] {
-                save(program->rangeDialog, rangeFile);
-                program->rangeDialog->reject();
+            QTimer::singleShot(kSettle, form->rangeDialog(), [&] {
+                save(form->rangeDialog(), rangeFile);
+                form->rangeDialog()->reject();
             });
-            program->table->chooseRange();
+            form->tableCommands().chooseRange();
         }
         if (!colorsFile.isEmpty()) {
             form->SBColorClick();
@@ -109,8 +102,8 @@ int main(int argc, char** argv) {
         if (!listFile.isEmpty())
             form->SBSerClick();
         QTimer::singleShot(kSettle, [&] {
-            save(program->colorDialog, colorsFile);
-            save(program->seriesListWindow, listFile);
+            save(form->colorDialog(), colorsFile);
+            save(form->seriesListWindow(), listFile);
             QApplication::quit();
         });
     });

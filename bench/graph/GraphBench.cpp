@@ -23,7 +23,7 @@ const SelectedSeries& Series() {
     return series;
 }
 
-const GraphColors Colors;
+const ColorScheme Colors;
 
 struct Screen {
     explicit Screen(QSize size) : image(size, QImage::Format_RGB32) {

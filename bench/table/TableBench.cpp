@@ -1,6 +1,5 @@
 // Figures, not tests: a series of 1637 measurements chosen in the real main window (offscreen), its whole
 // table saved, and its two printouts made into PDF files.
-#include "app/GraphCommands.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/TableCommands.h"
@@ -20,12 +19,6 @@
 
 namespace {
 
-class SilentDialogs : public ShellDialogs {
-public:
-    std::optional<QString> openFile(QWidget*, const OpenDialogRequest&) override { return std::nullopt; }
-    void errorBox(QWidget*, const QString&) override {}
-};
-
 // One program for every benchmark, showing the full 8196-byte file's series of 1637 measurements.
 struct Viewer {
     QTemporaryDir dir;
@@ -38,7 +31,7 @@ struct Viewer {
         file.write(FullSingleSeriesFile());
         file.close();
         ProgramServices services = QtServices();
-        services.dialogs = std::make_unique<SilentDialogs>();
+        services.dialogs = std::make_unique<UserDialogs>();
         program = CreateProgram(std::move(services));
         program->mainWindow->loadFile(path);
     }
@@ -60,7 +53,7 @@ BENCHMARK(SelectSeriesWithGrid)->Unit(benchmark::kMillisecond);
 
 void SaveWholeTable(benchmark::State& state) {
     Viewer& viewer = TheViewer();
-    TableCommands& table = *viewer.program->table;
+    TableCommands& table = viewer.form().tableCommands();
     const int n = viewer.form().store().selected.measurementCount;
     const QString target = viewer.dir.filePath(QStringLiteral("table.txt"));
     for (auto _ : state) {
@@ -73,7 +66,7 @@ BENCHMARK(SaveWholeTable)->Unit(benchmark::kMillisecond);
 
 void PrintTableToPdf(benchmark::State& state) {
     Viewer& viewer = TheViewer();
-    TableCommands& table = *viewer.program->table;
+    TableCommands& table = viewer.form().tableCommands();
     const int n = viewer.form().store().selected.measurementCount;
     const QString pdf = viewer.dir.filePath(QStringLiteral("table.pdf"));
     for (auto _ : state) {
@@ -86,7 +79,7 @@ BENCHMARK(PrintTableToPdf)->Unit(benchmark::kMillisecond);
 
 void PrintGraphToPdf(benchmark::State& state) {
     Viewer& viewer = TheViewer();
-    GraphView& graph = viewer.program->graph->graph();
+    GraphView& graph = viewer.form().graph();
     const QString pdf = viewer.dir.filePath(QStringLiteral("graph.pdf"));
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);

@@ -1,5 +1,7 @@
 #include "tests/app/SeriesShownFixture.h"
 
+#include "app/InfoPanel.h"
+
 #include "table/Averaging.h"
 #include "table/Cp866.h"
 #include "table/TableColumns.h"
@@ -57,30 +59,31 @@ TEST_F(AveragingTest, WholeRangeGivesTheSeriesAverage) {
     answerRangeDialogWith(1);
     form->averageButton->click();
     const int64_t expected = AverageActivity(series(), 250, {1, 40}).average;
-    EXPECT_EQ(form->averageLabel->text(), QString::number(expected));
-    EXPECT_EQ(form->averageFromLabel->text(), QStringLiteral("1"));
-    EXPECT_EQ(form->averageToLabel->text(), QStringLiteral("40"));
+    EXPECT_EQ(form->infoPanel->averageLabel->text(), QString::number(expected));
+    EXPECT_EQ(form->infoPanel->averageFromLabel->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->infoPanel->averageToLabel->text(), QStringLiteral("40"));
 }
 
 TEST_F(AveragingTest, VisibleMeasurementsOfTheZoomedView) {
     answerRangeDialogWith(0);
     form->averageButton->click();
-    EXPECT_EQ(form->averageFromLabel->text(), QStringLiteral("10"));
-    EXPECT_EQ(form->averageToLabel->text(), QStringLiteral("30"));
-    EXPECT_EQ(form->averageLabel->text(), QString::number(AverageActivity(series(), 250, {10, 30}).average));
+    EXPECT_EQ(form->infoPanel->averageFromLabel->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->infoPanel->averageToLabel->text(), QStringLiteral("30"));
+    EXPECT_EQ(form->infoPanel->averageLabel->text(),
+              QString::number(AverageActivity(series(), 250, {10, 30}).average));
 }
 
 TEST_F(AveragingTest, CancelChangesNothing) {
     answerRangeDialogWith(1);
     form->averageButton->click();
-    const QString average = form->averageLabel->text();
+    const QString average = form->infoPanel->averageLabel->text();
     answerRangeDialog([](RangeDialog& dialog) {
         dialog.rangeChoices->button(0)->click();
         dialog.cancelButton->click();
     });
     form->averageButton->click();
-    EXPECT_EQ(form->averageLabel->text(), average);
-    EXPECT_EQ(form->averageToLabel->text(), QStringLiteral("40"));
+    EXPECT_EQ(form->infoPanel->averageLabel->text(), average);
+    EXPECT_EQ(form->infoPanel->averageToLabel->text(), QStringLiteral("40"));
 }
 
 TEST_F(AveragingTest, ASpanWithoutTimeIsReportedAndTheLabelsStay) {
@@ -98,7 +101,7 @@ TEST_F(AveragingTest, ASpanWithoutTimeIsReportedAndTheLabelsStay) {
     answerRangeDialogWith(1);
     form->averageButton->click();
     EXPECT_EQ(dialogs->errors.size(), 1);
-    EXPECT_TRUE(form->averageLabel->text().isEmpty());
+    EXPECT_TRUE(form->infoPanel->averageLabel->text().isEmpty());
 }
 
 using SavingTest = SeriesShownTest;

@@ -4,8 +4,8 @@
 
 #include "app/GraphWidget.h"
 #include "app/colors/ColorDialog.h"
-#include "app/colors/ColorScheme.h"
 #include "app/colors/ColorSwatch.h"
+#include "graph/ColorScheme.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -33,7 +33,7 @@ class ColorDialogTest : public GuiTest {
 protected:
     void SetUp() override {
         GuiTest::SetUp();
-        colours = program->colorDialog;
+        colours = form->colorDialog();
     }
     void choose(int item) { colours->colorRoleButtons->button(item)->click(); }
 
@@ -87,7 +87,7 @@ TEST_F(ColorDialogTest, ColourButtonShowsTheDialogWithoutBlockingAndFocusesOk) {
 }
 
 TEST_F(ColorDialogTest, ChoosingAnItemOpensTheChooserWithTheLastChosenColour) {
-    chooser->answers = {QColor(10, 20, 30), QColor(40, 50, 60)};
+    chooser->colorAnswers = {QColor(10, 20, 30), QColor(40, 50, 60)};
     choose(2);
     ASSERT_EQ(chooser->openedWith.size(), 1u);
     EXPECT_EQ(chooser->openedWith[0], QColor(Qt::black));
@@ -101,7 +101,7 @@ TEST_F(ColorDialogTest, ChoosingAnItemOpensTheChooserWithTheLastChosenColour) {
 }
 
 TEST_F(ColorDialogTest, CancellingTheChooserChangesNothing) {
-    chooser->answers = {std::nullopt};
+    chooser->colorAnswers = {std::nullopt};
     choose(0);
     EXPECT_EQ(chooser->openedWith.size(), 1u);
     EXPECT_EQ(Swatches(*colours), kDefaults);
@@ -109,18 +109,17 @@ TEST_F(ColorDialogTest, CancellingTheChooserChangesNothing) {
 }
 
 TEST_F(ColorDialogTest, SelectingTheSelectedItemAgainDoesNotOpenTheChooser) {
-    chooser->answers = {QColor(1, 2, 3)};
+    chooser->colorAnswers = {QColor(1, 2, 3)};
     choose(1);
     choose(1);
     EXPECT_EQ(chooser->openedWith.size(), 1u);
 }
 
 TEST_F(ColorDialogTest, DefaultColoursRestoreAllSixWithoutRepaintingOrClosing) {
-    RecordingGraph graph;
-    form->SetGraphHooks(&graph);
+    PaintRecorder graph(form->graphWidget);
     form->colorsButton->setEnabled(true);
     form->colorsButton->click();
-    chooser->answers = {QColor(1, 1, 1), QColor(2, 2, 2), QColor(3, 3, 3)};
+    chooser->colorAnswers = {QColor(1, 1, 1), QColor(2, 2, 2), QColor(3, 3, 3)};
     choose(0);
     choose(3);
     choose(4);
@@ -132,12 +131,10 @@ TEST_F(ColorDialogTest, DefaultColoursRestoreAllSixWithoutRepaintingOrClosing) {
     EXPECT_EQ(Swatches(*colours), kDefaults);
     EXPECT_TRUE(colours->isVisible());
     EXPECT_EQ(graph.paints, paintsBefore);
-    form->SetGraphHooks(nullptr);
 }
 
 TEST_F(ColorDialogTest, OkHidesTheDialogAndRepaintsTheGraphAtOnce) {
-    RecordingGraph graph;
-    form->SetGraphHooks(&graph);
+    PaintRecorder graph(form->graphWidget);
     colours->show();
     const int paintsBefore = graph.paints;
 
@@ -145,7 +142,6 @@ TEST_F(ColorDialogTest, OkHidesTheDialogAndRepaintsTheGraphAtOnce) {
 
     EXPECT_FALSE(colours->isVisible());
     EXPECT_GT(graph.paints, paintsBefore);
-    form->SetGraphHooks(nullptr);
 }
 
 TEST_F(ColorDialogTest, EscapeAndCloseRequestsDoNotCloseIt) {

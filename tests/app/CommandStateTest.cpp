@@ -2,10 +2,12 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/BlankGraph.h"
+#include "app/InfoPanel.h"
+
 #include "app/CommandStates.h"
 #include "app/GraphWidget.h"
 #include "app/SeriesListWindow.h"
+#include "graph/ColorScheme.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
 #include <QAction>
@@ -18,11 +20,12 @@ namespace {
 const QString kPrompt = QStringLiteral("Откройте файл для просмотра");
 
 QStringList ValueTexts(const MainWindow& form) {
+    const InfoPanel& panel = *form.infoPanel;
     QStringList texts;
     for (const QLabel* label :
-         {form.Count, form.measurementNumberLabel, form.exposureLabel, form.startTimeLabel, form.endTimeLabel,
-          form.activityLabel, form.averageLabel, form.averageFromLabel, form.averageToLabel,
-          form.instrumentNumberLabel, form.sensitivityLabel})
+         {panel.measurementCountLabel, panel.measurementNumberLabel, panel.exposureLabel,
+          panel.startTimeLabel, panel.endTimeLabel, panel.activityLabel, panel.averageLabel,
+          panel.averageFromLabel, panel.averageToLabel, panel.instrumentNumberLabel, panel.sensitivityLabel})
         texts << label->text();
     return texts;
 }
@@ -33,7 +36,7 @@ TEST_F(GuiTest, AtStartOnlyOpenLinkHelpAndExitRespond) {
     EXPECT_EQ(enabledCommands(), StartCommands());
     EXPECT_EQ(panel(0), kPrompt);
     EXPECT_FALSE(form->store().noSeriesChosen);
-    EXPECT_NE(graphPixel(), BlankGraph::EmptyAreaColour);
+    EXPECT_NE(graphPixel(), EmptyAreaColor);
     EXPECT_EQ(form->commands().size(), AllCommands().size());
     for (const QObject* command : form->commands())
         EXPECT_EQ(TagOf(command), StartCommands().contains(command->objectName()) ? 1 : 0)
@@ -54,14 +57,14 @@ TEST_F(GuiTest, OneSeriesFileIsShownAtOnceWithoutTheSeriesCommand) {
     EXPECT_EQ(enabledCommands(), expected);
     EXPECT_EQ(panel(0), QStringLiteral("Файл one.rad; Серия N 5"));
     EXPECT_EQ(panel(1), QStringLiteral(" "));
-    EXPECT_EQ(form->Count->text(), QStringLiteral("3"));
-    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("204"));
-    EXPECT_EQ(form->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_EQ(form->infoPanel->measurementCountLabel->text(), QStringLiteral("3"));
+    EXPECT_EQ(form->infoPanel->instrumentNumberLabel->text(), QStringLiteral("204"));
+    EXPECT_EQ(form->infoPanel->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
     EXPECT_FALSE(form->store().noSeriesChosen);
     EXPECT_EQ(form->store().selected.measurementCount, 3);
     EXPECT_EQ(form->store().file.dataFileName, path);
     EXPECT_TRUE(dialogs->errors.isEmpty());
-    EXPECT_NE(graphPixel(), BlankGraph::EmptyAreaColour);
+    EXPECT_NE(graphPixel(), EmptyAreaColor);
 }
 
 TEST_F(GuiTest, SeveralSeriesFileShowsTheListAndAddsOnlyTheSeriesCommand) {
@@ -73,16 +76,16 @@ TEST_F(GuiTest, SeveralSeriesFileShowsTheListAndAddsOnlyTheSeriesCommand) {
              << "MenuSer";
     EXPECT_EQ(enabledCommands(), expected);
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла several.rad"));
-    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("77"));
-    EXPECT_EQ(form->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_EQ(form->infoPanel->instrumentNumberLabel->text(), QStringLiteral("77"));
+    EXPECT_EQ(form->infoPanel->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
     EXPECT_TRUE(form->store().noSeriesChosen);
-    EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
+    EXPECT_EQ(graphPixel(), EmptyAreaColor);
 }
 
 TEST_F(GuiTest, CancellingTheOpenDialogWithdrawsTheShownSeries) {
     openThroughDialog(writeFile("one.rad", OneSeriesFile()));
-    ASSERT_EQ(form->Count->text(), QStringLiteral("3"));
-    form->measurementNumberLabel->setText("1"); // as the table would have filled it
+    ASSERT_EQ(form->infoPanel->measurementCountLabel->text(), QStringLiteral("3"));
+    form->infoPanel->measurementNumberLabel->setText("1"); // as the table would have filled it
 
     cancelOpenDialog();
 
@@ -91,7 +94,7 @@ TEST_F(GuiTest, CancellingTheOpenDialogWithdrawsTheShownSeries) {
         EXPECT_TRUE(text.isEmpty()) << text.toStdString();
     EXPECT_EQ(panel(0), kPrompt);
     EXPECT_TRUE(form->store().noSeriesChosen);
-    EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
+    EXPECT_EQ(graphPixel(), EmptyAreaColor);
     // Caption labels keep their text.
     EXPECT_EQ(form->infoPanel->findChild<QLabel*>("Label4")->text(), QStringLiteral("Кол-во изм."));
 }
@@ -150,7 +153,7 @@ TEST_F(GuiTest, BadMarksAreReportedOneByOneBeforeTheCommandsOpen) {
     EXPECT_FALSE(dataCommandsDuringMessage);
     EXPECT_TRUE(form->tableButton->isEnabled());
     EXPECT_TRUE(form->seriesListButton->isEnabled()); // three series: the list can be shown again
-    EXPECT_EQ(form->Count->text(), QStringLiteral("3"));
+    EXPECT_EQ(form->infoPanel->measurementCountLabel->text(), QStringLiteral("3"));
     EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 12"));
     EXPECT_FALSE(seriesListShown());
 }
@@ -180,18 +183,16 @@ TEST_F(GuiTest, OneSeriesFileWithASingleMarkKeepsTheStartCommands) {
     EXPECT_EQ(dialogs->errors, QStringList{QStringLiteral("Серия не определена. Нет  измерений")});
     EXPECT_FALSE(seriesListShown());
     EXPECT_EQ(enabledCommands(), StartCommands());
-    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("9"));
-    EXPECT_EQ(form->sensitivityLabel->text(), QStringLiteral("1.00 * 10-5 Бк-1 * м3 * c-1"));
-    EXPECT_TRUE(form->Count->text().isEmpty());
+    EXPECT_EQ(form->infoPanel->instrumentNumberLabel->text(), QStringLiteral("9"));
+    EXPECT_EQ(form->infoPanel->sensitivityLabel->text(), QStringLiteral("1.00 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_TRUE(form->infoPanel->measurementCountLabel->text().isEmpty());
 }
 
 TEST_F(GuiTest, GraphAreaIsSilverWhileAFileIsOpenWithoutASeries) {
-    RecordingGraph graph;
+    PaintRecorder graph(form->graphWidget);
     EXPECT_EQ(graphPixel(), form->palette().color(QPalette::Window));
-    form->SetGraphHooks(&graph);
     form->graphWidget->repaint();
     EXPECT_GT(graph.paints, 0);
-    form->SetGraphHooks(nullptr);
     cancelOpenDialog();
-    EXPECT_EQ(graphPixel(), BlankGraph::EmptyAreaColour);
+    EXPECT_EQ(graphPixel(), EmptyAreaColor);
 }

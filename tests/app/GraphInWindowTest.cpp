@@ -1,5 +1,7 @@
 #include "tests/app/SeriesShownFixture.h"
 
+#include "app/InfoPanel.h"
+
 #include "app/GraphWidget.h"
 #include "app/StatusPanels.h"
 #include "app/colors/ColorDialog.h"
@@ -15,23 +17,6 @@
 #include <QToolButton>
 
 namespace {
-
-// Keeps the regions the paint area is asked to repaint.
-class PaintRecorder : public QObject {
-public:
-    explicit PaintRecorder(QWidget* target) { target->installEventFilter(this); }
-    QRegion painted;
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            painted += static_cast<QPaintEvent*>(event)->region();
-            ++paints;
-        }
-        return false;
-    }
-};
 
 using GraphInWindowTest = SeriesShownTest;
 
@@ -56,7 +41,7 @@ TEST_F(GraphInWindowTest, TheWholeSeriesIsShownWithThePointerOnTheFirstMeasureme
     openThroughDialog(path);
     EXPECT_EQ(graph().view().viewCount, 40);
     EXPECT_EQ(graph().view().pointerIndex, 1);
-    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("1"));
 }
 
 TEST_F(GraphInWindowTest, KeypadDigitsAndEndHomeMoveThePointerWhateverHasTheFocus) {
@@ -68,7 +53,7 @@ TEST_F(GraphInWindowTest, KeypadDigitsAndEndHomeMoveThePointerWhateverHasTheFocu
     };
     press(Qt::Key_6, Qt::KeypadModifier);
     EXPECT_EQ(graph().view().pointerIndex, 11);
-    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("11"));
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("11"));
     press(Qt::Key_4, Qt::KeypadModifier);
     EXPECT_EQ(graph().view().pointerIndex, 10);
     press(Qt::Key_End);
@@ -83,7 +68,7 @@ TEST_F(GraphInWindowTest, AClickOnTheGraphMovesThePointerUnlessNoSeriesIsChosen)
     const int x = PointerXFor(graph().view(), series(), 20);
     QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(x, form->graphWidget->height() / 2));
     EXPECT_EQ(graph().view().pointerIndex, 20);
-    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("20"));
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("20"));
 
     cancelOpenDialog(); // withdraws the series: the graph is grey and deaf
     const int before = graph().view().pointerIndex;
@@ -179,13 +164,13 @@ TEST_F(GraphOnScreenTest, PointerMovesCopyThePictureWithoutDrawingItAgain) {
 
 TEST_F(GraphOnScreenTest, ColourChangesShowOnlyAfterOk) {
     const QColor dark(10, 20, 30);
-    chooser->answers.push_back(dark);
+    chooser->colorAnswers.push_back(dark);
     form->colorsButton->click();
-    program->colorDialog->colorRoleButtons->button(0)->click(); // the background colour
-    ASSERT_EQ(program->colorDialog->backgroundSwatch->brushColor(), dark);
+    form->colorDialog()->colorRoleButtons->button(0)->click(); // the background colour
+    ASSERT_EQ(form->colorDialog()->backgroundSwatch->brushColor(), dark);
     TenPointerMoves();
     EXPECT_EQ(PixelsOf(OnScreen(form), dark), 0) << "the new background shows before OK";
-    program->colorDialog->okButton->click();
+    form->colorDialog()->okButton->click();
     QApplication::processEvents();
     EXPECT_EQ(OnScreen(form).pixelColor(2, 2), dark);
 }
@@ -202,11 +187,11 @@ TEST_F(GraphOnScreenTest, AClickLeftOfTheAxisStopsAtTheFirstVisibleMeasurement) 
     EXPECT_EQ(graph().view().pointerIndex, 10);
     EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), 10));
     EXPECT_EQ(table().currentRow(), 10);
-    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("10"));
-    EXPECT_EQ(form->startTimeLabel->text(), table().cell(1, 10));
-    EXPECT_EQ(form->endTimeLabel->text(), table().cell(2, 10));
-    EXPECT_EQ(form->activityLabel->text(), table().cell(3, 10));
-    EXPECT_EQ(form->exposureLabel->text(), table().cell(4, 10));
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->infoPanel->startTimeLabel->text(), table().cell(1, 10));
+    EXPECT_EQ(form->infoPanel->endTimeLabel->text(), table().cell(2, 10));
+    EXPECT_EQ(form->infoPanel->activityLabel->text(), table().cell(3, 10));
+    EXPECT_EQ(form->infoPanel->exposureLabel->text(), table().cell(4, 10));
     EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
 }
 

@@ -9,7 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
-#include <QPainter>
+#include <QPaintEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -36,16 +36,20 @@ void ScriptedDialogs::detailedErrorBox(QWidget*, const QString& text, const QStr
         onError(text);
 }
 
-std::optional<QColor> ScriptedChooser::choose(QWidget*, const QColor& initial) {
+std::optional<QColor> ScriptedDialogs::chooseColor(QWidget*, const QColor& initial) {
     openedWith.push_back(initial);
-    if (answers.empty())
+    if (colorAnswers.empty())
         return std::nullopt;
-    std::optional<QColor> answer = answers.front();
-    answers.pop_front();
+    std::optional<QColor> answer = colorAnswers.front();
+    colorAnswers.pop_front();
     return answer;
 }
 
-std::optional<QString> ScriptedTableDialogs::saveFile(QWidget*, const SaveDialogRequest& request) {
+void ScriptedDialogs::warningBox(QWidget*, const QString&, const QString& text) {
+    warnings << text;
+}
+
+std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const SaveDialogRequest& request) {
     saveRequests.push_back(request);
     if (saveAnswers.empty())
         return std::nullopt;
@@ -56,20 +60,22 @@ std::optional<QString> ScriptedTableDialogs::saveFile(QWidget*, const SaveDialog
     return answer;
 }
 
-void ScriptedTableDialogs::printerSetup(QWidget*, QPrinter& printer) {
+void ScriptedDialogs::printerSetup(QWidget*, QPrinter& printer) {
     ++printerSetups;
     if (onPrinterSetup)
         onPrinterSetup(printer);
 }
 
-void RecordingGraph::GrPaint(QPainter& painter, const QRect& area) {
-    ++paints;
-    painter.fillRect(area, Qt::white);
+PaintRecorder::PaintRecorder(QWidget* target) {
+    target->installEventFilter(this);
 }
 
-bool RecordingGraph::FormKeyDown(const QKeyEvent& event) {
-    keys.push_back(event.key());
-    return true;
+bool PaintRecorder::eventFilter(QObject*, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        painted += static_cast<QPaintEvent*>(event)->region();
+        ++paints;
+    }
+    return false;
 }
 
 void GuiTest::SetUp() {
@@ -77,19 +83,13 @@ void GuiTest::SetUp() {
     ProgramServices services;
     auto scripted = std::make_unique<ScriptedDialogs>();
     auto recording = std::make_unique<RecordingLauncher>();
-    auto colours = std::make_unique<ScriptedChooser>();
-    auto tables = std::make_unique<ScriptedTableDialogs>();
-    tableDialogs = tables.get();
-    dialogs = scripted.get();
+    dialogs = tableDialogs = chooser = scripted.get();
     launcher = recording.get();
-    chooser = colours.get();
     services.dialogs = std::move(scripted);
     services.launcher = std::move(recording);
-    services.chooser = std::move(colours);
-    services.tableDialogs = std::move(tables);
     program = CreateProgram(std::move(services));
     form = program->mainWindow;
-    form->Closed = [this] { closed = true; };
+    QObject::connect(form, &MainWindow::closed, [this] { closed = true; });
     // Painting needs a window the platform has exposed.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
 }
@@ -117,7 +117,7 @@ void GuiTest::cancelOpenDialog() {
 }
 
 void GuiTest::doubleClickRow(int row) {
-    QTreeWidget* list = program->seriesListWindow->list;
+    QTreeWidget* list = form->seriesListWindow()->list;
     QTreeWidgetItem* item = list->topLevelItem(row);
     ASSERT_NE(item, nullptr);
     const QPoint centre = list->visualItemRect(item).center();
@@ -162,7 +162,7 @@ QColor GuiTest::graphPixel() const {
 }
 
 bool GuiTest::seriesListShown() const {
-    return program->seriesListWindow->isVisible();
+    return form->seriesListWindow()->isVisible();
 }
 
 QByteArray OneSeriesFile() {

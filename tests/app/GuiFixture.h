@@ -2,10 +2,7 @@
 
 #include "app/MainWindow.h"
 #include "app/Program.h"
-#include "app/ShellServices.h"
-#include "app/TableDialogs.h"
-#include "app/ViewHooks.h"
-#include "app/colors/ColorChooser.h"
+#include "app/UserDialogs.h"
 
 #include <QAction>
 #include <QByteArray>
@@ -14,6 +11,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QRegion>
 #include <QSet>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -27,18 +25,33 @@
 #include <optional>
 #include <vector>
 
-// Answers the open dialog from a script and keeps every error message instead of showing it.
-class ScriptedDialogs : public ShellDialogs {
+// Answers every dialog from a script and keeps every message instead of showing it.
+class ScriptedDialogs : public UserDialogs {
 public:
     std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
+    std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
+    void printerSetup(QWidget* parent, QPrinter& printer) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void errorBox(QWidget* parent, const QString& text) override;
     void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) override;
+    void warningBox(QWidget* parent, const QString& title, const QString& text) override;
 
+    // The open dialog.
     std::deque<QString> answers; // an empty answer, or none left, means the user cancels
     std::vector<OpenDialogRequest> requests;
+    // The save dialog and printer setup, which runs a test's choice on the printer.
+    std::deque<QString> saveAnswers; // an empty answer, or none left, means the user cancels
+    std::vector<SaveDialogRequest> saveRequests;
+    std::function<void(QPrinter&)> onPrinterSetup;
+    int printerSetups = 0;
+    // The colour chooser.
+    std::deque<std::optional<QColor>> colorAnswers;
+    std::vector<QColor> openedWith;
+    // The message boxes.
     QStringList errors;
     QStringList errorDetails;                    // one entry per message, empty where it had none
     std::function<void(const QString&)> onError; // runs while the message would be on screen
+    QStringList warnings;
 };
 
 class RecordingLauncher : public ProgramLauncher {
@@ -47,32 +60,15 @@ public:
     QStringList started;
 };
 
-class ScriptedChooser : public ColorChooser {
+// Keeps the regions a widget is asked to repaint.
+class PaintRecorder : public QObject {
 public:
-    std::optional<QColor> choose(QWidget* parent, const QColor& initial) override;
-    std::deque<std::optional<QColor>> answers;
-    std::vector<QColor> openedWith;
-};
-
-// Answers the save dialog from a script; printer setup runs a test's choice on the printer.
-class ScriptedTableDialogs : public TableDialogs {
-public:
-    std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
-    void printerSetup(QWidget* parent, QPrinter& printer) override;
-
-    std::deque<QString> saveAnswers; // an empty answer, or none left, means the user cancels
-    std::vector<SaveDialogRequest> saveRequests;
-    std::function<void(QPrinter&)> onPrinterSetup;
-    int printerSetups = 0;
-};
-
-// Counts paints of the graph area and keeps the keys that reach the window.
-class RecordingGraph : public GraphHooks {
-public:
-    void GrPaint(QPainter& painter, const QRect& area) override;
-    bool FormKeyDown(const QKeyEvent& event) override;
+    explicit PaintRecorder(QWidget* target);
+    QRegion painted;
     int paints = 0;
-    std::vector<int> keys;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
 // A running program with stand-ins for every dialog, and a folder to write instrument files to.
@@ -99,9 +95,10 @@ protected:
 
     QTemporaryDir dir;
     ScriptedDialogs* dialogs = nullptr;
+    // The same stand-in, named for the dialogs a test plays.
+    ScriptedDialogs* tableDialogs = nullptr;
+    ScriptedDialogs* chooser = nullptr;
     RecordingLauncher* launcher = nullptr;
-    ScriptedChooser* chooser = nullptr;
-    ScriptedTableDialogs* tableDialogs = nullptr;
     std::unique_ptr<Program> program;
     MainWindow* form = nullptr;
     bool closed = false;

@@ -2,6 +2,8 @@
 
 #include "tests/app/GuiFixture.h"
 
+#include "app/InfoPanel.h"
+
 #include "app/CommandStates.h"
 #include "app/GraphWidget.h"
 #include "app/SeriesListWindow.h"
@@ -171,12 +173,12 @@ TEST_F(GuiTest, InformationPanelLabelsStandAtTheirPlaces) {
     EXPECT_TRUE(exponent->font().bold());
     EXPECT_EQ(exponent->palette().color(QPalette::WindowText), QColor(Qt::black));
     EXPECT_EQ(form->infoPanel->findChild<QLabel*>("Label2")->size(), QSize(80, 26));
-    EXPECT_EQ(form->divider->x(), 378);
-    EXPECT_EQ(form->divider->height(), 89);
+    EXPECT_EQ(form->infoPanel->divider->x(), 378);
+    EXPECT_EQ(form->infoPanel->divider->height(), 89);
 }
 
 TEST_F(GuiTest, WindowsUseABoldElevenPixelSansSerifFont) {
-    for (const QWidget* window : {static_cast<QWidget*>(form), static_cast<QWidget*>(program->colorDialog)}) {
+    for (const QWidget* window : {static_cast<QWidget*>(form), static_cast<QWidget*>(form->colorDialog())}) {
         EXPECT_EQ(window->font().pixelSize(), 11);
         EXPECT_TRUE(window->font().bold());
         EXPECT_EQ(window->font().styleHint(), QFont::SansSerif);
@@ -186,10 +188,10 @@ TEST_F(GuiTest, WindowsUseABoldElevenPixelSansSerifFont) {
 
 TEST_F(GuiTest, SecondaryWindowsAreCreatedHiddenBesideTheShownMainWindow) {
     EXPECT_TRUE(form->isVisible());
-    ASSERT_NE(program->colorDialog, nullptr);
-    ASSERT_NE(program->seriesListWindow, nullptr);
-    EXPECT_FALSE(program->colorDialog->isVisible());
-    EXPECT_FALSE(program->seriesListWindow->isVisible());
-    EXPECT_TRUE(program->seriesListWindow->isWindow());
-    EXPECT_TRUE(program->colorDialog->isWindow());
+    ASSERT_NE(form->colorDialog(), nullptr);
+    ASSERT_NE(form->seriesListWindow(), nullptr);
+    EXPECT_FALSE(form->colorDialog()->isVisible());
+    EXPECT_FALSE(form->seriesListWindow()->isVisible());
+    EXPECT_TRUE(form->seriesListWindow()->isWindow());
+    EXPECT_TRUE(form->colorDialog()->isWindow());
 }

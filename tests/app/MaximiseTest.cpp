@@ -4,6 +4,7 @@
 #include "tests/app/SeriesShownFixture.h"
 
 #include "app/GraphWidget.h"
+#include "app/InfoPanel.h"
 #include "app/StatusPanels.h"
 #include "graph/GraphPaint.h"
 

@@ -4,7 +4,7 @@
 #include "tests/app/GuiFixture.h"
 
 #include "app/OpenFileDialog.h"
-#include "app/ShellServices.h"
+#include "app/UserDialogs.h"
 
 #include <QApplication>
 #include <QDir>
@@ -49,7 +49,7 @@ protected:
         request.nameFilters = {QStringLiteral("Двоичные файлы (*.ser) (*.rad)"),
                                QStringLiteral("Все файлы (*.*) (*)")};
         request.directory = dir.path();
-        return QtShellDialogs().openFile(form, request);
+        return QtUserDialogs().openFile(form, request);
     }
 
     bool stayedOpen = false;

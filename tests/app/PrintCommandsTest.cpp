@@ -244,7 +244,7 @@ TEST_F(PrintCommandsTest, TheGraphLeavesTheCurrentPrinterInPortrait) {
     };
     form->printerSetupButton->click();
     printGraphTo(dir.filePath(QStringLiteral("graph.pdf")));
-    EXPECT_EQ(program->print->printer().pageLayout().orientation(), QPageLayout::Portrait);
+    EXPECT_EQ(form->printCommands().printer().pageLayout().orientation(), QPageLayout::Portrait);
     const QString tablePdf = dir.filePath(QStringLiteral("table.pdf"));
     printTableTo(tablePdf);
     const PdfInfo table = ReadPdfInfo(tablePdf);

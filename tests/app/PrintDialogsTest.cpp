@@ -1,5 +1,4 @@
-#include "app/ShellServices.h"
-#include "app/TableDialogs.h"
+#include "app/UserDialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -60,7 +59,7 @@ TEST(PrinterSetupDialog, ConfirmsWithOkNotPrint) {
         ok = OkText(dialog);
         dialog.reject();
     });
-    QtTableDialogs().printerSetup(nullptr, printer);
+    QtUserDialogs().printerSetup(nullptr, printer);
     EXPECT_EQ(title, QStringLiteral("Настройка принтера"));
     EXPECT_EQ(ok, QStringLiteral("OK"));
 }
@@ -74,7 +73,7 @@ TEST(PrinterSetupDialog, TheOkFollowsTheLoadedTranslation) {
         ok = OkText(dialog);
         dialog.reject();
     });
-    QtTableDialogs().printerSetup(nullptr, printer);
+    QtUserDialogs().printerSetup(nullptr, printer);
     QCoreApplication::removeTranslator(&russian);
     EXPECT_EQ(ok, QStringLiteral("ОК"));
 }
@@ -100,7 +99,7 @@ protected:
             });
             dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Save)->click();
         });
-        return QtTableDialogs().saveFile(
+        return QtUserDialogs().saveFile(
             nullptr, {QStringLiteral("pdf"), QStringLiteral("PDF (*.pdf)"), existing, true});
     }
 
@@ -125,8 +124,8 @@ TEST_F(SaveDialog, ReplacesTheTableTextWithoutAQuestion) {
         dialog.reject();
     });
     EXPECT_EQ(
-        QtTableDialogs().saveFile(nullptr, {QStringLiteral("txt"), QStringLiteral("Текстовый файл (*.txt)"),
-                                            dir.filePath(QStringLiteral("test.txt"))}),
+        QtUserDialogs().saveFile(nullptr, {QStringLiteral("txt"), QStringLiteral("Текстовый файл (*.txt)"),
+                                           dir.filePath(QStringLiteral("test.txt"))}),
         std::nullopt);
     EXPECT_FALSE(confirms);
 }
@@ -143,8 +142,8 @@ TEST(ErrorBox, ShowsTheDetailLineUnderTheMessage) {
         buttons = box.standardButtons();
         box.button(QMessageBox::Cancel)->click();
     });
-    QtShellDialogs().detailedErrorBox(nullptr, QStringLiteral("Ошибка печати"),
-                                      QStringLiteral("Принтер не найден."));
+    QtUserDialogs().detailedErrorBox(nullptr, QStringLiteral("Ошибка печати"),
+                                     QStringLiteral("Принтер не найден."));
     EXPECT_EQ(caption, QStringLiteral("Ошибка"));
     EXPECT_EQ(text, QStringLiteral("Ошибка печати"));
     EXPECT_EQ(detail, QStringLiteral("Принтер не найден."));

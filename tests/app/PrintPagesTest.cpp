@@ -32,7 +32,7 @@ protected:
                 fileName->setText(pdf);
                 buttons->button(QDialogButtonBox::Ok)->click();
             });
-            QtTableDialogs().printerSetup(form, printer);
+            QtUserDialogs().printerSetup(form, printer);
         };
         form->printerSetupButton->click();
     }
@@ -49,7 +49,7 @@ protected:
 
 TEST_F(PrintPagesTest, TheTableFallsOnTheCommandLinesPages) {
     choosePdfFileInQtSetup();
-    ASSERT_EQ(program->print->printer().outputFileName(), dir.filePath(QStringLiteral("setup.pdf")));
+    ASSERT_EQ(form->printCommands().printer().outputFileName(), dir.filePath(QStringLiteral("setup.pdf")));
     const QString window = dir.filePath(QStringLiteral("window.pdf"));
     printTableTo(window);
     ASSERT_TRUE(dialogs->errors.isEmpty()) << dialogs->errorDetails.join(QLatin1Char('\n')).toStdString();

@@ -3,9 +3,7 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/ShellServices.h"
-#include "app/TableDialogs.h"
-#include "app/colors/ColorChooser.h"
+#include "app/UserDialogs.h"
 #include "print/PdfPrinter.h"
 
 #include <QAbstractButton>
@@ -66,7 +64,7 @@ bool IsRussianApartFrom(const QString& message, const QString& path) {
 using RussianTextsTest = SeriesShownTest;
 
 TEST_F(RussianTextsTest, TheErrorBoxHasACancelButtonInRussian) {
-    QtShellDialogs qt;
+    QtUserDialogs qt;
     WhileShown<QMessageBox>([&] { qt.errorBox(form, QStringLiteral("Ошибка в файле")); },
                             [](QMessageBox& box) {
                                 ASSERT_NE(box.button(QMessageBox::Cancel), nullptr);
@@ -76,7 +74,7 @@ TEST_F(RussianTextsTest, TheErrorBoxHasACancelButtonInRussian) {
 }
 
 TEST_F(RussianTextsTest, TheOpenDialogIsInRussian) {
-    QtShellDialogs qt;
+    QtUserDialogs qt;
     OpenDialogRequest request;
     request.nameFilters = {QStringLiteral("Все файлы (*.*) (*)")};
     request.directory = dir.path();
@@ -91,7 +89,7 @@ TEST_F(RussianTextsTest, TheOpenDialogIsInRussian) {
 }
 
 TEST_F(RussianTextsTest, TheSaveDialogIsInRussian) {
-    QtTableDialogs qt;
+    QtUserDialogs qt;
     const SaveDialogRequest request{QStringLiteral("txt"), QStringLiteral("Текстовый файл (*.txt)"),
                                     dir.filePath(QStringLiteral("table.txt"))};
     WhileShown<QFileDialog>(
@@ -103,8 +101,8 @@ TEST_F(RussianTextsTest, TheSaveDialogIsInRussian) {
 }
 
 TEST_F(RussianTextsTest, TheColourChooserIsInRussian) {
-    QtColorChooser qt;
-    WhileShown<QColorDialog>([&] { qt.choose(form, Qt::black); },
+    QtUserDialogs qt;
+    WhileShown<QColorDialog>([&] { qt.chooseColor(form, Qt::black); },
                              [](QColorDialog& dialog) {
                                  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Выбор цвета"));
                                  EXPECT_TRUE(ButtonTexts(dialog).contains(QStringLiteral("Отмена")));
@@ -112,7 +110,7 @@ TEST_F(RussianTextsTest, TheColourChooserIsInRussian) {
 }
 
 TEST_F(RussianTextsTest, ThePrinterSetupIsInRussian) {
-    QtTableDialogs qt;
+    QtUserDialogs qt;
     QPrinter printer;
     WhileShown<QPrintDialog>(
         [&] { qt.printerSetup(form, printer); },

@@ -2,6 +2,8 @@
 
 #include "tests/app/GuiFixture.h"
 
+#include "app/InfoPanel.h"
+
 #include "app/SeriesListWindow.h"
 #include "app/StatusPanels.h"
 
@@ -15,7 +17,7 @@
 
 namespace {
 
-QStringList RowTexts(const QTreeWidgetItem* item) {
+QStringList ItemTexts(const QTreeWidgetItem* item) {
     QStringList texts;
     for (int c = 0; c < 5; ++c)
         texts << item->text(c);
@@ -25,7 +27,7 @@ QStringList RowTexts(const QTreeWidgetItem* item) {
 } // namespace
 
 TEST_F(GuiTest, SeriesListIsAReadOnlyReportOfFiveColumns) {
-    SeriesListWindow* list = program->seriesListWindow;
+    SeriesListWindow* list = form->seriesListWindow();
     EXPECT_EQ(list->windowTitle(), QStringLiteral("Выбор серии"));
     EXPECT_EQ(list->geometry(), QRect(397, 198, 407, 203));
     EXPECT_FALSE(list->isVisible());
@@ -44,20 +46,20 @@ TEST_F(GuiTest, SeriesListIsAReadOnlyReportOfFiveColumns) {
 
 TEST_F(GuiTest, SeriesListRowsShowStartEndAndMeanActivity) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->seriesListWindow->list;
-    EXPECT_EQ(view->geometry(), program->seriesListWindow->rect()); // the list fills the window
+    QTreeWidget* view = form->seriesListWindow()->list;
+    EXPECT_EQ(view->geometry(), form->seriesListWindow()->rect()); // the list fills the window
     ASSERT_EQ(view->topLevelItemCount(), 3);
-    EXPECT_EQ(RowTexts(view->topLevelItem(0)),
+    EXPECT_EQ(ItemTexts(view->topLevelItem(0)),
               QStringList({"1", "11", " 5 янв 08:00:00", " 5 янв 08:10:00", "8533"}));
-    EXPECT_EQ(RowTexts(view->topLevelItem(1)),
+    EXPECT_EQ(ItemTexts(view->topLevelItem(1)),
               QStringList({"2", "12", " 6 фев 10:00:00", " 6 фев 10:30:00", "8533"}));
-    EXPECT_EQ(RowTexts(view->topLevelItem(2)),
+    EXPECT_EQ(ItemTexts(view->topLevelItem(2)),
               QStringList({"3", "13", " 7 фев 11:00:00", "не определено", ""}));
 }
 
 TEST_F(GuiTest, SeriesListTitlesAndTextsFitTheirColumns) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->seriesListWindow->list;
+    QTreeWidget* view = form->seriesListWindow()->list;
     // The longest texts a column can hold: "Ошибка в файле" and a date-time of a two-digit day.
     view->topLevelItem(0)->setText(2, QStringLiteral("Ошибка в файле"));
     view->topLevelItem(0)->setText(3, QStringLiteral("28 дек 23:59:59"));
@@ -82,19 +84,19 @@ TEST_F(GuiTest, DoubleClickOnARowShowsThatSeriesAndClosesTheList) {
 
     EXPECT_FALSE(seriesListShown());
     EXPECT_EQ(panel(0), QStringLiteral("Файл several.rad; Серия N 11"));
-    EXPECT_EQ(form->Count->text(), QStringLiteral("1"));
+    EXPECT_EQ(form->infoPanel->measurementCountLabel->text(), QStringLiteral("1"));
     EXPECT_EQ(enabledCommands(), AllCommands());
     // Closing after a choice leaves the main window as the series left it.
-    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("77"));
+    EXPECT_EQ(form->infoPanel->instrumentNumberLabel->text(), QStringLiteral("77"));
 }
 
 TEST_F(GuiTest, DoubleClickWithNoRowSelectedDoesNothing) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->seriesListWindow->list;
+    QTreeWidget* view = form->seriesListWindow()->list;
     view->clearSelection();
     const QSet<QString> before = enabledCommands();
 
-    program->seriesListWindow->LVserDblClick();
+    form->seriesListWindow()->LVserDblClick();
     const QRect last = view->visualItemRect(view->topLevelItem(2));
     QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, QPoint(10, last.bottom() + 20));
 
@@ -106,31 +108,31 @@ TEST_F(GuiTest, DoubleClickWithNoRowSelectedDoesNothing) {
 
 TEST_F(GuiTest, ClosingTheListWithoutAChoiceReturnsToOpenAFile) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    program->seriesListWindow->close();
+    form->seriesListWindow()->close();
 
     EXPECT_FALSE(seriesListShown());
     EXPECT_EQ(panel(0), QStringLiteral("Откройте файл для просмотра"));
     EXPECT_EQ(panel(1), QStringLiteral(" "));
-    EXPECT_TRUE(form->instrumentNumberLabel->text().isEmpty());
-    EXPECT_TRUE(form->sensitivityLabel->text().isEmpty());
+    EXPECT_TRUE(form->infoPanel->instrumentNumberLabel->text().isEmpty());
+    EXPECT_TRUE(form->infoPanel->sensitivityLabel->text().isEmpty());
     EXPECT_TRUE(form->seriesListButton->isEnabled());
 
     form->seriesListButton->click();
     EXPECT_TRUE(seriesListShown());
-    EXPECT_EQ(program->seriesListWindow->list->topLevelItemCount(), 3);
+    EXPECT_EQ(form->seriesListWindow()->list->topLevelItemCount(), 3);
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла several.rad"));
-    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("77"));
+    EXPECT_EQ(form->infoPanel->instrumentNumberLabel->text(), QStringLiteral("77"));
 }
 
 TEST_F(GuiTest, SeriesCommandWithdrawsTheShownSeries) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
     doubleClickRow(1);
-    ASSERT_FALSE(form->Count->text().isEmpty());
+    ASSERT_FALSE(form->infoPanel->measurementCountLabel->text().isEmpty());
 
     form->seriesListAction->trigger();
 
     EXPECT_TRUE(seriesListShown());
-    EXPECT_TRUE(form->Count->text().isEmpty());
+    EXPECT_TRUE(form->infoPanel->measurementCountLabel->text().isEmpty());
     QSet<QString> expected = StartCommands();
     expected << "SBSer"
              << "MenuSer";
@@ -143,24 +145,24 @@ TEST_F(GuiTest, OpeningAnotherFileWhileTheListIsOpenRefillsIt) {
     openThroughDialog(writeFile("again.rad", SeveralSeriesFile()));
 
     EXPECT_TRUE(seriesListShown());
-    EXPECT_EQ(program->seriesListWindow->list->topLevelItemCount(), 3);
+    EXPECT_EQ(form->seriesListWindow()->list->topLevelItemCount(), 3);
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла again.rad"));
-    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("77"));
+    EXPECT_EQ(form->infoPanel->instrumentNumberLabel->text(), QStringLiteral("77"));
     EXPECT_TRUE(form->seriesListButton->isEnabled());
 }
 
 TEST_F(GuiTest, FileWithoutSeriesOpensAnEmptyList) {
     openThroughDialog(writeFile("empty.rad", QByteArray("\x05\x00\xFA\x00", 4)));
     EXPECT_TRUE(seriesListShown());
-    EXPECT_EQ(program->seriesListWindow->list->topLevelItemCount(), 0);
+    EXPECT_EQ(form->seriesListWindow()->list->topLevelItemCount(), 0);
     EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла empty.rad"));
-    EXPECT_EQ(form->instrumentNumberLabel->text(), QStringLiteral("5"));
-    EXPECT_EQ(form->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_EQ(form->infoPanel->instrumentNumberLabel->text(), QStringLiteral("5"));
+    EXPECT_EQ(form->infoPanel->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
 }
 
 TEST_F(GuiTest, SeriesListIsAToolWindowAboveTheMainWindow) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    SeriesListWindow* list = program->seriesListWindow;
+    SeriesListWindow* list = form->seriesListWindow();
     ASSERT_TRUE(seriesListShown());
     EXPECT_EQ(list->windowType(), Qt::Tool);
     EXPECT_EQ(list->parentWidget(), form);
@@ -174,7 +176,7 @@ TEST_F(GuiTest, SeriesListIsAToolWindowAboveTheMainWindow) {
 
 TEST_F(GuiTest, TheSeriesListIsUsedFromTheKeyboard) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->seriesListWindow->list;
+    QTreeWidget* view = form->seriesListWindow()->list;
     view->clearSelection();
     const auto selectedRow = [view] {
         const QList<QTreeWidgetItem*> selected = view->selectedItems();
@@ -206,11 +208,11 @@ TEST_F(GuiTest, TheSeriesListIsUsedFromTheKeyboard) {
 
 TEST_F(GuiTest, SeriesListColumnsWidenToTheirTextsInALargerFont) {
     // A desktop whose font runs wider than the design's: no text may be cut to another one.
-    QFont wide = program->seriesListWindow->font();
+    QFont wide = form->seriesListWindow()->font();
     wide.setPixelSize(15);
-    program->seriesListWindow->setFont(wide);
+    form->seriesListWindow()->setFont(wide);
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
-    QTreeWidget* view = program->seriesListWindow->list;
+    QTreeWidget* view = form->seriesListWindow()->list;
     const int design[] = {40, 60, 110, 110, 75};
     int total = 0;
     for (int c = 0; c < 5; ++c) {

@@ -24,13 +24,11 @@ void SeriesShownTest::SetUp() {
 }
 
 void SeriesShownTest::zoomTo(int first, int last) {
-    ShowRange(graph().view(), series(), form->graphWidget->size(), first, last);
-    graph().redraw();
-    program->graph->TableSync();
+    graph().showRange(first, last);
 }
 
 void SeriesShownTest::answerRangeDialog(std::function<void(RangeDialog&)> act) {
-    RangeDialog* dialog = program->rangeDialog;
+    RangeDialog* dialog = form->rangeDialog();
     QTimer::singleShot(0, dialog, [dialog, act] {
         act(*dialog);
         if (dialog->isVisible())
@@ -46,10 +44,8 @@ void SeriesShownTest::answerRangeDialogWith(int item) {
 }
 
 void SeriesShownTest::clickRow(int k) {
-    QTableWidget* grid = table().grid;
-    const QRect cell = grid->visualItemRect(grid->item(k - 1, 1));
-    grid->scrollToItem(grid->item(k - 1, 1));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
-                      grid->visualItemRect(grid->item(k - 1, 1)).center());
-    Q_UNUSED(cell);
+    QTableView* grid = table().grid;
+    const QModelIndex cell = grid->model()->index(k - 1, 1);
+    grid->scrollTo(cell);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell).center());
 }

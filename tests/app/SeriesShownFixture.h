@@ -2,7 +2,6 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/GraphCommands.h"
 #include "table/MeasurementTableWindow.h"
 #include "table/RangeDialog.h"
 
@@ -16,8 +15,8 @@ class SeriesShownTest : public GuiTest {
 protected:
     void SetUp() override;
 
-    GraphView& graph() { return program->graph->graph(); }
-    MeasurementTableWindow& table() { return *program->tableWindow; }
+    GraphView& graph() { return form->graph(); }
+    MeasurementTableWindow& table() { return *form->tableWindow(); }
     const SelectedSeries& series() { return form->store().selected; }
     void zoomTo(int first, int last);
 

@@ -1,5 +1,7 @@
 #include "tests/app/SeriesShownFixture.h"
 
+#include "app/InfoPanel.h"
+
 #include "app/StatusPanels.h"
 #include "graph/GraphPaint.h"
 
@@ -48,13 +50,13 @@ TEST_F(TableWindowTest, TheTableButtonShowsTheRowOfThePointer) {
 
 TEST_F(TableWindowTest, RowsBeforeTheVisibleRangeAreRefused) {
     form->tableButton->click();
-    const QString before = form->activityLabel->text();
+    const QString before = form->infoPanel->activityLabel->text();
     clickRow(1);
     EXPECT_EQ(table().currentRow(), 10);
     EXPECT_EQ(graph().view().pointerIndex, 10);
     EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
-    EXPECT_EQ(form->activityLabel->text(), before);
-    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("10"));
+    EXPECT_EQ(form->infoPanel->activityLabel->text(), before);
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("10"));
 }
 
 // The highlight marks the current row: a refused click must not move it onto the clicked row.
@@ -74,9 +76,10 @@ TEST_F(TableWindowTest, ARefusedClickLeavesTheHighlightOnTheCurrentRow) {
     clickRow(40);
     EXPECT_EQ(HighlightedRows(table()), QList<int>{12});
     // Dragging from row 12 up across rows 11 … 9, the last of them outside the view, leaves it too.
-    QTableWidget* grid = table().grid;
-    grid->scrollToItem(grid->item(8, 1));
-    auto centreOf = [grid](int k) { return grid->visualItemRect(grid->item(k - 1, 1)).center(); };
+    QTableView* grid = table().grid;
+    const QAbstractItemModel* model = grid->model();
+    grid->scrollTo(model->index(8, 1));
+    auto centreOf = [grid, model](int k) { return grid->visualRect(model->index(k - 1, 1)).center(); };
     QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, centreOf(12));
     for (const int k : {11, 10, 9}) {
         QMouseEvent move(QEvent::MouseMove, QPointF(centreOf(k)),
@@ -96,7 +99,7 @@ TEST_F(TableWindowTest, RowsAfterTheVisibleRangeAreRefused) {
     EXPECT_EQ(table().currentRow(), 12);
     EXPECT_EQ(graph().view().pointerIndex, 30);
     EXPECT_EQ(panel(1), QStringLiteral("Это последнее измерение в области видимости "));
-    EXPECT_EQ(form->measurementNumberLabel->text(),
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(),
               QStringLiteral("12")); // the labels stay with the last accepted row
 }
 
@@ -107,11 +110,11 @@ TEST_F(TableWindowTest, AVisibleRowMovesThePointerAndFillsTheLabels) {
     EXPECT_EQ(graph().view().pointerIndex, 12);
     EXPECT_EQ(panel(1), QStringLiteral(" "));
     const RowTexts row = MeasurementRowTexts(series(), 12);
-    EXPECT_EQ(form->measurementNumberLabel->text(), QStringLiteral("12"));
-    EXPECT_EQ(form->startTimeLabel->text(), row[1]);
-    EXPECT_EQ(form->endTimeLabel->text(), row[2]);
-    EXPECT_EQ(form->activityLabel->text(), row[3]);
-    EXPECT_EQ(form->exposureLabel->text(), row[4]);
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("12"));
+    EXPECT_EQ(form->infoPanel->startTimeLabel->text(), row[1]);
+    EXPECT_EQ(form->infoPanel->endTimeLabel->text(), row[2]);
+    EXPECT_EQ(form->infoPanel->activityLabel->text(), row[3]);
+    EXPECT_EQ(form->infoPanel->exposureLabel->text(), row[4]);
     EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), 12));
 }
 
@@ -120,8 +123,8 @@ TEST_F(TableWindowTest, TheRowFollowsEveryStepOfThePointer) {
     for (int step = 1; step <= 3; ++step) {
         form->nextMeasurementButton->click();
         EXPECT_EQ(table().currentRow(), 10 + step);
-        EXPECT_EQ(form->measurementNumberLabel->text(), QString::number(10 + step));
-        EXPECT_EQ(form->exposureLabel->text(), table().cell(4, 10 + step));
+        EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QString::number(10 + step));
+        EXPECT_EQ(form->infoPanel->exposureLabel->text(), table().cell(4, 10 + step));
         EXPECT_EQ(panel(1), QStringLiteral(" "));
     }
     form->lastMeasurementButton->click();

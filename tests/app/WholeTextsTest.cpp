@@ -3,6 +3,8 @@
 
 #include "tests/app/GuiFixture.h"
 
+#include "app/InfoPanel.h"
+
 #include "app/StatusPanels.h"
 #include "app/ValueLabel.h"
 #include "tests/support/InstrumentFileBuilder.h"
@@ -49,22 +51,23 @@ TEST_F(GuiTest, ATenDigitActivityShowsEveryDigitInThePanel) {
     const QDateTime start(QDate(2025, 3, 1), QTime(12, 0), Qt::UTC);
     openThroughDialog(writeFile("dense.rad", InstrumentFileBuilder::IntervalSeries(3, 1, start, {1, 1, 2})));
     const QString activity = QStringLiteral("1280000000±192000000");
-    ASSERT_EQ(form->activityLabel->text(), activity);
-    const auto* label = dynamic_cast<const ValueLabel*>(form->activityLabel);
+    ASSERT_EQ(form->infoPanel->activityLabel->text(), activity);
+    const auto* label = dynamic_cast<const ValueLabel*>(form->infoPanel->activityLabel);
     ASSERT_NE(label, nullptr);
     EXPECT_EQ(label->shown().text, activity) << "every digit is shown, smaller rather than cut";
-    const auto [first, last] = InkColumns(form->activityLabel->grab().toImage());
+    const auto [first, last] = InkColumns(form->infoPanel->activityLabel->grab().toImage());
     ASSERT_GE(first, 0);
     EXPECT_GT(first, 0) << "the text runs over the label's left edge";
-    EXPECT_LT(last, form->activityLabel->width() - 1) << "the text runs over the label's right edge";
-    EXPECT_EQ(form->activityLabel->toolTip(), activity);
+    EXPECT_LT(last, form->infoPanel->activityLabel->width() - 1)
+        << "the text runs over the label's right edge";
+    EXPECT_EQ(form->infoPanel->activityLabel->toolTip(), activity);
     // A value that fits is shown at the window's size, without a tooltip.
     form->nextMeasurementButton->click();
     form->nextMeasurementButton->click();
-    EXPECT_EQ(form->activityLabel->text(), QStringLiteral("640000000±96000000"));
-    form->activityLabel->grab();
-    form->measurementNumberLabel->grab();
-    EXPECT_TRUE(dynamic_cast<const ValueLabel*>(form->measurementNumberLabel)->shown().whole);
+    EXPECT_EQ(form->infoPanel->activityLabel->text(), QStringLiteral("640000000±96000000"));
+    form->infoPanel->activityLabel->grab();
+    form->infoPanel->measurementNumberLabel->grab();
+    EXPECT_TRUE(dynamic_cast<const ValueLabel*>(form->infoPanel->measurementNumberLabel)->shown().whole);
 }
 
 TEST(FitText, ShrinksBeforeItShortens) {

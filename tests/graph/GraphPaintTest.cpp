@@ -17,13 +17,13 @@ constexpr int B = 51;
 constexpr int K = 5;
 constexpr int AxisY = H - B;
 
-const GraphColors Colors;
+const ColorScheme Colors;
 const QColor Untouched(255, 0, 255);
 
 class GraphPaintTest : public testing::Test {
 protected:
     const QImage& Paint(const SelectedSeries& series, const ViewWindow& view, bool noSeriesChosen = false,
-                        const GraphColors& colors = Colors) {
+                        const ColorScheme& colors = Colors) {
         image = QImage(size, QImage::Format_RGB32);
         image.fill(Untouched);
         Canvas canvas(image);
@@ -47,7 +47,7 @@ protected:
 
 TEST_F(GraphPaintTest, NoSeriesChosenIsSilverWhateverTheColours) {
     const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8), {600});
-    GraphColors dark;
+    ColorScheme dark;
     dark.background = Qt::black;
     const QImage& out = Paint(series, Whole(series), true, dark);
     EXPECT_TRUE(AllAre(out, out.rect(), QColor(192, 192, 192)));

@@ -8,7 +8,7 @@
 
 namespace {
 
-const GraphColors Colors;
+const ColorScheme Colors;
 
 // The picture after a pointer move must be the picture a full paint makes with the pointer there.
 class PointerTest : public testing::Test {

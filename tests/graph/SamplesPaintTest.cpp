@@ -11,7 +11,7 @@
 
 namespace {
 
-const GraphColors Colors;
+const ColorScheme Colors;
 
 struct SampleSeries {
     QString name;

@@ -11,7 +11,7 @@ namespace {
 
 constexpr int W = 707;
 constexpr int H = 328;
-const GraphColors Colors;
+const ColorScheme Colors;
 
 // The geometry is what the painting places: every stroke, tick and label level computed without a painter
 // must show up in the painted picture at its coordinates.

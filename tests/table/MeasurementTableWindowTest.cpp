@@ -23,16 +23,24 @@ SelectedSeries SeriesOf(int measurements) {
 
 class TableWindow : public ::testing::Test {
 protected:
-    MeasurementTableWindow table;
+    MeasurementTableModel model;
+    MeasurementTableWindow table{model};
+    SelectedSeries series;
     std::vector<int> asked;
-    bool refuse = false;
 
     void SetUp() override {
-        table.grid->SelectCell = [this](int k) {
-            asked.push_back(k);
-            return !refuse;
-        };
+        QObject::connect(&table, &MeasurementTableWindow::rowChosen, [this](int k) { asked.push_back(k); });
+        QObject::connect(&table, &MeasurementTableWindow::rowRefused,
+                         [this](int k, int, const QString&) { asked.push_back(k); });
     }
+    // The window shows the series as a new series is shown.
+    void fill(const SelectedSeries& shown) {
+        series = shown;
+        model.setSeries(&series);
+        table.startSeries();
+    }
+    // From now on no row may become current: the selectable rows lie beyond every row of the table.
+    void refuseEveryRow() { table.setSelectableRows(model.rowCount() + 1, 1); }
 };
 
 TEST_F(TableWindow, TitlesWidthsAndFixedColumnOrder) {
@@ -51,8 +59,7 @@ TEST_F(TableWindow, TitlesWidthsAndFixedColumnOrder) {
 }
 
 TEST_F(TableWindow, FillWritesEveryRowAndMakesRowOneCurrent) {
-    const SelectedSeries series = SeriesOf(40);
-    table.fill(series);
+    fill(SeriesOf(40));
     EXPECT_EQ(table.rowCount(), 41);
     EXPECT_EQ(table.currentRow(), 1);
     for (const int k : {1, 17, 40}) {
@@ -61,16 +68,16 @@ TEST_F(TableWindow, FillWritesEveryRowAndMakesRowOneCurrent) {
             EXPECT_EQ(table.cell(c, k), expected[c]) << "row " << k << " column " << c;
     }
     // Refilled with a shorter series: only its rows remain.
-    table.fill(SeriesOf(1));
+    fill(SeriesOf(1));
     EXPECT_EQ(table.rowCount(), 2);
     EXPECT_EQ(table.cell(0, 1), QStringLiteral("1"));
 }
 
 TEST_F(TableWindow, ARefusedRowLeavesTheCurrentRowWhereItWas) {
-    table.fill(SeriesOf(40));
+    fill(SeriesOf(40));
     table.setCurrentRow(12);
     ASSERT_EQ(table.currentRow(), 12);
-    refuse = true;
+    refuseEveryRow();
     asked.clear();
     table.setCurrentRow(1);
     EXPECT_EQ(asked, std::vector<int>{1});
@@ -78,23 +85,23 @@ TEST_F(TableWindow, ARefusedRowLeavesTheCurrentRowWhereItWas) {
 }
 
 TEST_F(TableWindow, ClicksAndKeysAskBeforeTheRowMoves) {
-    table.fill(SeriesOf(40));
+    fill(SeriesOf(40));
     table.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&table));
     asked.clear();
-    const QRect cell = table.grid->visualItemRect(table.grid->item(2, 1));
+    const QRect cell = table.grid->visualRect(model.index(2, 1));
     QTest::mouseClick(table.grid->viewport(), Qt::LeftButton, {}, cell.center());
     EXPECT_EQ(table.currentRow(), 3);
     EXPECT_EQ(asked.back(), 3);
 
-    refuse = true;
+    refuseEveryRow();
     QTest::keyClick(table.grid, Qt::Key_Down);
     EXPECT_EQ(asked.back(), 4);
     EXPECT_EQ(table.currentRow(), 3);
 }
 
 TEST_F(TableWindow, SettingTheSameRowAsksNothing) {
-    table.fill(SeriesOf(5));
+    fill(SeriesOf(5));
     asked.clear();
     table.setCurrentRow(1);
     EXPECT_TRUE(asked.empty());

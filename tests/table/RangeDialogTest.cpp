@@ -24,7 +24,8 @@ protected:
     QStringList errors;
 
     void SetUp() override {
-        dialog.showError = [this](QWidget*, const QString& text) { errors.append(text); };
+        QObject::connect(&dialog, &RangeDialog::spanRefused,
+                         [this](const QString& text) { errors.append(text); });
     }
 
     // Runs the dialog modally while `act` plays the user's part once it is shown.

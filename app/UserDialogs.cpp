@@ -1,10 +1,16 @@
-#include "app/TableDialogs.h"
+#include "app/UserDialogs.h"
 
+#include "app/OpenFileDialog.h"
+
+#include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+
+const char* const ErrorBoxTitle = "Ошибка";
 
 namespace {
 
@@ -17,7 +23,14 @@ QString StandardOkText() {
 
 } // namespace
 
-std::optional<QString> QtTableDialogs::saveFile(QWidget* parent, const SaveDialogRequest& request) {
+std::optional<QString> QtUserDialogs::openFile(QWidget* parent, const OpenDialogRequest& request) {
+    OpenFileDialog dialog(parent, request);
+    if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().isEmpty())
+        return std::nullopt;
+    return dialog.chosenPath();
+}
+
+std::optional<QString> QtUserDialogs::saveFile(QWidget* parent, const SaveDialogRequest& request) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -30,7 +43,7 @@ std::optional<QString> QtTableDialogs::saveFile(QWidget* parent, const SaveDialo
     return dialog.selectedFiles().constFirst();
 }
 
-void QtTableDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
+void QtUserDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Настройка принтера"));
     // Qt's print dialog names its confirm button "Print"; here it only confirms the choice.
@@ -38,4 +51,26 @@ void QtTableDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
         if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
             confirm->setText(StandardOkText());
     dialog.exec();
+}
+
+std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& initial) {
+    QColorDialog dialog(initial, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.selectedColor();
+}
+
+void QtUserDialogs::errorBox(QWidget* parent, const QString& text) {
+    detailedErrorBox(parent, text, QString());
+}
+
+void QtUserDialogs::detailedErrorBox(QWidget* parent, const QString& text, const QString& details) {
+    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ErrorBoxTitle), text, QMessageBox::Cancel,
+                    parent);
+    box.setInformativeText(details);
+    box.exec();
+}
+
+void QtUserDialogs::warningBox(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox::warning(parent, title, text);
 }

@@ -1,4 +1,7 @@
-#include "graph/GraphArea.h"
+// The graph of the main window in its widget: what pointer moves, clicks, keys and zooms draw and which paint
+// events they cause.
+#include "app/GraphWidget.h"
+#include "graph/GraphView.h"
 #include "tests/support/PixelProbe.h"
 #include "tests/support/SeriesFactory.h"
 
@@ -10,12 +13,14 @@
 
 namespace {
 
-const GraphColors Colors;
+const ColorScheme Colors;
 
 // The paint area, counting what its paint events cover.
-class CountingArea : public GraphArea {
+class CountingArea : public GraphWidget {
 public:
-    using GraphArea::GraphArea;
+    explicit CountingArea(GraphView& graph) : GraphWidget(graph) {
+        graph.setBlankColor(palette().color(QPalette::Window));
+    }
     QRegion painted;
     int paints = 0;
 
@@ -23,7 +28,7 @@ protected:
     void paintEvent(QPaintEvent* event) override {
         painted += event->region();
         ++paints;
-        GraphArea::paintEvent(event);
+        GraphWidget::paintEvent(event);
     }
 };
 
@@ -44,7 +49,7 @@ protected:
         graph().resetView();
         Settle();
     }
-    GraphView& graph() { return area.graph(); }
+    GraphView& graph() { return graphView; }
     void Settle() {
         QCoreApplication::processEvents();
         area.painted = QRegion();
@@ -61,7 +66,8 @@ protected:
     void Click(int x, int y = 100) { QTest::mouseClick(&area, Qt::LeftButton, Qt::NoModifier, QPoint(x, y)); }
 
     MeasurementStore store;
-    CountingArea area{store};
+    GraphView graphView{store};
+    CountingArea area{graphView};
 };
 
 TEST_F(GraphViewTest, APointerMoveRepaintsOnlyTwoColumns) {
@@ -158,9 +164,9 @@ TEST_F(GraphViewTest, TwoClicksZoomAfterThePromptWithARedDotAtTheFirst) {
 }
 
 TEST_F(GraphViewTest, AWholeAreaRepaintTakesTheCurrentColours) {
-    GraphColors dark;
+    ColorScheme dark;
     dark.background = QColor(10, 20, 30);
-    graph().setColorSource([dark] { return dark; });
+    graph().setColors(dark);
     area.repaint();
     QCoreApplication::processEvents();
     EXPECT_TRUE(Is(graph().screen(), 2, 2, dark.background));

@@ -1,14 +1,11 @@
-// The information panel under the graph: caption labels, white value labels, the raised exponents and the
-// line between the two groups; and the status bar.
+#include "app/InfoPanel.h"
 
-#include "app/MainWindow.h"
-
+#include "app/CommandStates.h"
 #include "app/Fonts.h"
-#include "app/StatusPanels.h"
 #include "app/ValueLabel.h"
+#include "table/TableColumns.h"
 
 #include <QFrame>
-#include <QGroupBox>
 #include <QLabel>
 
 namespace {
@@ -51,14 +48,13 @@ QLabel* Exponent(QWidget* parent, const char* name, QPoint at) {
 
 } // namespace
 
-void MainWindow::buildInfoPanel() {
-    infoPanel = new QGroupBox;
-    infoPanel->setObjectName(QStringLiteral("GroupBox1"));
-    infoPanel->setFixedHeight(110);
-    QWidget* g = infoPanel;
+InfoPanel::InfoPanel(QWidget* parent) : QGroupBox(parent) {
+    setObjectName(QStringLiteral("GroupBox1"));
+    setFixedHeight(110);
+    QWidget* g = this;
 
     Caption(g, "Label4", {4, 16}, "Кол-во изм.");
-    Count = Value(g, "Count", {95, 16}, 55, Qt::AlignRight);
+    measurementCountLabel = Value(g, "Count", {95, 16}, 55, Qt::AlignRight);
     Caption(g, "Label1", {4, 41}, " Номер изм.");
     measurementNumberLabel = Value(g, "NIsm", {95, 41}, 55, Qt::AlignRight);
     Caption(g, "Label9", {4, 66}, "Экспозиция, с");
@@ -95,9 +91,29 @@ void MainWindow::buildInfoPanel() {
     divider->setGeometry(378, 14, 2, 89);
 }
 
-void MainWindow::buildStatusBar() {
-    statusPanels = new StatusPanels({230, 470}, this);
-    statusPanels->setObjectName(QStringLiteral("StBMain"));
-    statusPanels->setFixedHeight(22);
-    setStatusBar(statusPanels);
+void InfoPanel::showMeasurementCount(int n) {
+    measurementCountLabel->setText(QString::number(n));
+}
+
+void InfoPanel::showMeasurement(int k, const RowTexts& row) {
+    measurementNumberLabel->setText(QString::number(k));
+    activityLabel->setText(row[ColumnActivity]);
+    startTimeLabel->setText(row[ColumnStart]);
+    endTimeLabel->setText(row[ColumnEnd]);
+    exposureLabel->setText(row[ColumnExposure]);
+}
+
+void InfoPanel::showAverage(int64_t average, const MeasurementSpan& span) {
+    averageLabel->setText(QString::number(average));
+    averageFromLabel->setText(QString::number(span.first));
+    averageToLabel->setText(QString::number(span.last));
+}
+
+void InfoPanel::showInstrument(const QString& number, const QString& sensitivity) {
+    instrumentNumberLabel->setText(number);
+    sensitivityLabel->setText(sensitivity);
+}
+
+void InfoPanel::clearValues() {
+    ClearValueLabels(this);
 }

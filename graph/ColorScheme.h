@@ -2,8 +2,9 @@
 
 #include <QColor>
 
-// The six colours the screen graph is drawn in, with the defaults every start begins with.
-struct GraphColors {
+// The six colours the screen graph is drawn in, in the order of the colour dialog's items; a scheme starts
+// with the defaults every run begins with.
+struct ColorScheme {
     QColor background{255, 255, 255}; // fill of the area and of the plot frame
     QColor axes{128, 128, 128};       // outline of the plot frame
     QColor graph{0, 0, 255};          // the stepped line
@@ -11,6 +12,8 @@ struct GraphColors {
     QColor pointer{0, 255, 0};        // the pointer line
     QColor grid{0, 128, 128};         // scale labels, ticks, time labels and grid lines
 };
+
+constexpr int SchemeSize = 6;
 
 // Fixed colours outside the scheme: the empty area while no series is chosen, and the markers.
 inline const QColor EmptyAreaColor{192, 192, 192};

@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QPrinter;
+class QWidget;
+
+// What the open dialog is asked to show. The name filters are in Qt's "description (patterns)" form; the
+// dialog shows only the description, so a description may name other patterns than it filters by.
+struct OpenDialogRequest {
+    QString defaultSuffix;
+    QStringList nameFilters;
+    QString directory;
+    QString fileName; // the name chosen last time, offered again
+};
+
+// What a save dialog is asked to show: the table's text file, or the file of a printout.
+struct SaveDialogRequest {
+    QString defaultSuffix;         // "txt"
+    QString nameFilter;            // "Текстовый файл (*.txt)"
+    QString fileName;              // the proposed name, with its folder
+    bool confirmOverwrite = false; // ask before an existing file is replaced
+};
+
+// Every modal dialog the windows open on the system's behalf: the file dialogs, printer setup, the colour
+// chooser and the message boxes. Tests and tools put scripted answers in their place; the program uses Qt's.
+// What nobody answers is cancelled and goes unseen.
+class UserDialogs {
+public:
+    virtual ~UserDialogs() = default;
+    // The chosen path, or nothing when the user cancels.
+    virtual std::optional<QString> openFile(QWidget*, const OpenDialogRequest&) { return std::nullopt; }
+    // The chosen path, or nothing when the user cancels. An existing file is replaced without a question
+    // unless the request asks for one.
+    virtual std::optional<QString> saveFile(QWidget*, const SaveDialogRequest&) { return std::nullopt; }
+    // The system's printer setup for the given printer; what the user chooses there stays with it. Its
+    // confirm button says OK: nothing is printed there.
+    virtual void printerSetup(QWidget*, QPrinter&) {}
+    // The system colour chooser, opened with initial; the chosen colour, or nothing when the user cancels.
+    virtual std::optional<QColor> chooseColor(QWidget*, const QColor&) { return std::nullopt; }
+    // An error message box whose only button is Cancel.
+    virtual void errorBox(QWidget*, const QString&) {}
+    // The same box with the details of the failure under its text; without details it is errorBox.
+    virtual void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) {
+        errorBox(parent, details.isEmpty() ? text : text + QStringLiteral("\n\n") + details);
+    }
+    // A warning message box with its own caption and an OK button.
+    virtual void warningBox(QWidget*, const QString&, const QString&) {}
+};
+
+class QtUserDialogs : public UserDialogs {
+public:
+    std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
+    std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
+    void printerSetup(QWidget* parent, QPrinter& printer) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void errorBox(QWidget* parent, const QString& text) override;
+    void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) override;
+    void warningBox(QWidget* parent, const QString& title, const QString& text) override;
+};
+
+// The caption of the error message boxes.
+extern const char* const ErrorBoxTitle;

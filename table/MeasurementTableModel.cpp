@@ -1,0 +1,66 @@
+#include "table/MeasurementTableModel.h"
+
+#include "table/TableColumns.h"
+
+#include <algorithm>
+
+MeasurementTableModel::MeasurementTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void MeasurementTableModel::setSeries(const SelectedSeries* series) {
+    // Rows go and come rather than the model being reset: a reset would put the columns the user widened
+    // back to their design widths.
+    // The series may be the one shown, changed in place, so the old row count is the one remembered.
+    if (rows_ > 0) {
+        beginRemoveRows(QModelIndex(), 0, rows_ - 1);
+        series_ = nullptr;
+        rows_ = 0;
+        endRemoveRows();
+    }
+    const int n = series ? series->measurementCount : 0;
+    if (n > 0) {
+        beginInsertRows(QModelIndex(), 0, n - 1);
+        series_ = series;
+        rows_ = n;
+        endInsertRows();
+    }
+}
+
+int MeasurementTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : rows_;
+}
+
+int MeasurementTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : TableColumnCount;
+}
+
+QVariant MeasurementTableModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount())
+        return QVariant();
+    return rowTexts(index.row() + 1)[static_cast<size_t>(index.column())];
+}
+
+QVariant MeasurementTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= TableColumnCount)
+        return QAbstractTableModel::headerData(section, orientation, role);
+    return TableTitles()[static_cast<size_t>(section)];
+}
+
+Qt::ItemFlags MeasurementTableModel::flags(const QModelIndex& index) const {
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
+}
+
+RowTexts MeasurementTableModel::rowTexts(int k) const {
+    if (k == 0)
+        return TableTitles();
+    if (!series_ || k < 1 || k > rows_)
+        return RowTexts();
+    return MeasurementRowTexts(*series_, k);
+}
+
+std::vector<RowTexts> MeasurementTableModel::rows(const MeasurementSpan& span) const {
+    std::vector<RowTexts> texts;
+    texts.reserve(static_cast<size_t>(std::max(0, span.last - span.first + 1)));
+    for (int k = span.first; k <= span.last; ++k)
+        texts.push_back(rowTexts(k));
+    return texts;
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "store/SeriesEvaluation.h"
+#include "store/SpanStatistics.h"
+
+#include <QAbstractTableModel>
+
+#include <vector>
+
+// The measurements of the shown series as a table of texts: row k − 1 is measurement k, in the five
+// columns of TableColumn. A row's texts are made when a reader asks for them, so a series costs nothing per
+// row until the row is seen. These texts are the one source of the table window, the value labels of the
+// main window, the saved and the printed table.
+class MeasurementTableModel : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit MeasurementTableModel(QObject* parent = nullptr);
+
+    // Shows the series, which must outlive this use of it; nullptr shows none.
+    void setSeries(const SelectedSeries* series);
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    // The texts of measurement k (1 … n); k = 0 gives the column titles.
+    RowTexts rowTexts(int k) const;
+    // The rows of a span of the series.
+    std::vector<RowTexts> rows(const MeasurementSpan& span) const;
+
+private:
+    const SelectedSeries* series_ = nullptr;
+    int rows_ = 0;
+};

@@ -1,0 +1,51 @@
+// The toolbar glyphs, read when first drawn: the same pictures as the files, at the screen's density.
+
+#include "app/GlyphIcon.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QImage Rgba(const QImage& image) {
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+TEST(GlyphIcon, DrawsTheGlyphFileAtItsSizeAndTheDenseDrawingOnDenseScreens) {
+    const QIcon icon = GlyphIcon("open");
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    const QImage plain(QStringLiteral(":/glyphs/open.png"));
+    const QImage dense(QStringLiteral(":/glyphs/open@2x.png"));
+    ASSERT_FALSE(plain.isNull());
+    ASSERT_FALSE(dense.isNull());
+    EXPECT_EQ(Rgba(icon.pixmap(QSize(16, 16)).toImage()), Rgba(plain));
+    const QPixmap twice = icon.pixmap(QSize(16, 16), 2.0);
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+    EXPECT_EQ(Rgba(twice.toImage()), Rgba(dense));
+}
+
+TEST(GlyphIcon, PaintsLikeAQtIconOfTheSameFiles) {
+    QIcon reference;
+    reference.addFile(QStringLiteral(":/glyphs/grid.png"), QSize(16, 16));
+    reference.addFile(QStringLiteral(":/glyphs/grid@2x.png"), QSize(32, 32));
+    const QIcon glyph = GlyphIcon("grid");
+    for (const QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active}) {
+        QImage expected(20, 20, QImage::Format_ARGB32_Premultiplied);
+        QImage painted(20, 20, QImage::Format_ARGB32_Premultiplied);
+        expected.fill(Qt::white);
+        painted.fill(Qt::white);
+        {
+            QPainter reader(&expected);
+            reference.paint(&reader, QRect(2, 2, 16, 16), Qt::AlignCenter, mode);
+            QPainter drawer(&painted);
+            glyph.paint(&drawer, QRect(2, 2, 16, 16), Qt::AlignCenter, mode);
+        }
+        EXPECT_EQ(painted, expected) << "mode " << mode;
+    }
+}
+
+} // namespace
