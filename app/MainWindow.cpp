@@ -55,6 +55,8 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     setWindowTitle(QStringLiteral("Визуализация данных"));
     setWindowIcon(AppIcon());
     setFont(WindowFont());
+    // Files dropped from a file manager open as the open command opens a chosen one.
+    setAcceptDrops(true);
 
     buildMenu();
     buildToolbar();
@@ -303,8 +305,12 @@ void MainWindow::SBOpenClick() {
     const std::optional<QString> chosen = services_.dialogs->openFile(this, request);
     if (!chosen)
         return;
-    lastFileName_ = *chosen;
-    loadFile(*chosen);
+    openChosenFile(*chosen);
+}
+
+void MainWindow::openChosenFile(const QString& path) {
+    lastFileName_ = path;
+    loadFile(path);
     setStatusText(1, QStringLiteral(" "));
 }
 

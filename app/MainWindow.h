@@ -16,6 +16,9 @@ class InfoPanel;
 class MeasurementTableWindow;
 class ProgramLauncher;
 class QAction;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 class QFrame;
 class QKeyEvent;
 class QMenu;
@@ -66,6 +69,12 @@ public:
     void SBTabClick();
     void SBColorClick();
 
+    // What the open command does once a file was chosen: reads it and shows its one series or its series
+    // list, with every message as usual. The file given on the command line opens this way too.
+    void openChosenFile(const QString& path);
+    // Dropped files: the open command with the first of them as its choice; status panel 1 says when others
+    // were left.
+    void openDroppedFiles(const QStringList& paths);
     void loadFile(const QString& path);
     void selectSeries(int s);
 
@@ -111,6 +120,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void FormCreate();
@@ -151,3 +163,5 @@ private:
 // The texts of status panel 0 before a series is chosen.
 extern const char* const OpenFilePrompt;  // "Откройте файл для просмотра"
 extern const char* const ViewingFileText; // "Просмотр файла "
+// Status panel 1 after several files were dropped at once.
+extern const char* const OnlyFirstFileText; // "Открыт только первый файл: файлы открываются по одному"

@@ -19,7 +19,7 @@ ProgramServices QtServices() {
     return services;
 }
 
-std::unique_ptr<Program> CreateProgram(ProgramServices services) {
+std::unique_ptr<Program> CreateProgram(ProgramServices services, const QString& file) {
     // Before any window exists, so that every text Qt puts into them is Russian from the start.
     InstallQtTranslations();
     auto program = std::make_unique<Program>();
@@ -32,5 +32,12 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services) {
     program->window = std::make_unique<MainWindow>(window);
     program->mainWindow = program->window.get();
     program->mainWindow->show();
+    if (!file.isEmpty()) {
+        // From the event loop, like the open command: the window is on screen by then and its closing ends
+        // the program also while a message about the file is shown.
+        MainWindow* form = program->mainWindow;
+        QMetaObject::invokeMethod(
+            form, [form, file] { form->openChosenFile(file); }, Qt::QueuedConnection);
+    }
     return program;
 }

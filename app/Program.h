@@ -3,6 +3,8 @@
 #include "app/ProgramLauncher.h"
 #include "app/UserDialogs.h"
 
+#include <QString>
+
 #include <memory>
 
 class MainWindow;
@@ -26,5 +28,6 @@ struct Program {
     ~Program();
 };
 
-// Builds and shows the main window.
-std::unique_ptr<Program> CreateProgram(ProgramServices services);
+// Builds and shows the main window. A file given (an absolute path) is opened once the event loop runs, as
+// the open command opens a chosen file.
+std::unique_ptr<Program> CreateProgram(ProgramServices services, const QString& file = QString());

@@ -7,7 +7,9 @@ const char* const DumpUsage =
     "       radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] "
     "[--pointer P] [--grid]\n"
     "       radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]\n"
-    "       radview-dump FILE --series S --print-table FIRST LAST OUT.pdf";
+    "       radview-dump FILE --series S --print-table FIRST LAST OUT.pdf\n"
+    "       radview-dump --help\n"
+    "       radview-dump --version";
 
 namespace {
 
@@ -50,17 +52,33 @@ DumpArgsResult Failure(const QString& why) {
     return {std::nullopt, why + QLatin1Char('\n') + QString::fromUtf8(DumpUsage)};
 }
 
+// --help and --version answer for the whole command line, wherever the file or an option may stand.
+std::optional<DumpArgs> Question(const QString& argument) {
+    DumpArgs args;
+    if (argument == QLatin1String("--help"))
+        args.action = DumpArgs::Action::Help;
+    else if (argument == QLatin1String("--version"))
+        args.action = DumpArgs::Action::Version;
+    else
+        return std::nullopt;
+    return args;
+}
+
 } // namespace
 
 DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
     ArgReader reader(arguments);
     DumpArgs args;
     args.file = reader.next();
+    if (const std::optional<DumpArgs> question = Question(args.file))
+        return {question, QString()};
     if (args.file.isEmpty() || args.file.startsWith(QLatin1String("--")))
         return Failure(QStringLiteral("no instrument file given"));
     bool seriesGiven = false;
     while (!reader.atEnd()) {
         const QString option = reader.next();
+        if (const std::optional<DumpArgs> question = Question(option))
+            return {question, QString()};
         if (option == QLatin1String("--series")) {
             if (!reader.number(args.series, 1, kLargestNumber))
                 return Failure(QStringLiteral("--series takes a series ordinal from 1 to 65535"));

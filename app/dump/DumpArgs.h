@@ -12,8 +12,10 @@
 //   radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] [--pointer P] [--grid]
 //   radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]
 //   radview-dump FILE --series S --print-table FIRST LAST OUT.pdf
+//   radview-dump --help
+//   radview-dump --version
 struct DumpArgs {
-    enum class Action { Json, SaveTable, Average, Png, PrintGraph, PrintTable };
+    enum class Action { Json, SaveTable, Average, Png, PrintGraph, PrintTable, Help, Version };
 
     QString file;
     Action action = Action::Json;

@@ -1,5 +1,6 @@
 #include "app/dump/DumpCommands.h"
 
+#include "app/ProgramVersion.h"
 #include "app/dump/DumpJson.h"
 #include "graph/GraphImage.h"
 #include "print/GraphPrintout.h"
@@ -160,6 +161,10 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
 } // namespace
 
 DumpOutcome RunDumpCommand(const DumpArgs& args) {
+    if (args.action == DumpArgs::Action::Help)
+        return {0, QByteArray(DumpUsage) + '\n', QString()};
+    if (args.action == DumpArgs::Action::Version)
+        return {0, QByteArray("radview-dump ") + ProgramVersion + '\n', QString()};
     const OpenedFile opened = OpenInstrumentFile(args.file);
     if (!opened.ok())
         return Failed(opened.error);

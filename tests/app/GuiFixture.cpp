@@ -80,6 +80,12 @@ bool PaintRecorder::eventFilter(QObject*, QEvent* event) {
 
 void GuiTest::SetUp() {
     ASSERT_TRUE(dir.isValid());
+    startProgram();
+}
+
+void GuiTest::startProgram(const QString& file) {
+    program.reset();
+    closed = false;
     ProgramServices services;
     auto scripted = std::make_unique<ScriptedDialogs>();
     auto recording = std::make_unique<RecordingLauncher>();
@@ -87,7 +93,7 @@ void GuiTest::SetUp() {
     launcher = recording.get();
     services.dialogs = std::move(scripted);
     services.launcher = std::move(recording);
-    program = CreateProgram(std::move(services));
+    program = CreateProgram(std::move(services), file);
     form = program->mainWindow;
     QObject::connect(form, &MainWindow::closed, [this] { closed = true; });
     // Painting needs a window the platform has exposed.

@@ -77,6 +77,9 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Starts the program afresh, as `radview FILE` does with a file, and waits until its window is exposed.
+    void startProgram(const QString& file = QString());
+
     // Writes an instrument file and answers the next open dialog with it, then clicks the open button.
     QString writeFile(const QString& name, const QByteArray& bytes);
     void openThroughDialog(const QString& path);

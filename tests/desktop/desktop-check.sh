@@ -3,8 +3,9 @@
 # (openbox) on a virtual 1280 × 1024 screen (Xvfb). It opens a sample through the open dialog by typing
 # its path, maximises the window with wmctrl and checks its new size, chooses a series in the series list
 # with the keyboard, checks that the graph shows it, saves a screenshot of the screen, and restores the
-# window to its design size.
-#   desktop-check.sh VIEWER SAMPLE SCREENSHOT.png
+# window to its design size. Then it starts the viewer as a file manager does, `radview FILE` with a file
+# of one series, and checks that the series is shown without the series list.
+#   desktop-check.sh VIEWER SAMPLE SCREENSHOT.png ONE_SERIES_SAMPLE
 # Exits 0 when every step passed, 1 with a message naming the step that failed, and 77 (ctest's "skipped")
 # when a tool it needs is missing. It waits for windows by polling with a generous deadline, never by
 # fixed pauses, so a slow machine only makes it slower.
@@ -13,6 +14,7 @@ set -euo pipefail
 viewer="$1"
 sample="$2"
 screenshot="$3"
+one_series="$4"
 
 step="starting"
 fail() {
@@ -30,6 +32,7 @@ if [ "${#missing[@]}" -gt 0 ]; then
 fi
 [ -x "$viewer" ] || fail "no viewer at $viewer"
 [ -f "$sample" ] || fail "no sample at $sample"
+[ -f "$one_series" ] || fail "no sample at $one_series"
 
 work="$(mktemp -d)"
 pids=()
@@ -126,7 +129,10 @@ poll 30 list_gone || { viewer_alive; fail "the series list is still open after D
 step="the graph shows the series across the maximised window"
 viewer_alive
 # The window's own top-left corner on the screen; the graph lies under the menu bar and the toolbar.
-read -r left top < <(xwininfo -id "$main" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}')
+corner() {
+    read -r left top < <(xwininfo -id "$main" | awk '/Absolute upper-left X:/ {x=$4} /Absolute upper-left Y:/ {y=$4} END {print x, y}')
+}
+corner
 white_graph() {
     import -window root "$work/screen.png" &&
         # A strip inside the plot frame near its right end, half-way down the graph: the white background
@@ -148,6 +154,33 @@ design() { read -r w h < <(geometry "$main"); [ "$w" -eq 707 ] && [ "$h" -eq "$d
 poll 30 design || fail "the restored window is $(geometry "$main"), not 707 $design_height"
 
 step="close the viewer"
+wmctrl -i -c "$main"
+poll 30 bash -c "! kill -0 $viewer_pid 2>/dev/null" || fail "the viewer did not end when its window was closed"
+
+step="start the viewer with a file, as a file manager does"
+cp "$one_series" "$work/one.rad"
+QT_QPA_PLATFORM=xcb "$viewer" "$work/one.rad" >"$work/viewer.log" 2>&1 &
+viewer_pid=$!
+pids+=("$viewer_pid")
+poll 60 window_named "Визуализация данных" || fail "no main window appeared; viewer output: $(cat "$work/viewer.log")"
+main="$(window_named "Визуализация данных")"
+
+step="the graph shows the file's one series"
+viewer_alive
+read -r width height < <(geometry "$main")
+corner
+# Most of the plot is pure white once a series is drawn; before, the whole graph area has the window's own
+# light grey, which a mean brightness alone would not tell from white.
+white_plot() {
+    import -window root "$work/screen.png" &&
+        white="$(convert "$work/screen.png" -crop "$((width - 80))x$((height - 212))+$((left + 70))+$((top + 65))" \
+            +repage -fill black +opaque white -colorspace Gray -format '%[fx:mean]' info:)" &&
+        awk -v w="$white" 'BEGIN { exit !(w > 0.5) }'
+}
+poll 30 white_plot || { viewer_alive; fail "the graph does not show a series (white share ${white:-?})"; }
+[ -z "$(window_named "Выбор серии")" ] || fail "the series list appeared for a file of one series"
+
+step="close the viewer started with a file"
 wmctrl -i -c "$main"
 poll 30 bash -c "! kill -0 $viewer_pid 2>/dev/null" || fail "the viewer did not end when its window was closed"
 echo "desktop check passed"

@@ -1,0 +1,3 @@
+#include "app/ProgramVersion.h"
+
+const char* const ProgramVersion = RADVIEW_VERSION;
