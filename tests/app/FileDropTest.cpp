@@ -157,16 +157,22 @@ TEST_F(DropOnWindow, ANonLocalAddressIsRefusedAndNothingOpens) {
     EXPECT_TRUE(dialogs->requests.empty());
 }
 
-TEST_F(DropOnWindow, ADropReplacesTheSeriesShown) {
-    openThroughDialog(Sample("one-series.rad"));
-    ASSERT_FALSE(form->document().noSeriesChosen());
-    const auto data = CarryingFiles({Sample("several-series.rad")});
-    ASSERT_TRUE(dragAndDrop(*data));
+TEST_F(DropOnWindow, ADropOnASeriesShownGoesAsTheOpenCommandGoes) {
+    const QString shown = Sample("one-series.rad");
+    for (const QString& file : {Sample("several-series.rad"), dir.filePath(QStringLiteral("missing.rad"))}) {
+        startProgram();
+        openThroughDialog(shown);
+        ASSERT_FALSE(form->document().noSeriesChosen());
+        ASSERT_TRUE(dragAndDrop(*CarryingFiles({file})));
+        const WindowSnapshot dropped = TakeSnapshot(*form);
+        const QStringList droppedErrors = dialogs->errors;
 
-    EXPECT_TRUE(seriesListShown());
-    EXPECT_TRUE(form->document().noSeriesChosen());
-    EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла several-series.rad"));
-    EXPECT_EQ(enabledCommands(), (StartCommands() + QSet<QString>{"SBSer", "MenuSer"}));
+        startProgram();
+        openThroughDialog(shown);
+        openThroughDialog(file);
+        EXPECT_EQ(dropped, TakeSnapshot(*form)) << file.toStdString();
+        EXPECT_EQ(droppedErrors, dialogs->errors);
+    }
 }
 
 TEST_F(DropOnWindow, AMissingFileIsReportedAsTheOpenCommandReportsIt) {
