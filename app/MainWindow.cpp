@@ -50,7 +50,8 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 
 MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     : QMainWindow(parent, kWindowFlags), services_(services), graph_(document_.store()),
-      tableCommands_(*this, *services.dialogs), printCommands_(*this, *services.dialogs) {
+      tableCommands_(*this, *services.dialogs), printCommands_(*this, *services.dialogs),
+      pictureCommand_(*this, *services.dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Визуализация данных"));
     setWindowIcon(AppIcon());
@@ -74,6 +75,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
                  openAction,
                  deviceLinkAction,
                  saveTableAction,
+                 savePictureAction,
                  printSeparator,
                  printMenu->menuAction(),
                  printTableAction,
@@ -160,6 +162,7 @@ void MainWindow::wireCommands() {
     bind(printerSetupButton, printerSetupAction, [this] { printCommands_.setUpPrinter(); });
     bind(colorsButton, colorsAction, [this] { SBColorClick(); });
     bind(nullptr, exitAction, [this] { MenuExitClick(); });
+    bind(nullptr, savePictureAction, [this] { pictureCommand_.save(); });
 }
 
 // The one set of connections between the parts, made once. Slots run in the order they are connected: the

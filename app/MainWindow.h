@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/GraphPictureCommand.h"
 #include "app/MeasurementDocument.h"
 #include "app/PrintCommands.h"
 #include "app/TableCommands.h"
@@ -94,6 +95,7 @@ public:
     QAction *firstMeasurementAction, *nextMeasurementAction, *previousMeasurementAction;
     QAction *lastMeasurementAction, *zoomAction, *wholeViewAction, *averageAction, *printerSetupAction;
     QAction *colorsAction, *helpAction;
+    QAction* savePictureAction; // "Сохранить рисунок…"
 
     // Graph area, information panel and status bar.
     GraphWidget* graphWidget;
@@ -135,6 +137,7 @@ private:
     MeasurementTableModel tableModel_;
     TableCommands tableCommands_;
     PrintCommands printCommands_;
+    GraphPictureCommand pictureCommand_;
     QList<QObject*> commands_;
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;

@@ -5,9 +5,11 @@
 #include "app/MainWindow.h"
 #include "app/UserDialogs.h"
 #include "table/Averaging.h"
+#include "table/CsvTable.h"
 #include "table/RangeDialog.h"
 
 const char* const TableFileFilter = "Текстовый файл (*.txt)";
+const char* const CsvFileFilter = "CSV (*.csv)";
 
 TableCommands::TableCommands(MainWindow& window, UserDialogs& dialogs) : window_(window), dialogs_(dialogs) {}
 
@@ -47,18 +49,23 @@ TableHeader TableCommands::header() const {
             document.series().equilibriumActivity};
 }
 
+// The type of file chosen in the save dialog decides what is written: the CP866 table or CSV.
 void TableCommands::saveTable() {
     const std::optional<MeasurementSpan> span = chooseRange();
     if (!span)
         return;
-    const SaveDialogRequest request{QStringLiteral("txt"), QString::fromUtf8(TableFileFilter),
-                                    ProposedTableFileName(window_.document().file().dataFileName)};
-    const std::optional<QString> path = dialogs_.saveFile(&window_, request);
+    SaveDialogRequest request{QStringLiteral("txt"), QString::fromUtf8(TableFileFilter),
+                              ProposedTableFileName(window_.document().file().dataFileName)};
+    request.otherFilters = {QString::fromUtf8(CsvFileFilter)};
+    const std::optional<SaveChoice> choice = dialogs_.saveFileOfType(&window_, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
     window_.graphWidget->update();
-    if (!path)
+    if (!choice)
         return;
-    const QString error = WriteTableFile(*path, TableFileBytes(header(), titles(), rows(*span)));
+    const bool csv = choice->nameFilter == QString::fromUtf8(CsvFileFilter);
+    const QByteArray bytes =
+        csv ? SpanCsv(window_.document().series(), *span) : TableFileBytes(header(), titles(), rows(*span));
+    const QString error = WriteTableFile(choice->path, bytes);
     if (!error.isEmpty())
         dialogs_.errorBox(&window_, error);
 }

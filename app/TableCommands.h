@@ -18,7 +18,7 @@ public:
 
     // Averaging: the average over the span the range dialog confirms, in the information panel.
     void averageOverRange();
-    // The span of the table the range dialog confirms, saved as a CP866 text file.
+    // The span of the table the range dialog confirms, saved as a CP866 text file or as CSV.
     void saveTable();
 
     // Shows the range dialog; the confirmed span becomes the range.
@@ -37,5 +37,7 @@ private:
     MeasurementSpan range_;
 };
 
-// The filter of the save dialog, as Qt spells "Текстовый файл (*.txt)|*.txt".
+// The filters of the save dialog, as Qt spells "Текстовый файл (*.txt)|*.txt": the table's text file, and
+// CSV for other programs.
 extern const char* const TableFileFilter;
+extern const char* const CsvFileFilter; // "CSV (*.csv)"

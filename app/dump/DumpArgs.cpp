@@ -1,10 +1,15 @@
 #include "app/dump/DumpArgs.h"
 
+#include "graph/GraphPicture.h"
+
 const char* const DumpUsage =
     "usage: radview-dump FILE\n"
     "       radview-dump FILE --series S --save-table FIRST LAST OUT\n"
+    "       radview-dump FILE --series S --csv FIRST LAST OUT|-\n"
     "       radview-dump FILE --series S --average FIRST LAST\n"
     "       radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] "
+    "[--pointer P] [--grid]\n"
+    "       radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] "
     "[--pointer P] [--grid]\n"
     "       radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]\n"
     "       radview-dump FILE --series S --print-table FIRST LAST OUT.pdf";
@@ -16,6 +21,7 @@ namespace {
 constexpr int kLargestNumber = 65535;
 // The longest side of a picture: large enough for any print, small enough that the image fits in memory.
 constexpr int kLargestSide = 16384;
+static_assert(kLargestSide == LargestPictureSide, "the window and the command line draw the same sizes");
 const QLatin1String kSpanRange(", FIRST and LAST from 0 to 65535");
 
 class ArgReader {
@@ -39,6 +45,11 @@ public:
     // FIRST LAST of a span of measurements.
     bool span(DumpArgs& args) {
         return number(args.first, 0, kLargestNumber) && number(args.last, 0, kLargestNumber);
+    }
+
+    // W H of a picture.
+    bool pictureSize(DumpArgs& args) {
+        return number(args.width, 1, kLargestSide) && number(args.height, 1, kLargestSide);
     }
 
 private:
@@ -78,6 +89,15 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
             if (!reader.number(args.width, 1, kLargestSide) || !reader.number(args.height, 1, kLargestSide) ||
                 (args.output = reader.next()).isEmpty())
                 return Failure(QStringLiteral("--png takes W H OUT.png with W and H from 1 to 16384"));
+        } else if (option == QLatin1String("--csv")) {
+            args.action = DumpArgs::Action::Csv;
+            if (!reader.span(args) || (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--csv takes FIRST LAST OUT, OUT - for standard output") +
+                               kSpanRange);
+        } else if (option == QLatin1String("--svg")) {
+            args.action = DumpArgs::Action::Svg;
+            if (!reader.pictureSize(args) || (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--svg takes W H OUT.svg with W and H from 1 to 16384"));
         } else if (option == QLatin1String("--print-graph")) {
             args.action = DumpArgs::Action::PrintGraph;
             if ((args.output = reader.next()).isEmpty())

@@ -8,12 +8,14 @@
 // The command line of radview-dump:
 //   radview-dump FILE
 //   radview-dump FILE --series S --save-table FIRST LAST OUT
+//   radview-dump FILE --series S --csv FIRST LAST OUT                  (OUT "-": standard output)
 //   radview-dump FILE --series S --average FIRST LAST
 //   radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] [--pointer P] [--grid]
+//   radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] [--pointer P] [--grid]
 //   radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]
 //   radview-dump FILE --series S --print-table FIRST LAST OUT.pdf
 struct DumpArgs {
-    enum class Action { Json, SaveTable, Average, Png, PrintGraph, PrintTable };
+    enum class Action { Json, SaveTable, Average, Png, PrintGraph, PrintTable, Csv, Svg };
 
     QString file;
     Action action = Action::Json;
@@ -21,8 +23,8 @@ struct DumpArgs {
     int first = 0;
     int last = 0;
     QString output;
-    int width = 0;     // --png
-    int height = 0;    // --png
+    int width = 0;     // --png, --svg
+    int height = 0;    // --png, --svg
     int viewFirst = 0; // --view; 0 for the whole series
     int viewCount = 0; // --view
     int pointer = 0;   // --pointer; 0 for the first visible measurement
@@ -30,8 +32,11 @@ struct DumpArgs {
 
     // The picture actions draw and need a GUI application object (fonts), though no window.
     bool draws() const {
-        return action == Action::Png || action == Action::PrintGraph || action == Action::PrintTable;
+        return action == Action::Png || action == Action::PrintGraph || action == Action::PrintTable ||
+               action == Action::Svg;
     }
+    // The graph as a picture file of W × H pixels.
+    bool savesPicture() const { return action == Action::Png || action == Action::Svg; }
 };
 
 struct DumpArgsResult {

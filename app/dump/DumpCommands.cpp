@@ -2,6 +2,7 @@
 
 #include "app/dump/DumpJson.h"
 #include "graph/GraphImage.h"
+#include "graph/GraphPicture.h"
 #include "print/GraphPrintout.h"
 #include "print/PdfFile.h"
 #include "print/TablePrintout.h"
@@ -9,10 +10,9 @@
 #include "store/InstrumentFile.h"
 #include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
+#include "table/CsvTable.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
-
-#include <QBuffer>
 
 namespace {
 
@@ -80,7 +80,7 @@ TableHeader HeaderOf(const ChosenSeries& chosen) {
 
 GraphImageRequest ImageRequest(const DumpArgs& args) {
     GraphImageRequest request;
-    if (args.action == DumpArgs::Action::Png)
+    if (args.savesPicture())
         request.size = QSize(args.width, args.height);
     request.first = args.viewFirst;
     request.count = args.viewCount;
@@ -102,13 +102,25 @@ DumpOutcome Written(const WriteOutcome& written) {
 
 // The picture is encoded in memory and written in one checked piece, so a file on a full disk is never
 // left half written in place of a good one.
-DumpOutcome SavePng(const DumpArgs& args, const ChosenSeries& chosen) {
-    const QImage image = RenderGraphImage(chosen.evaluation.series, ImageRequest(args));
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+DumpOutcome SavePicture(const DumpArgs& args, const ChosenSeries& chosen) {
+    const SelectedSeries& series = chosen.evaluation.series;
+    const GraphImageRequest request = ImageRequest(args);
+    const ViewWindow view = ViewForImage(series, request);
+    const PictureFormat format =
+        args.action == DumpArgs::Action::Svg ? PictureFormat::Svg : PictureFormat::Png;
+    const QByteArray bytes =
+        GraphPictureBytes({series, view, request.colors, false}, request.size, format, series.seriesTitle);
+    if (bytes.isEmpty())
         return Failed(QStringLiteral("cannot encode the picture for %1").arg(args.output));
-    return Written(WriteFileAtomically(args.output, png));
+    return Written(WriteFileAtomically(args.output, bytes));
+}
+
+// "-" is standard output, written by the caller with every other output of the run.
+DumpOutcome SaveCsv(const DumpArgs& args, const ChosenSeries& chosen) {
+    const QByteArray bytes = SpanCsv(chosen.evaluation.series, {args.first, args.last});
+    if (args.output == QLatin1String("-"))
+        return {0, bytes, QString()};
+    return Written(WriteFileAtomically(args.output, bytes));
 }
 
 DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -138,10 +150,11 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
     const int n = chosen.evaluation.series.measurementCount;
     switch (args.action) {
     case DumpArgs::Action::Png:
+    case DumpArgs::Action::Svg:
     case DumpArgs::Action::PrintGraph:
         if (const QString error = ViewError(args, n); !error.isEmpty())
             return Failed(error);
-        return args.action == DumpArgs::Action::Png ? SavePng(args, chosen) : PrintGraphPdf(args, chosen);
+        return args.savesPicture() ? SavePicture(args, chosen) : PrintGraphPdf(args, chosen);
     default:
         break;
     }
@@ -152,6 +165,8 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
         return SaveTable(args, chosen);
     case DumpArgs::Action::PrintTable:
         return PrintTablePdf(args, chosen);
+    case DumpArgs::Action::Csv:
+        return SaveCsv(args, chosen);
     default:
         return Average(args, chosen);
     }

@@ -60,6 +60,27 @@ std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const SaveDialogReque
     return answer;
 }
 
+std::optional<SaveChoice> ScriptedDialogs::saveFileOfType(QWidget* parent, const SaveDialogRequest& request) {
+    QString filter = request.nameFilter;
+    if (!saveFilterAnswers.empty()) {
+        filter = saveFilterAnswers.front();
+        saveFilterAnswers.pop_front();
+    }
+    const std::optional<QString> path = saveFile(parent, request);
+    if (!path)
+        return std::nullopt;
+    return SaveChoice{*path, filter};
+}
+
+std::optional<QSize> ScriptedDialogs::pictureSize(QWidget*, QSize onScreen) {
+    pictureSizesOffered.push_back(onScreen);
+    if (pictureSizeAnswers.empty())
+        return std::nullopt;
+    const std::optional<QSize> answer = pictureSizeAnswers.front();
+    pictureSizeAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedDialogs::printerSetup(QWidget*, QPrinter& printer) {
     ++printerSetups;
     if (onPrinterSetup)
@@ -138,7 +159,8 @@ QSet<QString> GuiTest::StartCommands() {
             "MenuView", "MenuSettings", "MenuHelp",   "SBOpen", "SBDevice", "SBHelp"};
 }
 
-QSet<QString> GuiTest::AllCommands() {
+// The commands of the classic window.
+static QSet<QString> ClassicCommands() {
     return {"MenuFile",     "MenuOpen",  "MenuDevice",  "CreateTextfile1",
             "N2",           "N15",       "N16",         "N17",
             "N1",           "MenuExit",  "MenuView",    "MenuSer",
@@ -150,6 +172,10 @@ QSet<QString> GuiTest::AllCommands() {
             "SBPrintGr",    "SBMasGS",   "SBMasGA",     "SBToHome",
             "SBToLeft",     "SBToRight", "SBToEnd",     "SBHelp",
             "SBPrintSetup", "SBColor"};
+}
+
+QSet<QString> GuiTest::AllCommands() {
+    return ClassicCommands() + QSet<QString>{"SaveGraphPicture"};
 }
 
 QString GuiTest::panel(int index) const {
