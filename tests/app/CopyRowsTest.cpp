@@ -147,6 +147,17 @@ TEST_F(CopyRowsTest, TheContextMenuCopies) {
     EXPECT_EQ(table().currentRow(), 13);
 }
 
+TEST_F(CopyRowsTest, TheRightButtonLeavesTheRowsForItsMenu) {
+    clickRow(12);
+    shiftClickRow(14);
+    const QModelIndex cell = grid()->model()->index(19, 1);
+    QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, grid()->visualRect(cell).center());
+    EXPECT_EQ(table().currentRow(), 14);
+    EXPECT_EQ(graph().view().pointerIndex, 14);
+    copyWithKeys();
+    EXPECT_EQ(clipboard(), rowsText(12, 14));
+}
+
 TEST_F(CopyRowsTest, MarkedRowsAreTintedApartFromTheCurrentCell) {
     clickRow(12);
     shiftClickRow(14);
