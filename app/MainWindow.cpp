@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
@@ -54,7 +55,6 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
       pictureCommand_(*this, *services.dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Визуализация данных"));
-    setWindowIcon(AppIcon());
     setFont(WindowFont());
 
     buildMenu();
@@ -419,6 +419,16 @@ void MainWindow::buildStatusBar() {
     statusPanels->setObjectName(QStringLiteral("StBMain"));
     statusPanels->setFixedHeight(22);
     setStatusBar(statusPanels);
+}
+
+// The icon goes to the window manager once the window has been painted: decoding its six sizes and handing
+// them over took the first paint some milliseconds, and the window is what the user waits for.
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (iconShown_)
+        return;
+    iconShown_ = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(AppIcon()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -113,6 +113,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void FormCreate();
@@ -149,6 +150,7 @@ private:
     HelpViewer* help_ = nullptr;
     QString lastFileName_;
     QSize designSize_;
+    bool iconShown_ = false;
 };
 
 // The texts of status panel 0 before a series is chosen.

@@ -1,6 +1,7 @@
 #include "graph/GraphPaint.h"
 
 #include "graph/GraphFonts.h"
+#include "graph/PlotPaint.h"
 #include "graph/SceneGeometry.h"
 #include "graph/TimeAxis.h"
 #include "graph/TimeLabels.h"
@@ -19,13 +20,29 @@ int ActivityTitleCellHeight() {
     return QFontMetrics(ActivityTitleFont()).height();
 }
 
-struct Layout {
-    int W, H, L, R, T, B, K;
-    int AxisY() const { return H - B; }
+// The surface's size and the graph's margins on it.
+struct Area {
+    int width = 0;
+    int height = 0;
+    GraphMargins margins;
+    int axisY() const { return height - margins.bottom; }
 };
 
-Layout LayoutOf(const Canvas& canvas, const GraphMargins& m) {
-    return {canvas.width(), canvas.height(), m.left, m.right, m.top, m.bottom, m.tickLength};
+Area AreaOf(const Canvas& canvas, const GraphMargins& margins) {
+    return {canvas.width(), canvas.height(), margins};
+}
+
+// The screen's plot layout: the view's own scales, labels right at the axis, red marks.
+PlotLayout ScreenLayout(const GraphScene& scene, const Area& area) {
+    PlotLayout layout;
+    layout.time = ViewTimeMap(scene.view, scene.series);
+    layout.activity = ViewActivityMap(scene.view, area.height);
+    layout.right = area.width - area.margins.right;
+    layout.tickLength = area.margins.tickLength;
+    layout.grid = scene.view.gridOn;
+    layout.lineColor = scene.colors.graph;
+    layout.markerColor = MarkerColor;
+    return layout;
 }
 
 void FillArea(Canvas& canvas, const QColor& color) {
@@ -34,55 +51,27 @@ void FillArea(Canvas& canvas, const QColor& color) {
     canvas.rectangle(0, 0, canvas.width(), canvas.height());
 }
 
-void DrawTitles(Canvas& canvas, const GraphScene& scene, const Layout& at) {
+void DrawTitles(Canvas& canvas, const GraphScene& scene, const Area& area) {
     canvas.setFont(ActivityTitleFont());
     canvas.fontColor = scene.colors.captions;
-    canvas.textOutUpwards(ActivityTitleX, at.AxisY() / 2, QString::fromUtf8(ActivityTitle));
+    canvas.textOutUpwards(ActivityTitleX, area.axisY() / 2, QString::fromUtf8(ActivityTitle));
     canvas.setFont(LabelFont());
-    canvas.textOut(at.W / 2, at.H - canvas.fontHeight() - at.T, TimeTitle(scene.view.timeUnit));
+    canvas.textOut(area.width / 2, area.height - canvas.fontHeight() - area.margins.top,
+                   TimeTitle(scene.view.timeUnit));
 }
 
 // The scale's labels in the label font, made smaller as a whole when the widest of them would run from
 // the vertical axis over the rotated title.
-void ChooseScaleFont(Canvas& canvas, const std::vector<ScaleLevel>& levels, const Layout& at) {
+void ChooseScaleFont(Canvas& canvas, const std::vector<ScaleLevel>& levels, const Area& area) {
     if (levels.empty())
         return;
     const QString text = QString::number(levels.back().value);
     const int titleRight = ActivityTitleX + ActivityTitleCellHeight();
-    const int room = at.L - titleRight - ScaleLabelGap;
+    const int room = area.margins.left - titleRight - ScaleLabelGap;
     QFont font = canvas.font();
     while (canvas.textWidth(text) > room && font.pixelSize() > MinimumScaleLabelPixels) {
         font.setPixelSize(font.pixelSize() - 1);
         canvas.setFont(font);
-    }
-}
-
-// Labels hang below the level they name and end at the vertical axis.
-void DrawActivityScale(Canvas& canvas, const GraphScene& scene, const Layout& at,
-                       const std::vector<ScaleLevel>& levels) {
-    const QFont labelFont = canvas.font();
-    ChooseScaleFont(canvas, levels, at);
-    for (const ScaleLevel& level : levels) {
-        const QString text = QString::number(level.value);
-        canvas.textOut(at.L - canvas.textWidth(text), level.y, text);
-        if (scene.view.gridOn) {
-            canvas.pen.style = PenStyle::Dot;
-            canvas.line(at.L, level.y, at.W - at.R, level.y);
-        }
-        canvas.pen.style = PenStyle::Solid;
-        canvas.line(at.L, level.y, at.L - at.K, level.y);
-    }
-    canvas.setFont(labelFont);
-}
-
-// Red says that the series goes on before the view (the first riser), after it (the closing riser) or that
-// a bar does not fit the scale (its top).
-void DrawMeasurements(Canvas& canvas, const GraphScene& scene, const StepLine& line) {
-    canvas.pen.style = PenStyle::Solid;
-    canvas.moveTo(line.start.x(), line.start.y());
-    for (const StepStroke& stroke : line.strokes) {
-        canvas.pen.color = stroke.marked ? MarkerColor : scene.colors.graph;
-        canvas.lineTo(stroke.to.x(), stroke.to.y());
     }
 }
 
@@ -94,15 +83,15 @@ int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointe
 }
 
 void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
-    const Layout at = LayoutOf(canvas, scene.view.margins);
+    const Area area = AreaOf(canvas, scene.view.margins);
     canvas.pen.color = scene.colors.pointer;
     canvas.pen.style = PenStyle::Solid;
     const int x = PointerXFor(scene.view, scene.series, scene.view.pointerIndex);
     trace.pointerX = x;
-    trace.savedColumn = canvas.readColumn(x, 0, std::max(at.AxisY() + 1, 0));
-    trace.savedPixels = canvas.copyColumn(x, 1, at.AxisY());
+    trace.savedColumn = canvas.readColumn(x, 0, std::max(area.axisY() + 1, 0));
+    trace.savedPixels = canvas.copyColumn(x, 1, area.axisY());
     trace.drawn = true;
-    canvas.line(x, at.T, x, at.AxisY());
+    canvas.line(x, area.margins.top, x, area.axisY());
 }
 
 void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
@@ -113,17 +102,22 @@ void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
     }
     if (scene.series.measurementCount == 0)
         return;
-    const Layout at = LayoutOf(canvas, scene.view.margins);
+    const Area area = AreaOf(canvas, scene.view.margins);
+    const GraphMargins& m = area.margins;
     FillArea(canvas, scene.colors.background);
-    DrawTitles(canvas, scene, at);
+    DrawTitles(canvas, scene, area);
     canvas.pen.color = scene.colors.axes;
-    canvas.rectangle(at.L, at.T, at.W - at.R, at.AxisY());
+    canvas.rectangle(m.left, m.top, area.width - m.right, area.axisY());
     canvas.fontColor = scene.colors.grid;
     canvas.pen.color = scene.colors.grid;
-    const SceneGeometry geometry =
-        ComputeSceneGeometry(scene.series, scene.view, QSize(at.W, at.H), TimeLabelWidth(canvas));
-    DrawActivityScale(canvas, scene, at, geometry.levels);
-    DrawTimeTicks(canvas, geometry.ticks, scene.view, at.AxisY(), at.T, at.K);
-    DrawMeasurements(canvas, scene, geometry.line);
+    const SceneGeometry geometry = ComputeSceneGeometry(
+        scene.series, scene.view, QSize(area.width, area.height), TimeLabelWidth(canvas));
+    const PlotLayout layout = ScreenLayout(scene, area);
+    const QFont labelFont = canvas.font();
+    ChooseScaleFont(canvas, geometry.levels, area);
+    DrawActivityScale(canvas, geometry.levels, layout);
+    canvas.setFont(labelFont);
+    DrawTimeTicks(canvas, geometry.ticks, scene.view, area.axisY(), m.top, m.tickLength);
+    DrawStepLine(canvas, geometry.line, layout);
     PlacePointer(canvas, scene, trace);
 }

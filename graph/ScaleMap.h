@@ -2,6 +2,7 @@
 
 #include "store/Extended.h"
 
+#include <algorithm>
 #include <cstdint>
 
 // Coordinates far outside any surface are clamped here so that they still fit an int and stay harmless to
@@ -19,6 +20,18 @@ inline int64_t RoundWithin(Extended value, int64_t limit) {
 
 inline int RoundToPixel(Extended value) {
     return static_cast<int>(RoundWithin(value, CoordinateLimit));
+}
+
+// How a length becomes whole pixels: the screen rounds to the nearest pixel, the printed page's scale
+// truncates towards zero.
+enum class PixelRounding { Nearest, TowardZero };
+
+inline int ToPixel(Extended value, PixelRounding rounding) {
+    if (rounding == PixelRounding::Nearest)
+        return RoundToPixel(value);
+    if (!(value > -CoordinateLimit))
+        return static_cast<int>(-CoordinateLimit);
+    return static_cast<int>(std::min<Extended>(value, CoordinateLimit));
 }
 
 // Seconds to x: the view's first instant lies on the vertical axis. The product of the integer and the
@@ -43,6 +56,10 @@ struct ActivityMap {
     float scale = 0; // pixels per Bq/m³
     int axisY = 0;   // y of the time axis, where activity 0 lies
 
-    int height(int64_t activity) const { return RoundToPixel(static_cast<Extended>(activity) * scale); }
-    int y(int64_t activity) const { return axisY - height(activity); }
+    int height(int64_t activity, PixelRounding rounding = PixelRounding::Nearest) const {
+        return ToPixel(static_cast<Extended>(activity) * scale, rounding);
+    }
+    int y(int64_t activity, PixelRounding rounding = PixelRounding::Nearest) const {
+        return axisY - height(activity, rounding);
+    }
 };

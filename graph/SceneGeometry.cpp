@@ -2,6 +2,8 @@
 
 #include "graph/GraphPaint.h"
 
+#include <algorithm>
+
 std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWindow& view, float scale,
                                     int leftMargin, int lastX) {
     std::vector<TimeTick> ticks;
@@ -17,6 +19,15 @@ std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWind
         AdvanceLabel(label, view.timeUnit, view.timeStep, series.daysInMonth);
     }
     return ticks;
+}
+
+std::vector<ScaleLevel> ScaleLevels(const ViewWindow& view, const ActivityMap& activity,
+                                    PixelRounding rounding) {
+    std::vector<ScaleLevel> levels;
+    const int64_t step = std::max<int64_t>(1, view.activityStep);
+    for (int64_t v = step; v < view.viewMax; v += step)
+        levels.push_back({v, activity.y(v, rounding)});
+    return levels;
 }
 
 StepLine StepLineOf(const SelectedSeries& series, const ViewWindow& view, const TimeMap& time,
@@ -53,8 +64,7 @@ SceneGeometry ComputeSceneGeometry(const SelectedSeries& series, const ViewWindo
     const GraphMargins& m = view.margins;
     scene.axisY = size.height() - m.bottom;
     const ActivityMap activity = ViewActivityMap(view, size.height());
-    for (int64_t v = view.activityStep; v < view.viewMax; v += view.activityStep)
-        scene.levels.push_back({v, activity.y(v)});
+    scene.levels = ScaleLevels(view, activity, PixelRounding::Nearest);
     scene.ticks = TimeAxisTicks(series, view, view.timeScale, m.left, size.width() - timeLabelWidth);
     scene.line = StepLineOf(series, view, ViewTimeMap(view, series), activity);
     scene.pointerX = PointerXFor(view, series, view.pointerIndex);

@@ -52,6 +52,11 @@ struct StepLine {
 std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWindow& view, float scale,
                                     int leftMargin, int lastX);
 
+// The labelled levels of the vertical scale, every activityStep from the first step up to below the view's
+// maximum (0 and the top are not labelled), at the heights the map gives them.
+std::vector<ScaleLevel> ScaleLevels(const ViewWindow& view, const ActivityMap& activity,
+                                    PixelRounding rounding);
+
 // The view's step line with the given maps; time's origin is the start of the view.
 StepLine StepLineOf(const SelectedSeries& series, const ViewWindow& view, const TimeMap& time,
                     const ActivityMap& activity);

@@ -1,8 +1,7 @@
 #include "print/GraphPrintout.h"
 
 #include "graph/GraphPaint.h"
-#include "graph/ScaleMap.h"
-#include "graph/SceneGeometry.h"
+#include "graph/PlotPaint.h"
 #include "graph/TimeAxis.h"
 #include "graph/TimeLabels.h"
 #include "print/PrintJob.h"
@@ -33,33 +32,17 @@ QFont CaptionFont(int dpiX) {
     return font;
 }
 
-void PaintActivityScale(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow& view) {
-    const int64_t step = std::max<int64_t>(1, view.activityStep);
-    for (int64_t k = step; k < view.viewMax; k += step) {
-        const int y =
-            g.height - g.bottomMargin -
-            static_cast<int>(std::min<Extended>(k * static_cast<Extended>(g.activityScale), CoordinateLimit));
-        const QString label = QString::number(k);
-        canvas.textOut(g.leftMargin - canvas.textWidth(label) - 2, y, label);
-        canvas.pen.style = PenStyle::Solid;
-        canvas.line(g.leftMargin, y, g.leftMargin - g.tick, y);
-        if (view.gridOn) {
-            canvas.pen.style = PenStyle::Dot;
-            canvas.line(g.leftMargin, y, g.width - g.rightMargin, y);
-        }
-    }
-    canvas.pen.style = PenStyle::Solid;
-}
-
-// The screen's step line on the page's scales, in black.
-void PaintStepLine(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow& view,
-                   const SelectedSeries& series) {
-    const TimeMap time{series.elapsedTime[view.viewFirst - 1], g.timeScale, g.leftMargin};
-    const StepLine line =
-        StepLineOf(series, view, time, ActivityMap{g.activityScale, g.height - g.bottomMargin});
-    canvas.moveTo(line.start.x(), line.start.y());
-    for (const StepStroke& stroke : line.strokes)
-        canvas.lineTo(stroke.to.x(), stroke.to.y());
+// The page's plot layout: the page's scales, labels a little off the axis, levels truncated, all in black.
+PlotLayout PageLayout(const GraphPageGeometry& g, const ViewWindow& view, const SelectedSeries& series) {
+    PlotLayout layout;
+    layout.time = TimeMap{series.elapsedTime[view.viewFirst - 1], g.timeScale, g.leftMargin};
+    layout.activity = ActivityMap{g.activityScale, g.height - g.bottomMargin};
+    layout.right = g.width - g.rightMargin;
+    layout.tickLength = g.tickLength;
+    layout.labelGap = 2;
+    layout.levelRounding = PixelRounding::TowardZero;
+    layout.grid = view.gridOn;
+    return layout;
 }
 
 } // namespace
@@ -73,7 +56,7 @@ GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewWind
     g.topMargin = TruncFraction(0.05L, height);
     g.leftMargin = 3 * g.rightMargin;
     g.bottomMargin = 3 * g.topMargin;
-    g.tick = TruncFraction(0.3L, g.rightMargin);
+    g.tickLength = TruncFraction(0.3L, g.rightMargin);
     // A view without duration or without a positive maximum still gets a finite scale.
     const int64_t duration = series.elapsedTime[view.last()] - series.elapsedTime[view.viewFirst - 1];
     g.timeScale = static_cast<float>(static_cast<Extended>(g.width - g.leftMargin - g.rightMargin) /
@@ -106,7 +89,7 @@ void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow
     canvas.pen.width = 2;
 
     DrawTimeAxis(canvas, series, view, g.width, g.timeScale, g.height, g.bottomMargin, g.leftMargin,
-                 g.topMargin, g.tick);
+                 g.topMargin, g.tickLength);
     canvas.textOut(g.width / 2, g.height - g.topMargin, TimeTitle(view.timeUnit));
 
     const int titleY = static_cast<int>(Round(0.3L * g.topMargin));
@@ -115,8 +98,9 @@ void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow
     const int titleX = g.width / 2 - (whole ? static_cast<int>(Round(0.5L * titleWidth)) : titleWidth);
     canvas.textOut(titleX, titleY, GraphPrintTitle(view, series));
 
-    PaintActivityScale(canvas, g, view);
-    PaintStepLine(canvas, g, view, series);
+    const PlotLayout layout = PageLayout(g, view, series);
+    DrawActivityScale(canvas, LayoutLevels(view, layout), layout);
+    DrawStepLine(canvas, StepLineOf(series, view, layout.time, layout.activity), layout);
 }
 
 bool PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series) {

@@ -14,7 +14,7 @@ struct GraphPageGeometry {
     int width = 0, height = 0;              // printable area
     int rightMargin = 0, topMargin = 0;     // right and top margins
     int leftMargin = 0, bottomMargin = 0;   // left and bottom margins: room for the labels
-    int tick = 0;                           // scale tick length
+    int tickLength = 0;                     // scale tick length
     float timeScale = 0, activityScale = 0; // pixels per second, pixels per Bq/m³
 };
 

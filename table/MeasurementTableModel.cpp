@@ -40,7 +40,8 @@ QVariant MeasurementTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant MeasurementTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 || section >= TableColumnCount)
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
+        section >= TableColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
     return TableTitles()[static_cast<size_t>(section)];
 }

@@ -102,3 +102,28 @@ TEST_F(SceneGeometryTest, TicksKeepRoomForTheLastLabel) {
 }
 
 } // namespace
+
+namespace {
+
+// The screen rounds a level's height to the nearest pixel, the printed page truncates it; both label every
+// step below the top.
+TEST(ScaleLevels, TheScreenRoundsThePageTruncates) {
+    ViewWindow view;
+    view.viewMax = 100;
+    view.activityStep = 30;
+    const ActivityMap map{0.625F, 200}; // 30 → 18.75, 60 → 37.5, 90 → 56.25 pixels above the axis
+    const std::vector<ScaleLevel> screen = ScaleLevels(view, map, PixelRounding::Nearest);
+    const std::vector<ScaleLevel> page = ScaleLevels(view, map, PixelRounding::TowardZero);
+    ASSERT_EQ(screen.size(), 3u);
+    ASSERT_EQ(page.size(), 3u);
+    const int rounded[] = {200 - 19, 200 - 38, 200 - 56}; // a half to the even neighbour: 37.5 → 38
+    const int truncated[] = {200 - 18, 200 - 37, 200 - 56};
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(screen[i].value, 30 * static_cast<int64_t>(i + 1));
+        EXPECT_EQ(page[i].value, screen[i].value);
+        EXPECT_EQ(screen[i].y, rounded[i]) << "level " << i;
+        EXPECT_EQ(page[i].y, truncated[i]) << "level " << i;
+    }
+}
+
+} // namespace

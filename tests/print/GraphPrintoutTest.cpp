@@ -48,7 +48,7 @@ TEST(GraphPageGeometry, MarginsAreFractionsOfThePage) {
     EXPECT_EQ(g.topMargin, 238);   // Trunc(0.05 × 4760)
     EXPECT_EQ(g.leftMargin, 816);
     EXPECT_EQ(g.bottomMargin, 714);
-    EXPECT_EQ(g.tick, 81); // Trunc(0.3 × 272)
+    EXPECT_EQ(g.tickLength, 81); // Trunc(0.3 × 272)
     EXPECT_FLOAT_EQ(g.timeScale, static_cast<float>((6814.0L - 816 - 272) / 2400));
     EXPECT_FLOAT_EQ(g.activityScale, static_cast<float>((4760.0L - 714 - 476) / view.viewMax));
 }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "graph/Canvas.h"
+#include "graph/SceneGeometry.h"
+
+#include <QColor>
+
+#include <optional>
+#include <vector>
+
+// Where the plot's vertical scale and step line go on a surface and how they look there. The screen and
+// the printed page draw both through the routines below, each with its own layout.
+struct PlotLayout {
+    TimeMap time;         // seconds to x; its left is the vertical axis
+    ActivityMap activity; // activities to y; its axisY is the time axis
+    int right = 0;        // the frame's right side, where grid lines end
+    int tickLength = 0;   // scale ticks run this far left of the axis
+    int labelGap = 0;     // between a scale label's right end and the axis
+    PixelRounding levelRounding =
+        PixelRounding::Nearest;        // the screen rounds the scale's levels, the page truncates
+    bool grid = false;                 // dotted lines across the frame at every level
+    QColor lineColor = Qt::black;      // the step line
+    std::optional<QColor> markerColor; // the screen's red marks (see StepStroke); none on paper
+};
+
+// The scale's levels on this layout.
+std::vector<ScaleLevel> LayoutLevels(const ViewWindow& view, const PlotLayout& layout);
+
+// Labels hanging below the level they name and ending labelGap left of the axis, a tick at each and, with
+// the grid, a dotted line across the frame. The canvas's font, font colour and pen are used as they are.
+void DrawActivityScale(Canvas& canvas, const std::vector<ScaleLevel>& levels, const PlotLayout& layout);
+
+// The step line as the pen travels it, in the line colour, its marked strokes in the marker colour.
+void DrawStepLine(Canvas& canvas, const StepLine& line, const PlotLayout& layout);
