@@ -50,7 +50,8 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 
 MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     : QMainWindow(parent, kWindowFlags), services_(services), graph_(document_.store()),
-      tableCommands_(*this, *services.dialogs), printCommands_(*this, *services.dialogs) {
+      tableCommands_(*this, *services.dialogs), printCommands_(*this, *services.dialogs),
+      reportCommand_(*this, *services.dialogs) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Визуализация данных"));
     setWindowIcon(AppIcon());
@@ -160,6 +161,7 @@ void MainWindow::wireCommands() {
     bind(printerSetupButton, printerSetupAction, [this] { printCommands_.setUpPrinter(); });
     bind(colorsButton, colorsAction, [this] { SBColorClick(); });
     bind(nullptr, exitAction, [this] { MenuExitClick(); });
+    bind(nullptr, reportAction, [this] { reportCommand_.makeReport(); });
 }
 
 // The one set of connections between the parts, made once. Slots run in the order they are connected: the
@@ -183,6 +185,11 @@ void MainWindow::connectParts() {
         graph_.resetView();
     });
     connect(&document_, &MeasurementDocument::seriesWithdrawn, graphWidget, qOverload<>(&QWidget::repaint));
+    // The report, beyond the window's design, follows the document rather than the recorded command states.
+    connect(&document_, &MeasurementDocument::seriesChanged, reportAction,
+            [this] { reportAction->setEnabled(true); });
+    connect(&document_, &MeasurementDocument::seriesWithdrawn, reportAction,
+            [this] { reportAction->setEnabled(false); });
     connect(&document_, &MeasurementDocument::pointerMoved, this, &MainWindow::followPointer);
     connect(&document_, &MeasurementDocument::viewChanged, this, [this] {
         if (table_)

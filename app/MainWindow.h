@@ -2,6 +2,7 @@
 
 #include "app/MeasurementDocument.h"
 #include "app/PrintCommands.h"
+#include "app/ReportCommand.h"
 #include "app/TableCommands.h"
 #include "graph/GraphView.h"
 #include "table/MeasurementTableModel.h"
@@ -50,6 +51,7 @@ public:
     const MeasurementTableModel& tableModel() const { return tableModel_; }
     TableCommands& tableCommands() { return tableCommands_; }
     PrintCommands& printCommands() { return printCommands_; }
+    ReportCommand& reportCommand() { return reportCommand_; }
 
     // The secondary windows, made on first use and kept until the main window goes.
     SeriesListWindow* seriesListWindow();
@@ -94,6 +96,8 @@ public:
     QAction *firstMeasurementAction, *nextMeasurementAction, *previousMeasurementAction;
     QAction *lastMeasurementAction, *zoomAction, *wholeViewAction, *averageAction, *printerSetupAction;
     QAction *colorsAction, *helpAction;
+    // "Отчёт PDF…", usable while a series is shown.
+    QAction* reportAction;
 
     // Graph area, information panel and status bar.
     GraphWidget* graphWidget;
@@ -135,6 +139,7 @@ private:
     MeasurementTableModel tableModel_;
     TableCommands tableCommands_;
     PrintCommands printCommands_;
+    ReportCommand reportCommand_;
     QList<QObject*> commands_;
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;

@@ -84,6 +84,7 @@ std::vector<Output> Outputs() {
         {"graph.png", {"--series", "1", "--png", "200", "100"}, QByteArray("\x89PNG\r\n\x1a\n")},
         {"graph.pdf", {"--series", "1", "--print-graph"}, QByteArray("%PDF-")},
         {"table.pdf", {"--series", "1", "--print-table", "1", "3"}, QByteArray("%PDF-")},
+        {"report.pdf", {"--series", "1", "--report", "1", "3"}, QByteArray("%PDF-")},
     };
 }
 
