@@ -1,6 +1,7 @@
 #include "print/ReportGraph.h"
 
 #include "graph/Canvas.h"
+#include "print/GraphPrintout.h"
 
 #include <QPainter>
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "graph/ViewWindow.h"
-#include "print/GraphPrintout.h"
 #include "store/MeasurementStore.h"
 #include "store/SpanStatistics.h"
 

@@ -19,7 +19,8 @@ public:
     int page() const { return page_; }
     void skip(int height) { y_ += height; }
 
-    // Room for `lines` lines here, or a new page.
+    // Room for `lines` lines here, or else a new page; true when a new page began. A page is never left
+    // empty for want of room.
     bool makeRoom(int lines) {
         if (y_ + lines * metrics_.lineHeight <= bottom_ || y_ == 0)
             return false;

@@ -3,6 +3,8 @@
 #include "print/ReportLayout.h"
 #include "print/ReportTexts.h"
 
+#include <QFont>
+
 class Canvas;
 class QPagedPaintDevice;
 

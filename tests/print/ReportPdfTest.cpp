@@ -1,6 +1,7 @@
 #include "tests/print/ReportSeries.h"
 #include "tests/support/PdfText.h"
 
+#include "print/GraphPrintout.h"
 #include "print/PdfFile.h"
 #include "print/ReportGraph.h"
 #include "print/ReportPrintout.h"
