@@ -1,7 +1,10 @@
 #include "app/GlyphIcon.h"
 
+#include "desktop/PngImage.h"
+
 #include <QIconEngine>
 #include <QPainter>
+#include <QPixmap>
 
 namespace {
 
@@ -34,9 +37,9 @@ private:
     // The icon with the 16-pixel drawing, and with the 32-pixel one once a dense screen has asked for it.
     const QIcon& loaded(bool dense) {
         if (icon_.isNull())
-            icon_.addFile(QStringLiteral(":/glyphs/%1.png").arg(name_), QSize(kSide, kSide));
+            icon_.addPixmap(QPixmap::fromImage(ReadPng(QStringLiteral(":/glyphs/%1.png").arg(name_))));
         if (dense && !dense_) {
-            icon_.addFile(QStringLiteral(":/glyphs/%1@2x.png").arg(name_), QSize(2 * kSide, 2 * kSide));
+            icon_.addPixmap(QPixmap::fromImage(ReadPng(QStringLiteral(":/glyphs/%1@2x.png").arg(name_))));
             dense_ = true;
         }
         return icon_;

@@ -38,30 +38,8 @@ void MainWindow::buildToolbar() {
     toolbar = Panel(nullptr, "Panel1");
     toolbar->setFrameStyle(QFrame::Panel | QFrame::Raised);
     toolbar->setFixedHeight(39);
-
-    openButton = SpeedButton(toolbar, "SBOpen", {4, kButtonTop}, "Открыть файл ...", "open");
-    deviceLinkButton = SpeedButton(toolbar, "SBDevice", {30, kButtonTop}, "Связь с прибором", "device");
-    saveTableButton = SpeedButton(toolbar, "SBSaveTable", {56, kButtonTop}, "Сохранить таблицу", "savetable");
-    seriesListButton = SpeedButton(toolbar, "SBSer", {82, kButtonTop}, "Показать все серии", "series");
-    tableButton = SpeedButton(toolbar, "SBTab", {107, kButtonTop}, "Таблица измерений", "table");
-    averageButton = SpeedButton(toolbar, "SBMiddle", {133, kButtonTop}, "Усреднение", "average");
-    gridButton = SpeedButton(toolbar, "SBSetka", {159, kButtonTop}, "Сетка", "grid");
-    gridButton->setCheckable(true);
-
     servicePanel = Panel(toolbar, "PlService");
     servicePanel->setGeometry(184, 2, 216, 35);
-    const int top = kButtonTop - servicePanel->y();
-    printTableButton = SpeedButton(servicePanel, "SBPrintTable", {3, top}, "Печать таблицы", "printtable");
-    printGraphButton = SpeedButton(servicePanel, "SBPrintGr", {29, top}, "Печать графика", "printgraph");
-    zoomButton = SpeedButton(servicePanel, "SBMasGS", {55, top}, "Увеличение", "zoomin");
-    wholeViewButton = SpeedButton(servicePanel, "SBMasGA", {80, top}, "Первоначальный вид", "wholeview");
-    firstMeasurementButton = SpeedButton(servicePanel, "SBToHome", {105, top}, "Первое измерение", "first");
-    previousMeasurementButton = SpeedButton(servicePanel, "SBToLeft", {130, top}, "Назад", "back");
-    nextMeasurementButton = SpeedButton(servicePanel, "SBToRight", {156, top}, "Вперед", "forward");
-    lastMeasurementButton = SpeedButton(servicePanel, "SBToEnd", {182, top}, "Последнее измерение", "last");
-
-    helpButton = SpeedButton(toolbar, "SBHelp", {620, kButtonTop}, "Помощь", "help");
-
     // settingsPanel keeps to the right edge whatever the window's width.
     settingsPanel = Panel(toolbar, "Panel3");
     settingsPanel->setFixedWidth(56);
@@ -69,14 +47,50 @@ void MainWindow::buildToolbar() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addStretch();
     layout->addWidget(settingsPanel);
-    const int panel3Top = kButtonTop - 1;
-    printerSetupButton =
-        SpeedButton(settingsPanel, "SBPrintSetup", {2, panel3Top}, "Настройка принтера", "printsetup");
-    colorsButton = SpeedButton(settingsPanel, "SBColor", {28, panel3Top}, "Настройка цветов", "colors");
 
-    for (QToolButton* b :
-         {saveTableButton, seriesListButton, tableButton, averageButton, gridButton, printTableButton,
-          printGraphButton, zoomButton, wholeViewButton, firstMeasurementButton, previousMeasurementButton,
-          nextMeasurementButton, lastMeasurementButton, printerSetupButton, colorsButton})
-        b->setEnabled(false);
+    enum Place { OnToolbar, OnServicePanel, OnSettingsPanel };
+    struct Button {
+        QToolButton* MainWindow::*member;
+        Place place;
+        int x;
+        const char* name;
+        const char* hint;
+        const char* glyph;
+        bool enabled; // at start
+    };
+    static const Button buttons[] = {
+        {&MainWindow::openButton, OnToolbar, 4, "SBOpen", "Открыть файл ...", "open", true},
+        {&MainWindow::deviceLinkButton, OnToolbar, 30, "SBDevice", "Связь с прибором", "device", true},
+        {&MainWindow::saveTableButton, OnToolbar, 56, "SBSaveTable", "Сохранить таблицу", "savetable", false},
+        {&MainWindow::seriesListButton, OnToolbar, 82, "SBSer", "Показать все серии", "series", false},
+        {&MainWindow::tableButton, OnToolbar, 107, "SBTab", "Таблица измерений", "table", false},
+        {&MainWindow::averageButton, OnToolbar, 133, "SBMiddle", "Усреднение", "average", false},
+        {&MainWindow::gridButton, OnToolbar, 159, "SBSetka", "Сетка", "grid", false},
+        {&MainWindow::printTableButton, OnServicePanel, 3, "SBPrintTable", "Печать таблицы", "printtable",
+         false},
+        {&MainWindow::printGraphButton, OnServicePanel, 29, "SBPrintGr", "Печать графика", "printgraph",
+         false},
+        {&MainWindow::zoomButton, OnServicePanel, 55, "SBMasGS", "Увеличение", "zoomin", false},
+        {&MainWindow::wholeViewButton, OnServicePanel, 80, "SBMasGA", "Первоначальный вид", "wholeview",
+         false},
+        {&MainWindow::firstMeasurementButton, OnServicePanel, 105, "SBToHome", "Первое измерение", "first",
+         false},
+        {&MainWindow::previousMeasurementButton, OnServicePanel, 130, "SBToLeft", "Назад", "back", false},
+        {&MainWindow::nextMeasurementButton, OnServicePanel, 156, "SBToRight", "Вперед", "forward", false},
+        {&MainWindow::lastMeasurementButton, OnServicePanel, 182, "SBToEnd", "Последнее измерение", "last",
+         false},
+        {&MainWindow::helpButton, OnToolbar, 620, "SBHelp", "Помощь", "help", true},
+        {&MainWindow::printerSetupButton, OnSettingsPanel, 2, "SBPrintSetup", "Настройка принтера",
+         "printsetup", false},
+        {&MainWindow::colorsButton, OnSettingsPanel, 28, "SBColor", "Настройка цветов", "colors", false},
+    };
+    // Every button stands at the toolbar's kButtonTop, whichever panel holds it.
+    QFrame* const panels[] = {toolbar, servicePanel, settingsPanel};
+    const int tops[] = {kButtonTop, kButtonTop - servicePanel->y(), kButtonTop - 1};
+    for (const Button& b : buttons) {
+        QToolButton* button = SpeedButton(panels[b.place], b.name, {b.x, tops[b.place]}, b.hint, b.glyph);
+        button->setEnabled(b.enabled);
+        this->*b.member = button;
+    }
+    gridButton->setCheckable(true);
 }

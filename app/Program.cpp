@@ -1,9 +1,13 @@
 #include "app/Program.h"
 
+#include "app/DeferredIconStyle.h"
 #include "app/HelpLocation.h"
 #include "app/MainWindow.h"
 #include "app/PresetFolder.h"
 #include "app/QtTranslations.h"
+
+#include <QApplication>
+#include <QStyle>
 
 Program::Program() = default;
 
@@ -20,8 +24,11 @@ ProgramServices QtServices() {
 }
 
 std::unique_ptr<Program> CreateProgram(ProgramServices services) {
-    // Before any window exists, so that every text Qt puts into them is Russian from the start.
+    // Before any window exists, so that every text Qt puts into them is Russian from the start, and every
+    // widget is made in the style that puts off decoding the pictures it may never show.
     InstallQtTranslations();
+    if (!qobject_cast<DeferredIconStyle*>(QApplication::style()))
+        QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
     auto program = std::make_unique<Program>();
     program->services = std::move(services);
     // The help command opens help.hlp; a build tree has it beside the program, an installation in its data

@@ -19,6 +19,9 @@ StatusPanels::StatusPanels(const QList<int>& widths, QWidget* parent) : QStatusB
 }
 
 void StatusPanels::setPanelText(int panel, const QString& text) {
+    // Most commands blank the panel that is blank already: nothing to measure or show again.
+    if (texts_[panel] == text)
+        return;
     texts_[panel] = text;
     showText(panel);
 }

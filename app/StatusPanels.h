@@ -13,7 +13,6 @@ public:
     void setPanelText(int panel, const QString& text);
     // The whole text, as it was set.
     QString panelText(int panel) const;
-    QLabel* panel(int index) const { return panels_.value(index); }
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -15,7 +15,11 @@ int PixelSizeOf(const QFont& font) {
 
 FittedText FitText(const QString& text, const QFont& font, int width, int minimumPixels) {
     FittedText fitted{font, text, true};
-    if (QFontMetrics(font).horizontalAdvance(text) <= width)
+    const QFontMetrics metrics(font);
+    // No character is wider than the widest of the font: a text that fits even so needs no shaping to
+    // know it, which spares most labels a measurement at every pointer step.
+    if (static_cast<qint64>(text.size()) * metrics.maxWidth() <= width ||
+        metrics.horizontalAdvance(text) <= width)
         return fitted;
     fitted.whole = false;
     for (int pixels = PixelSizeOf(font) - 1; pixels >= minimumPixels; --pixels) {

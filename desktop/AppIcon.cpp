@@ -1,6 +1,8 @@
 #include "desktop/AppIcon.h"
 
-#include <QSize>
+#include "desktop/PngImage.h"
+
+#include <QPixmap>
 #include <QString>
 
 QIcon AppIcon() {
@@ -8,6 +10,6 @@ QIcon AppIcon() {
     static constexpr int kSizes[] = {RADVIEW_ICON_SIZES};
     QIcon icon;
     for (const int side : kSizes)
-        icon.addFile(QStringLiteral(":/icons/radview-%1.png").arg(side), QSize(side, side));
+        icon.addPixmap(QPixmap::fromImage(ReadPng(QStringLiteral(":/icons/radview-%1.png").arg(side))));
     return icon;
 }

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -124,9 +125,21 @@ QRgb Canvas::pixel(int x, int y) const {
 }
 
 std::vector<QRgb> Canvas::readColumn(int x, int y0, int count) const {
-    std::vector<QRgb> colours(std::max(count, 0));
-    for (int i = 0; i < count; ++i)
-        colours[i] = pixel(x, y0 + i);
+    std::vector<QRgb> colours(std::max(count, 0), Unreadable);
+    const bool direct = image_ && image_->depth() == 32 && x >= 0 && x < size_.width();
+    if (!direct) {
+        for (int i = 0; i < count; ++i)
+            colours[i] = pixel(x, y0 + i);
+        return colours;
+    }
+    // A pointer move reads a whole column: straight from the scan lines, as pixel() would read each.
+    const int deviceX = static_cast<int>(std::floor(x * ratio_));
+    for (int i = 0; i < count; ++i) {
+        const int y = y0 + i;
+        const int deviceY = static_cast<int>(std::floor(y * ratio_));
+        if (y >= 0 && y < size_.height() && deviceX < image_->width() && deviceY < image_->height())
+            colours[i] = reinterpret_cast<const QRgb*>(image_->constScanLine(deviceY))[deviceX] & RgbMask;
+    }
     return colours;
 }
 
@@ -159,11 +172,21 @@ void Canvas::pasteColumn(const QImage& column) {
     if (!image_ || column.isNull())
         return;
     // Pixel for pixel into the image itself: the painter would scale and round on a fractional ratio.
-    const QPoint at = column.offset();
-    for (int y = 0; y < column.height(); ++y)
-        for (int x = 0; x < column.width(); ++x)
-            if (image_->valid(at.x() + x, at.y() + y))
-                image_->setPixel(at.x() + x, at.y() + y, column.pixel(x, y));
+    const QRect target = QRect(column.offset(), column.size()).intersected(image_->rect());
+    if (target.isEmpty())
+        return;
+    if (column.format() != image_->format()) {
+        for (int y = target.top(); y <= target.bottom(); ++y)
+            for (int x = target.left(); x <= target.right(); ++x)
+                image_->setPixel(x, y, column.pixel(x - column.offset().x(), y - column.offset().y()));
+        return;
+    }
+    const int bytesPerPixel = image_->depth() / 8;
+    const int from = target.left() - column.offset().x();
+    const size_t bytes = static_cast<size_t>(target.width() * bytesPerPixel);
+    for (int y = target.top(); y <= target.bottom(); ++y)
+        std::memcpy(image_->scanLine(y) + target.left() * bytesPerPixel,
+                    column.constScanLine(y - column.offset().y()) + from * bytesPerPixel, bytes);
 }
 
 void Canvas::fillClipped(QRect rect, const QColor& color) {

@@ -11,15 +11,16 @@
 // Where the plot's vertical scale and step line go on a surface and how they look there. The screen and
 // the printed page draw both through the routines below, each with its own layout.
 struct PlotLayout {
-    TimeMap time;                       // seconds to x; its left is the vertical axis
-    ActivityMap activity;               // activities to y; its axisY is the time axis
-    int right = 0;                      // the frame's right side, where grid lines end
-    int tickLength = 0;                 // scale ticks run this far left of the axis
-    int labelGap = 0;                   // between a scale label's right end and the axis
-    PixelRounding levelRounding = PixelRounding::Nearest; // the screen rounds the scale's levels, the page truncates
-    bool grid = false;                  // dotted lines across the frame at every level
-    QColor lineColor = Qt::black;       // the step line
-    std::optional<QColor> markerColor;  // the screen's red marks (see StepStroke); none on paper
+    TimeMap time;         // seconds to x; its left is the vertical axis
+    ActivityMap activity; // activities to y; its axisY is the time axis
+    int right = 0;        // the frame's right side, where grid lines end
+    int tickLength = 0;   // scale ticks run this far left of the axis
+    int labelGap = 0;     // between a scale label's right end and the axis
+    PixelRounding levelRounding =
+        PixelRounding::Nearest;        // the screen rounds the scale's levels, the page truncates
+    bool grid = false;                 // dotted lines across the frame at every level
+    QColor lineColor = Qt::black;      // the step line
+    std::optional<QColor> markerColor; // the screen's red marks (see StepStroke); none on paper
 };
 
 // The scale's levels on this layout.

@@ -11,7 +11,5 @@ struct RowSelection {
     QString message; // status panel 1: " " when accepted
 };
 
+// The messages are those of the pointer commands (FirstVisibleMessage, LastVisibleMessage).
 RowSelection DecideRowSelection(int k, int viewFirst, int viewCount);
-
-extern const char* const FirstVisibleMessage; // "Это первое измерение в области видимости "
-extern const char* const LastVisibleMessage; // "Это последнее измерение в области видимости "

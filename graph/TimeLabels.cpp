@@ -109,8 +109,10 @@ int& UnitField(LabelTime& time, uint8_t timeUnit) {
     }
 }
 
-QString TwoDigits(int value) {
-    return (value < 10 ? QStringLiteral("0") : QString()) + QString::number(value);
+// The text followed by a time field of at least two digits.
+QString WithTwoDigits(QString text, int value) {
+    AppendTwoDigits(text, value);
+    return text;
 }
 
 QString DayAndMonth(const LabelTime& time) {
@@ -203,11 +205,11 @@ LabelTime AddSeconds(const LabelTime& time, int64_t seconds) {
 LabelTexts LabelText(const LabelTime& time, uint8_t timeUnit) {
     switch (timeUnit) {
     case Seconds:
-        return {QString::number(time.minute) + QLatin1Char(':') + TwoDigits(time.second), {}};
+        return {WithTwoDigits(QString::number(time.minute) + QLatin1Char(':'), time.second), {}};
     case Minutes:
-        return {QString::number(time.hour) + QLatin1Char(':') + TwoDigits(time.minute), {}};
+        return {WithTwoDigits(QString::number(time.hour) + QLatin1Char(':'), time.minute), {}};
     case Hours:
-        return {DayAndMonth(time), TwoDigits(time.hour) + QStringLiteral(":00")};
+        return {DayAndMonth(time), WithTwoDigits(QString(), time.hour) + QStringLiteral(":00")};
     case Days:
         return {DayAndMonth(time), {}};
     case Months:

@@ -19,12 +19,8 @@ extern const std::array<int64_t, TimeUnitCount> SecondsPerUnit;
 // A label's calendar time, changed in place from one label to the next. Fields may run past their range
 // between an advance and its carry.
 struct LabelTime {
-    int year = 0;
-    int month = 1;
-    int day = 1;
-    int hour = 0;
-    int minute = 0;
-    int second = 0;
+    int year = 0, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
 };
 
 // The instant at which the view begins: the mark that opens measurement viewFirst, dated in the year of the

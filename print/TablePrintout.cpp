@@ -5,26 +5,13 @@
 #include "store/Extended.h"
 #include "store/SeriesList.h"
 #include "table/Cp866.h"
+#include "table/TableColumns.h"
 
 #include <QPagedPaintDevice>
 
 QString PrintSensitivityLine(uint16_t sensitivity) {
     return QStringLiteral("Чувствительность=") + SensitivityNumber(sensitivity) +
            QStringLiteral("*10-5   Бк-1 * м3 * c-1");
-}
-
-QString PrintTitlesLine(const RowTexts& titles) {
-    return PadRight(titles[0], 13) + PadRight(titles[1], 19) + PadRight(titles[2], 16) + titles[3] +
-           QStringLiteral(",  ") + titles[4] + QStringLiteral(", c");
-}
-
-QString PrintUnitsLine() {
-    return QString(49, QLatin1Char(' ')) + QStringLiteral("(Бк/м3)");
-}
-
-QString PrintRowLine(const RowTexts& cells) {
-    return PadRight(cells[0], 11) + PadRight(cells[1], 19) + PadRight(cells[2], 19) + PadRight(cells[3], 17) +
-           cells[4];
 }
 
 QFont TablePrintFont() {
@@ -62,12 +49,12 @@ std::vector<PrintedLine> LayoutTablePrintout(const TableHeader& header, const Ro
     int y = 7 * lh;
     size_t next = 0;
     while (next < rows.size() && y < pageHeight) {
-        lines.push_back({page, kTableX, y, PrintTitlesLine(titles)});
-        lines.push_back({page, kTableX, y + lh, PrintUnitsLine()});
+        lines.push_back({page, kTableX, y, TitlesLine(titles, PrintedColumns)});
+        lines.push_back({page, kTableX, y + lh, UnitsLine(PrintedColumns)});
         y += 3 * lh;
         // Once begun, a page carries at least one row.
         do {
-            lines.push_back({page, kTableX, y, PrintRowLine(rows[next++])});
+            lines.push_back({page, kTableX, y, RowLine(rows[next++], PrintedColumns)});
             y += lh;
         } while (next < rows.size() && y < pageHeight);
         if (next < rows.size()) {

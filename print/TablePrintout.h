@@ -19,9 +19,6 @@ struct PrintedLine {
 };
 
 QString PrintSensitivityLine(uint16_t sensitivity); // "Чувствительность=2.50*10-5   Бк-1 * м3 * c-1"
-QString PrintTitlesLine(const RowTexts& titles);
-QString PrintUnitsLine();
-QString PrintRowLine(const RowTexts& cells);
 
 // The monospaced face of the printed table, 12 points.
 QFont TablePrintFont();

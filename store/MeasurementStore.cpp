@@ -13,13 +13,13 @@ void AppendNumber(QString& text, int value) {
     text += QLatin1Char(static_cast<char>('0' + value % 10));
 }
 
+} // namespace
+
 void AppendTwoDigits(QString& text, int value) {
     if (value < 10)
         text += QLatin1Char('0');
     AppendNumber(text, value);
 }
-
-} // namespace
 
 QString MonthName(int month) {
     // Literals: handing one out copies no characters.

@@ -25,6 +25,9 @@ QString MonthName(int month);
 // 1..12 reads "???".
 QString MarkToText(const TimeMark& mark);
 
+// Appends a time field (0 … 999) with at least two digits: "07", "42", "165".
+void AppendTwoDigits(QString& text, int value);
+
 // What the open instrument file supplies. Series are addressed by their 1-based ordinal s; element 0 of
 // every per-series vector is unused so that ordinals index directly.
 struct FileHalf {

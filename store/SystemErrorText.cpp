@@ -28,30 +28,28 @@ bool FolderExists(const QString& path) {
 } // namespace
 
 QString SystemErrorText(int errorNumber) {
-    switch (errorNumber) {
-    case ENOENT:
-        return QStringLiteral("папка или файл не существует");
-    case ENOTDIR:
-        return QStringLiteral("часть пути не является папкой");
-    case EACCES:
-    case EPERM:
-        return QStringLiteral("нет прав доступа");
-    case ENOSPC:
-    case EDQUOT:
-        return QStringLiteral("на диске нет места");
-    case EROFS:
-        return QStringLiteral("файловая система доступна только для чтения");
-    case EFBIG:
-        return QStringLiteral("превышен допустимый размер файла");
-    case EISDIR:
-        return QStringLiteral("это папка, а не файл");
-    case ENAMETOOLONG:
-        return QStringLiteral("слишком длинное имя файла");
-    case EIO:
-        return QStringLiteral("ошибка ввода-вывода");
-    default:
-        return LeadIn(QString::fromLocal8Bit(std::strerror(errorNumber)));
-    }
+    // The common causes in the words of the interface; several error numbers may share one.
+    struct Cause {
+        int errorNumber;
+        const char* text;
+    };
+    static const Cause causes[] = {
+        {ENOENT, "папка или файл не существует"},
+        {ENOTDIR, "часть пути не является папкой"},
+        {EACCES, "нет прав доступа"},
+        {EPERM, "нет прав доступа"},
+        {ENOSPC, "на диске нет места"},
+        {EDQUOT, "на диске нет места"},
+        {EROFS, "файловая система доступна только для чтения"},
+        {EFBIG, "превышен допустимый размер файла"},
+        {EISDIR, "это папка, а не файл"},
+        {ENAMETOOLONG, "слишком длинное имя файла"},
+        {EIO, "ошибка ввода-вывода"},
+    };
+    for (const Cause& cause : causes)
+        if (cause.errorNumber == errorNumber)
+            return QString::fromUtf8(cause.text);
+    return LeadIn(QString::fromLocal8Bit(std::strerror(errorNumber)));
 }
 
 QString NotARegularFileText() {

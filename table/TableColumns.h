@@ -14,3 +14,19 @@ RowTexts TableTitles();
 
 // Column widths in pixels.
 constexpr std::array<int, TableColumnCount> TableColumnWidths = {40, 97, 97, 90, 90};
+
+// How a fixed-width text lines up the table's columns; the saved file and the printed page space them
+// differently. A text longer than its column pushes the rest along rather than being cut.
+struct FixedWidthColumns {
+    std::array<int, 3> titleWidths; // the number, start and end titles
+    const char* activityTitleEnd;   // between the activity and the exposure title
+    const char* exposureTitleEnd;   // after the exposure title
+    int unitsIndent;                // spaces before "(Бк/м3)", which stands under the activity title
+    std::array<int, 4> cellWidths;  // the number, start, end and activity cells
+};
+extern const FixedWidthColumns FileColumns;    // the saved table
+extern const FixedWidthColumns PrintedColumns; // the printed table
+
+QString TitlesLine(const RowTexts& titles, const FixedWidthColumns& columns);
+QString UnitsLine(const FixedWidthColumns& columns);
+QString RowLine(const RowTexts& cells, const FixedWidthColumns& columns);

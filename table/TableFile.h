@@ -19,9 +19,6 @@ struct TableHeader {
 QString DeviceLine(uint16_t deviceNumber); // "Номер прибора 117"
 QString SensitivityLine(uint16_t sensitivity); // "чувствительность=2.50 * 10-5 Бк-1 * м3 * c-1"
 QString EquilibriumLine(int64_t equilibriumActivity); // "ЭРОА=1000±150 Бк/м3"
-QString TitlesLine(const RowTexts& titles);           // the column titles in fixed widths
-QString UnitsLine();                                  // "(Бк/м3)" under the activity title
-QString RowLine(const RowTexts& cells);               // one measurement in fixed widths
 
 // The lines of the table file before recoding: four header lines, the titles, the units, then one line per
 // row as given.

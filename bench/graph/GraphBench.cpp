@@ -1,6 +1,7 @@
 // Cost of a full paint of the graph against a pointer move, on a series of 1637 measurements (the most a
 // file can hold). Figures only: run it and read them.
 //   cmake --build build --target radview-bench-graph && build/bench/graph/radview-bench-graph
+#include "bench/RatioReporter.h"
 #include "graph/GraphPaint.h"
 #include "graph/GraphView.h"
 #include "graph/Pointer.h"
@@ -11,8 +12,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <map>
+#include <string>
 
 namespace {
 
@@ -104,33 +104,6 @@ BENCHMARK(PointerMove)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kM
 BENCHMARK(WindowFullPaint)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 BENCHMARK(WindowPointerMove)->Args({707, 328})->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
-// The ratio the pointer is built for: a move should cost at most a twentieth of a full paint.
-class RatioReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) {
-            if (!run.error_occurred)
-                perIteration_[run.benchmark_name()] = run.GetAdjustedRealTime();
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        for (const char* prefix : {"", "Window"}) {
-            for (const char* size : {"707/328", "1920/1080"}) {
-                const double full = perIteration_[std::string(prefix) + "FullPaint/" + size];
-                const double move = perIteration_[std::string(prefix) + "PointerMove/" + size];
-                if (full > 0)
-                    std::printf("%spointer move / full paint at %s: %.4f\n", *prefix ? "window: " : "", size,
-                                move / full);
-            }
-        }
-    }
-
-private:
-    std::map<std::string, double> perIteration_;
-};
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -138,7 +111,14 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
+    // The ratio the pointer is built for: a move should cost at most a twentieth of a full paint.
     RatioReporter reporter;
+    for (const char* size : {"707/328", "1920/1080"}) {
+        reporter.addRatio(std::string("pointer move / full paint at ") + size,
+                          std::string("PointerMove/") + size, std::string("FullPaint/") + size);
+        reporter.addRatio(std::string("window: pointer move / full paint at ") + size,
+                          std::string("WindowPointerMove/") + size, std::string("WindowFullPaint/") + size);
+    }
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

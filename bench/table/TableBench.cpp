@@ -1,5 +1,5 @@
-// Figures, not tests: a series of 1637 measurements chosen in the real main window (offscreen), its whole
-// table saved, and its two printouts made into PDF files.
+// Figures, not tests: the whole table of a series of 1636 measurements shown in the real main window
+// (offscreen) saved, and its two printouts made into PDF files.
 #include "app/MainWindow.h"
 #include "app/Program.h"
 #include "app/TableCommands.h"
@@ -42,14 +42,6 @@ Viewer& TheViewer() {
     static Viewer viewer;
     return viewer;
 }
-
-void SelectSeriesWithGrid(benchmark::State& state) {
-    MainWindow& form = TheViewer().form();
-    for (auto _ : state)
-        form.selectSeries(1);
-    state.counters["measurements"] = form.store().selected.measurementCount;
-}
-BENCHMARK(SelectSeriesWithGrid)->Unit(benchmark::kMillisecond);
 
 void SaveWholeTable(benchmark::State& state) {
     Viewer& viewer = TheViewer();

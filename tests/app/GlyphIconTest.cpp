@@ -1,10 +1,14 @@
-// The toolbar glyphs, read when first drawn: the same pictures as the files, at the screen's density.
+// The toolbar glyphs and the style's arrows, read when first drawn: the same pictures as Qt's own reading.
 
 #include "app/GlyphIcon.h"
+#include "app/DeferredIconStyle.h"
 
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyleFactory>
+
+#include <memory>
 
 #include <gtest/gtest.h>
 
@@ -45,6 +49,27 @@ TEST(GlyphIcon, PaintsLikeAQtIconOfTheSameFiles) {
             glyph.paint(&drawer, QRect(2, 2, 16, 16), Qt::AlignCenter, mode);
         }
         EXPECT_EQ(painted, expected) << "mode " << mode;
+    }
+}
+
+} // namespace
+
+namespace {
+
+// The window's style puts off reading the toolbar extension arrows and draws them as its base style does.
+TEST(DeferredIconStyle, DrawsEveryStandardIconAsItsBaseStyle) {
+    DeferredIconStyle style(QStringLiteral("Fusion"));
+    const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Fusion")));
+    ASSERT_NE(base, nullptr);
+    for (const QStyle::StandardPixmap icon :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_DialogOkButton, QStyle::SP_MessageBoxCritical}) {
+        const QIcon deferred = style.standardIcon(icon);
+        const QIcon expected = base->standardIcon(icon);
+        EXPECT_EQ(deferred.availableSizes(), expected.availableSizes()) << "icon " << icon;
+        EXPECT_EQ(Rgba(deferred.pixmap(QSize(16, 16)).toImage()),
+                  Rgba(expected.pixmap(QSize(16, 16)).toImage()))
+            << "icon " << icon;
     }
 }
 

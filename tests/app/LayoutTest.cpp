@@ -112,8 +112,8 @@ TEST_F(GuiTest, MainWindowHasItsCaptionSizeAndBorder) {
     EXPECT_EQ(form->graphWidget->mapTo(form, QPoint(0, 0)).y(), form->menuBar()->height() + 39);
     EXPECT_EQ(form->infoPanel->size(), QSize(707, 110));
     EXPECT_EQ(form->statusPanels->height(), 22);
-    EXPECT_EQ(form->statusPanels->panel(0)->width(), 230);
-    EXPECT_EQ(form->statusPanels->panel(1)->width(), 470);
+    EXPECT_EQ(form->statusPanels->findChild<QLabel*>(QStringLiteral("Panel0"))->width(), 230);
+    EXPECT_EQ(form->statusPanels->findChild<QLabel*>(QStringLiteral("Panel1"))->width(), 470);
 }
 
 TEST_F(GuiTest, ToolbarButtonsStandAtTheirPlacesWithTheirHints) {

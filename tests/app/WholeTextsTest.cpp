@@ -33,7 +33,8 @@ TEST_F(GuiTest, ALongSeriesTitleKeepsItsEndInTheStatusBar) {
     openThroughDialog(writeFile(name, OneSeriesFile()));
     const QString title = QStringLiteral("Файл %1; Серия N 5").arg(name);
     EXPECT_EQ(panel(0), title);
-    const QLabel* label = form->statusPanels->panel(0);
+    const QLabel* label = form->statusPanels->findChild<QLabel*>(QStringLiteral("Panel0"));
+    ASSERT_NE(label, nullptr);
     const int room = label->maximumWidth() - 2 * label->frameWidth() - label->indent();
     EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), room) << label->text().toStdString();
     EXPECT_TRUE(label->text().startsWith(QStringLiteral("Файл one_"))) << label->text().toStdString();

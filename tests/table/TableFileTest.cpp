@@ -65,9 +65,9 @@ TEST(TableFile, ALongActivityIsWrittenWholeAndTheExposureFollowsIt) {
     const RowTexts row{QStringLiteral("7"), QStringLiteral(" 1 янв 00:00:00"),
                        QStringLiteral(" 1 янв 00:00:01"), QStringLiteral("2560000000±384000000"),
                        QStringLiteral("1")};
-    EXPECT_EQ(RowLine(row),
+    EXPECT_EQ(RowLine(row, FileColumns),
               QStringLiteral("7       1 янв 00:00:00     1 янв 00:00:01    2560000000±3840000001"));
-    EXPECT_EQ(ToCp866(RowLine(row)).right(23), QByteArray("2560000000+/-3840000001"));
+    EXPECT_EQ(ToCp866(RowLine(row, FileColumns)).right(23), QByteArray("2560000000+/-3840000001"));
 }
 
 TEST(TableFile, LettersBeyondTheBasicAlphabetInTheFileNameKeepTheirMeaning) {
