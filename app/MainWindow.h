@@ -9,6 +9,8 @@
 #include <QList>
 #include <QMainWindow>
 
+#include <memory>
+
 class ColorDialog;
 class GraphWidget;
 class HelpViewer;
@@ -48,8 +50,8 @@ public:
     const MeasurementStore& store() const { return document_.store(); }
     GraphView& graph() { return graph_; }
     const MeasurementTableModel& tableModel() const { return tableModel_; }
-    TableCommands& tableCommands() { return tableCommands_; }
-    PrintCommands& printCommands() { return printCommands_; }
+    TableCommands& tableCommands() { return *tableCommands_; }
+    PrintCommands& printCommands() { return *printCommands_; }
 
     // The secondary windows, made on first use and kept until the main window goes.
     SeriesListWindow* seriesListWindow();
@@ -134,15 +136,14 @@ private:
     MeasurementDocument document_;
     GraphView graph_;
     MeasurementTableModel tableModel_;
-    TableCommands tableCommands_;
-    PrintCommands printCommands_;
+    std::unique_ptr<TableCommands> tableCommands_;
+    std::unique_ptr<PrintCommands> printCommands_;
     QList<QObject*> commands_;
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;
     // The table's current row, kept while its window does not exist yet: a pointer move to another row
     // runs the table's row rule, which clears the prompt panel.
     int tableRow_ = 0;
-    RangeDialog* range_ = nullptr;
     ColorDialog* colors_ = nullptr;
     HelpViewer* help_ = nullptr;
     QString lastFileName_;
