@@ -10,6 +10,8 @@
 #include <QList>
 #include <QMainWindow>
 
+#include <memory>
+
 class ColorDialog;
 class GraphWidget;
 class HelpViewer;
@@ -49,9 +51,9 @@ public:
     const MeasurementStore& store() const { return document_.store(); }
     GraphView& graph() { return graph_; }
     const MeasurementTableModel& tableModel() const { return tableModel_; }
-    TableCommands& tableCommands() { return tableCommands_; }
-    PrintCommands& printCommands() { return printCommands_; }
-    ReportCommand& reportCommand() { return reportCommand_; }
+    TableCommands& tableCommands() { return *tableCommands_; }
+    PrintCommands& printCommands() { return *printCommands_; }
+    ReportCommand& reportCommand() { return *reportCommand_; }
 
     // The secondary windows, made on first use and kept until the main window goes.
     SeriesListWindow* seriesListWindow();
@@ -115,6 +117,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void FormCreate();
@@ -137,20 +140,20 @@ private:
     MeasurementDocument document_;
     GraphView graph_;
     MeasurementTableModel tableModel_;
-    TableCommands tableCommands_;
-    PrintCommands printCommands_;
-    ReportCommand reportCommand_;
+    std::unique_ptr<TableCommands> tableCommands_;
+    std::unique_ptr<PrintCommands> printCommands_;
+    std::unique_ptr<ReportCommand> reportCommand_;
     QList<QObject*> commands_;
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;
     // The table's current row, kept while its window does not exist yet: a pointer move to another row
     // runs the table's row rule, which clears the prompt panel.
     int tableRow_ = 0;
-    RangeDialog* range_ = nullptr;
     ColorDialog* colors_ = nullptr;
     HelpViewer* help_ = nullptr;
     QString lastFileName_;
     QSize designSize_;
+    bool iconShown_ = false;
 };
 
 // The texts of status panel 0 before a series is chosen.

@@ -90,8 +90,9 @@ void GuiTest::SetUp() {
     program = CreateProgram(std::move(services));
     form = program->mainWindow;
     QObject::connect(form, &MainWindow::closed, [this] { closed = true; });
-    // Painting needs a window the platform has exposed.
+    // Painting needs a window the platform has exposed; the window hands its icon over once painted.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->windowIcon().isNull(); }));
 }
 
 void GuiTest::TearDown() {
