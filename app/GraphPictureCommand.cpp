@@ -1,21 +1,22 @@
 #include "app/GraphPictureCommand.h"
 
-#include "app/GraphWidget.h"
-#include "app/MainWindow.h"
+#include "app/MeasurementDocument.h"
 #include "app/PrintTarget.h"
 #include "app/UserDialogs.h"
 #include "graph/GraphPicture.h"
+#include "graph/GraphView.h"
 #include "store/AtomicFile.h"
+
+#include <QWidget>
 
 const char* const PngPictureFilter = "Рисунок PNG (*.png)";
 const char* const SvgPictureFilter = "Рисунок SVG (*.svg)";
 const char* const PictureFileEnding = "-график.png";
 
-GraphPictureCommand::GraphPictureCommand(MainWindow& window, UserDialogs& dialogs)
-    : window_(window), dialogs_(dialogs) {}
+GraphPictureCommand::GraphPictureCommand(const Parts& parts) : parts_(parts) {}
 
 void GraphPictureCommand::save() {
-    const MeasurementDocument& document = window_.document();
+    const MeasurementDocument& document = parts_.document;
     const SelectedSeries& series = document.series();
     if (series.measurementCount == 0 || document.noSeriesChosen())
         return;
@@ -23,27 +24,27 @@ void GraphPictureCommand::save() {
         QStringLiteral("png"), QString::fromUtf8(PngPictureFilter),
         ProposedPrintFileName(document.file().dataFileName, QString::fromUtf8(PictureFileEnding)), true};
     request.otherFilters = {QString::fromUtf8(SvgPictureFilter)};
-    const std::optional<SaveChoice> choice = dialogs_.saveFileOfType(&window_, request);
+    const std::optional<SaveChoice> choice = parts_.dialogs.saveFileOfType(&parts_.window, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
-    window_.graphWidget->update();
+    parts_.graphArea.update();
     if (!choice)
         return;
-    const QSize onScreen = window_.graphWidget->size();
-    const std::optional<QSize> size = dialogs_.pictureSize(&window_, onScreen);
+    const QSize onScreen = parts_.graphArea.size();
+    const std::optional<QSize> size = parts_.dialogs.pictureSize(&parts_.window, onScreen);
     if (!size)
         return;
 
-    const GraphView& graph = window_.graph();
+    const GraphView& graph = parts_.graph;
     const ViewWindow view = ViewForPictureSize(graph.view(), series, onScreen, *size);
     const PictureFormat format =
         choice->nameFilter == QString::fromUtf8(SvgPictureFilter) ? PictureFormat::Svg : PictureFormat::Png;
     const QByteArray bytes =
         GraphPictureBytes({series, view, graph.colors(), false}, *size, format, series.seriesTitle);
     if (bytes.isEmpty()) {
-        dialogs_.errorBox(&window_,
-                          SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));
+        parts_.dialogs.errorBox(&parts_.window,
+                                SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));
         return;
     }
     if (const WriteOutcome written = WriteFileAtomically(choice->path, bytes); !written.ok())
-        dialogs_.errorBox(&window_, written.error);
+        parts_.dialogs.errorBox(&parts_.window, written.error);
 }

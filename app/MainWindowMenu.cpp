@@ -46,6 +46,7 @@ void MainWindow::buildMenu() {
     printMenu->menuAction()->setEnabled(false);
     printTableAction = Item(printMenu, "N16", "Таблица", false);
     printGraphAction = Item(printMenu, "N17", "График", false);
+    reportAction = Item(fileMenu, "MenuReport", "Отчёт PDF…", false);
     exitSeparator = Separator(fileMenu, "N1");
     exitAction = Item(fileMenu, "MenuExit", "&Выход");
 

@@ -3,7 +3,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <optional>
+#include <vector>
 
 // The command line of radview-dump:
 //   radview-dump FILE
@@ -14,8 +16,10 @@
 //   radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] [--pointer P] [--grid]
 //   radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]
 //   radview-dump FILE --series S --print-table FIRST LAST OUT.pdf
+//   radview-dump FILE --series S --report FIRST LAST OUT.pdf [--levels L1,L2,...]
+//   radview-dump --summary FILE...
 struct DumpArgs {
-    enum class Action { Json, SaveTable, Average, Png, PrintGraph, PrintTable, Csv, Svg };
+    enum class Action { Json, SaveTable, Average, Png, PrintGraph, PrintTable, Csv, Svg, Report, Summary };
 
     QString file;
     Action action = Action::Json;
@@ -30,10 +34,13 @@ struct DumpArgs {
     int pointer = 0;   // --pointer; 0 for the first visible measurement
     bool grid = false; // --grid
 
+    std::vector<int64_t> levels; // --levels; empty for the report's usual ones
+    QStringList files;           // --summary
+
     // The picture actions draw and need a GUI application object (fonts), though no window.
     bool draws() const {
         return action == Action::Png || action == Action::PrintGraph || action == Action::PrintTable ||
-               action == Action::Svg;
+               action == Action::Svg || action == Action::Report;
     }
     // The graph as a picture file of W × H pixels.
     bool savesPicture() const { return action == Action::Png || action == Action::Svg; }

@@ -5,14 +5,20 @@
 #include "graph/GraphPicture.h"
 #include "print/GraphPrintout.h"
 #include "print/PdfFile.h"
+#include "print/ReportPrintout.h"
 #include "print/TablePrintout.h"
 #include "store/AtomicFile.h"
 #include "store/InstrumentFile.h"
 #include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
+#include "table/FileSummary.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace {
 
@@ -138,6 +144,16 @@ DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
     }));
 }
 
+DumpOutcome ReportPdf(const DumpArgs& args, const ChosenSeries& chosen) {
+    const ReportSource source{chosen.file,
+                              chosen.evaluation.series,
+                              {args.first, args.last},
+                              args.levels.empty() ? DefaultLevels() : args.levels,
+                              QDate::currentDate()};
+    return Written(
+        WritePdfFile(args.output, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source); }));
+}
+
 DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
     const AverageResult result =
         AverageActivity(chosen.evaluation.series, chosen.file.sensitivity, {args.first, args.last});
@@ -167,6 +183,8 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
         return PrintTablePdf(args, chosen);
     case DumpArgs::Action::Csv:
         return SaveCsv(args, chosen);
+    case DumpArgs::Action::Report:
+        return ReportPdf(args, chosen);
     default:
         return Average(args, chosen);
     }
@@ -174,7 +192,27 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
 
 } // namespace
 
+DumpOutcome RunSummary(const QStringList& files) {
+    // Each file is read and evaluated on its own, on every core; the lines keep the order of the files.
+    const QList<PathSummary> summaries =
+        QtConcurrent::blockingMapped<QList<PathSummary>>(files, SummarizeInstrumentFile);
+    DumpOutcome outcome;
+    outcome.out = SummaryCsvHeader();
+    int unread = 0;
+    for (const PathSummary& summary : summaries) {
+        outcome.out += summary.csv;
+        unread += summary.read ? 0 : 1;
+    }
+    if (unread > 0) {
+        outcome.exitCode = kSomeFilesUnread;
+        outcome.err = QStringLiteral("%1 of %2 files could not be read").arg(unread).arg(files.size());
+    }
+    return outcome;
+}
+
 DumpOutcome RunDumpCommand(const DumpArgs& args) {
+    if (args.action == DumpArgs::Action::Summary)
+        return RunSummary(args.files);
     const OpenedFile opened = OpenInstrumentFile(args.file);
     if (!opened.ok())
         return Failed(opened.error);

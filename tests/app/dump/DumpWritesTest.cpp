@@ -86,6 +86,7 @@ std::vector<Output> Outputs() {
         {"span.csv", {"--series", "1", "--csv", "1", "3"}, QByteArray("number,start,end,")},
         {"graph.pdf", {"--series", "1", "--print-graph"}, QByteArray("%PDF-")},
         {"table.pdf", {"--series", "1", "--print-table", "1", "3"}, QByteArray("%PDF-")},
+        {"report.pdf", {"--series", "1", "--report", "1", "3"}, QByteArray("%PDF-")},
     };
 }
 
