@@ -41,8 +41,8 @@ void GraphPictureCommand::save() {
     const QByteArray bytes =
         GraphPictureBytes({series, view, graph.colors(), false}, *size, format, series.seriesTitle);
     if (bytes.isEmpty()) {
-        parts_.dialogs.errorBox(&parts_.window,
-                                SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));
+        parts_.dialogs.errorBox(
+            &parts_.window, SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));
         return;
     }
     if (const WriteOutcome written = WriteFileAtomically(choice->path, bytes); !written.ok())
