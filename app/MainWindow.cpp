@@ -25,6 +25,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWindowStateChangeEvent>
@@ -37,7 +38,6 @@ namespace {
 const char* const kHelpFile = "help.hlp";
 const char* const kHelpTopic = "About_Clearscan32";
 const char* const kLinkProgram = "devsync.exe";
-const char* const kRangeDialogTitle = "Выбор диапазона";
 
 constexpr QSize kClientSize(707, 499); // below the menu bar
 
@@ -49,11 +49,9 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 } // namespace
 
 MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
-    : QMainWindow(parent, kWindowFlags), services_(services), graph_(document_.store()),
-      tableCommands_(*this, *services.dialogs), printCommands_(*this, *services.dialogs) {
+    : QMainWindow(parent, kWindowFlags), services_(services), graph_(document_.store()) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Визуализация данных"));
-    setWindowIcon(AppIcon());
     setFont(WindowFont());
     // Files dropped from a file manager open as the open command opens a chosen one.
     setAcceptDrops(true);
@@ -71,11 +69,20 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     column->addWidget(graphWidget, 1);
     column->addWidget(infoPanel);
     setCentralWidget(client);
+    tableCommands_ = std::make_unique<TableCommands>(TableCommands::Parts{
+        *this, document_, graph_, tableModel_, *infoPanel, *graphWidget, *services_.dialogs});
+    printCommands_ = std::make_unique<PrintCommands>(
+        PrintCommands::Parts{*this, document_, graph_, *tableCommands_, *graphWidget, *services_.dialogs});
+    reportCommand_ = std::make_unique<ReportCommand>(
+        ReportCommand::Parts{*this, document_, *tableCommands_, *graphWidget, *services_.dialogs});
+    pictureCommand_ = std::make_unique<GraphPictureCommand>(
+        GraphPictureCommand::Parts{*this, document_, graph_, *graphWidget, *services_.dialogs});
 
     commands_ = {fileMenu->menuAction(),
                  openAction,
                  deviceLinkAction,
                  saveTableAction,
+                 savePictureAction,
                  printSeparator,
                  printMenu->menuAction(),
                  printTableAction,
@@ -145,13 +152,13 @@ void MainWindow::wireCommands() {
     };
     bind(openButton, openAction, [this] { SBOpenClick(); });
     bind(deviceLinkButton, deviceLinkAction, [this] { SBDeviceClick(); });
-    bind(saveTableButton, saveTableAction, [this] { tableCommands_.saveTable(); });
+    bind(saveTableButton, saveTableAction, [this] { tableCommands_->saveTable(); });
     bind(seriesListButton, seriesListAction, [this] { SBSerClick(); });
     bind(tableButton, viewTableAction, [this] { SBTabClick(); });
-    bind(averageButton, averageAction, [this] { tableCommands_.averageOverRange(); });
+    bind(averageButton, averageAction, [this] { tableCommands_->averageOverRange(); });
     bind(gridButton, nullptr, [this] { graph_.setGrid(gridButton->isChecked()); });
-    bind(printTableButton, printTableAction, [this] { printCommands_.printTable(); });
-    bind(printGraphButton, printGraphAction, [this] { printCommands_.printGraph(); });
+    bind(printTableButton, printTableAction, [this] { printCommands_->printTable(); });
+    bind(printGraphButton, printGraphAction, [this] { printCommands_->printGraph(); });
     bind(zoomButton, zoomAction, [this] { graph_.beginZoom(); });
     bind(wholeViewButton, wholeViewAction, [this] { graph_.showWholeSeries(); });
     bind(firstMeasurementButton, firstMeasurementAction, [this] { graph_.movePointerToFirst(); });
@@ -159,9 +166,11 @@ void MainWindow::wireCommands() {
     bind(nextMeasurementButton, nextMeasurementAction, [this] { graph_.stepPointerRight(); });
     bind(lastMeasurementButton, lastMeasurementAction, [this] { graph_.movePointerToLast(); });
     bind(helpButton, helpAction, [this] { SBHelpClick(); });
-    bind(printerSetupButton, printerSetupAction, [this] { printCommands_.setUpPrinter(); });
+    bind(printerSetupButton, printerSetupAction, [this] { printCommands_->setUpPrinter(); });
     bind(colorsButton, colorsAction, [this] { SBColorClick(); });
     bind(nullptr, exitAction, [this] { MenuExitClick(); });
+    bind(nullptr, savePictureAction, [this] { pictureCommand_->save(); });
+    bind(nullptr, reportAction, [this] { reportCommand_->makeReport(); });
 }
 
 // The one set of connections between the parts, made once. Slots run in the order they are connected: the
@@ -185,6 +194,11 @@ void MainWindow::connectParts() {
         graph_.resetView();
     });
     connect(&document_, &MeasurementDocument::seriesWithdrawn, graphWidget, qOverload<>(&QWidget::repaint));
+    // The report, beyond the window's design, follows the document rather than the recorded command states.
+    connect(&document_, &MeasurementDocument::seriesChanged, reportAction,
+            [this] { reportAction->setEnabled(true); });
+    connect(&document_, &MeasurementDocument::seriesWithdrawn, reportAction,
+            [this] { reportAction->setEnabled(false); });
     connect(&document_, &MeasurementDocument::pointerMoved, this, &MainWindow::followPointer);
     connect(&document_, &MeasurementDocument::viewChanged, this, [this] {
         if (table_)
@@ -248,14 +262,7 @@ MeasurementTableWindow* MainWindow::tableWindow() {
 }
 
 RangeDialog* MainWindow::rangeDialog() {
-    if (!range_) {
-        range_ = new RangeDialog(this);
-        range_->setFont(WindowFont());
-        connect(range_, &RangeDialog::spanRefused, this, [this](const QString& message) {
-            services_.dialogs->warningBox(range_, QString::fromUtf8(kRangeDialogTitle), message);
-        });
-    }
-    return range_;
+    return tableCommands_->rangeDialog();
 }
 
 ColorDialog* MainWindow::colorDialog() {
@@ -318,7 +325,7 @@ void MainWindow::loadFile(const QString& path) {
     if (seriesList_)
         seriesList_->clearRows();
     // Nothing read leaves the window ready for another file.
-    if (const QString error = document_.open(path); !error.isEmpty())
+    if (const QString error = document_.load(path); !error.isEmpty())
         services_.dialogs->errorBox(this, error);
 }
 
@@ -422,6 +429,16 @@ void MainWindow::buildStatusBar() {
     statusPanels->setObjectName(QStringLiteral("StBMain"));
     statusPanels->setFixedHeight(22);
     setStatusBar(statusPanels);
+}
+
+// The icon goes to the window manager once the window has been painted: decoding its six sizes and handing
+// them over took the first paint some milliseconds, and the window is what the user waits for.
+void MainWindow::paintEvent(QPaintEvent* event) {
+    QMainWindow::paintEvent(event);
+    if (iconShown_)
+        return;
+    iconShown_ = true;
+    QTimer::singleShot(0, this, [this] { setWindowIcon(AppIcon()); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -1,13 +1,17 @@
 #pragma once
 
+#include "app/GraphPictureCommand.h"
 #include "app/MeasurementDocument.h"
 #include "app/PrintCommands.h"
+#include "app/ReportCommand.h"
 #include "app/TableCommands.h"
 #include "graph/GraphView.h"
 #include "table/MeasurementTableModel.h"
 
 #include <QList>
 #include <QMainWindow>
+
+#include <memory>
 
 class ColorDialog;
 class GraphWidget;
@@ -51,8 +55,9 @@ public:
     const MeasurementStore& store() const { return document_.store(); }
     GraphView& graph() { return graph_; }
     const MeasurementTableModel& tableModel() const { return tableModel_; }
-    TableCommands& tableCommands() { return tableCommands_; }
-    PrintCommands& printCommands() { return printCommands_; }
+    TableCommands& tableCommands() { return *tableCommands_; }
+    PrintCommands& printCommands() { return *printCommands_; }
+    ReportCommand& reportCommand() { return *reportCommand_; }
 
     // The secondary windows, made on first use and kept until the main window goes.
     SeriesListWindow* seriesListWindow();
@@ -103,6 +108,9 @@ public:
     QAction *firstMeasurementAction, *nextMeasurementAction, *previousMeasurementAction;
     QAction *lastMeasurementAction, *zoomAction, *wholeViewAction, *averageAction, *printerSetupAction;
     QAction *colorsAction, *helpAction;
+    QAction* savePictureAction; // "Сохранить рисунок…"
+    // "Отчёт PDF…", usable while a series is shown.
+    QAction* reportAction;
 
     // Graph area, information panel and status bar.
     GraphWidget* graphWidget;
@@ -123,6 +131,7 @@ protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void FormCreate();
@@ -145,19 +154,21 @@ private:
     MeasurementDocument document_;
     GraphView graph_;
     MeasurementTableModel tableModel_;
-    TableCommands tableCommands_;
-    PrintCommands printCommands_;
+    std::unique_ptr<TableCommands> tableCommands_;
+    std::unique_ptr<PrintCommands> printCommands_;
+    std::unique_ptr<ReportCommand> reportCommand_;
+    std::unique_ptr<GraphPictureCommand> pictureCommand_;
     QList<QObject*> commands_;
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;
     // The table's current row, kept while its window does not exist yet: a pointer move to another row
     // runs the table's row rule, which clears the prompt panel.
     int tableRow_ = 0;
-    RangeDialog* range_ = nullptr;
     ColorDialog* colors_ = nullptr;
     HelpViewer* help_ = nullptr;
     QString lastFileName_;
     QSize designSize_;
+    bool iconShown_ = false;
 };
 
 // The texts of status panel 0 before a series is chosen.

@@ -38,6 +38,7 @@ void MainWindow::buildMenu() {
     openAction = Item(fileMenu, "MenuOpen", "&Открыть");
     deviceLinkAction = Item(fileMenu, "MenuDevice", "Связь с прибором");
     saveTableAction = Item(fileMenu, "CreateTextfile1", "Сохранить таблицу", false);
+    savePictureAction = Item(fileMenu, "SaveGraphPicture", "Сохранить рисунок…", false);
     printSeparator = Separator(fileMenu, "N2");
     printMenu = fileMenu->addMenu(QStringLiteral("Печать"));
     printMenu->setObjectName(QStringLiteral("N15"));
@@ -45,6 +46,7 @@ void MainWindow::buildMenu() {
     printMenu->menuAction()->setEnabled(false);
     printTableAction = Item(printMenu, "N16", "Таблица", false);
     printGraphAction = Item(printMenu, "N17", "График", false);
+    reportAction = Item(fileMenu, "MenuReport", "Отчёт PDF…", false);
     exitSeparator = Separator(fileMenu, "N1");
     exitAction = Item(fileMenu, "MenuExit", "&Выход");
 

@@ -4,7 +4,7 @@
 
 MeasurementDocument::MeasurementDocument(QObject* parent) : QObject(parent) {}
 
-QString MeasurementDocument::open(const QString& path) {
+QString MeasurementDocument::load(const QString& path) {
     OpenedFile opened = OpenInstrumentFile(path);
     if (!opened.ok())
         return opened.error;

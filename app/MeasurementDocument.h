@@ -22,7 +22,7 @@ public:
 
     // Opens the instrument file at path (see OpenInstrumentFile). On failure nothing changes and the message
     // naming the file is answered; on success fileOpened() follows and an empty string is answered.
-    QString open(const QString& path);
+    QString load(const QString& path);
     // An evaluated series becomes the one shown.
     void showSeries(SelectedSeries series);
     // The shown series is withdrawn while the user opens a file or chooses another series.

@@ -1,7 +1,6 @@
 #include "app/PrintCommands.h"
 
-#include "app/GraphWidget.h"
-#include "app/MainWindow.h"
+#include "app/MeasurementDocument.h"
 #include "app/PrintTarget.h"
 #include "app/TableCommands.h"
 #include "app/UserDialogs.h"
@@ -14,7 +13,9 @@
 #include "print/TablePrintout.h"
 #include "store/AtomicFile.h"
 
-PrintCommands::PrintCommands(MainWindow& window, UserDialogs& dialogs) : window_(window), dialogs_(dialogs) {}
+#include <QWidget>
+
+PrintCommands::PrintCommands(const Parts& parts) : parts_(parts) {}
 
 QPrinter& PrintCommands::printer() {
     if (!printer_) {
@@ -30,23 +31,23 @@ QPrinter& PrintCommands::printer() {
 }
 
 void PrintCommands::reportFailure(const QString& detail) {
-    dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage), detail);
+    parts_.dialogs.detailedErrorBox(&parts_.window, QString::fromUtf8(PrintErrorMessage), detail);
 }
 
 void PrintCommands::setUpPrinter() {
-    dialogs_.printerSetup(&window_, printer());
+    parts_.dialogs.printerSetup(&parts_.window, printer());
 }
 
 void PrintCommands::printGraph() {
-    const SelectedSeries& series = window_.document().series();
-    if (series.measurementCount == 0 || window_.document().noSeriesChosen())
+    const SelectedSeries& series = parts_.document.series();
+    if (series.measurementCount == 0 || parts_.document.noSeriesChosen())
         return;
-    const ViewWindow& view = window_.graph().view();
+    const ViewWindow& view = parts_.graph.view();
     print(GraphFileEnding, [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
 }
 
 void PrintCommands::printTable() {
-    TableCommands& table = window_.tableCommands();
+    TableCommands& table = parts_.table;
     const std::optional<MeasurementSpan> span = table.chooseRange();
     if (!span)
         return;
@@ -82,10 +83,10 @@ void PrintCommands::printOnQueue(const Printout& printout) {
 void PrintCommands::printToFile(const char* fileEnding, const Printout& printout) {
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
-        ProposedPrintFileName(window_.document().file().dataFileName, QString::fromUtf8(fileEnding)), true};
-    const std::optional<QString> path = dialogs_.saveFile(&window_, request);
+        ProposedPrintFileName(parts_.document.file().dataFileName, QString::fromUtf8(fileEnding)), true};
+    const std::optional<QString> path = parts_.dialogs.saveFile(&parts_.window, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
-    window_.graphWidget->update();
+    parts_.graphArea.update();
     if (!path)
         return;
 

@@ -6,15 +6,28 @@
 
 #include <memory>
 
-class MainWindow;
+class GraphView;
+class MeasurementDocument;
 class QPagedPaintDevice;
+class QWidget;
+class TableCommands;
 class UserDialogs;
 
 // Printer setup and the two printouts. The printer chosen in the setup stays the current one for every
 // later printout of this run. When it is a PDF file, each printout asks for a file of its own.
 class PrintCommands {
 public:
-    PrintCommands(MainWindow& window, UserDialogs& dialogs);
+    // What the printouts read and where they answer; window is the owner of their dialogs, graphArea the
+    // area a dialog covers.
+    struct Parts {
+        QWidget& window;
+        const MeasurementDocument& document;
+        const GraphView& graph;
+        TableCommands& table;
+        QWidget& graphArea;
+        UserDialogs& dialogs;
+    };
+    explicit PrintCommands(const Parts& parts);
 
     // The span of the table the range dialog confirms, on as many pages as it takes.
     void printTable();
@@ -38,7 +51,6 @@ private:
     void printToFile(const char* fileEnding, const Printout& printout);
     void reportFailure(const QString& detail);
 
-    MainWindow& window_;
-    UserDialogs& dialogs_;
+    Parts parts_;
     std::unique_ptr<QPrinter> printer_;
 };

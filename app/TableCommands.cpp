@@ -1,20 +1,41 @@
 #include "app/TableCommands.h"
 
-#include "app/GraphWidget.h"
+#include "app/Fonts.h"
 #include "app/InfoPanel.h"
-#include "app/MainWindow.h"
+#include "app/MeasurementDocument.h"
 #include "app/UserDialogs.h"
+#include "graph/GraphView.h"
 #include "table/Averaging.h"
+#include "table/CsvTable.h"
+#include "table/MeasurementTableModel.h"
 #include "table/RangeDialog.h"
 
 const char* const TableFileFilter = "Текстовый файл (*.txt)";
+const char* const CsvFileFilter = "CSV (*.csv)";
 
-TableCommands::TableCommands(MainWindow& window, UserDialogs& dialogs) : window_(window), dialogs_(dialogs) {}
+namespace {
+
+const char* const kRangeDialogTitle = "Выбор диапазона";
+
+} // namespace
+
+TableCommands::TableCommands(const Parts& parts) : parts_(parts) {}
+
+RangeDialog* TableCommands::rangeDialog() {
+    if (!dialog_) {
+        dialog_ = new RangeDialog(&parts_.window);
+        dialog_->setFont(WindowFont());
+        QObject::connect(dialog_, &RangeDialog::spanRefused, dialog_, [this](const QString& message) {
+            parts_.dialogs.warningBox(dialog_, QString::fromUtf8(kRangeDialogTitle), message);
+        });
+    }
+    return dialog_;
+}
 
 std::optional<MeasurementSpan> TableCommands::chooseRange() {
-    const ViewWindow& view = window_.graph().view();
-    const std::optional<MeasurementSpan> span = window_.rangeDialog()->choose(
-        {window_.document().series().measurementCount, view.viewFirst, view.viewCount});
+    const ViewWindow& view = parts_.graph.view();
+    const std::optional<MeasurementSpan> span =
+        rangeDialog()->choose({parts_.document.series().measurementCount, view.viewFirst, view.viewCount});
     if (span)
         range_ = *span;
     return span;
@@ -24,41 +45,46 @@ void TableCommands::averageOverRange() {
     const std::optional<MeasurementSpan> span = chooseRange();
     if (!span)
         return;
-    const MeasurementDocument& document = window_.document();
-    const AverageResult result = AverageActivity(document.series(), document.file().sensitivity, *span);
+    const AverageResult result =
+        AverageActivity(parts_.document.series(), parts_.document.file().sensitivity, *span);
     if (!result.ok()) {
-        dialogs_.errorBox(&window_, result.error);
+        parts_.dialogs.errorBox(&parts_.window, result.error);
         return;
     }
-    window_.infoPanel->showAverage(result.average, *span);
+    parts_.infoPanel.showAverage(result.average, *span);
 }
 
 RowTexts TableCommands::titles() const {
-    return window_.tableModel().rowTexts(0);
+    return parts_.model.rowTexts(0);
 }
 
 std::vector<RowTexts> TableCommands::rows(const MeasurementSpan& span) const {
-    return window_.tableModel().rows(span);
+    return parts_.model.rows(span);
 }
 
 TableHeader TableCommands::header() const {
-    const MeasurementDocument& document = window_.document();
+    const MeasurementDocument& document = parts_.document;
     return {document.series().seriesTitle, document.file().deviceNumber, document.file().sensitivity,
             document.series().equilibriumActivity};
 }
 
+// The type of file chosen in the save dialog decides what is written: the CP866 table or CSV.
 void TableCommands::saveTable() {
     const std::optional<MeasurementSpan> span = chooseRange();
     if (!span)
         return;
-    const SaveDialogRequest request{QStringLiteral("txt"), QString::fromUtf8(TableFileFilter),
-                                    ProposedTableFileName(window_.document().file().dataFileName)};
-    const std::optional<QString> path = dialogs_.saveFile(&window_, request);
+    SaveDialogRequest request{QStringLiteral("txt"), QString::fromUtf8(TableFileFilter),
+                              ProposedTableFileName(parts_.document.file().dataFileName)};
+    request.otherFilters = {QString::fromUtf8(CsvFileFilter)};
+    const std::optional<SaveChoice> choice = parts_.dialogs.saveFileOfType(&parts_.window, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
-    window_.graphWidget->update();
-    if (!path)
+    parts_.graphArea.update();
+    if (!choice)
         return;
-    const QString error = WriteTableFile(*path, TableFileBytes(header(), titles(), rows(*span)));
+    const bool csv = choice->nameFilter == QString::fromUtf8(CsvFileFilter);
+    const QByteArray bytes =
+        csv ? SpanCsv(parts_.document.series(), *span) : TableFileBytes(header(), titles(), rows(*span));
+    const QString error = WriteTableFile(choice->path, bytes);
     if (!error.isEmpty())
-        dialogs_.errorBox(&window_, error);
+        parts_.dialogs.errorBox(&parts_.window, error);
 }

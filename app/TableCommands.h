@@ -7,24 +7,41 @@
 #include <optional>
 #include <vector>
 
-class MainWindow;
+class GraphView;
+class InfoPanel;
+class MeasurementDocument;
+class MeasurementTableModel;
+class QWidget;
+class RangeDialog;
 class UserDialogs;
 
-// The commands that ask for a span of the table: averaging over it and saving it as a text file; and what
-// the table outputs read, from the table's model.
+// The commands that ask for a span of the table, averaging over it and saving it as a text file, and what
+// the table outputs read, from the table's model. The range dialog is theirs, made when first wanted.
 class TableCommands {
 public:
-    TableCommands(MainWindow& window, UserDialogs& dialogs);
+    // What the commands read and where they answer; window is the owner of their dialogs, graphArea the
+    // area a dialog covers.
+    struct Parts {
+        QWidget& window;
+        const MeasurementDocument& document;
+        const GraphView& graph;
+        const MeasurementTableModel& model;
+        InfoPanel& infoPanel;
+        QWidget& graphArea;
+        UserDialogs& dialogs;
+    };
+    explicit TableCommands(const Parts& parts);
 
     // Averaging: the average over the span the range dialog confirms, in the information panel.
     void averageOverRange();
-    // The span of the table the range dialog confirms, saved as a CP866 text file.
+    // The span of the table the range dialog confirms, saved as a CP866 text file or as CSV.
     void saveTable();
 
     // Shows the range dialog; the confirmed span becomes the range.
     std::optional<MeasurementSpan> chooseRange();
     // The last span confirmed in the range dialog.
     MeasurementSpan range() const { return range_; }
+    RangeDialog* rangeDialog();
 
     // What the table outputs read: the titles of row 0, the rows of the span and the header of the series.
     RowTexts titles() const;
@@ -32,10 +49,12 @@ public:
     TableHeader header() const;
 
 private:
-    MainWindow& window_;
-    UserDialogs& dialogs_;
+    Parts parts_;
+    RangeDialog* dialog_ = nullptr;
     MeasurementSpan range_;
 };
 
-// The filter of the save dialog, as Qt spells "Текстовый файл (*.txt)|*.txt".
+// The filters of the save dialog, as Qt spells "Текстовый файл (*.txt)|*.txt": the table's text file, and
+// CSV for other programs.
 extern const char* const TableFileFilter;
+extern const char* const CsvFileFilter; // "CSV (*.csv)"

@@ -1,6 +1,7 @@
 #include "app/UserDialogs.h"
 
 #include "app/OpenFileDialog.h"
+#include "app/PictureSizeDialog.h"
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
@@ -9,6 +10,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 
 const char* const ErrorBoxTitle = "Ошибка";
 
@@ -21,6 +23,12 @@ QString StandardOkText() {
     return box.button(QDialogButtonBox::Ok)->text();
 }
 
+// The suffix of a filter "description (*.suffix)"; empty when it names no single suffix.
+QString FilterSuffix(const QString& filter) {
+    static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^*?\\s)]+)\\)\\s*$"));
+    return pattern.match(filter).captured(1);
+}
+
 } // namespace
 
 std::optional<QString> QtUserDialogs::openFile(QWidget* parent, const OpenDialogRequest& request) {
@@ -31,16 +39,39 @@ std::optional<QString> QtUserDialogs::openFile(QWidget* parent, const OpenDialog
 }
 
 std::optional<QString> QtUserDialogs::saveFile(QWidget* parent, const SaveDialogRequest& request) {
+    const std::optional<SaveChoice> choice = saveFileOfType(parent, request);
+    if (!choice)
+        return std::nullopt;
+    return choice->path;
+}
+
+std::optional<SaveChoice> QtUserDialogs::saveFileOfType(QWidget* parent, const SaveDialogRequest& request) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
     dialog.setDefaultSuffix(request.defaultSuffix);
-    dialog.setNameFilter(request.nameFilter);
+    const QStringList filters = QStringList{request.nameFilter} + request.otherFilters;
+    dialog.setNameFilters(filters);
     dialog.selectFile(request.fileName);
+    // Qt's dialog puts the chosen type's extension on the name shown; a name typed without one gets it too.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &request](const QString& filter) {
+                         const QString suffix = FilterSuffix(filter);
+                         dialog.setDefaultSuffix(suffix.isEmpty() ? request.defaultSuffix : suffix);
+                     });
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return dialog.selectedFiles().constFirst();
+    const QString chosenFilter = dialog.selectedNameFilter();
+    return SaveChoice{dialog.selectedFiles().constFirst(),
+                      filters.contains(chosenFilter) ? chosenFilter : request.nameFilter};
+}
+
+std::optional<QSize> QtUserDialogs::pictureSize(QWidget* parent, QSize onScreen) {
+    PictureSizeDialog dialog(onScreen, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.chosenSize();
 }
 
 void QtUserDialogs::printerSetup(QWidget* parent, QPrinter& printer) {

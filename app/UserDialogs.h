@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -24,6 +25,15 @@ struct SaveDialogRequest {
     QString nameFilter;            // "Текстовый файл (*.txt)"
     QString fileName;              // the proposed name, with its folder
     bool confirmOverwrite = false; // ask before an existing file is replaced
+    // Further types of file offered after nameFilter, each "description (*.suffix)". Choosing one gives a
+    // name without an extension that suffix, and changes the extension of the name in the dialog to it.
+    QStringList otherFilters = {};
+};
+
+// A file chosen in a save dialog and the type of file chosen with it, one of the request's filters as given.
+struct SaveChoice {
+    QString path;
+    QString nameFilter;
 };
 
 // Every modal dialog the windows open on the system's behalf: the file dialogs, printer setup, the colour
@@ -37,6 +47,15 @@ public:
     // The chosen path, or nothing when the user cancels. An existing file is replaced without a question
     // unless the request asks for one.
     virtual std::optional<QString> saveFile(QWidget*, const SaveDialogRequest&) { return std::nullopt; }
+    // The same dialog where the type of file matters: the chosen file and filter, or nothing on cancel.
+    virtual std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) {
+        const std::optional<QString> path = saveFile(parent, request);
+        if (!path)
+            return std::nullopt;
+        return SaveChoice{*path, request.nameFilter};
+    }
+    // The size of a picture in pixels, offered as onScreen; nothing when the user cancels.
+    virtual std::optional<QSize> pictureSize(QWidget*, QSize) { return std::nullopt; }
     // The system's printer setup for the given printer; what the user chooses there stays with it. Its
     // confirm button says OK: nothing is printed there.
     virtual void printerSetup(QWidget*, QPrinter&) {}
@@ -56,6 +75,8 @@ class QtUserDialogs : public UserDialogs {
 public:
     std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
     std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
+    std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) override;
+    std::optional<QSize> pictureSize(QWidget* parent, QSize onScreen) override;
     void printerSetup(QWidget* parent, QPrinter& printer) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void errorBox(QWidget* parent, const QString& text) override;

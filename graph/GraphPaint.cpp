@@ -77,11 +77,6 @@ void ChooseScaleFont(Canvas& canvas, const std::vector<ScaleLevel>& levels, cons
 
 } // namespace
 
-int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointerIndex) {
-    return ViewTimeMap(view, series)
-        .middleX(series.elapsedTime[pointerIndex - 1], series.elapsedTime[pointerIndex]);
-}
-
 void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
     const Area area = AreaOf(canvas, scene.view.margins);
     canvas.pen.color = scene.colors.pointer;

@@ -2,6 +2,7 @@
 
 #include "graph/Canvas.h"
 #include "graph/ColorScheme.h"
+#include "graph/SceneGeometry.h"
 #include "graph/ViewWindow.h"
 #include "store/MeasurementStore.h"
 
@@ -38,5 +39,3 @@ void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
 // Saves the column under the pointer of the view's PointerIndex and draws the pointer line there.
 void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
 
-// x of the pointer line: the middle of the measurement.
-int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointerIndex);

@@ -1,8 +1,11 @@
 #include "graph/SceneGeometry.h"
 
-#include "graph/GraphPaint.h"
-
 #include <algorithm>
+
+int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointerIndex) {
+    return ViewTimeMap(view, series)
+        .middleX(series.elapsedTime[pointerIndex - 1], series.elapsedTime[pointerIndex]);
+}
 
 std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWindow& view, float scale,
                                     int leftMargin, int lastX) {

@@ -57,6 +57,9 @@ std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWind
 std::vector<ScaleLevel> ScaleLevels(const ViewWindow& view, const ActivityMap& activity,
                                     PixelRounding rounding);
 
+// x of the pointer line on measurement pointerIndex: the middle of the measurement.
+int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointerIndex);
+
 // The view's step line with the given maps; time's origin is the start of the view.
 StepLine StepLineOf(const SelectedSeries& series, const ViewWindow& view, const TimeMap& time,
                     const ActivityMap& activity);

@@ -75,6 +75,11 @@ QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series) {
 
 void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow& view,
                     const SelectedSeries& series, int dpiX) {
+    PaintGraphPage(canvas, g, view, series, dpiX, {GraphPrintTitle(view, series), TimeTitle(view.timeUnit)});
+}
+
+void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow& view,
+                    const SelectedSeries& series, int dpiX, const GraphPageTitles& titles) {
     canvas.pen = CanvasPen{Qt::black, PenStyle::Solid, 1};
     canvas.brushColor = Qt::white;
     canvas.fontColor = Qt::black;
@@ -90,13 +95,15 @@ void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& g, const ViewWindow
 
     DrawTimeAxis(canvas, series, view, g.width, g.timeScale, g.height, g.bottomMargin, g.leftMargin,
                  g.topMargin, g.tickLength);
-    canvas.textOut(g.width / 2, g.height - g.topMargin, TimeTitle(view.timeUnit));
+    canvas.textOut(g.width / 2, g.height - g.topMargin, titles.timeTitle);
 
-    const int titleY = static_cast<int>(Round(0.3L * g.topMargin));
-    const int titleWidth = canvas.textWidth(series.seriesTitle);
-    const bool whole = view.viewCount == series.measurementCount;
-    const int titleX = g.width / 2 - (whole ? static_cast<int>(Round(0.5L * titleWidth)) : titleWidth);
-    canvas.textOut(titleX, titleY, GraphPrintTitle(view, series));
+    if (!titles.title.isEmpty()) {
+        const int titleY = static_cast<int>(Round(0.3L * g.topMargin));
+        const int titleWidth = canvas.textWidth(series.seriesTitle);
+        const bool whole = view.viewCount == series.measurementCount;
+        const int titleX = g.width / 2 - (whole ? static_cast<int>(Round(0.5L * titleWidth)) : titleWidth);
+        canvas.textOut(titleX, titleY, titles.title);
+    }
 
     const PlotLayout layout = PageLayout(g, view, series);
     DrawActivityScale(canvas, LayoutLevels(view, layout), layout);

@@ -29,6 +29,17 @@ QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series);
 void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& page, const ViewWindow& view,
                     const SelectedSeries& series, int dpiX);
 
+// The texts a page of the graph carries besides its labels.
+struct GraphPageTitles {
+    QString title;     // the title line; none when empty
+    QString timeTitle; // under the time axis
+};
+
+// The same page with titles of the caller's: a report names the series in its own words above the graph
+// and the years under its time axis.
+void PaintGraphPage(Canvas& canvas, const GraphPageGeometry& page, const ViewWindow& view,
+                    const SelectedSeries& series, int dpiX, const GraphPageTitles& titles);
+
 // Prints the view on one landscape page of a printer or PDF writer and leaves it in portrait. False, with no
 // job left behind, when the printer cannot be used. Nothing happens while no series has been evaluated.
 bool PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series);

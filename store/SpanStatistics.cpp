@@ -60,6 +60,13 @@ int64_t MeasurementExposure(const SelectedSeries& series, int k) {
     return series.elapsedTime[k] - series.elapsedTime[k - 1];
 }
 
+int BadMarksInSpan(const SelectedSeries& series, const MeasurementSpan& span) {
+    int count = 0;
+    for (int k = span.first; k <= span.last; ++k)
+        count += MeasurementExposure(series, k) == 0 ? 1 : 0;
+    return count;
+}
+
 bool HasPositiveExposure(const SelectedSeries& series, int k) {
     return MeasurementExposure(series, k) > 0;
 }

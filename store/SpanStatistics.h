@@ -47,6 +47,10 @@ QDateTime MarkMoment(const SelectedSeries& series, int j);
 // ElapsedTime[k] − ElapsedTime[k−1]: zero for a bad mark, negative where the clock went back.
 int64_t MeasurementExposure(const SelectedSeries& series, int k);
 
+// The bad marks among the marks that end the span's measurements: a bad mark gets no time of its own, and a
+// good mark always lies some time after the last good one, so they are the measurements of zero exposure.
+int BadMarksInSpan(const SelectedSeries& series, const MeasurementSpan& span);
+
 // Only a measurement of positive length is a measurement of air; zero and negative lengths are left by bad
 // marks and clocks that went back.
 bool HasPositiveExposure(const SelectedSeries& series, int k);

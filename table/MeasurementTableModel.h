@@ -19,6 +19,8 @@ public:
 
     // Shows the series, which must outlive this use of it; nullptr shows none.
     void setSeries(const SelectedSeries* series);
+    // The series shown, or nullptr.
+    const SelectedSeries* series() const { return series_; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;

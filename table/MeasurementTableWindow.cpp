@@ -1,24 +1,147 @@
 #include "table/MeasurementTableWindow.h"
 
 #include "graph/TableSelection.h"
+#include "table/CsvTable.h"
 #include "table/TableColumns.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
 // The grid's classic row height; a fixed number also spares looking a font up while the program starts.
 constexpr int kRowHeight = 24;
+// How much of the highlight colour tints a marked row.
+constexpr qreal kMarkedTint = 0.35;
+
+// Paints the rows of the grid's marked span in their tint.
+class MarkedRowDelegate : public QStyledItemDelegate {
+public:
+    explicit MarkedRowDelegate(MeasurementGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        if (grid_.rowSpan().contains(index.row() + 1))
+            option->backgroundBrush = MarkedRowColor(option->palette);
+    }
+
+private:
+    const MeasurementGrid& grid_;
+};
+
+bool MovesTheRow(int key) {
+    return key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown ||
+           key == Qt::Key_Home || key == Qt::Key_End;
+}
 
 } // namespace
+
+QColor MarkedRowColor(const QPalette& palette) {
+    const QColor highlight = palette.color(QPalette::Active, QPalette::Highlight);
+    const QColor base = palette.color(QPalette::Active, QPalette::Base);
+    auto mix = [](int on, int under) { return qRound(kMarkedTint * on + (1 - kMarkedTint) * under); };
+    return QColor(mix(highlight.red(), base.red()), mix(highlight.green(), base.green()),
+                  mix(highlight.blue(), base.blue()));
+}
+
+MeasurementGrid::MeasurementGrid(QWidget* parent) : QTableView(parent) {
+    setItemDelegate(new MarkedRowDelegate(*this));
+}
 
 void MeasurementGrid::setSelectableRows(int first, int count) {
     firstSelectable_ = first;
     selectableCount_ = count;
+}
+
+void MeasurementGrid::clearSpan() {
+    if (!span_.marked())
+        return;
+    span_.clear();
+    viewport()->update();
+}
+
+void MeasurementGrid::markAllRows() {
+    span_.markAll(model() ? model()->rowCount() : 0);
+    viewport()->update();
+}
+
+int MeasurementGrid::rowsPerPage() const {
+    return std::max(1, viewport()->height() / std::max(1, verticalHeader()->defaultSectionSize()));
+}
+
+void MeasurementGrid::extendSpanTo(int k) {
+    span_.extendTo(currentTableRow(), k);
+    viewport()->update();
+    const QModelIndex row = model()->index(k - 1, std::max(0, currentIndex().column()));
+    scrollTo(row);
+    if (k != currentTableRow())
+        setCurrentIndex(row);
+}
+
+void MeasurementGrid::keyPressEvent(QKeyEvent* event) {
+    const int n = model() ? model()->rowCount() : 0;
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        event->accept();
+        return;
+    }
+    if (event->matches(QKeySequence::SelectAll)) {
+        markAllRows();
+        event->accept();
+        return;
+    }
+    const int from = span_.marked() ? span_.movingEnd() : currentTableRow();
+    std::optional<int> reach;
+    if (event->matches(QKeySequence::SelectPreviousLine))
+        reach = from - 1;
+    else if (event->matches(QKeySequence::SelectNextLine))
+        reach = from + 1;
+    else if (event->matches(QKeySequence::SelectPreviousPage))
+        reach = from - rowsPerPage();
+    else if (event->matches(QKeySequence::SelectNextPage))
+        reach = from + rowsPerPage();
+    else if (event->matches(QKeySequence::SelectStartOfDocument))
+        reach = 1;
+    else if (event->matches(QKeySequence::SelectEndOfDocument))
+        reach = n;
+    if (reach) {
+        if (n > 0 && from > 0)
+            extendSpanTo(std::clamp(*reach, 1, n));
+        event->accept();
+        return;
+    }
+    if (MovesTheRow(event->key()))
+        clearSpan();
+    QTableView::keyPressEvent(event);
+}
+
+void MeasurementGrid::mousePressEvent(QMouseEvent* event) {
+    // The right button opens the context menu on what is marked and current now: it moves nothing.
+    if (event->button() == Qt::RightButton) {
+        event->ignore();
+        return;
+    }
+    const QModelIndex at = indexAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && at.isValid()) {
+        if (event->modifiers().testFlag(Qt::ShiftModifier)) {
+            span_.extendTo(currentTableRow(), at.row() + 1);
+            viewport()->update();
+        } else {
+            clearSpan();
+        }
+    }
+    QTableView::mousePressEvent(event);
 }
 
 void MeasurementGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
@@ -85,6 +208,14 @@ MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWi
     grid->setShowGrid(true);
     grid->setWordWrap(false);
     grid->setSelectableRows(1, model_.rowCount());
+    copyAction = new QAction(QStringLiteral("Копировать"), this);
+    copyAction->setObjectName(QStringLiteral("CopyRows"));
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetShortcut);
+    grid->addAction(copyAction);
+    grid->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copyAction, &QAction::triggered, this, &MeasurementTableWindow::copyRows);
+    connect(grid, &MeasurementGrid::copyRequested, this, &MeasurementTableWindow::copyRows);
     connect(grid, &MeasurementGrid::rowChosen, this, &MeasurementTableWindow::rowChosen);
     connect(grid, &MeasurementGrid::rowRefused, this, &MeasurementTableWindow::rowRefused);
 
@@ -94,6 +225,7 @@ MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWi
 }
 
 void MeasurementTableWindow::startSeries() {
+    grid->clearSpan();
     setSelectableRows(1, model_.rowCount());
     followPointer(1);
 }
@@ -117,4 +249,12 @@ void MeasurementTableWindow::setCurrentRow(int k) {
 void MeasurementTableWindow::followPointer(int k) {
     const QSignalBlocker blocker(grid);
     setCurrentRow(k);
+}
+
+void MeasurementTableWindow::copyRows() {
+    const SelectedSeries* series = model_.series();
+    const std::optional<MeasurementSpan> rows = grid->rowSpan().rowsToCopy(currentRow());
+    if (!series || !rows)
+        return;
+    QGuiApplication::clipboard()->setText(SpanClipboardText(*series, *rows));
 }

@@ -1,29 +1,47 @@
 #pragma once
 
 #include "table/MeasurementTableModel.h"
+#include "table/RowSpan.h"
 
+#include <QColor>
 #include <QTableView>
 #include <QWidget>
+
+class QAction;
+class QPalette;
 
 // The grid of the measurement table. A change of the current row, by the user or by the program, is
 // decided first: a row outside the selectable rows (the measurements the graph shows) is refused and the
 // current row stays where it was.
+//
+// Apart from the current row the user marks a span of rows to copy: Shift with a click or with Up, Down,
+// Page Up, Page Down (Ctrl+Shift+Home and End to the first and last row) reaches from where the marking
+// began, Ctrl+A marks every row, and a plain click or moving key unmarks. The current row moves with the
+// marking end under its usual rules, and a marked row is tinted, below the highlight of the current cell.
 class MeasurementGrid : public QTableView {
     Q_OBJECT
 
 public:
-    using QTableView::QTableView;
+    explicit MeasurementGrid(QWidget* parent = nullptr);
 
     // Rows first … first + count − 1 (1-based) may become current.
     void setSelectableRows(int first, int count);
+
+    const RowSpan& rowSpan() const { return span_; }
+    void clearSpan();
+    void markAllRows();
 
 signals:
     // Row k became current.
     void rowChosen(int k);
     // Row k was refused; nearest is the selectable row nearest to it, message what the status bar says.
     void rowRefused(int k, int nearest, const QString& message);
+    // Ctrl+C reached the grid.
+    void copyRequested();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
     // The highlight is the current cell and nothing else. A mouse press, drag or release selects apart
     // from choosing the current cell, so on a refused row it would otherwise mark the row that was refused.
@@ -31,10 +49,20 @@ protected:
 
 private:
     void highlightCurrent();
+    // Moves the marking end to row k and asks for it as the current row.
+    void extendSpanTo(int k);
+    int currentTableRow() const { return currentIndex().row() + 1; }
+    int rowsPerPage() const;
+
     bool reverting_ = false;
     int firstSelectable_ = 1;
     int selectableCount_ = 0;
+    RowSpan span_;
 };
+
+// The tint of a marked row: the highlight colour thinned on the base, so that the current cell, in the full
+// highlight, stands out inside a marked span.
+QColor MarkedRowColor(const QPalette& palette);
 
 // The measurement table window: one row per measurement of the shown series, titles above. Row k of the
 // table is measurement k; the grid's own rows count from 0, below the title row.
@@ -61,6 +89,11 @@ public:
     // Row k becomes current because the pointer stands there: nothing is announced, so the pointer, which
     // moved already, is not moved again.
     void followPointer(int k);
+
+    // "Копировать" (Ctrl+C and the context menu): the marked rows, or the current row when none are marked,
+    // on the clipboard as tab-separated text with a header line, one cell per value in a spreadsheet.
+    QAction* copyAction;
+    void copyRows();
 
 signals:
     void rowChosen(int k);

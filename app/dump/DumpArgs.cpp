@@ -1,13 +1,20 @@
 #include "app/dump/DumpArgs.h"
 
+#include "graph/GraphPicture.h"
+
 const char* const DumpUsage =
     "usage: radview-dump FILE\n"
     "       radview-dump FILE --series S --save-table FIRST LAST OUT\n"
+    "       radview-dump FILE --series S --csv FIRST LAST OUT|-\n"
     "       radview-dump FILE --series S --average FIRST LAST\n"
     "       radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] "
     "[--pointer P] [--grid]\n"
+    "       radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] "
+    "[--pointer P] [--grid]\n"
     "       radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]\n"
     "       radview-dump FILE --series S --print-table FIRST LAST OUT.pdf\n"
+    "       radview-dump FILE --series S --report FIRST LAST OUT.pdf [--levels L1,L2,...]\n"
+    "       radview-dump --summary FILE...\n"
     "       radview-dump --help\n"
     "       radview-dump --version";
 
@@ -18,7 +25,10 @@ namespace {
 constexpr int kLargestNumber = 65535;
 // The longest side of a picture: large enough for any print, small enough that the image fits in memory.
 constexpr int kLargestSide = 16384;
+static_assert(kLargestSide == LargestPictureSide, "the window and the command line draw the same sizes");
 const QLatin1String kSpanRange(", FIRST and LAST from 0 to 65535");
+// Activities are signed 32-bit; a level above every one of them is still a level.
+constexpr qlonglong kLargestLevel = 2147483647;
 
 class ArgReader {
 public:
@@ -43,6 +53,31 @@ public:
         return number(args.first, 0, kLargestNumber) && number(args.last, 0, kLargestNumber);
     }
 
+    // W H of a picture.
+    bool pictureSize(DumpArgs& args) {
+        return number(args.width, 1, kLargestSide) && number(args.height, 1, kLargestSide);
+    }
+
+    // L1,L2,…: one or more levels from 0 to kLargestLevel, each checked as a number is.
+    bool levels(std::vector<int64_t>& levels) {
+        levels.clear();
+        const QStringList items = next().split(QLatin1Char(','));
+        for (const QString& item : items) {
+            bool ok = false;
+            const qlonglong level = item.toLongLong(&ok);
+            if (!ok || level < 0 || level > kLargestLevel)
+                return false;
+            levels.push_back(level);
+        }
+        return true;
+    }
+
+    QStringList rest() {
+        const QStringList remaining = args_.mid(pos_);
+        pos_ = args_.size();
+        return remaining;
+    }
+
 private:
     const QStringList& args_;
     qsizetype pos_ = 0;
@@ -64,10 +99,24 @@ std::optional<DumpArgs> Question(const QString& argument) {
     return args;
 }
 
+// --summary FILE…: every argument after it is a file, whatever it looks like.
+DumpArgsResult ParseSummaryArgs(ArgReader& reader) {
+    DumpArgs args;
+    args.action = DumpArgs::Action::Summary;
+    args.files = reader.rest();
+    if (args.files.isEmpty())
+        return Failure(QStringLiteral("--summary takes one or more files"));
+    return {args, QString()};
+}
+
 } // namespace
 
 DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
     ArgReader reader(arguments);
+    if (arguments.value(0) == QLatin1String("--summary")) {
+        reader.next();
+        return ParseSummaryArgs(reader);
+    }
     DumpArgs args;
     args.file = reader.next();
     if (const std::optional<DumpArgs> question = Question(args.file))
@@ -96,6 +145,15 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
             if (!reader.number(args.width, 1, kLargestSide) || !reader.number(args.height, 1, kLargestSide) ||
                 (args.output = reader.next()).isEmpty())
                 return Failure(QStringLiteral("--png takes W H OUT.png with W and H from 1 to 16384"));
+        } else if (option == QLatin1String("--csv")) {
+            args.action = DumpArgs::Action::Csv;
+            if (!reader.span(args) || (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--csv takes FIRST LAST OUT, OUT - for standard output") +
+                               kSpanRange);
+        } else if (option == QLatin1String("--svg")) {
+            args.action = DumpArgs::Action::Svg;
+            if (!reader.pictureSize(args) || (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--svg takes W H OUT.svg with W and H from 1 to 16384"));
         } else if (option == QLatin1String("--print-graph")) {
             args.action = DumpArgs::Action::PrintGraph;
             if ((args.output = reader.next()).isEmpty())
@@ -104,6 +162,13 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
             args.action = DumpArgs::Action::PrintTable;
             if (!reader.span(args) || (args.output = reader.next()).isEmpty())
                 return Failure(QStringLiteral("--print-table takes FIRST LAST OUT.pdf") + kSpanRange);
+        } else if (option == QLatin1String("--report")) {
+            args.action = DumpArgs::Action::Report;
+            if (!reader.span(args) || (args.output = reader.next()).isEmpty())
+                return Failure(QStringLiteral("--report takes FIRST LAST OUT.pdf") + kSpanRange);
+        } else if (option == QLatin1String("--levels")) {
+            if (!reader.levels(args.levels))
+                return Failure(QStringLiteral("--levels takes L1,L2,... each from 0 to 2147483647"));
         } else if (option == QLatin1String("--view")) {
             if (!reader.number(args.viewFirst, 0, kLargestNumber) ||
                 !reader.number(args.viewCount, 0, kLargestNumber))
@@ -119,5 +184,7 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
     }
     if (args.action != DumpArgs::Action::Json && !seriesGiven)
         return Failure(QStringLiteral("--series S is needed to choose the series"));
+    if (!args.levels.empty() && args.action != DumpArgs::Action::Report)
+        return Failure(QStringLiteral("--levels goes with --report"));
     return {args, QString()};
 }

@@ -3,17 +3,23 @@
 #include "app/ProgramVersion.h"
 #include "app/dump/DumpJson.h"
 #include "graph/GraphImage.h"
+#include "graph/GraphPicture.h"
 #include "print/GraphPrintout.h"
 #include "print/PdfFile.h"
+#include "print/ReportPrintout.h"
 #include "print/TablePrintout.h"
 #include "store/AtomicFile.h"
 #include "store/InstrumentFile.h"
 #include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
+#include "table/CsvTable.h"
+#include "table/FileSummary.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
 
 #include <QBuffer>
+#include <QDate>
+#include <QtConcurrent/QtConcurrentMap>
 
 namespace {
 
@@ -81,7 +87,7 @@ TableHeader HeaderOf(const ChosenSeries& chosen) {
 
 GraphImageRequest ImageRequest(const DumpArgs& args) {
     GraphImageRequest request;
-    if (args.action == DumpArgs::Action::Png)
+    if (args.savesPicture())
         request.size = QSize(args.width, args.height);
     request.first = args.viewFirst;
     request.count = args.viewCount;
@@ -103,13 +109,25 @@ DumpOutcome Written(const WriteOutcome& written) {
 
 // The picture is encoded in memory and written in one checked piece, so a file on a full disk is never
 // left half written in place of a good one.
-DumpOutcome SavePng(const DumpArgs& args, const ChosenSeries& chosen) {
-    const QImage image = RenderGraphImage(chosen.evaluation.series, ImageRequest(args));
-    QByteArray png;
-    QBuffer buffer(&png);
-    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+DumpOutcome SavePicture(const DumpArgs& args, const ChosenSeries& chosen) {
+    const SelectedSeries& series = chosen.evaluation.series;
+    const GraphImageRequest request = ImageRequest(args);
+    const ViewWindow view = ViewForImage(series, request);
+    const PictureFormat format =
+        args.action == DumpArgs::Action::Svg ? PictureFormat::Svg : PictureFormat::Png;
+    const QByteArray bytes =
+        GraphPictureBytes({series, view, request.colors, false}, request.size, format, series.seriesTitle);
+    if (bytes.isEmpty())
         return Failed(QStringLiteral("cannot encode the picture for %1").arg(args.output));
-    return Written(WriteFileAtomically(args.output, png));
+    return Written(WriteFileAtomically(args.output, bytes));
+}
+
+// "-" is standard output, written by the caller with every other output of the run.
+DumpOutcome SaveCsv(const DumpArgs& args, const ChosenSeries& chosen) {
+    const QByteArray bytes = SpanCsv(chosen.evaluation.series, {args.first, args.last});
+    if (args.output == QLatin1String("-"))
+        return {0, bytes, QString()};
+    return Written(WriteFileAtomically(args.output, bytes));
 }
 
 DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -127,6 +145,16 @@ DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
     }));
 }
 
+DumpOutcome ReportPdf(const DumpArgs& args, const ChosenSeries& chosen) {
+    const ReportSource source{chosen.file,
+                              chosen.evaluation.series,
+                              {args.first, args.last},
+                              args.levels.empty() ? DefaultLevels() : args.levels,
+                              QDate::currentDate()};
+    return Written(
+        WritePdfFile(args.output, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source); }));
+}
+
 DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
     const AverageResult result =
         AverageActivity(chosen.evaluation.series, chosen.file.sensitivity, {args.first, args.last});
@@ -139,10 +167,11 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
     const int n = chosen.evaluation.series.measurementCount;
     switch (args.action) {
     case DumpArgs::Action::Png:
+    case DumpArgs::Action::Svg:
     case DumpArgs::Action::PrintGraph:
         if (const QString error = ViewError(args, n); !error.isEmpty())
             return Failed(error);
-        return args.action == DumpArgs::Action::Png ? SavePng(args, chosen) : PrintGraphPdf(args, chosen);
+        return args.savesPicture() ? SavePicture(args, chosen) : PrintGraphPdf(args, chosen);
     default:
         break;
     }
@@ -153,6 +182,10 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
         return SaveTable(args, chosen);
     case DumpArgs::Action::PrintTable:
         return PrintTablePdf(args, chosen);
+    case DumpArgs::Action::Csv:
+        return SaveCsv(args, chosen);
+    case DumpArgs::Action::Report:
+        return ReportPdf(args, chosen);
     default:
         return Average(args, chosen);
     }
@@ -160,11 +193,31 @@ DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
 
 } // namespace
 
+DumpOutcome RunSummary(const QStringList& files) {
+    // Each file is read and evaluated on its own, on every core; the lines keep the order of the files.
+    const QList<PathSummary> summaries =
+        QtConcurrent::blockingMapped<QList<PathSummary>>(files, SummarizeInstrumentFile);
+    DumpOutcome outcome;
+    outcome.out = SummaryCsvHeader();
+    int unread = 0;
+    for (const PathSummary& summary : summaries) {
+        outcome.out += summary.csv;
+        unread += summary.read ? 0 : 1;
+    }
+    if (unread > 0) {
+        outcome.exitCode = kSomeFilesUnread;
+        outcome.err = QStringLiteral("%1 of %2 files could not be read").arg(unread).arg(files.size());
+    }
+    return outcome;
+}
+
 DumpOutcome RunDumpCommand(const DumpArgs& args) {
     if (args.action == DumpArgs::Action::Help)
         return {0, QByteArray(DumpUsage) + '\n', QString()};
     if (args.action == DumpArgs::Action::Version)
         return {0, QByteArray("radview-dump ") + ProgramVersion + '\n', QString()};
+    if (args.action == DumpArgs::Action::Summary)
+        return RunSummary(args.files);
     const OpenedFile opened = OpenInstrumentFile(args.file);
     if (!opened.ok())
         return Failed(opened.error);

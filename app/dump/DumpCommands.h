@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 // What a run of radview-dump prints and how it ends.
 struct DumpOutcome {
@@ -13,3 +14,11 @@ struct DumpOutcome {
 };
 
 DumpOutcome RunDumpCommand(const DumpArgs& args);
+
+// The exit status of a summary in which some file could not be read: its line says why, the other files
+// are summarised all the same, and a script can still tell such a run from a clean one (0) and from a
+// failed one (2).
+constexpr int kSomeFilesUnread = 1;
+
+// One CSV line per series of every file, after the header, in the order of the files.
+DumpOutcome RunSummary(const QStringList& files);

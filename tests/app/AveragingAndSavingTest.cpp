@@ -2,14 +2,17 @@
 
 #include "app/InfoPanel.h"
 
+#include "app/TableCommands.h"
 #include "table/Averaging.h"
 #include "table/Cp866.h"
+#include "table/CsvTable.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
 #include <QFile>
 #include <QLabel>
+#include <QProcess>
 #include <QSpinBox>
 #include <QToolButton>
 
@@ -125,6 +128,75 @@ TEST_F(SavingTest, SavesTheChosenSpanFromTheTableCells) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), TableFileBytes(header, TableTitles(), rows));
     EXPECT_TRUE(dialogs->errors.isEmpty());
+}
+
+TEST_F(SavingTest, TheSaveDialogOffersCsvBesideTheTextFile) {
+    answerRangeDialogWith(1);
+    form->saveTableButton->click();
+    ASSERT_EQ(tableDialogs->saveRequests.size(), 1u);
+    const SaveDialogRequest& request = tableDialogs->saveRequests[0];
+    EXPECT_EQ(request.nameFilter, QStringLiteral("Текстовый файл (*.txt)"));
+    EXPECT_EQ(request.otherFilters, QStringList{QStringLiteral("CSV (*.csv)")});
+}
+
+TEST_F(SavingTest, ChoosingCsvSavesTheSpanAsCsv) {
+    const QString target = dir.filePath(QStringLiteral("saved.csv"));
+    tableDialogs->saveAnswers.push_back(target);
+    tableDialogs->saveFilterAnswers.push_back(QString::fromUtf8(CsvFileFilter));
+    answerRangeDialogWith(0);
+    form->saveTableButton->click();
+    EXPECT_EQ(ReadAll(target), SpanCsv(series(), {10, 30}));
+    EXPECT_TRUE(dialogs->errors.isEmpty());
+    // The type decides, not the name: the text file chosen under a .csv name is the CP866 table.
+    tableDialogs->saveAnswers.push_back(target);
+    tableDialogs->saveFilterAnswers.push_back(QString::fromUtf8(TableFileFilter));
+    answerRangeDialogWith(0);
+    form->saveTableButton->click();
+    EXPECT_TRUE(ReadAll(target).startsWith(ToCp866(series().seriesTitle) + "\r\n"));
+}
+
+// A series across a new year with a bad mark: the window and the command line write the same CSV, the year
+// rolling over in its moments.
+TEST_F(SavingTest, TheWindowAndTheCommandLineWriteTheSameCsv) {
+    const QString newYear = writeFile(QStringLiteral("new-year.rad"), InstrumentFileBuilder(7, 1000)
+                                                                          .series(42, 25)
+                                                                          .mark(12, 31, 22, 0, 0)
+                                                                          .mark(12, 31, 23, 20, 0)
+                                                                          .mark(1, 1, 0, 40, 0)
+                                                                          .mark(1, 1, 25, 0, 0)
+                                                                          .mark(1, 1, 2, 0, 0)
+                                                                          .mark(1, 1, 2, 32, 0)
+                                                                          .endSeries()
+                                                                          .endFile()
+                                                                          .bytes());
+    openThroughDialog(newYear);
+    ASSERT_EQ(series().measurementCount, 5);
+    EXPECT_EQ(dialogs->errors.size(), 1); // the bad mark
+    const QString fromWindow = dir.filePath(QStringLiteral("window.csv"));
+    tableDialogs->saveAnswers.push_back(fromWindow);
+    tableDialogs->saveFilterAnswers.push_back(QString::fromUtf8(CsvFileFilter));
+    answerRangeDialogWith(1);
+    form->saveTableButton->click();
+
+    const QByteArray expected = "number,start,end,exposure_s,activity_bq_m3,error_bq_m3,activity_pci_l\r\n"
+                                "1,2025-12-31T22:00:00,2025-12-31T23:20:00,4800,267,40,7.22\r\n"
+                                "2,2025-12-31T23:20:00,2026-01-01T00:40:00,4800,267,40,7.22\r\n"
+                                "3,2026-01-01T00:40:00,2026-01-01T00:40:00,0,0,0,0.00\r\n"
+                                "4,2026-01-01T00:40:00,2026-01-01T02:00:00,4800,533,80,14.41\r\n"
+                                "5,2026-01-01T02:00:00,2026-01-01T02:32:00,1920,667,100,18.03\r\n";
+    EXPECT_EQ(ReadAll(fromWindow), expected);
+
+    const QString fromCommandLine = dir.filePath(QStringLiteral("command-line.csv"));
+    for (const QString& out : {fromCommandLine, QStringLiteral("-")}) {
+        QProcess dump;
+        dump.start(QStringLiteral(RADVIEW_DUMP_EXE),
+                   {newYear, QStringLiteral("--series"), QStringLiteral("1"), QStringLiteral("--csv"),
+                    QStringLiteral("1"), QStringLiteral("5"), out});
+        ASSERT_TRUE(dump.waitForFinished(60000));
+        EXPECT_EQ(dump.exitCode(), 0) << dump.readAllStandardError().toStdString();
+        const QByteArray written = out == QLatin1String("-") ? dump.readAllStandardOutput() : ReadAll(out);
+        EXPECT_EQ(written, ReadAll(fromWindow)) << out.toStdString();
+    }
 }
 
 TEST_F(SavingTest, CancellingTheSaveDialogWritesNothing) {

@@ -3,6 +3,7 @@
 #include "app/GlyphIcon.h"
 #include "app/DeferredIconStyle.h"
 
+#include <QGroupBox>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -70,6 +71,33 @@ TEST(DeferredIconStyle, DrawsEveryStandardIconAsItsBaseStyle) {
         EXPECT_EQ(Rgba(deferred.pixmap(QSize(16, 16)).toImage()),
                   Rgba(expected.pixmap(QSize(16, 16)).toImage()))
             << "icon " << icon;
+    }
+}
+
+} // namespace
+
+namespace {
+
+QImage PaintedGroupBox(QStyle* style, const QString& title) {
+    QGroupBox box(title);
+    box.setStyle(style);
+    box.resize(220, 110);
+    QImage image(box.size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    box.render(&image);
+    return image;
+}
+
+// The group box frame, drawn from its picture read as PNG, is Fusion's own to the pixel.
+TEST(DeferredIconStyle, DrawsFusionsGroupBoxFrame) {
+    DeferredIconStyle style(QStringLiteral("Fusion"));
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    ASSERT_NE(fusion, nullptr);
+    for (const QString& title : {QString(), QStringLiteral("Настройте цвета")}) {
+        const QImage expected = PaintedGroupBox(fusion.get(), title);
+        EXPECT_EQ(PaintedGroupBox(&style, title), expected) << title.toStdString();
+        // Something was drawn: the frame darkens some pixels of the white ground.
+        EXPECT_NE(expected.pixel(1, 60), QColor(Qt::white).rgba()) << title.toStdString();
     }
 }
 

@@ -60,6 +60,27 @@ std::optional<QString> ScriptedDialogs::saveFile(QWidget*, const SaveDialogReque
     return answer;
 }
 
+std::optional<SaveChoice> ScriptedDialogs::saveFileOfType(QWidget* parent, const SaveDialogRequest& request) {
+    QString filter = request.nameFilter;
+    if (!saveFilterAnswers.empty()) {
+        filter = saveFilterAnswers.front();
+        saveFilterAnswers.pop_front();
+    }
+    const std::optional<QString> path = saveFile(parent, request);
+    if (!path)
+        return std::nullopt;
+    return SaveChoice{*path, filter};
+}
+
+std::optional<QSize> ScriptedDialogs::pictureSize(QWidget*, QSize onScreen) {
+    pictureSizesOffered.push_back(onScreen);
+    if (pictureSizeAnswers.empty())
+        return std::nullopt;
+    const std::optional<QSize> answer = pictureSizeAnswers.front();
+    pictureSizeAnswers.pop_front();
+    return answer;
+}
+
 void ScriptedDialogs::printerSetup(QWidget*, QPrinter& printer) {
     ++printerSetups;
     if (onPrinterSetup)
@@ -96,8 +117,9 @@ void GuiTest::startProgram(const QString& file) {
     program = CreateProgram(std::move(services), file);
     form = program->mainWindow;
     QObject::connect(form, &MainWindow::closed, [this] { closed = true; });
-    // Painting needs a window the platform has exposed.
+    // Painting needs a window the platform has exposed; the window hands its icon over once painted.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !form->windowIcon().isNull(); }));
 }
 
 void GuiTest::TearDown() {
@@ -144,7 +166,8 @@ QSet<QString> GuiTest::StartCommands() {
             "MenuView", "MenuSettings", "MenuHelp",   "SBOpen", "SBDevice", "SBHelp"};
 }
 
-QSet<QString> GuiTest::AllCommands() {
+// The commands of the classic window.
+static QSet<QString> ClassicCommands() {
     return {"MenuFile",     "MenuOpen",  "MenuDevice",  "CreateTextfile1",
             "N2",           "N15",       "N16",         "N17",
             "N1",           "MenuExit",  "MenuView",    "MenuSer",
@@ -156,6 +179,10 @@ QSet<QString> GuiTest::AllCommands() {
             "SBPrintGr",    "SBMasGS",   "SBMasGA",     "SBToHome",
             "SBToLeft",     "SBToRight", "SBToEnd",     "SBHelp",
             "SBPrintSetup", "SBColor"};
+}
+
+QSet<QString> GuiTest::AllCommands() {
+    return ClassicCommands() + QSet<QString>{"SaveGraphPicture"};
 }
 
 QString GuiTest::panel(int index) const {

@@ -30,6 +30,8 @@ class ScriptedDialogs : public UserDialogs {
 public:
     std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
     std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
+    std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) override;
+    std::optional<QSize> pictureSize(QWidget* parent, QSize onScreen) override;
     void printerSetup(QWidget* parent, QPrinter& printer) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void errorBox(QWidget* parent, const QString& text) override;
@@ -42,6 +44,11 @@ public:
     // The save dialog and printer setup, which runs a test's choice on the printer.
     std::deque<QString> saveAnswers; // an empty answer, or none left, means the user cancels
     std::vector<SaveDialogRequest> saveRequests;
+    // The type of file chosen with each saved answer, as the filter's text; none left means the first filter.
+    std::deque<QString> saveFilterAnswers;
+    // The picture size prompt: what it was offered, and the answers (none left or nothing: Cancel).
+    std::vector<QSize> pictureSizesOffered;
+    std::deque<std::optional<QSize>> pictureSizeAnswers;
     std::function<void(QPrinter&)> onPrinterSetup;
     int printerSetups = 0;
     // The colour chooser.

@@ -142,8 +142,9 @@ TEST_F(GuiTest, MainMenuHasEveryItemInOrder) {
         headings << action->text();
     EXPECT_EQ(headings, QStringList({"&Файл", "Просмотр", "&Настройка", "&Помощь"}));
     EXPECT_EQ(top.last()->menu(), nullptr);
-    EXPECT_EQ(MenuTexts(form->fileMenu), QStringList({"&Открыть", "Связь с прибором", "Сохранить таблицу",
-                                                      "-", "Печать", "-", "&Выход"}));
+    EXPECT_EQ(MenuTexts(form->fileMenu),
+              QStringList({"&Открыть", "Связь с прибором", "Сохранить таблицу", "Сохранить рисунок…", "-",
+                           "Печать", "Отчёт PDF…", "-", "&Выход"}));
     EXPECT_EQ(MenuTexts(form->printMenu), QStringList({"Таблица", "График"}));
     EXPECT_EQ(MenuTexts(form->viewMenu),
               QStringList({"Серия", "Таблица", "Первое измерение", "След.измерение", "Предыдущ.измерение",

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -76,6 +77,9 @@ TEST(Icon, EverySizeShowsTheDrawing) {
 
 TEST(Icon, TheMainWindowShowsTheRenderedIconAtEverySize) {
     const auto program = CreateProgram(QtServices());
+    // The window hands its icon over once it has been painted.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(program->mainWindow));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !program->mainWindow->windowIcon().isNull(); }));
     const QIcon icon = program->mainWindow->windowIcon();
     ASSERT_FALSE(icon.isNull());
     for (const int side : kIconSizes) {

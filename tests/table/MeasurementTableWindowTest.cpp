@@ -1,7 +1,11 @@
 #include "table/MeasurementTableWindow.h"
 #include "store/InstrumentFile.h"
+#include "table/CsvTable.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QScrollBar>
@@ -105,6 +109,22 @@ TEST_F(TableWindow, SettingTheSameRowAsksNothing) {
     asked.clear();
     table.setCurrentRow(1);
     EXPECT_TRUE(asked.empty());
+}
+
+TEST_F(TableWindow, CopyPutsTheMarkedRowsOnTheClipboard) {
+    fill(SeriesOf(5));
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QTest::keyClick(table.grid, Qt::Key_A, Qt::ControlModifier);
+    table.copyAction->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), SpanClipboardText(series, {1, 5}));
+    EXPECT_EQ(table.copyAction->text(), QStringLiteral("Копировать"));
+    EXPECT_EQ(table.copyAction->shortcut(), QKeySequence(QKeySequence::Copy));
+    // With no series shown there is nothing to copy, and the clipboard keeps what it held.
+    model.setSeries(nullptr);
+    table.startSeries();
+    QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+    table.copyAction->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "app/dump/DumpArgs.h"
 #include "app/dump/DumpCommands.h"
 #include "store/SeriesEvaluation.h"
+#include "table/CsvTable.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
 
@@ -70,6 +71,39 @@ TEST_F(DumpCommands, ASpanOutsideTheSeriesIsRefused) {
     EXPECT_FALSE(QFile::exists(out));
 }
 
+TEST_F(DumpCommands, CsvGoesToTheFileOrToStandardOutput) {
+    const SelectedSeries series = EvaluateSeries(ParseBytes(bytes_, path_), 1).series;
+    const QByteArray expected = SpanCsv(series, {2, 4});
+    ASSERT_TRUE(expected.startsWith("number,start,end,"));
+    const QString out = dir_.filePath(QStringLiteral("span.csv"));
+    const DumpOutcome saved = run({"--series", "1", "--csv", "2", "4", out});
+    ASSERT_EQ(saved.exitCode, 0) << saved.err.toStdString();
+    EXPECT_TRUE(saved.out.isEmpty());
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), expected);
+
+    const DumpOutcome printed = run({"--series", "1", "--csv", "2", "4", "-"});
+    EXPECT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    EXPECT_EQ(printed.out, expected);
+    EXPECT_FALSE(QFile::exists(QStringLiteral("-")));
+}
+
+TEST_F(DumpCommands, ACsvSpanIsCheckedAsTheTablesIs) {
+    const QString out = dir_.filePath(QStringLiteral("never.csv"));
+    for (const auto& span : {QStringList{"0", "3"}, QStringList{"4", "3"}, QStringList{"1", "10"}}) {
+        for (const QString& target : {out, QStringLiteral("-")}) {
+            const DumpOutcome outcome =
+                run(QStringList{"--series", "1", "--csv"} + span + QStringList{target});
+            EXPECT_EQ(outcome.exitCode, 2);
+            EXPECT_TRUE(outcome.out.isEmpty());
+            EXPECT_TRUE(outcome.err.contains(QStringLiteral("not in the series")))
+                << outcome.err.toStdString();
+        }
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
 TEST_F(DumpCommands, AMissingSeriesIsRefused) {
     const DumpOutcome outcome = run({"--series", "2", "--average", "1", "1"});
     EXPECT_EQ(outcome.exitCode, 2);
@@ -118,6 +152,41 @@ TEST(DumpArgs, NumbersOutsideTheirRangeAreRefusedWithUsage) {
     EXPECT_EQ(largest.args->viewFirst, 65535);
     EXPECT_EQ(largest.args->viewCount, 65535);
     EXPECT_EQ(largest.args->pointer, 65535);
+}
+
+TEST(DumpArgs, CsvAndSvgTakeTheirArguments) {
+    const DumpArgsResult csv = ParseDumpArgs({"f.rad", "--series", "2", "--csv", "3", "9", "-"});
+    ASSERT_TRUE(csv.args.has_value()) << csv.error.toStdString();
+    EXPECT_EQ(csv.args->action, DumpArgs::Action::Csv);
+    EXPECT_EQ(csv.args->first, 3);
+    EXPECT_EQ(csv.args->last, 9);
+    EXPECT_EQ(csv.args->output, QStringLiteral("-"));
+    EXPECT_FALSE(csv.args->draws());
+
+    const DumpArgsResult svg = ParseDumpArgs(
+        {"f.rad", "--series", "1", "--svg", "800", "500", "g.svg", "--view", "5", "10", "--grid"});
+    ASSERT_TRUE(svg.args.has_value()) << svg.error.toStdString();
+    EXPECT_EQ(svg.args->action, DumpArgs::Action::Svg);
+    EXPECT_EQ(svg.args->width, 800);
+    EXPECT_EQ(svg.args->height, 500);
+    EXPECT_EQ(svg.args->output, QStringLiteral("g.svg"));
+    EXPECT_EQ(svg.args->viewFirst, 5);
+    EXPECT_TRUE(svg.args->grid);
+    EXPECT_TRUE(svg.args->draws());
+
+    const QStringList bad[] = {{"f.rad", "--series", "1", "--csv", "1", "2"},
+                               {"f.rad", "--series", "1", "--csv", "1", "65536", "o.csv"},
+                               {"f.rad", "--csv", "1", "2", "o.csv"},
+                               {"f.rad", "--series", "1", "--svg", "9", "9"},
+                               {"f.rad", "--series", "1", "--svg", "0", "9", "o.svg"},
+                               {"f.rad", "--series", "1", "--svg", "9", "16385", "o.svg"}};
+    for (const QStringList& args : bad) {
+        const DumpArgsResult parsed = ParseDumpArgs(args);
+        EXPECT_FALSE(parsed.args.has_value()) << args.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(QStringLiteral("usage:"))) << args.join(' ').toStdString();
+    }
+    EXPECT_TRUE(QString::fromUtf8(DumpUsage).contains(QStringLiteral("--csv FIRST LAST OUT")));
+    EXPECT_TRUE(QString::fromUtf8(DumpUsage).contains(QStringLiteral("--svg W H OUT.svg")));
 }
 
 } // namespace

@@ -82,8 +82,11 @@ std::vector<Output> Outputs() {
          {"--series", "1", "--save-table", "1", "3"},
          QByteArray("\x94\xa0\xa9\xab", 4)}, // "Файл"
         {"graph.png", {"--series", "1", "--png", "200", "100"}, QByteArray("\x89PNG\r\n\x1a\n")},
+        {"graph.svg", {"--series", "1", "--svg", "200", "100"}, QByteArray("<?xml")},
+        {"span.csv", {"--series", "1", "--csv", "1", "3"}, QByteArray("number,start,end,")},
         {"graph.pdf", {"--series", "1", "--print-graph"}, QByteArray("%PDF-")},
         {"table.pdf", {"--series", "1", "--print-table", "1", "3"}, QByteArray("%PDF-")},
+        {"report.pdf", {"--series", "1", "--report", "1", "3"}, QByteArray("%PDF-")},
     };
 }
 
@@ -187,7 +190,9 @@ TEST_F(DumpWrites, ADeviceNodeIsRefusedAndStaysADevice) {
 }
 
 TEST_F(DumpWrites, AStandardOutputThatTakesNothingFailsTheRun) {
-    const QStringList commands[] = {{Sample}, {Sample, "--series", "1", "--average", "1", "3"}};
+    const QStringList commands[] = {{Sample},
+                                    {Sample, "--series", "1", "--average", "1", "3"},
+                                    {Sample, "--series", "1", "--csv", "1", "3", "-"}};
     for (const QStringList& args : commands) {
         SCOPED_TRACE(args.join(' ').toStdString());
         const DumpRun full = RunDump(args, {std::nullopt, true, QStringLiteral("/dev/full")});

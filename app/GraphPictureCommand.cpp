@@ -1,0 +1,50 @@
+#include "app/GraphPictureCommand.h"
+
+#include "app/MeasurementDocument.h"
+#include "app/PrintTarget.h"
+#include "app/UserDialogs.h"
+#include "graph/GraphPicture.h"
+#include "graph/GraphView.h"
+#include "store/AtomicFile.h"
+
+#include <QWidget>
+
+const char* const PngPictureFilter = "Рисунок PNG (*.png)";
+const char* const SvgPictureFilter = "Рисунок SVG (*.svg)";
+const char* const PictureFileEnding = "-график.png";
+
+GraphPictureCommand::GraphPictureCommand(const Parts& parts) : parts_(parts) {}
+
+void GraphPictureCommand::save() {
+    const MeasurementDocument& document = parts_.document;
+    const SelectedSeries& series = document.series();
+    if (series.measurementCount == 0 || document.noSeriesChosen())
+        return;
+    SaveDialogRequest request{
+        QStringLiteral("png"), QString::fromUtf8(PngPictureFilter),
+        ProposedPrintFileName(document.file().dataFileName, QString::fromUtf8(PictureFileEnding)), true};
+    request.otherFilters = {QString::fromUtf8(SvgPictureFilter)};
+    const std::optional<SaveChoice> choice = parts_.dialogs.saveFileOfType(&parts_.window, request);
+    // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
+    parts_.graphArea.update();
+    if (!choice)
+        return;
+    const QSize onScreen = parts_.graphArea.size();
+    const std::optional<QSize> size = parts_.dialogs.pictureSize(&parts_.window, onScreen);
+    if (!size)
+        return;
+
+    const GraphView& graph = parts_.graph;
+    const ViewWindow view = ViewForPictureSize(graph.view(), series, onScreen, *size);
+    const PictureFormat format =
+        choice->nameFilter == QString::fromUtf8(SvgPictureFilter) ? PictureFormat::Svg : PictureFormat::Png;
+    const QByteArray bytes =
+        GraphPictureBytes({series, view, graph.colors(), false}, *size, format, series.seriesTitle);
+    if (bytes.isEmpty()) {
+        parts_.dialogs.errorBox(
+            &parts_.window, SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));
+        return;
+    }
+    if (const WriteOutcome written = WriteFileAtomically(choice->path, bytes); !written.ok())
+        parts_.dialogs.errorBox(&parts_.window, written.error);
+}

@@ -1,0 +1,38 @@
+#include "app/ReportCommand.h"
+
+#include "app/MeasurementDocument.h"
+#include "app/PrintTarget.h"
+#include "app/TableCommands.h"
+#include "app/UserDialogs.h"
+#include "print/PdfFile.h"
+#include "print/ReportPrintout.h"
+
+#include <QDate>
+#include <QWidget>
+
+const char* const ReportFileEnding = "-отчёт.pdf";
+
+ReportCommand::ReportCommand(const Parts& parts) : parts_(parts) {}
+
+void ReportCommand::makeReport() {
+    const MeasurementDocument& document = parts_.document;
+    if (document.noSeriesChosen() || document.series().measurementCount == 0)
+        return;
+    const std::optional<MeasurementSpan> span = parts_.table.chooseRange();
+    if (!span)
+        return;
+    const SaveDialogRequest request{
+        QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
+        ProposedPrintFileName(document.file().dataFileName, QString::fromUtf8(ReportFileEnding)), true};
+    const std::optional<QString> path = parts_.dialogs.saveFile(&parts_.window, request);
+    // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
+    parts_.graphArea.update();
+    if (!path)
+        return;
+    const ReportSource source{document.file(), document.series(), *span, DefaultLevels(),
+                              QDate::currentDate()};
+    const WriteOutcome written =
+        WritePdfFile(*path, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source); });
+    if (!written.ok())
+        parts_.dialogs.errorBox(&parts_.window, written.error);
+}

@@ -1,0 +1,71 @@
+#include "graph/GraphPicture.h"
+
+#include "graph/Canvas.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
+
+namespace {
+
+// The resolution the screen's fonts and pixels are laid out for; an SVG viewer shows the drawing at the size
+// the screen did.
+constexpr int ScreenDpi = 96;
+
+} // namespace
+
+ViewWindow ViewForPictureSize(const ViewWindow& screenView, const SelectedSeries& series, QSize screenSize,
+                              QSize pictureSize) {
+    ViewWindow view = screenView;
+    if (pictureSize != screenSize)
+        ResizeView(view, series, pictureSize);
+    return view;
+}
+
+QByteArray GraphPictureBytes(const GraphScene& scene, QSize size, PictureFormat format,
+                             const QString& title) {
+    return format == PictureFormat::Svg ? GraphSvgBytes(scene, size, title) : GraphPngBytes(scene, size);
+}
+
+QByteArray GraphPngBytes(const GraphScene& scene, QSize size) {
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return QByteArray();
+    image.fill(scene.colors.background);
+    PointerTrace trace;
+    {
+        Canvas canvas(image);
+        PaintGraph(canvas, scene, trace);
+    }
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return QByteArray();
+    return png;
+}
+
+QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& title) {
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(ScreenDpi);
+    // The generator writes the title as it is given, and a file name may hold "&" or "<".
+    generator.setTitle(title.toHtmlEscaped());
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return QByteArray();
+    PointerTrace trace;
+    {
+        Canvas canvas(painter, size);
+        PaintGraph(canvas, scene, trace);
+    }
+    if (!painter.end())
+        return QByteArray();
+    return svg;
+}

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "graph/ViewWindow.h"
+#include "store/MeasurementStore.h"
+#include "store/SpanStatistics.h"
+
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+class QPainter;
+
+// The graph of a report: the span as a zoom to it shows it on screen, drawn as the graph printout draws its
+// page, shrunk into a frame of the report's page.
+
+ViewWindow ReportGraphView(const SelectedSeries& series, const MeasurementSpan& span);
+
+// The report's frame holds the printout's page at this fraction of its size, so that the labels, laid out
+// for a whole page, come out at a size that reads beside the report's text.
+constexpr qreal ReportGraphScale = 0.6;
+
+// The page the graph is laid out on: the frame at the printout's scale.
+QSize ReportGraphPageSize(QSize frame);
+
+// Draws the graph into the frame of the painter's page, nothing outside it; timeTitle goes under the time
+// axis. dpiX is the page's resolution, which sets the rotated caption's height as on a printout.
+void DrawReportGraph(QPainter& painter, const QRect& frame, const SelectedSeries& series,
+                     const ViewWindow& view, const QString& timeTitle, int dpiX);

@@ -1,0 +1,54 @@
+#include "print/ReportPrintout.h"
+
+#include "graph/Canvas.h"
+#include "print/PrintJob.h"
+#include "print/ReportGraph.h"
+
+#include <QPagedPaintDevice>
+
+QFont ReportFontOf(ReportFont font) {
+    QFont face(QStringLiteral("Arial"));
+    face.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    face.setStyleHint(QFont::SansSerif);
+    face.setPointSize(ReportFontPoints(font));
+    face.setBold(font != ReportFont::Body);
+    return face;
+}
+
+void DrawReportTexts(Canvas& canvas, const ReportLayout& layout, int page) {
+    for (const PlacedReportText& text : layout.texts) {
+        if (text.page != page)
+            continue;
+        canvas.setFont(ReportFontOf(text.font));
+        int x = text.x;
+        if (text.anchor == ReportAnchor::Right)
+            x -= canvas.textWidth(text.text);
+        else if (text.anchor == ReportAnchor::Centre)
+            x -= canvas.textWidth(text.text) / 2;
+        canvas.textOut(x, text.y, text.text);
+    }
+}
+
+bool PrintReport(QPagedPaintDevice& device, const ReportSource& source) {
+    const ReportContent content = MakeReportContent(source);
+    const QSize page(device.width(), device.height());
+    const ReportLayout layout = LayoutReport(content, ReportMetricsFor(page, device.logicalDpiY()));
+    const ViewWindow view = ReportGraphView(source.series, source.span);
+    PrintJob job(device, QStringLiteral("Отчёт"));
+    if (!job.begun())
+        return false;
+    for (int p = 0; p < layout.pageCount; ++p) {
+        if (p > 0 && !job.newPage())
+            return false;
+        {
+            Canvas canvas(job.painter(), page);
+            canvas.brushColor = Qt::white;
+            canvas.fontColor = Qt::black;
+            DrawReportTexts(canvas, layout, p);
+        }
+        if (p == 0)
+            DrawReportGraph(job.painter(), layout.graph, source.series, view, content.timeTitle,
+                            device.logicalDpiX());
+    }
+    return job.finish();
+}

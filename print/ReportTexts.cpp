@@ -1,0 +1,160 @@
+#include "print/ReportTexts.h"
+
+#include "graph/TimeLabels.h"
+#include "print/ReportGraph.h"
+#include "store/Extended.h"
+#include "store/SeriesList.h"
+#include "table/DecimalText.h"
+#include "table/TableFile.h"
+
+namespace {
+
+const QChar kDecimalComma(QLatin1Char(','));
+const char* const kAbsent = "—";
+const char* const kUnit = " Бк/м³";
+
+QString Absent() {
+    return QString::fromUtf8(kAbsent);
+}
+
+QString Activity(int64_t activity) {
+    return QString::number(activity) + QString::fromUtf8(kUnit);
+}
+
+// "Name: value" with the value, or the dash when the figure is absent.
+QString Figure(const QString& name, const std::optional<QString>& value) {
+    return name + QStringLiteral(": ") + value.value_or(Absent());
+}
+
+std::optional<QString> ActivityText(std::optional<int64_t> activity) {
+    if (!activity)
+        return std::nullopt;
+    return Activity(*activity);
+}
+
+std::optional<QString> ExtremeText(const std::optional<ExtremeActivity>& extreme) {
+    if (!extreme)
+        return std::nullopt;
+    return Activity(extreme->activity) + QStringLiteral(" (изм. ") + QString::number(extreme->measurement) +
+           QStringLiteral(", ") + extreme->start.toString(QStringLiteral("dd.MM.yyyy HH:mm")) +
+           QLatin1Char(')');
+}
+
+QString MomentText(const QDateTime& moment) {
+    return moment.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+}
+
+QStringList TitleLines(const ReportSource& source) {
+    const SelectedSeries& series = source.series;
+    const MeasurementSpan& span = source.span;
+    const QDateTime seriesStart = SeriesStartMoment(series);
+    const int64_t seconds = series.elapsedTime[span.last] - series.elapsedTime[span.first - 1];
+    return {series.seriesTitle,
+            DeviceLine(source.file.deviceNumber) + QStringLiteral(", чувствительность ") +
+                SensitivityText(source.file.sensitivity),
+            QStringLiteral("Начало: ") + MomentText(MarkMoment(series, seriesStart, span.first - 1)) +
+                QStringLiteral(", конец: ") + MomentText(MarkMoment(series, seriesStart, span.last)) +
+                QStringLiteral(", продолжительность: ") + DurationText(seconds),
+            QStringLiteral("Измерений: %1 (с %2 по %3), ошибочных меток: %4")
+                .arg(span.last - span.first + 1)
+                .arg(span.first)
+                .arg(span.last)
+                .arg(BadMarksInSpan(series, span))};
+}
+
+} // namespace
+
+QString AverageLine(std::optional<int64_t> average) {
+    const QString name = QStringLiteral("Среднее");
+    if (!average)
+        return Figure(name, std::nullopt);
+    // From the rounded figure, as the CSV's columns, so that the two numbers on the line agree.
+    const QString picocuries = DecimalText(PicocuriesPerLitreHundredths(*average), 2, kDecimalComma);
+    return Figure(name, Activity(*average) + QStringLiteral(" (") + picocuries + QStringLiteral(" пКи/л)"));
+}
+
+QString MedianLine(std::optional<int64_t> median) {
+    return Figure(QStringLiteral("Медиана"), ActivityText(median));
+}
+
+QString MinimumLine(const std::optional<ExtremeActivity>& minimum) {
+    return Figure(QStringLiteral("Минимум"), ExtremeText(minimum));
+}
+
+QString MaximumLine(const std::optional<ExtremeActivity>& maximum) {
+    return Figure(QStringLiteral("Максимум"), ExtremeText(maximum));
+}
+
+QString EquilibriumReportLine(std::optional<int64_t> equilibrium) {
+    return Figure(QStringLiteral("ЭРОА"), ActivityText(equilibrium));
+}
+
+QString TimeAboveLine(const TimeAbove& timeAbove) {
+    const QString name = QStringLiteral("Время выше ") + Activity(timeAbove.level);
+    std::optional<QString> share;
+    if (timeAbove.tenthsOfPercent)
+        share = DecimalText(*timeAbove.tenthsOfPercent, 1, kDecimalComma) + QStringLiteral(" %");
+    return Figure(name, share);
+}
+
+QStringList StatisticLines(const SpanStatistics& statistics) {
+    QStringList lines{AverageLine(statistics.average), MedianLine(statistics.median),
+                      MinimumLine(statistics.minimum), MaximumLine(statistics.maximum),
+                      EquilibriumReportLine(statistics.equilibrium)};
+    for (const TimeAbove& timeAbove : statistics.timeAbove)
+        lines.append(TimeAboveLine(timeAbove));
+    return lines;
+}
+
+QString DurationText(int64_t seconds) {
+    const int64_t hours = Round(static_cast<Extended>(seconds) / 3600);
+    const int64_t magnitude = hours < 0 ? -hours : hours;
+    return (hours < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude / 24) +
+           QStringLiteral(" сут ") + QString::number(magnitude % 24) + QStringLiteral(" ч");
+}
+
+QString ReportTimeTitle(uint8_t timeUnit, const QDateTime& from, const QDateTime& to) {
+    const int first = from.date().year();
+    const int last = to.date().year();
+    const QString years = first == last
+                              ? QString::number(first)
+                              : QString::number(first) + QStringLiteral("–") + QString::number(last);
+    return TimeTitle(timeUnit) + QStringLiteral(", ") + years;
+}
+
+DailyRowTexts DailyRowTextsOf(const DailyAverage& day) {
+    // Hours in tenths, rounded halves to even: 360 seconds to the tenth.
+    const int64_t tenthsOfHour = Round(static_cast<Extended>(day.seconds) / 360);
+    return {day.date.toString(QStringLiteral("dd.MM.yyyy")), DecimalText(tenthsOfHour, 1, kDecimalComma),
+            QString::number(day.average)};
+}
+
+QString PageNumberText(int page, int pageCount) {
+    return QStringLiteral("Страница %1 из %2").arg(page).arg(pageCount);
+}
+
+QString ReportProgramText() {
+    return QStringLiteral("radview " RADVIEW_VERSION_TEXT);
+}
+
+ReportContent MakeReportContent(const ReportSource& source) {
+    const SelectedSeries& series = source.series;
+    const MeasurementSpan& span = source.span;
+    const QDateTime seriesStart = SeriesStartMoment(series);
+    ReportContent content;
+    content.heading = QStringLiteral("Отчёт по серии измерений объёмной активности радона");
+    content.titleLines = TitleLines(source);
+    content.timeTitle = ReportTimeTitle(ReportGraphView(series, span).timeUnit,
+                                        MarkMoment(series, seriesStart, span.first - 1),
+                                        MarkMoment(series, seriesStart, span.last));
+    content.statisticLines =
+        StatisticLines(ComputeSpanStatistics(series, source.file.sensitivity, span, source.levels));
+    content.dailyHeading = QStringLiteral("Средние по суткам");
+    content.dailyTitles = {QStringLiteral("Дата"), QStringLiteral("Часов"), QStringLiteral("Среднее, Бк/м³")};
+    for (const DailyAverage& day : ComputeDailyAverages(series, source.file.sensitivity, span))
+        content.dailyRows.push_back(DailyRowTextsOf(day));
+    content.printedText =
+        QStringLiteral("Дата печати: ") + source.printed.toString(QStringLiteral("dd.MM.yyyy"));
+    content.programText = ReportProgramText();
+    return content;
+}

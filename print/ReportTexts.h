@@ -1,0 +1,76 @@
+#pragma once
+
+#include "store/DailyAverages.h"
+#include "store/MeasurementStore.h"
+#include "store/SpanStatistics.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// What a report on a span of a series says, as texts; where they go on the page is the layout's business.
+// The statistics lines keep one wording everywhere so that a reader, or a program, can find them again:
+//   "Среднее: A Бк/м³ (P пКи/л)"     P with two decimals and a decimal comma
+//   "Медиана: M Бк/м³"
+//   "Минимум: X Бк/м³ (изм. k, DD.MM.YYYY HH:MM)"
+//   "Максимум: Y Бк/м³ (изм. k, DD.MM.YYYY HH:MM)"
+//   "ЭРОА: E Бк/м³"
+//   "Время выше L Бк/м³: Q %"          Q with one decimal and a decimal comma, one line per level
+// A figure that cannot be formed reads "—" in place of its value and unit.
+
+// What a report is made from. The file gives the instrument's number and sensitivity, the series its
+// title (file name and series number), marks and activities.
+struct ReportSource {
+    const FileHalf& file;
+    const SelectedSeries& series;
+    MeasurementSpan span;                          // must lie in the series
+    std::vector<int64_t> levels = DefaultLevels(); // Bq/m³, in the order the time above them is stated
+    QDate printed;                                 // the date of printing in the footer
+};
+
+// One row of the table of daily averages: date, hours of measurement time in the day (one decimal, decimal
+// comma) and the day's time-weighted average in Bq/m³.
+using DailyRowTexts = std::array<QString, 3>;
+
+struct ReportContent {
+    QString heading;
+    QStringList titleLines;     // the series, the instrument, the span's moments and counts
+    QString timeTitle;          // under the graph's time axis, with the year
+    QStringList statisticLines; // in the wording above
+    QString dailyHeading;
+    DailyRowTexts dailyTitles;
+    std::vector<DailyRowTexts> dailyRows;
+    QString printedText; // "Дата печати: DD.MM.YYYY"
+    QString programText; // the program's name and version
+};
+
+ReportContent MakeReportContent(const ReportSource& source);
+
+// The figures of a span in the report's words. Exposed one by one because each is a rule of its own.
+QString AverageLine(std::optional<int64_t> average);
+QString MedianLine(std::optional<int64_t> median);
+QString MinimumLine(const std::optional<ExtremeActivity>& minimum);
+QString MaximumLine(const std::optional<ExtremeActivity>& maximum);
+QString EquilibriumReportLine(std::optional<int64_t> equilibrium);
+QString TimeAboveLine(const TimeAbove& timeAbove);
+QStringList StatisticLines(const SpanStatistics& statistics);
+
+// "40 сут 6 ч": whole hours (rounded halves to even) as days and hours.
+QString DurationText(int64_t seconds);
+
+// "время,  (день мес), 2025", or "…, 2025–2026" for a span across a new year.
+QString ReportTimeTitle(uint8_t timeUnit, const QDateTime& from, const QDateTime& to);
+
+DailyRowTexts DailyRowTextsOf(const DailyAverage& day);
+
+// "Страница 1 из 2".
+QString PageNumberText(int page, int pageCount);
+
+// The program's name and version, as every report names its maker.
+QString ReportProgramText();

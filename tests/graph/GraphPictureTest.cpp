@@ -1,0 +1,151 @@
+#include "graph/GraphPicture.h"
+#include "graph/GraphImage.h"
+#include "tests/support/PixelProbe.h"
+#include "tests/support/SeriesFactory.h"
+#include "tests/support/StepLineRuns.h"
+#include "tests/support/SvgCheck.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+const ColorScheme Colors;
+
+QString Fill(const QColor& color) {
+    return color.name(QColor::HexRgb);
+}
+
+std::vector<QRect> Sorted(std::vector<QRect> rects) {
+    std::sort(rects.begin(), rects.end(), [](const QRect& a, const QRect& b) {
+        return std::make_tuple(a.x(), a.y(), a.width(), a.height()) <
+               std::make_tuple(b.x(), b.y(), b.width(), b.height());
+    });
+    return rects;
+}
+
+std::vector<QRect> RunsMarked(const std::vector<StepRun>& runs, bool marked) {
+    std::vector<QRect> rects;
+    for (const StepRun& run : runs)
+        if (run.marked == marked)
+            rects.push_back(run.pixels);
+    return rects;
+}
+
+// A zoomed view in the middle of a series across a new year, with the grid and the pointer inside it.
+class GraphPictureTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        series = RadonSeries(60, Utc(2025, 12, 30, 18));
+        request.size = size;
+        request.first = 10;
+        request.count = 30;
+        request.pointer = 21;
+        request.grid = true;
+        view = ViewForImage(series, request);
+        ASSERT_EQ(view.viewFirst, 10);
+        ASSERT_EQ(view.pointerIndex, 21);
+    }
+    GraphScene scene() const { return GraphScene{series, view, Colors, false}; }
+    std::vector<StepRun> expectedRuns() const {
+        return StepLineRunsOn(
+            StepLineOf(series, view, ViewTimeMap(view, series), ViewActivityMap(view, size.height())), size);
+    }
+
+    QSize size{640, 360};
+    SelectedSeries series;
+    GraphImageRequest request;
+    ViewWindow view;
+};
+
+TEST_F(GraphPictureTest, TheSvgHoldsEveryStrokeOfTheStepLineAtItsCoordinates) {
+    const SvgDrawing svg = ReadSvgDrawing(GraphSvgBytes(scene(), size, QStringLiteral("Серия")));
+    ASSERT_TRUE(svg.error.isEmpty()) << svg.error.toStdString();
+    EXPECT_EQ(svg.viewBox, QRect(QPoint(0, 0), size));
+    EXPECT_GT(svg.texts, 5); // titles and scale and time labels stay text
+
+    const std::vector<StepRun> runs = expectedRuns();
+    ASSERT_GT(runs.size(), 40u);
+    // The view lies inside the series: its first and closing risers are red, the rest in the graph colour.
+    const std::vector<QRect> marked = RunsMarked(runs, true);
+    ASSERT_GE(marked.size(), 2u);
+    EXPECT_EQ(Sorted(RectsFilledWith(svg, Fill(Colors.graph))), Sorted(RunsMarked(runs, false)));
+    EXPECT_EQ(Sorted(RectsFilledWith(svg, Fill(MarkerColor))), Sorted(marked));
+
+    // The pointer line through the middle of measurement 21, from the frame's top down to the axis.
+    const int x = PointerXFor(view, series, 21);
+    const int axisY = size.height() - view.margins.bottom;
+    EXPECT_EQ(RectsFilledWith(svg, Fill(Colors.pointer)),
+              std::vector<QRect>{QRect(QPoint(x, view.margins.top), QPoint(x, axisY - 1))});
+}
+
+TEST_F(GraphPictureTest, ThePngHoldsTheScreenRoutinesPixels) {
+    const QImage png = QImage::fromData(GraphPngBytes(scene(), size), "PNG");
+    ASSERT_EQ(png.size(), size);
+    EXPECT_EQ(png.convertToFormat(QImage::Format_RGB32),
+              RenderGraphImage(series, request).convertToFormat(QImage::Format_RGB32));
+    const int pointerX = PointerXFor(view, series, 21);
+    int checked = 0;
+    for (const StepRun& run : expectedRuns()) {
+        for (int y = run.pixels.top(); y <= run.pixels.bottom(); ++y)
+            for (int x = run.pixels.left(); x <= run.pixels.right(); ++x)
+                if (x != pointerX) {
+                    ASSERT_TRUE(Is(png, x, y, run.marked ? MarkerColor : Colors.graph)) << x << "," << y;
+                    ++checked;
+                }
+    }
+    EXPECT_GT(checked, size.width() / 2);
+    EXPECT_TRUE(Is(png, pointerX, view.margins.top, Colors.pointer));
+}
+
+TEST_F(GraphPictureTest, GraphPictureBytesChoosesTheFormat) {
+    EXPECT_TRUE(GraphPictureBytes(scene(), size, PictureFormat::Png).startsWith("\x89PNG\r\n\x1a\n"));
+    const QByteArray svg = GraphPictureBytes(scene(), size, PictureFormat::Svg, QStringLiteral("x"));
+    EXPECT_TRUE(svg.startsWith("<?xml")) << svg.left(40).toStdString();
+    EXPECT_TRUE(ReadSvgDrawing(svg).error.isEmpty());
+}
+
+TEST_F(GraphPictureTest, TheTitleOfTheDrawingIsReadBackAsGiven) {
+    const QString title = QStringLiteral("Файл a&b<c>.rad; Серия N 3");
+    const SvgDrawing svg = ReadSvgDrawing(GraphSvgBytes(scene(), size, title));
+    ASSERT_TRUE(svg.error.isEmpty()) << svg.error.toStdString();
+    EXPECT_EQ(svg.title, title);
+}
+
+TEST_F(GraphPictureTest, AtTheScreensSizeThePictureKeepsTheScreensView) {
+    const ViewWindow same = ViewForPictureSize(view, series, size, size);
+    EXPECT_EQ(same.viewFirst, view.viewFirst);
+    EXPECT_EQ(same.viewCount, view.viewCount);
+    EXPECT_EQ(same.pointerIndex, view.pointerIndex);
+    EXPECT_EQ(same.timeScale, view.timeScale);
+    EXPECT_EQ(same.activityScale, view.activityScale);
+    EXPECT_EQ(same.activityStep, view.activityStep);
+    EXPECT_EQ(same.gridOn, view.gridOn);
+}
+
+TEST_F(GraphPictureTest, AtAnotherSizeTheSameMeasurementsFillTheFrame) {
+    const QSize larger(1200, 500);
+    const ViewWindow resized = ViewForPictureSize(view, series, size, larger);
+    EXPECT_EQ(resized.viewFirst, 10);
+    EXPECT_EQ(resized.viewCount, 30);
+    EXPECT_EQ(resized.pointerIndex, 21);
+    EXPECT_TRUE(resized.gridOn);
+    const StepLine line =
+        StepLineOf(series, resized, ViewTimeMap(resized, series), ViewActivityMap(resized, larger.height()));
+    // The view's start on the vertical axis, its end at the frame's right side, its largest activity at the
+    // frame's top, as a window of that size shows them.
+    EXPECT_EQ(line.start.x(), resized.margins.left);
+    EXPECT_EQ(line.strokes[line.strokes.size() - 2].to.x(), larger.width() - resized.margins.right);
+    int top = larger.height();
+    for (const StepStroke& stroke : line.strokes)
+        top = std::min(top, stroke.to.y());
+    EXPECT_EQ(top, resized.margins.top);
+    const QImage png =
+        QImage::fromData(GraphPngBytes(GraphScene{series, resized, Colors, false}, larger), "PNG");
+    EXPECT_EQ(png.size(), larger);
+}
+
+} // namespace

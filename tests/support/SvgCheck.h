@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QByteArray>
+#include <QRect>
+#include <QString>
+
+#include <vector>
+
+// Reading an SVG drawing back as Qt's SVG generator writes it: every rectangle with the fill colour it is
+// painted in, so that tests can find the strokes of the graph at their coordinates.
+
+struct SvgRect {
+    QRect rect;
+    QString fill;             // "#rrggbb", from the rectangle or the nearest group that sets it
+    bool transformed = false; // drawn under a transform other than the identity (a rotated text's cell)
+};
+
+struct SvgDrawing {
+    QString error; // empty when the bytes are well-formed XML with an <svg> root
+    QRect viewBox;
+    QString title;
+    std::vector<SvgRect> rects;
+    int texts = 0;
+};
+
+SvgDrawing ReadSvgDrawing(const QByteArray& bytes);
+
+// The rectangles painted in one colour, as the generator writes it ("#0000ff"), outside any transform.
+std::vector<QRect> RectsFilledWith(const SvgDrawing& drawing, const QString& fill);
