@@ -4,14 +4,10 @@
 //   build-test/bench/window/radview-bench-window [--benchmark_repetitions=5
 //   --benchmark_report_aggregates_only=true]
 
-#include "app/MainWindow.h"
-#include "app/Program.h"
+#include "bench/FullSeriesViewer.h"
 #include "bench/RatioReporter.h"
-#include "tests/support/SampleFiles.h"
 
 #include <QApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
 
@@ -26,32 +22,23 @@ void Settle() {
     QCoreApplication::processEvents();
 }
 
-// One window for every benchmark, showing the series of the full 8196-byte file.
-struct Viewer {
-    QTemporaryDir dir;
-    std::unique_ptr<Program> program;
-
+// One window for every benchmark, shown and painted before the file's series is.
+struct Viewer : FullSeriesViewer {
     Viewer() {
-        const QString path = dir.filePath(QStringLiteral("full.rad"));
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(FullSingleSeriesFile());
-        file.close();
-        ProgramServices services = QtServices();
-        // Nobody answers: dialogs are cancelled, messages unseen.
-        services.dialogs = std::make_unique<UserDialogs>();
-        program = CreateProgram(std::move(services));
         if (!QTest::qWaitForWindowExposed(&window()))
             std::fprintf(stderr, "the window was not shown: the figures are not those of a painted window\n");
-        window().loadFile(path);
+        openFullFile();
         Settle();
     }
-    MainWindow& window() { return *program->mainWindow; }
 };
 
+// Made on first use and let go before the application object, which its widgets need to the end.
+std::unique_ptr<Viewer> theViewer;
+
 Viewer& TheViewer() {
-    static Viewer viewer;
-    return viewer;
+    if (!theViewer)
+        theViewer = std::make_unique<Viewer>();
+    return *theViewer;
 }
 
 void ChooseSeries(benchmark::State& state) {
@@ -106,5 +93,6 @@ int main(int argc, char** argv) {
     reporter.addRatio("pointer step / full repaint (window)", "PointerStep", "FullRepaint");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
+    theViewer.reset();
     return 0;
 }
