@@ -38,4 +38,3 @@ void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
 
 // Saves the column under the pointer of the view's PointerIndex and draws the pointer line there.
 void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
-
