@@ -83,6 +83,10 @@ public:
     void loadFile(const QString& path);
     void selectSeries(int s);
 
+    // Sizes and places the window for a screen's available area: the design size where it fits, else as
+    // much of it as fits, centred.
+    void fitToScreen(const QRect& available);
+
     void resetCommands();
     void enableCommands();
     void enableSeriesCommand();
@@ -126,7 +130,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -141,7 +144,9 @@ private:
     void buildStatusBar();
     void wireCommands();
     void connectParts();
-    void limitSize();
+    void placeHelpButton();
+    void refuseSeries(const QString& message);
+    QString tableTitle() const;
     void showOpenedFile();
     void showErrors(const QStringList& messages);
     void followPointer(int k);
@@ -174,5 +179,7 @@ private:
 // The texts of status panel 0 before a series is chosen.
 extern const char* const OpenFilePrompt;  // "Откройте файл для просмотра"
 extern const char* const ViewingFileText; // "Просмотр файла "
+// The table window's title before the series title.
+extern const char* const TableTitlePrefix; // "Таблица измерений — "
 // Status panel 1 after several files were dropped at once.
 extern const char* const OnlyFirstFileText; // "Открыт только первый файл: файлы открываются по одному"
