@@ -32,7 +32,6 @@
 #include <QVBoxLayout>
 
 const char* const OpenFilePrompt = "Откройте файл для просмотра";
-const char* const TableTitlePrefix = "Таблица измерений — ";
 const char* const ViewingFileText = "Просмотр файла ";
 
 namespace {
@@ -266,9 +265,9 @@ MeasurementTableWindow* MainWindow::tableWindow() {
     return table_;
 }
 
-// The table names its file and series, so that it is told apart from other windows.
+// The table names its file and series by the series title, short enough for a narrow window's title bar.
 QString MainWindow::tableTitle() const {
-    return QString::fromUtf8(TableTitlePrefix) + document_.series().seriesTitle;
+    return document_.series().seriesTitle;
 }
 
 RangeDialog* MainWindow::rangeDialog() {

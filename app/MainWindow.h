@@ -179,7 +179,5 @@ private:
 // The texts of status panel 0 before a series is chosen.
 extern const char* const OpenFilePrompt;  // "Откройте файл для просмотра"
 extern const char* const ViewingFileText; // "Просмотр файла "
-// The table window's title before the series title.
-extern const char* const TableTitlePrefix; // "Таблица измерений — "
 // Status panel 1 after several files were dropped at once.
 extern const char* const OnlyFirstFileText; // "Открыт только первый файл: файлы открываются по одному"

@@ -4,6 +4,7 @@
 #include "app/InfoPanel.h"
 #include "app/MeasurementDocument.h"
 #include "app/UserDialogs.h"
+#include "app/WindowPlacement.h"
 #include "graph/GraphView.h"
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
@@ -34,6 +35,8 @@ RangeDialog* TableCommands::rangeDialog() {
 
 std::optional<MeasurementSpan> TableCommands::chooseRange() {
     const ViewWindow& view = parts_.graph.view();
+    // Its design place lies partly below a small or strongly scaled screen.
+    KeepOnScreen(*rangeDialog());
     const std::optional<MeasurementSpan> span =
         rangeDialog()->choose({parts_.document.series().measurementCount, view.viewFirst, view.viewCount});
     if (span)
