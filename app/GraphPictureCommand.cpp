@@ -29,17 +29,23 @@ void GraphPictureCommand::save() {
     parts_.graphArea.update();
     if (!choice)
         return;
-    const QSize onScreen = parts_.graphArea.size();
+    // The picture is offered at the pixels the screen shows, which a scaled screen has more of than the
+    // graph's logical size; it is drawn at the screen's scale, so at that size it is what the screen shows.
+    const GraphView& graph = parts_.graph;
+    const qreal ratio = graph.screen().isNull() ? 1.0 : graph.screen().devicePixelRatio();
+    const QSize logicalArea = parts_.graphArea.size();
+    const QSize onScreen = graph.screen().isNull() ? logicalArea : graph.screen().size();
     const std::optional<QSize> size = parts_.dialogs.pictureSize(&parts_.window, onScreen);
     if (!size)
         return;
 
-    const GraphView& graph = parts_.graph;
-    const ViewWindow view = ViewForPictureSize(graph.view(), series, onScreen, *size);
-    const PictureFormat format =
-        choice->nameFilter == QString::fromUtf8(SvgPictureFilter) ? PictureFormat::Svg : PictureFormat::Png;
+    const QSize logicalPicture = (QSizeF(*size) / ratio).toSize().expandedTo(QSize(1, 1));
+    const ViewWindow view = ViewForPictureSize(graph.view(), series, logicalArea, logicalPicture);
+    const PictureFormat format = TypeOfChoice(*choice, request) == QString::fromUtf8(SvgPictureFilter)
+                                     ? PictureFormat::Svg
+                                     : PictureFormat::Png;
     const QByteArray bytes =
-        GraphPictureBytes({series, view, graph.colors(), false}, *size, format, series.seriesTitle);
+        GraphPictureBytes({series, view, graph.colors(), false}, *size, format, series.seriesTitle, ratio);
     if (bytes.isEmpty()) {
         parts_.dialogs.errorBox(
             &parts_.window, SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QShortcut>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -18,6 +19,8 @@ HelpViewer::HelpViewer(const QString& folder, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(browser_);
     resize(620, 520);
+    // Escape closes the help as its close box does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 }
 
 bool HelpViewer::showTopic(const QString& fileName, const QString& topic) {

@@ -8,16 +8,19 @@
 #include <QFrame>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int kValueHeight = 17;
+constexpr int kSensitivityWidth = 153;
 
-QLabel* Caption(QWidget* parent, const char* name, QPoint at, const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
+// A caption from its place up to the next control on its line (the x where that begins).
+QLabel* Caption(QWidget* parent, const char* name, QPoint at, int upTo, const char* text) {
+    auto* label = new CaptionLabel(QString::fromUtf8(text), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
-    label->move(at);
-    label->adjustSize();
+    label->setGeometry(QRect(at, QSize(upTo - at.x(), label->sizeHint().height())));
     return label;
 }
 
@@ -37,7 +40,9 @@ QLabel* Value(QWidget* parent, const char* name, QPoint at, int width, Qt::Align
 }
 
 QLabel* Exponent(QWidget* parent, const char* name, QPoint at) {
-    QLabel* label = Caption(parent, name, at, "3");
+    auto* label = new QLabel(QStringLiteral("3"), parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(at);
     label->setFont(ExponentFont());
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, Qt::black);
@@ -53,42 +58,48 @@ InfoPanel::InfoPanel(QWidget* parent) : QGroupBox(parent) {
     setFixedHeight(110);
     QWidget* g = this;
 
-    Caption(g, "Label4", {4, 16}, "Кол-во изм.");
+    Caption(g, "Label4", {4, 16}, 95, "Кол-во изм.");
     measurementCountLabel = Value(g, "Count", {95, 16}, 55, Qt::AlignRight);
-    Caption(g, "Label1", {4, 41}, " Номер изм.");
+    Caption(g, "Label1", {4, 41}, 95, " Номер изм.");
     measurementNumberLabel = Value(g, "NIsm", {95, 41}, 55, Qt::AlignRight);
-    Caption(g, "Label9", {4, 66}, "Экспозиция, с");
+    Caption(g, "Label9", {4, 66}, 95, "Экспозиция, с");
     exposureLabel = Value(g, "TimIsm", {95, 66}, 55, Qt::AlignRight);
 
-    Caption(g, "Label5", {185, 16}, "Время начала");
+    Caption(g, "Label5", {185, 16}, 278, "Время начала");
     startTimeLabel = Value(g, "TimBeg", {278, 16}, 95, Qt::AlignHCenter);
-    Caption(g, "Label8", {185, 41}, "Время оконч.");
+    Caption(g, "Label8", {185, 41}, 278, "Время оконч.");
     endTimeLabel = Value(g, "TimEnd", {278, 41}, 95, Qt::AlignHCenter);
-    Caption(g, "Label6", {155, 66}, "Активность, Бк/м  ");
+    Caption(g, "Label6", {155, 66}, 278, "Активность, Бк/м  ");
     Exponent(g, "Label7", {265, 56});
     activityLabel = Value(g, "lblActiv", {278, 66}, 95, Qt::AlignHCenter);
 
-    QLabel* label2 = Caption(g, "Label2", {424, 16}, "Усредненное значение ");
+    QLabel* label2 = Caption(g, "Label2", {424, 16}, 504, "Усредненное значение ");
     label2->setWordWrap(true);
     label2->setFixedSize(80, 26);
     averageLabel = Value(g, "usrznach", {512, 16}, 105, Qt::AlignLeft);
-    Caption(g, "Label3", {624, 16}, " Бк/м   ");
+    Caption(g, "Label3", {624, 16}, 707, " Бк/м   ");
     Exponent(g, "Label10", {664, 8});
-    Caption(g, "Label14", {432, 52}, "от:");
+    Caption(g, "Label14", {432, 52}, 464, "от:");
     averageFromLabel = Value(g, "usrnach", {464, 52}, 46, Qt::AlignLeft);
-    Caption(g, "Label11", {520, 52}, "изм.  до:");
+    Caption(g, "Label11", {520, 52}, 584, "изм.  до:");
     averageToLabel = Value(g, "usrkon", {584, 52}, 40, Qt::AlignLeft);
-    Caption(g, "Label13", {640, 52}, "изм.");
+    Caption(g, "Label13", {640, 52}, 705, "изм.");
 
-    Caption(g, "Label15", {383, 80}, "N прибора");
+    Caption(g, "Label15", {383, 80}, 450, "N прибора");
     instrumentNumberLabel = Value(g, "lblNpr", {450, 77}, 36, Qt::AlignLeft);
-    Caption(g, "Label16", {490, 80}, "Чувствит");
-    sensitivityLabel = Value(g, "lblSw", {548, 80}, 153, Qt::AlignLeft);
+    Caption(g, "Label16", {490, 80}, 548, "Чувствит");
+    sensitivityLabel = Value(g, "lblSw", {548, 80}, kSensitivityWidth, Qt::AlignLeft);
 
     divider = new QFrame(g);
     divider->setObjectName(QStringLiteral("Bevel1"));
     divider->setFrameStyle(QFrame::VLine | QFrame::Sunken);
     divider->setGeometry(378, 14, 2, 89);
+}
+
+void InfoPanel::resizeEvent(QResizeEvent* event) {
+    QGroupBox::resizeEvent(event);
+    const int room = width() - sensitivityLabel->x() - 2;
+    sensitivityLabel->resize(std::clamp(room, 1, kSensitivityWidth), kValueHeight);
 }
 
 void InfoPanel::showMeasurementCount(int n) {

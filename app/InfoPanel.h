@@ -27,4 +27,8 @@ public:
     QLabel *activityLabel, *averageLabel, *averageFromLabel, *averageToLabel, *instrumentNumberLabel;
     QLabel* sensitivityLabel;
     QFrame* divider;
+
+protected:
+    // In a window narrower than the design, the sensitivity, the rightmost value, keeps to the panel.
+    void resizeEvent(QResizeEvent* event) override;
 };

@@ -9,6 +9,7 @@
 #include "app/SeriesListWindow.h"
 #include "app/StatusPanels.h"
 #include "app/UserDialogs.h"
+#include "app/WindowPlacement.h"
 #include "app/colors/ColorDialog.h"
 #include "desktop/AppIcon.h"
 #include "store/SeriesEvaluation.h"
@@ -27,8 +28,8 @@
 #include <QScreen>
 #include <QTimer>
 #include <QToolButton>
+#include <QTreeWidget>
 #include <QVBoxLayout>
-#include <QWindowStateChangeEvent>
 
 const char* const OpenFilePrompt = "Откройте файл для просмотра";
 const char* const ViewingFileText = "Просмотр файла ";
@@ -40,6 +41,9 @@ const char* const kHelpTopic = "About_Clearscan32";
 const char* const kLinkProgram = "devsync.exe";
 
 constexpr QSize kClientSize(707, 499); // below the menu bar
+// The help button's place on the toolbar, and what keeps it off the settings panel in a narrow window.
+constexpr int kHelpButtonX = 620;
+constexpr int kHelpButtonReach = 29; // the button and a gap before the settings panel
 
 // Without a title bar minimise button, with the maximise button.
 constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -132,10 +136,8 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     qApp->installEventFilter(this);
 
     designSize_ = QSize(kClientSize.width(), menuBar()->sizeHint().height() + kClientSize.height());
-    limitSize();
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() -
-             QPoint(designSize_.width() / 2, designSize_.height() / 2));
+        fitToScreen(screen->availableGeometry());
     FormCreate();
 }
 
@@ -185,6 +187,7 @@ void MainWindow::connectParts() {
     connect(&document_, &MeasurementDocument::seriesChanged, this, [this] {
         tableModel_.setSeries(&document_.series());
         if (table_) {
+            table_->setWindowTitle(tableTitle());
             // A new series starts with the table closed, also when it was shown. Showing it for a moment
             // first would only flash it on screen and hand it the activation the main window needs.
             table_->hide();
@@ -252,6 +255,7 @@ MeasurementTableWindow* MainWindow::tableWindow() {
     if (!table_) {
         table_ = new MeasurementTableWindow(tableModel_, this);
         table_->setFont(WindowFont());
+        table_->setWindowTitle(tableTitle());
         table_->setSelectableRows(graph_.view().viewFirst, graph_.view().viewCount);
         table_->followPointer(tableRow_);
         connect(table_, &MeasurementTableWindow::rowChosen, this, &MainWindow::chooseTableRow);
@@ -259,6 +263,11 @@ MeasurementTableWindow* MainWindow::tableWindow() {
                 [this](int, int nearest, const QString& message) { refuseTableRow(nearest, message); });
     }
     return table_;
+}
+
+// The table names its file and series by the series title, short enough for a narrow window's title bar.
+QString MainWindow::tableTitle() const {
+    return document_.series().seriesTitle;
 }
 
 RangeDialog* MainWindow::rangeDialog() {
@@ -324,9 +333,12 @@ void MainWindow::openChosenFile(const QString& path) {
 void MainWindow::loadFile(const QString& path) {
     if (seriesList_)
         seriesList_->clearRows();
-    // Nothing read leaves the window ready for another file.
-    if (const QString error = document_.load(path); !error.isEmpty())
+    // Nothing read leaves the window ready for another file, the emptied list closed.
+    if (const QString error = document_.load(path); !error.isEmpty()) {
+        if (seriesList_)
+            seriesList_->close();
         services_.dialogs->errorBox(this, error);
+    }
 }
 
 void MainWindow::showOpenedFile() {
@@ -349,7 +361,7 @@ void MainWindow::selectSeries(int s) {
     setStatusText(1, QString());
     setStatusText(0, evaluation.title);
     if (evaluation.refused()) {
-        services_.dialogs->errorBox(this, evaluation.refusal);
+        refuseSeries(evaluation.refusal);
         return;
     }
     showErrors(evaluation.messages);
@@ -357,6 +369,18 @@ void MainWindow::selectSeries(int s) {
     document_.showSeries(std::move(evaluation.series));
     if (seriesList_)
         seriesList_->close();
+}
+
+// A series refused from the list is reported over the list, and the list keeps the focus, so that the user
+// goes on choosing with the keys.
+void MainWindow::refuseSeries(const QString& message) {
+    const bool fromList = seriesList_ && seriesList_->isVisible();
+    services_.dialogs->errorBox(fromList ? static_cast<QWidget*>(seriesList_) : this, message);
+    if (!fromList)
+        return;
+    seriesList_->raise();
+    seriesList_->activateWindow();
+    seriesList_->list->setFocus();
 }
 
 void MainWindow::showErrors(const QStringList& messages) {
@@ -380,13 +404,23 @@ void MainWindow::closeSeriesList() {
     infoPanel->showInstrument(QString(), QString());
 }
 
+// The link program is started when it can be found; otherwise the status bar says where it was looked for,
+// since nothing else would show that the command did anything.
 void MainWindow::SBDeviceClick() {
-    services_.launcher->startHidden(QString::fromLatin1(kLinkProgram));
+    const QString name = QString::fromLatin1(kLinkProgram);
+    const ProgramSearch search = FindProgram(name, services_.launcher->searchFolders());
+    if (search.found.isEmpty()) {
+        setStatusText(1, ProgramMissingText(name, search.folders));
+        return;
+    }
+    services_.launcher->startHidden(search.found);
 }
 
 void MainWindow::SBHelpClick() {
     if (!help_)
         help_ = new HelpViewer(services_.helpFolder, this);
+    if (!help_->isVisible())
+        PlaceOver(*help_, *this);
     help_->showTopic(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTopic));
 }
 
@@ -402,6 +436,8 @@ void MainWindow::SBTabClick() {
     setStatusText(1, QStringLiteral(" "));
     MeasurementTableWindow* table = tableWindow();
     table->setCurrentRow(graph_.view().pointerIndex);
+    if (!table->isVisible())
+        KeepOnScreen(*table);
     table->show();
     table->raise();
     table->activateWindow();
@@ -447,30 +483,34 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         emit closed();
 }
 
-void MainWindow::changeEvent(QEvent* event) {
-    QMainWindow::changeEvent(event);
-    if (event->type() != QEvent::WindowStateChange)
-        return;
-    // Coming back from maximised, the window takes its design size again.
-    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
-    if (change->oldState().testFlag(Qt::WindowMaximized) && windowState() == Qt::WindowNoState)
-        resize(designSize_);
-}
-
 // A window manager offers maximise only to a window whose size may change: X11 window managers read a
 // fixed border as minimum = maximum and then leave maximise out. So the edges may be dragged, never below
-// the design size.
-void MainWindow::limitSize() {
-    setMinimumSize(designSize_);
+// the design size, or below what of it the screen can hold: on a small or strongly scaled screen the window
+// is smaller, and the graph takes what is left between the toolbar and the panel. Coming back from
+// maximised is the window manager's business: it puts the window back where it was.
+void MainWindow::fitToScreen(const QRect& available) {
+    const QSize size = ClientSizeWithin(designSize_, FrameMargins(*this), available);
+    setMinimumSize(size);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    resize(designSize_);
+    resize(size);
+    QRect frame(QPoint(0, 0), size.grownBy(FrameMargins(*this)));
+    frame.moveCenter(available.center());
+    move(FittedFrame(frame, available).topLeft());
+}
+
+void MainWindow::placeHelpButton() {
+    const int x = std::min(kHelpButtonX, toolbar->width() - settingsPanel->width() - 2 - kHelpButtonReach);
+    helpButton->move(std::max(servicePanel->geometry().right() + 1, x), helpButton->y());
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == toolbar && event->type() == QEvent::Resize)
+        placeHelpButton();
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return false;
     auto* widget = static_cast<QWidget*>(watched);
-    if (widget->window() != this)
+    // The menu bar's own keys (the arrows between its menus) stay with it.
+    if (widget->window() != this || qobject_cast<QMenuBar*>(widget))
         return false;
     // A key travels from the focused control up to the window; it is seen once, at its first receiver.
     const QWidget* focus = QApplication::focusWidget();

@@ -83,6 +83,10 @@ public:
     void loadFile(const QString& path);
     void selectSeries(int s);
 
+    // Sizes and places the window for a screen's available area: the design size where it fits, else as
+    // much of it as fits, centred.
+    void fitToScreen(const QRect& available);
+
     void resetCommands();
     void enableCommands();
     void enableSeriesCommand();
@@ -126,7 +130,6 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dragMoveEvent(QDragMoveEvent* event) override;
@@ -141,7 +144,9 @@ private:
     void buildStatusBar();
     void wireCommands();
     void connectParts();
-    void limitSize();
+    void placeHelpButton();
+    void refuseSeries(const QString& message);
+    QString tableTitle() const;
     void showOpenedFile();
     void showErrors(const QStringList& messages);
     void followPointer(int k);

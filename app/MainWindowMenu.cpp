@@ -21,6 +21,13 @@ QAction* Separator(QMenu* menu, const char* name) {
     return action;
 }
 
+// The desktop's usual key for a command, beside the window's own keys; it works from every window of the
+// program, the series list and the table included.
+void GiveKey(QAction* action, const QKeySequence& key) {
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+}
+
 QMenu* Heading(QMenuBar* bar, const char* name, const char* caption) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
     menu->setObjectName(QString::fromLatin1(name));
@@ -67,4 +74,8 @@ void MainWindow::buildMenu() {
 
     helpAction = bar->addAction(QStringLiteral("&Помощь"));
     helpAction->setObjectName(QStringLiteral("MenuHelp"));
+
+    GiveKey(openAction, QKeySequence(Qt::CTRL | Qt::Key_O));
+    GiveKey(helpAction, QKeySequence(Qt::Key_F1));
+    GiveKey(exitAction, QKeySequence(Qt::CTRL | Qt::Key_Q));
 }

@@ -20,8 +20,9 @@ public:
     // From opening a file until a series is shown.
     bool noSeriesChosen() const { return store_.noSeriesChosen; }
 
-    // Opens the instrument file at path (see OpenInstrumentFile). On failure nothing changes and the message
-    // naming the file is answered; on success fileOpened() follows and an empty string is answered.
+    // Opens the instrument file at path (see OpenInstrumentFile). On failure, a file without a single series
+    // included, nothing changes and the message naming the file is answered; on success fileOpened()
+    // follows and an empty string is answered.
     QString load(const QString& path);
     // An evaluated series becomes the one shown.
     void showSeries(SelectedSeries series);
@@ -40,3 +41,6 @@ signals:
 private:
     MeasurementStore store_;
 };
+
+// The message for a file that holds no series, read as it may be.
+QString NoSeriesText(const QString& path);

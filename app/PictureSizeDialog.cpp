@@ -3,6 +3,8 @@
 #include "graph/GraphPicture.h"
 
 #include <QDialogButtonBox>
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QSpinBox>
 
@@ -11,6 +13,9 @@
 const char* const PictureSizeTitle = "Размер рисунка";
 
 namespace {
+
+// The window manager's buttons and icon beside a title.
+constexpr int kTitleBarButtons = 120;
 
 QSpinBox* SideField(const char* name, int offered, QWidget* parent) {
     auto* field = new QSpinBox(parent);
@@ -38,6 +43,13 @@ PictureSizeDialog::PictureSizeDialog(QSize offered, QWidget* parent) : QDialog(p
     form->addRow(buttons);
     widthField->setFocus();
     widthField->selectAll();
+    // The title bar shows the title in the window manager's font, often larger and bolder than the dialog's,
+    // beside its buttons: the fields alone would leave it too narrow to read.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(QFontInfo(font()).pixelSize() * 3 / 2);
+    const int titleRoom = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + kTitleBarButtons;
+    setMinimumWidth(std::max(minimumSizeHint().width(), titleRoom));
 }
 
 QSize PictureSizeDialog::chosenSize() const {

@@ -1,5 +1,6 @@
 #include "app/SeriesListWindow.h"
 
+#include "app/WindowPlacement.h"
 #include "store/MeasurementStore.h"
 #include "store/SeriesList.h"
 
@@ -7,6 +8,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
@@ -64,6 +66,8 @@ SeriesListWindow::SeriesListWindow(QWidget* parent) : QWidget(parent, Qt::Tool),
     list->setItemDelegate(new GridLineDelegate(list));
     connect(list, &QTreeWidget::itemDoubleClicked, this, [this] { LVserDblClick(); });
     list->installEventFilter(this);
+    // Escape closes the list as its close box does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -130,6 +134,8 @@ bool SeriesListWindow::LVserKeyDown(const QKeyEvent& event) {
 void SeriesListWindow::showList() {
     if (isVisible())
         FormShow();
+    else
+        KeepOnScreen(*this);
     show();
     raise();
     activateWindow();

@@ -4,6 +4,7 @@
 #include "app/InfoPanel.h"
 #include "app/MeasurementDocument.h"
 #include "app/UserDialogs.h"
+#include "app/WindowPlacement.h"
 #include "graph/GraphView.h"
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
@@ -34,6 +35,8 @@ RangeDialog* TableCommands::rangeDialog() {
 
 std::optional<MeasurementSpan> TableCommands::chooseRange() {
     const ViewWindow& view = parts_.graph.view();
+    // Its design place lies partly below a small or strongly scaled screen.
+    KeepOnScreen(*rangeDialog());
     const std::optional<MeasurementSpan> span =
         rangeDialog()->choose({parts_.document.series().measurementCount, view.viewFirst, view.viewCount});
     if (span)
@@ -73,15 +76,16 @@ void TableCommands::saveTable() {
     const std::optional<MeasurementSpan> span = chooseRange();
     if (!span)
         return;
+    // Enter on a name that exists would otherwise replace that file unasked.
     SaveDialogRequest request{QStringLiteral("txt"), QString::fromUtf8(TableFileFilter),
-                              ProposedTableFileName(parts_.document.file().dataFileName)};
+                              ProposedTableFileName(parts_.document.file().dataFileName), true};
     request.otherFilters = {QString::fromUtf8(CsvFileFilter)};
     const std::optional<SaveChoice> choice = parts_.dialogs.saveFileOfType(&parts_.window, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
     parts_.graphArea.update();
     if (!choice)
         return;
-    const bool csv = choice->nameFilter == QString::fromUtf8(CsvFileFilter);
+    const bool csv = TypeOfChoice(*choice, request) == QString::fromUtf8(CsvFileFilter);
     const QByteArray bytes =
         csv ? SpanCsv(parts_.document.series(), *span) : TableFileBytes(header(), titles(), rows(*span));
     const QString error = WriteTableFile(choice->path, bytes);

@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -30,6 +31,16 @@ QString FilterSuffix(const QString& filter) {
 }
 
 } // namespace
+
+QString TypeOfChoice(const SaveChoice& choice, const SaveDialogRequest& request) {
+    const QString suffix = QFileInfo(choice.path).suffix();
+    if (suffix.isEmpty())
+        return choice.nameFilter;
+    for (const QString& filter : QStringList{request.nameFilter} + request.otherFilters)
+        if (FilterSuffix(filter).compare(suffix, Qt::CaseInsensitive) == 0)
+            return filter;
+    return choice.nameFilter;
+}
 
 std::optional<QString> QtUserDialogs::openFile(QWidget* parent, const OpenDialogRequest& request) {
     OpenFileDialog dialog(parent, request);

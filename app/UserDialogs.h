@@ -36,6 +36,10 @@ struct SaveChoice {
     QString nameFilter;
 };
 
+// The type of file a choice stands for: the offered type whose extension the chosen name ends in, so that a
+// name typed as "pic.png" is a PNG whichever type the list showed; else the type chosen in the dialog.
+QString TypeOfChoice(const SaveChoice& choice, const SaveDialogRequest& request);
+
 // Every modal dialog the windows open on the system's behalf: the file dialogs, printer setup, the colour
 // chooser and the message boxes. Tests and tools put scripted answers in their place; the program uses Qt's.
 // What nobody answers is cancelled and goes unseen.

@@ -3,6 +3,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include <QRegularExpression>
+
 #include <algorithm>
 
 namespace {
@@ -46,4 +48,32 @@ void ValueLabel::paintEvent(QPaintEvent*) {
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(contentsRect().adjusted(margin(), margin(), -margin(), -margin()), int(alignment()),
                      fitted.text);
+}
+
+FittedText CaptionLabel::shown() const {
+    QString widest = text();
+    if (wordWrap()) {
+        const QFontMetrics metrics(font());
+        widest.clear();
+        static const QRegularExpression space(QStringLiteral("\\s+"));
+        for (const QString& word : text().split(space, Qt::SkipEmptyParts))
+            if (metrics.horizontalAdvance(word) > metrics.horizontalAdvance(widest))
+                widest = word;
+    }
+    FittedText fitted = FitText(widest, font(), contentsRect().width() - 2 * margin());
+    fitted.text = text();
+    return fitted;
+}
+
+void CaptionLabel::paintEvent(QPaintEvent* event) {
+    const FittedText fitted = shown();
+    if (fitted.whole) {
+        QLabel::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    painter.setFont(fitted.font);
+    painter.setPen(palette().color(foregroundRole()));
+    const int flags = int(alignment()) | (wordWrap() ? Qt::TextWordWrap : 0);
+    painter.drawText(contentsRect().adjusted(margin(), margin(), -margin(), -margin()), flags, fitted.text);
 }

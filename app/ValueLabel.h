@@ -25,3 +25,17 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
+
+// A caption of the information panel in its room up to the next control: at the window's font where it
+// fits, else smaller, so that a wider font (DejaVu where Liberation is missing) never runs a caption under
+// its value. A word-wrapped caption fits its longest word to the width.
+class CaptionLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    // What the caption paints; whole when it is the label's own font.
+    FittedText shown() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

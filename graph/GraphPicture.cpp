@@ -23,15 +23,17 @@ ViewWindow ViewForPictureSize(const ViewWindow& screenView, const SelectedSeries
     return view;
 }
 
-QByteArray GraphPictureBytes(const GraphScene& scene, QSize size, PictureFormat format,
-                             const QString& title) {
-    return format == PictureFormat::Svg ? GraphSvgBytes(scene, size, title) : GraphPngBytes(scene, size);
+QByteArray GraphPictureBytes(const GraphScene& scene, QSize size, PictureFormat format, const QString& title,
+                             qreal ratio) {
+    return format == PictureFormat::Svg ? GraphSvgBytes(scene, size, title, ratio)
+                                        : GraphPngBytes(scene, size, ratio);
 }
 
-QByteArray GraphPngBytes(const GraphScene& scene, QSize size) {
+QByteArray GraphPngBytes(const GraphScene& scene, QSize size, qreal ratio) {
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         return QByteArray();
+    image.setDevicePixelRatio(ratio);
     image.fill(scene.colors.background);
     PointerTrace trace;
     {
@@ -45,7 +47,8 @@ QByteArray GraphPngBytes(const GraphScene& scene, QSize size) {
     return png;
 }
 
-QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& title) {
+QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& title, qreal ratio) {
+    const QSize logical = (QSizeF(size) / ratio).toSize();
     QByteArray svg;
     QBuffer buffer(&svg);
     if (!buffer.open(QIODevice::WriteOnly))
@@ -53,7 +56,7 @@ QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& tit
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(size);
-    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setViewBox(QRect(QPoint(0, 0), logical));
     generator.setResolution(ScreenDpi);
     // The generator writes the title as it is given, and a file name may hold "&" or "<".
     generator.setTitle(title.toHtmlEscaped());
@@ -62,7 +65,7 @@ QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& tit
         return QByteArray();
     PointerTrace trace;
     {
-        Canvas canvas(painter, size);
+        Canvas canvas(painter, logical);
         PaintGraph(canvas, scene, trace);
     }
     if (!painter.end())

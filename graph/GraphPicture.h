@@ -22,8 +22,10 @@ ViewWindow ViewForPictureSize(const ViewWindow& screenView, const SelectedSeries
                               QSize pictureSize);
 
 // The file's bytes, empty when the picture cannot be made (an image too large for the memory). The title
-// names an SVG drawing; PNG has no place for it. Needs a QGuiApplication (fonts).
+// names an SVG drawing; PNG has no place for it. size is in pixels; ratio is the scale the graph is drawn
+// at, a scaled screen's, so that the scene's view is laid out for size ÷ ratio. Needs a QGuiApplication
+// (fonts).
 QByteArray GraphPictureBytes(const GraphScene& scene, QSize size, PictureFormat format,
-                             const QString& title = QString());
-QByteArray GraphPngBytes(const GraphScene& scene, QSize size);
-QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& title);
+                             const QString& title = QString(), qreal ratio = 1);
+QByteArray GraphPngBytes(const GraphScene& scene, QSize size, qreal ratio = 1);
+QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& title, qreal ratio = 1);

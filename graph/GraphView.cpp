@@ -72,6 +72,13 @@ void GraphView::render() {
         return;
     Canvas canvas(screen_);
     ::PaintGraph(canvas, scene(colors_), trace_);
+    if (view_.zoomMode == 2 && seriesShown() && !store_.noSeriesChosen) {
+        canvas.pen.color = MarkerColor;
+        canvas.brushColor = MarkerColor;
+        const QPoint dot = PixelOf(view_, store_.selected, area_, zoomDot_);
+        canvas.ellipse(dot.x() - ZoomDotRadius, dot.y() - ZoomDotRadius, dot.x() + ZoomDotRadius,
+                       dot.y() + ZoomDotRadius);
+    }
     drawnColors_ = colors_;
     drawnBlank_ = store_.noSeriesChosen;
     ++renders_;
@@ -116,6 +123,12 @@ void GraphView::drawZoomDot(int x, int y) {
                          .adjusted(-1, -1, 1, 1));
 }
 
+std::optional<QRect> GraphView::zoomSpanAt(int x) const {
+    if (view_.zoomMode != 2 || !seriesShown() || store_.noSeriesChosen)
+        return std::nullopt;
+    return ZoomSpanRect(view_, store_.selected, area_, x);
+}
+
 void GraphView::clickAt(int x, int y) {
     if (store_.noSeriesChosen)
         return;
@@ -124,8 +137,12 @@ void GraphView::clickAt(int x, int y) {
         return;
     if (view_.zoomMode == 1 || view_.zoomMode == 2) {
         drawZoomDot(x, y);
+        if (view_.zoomMode == 1)
+            zoomDot_ = GraphPointAt(view_, store_.selected, area_, QPoint(x, y));
         if (ZoomClick(view_, store_.selected, area_, x))
             showChangedRange();
+        else
+            emit statusMessage(QString::fromUtf8(SecondEdgePrompt));
         return;
     }
     if (x > area_.width() - view_.margins.right)

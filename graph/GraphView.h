@@ -74,6 +74,8 @@ public:
     void drawPointer();
     // Draws the picture afresh at once and has the widget show it.
     void redraw();
+    // While a zoom waits for its second click: the span a click at x would show, in the area's pixels.
+    std::optional<QRect> zoomSpanAt(int x) const;
 
 signals:
     void areaChanged(const QRect& rect);     // what the widget must update
@@ -104,4 +106,7 @@ private:
     ColorScheme drawnColors_;
     bool drawnBlank_ = false;
     int renders_ = 0;
+    // The first zoom click's place on the graph, drawn again whenever the picture is drawn anew before the
+    // second click.
+    GraphPoint zoomDot_;
 };

@@ -57,6 +57,11 @@ NavigationCommand NavigationKey(int qtKey, bool keypad) {
         return keypad ? NavigationCommand::Left : NavigationCommand::None;
     case Qt::Key_6:
         return keypad ? NavigationCommand::Right : NavigationCommand::None;
+    // The arrows step as the keypad's 4 and 6 do, whether or not the keypad gives digits.
+    case Qt::Key_Left:
+        return NavigationCommand::Left;
+    case Qt::Key_Right:
+        return NavigationCommand::Right;
     default:
         return NavigationCommand::None;
     }

@@ -25,7 +25,8 @@ StatusChange ClickedMeasurement(ViewWindow& view, int k);
 
 enum class NavigationCommand { None, Home, Left, Right, End };
 
-// The keys of the pointer commands: End, Home, and the numeric keypad's 4 and 6 while it gives digits.
+// The keys of the pointer commands: End, Home, the numeric keypad's 4 and 6 while it gives digits, and the
+// arrows Left and Right.
 // keypad says that the key came from the numeric keypad.
 NavigationCommand NavigationKey(int qtKey, bool keypad);
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 const char* const ZoomPrompt = "Укажите на графике мышью область видимости ";
+const char* const SecondEdgePrompt = "Щёлкните второй край области";
 
 namespace {
 
@@ -99,6 +100,33 @@ bool ZoomClick(ViewWindow& view, const SelectedSeries& series, QSize area, int x
         return false;
     ShowRange(view, series, area, std::min<int>(view.zoomAnchor, k), std::max<int>(view.zoomAnchor, k));
     return true;
+}
+
+GraphPoint GraphPointAt(const ViewWindow& view, const SelectedSeries& series, QSize area, QPoint at) {
+    GraphPoint point;
+    if (view.timeScale != 0.0F)
+        point.seconds = static_cast<Extended>(at.x() - view.margins.left) / view.timeScale;
+    point.seconds += series.elapsedTime[view.viewFirst - 1];
+    if (view.activityScale != 0.0F)
+        point.activity =
+            static_cast<Extended>(area.height() - view.margins.bottom - at.y()) / view.activityScale;
+    return point;
+}
+
+QPoint PixelOf(const ViewWindow& view, const SelectedSeries& series, QSize area, const GraphPoint& point) {
+    const Extended seconds = point.seconds - static_cast<Extended>(series.elapsedTime[view.viewFirst - 1]);
+    return QPoint(RoundToPixel(seconds * view.timeScale) + view.margins.left,
+                  area.height() - view.margins.bottom - RoundToPixel(point.activity * view.activityScale));
+}
+
+QRect ZoomSpanRect(const ViewWindow& view, const SelectedSeries& series, QSize area, int x) {
+    const int k = MeasurementAtX(view, series, x);
+    const int lo = std::min<int>(view.zoomAnchor, k);
+    const int hi = std::max<int>(view.zoomAnchor, k);
+    const TimeMap time = ViewTimeMap(view, series);
+    const QRect span(QPoint(time.x(series.elapsedTime[lo - 1]), view.margins.top),
+                     QPoint(time.x(series.elapsedTime[hi]), area.height() - view.margins.bottom));
+    return span.intersected(QRect(QPoint(0, 0), area));
 }
 
 void ShowWholeSeries(ViewWindow& view, const SelectedSeries& series, QSize area) {

@@ -4,6 +4,8 @@
 #include "graph/ScaleMap.h"
 #include "store/MeasurementStore.h"
 
+#include <QPoint>
+#include <QRect>
 #include <QSize>
 
 #include <cstdint>
@@ -58,6 +60,21 @@ void ShowWholeSeries(ViewWindow& view, const SelectedSeries& series, QSize area)
 // "Увеличение": waits for two clicks; answers the prompt for the status bar.
 QString BeginZoom(ViewWindow& view);
 extern const char* const ZoomPrompt;
+// What status panel 1 says once the first edge of a zoom is chosen.
+extern const char* const SecondEdgePrompt; // "Щёлкните второй край области"
+
+// A place on the graph held by what it shows, seconds since the series' start and an activity, rather than
+// by pixels: it keeps its place on the graph when the area changes size.
+struct GraphPoint {
+    Extended seconds = 0;
+    Extended activity = 0;
+};
+GraphPoint GraphPointAt(const ViewWindow& view, const SelectedSeries& series, QSize area, QPoint at);
+QPoint PixelOf(const ViewWindow& view, const SelectedSeries& series, QSize area, const GraphPoint& point);
+
+// While a zoom waits for its second click: the span a second click at x would show, from the start of its
+// first measurement to the end of its last, over the plot frame's height, within the area.
+QRect ZoomSpanRect(const ViewWindow& view, const SelectedSeries& series, QSize area, int x);
 
 // The paint area got a new size: the time scale follows the width, the activity scale the height with the
 // view's own maximum touching the frame's top. Nothing happens while no series is shown.

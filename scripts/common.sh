@@ -19,6 +19,8 @@ RADVIEW_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils 
 RADVIEW_BUILD_PACKAGES+=(qt6-svg-dev)
 # The tests of the menu entry, the file type and the manual pages use the desktop's own tools.
 RADVIEW_TEST_PACKAGES+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base)
+# Every caption is checked again with DejaVu as the only font, as on a machine without Liberation.
+RADVIEW_TEST_PACKAGES+=(fonts-dejavu-core)
 # Building the Debian package (cpack runs dpkg-shlibdeps and file), checking it with lintian, and asking
 # xdg-mime about an installed file type as a desktop would (File::MimeInfo is its usual back end).
 RADVIEW_PACKAGE_PACKAGES=(dpkg-dev file lintian xdg-utils libfile-mimeinfo-perl)

@@ -3,6 +3,8 @@
 #include "store/SeriesEvaluation.h"
 #include "table/DecimalText.h"
 
+#include <QLocale>
+
 namespace {
 
 QStringList ToList(const SpanRowFields& fields) {
@@ -11,11 +13,12 @@ QStringList ToList(const SpanRowFields& fields) {
 
 // The header and one line per measurement of the span, each ended by the line end.
 QString SpanLines(const SelectedSeries& series, const MeasurementSpan& span, QChar separator,
-                  const QString& lineEnd) {
+                  const QString& lineEnd, QChar decimalPoint) {
     QString text = DelimitedLine(ToList(SpanColumnNames()), separator) + lineEnd;
     const QDateTime seriesStart = SeriesStartMoment(series);
     for (int k = span.first; k <= span.last; ++k)
-        text += DelimitedLine(ToList(SpanRowFieldsOf(series, seriesStart, k)), separator) + lineEnd;
+        text +=
+            DelimitedLine(ToList(SpanRowFieldsOf(series, seriesStart, k, decimalPoint)), separator) + lineEnd;
     return text;
 }
 
@@ -31,7 +34,8 @@ QString IsoMomentText(const QDateTime& moment) {
     return moment.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss"));
 }
 
-SpanRowFields SpanRowFieldsOf(const SelectedSeries& series, const QDateTime& seriesStart, int k) {
+SpanRowFields SpanRowFieldsOf(const SelectedSeries& series, const QDateTime& seriesStart, int k,
+                              QChar decimalPoint) {
     const int64_t activity = series.activity[k];
     return {QString::number(k),
             IsoMomentText(MarkMoment(series, seriesStart, k - 1)),
@@ -39,7 +43,7 @@ SpanRowFields SpanRowFieldsOf(const SelectedSeries& series, const QDateTime& ser
             QString::number(MeasurementExposure(series, k)),
             QString::number(activity),
             QString::number(ActivityError(activity)),
-            DecimalText(PicocuriesPerLitreHundredths(static_cast<Extended>(activity)), 2)};
+            DecimalText(PicocuriesPerLitreHundredths(static_cast<Extended>(activity)), 2, decimalPoint)};
 }
 
 QString DelimitedField(const QString& field, QChar separator) {
@@ -61,9 +65,13 @@ QString DelimitedLine(const QStringList& fields, QChar separator) {
 }
 
 QByteArray SpanCsv(const SelectedSeries& series, const MeasurementSpan& span) {
-    return SpanLines(series, span, QLatin1Char(','), QStringLiteral("\r\n")).toUtf8();
+    return SpanLines(series, span, QLatin1Char(','), QStringLiteral("\r\n"), QLatin1Char('.')).toUtf8();
 }
 
-QString SpanClipboardText(const SelectedSeries& series, const MeasurementSpan& span) {
-    return SpanLines(series, span, QLatin1Char('\t'), QStringLiteral("\n"));
+QString SpanClipboardText(const SelectedSeries& series, const MeasurementSpan& span, QChar decimalPoint) {
+    return SpanLines(series, span, QLatin1Char('\t'), QStringLiteral("\n"), decimalPoint);
+}
+
+QChar InterfaceDecimalPoint() {
+    return QLocale(QLocale::Russian, QLocale::Russia).decimalPoint().at(0);
 }

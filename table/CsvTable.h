@@ -23,8 +23,9 @@ QString IsoMomentText(const QDateTime& moment);
 
 // Measurement k: its number, start and end moments, exposure in seconds, the activity and its error as the
 // table shows them, and the activity in pCi/L with two decimals (hundredths rounded halves to even from the
-// table's activity ÷ 37, so the two columns agree).
-SpanRowFields SpanRowFieldsOf(const SelectedSeries& series, const QDateTime& seriesStart, int k);
+// table's activity ÷ 37, so the two columns agree), its decimal separator the given point.
+SpanRowFields SpanRowFieldsOf(const SelectedSeries& series, const QDateTime& seriesStart, int k,
+                              QChar decimalPoint = QLatin1Char('.'));
 
 // The field as it stands between separators: quoted, with its quotes doubled, when it holds the separator,
 // a quote, CR or LF; unchanged otherwise.
@@ -38,5 +39,9 @@ QString DelimitedLine(const QStringList& fields, QChar separator);
 QByteArray SpanCsv(const SelectedSeries& series, const MeasurementSpan& span);
 
 // The same lines for the clipboard: tabs between the fields and LF line ends, the text convention of the
-// desktop, which every spreadsheet splits into rows and cells on paste.
-QString SpanClipboardText(const SelectedSeries& series, const MeasurementSpan& span);
+// desktop, which every spreadsheet splits into rows and cells on paste. A spreadsheet reads a pasted number
+// by its own language, so the decimals take the separator of the user's: a Russian one takes "5.24" as text.
+QString SpanClipboardText(const SelectedSeries& series, const MeasurementSpan& span, QChar decimalPoint);
+
+// The decimal separator of the program's interface language, Russian: a comma.
+QChar InterfaceDecimalPoint();

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -219,9 +220,23 @@ MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWi
     connect(grid, &MeasurementGrid::rowChosen, this, &MeasurementTableWindow::rowChosen);
     connect(grid, &MeasurementGrid::rowRefused, this, &MeasurementTableWindow::rowRefused);
 
+    // Escape closes the table as its close box does.
+    connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
+
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid);
+}
+
+void MeasurementTableWindow::showEvent(QShowEvent* event) {
+    fitColumnTitles();
+    QWidget::showEvent(event);
+}
+
+void MeasurementTableWindow::fitColumnTitles() {
+    QHeaderView* header = grid->horizontalHeader();
+    for (int c = 0; c < TableColumnCount; ++c)
+        grid->setColumnWidth(c, std::max(grid->columnWidth(c), header->sectionSizeHint(c)));
 }
 
 void MeasurementTableWindow::startSeries() {
@@ -256,5 +271,5 @@ void MeasurementTableWindow::copyRows() {
     const std::optional<MeasurementSpan> rows = grid->rowSpan().rowsToCopy(currentRow());
     if (!series || !rows)
         return;
-    QGuiApplication::clipboard()->setText(SpanClipboardText(*series, *rows));
+    QGuiApplication::clipboard()->setText(SpanClipboardText(*series, *rows, InterfaceDecimalPoint()));
 }

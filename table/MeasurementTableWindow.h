@@ -99,6 +99,12 @@ signals:
     void rowChosen(int k);
     void rowRefused(int k, int nearest, const QString& message);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
+    // Every column at least as wide as its title in the window's font ("N изм." outgrows 40 pixels).
+    void fitColumnTitles();
+
     MeasurementTableModel& model_;
 };

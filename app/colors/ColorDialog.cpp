@@ -25,6 +25,7 @@ constexpr int kSwatchTop = 20;
 constexpr int kSwatchStep = 31;
 constexpr QSize kSwatchSize(72, 27);
 constexpr QPoint kGroupAt(5, 6);
+constexpr QSize kGroupSize(132, 208);
 
 } // namespace
 
@@ -44,14 +45,15 @@ ColorDialog::ColorDialog(UserDialogs& dialogs, QWidget* parent)
 void ColorDialog::buildRadioGroup() {
     colorRoleGroup = new QGroupBox(QStringLiteral("Настройте цвета"), this);
     colorRoleGroup->setObjectName(QStringLiteral("RadioGroup1"));
-    colorRoleGroup->setGeometry(QRect(kGroupAt, QSize(132, 208)));
+    colorRoleGroup->setGeometry(QRect(kGroupAt, kGroupSize));
     colorRoleButtons = new QButtonGroup(this);
     for (int i = 0; i < SchemeSize; ++i) {
         auto* item = new QRadioButton(QString::fromUtf8(ColorItemCaptions[i]), colorRoleGroup);
         item->setObjectName(QStringLiteral("RadioItem%1").arg(i));
         // Each item stands level with its swatch.
         const int middle = kSwatchTop + i * kSwatchStep + kSwatchSize.height() / 2 - kGroupAt.y();
-        item->setGeometry(8, middle - 9, 120, 18);
+        // As wide as the group allows: a wider font than the design's still fits "Цвет указателя".
+        item->setGeometry(8, middle - 9, kGroupSize.width() - 10, 18);
         colorRoleButtons->addButton(item, i);
     }
     connect(colorRoleButtons, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
@@ -114,14 +116,13 @@ void ColorDialog::BitBtn1Click() {
 }
 
 void ColorDialog::RadioGroup1Enter(int index) {
-    const std::optional<QColor> chosen = dialogs_.chooseColor(this, lastChosen_);
+    if (index < 0 || index >= SchemeSize)
+        return;
+    const std::optional<QColor> chosen = dialogs_.chooseColor(this, swatches()[index]->brushColor());
     if (!chosen)
         return;
-    lastChosen_ = *chosen;
-    if (index >= 0 && index < SchemeSize) {
-        swatches()[index]->setBrushColor(*chosen);
-        emit schemeChanged(scheme());
-    }
+    swatches()[index]->setBrushColor(*chosen);
+    emit schemeChanged(scheme());
 }
 
 void ColorDialog::OKBtnClick() {

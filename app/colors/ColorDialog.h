@@ -14,8 +14,8 @@ class UserDialogs;
 
 // The colour settings of the graph. Each colour is the fill colour of one swatch; every change is announced
 // at once (the graph draws its next pointer move in it), and OK closes the dialog with accepted(), on which
-// the graph is repainted. It hides instead of closing, so the colours, the chosen item and the chooser's
-// last colour last until the program ends.
+// the graph is repainted. It hides instead of closing, so the colours and the chosen item last until the
+// program ends. The chooser opens at the colour being changed.
 class ColorDialog : public QDialog {
     Q_OBJECT
 
@@ -41,9 +41,6 @@ public:
     QPushButton* okButton;
     QPushButton* defaultColorsButton;
 
-    // The colour the chooser opens with: the one chosen in it last, black at first.
-    QColor lastChosen() const { return lastChosen_; }
-
     void reject() override;
 
 signals:
@@ -61,7 +58,6 @@ private:
     void setScheme(const ColorScheme& scheme);
 
     UserDialogs& dialogs_;
-    QColor lastChosen_ = Qt::black;
 };
 
 extern const char* const ColorItemCaptions[SchemeSize];

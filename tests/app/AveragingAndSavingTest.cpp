@@ -119,6 +119,7 @@ TEST_F(SavingTest, SavesTheChosenSpanFromTheTableCells) {
     EXPECT_EQ(request.fileName, dir.filePath(QStringLiteral("test.txt")));
     EXPECT_EQ(request.defaultSuffix, QStringLiteral("txt"));
     EXPECT_EQ(request.nameFilter, QStringLiteral("Текстовый файл (*.txt)"));
+    EXPECT_TRUE(request.confirmOverwrite) << "a chosen file that exists is replaced only after a question";
 
     std::vector<RowTexts> rows;
     for (int k = 10; k <= 30; ++k)
@@ -147,12 +148,20 @@ TEST_F(SavingTest, ChoosingCsvSavesTheSpanAsCsv) {
     form->saveTableButton->click();
     EXPECT_EQ(ReadAll(target), SpanCsv(series(), {10, 30}));
     EXPECT_TRUE(dialogs->errors.isEmpty());
-    // The type decides, not the name: the text file chosen under a .csv name is the CP866 table.
-    tableDialogs->saveAnswers.push_back(target);
+    // A typed extension of an offered type decides: the text file chosen, "x.csv" typed, is CSV; another
+    // extension leaves the type chosen.
+    const QString typed = dir.filePath(QStringLiteral("typed.csv"));
+    tableDialogs->saveAnswers.push_back(typed);
     tableDialogs->saveFilterAnswers.push_back(QString::fromUtf8(TableFileFilter));
     answerRangeDialogWith(0);
     form->saveTableButton->click();
-    EXPECT_TRUE(ReadAll(target).startsWith(ToCp866(series().seriesTitle) + "\r\n"));
+    EXPECT_EQ(ReadAll(typed), SpanCsv(series(), {10, 30}));
+    const QString other = dir.filePath(QStringLiteral("x.txt"));
+    tableDialogs->saveAnswers.push_back(other);
+    tableDialogs->saveFilterAnswers.push_back(QString::fromUtf8(CsvFileFilter));
+    answerRangeDialogWith(0);
+    form->saveTableButton->click();
+    EXPECT_TRUE(ReadAll(other).startsWith(ToCp866(series().seriesTitle) + "\r\n"));
 }
 
 // A series across a new year with a bad mark: the window and the command line write the same CSV, the year

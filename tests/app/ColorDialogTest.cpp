@@ -86,16 +86,16 @@ TEST_F(ColorDialogTest, ColourButtonShowsTheDialogWithoutBlockingAndFocusesOk) {
     EXPECT_EQ(colours->focusWidget(), colours->okButton);
 }
 
-TEST_F(ColorDialogTest, ChoosingAnItemOpensTheChooserWithTheLastChosenColour) {
+TEST_F(ColorDialogTest, ChoosingAnItemOpensTheChooserAtTheColourBeingChanged) {
     chooser->colorAnswers = {QColor(10, 20, 30), QColor(40, 50, 60)};
     choose(2);
     ASSERT_EQ(chooser->openedWith.size(), 1u);
-    EXPECT_EQ(chooser->openedWith[0], QColor(Qt::black));
+    EXPECT_EQ(chooser->openedWith[0], kDefaults[2]);
     EXPECT_EQ(colours->graphSwatch->brushColor(), QColor(10, 20, 30));
 
     choose(5);
     ASSERT_EQ(chooser->openedWith.size(), 2u);
-    EXPECT_EQ(chooser->openedWith[1], QColor(10, 20, 30)); // not the grid colour of the item
+    EXPECT_EQ(chooser->openedWith[1], kDefaults[5]) << "the grid's colour, not the one chosen last";
     EXPECT_EQ(colours->gridSwatch->brushColor(), QColor(40, 50, 60));
     EXPECT_EQ(colours->scheme().grid, QColor(40, 50, 60));
 }
@@ -105,7 +105,6 @@ TEST_F(ColorDialogTest, CancellingTheChooserChangesNothing) {
     choose(0);
     EXPECT_EQ(chooser->openedWith.size(), 1u);
     EXPECT_EQ(Swatches(*colours), kDefaults);
-    EXPECT_EQ(colours->lastChosen(), QColor(Qt::black));
 }
 
 TEST_F(ColorDialogTest, SelectingTheSelectedItemAgainDoesNotOpenTheChooser) {

@@ -11,6 +11,7 @@
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -42,7 +43,9 @@ protected:
     }
     void copyWithKeys() { press(Qt::Key_C, Qt::ControlModifier); }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
-    QString rowsText(int first, int last) { return SpanClipboardText(series(), {first, last}); }
+    QString rowsText(int first, int last) {
+        return SpanClipboardText(series(), {first, last}, QLatin1Char(','));
+    }
 };
 
 TEST_F(CopyRowsTest, CtrlAMarksEveryRowAndCtrlCCopiesThemWithAHeader) {
@@ -58,6 +61,9 @@ TEST_F(CopyRowsTest, CtrlAMarksEveryRowAndCtrlCCopiesThemWithAHeader) {
     for (const QString& line : lines)
         EXPECT_EQ(line.split(QLatin1Char('\t')).size(), SpanColumnCount) << line.toStdString();
     EXPECT_TRUE(lines[12].startsWith(QStringLiteral("12\t2025-01-05T")));
+    // A Russian spreadsheet takes the pCi/L figure as a number only with a decimal comma.
+    EXPECT_TRUE(lines[12].split(QLatin1Char('\t')).last().contains(QRegularExpression("^\\d+,\\d\\d$")))
+        << lines[12].toStdString();
     // Marking moved neither the current row nor the pointer.
     EXPECT_EQ(table().currentRow(), 12);
     EXPECT_EQ(graph().view().pointerIndex, 12);

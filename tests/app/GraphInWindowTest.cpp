@@ -44,7 +44,7 @@ TEST_F(GraphInWindowTest, TheWholeSeriesIsShownWithThePointerOnTheFirstMeasureme
     EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("1"));
 }
 
-TEST_F(GraphInWindowTest, KeypadDigitsAndEndHomeMoveThePointerWhateverHasTheFocus) {
+TEST_F(GraphInWindowTest, KeypadDigitsArrowsAndEndHomeMoveThePointerWhateverHasTheFocus) {
     QApplication::setActiveWindow(form);
     // Keys go where the focus is, as the keyboard sends them.
     const auto press = [this](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
@@ -62,6 +62,13 @@ TEST_F(GraphInWindowTest, KeypadDigitsAndEndHomeMoveThePointerWhateverHasTheFocu
     EXPECT_EQ(graph().view().pointerIndex, 10);
     press(Qt::Key_6); // the digit row is not the keypad
     EXPECT_EQ(graph().view().pointerIndex, 10);
+    press(Qt::Key_Right);
+    EXPECT_EQ(graph().view().pointerIndex, 11);
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("11"));
+    press(Qt::Key_Left);
+    press(Qt::Key_Left);
+    EXPECT_EQ(graph().view().pointerIndex, 10);
+    EXPECT_EQ(panel(1), QStringLiteral("Это первое измерение в области видимости "));
 }
 
 TEST_F(GraphInWindowTest, AClickOnTheGraphMovesThePointerUnlessNoSeriesIsChosen) {

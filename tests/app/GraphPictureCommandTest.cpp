@@ -105,6 +105,30 @@ TEST_F(SavePictureTest, AnSvgAtATypedSizeDrawsTheViewAtThatSize) {
     EXPECT_GT(RectsFilledWith(svg, colors.grid.name()).size(), 100u);
 }
 
+TEST_F(SavePictureTest, ATypedExtensionOfAnOfferedTypeDecidesTheType) {
+    const QString png = dir.filePath(QStringLiteral("pic.png"));
+    savePicture(png, SvgPictureFilter, onScreen());
+    EXPECT_TRUE(ReadAll(png).startsWith("\x89PNG\r\n\x1a\n"));
+    const QString svg = dir.filePath(QStringLiteral("pic.svg"));
+    savePicture(svg, PngPictureFilter, onScreen());
+    EXPECT_TRUE(ReadSvgDrawing(ReadAll(svg)).error.isEmpty());
+}
+
+TEST_F(SavePictureTest, OnADenseScreenThePictureIsOfferedAndDrawnAtTheScreensPixels) {
+    // The graph as a screen at 150 % shows it.
+    graph().resize(onScreen(), 1.5);
+    const QSize pixels = graph().screen().size();
+    ASSERT_EQ(pixels, QSize(1061, 492));
+    const QString target = dir.filePath(QStringLiteral("dense.png"));
+    savePicture(target, PngPictureFilter, pixels);
+    EXPECT_EQ(dialogs->pictureSizesOffered, std::vector<QSize>{pixels});
+    QImage saved = QImage::fromData(ReadAll(target), "PNG").convertToFormat(QImage::Format_RGB32);
+    QImage shown = graph().screen().convertToFormat(QImage::Format_RGB32);
+    shown.setDevicePixelRatio(1);
+    ASSERT_EQ(saved.size(), pixels);
+    EXPECT_EQ(saved, shown) << "the picture is the screen's, fonts and lines at the screen's scale";
+}
+
 TEST_F(SavePictureTest, CancellingEitherDialogWritesNothing) {
     dialogs->saveAnswers.push_back(QString());
     form->savePictureAction->trigger();

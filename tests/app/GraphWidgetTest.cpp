@@ -104,14 +104,18 @@ TEST_F(GraphViewTest, EveryPointerMoveAsksTheTableToFollow) {
     EXPECT_EQ(follow.count(), 4);
 }
 
-TEST_F(GraphViewTest, KeypadDigitsMoveThePointerOtherKeysDoNot) {
+TEST_F(GraphViewTest, KeypadDigitsAndArrowsMoveThePointerOtherKeysDoNot) {
     EXPECT_TRUE(graph().pressKey(Qt::Key_6, true));
     EXPECT_EQ(graph().view().pointerIndex, 2);
     EXPECT_TRUE(graph().pressKey(Qt::Key_6, true));
     EXPECT_TRUE(graph().pressKey(Qt::Key_4, true));
     EXPECT_EQ(graph().view().pointerIndex, 2);
     EXPECT_FALSE(graph().pressKey(Qt::Key_6, false));
-    EXPECT_FALSE(graph().pressKey(Qt::Key_Right, true));
+    EXPECT_FALSE(graph().pressKey(Qt::Key_Up, false));
+    EXPECT_EQ(graph().view().pointerIndex, 2);
+    EXPECT_TRUE(graph().pressKey(Qt::Key_Right, false));
+    EXPECT_EQ(graph().view().pointerIndex, 3);
+    EXPECT_TRUE(graph().pressKey(Qt::Key_Left, true));
     EXPECT_EQ(graph().view().pointerIndex, 2);
     EXPECT_TRUE(graph().pressKey(Qt::Key_End, false));
     EXPECT_EQ(graph().view().pointerIndex, 120);
@@ -161,6 +165,49 @@ TEST_F(GraphViewTest, TwoClicksZoomAfterThePromptWithARedDotAtTheFirst) {
     EXPECT_EQ(view.pointerIndex, view.viewFirst);
     EXPECT_LT(view.viewCount, 120);
     EXPECT_TRUE(Is(graph().screen(), 65, 328 - 51, QColor(255, 0, 0))) << "the view begins inside the series";
+}
+
+TEST_F(GraphViewTest, AfterTheFirstZoomClickAFrameShowsTheSpanAndAResizeKeepsTheDot) {
+    graph().beginZoom();
+    EXPECT_EQ(Messages([&] { Click(200, 150); }),
+              QStringList({QStringLiteral(" "), QStringLiteral("Щёлкните второй край области")}));
+    // The frame reaches from the start of the first click's measurement to the end of the one under the
+    // mouse, over the plot's height, whichever side the mouse is on.
+    const ViewWindow& view = graph().view();
+    const TimeMap time = ViewTimeMap(view, store.selected);
+    const auto xOfEnd = [&](int k) { return time.x(store.selected.elapsedTime[k]); };
+    const int anchor = MeasurementAtX(view, store.selected, 200);
+    for (const int x : {400, 100}) {
+        QTest::mouseMove(&area, QPoint(x, 200));
+        const int k = MeasurementAtX(view, store.selected, x);
+        const QRect span(QPoint(xOfEnd(std::min(anchor, k) - 1), 5),
+                         QPoint(xOfEnd(std::max(anchor, k)), 277));
+        EXPECT_EQ(area.zoomSpan(), span) << x;
+        const QImage shown = area.grab().toImage();
+        for (const QPoint& edge :
+             {QPoint(span.left(), 100), QPoint(span.right(), 100), QPoint(span.center().x(), span.top()),
+              QPoint(span.center().x(), span.bottom())})
+            EXPECT_EQ(shown.pixelColor(edge), QColor(255, 0, 0))
+                << x << " at " << edge.x() << "," << edge.y();
+        EXPECT_NE(shown.pixelColor(span.left() - 1, 100), QColor(255, 0, 0)) << x;
+    }
+    // The window grows between the clicks: the dot stays on the same measurement at the same activity.
+    const Extended activity = Extended(328 - 51 - 150) / view.activityScale;
+    area.resize(900, 400);
+    QCoreApplication::processEvents();
+    QRect dot;
+    const QImage& picture = graph().screen();
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (picture.pixelColor(x, y) == QColor(255, 0, 0))
+                dot |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(dot.isEmpty()) << "the red dot is gone";
+    EXPECT_EQ(MeasurementAtX(graph().view(), store.selected, dot.center().x()), anchor);
+    EXPECT_NEAR(double(Extended(400 - 51 - dot.center().y()) / graph().view().activityScale),
+                double(activity), double(2 / graph().view().activityScale));
+    Click(600, 150);
+    EXPECT_TRUE(area.zoomSpan().isNull()) << "the second click ends the frame";
+    EXPECT_EQ(graph().view().zoomMode, 0);
 }
 
 TEST_F(GraphViewTest, AWholeAreaRepaintTakesTheCurrentColours) {

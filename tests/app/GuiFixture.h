@@ -61,9 +61,12 @@ public:
     QStringList warnings;
 };
 
+// Looks for programs in the folders a test gives, none at first, and records what it would start.
 class RecordingLauncher : public ProgramLauncher {
 public:
+    QStringList searchFolders() const override { return folders; }
     void startHidden(const QString& program) override { started << program; }
+    QStringList folders;
     QStringList started;
 };
 

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -48,28 +49,43 @@ TEST_F(GuiTest, HelpSaysSoWhenTheTopicIsMissing) {
     EXPECT_TRUE(viewer.showTopic("help.hlp", "Other"));
 }
 
-TEST_F(GuiTest, InstrumentLinkStartsItsProgramByBareNameAndSaysNothing) {
+TEST_F(GuiTest, InstrumentLinkStartsItsProgramWhereItIsFoundAndSaysNothing) {
     openThroughDialog(writeFile("one.rad", OneSeriesFile()));
+    QDir(dir.path()).mkdir("empty");
+    QFile linkProgram(dir.filePath("devsync.exe"));
+    ASSERT_TRUE(linkProgram.open(QIODevice::WriteOnly));
+    linkProgram.setPermissions(linkProgram.permissions() | QFileDevice::ExeUser);
+    linkProgram.close();
+    launcher->folders = {dir.filePath("empty"), dir.path()};
     const QSet<QString> before = enabledCommands();
     const QString status = panel(0);
 
     form->deviceLinkButton->click();
     form->deviceLinkAction->trigger();
 
-    EXPECT_EQ(launcher->started, QStringList({"devsync.exe", "devsync.exe"}));
+    EXPECT_EQ(launcher->started, QStringList({linkProgram.fileName(), linkProgram.fileName()}));
     EXPECT_TRUE(dialogs->errors.isEmpty());
     EXPECT_EQ(enabledCommands(), before);
     EXPECT_EQ(panel(0), status);
+    EXPECT_EQ(panel(1), QStringLiteral(" "));
 }
 
-TEST_F(GuiTest, MissingLinkProgramIsNotReported) {
-    DetachedLauncher real;
+TEST_F(GuiTest, AMissingLinkProgramIsNamedInTheStatusBarWithWhereItWasLookedFor) {
+    QDir(dir.path()).mkdir("bin");
+    launcher->folders = {dir.filePath("bin"), "/nonexistent/sbin"};
     const QSet<QString> before = enabledCommands();
-    const qsizetype windows = QApplication::topLevelWidgets().size();
-    real.startHidden("devsync.exe");
-    EXPECT_EQ(QApplication::topLevelWidgets().size(), windows);
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    form->deviceLinkButton->click();
+    EXPECT_TRUE(launcher->started.isEmpty());
+    EXPECT_EQ(panel(1), QStringLiteral("Программа связи с прибором «devsync.exe» не найдена; искали в: %1, "
+                                       "/nonexistent/sbin")
+                            .arg(dir.filePath("bin")));
+    EXPECT_TRUE(dialogs->errors.isEmpty()) << "a line in the status bar, no message box";
     EXPECT_EQ(enabledCommands(), before);
+    // The program's own search: beside the viewer, then along PATH.
+    const QStringList folders = DetachedLauncher().searchFolders();
+    ASSERT_FALSE(folders.isEmpty());
+    EXPECT_EQ(folders.first(), QCoreApplication::applicationDirPath());
+    EXPECT_TRUE(folders.contains(qEnvironmentVariable("PATH").split(':').first()));
 }
 
 TEST_F(GuiTest, ExitClosesTheMainWindowAndEndsTheProgram) {

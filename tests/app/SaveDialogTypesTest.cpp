@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFileDialog>
+#include <QFontInfo>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -96,6 +99,29 @@ TEST_F(SaveDialogTypes, TheFirstTypeIsTheDefault) {
     EXPECT_EQ(choice->nameFilter, QStringLiteral("Текстовый файл (*.txt)"));
 }
 
+TEST_F(SaveDialogTypes, AnExistingFileIsReplacedOnlyAfterAQuestion) {
+    QFile existing(dir.filePath(QStringLiteral("test.txt")));
+    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
+    existing.close();
+    SaveDialogRequest request = tableRequest();
+    request.confirmOverwrite = true;
+    QString question;
+    WhenShown<QFileDialog>([&](QFileDialog& dialog) {
+        // The question comes from inside the dialog's Save: answered No, the dialog stays; then cancelled.
+        QTimer::singleShot(0, [&question] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(box, nullptr) << "no question before replacing the file";
+            question = box->text();
+            box->button(QMessageBox::No)->click();
+        });
+        save(dialog);
+        if (dialog.isVisible())
+            dialog.reject();
+    });
+    EXPECT_EQ(QtUserDialogs().saveFileOfType(nullptr, request), std::nullopt);
+    EXPECT_TRUE(question.contains(QStringLiteral("test.txt"))) << question.toStdString();
+}
+
 TEST(PictureSizePrompt, OffersTheSizeOnScreenAndAnswersWhatIsTyped) {
     QString title;
     int offeredWidth = 0, offeredHeight = 0;
@@ -109,6 +135,12 @@ TEST(PictureSizePrompt, OffersTheSizeOnScreenAndAnswersWhatIsTyped) {
     });
     EXPECT_EQ(QtUserDialogs().pictureSize(nullptr, QSize(707, 328)), QSize(1200, 328));
     EXPECT_EQ(title, QStringLiteral("Размер рисунка"));
+    // Room for the title in a title bar's larger bold font beside the window manager's buttons.
+    PictureSizeDialog dialog(QSize(707, 328));
+    QFont titleFont = dialog.font();
+    titleFont.setBold(true);
+    titleFont.setPixelSize(QFontInfo(dialog.font()).pixelSize() * 3 / 2);
+    EXPECT_GE(dialog.minimumWidth(), QFontMetrics(titleFont).horizontalAdvance(title) + 100);
     EXPECT_EQ(offeredWidth, 707);
     EXPECT_EQ(offeredHeight, 328);
 }

@@ -151,13 +151,28 @@ TEST_F(GuiTest, OpeningAnotherFileWhileTheListIsOpenRefillsIt) {
     EXPECT_TRUE(form->seriesListButton->isEnabled());
 }
 
-TEST_F(GuiTest, FileWithoutSeriesOpensAnEmptyList) {
-    openThroughDialog(writeFile("empty.rad", QByteArray("\x05\x00\xFA\x00", 4)));
-    EXPECT_TRUE(seriesListShown());
-    EXPECT_EQ(form->seriesListWindow()->list->topLevelItemCount(), 0);
-    EXPECT_EQ(panel(0), QStringLiteral("Просмотр файла empty.rad"));
-    EXPECT_EQ(form->infoPanel->instrumentNumberLabel->text(), QStringLiteral("5"));
-    EXPECT_EQ(form->infoPanel->sensitivityLabel->text(), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+TEST_F(GuiTest, AFileWithoutSeriesIsRefusedAsNoInstrumentFile) {
+    // Random bytes whose first series would start without its marker, a header alone, an empty file.
+    QByteArray random(600, '\0');
+    for (qsizetype i = 0; i < random.size(); ++i)
+        random[i] = static_cast<char>((i * 151 + 89) % 251);
+    random[7] = '\x3F';
+    openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
+    ASSERT_TRUE(seriesListShown());
+    for (const QByteArray& bytes : {random, QByteArray("\x05\x00\xFA\x00", 4), QByteArray()}) {
+        dialogs->errors.clear();
+        const QString path = writeFile("not-instrument.rad", bytes);
+        openThroughDialog(path);
+        ASSERT_EQ(dialogs->errors.size(), 1);
+        EXPECT_EQ(
+            dialogs->errors[0],
+            QStringLiteral("В файле «%1» нет ни одной серии измерений: это не файл прибора?").arg(path));
+        EXPECT_FALSE(seriesListShown());
+        EXPECT_EQ(panel(0), QStringLiteral("Откройте файл для просмотра"));
+        EXPECT_EQ(enabledCommands(), StartCommands());
+        EXPECT_TRUE(form->infoPanel->instrumentNumberLabel->text().isEmpty()) << "no made-up figures";
+        EXPECT_TRUE(form->infoPanel->sensitivityLabel->text().isEmpty());
+    }
 }
 
 TEST_F(GuiTest, SeriesListIsAToolWindowAboveTheMainWindow) {

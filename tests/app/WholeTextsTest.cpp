@@ -4,13 +4,19 @@
 #include "tests/app/GuiFixture.h"
 
 #include "app/InfoPanel.h"
+#include "app/colors/ColorDialog.h"
+#include "table/MeasurementTableWindow.h"
 
 #include "app/StatusPanels.h"
 #include "app/ValueLabel.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
 #include <QDateTime>
+#include <QFontInfo>
+#include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace {
 
@@ -87,6 +93,71 @@ TEST(FitText, ShrinksBeforeItShortens) {
     const FittedText cut = FitText(digits, font, natural / 4);
     EXPECT_TRUE(cut.text.contains(QChar(0x2026)));
     EXPECT_TRUE(cut.text.startsWith(QLatin1Char('1')));
+}
+
+} // namespace
+
+namespace {
+
+// Ink in the last column or row of a caption's picture: a text cut by its label's edge.
+bool InkAtEdge(const QImage& image) {
+    for (int y = 0; y < image.height(); ++y)
+        if (qGray(image.pixel(image.width() - 1, y)) < 128)
+            return true;
+    for (int x = 0; x < image.width(); ++x)
+        if (qGray(image.pixel(x, image.height() - 1)) < 128)
+            return true;
+    return false;
+}
+
+// Every caption in its place with the window's font; ctest runs this again with DejaVu as the only font
+// (CaptionsWithDejaVuOnly), wider than Liberation, and then says which font it expects.
+TEST_F(GuiTest, EveryCaptionIsWholeInItsPlace) {
+    if (const QString expected = qEnvironmentVariable("RADVIEW_EXPECT_FONT"); !expected.isEmpty()) {
+        ASSERT_EQ(QFontInfo(form->font()).family(), expected);
+    }
+    QList<CaptionLabel*> captions;
+    for (QLabel* label : form->infoPanel->findChildren<QLabel*>())
+        if (auto* caption = dynamic_cast<CaptionLabel*>(label))
+            captions << caption;
+    ASSERT_EQ(captions.size(), 13);
+    for (CaptionLabel* caption : captions) {
+        SCOPED_TRACE(caption->text().toStdString());
+        EXPECT_FALSE(InkAtEdge(caption->grab().toImage()));
+        // Nothing of the panel starts inside it, but the raised exponent over its trailing blanks.
+        for (const QWidget* other : form->infoPanel->findChildren<QWidget*>()) {
+            const bool exponent = other->objectName() == QStringLiteral("Label7") ||
+                                  other->objectName() == QStringLiteral("Label10");
+            if (other != caption && !exponent && other->parent() == caption->parent()) {
+                EXPECT_FALSE(caption->geometry().intersects(other->geometry()))
+                    << other->objectName().toStdString();
+            }
+        }
+    }
+    // The averaging caption keeps both words, smaller if need be, in its two lines.
+    const auto* average =
+        dynamic_cast<const CaptionLabel*>(form->infoPanel->findChild<QLabel*>(QStringLiteral("Label2")));
+    ASSERT_NE(average, nullptr);
+    const QFontMetrics metrics(average->shown().font);
+    EXPECT_LE(metrics.horizontalAdvance(QStringLiteral("Усредненное")), average->width());
+    EXPECT_LE(2 * metrics.height(), average->height());
+    // The table's column titles, "N изм." among them, whole in their columns.
+    MeasurementTableWindow* table = form->tableWindow();
+    table->show();
+    const QHeaderView* header = table->grid->horizontalHeader();
+    for (int c = 0; c < header->count(); ++c)
+        EXPECT_GE(header->sectionSize(c), header->sectionSizeHint(c)) << c;
+    const QImage titles = const_cast<QHeaderView*>(header)->grab().toImage();
+    for (int y = 0; y < titles.height(); ++y)
+        EXPECT_GE(qGray(titles.pixel(0, y)), 128) << "the N of \"N изм.\" reaches the column's left edge";
+    // The colour dialog's items and buttons hold their texts.
+    for (const QRadioButton* item : form->colorDialog()->findChildren<QRadioButton*>())
+        EXPECT_LE(item->sizeHint().width(), item->width()) << item->text().toStdString();
+    for (const QPushButton* button : form->colorDialog()->findChildren<QPushButton*>()) {
+        const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(button->text()) + icon + 8, button->width())
+            << button->text().toStdString();
+    }
 }
 
 } // namespace

@@ -77,8 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
                     KeyCase{Qt::Key_6, true, NavigationCommand::Right},
                     KeyCase{Qt::Key_4, false, NavigationCommand::None}, // the digit row
                     KeyCase{Qt::Key_6, false, NavigationCommand::None},
-                    KeyCase{Qt::Key_Left, true, NavigationCommand::None}, // keypad 4 without Num Lock
-                    KeyCase{Qt::Key_Right, false, NavigationCommand::None},
+                    KeyCase{Qt::Key_Left, true, NavigationCommand::Left}, // keypad 4 without Num Lock
+                    KeyCase{Qt::Key_Left, false, NavigationCommand::Left},
+                    KeyCase{Qt::Key_Right, false, NavigationCommand::Right},
                     KeyCase{Qt::Key_PageDown, false, NavigationCommand::None}));
 
 } // namespace

@@ -41,12 +41,13 @@ TEST(SpanCsv, OnlyTheSpansRowsFollowTheHeader) {
     EXPECT_EQ(SpanCsv(AcrossTheNewYear(), {4, 4}), expected);
 }
 
-TEST(SpanClipboard, TabsBetweenTheSameFields) {
+TEST(SpanClipboard, TabsBetweenTheSameFieldsWithTheInterfacesDecimalComma) {
     const QString expected =
         QStringLiteral("number\tstart\tend\texposure_s\tactivity_bq_m3\terror_bq_m3\tactivity_pci_l\n"
-                       "2\t2025-12-31T23:20:00\t2026-01-01T00:40:00\t4800\t267\t40\t7.22\n"
-                       "3\t2026-01-01T00:40:00\t2026-01-01T00:40:00\t0\t0\t0\t0.00\n");
-    EXPECT_EQ(SpanClipboardText(AcrossTheNewYear(), {2, 3}), expected);
+                       "2\t2025-12-31T23:20:00\t2026-01-01T00:40:00\t4800\t267\t40\t7,22\n"
+                       "3\t2026-01-01T00:40:00\t2026-01-01T00:40:00\t0\t0\t0\t0,00\n");
+    EXPECT_EQ(InterfaceDecimalPoint(), QLatin1Char(','));
+    EXPECT_EQ(SpanClipboardText(AcrossTheNewYear(), {2, 3}, InterfaceDecimalPoint()), expected);
 }
 
 TEST(SpanCsv, FieldsAreQuotedOnlyWhenTheyMustBe) {

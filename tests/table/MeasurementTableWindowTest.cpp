@@ -116,7 +116,7 @@ TEST_F(TableWindow, CopyPutsTheMarkedRowsOnTheClipboard) {
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     QTest::keyClick(table.grid, Qt::Key_A, Qt::ControlModifier);
     table.copyAction->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), SpanClipboardText(series, {1, 5}));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), SpanClipboardText(series, {1, 5}, QLatin1Char(',')));
     EXPECT_EQ(table.copyAction->text(), QStringLiteral("Копировать"));
     EXPECT_EQ(table.copyAction->shortcut(), QKeySequence(QKeySequence::Copy));
     // With no series shown there is nothing to copy, and the clipboard keeps what it held.
