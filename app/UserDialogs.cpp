@@ -4,8 +4,10 @@
 #include "app/PictureSizeDialog.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -74,14 +76,26 @@ std::optional<QSize> QtUserDialogs::pictureSize(QWidget* parent, QSize onScreen)
     return dialog.chosenSize();
 }
 
-void QtUserDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
+bool QtUserDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    const QString fileName = printer.outputFileName();
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Настройка принтера"));
     // Qt's print dialog names its confirm button "Print"; here it only confirms the choice.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly))
         if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
             confirm->setText(StandardOkText());
-    dialog.exec();
+    // Qt's dialog opens on a queue even for a printer that writes a PDF file; the file is the current
+    // choice, and its entry is the last of the list.
+    if (toFile) {
+        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+        auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (printers && file) {
+            printers->setCurrentIndex(printers->count() - 1);
+            file->setText(fileName);
+        }
+    }
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& initial) {
