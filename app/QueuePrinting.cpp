@@ -36,7 +36,9 @@ void QueuePrinting::print(const QByteArray& pdf, const QueueJobSettings& setting
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
+    // Shown by the dialog's own timer once the delay has passed, unless the hand-over is over by then.
     progress.setMinimumDuration(timing.progressDelayMs);
+    progress.setValue(0);
     // A cancel ends the wait at once; the worker stops within a tenth of a second and takes back a job it
     // made.
     connect(&progress, &QProgressDialog::canceled, &loop, [cancelled, &loop] {
