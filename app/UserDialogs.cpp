@@ -6,6 +6,7 @@
 #include <QColorDialog>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -13,6 +14,9 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+
+#include <functional>
+#include <memory>
 
 const char* const ErrorBoxTitle = "Ошибка";
 
@@ -30,6 +34,24 @@ QString FilterSuffix(const QString& filter) {
     static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^*?\\s)]+)\\)\\s*$"));
     return pattern.match(filter).captured(1);
 }
+
+// Runs act when the widget is shown, after the widget's own preparations for showing.
+class OnShow : public QObject {
+public:
+    OnShow(QWidget& widget, std::function<void()> act) : act_(std::move(act)) {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            act_();
+        return false;
+    }
+
+private:
+    std::function<void()> act_;
+};
 
 } // namespace
 
@@ -85,16 +107,18 @@ bool QtUserDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly))
         if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
             confirm->setText(StandardOkText());
-    // Qt's dialog opens on a queue even for a printer that writes a PDF file; the file is the current
-    // choice, and its entry is the last of the list.
-    if (toFile) {
-        auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
-        auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
-        if (printers && file) {
-            printers->setCurrentIndex(printers->count() - 1);
-            file->setText(fileName);
-        }
-    }
+    // Qt's dialog opens on a queue even for a printer that writes a PDF file, choosing it as it is shown;
+    // the file is the current choice, and its entry is the last of the list.
+    std::unique_ptr<QObject> showFile;
+    if (toFile)
+        showFile = std::make_unique<OnShow>(dialog, [&dialog, fileName] {
+            auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (printers && file) {
+                printers->setCurrentIndex(printers->count() - 1);
+                file->setText(fileName);
+            }
+        });
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,6 +1,7 @@
 #include "tests/app/PrintFixture.h"
 #include "tests/support/PrintServer.h"
 
+#include "app/GraphWidget.h"
 #include "app/PrintTarget.h"
 
 #include <QApplication>
@@ -103,11 +104,11 @@ protected:
 
     // The document the queue received for job, kept as a file to read back.
     QString received(int job) {
-        const QString path = dir.filePath(QStringLiteral("job-%1.pdf").arg(job));
-        QFile file(path);
+        const QString kept = dir.filePath(QStringLiteral("job-%1.pdf").arg(job));
+        QFile file(kept);
         if (file.open(QIODevice::WriteOnly))
             file.write(server->receivedDocument(job));
-        return path;
+        return kept;
     }
 
     static std::unique_ptr<PrintServer> server;

@@ -15,12 +15,12 @@ namespace {
 
 const QString Sample = QStringLiteral(RADVIEW_SAMPLES_DIR "/one-series.rad");
 
-struct Run {
+struct PrintRun {
     int exitCode = -1;
     QString err;
 };
 
-Run Dump(const QStringList& arguments) {
+PrintRun Dump(const QStringList& arguments) {
     QProcess dump;
     dump.start(QStringLiteral(RADVIEW_DUMP_EXE),
                QStringList{Sample, QStringLiteral("--series"), QStringLiteral("1")} + arguments);
@@ -54,21 +54,21 @@ protected:
 std::unique_ptr<PrintServer> DumpPrinter::server;
 
 TEST_F(DumpPrinter, AcceptedJobsEndWithTheirNumberAndWaitedOnesWithTheirFate) {
-    const Run table = Dump({QStringLiteral("--print-table"), QStringLiteral("1"), QStringLiteral("3"),
-                            QStringLiteral("--printer"), QStringLiteral("good")});
+    const PrintRun table = Dump({QStringLiteral("--print-table"), QStringLiteral("1"), QStringLiteral("3"),
+                                 QStringLiteral("--printer"), QStringLiteral("good")});
     EXPECT_EQ(table.exitCode, 0) << table.err.toStdString();
     EXPECT_GT(JobNumber(table.err, QStringLiteral("good")), 0) << table.err.toStdString();
 
-    const Run graph = Dump({QStringLiteral("--print-graph"), QStringLiteral("--printer"), QStringLiteral("-"),
-                            QStringLiteral("--wait")});
+    const PrintRun graph = Dump({QStringLiteral("--print-graph"), QStringLiteral("--printer"),
+                                 QStringLiteral("-"), QStringLiteral("--wait")});
     EXPECT_EQ(graph.exitCode, 0) << graph.err.toStdString();
     const int job = JobNumber(graph.err, QStringLiteral("good"));
     EXPECT_TRUE(graph.err.contains(QStringLiteral("Задание %1 напечатано").arg(job)))
         << graph.err.toStdString();
     EXPECT_TRUE(server->receivedDocument(job).startsWith("%PDF"));
 
-    const Run stopped = Dump({QStringLiteral("--print-graph"), QStringLiteral("--printer"),
-                              QStringLiteral("stopped"), QStringLiteral("--wait")});
+    const PrintRun stopped = Dump({QStringLiteral("--print-graph"), QStringLiteral("--printer"),
+                                   QStringLiteral("stopped"), QStringLiteral("--wait")});
     EXPECT_EQ(stopped.exitCode, 3) << stopped.err.toStdString();
     EXPECT_TRUE(stopped.err.contains(QStringLiteral("Принтер «stopped» остановлен: задание %1 ждёт в очереди")
                                          .arg(JobNumber(stopped.err, QStringLiteral("stopped")))))
@@ -77,7 +77,7 @@ TEST_F(DumpPrinter, AcceptedJobsEndWithTheirNumberAndWaitedOnesWithTheirFate) {
 }
 
 TEST_F(DumpPrinter, ARefusedJobEndsWithStatusTwoAndTheReason) {
-    const Run refused =
+    const PrintRun refused =
         Dump({QStringLiteral("--print-graph"), QStringLiteral("--printer"), QStringLiteral("rejecting")});
     EXPECT_EQ(refused.exitCode, 2);
     EXPECT_TRUE(refused.err.contains(QStringLiteral("Ошибка печати: Принтер «rejecting» не принял задание: "
