@@ -147,7 +147,8 @@ QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& setting
         return failed(settings.printer);
     // Asking for the queue first finds a missing queue and a silent server before any job exists.
     const Dest dest = NamedDest(connection, settings.printer);
-    if (!dest)
+    // A cancel is only seen while an answer is awaited; one that came with a quick answer counts too.
+    if (!dest || connection.cancelled())
         return failed(settings.printer);
     const QString printer = QString::fromUtf8(dest->name);
     const QByteArray name = printer.toUtf8();
@@ -222,6 +223,15 @@ std::optional<QPageSize> QueueDefaultPaper(const QString& printer, const ServerW
     QString media = DestOption(*dest, "media");
     if (media.isEmpty())
         media = DestOption(*dest, "media-default");
+    if (media.isEmpty()) {
+        // A queue with a driver tells its default paper among its capabilities rather than its options.
+        if (cups_dinfo_t* info = cupsCopyDestInfo(connection.http(), dest.get())) {
+            cups_size_t size{};
+            if (cupsGetDestMediaDefault(connection.http(), dest.get(), info, 0, &size))
+                media = QString::fromUtf8(size.media);
+            cupsFreeDestInfo(info);
+        }
+    }
     return PaperOfMedia(media);
 }
 

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QThread>
+#include <QThreadPool>
 #include <QTimer>
 #include <QToolButton>
 
@@ -195,6 +196,8 @@ TEST_F(PrintQueueWindowTest, ASilentServerLeavesTheWindowAliveAndCancelLeavesNoJ
     QTimer::singleShot(0, form->graphWidget, [this] { form->graphWidget->update(); });
     form->printGraphButton->click(); // returns once the wait is cancelled
     server->resume();
+    // The worker has let go of the server once it ends; a job it made would be in the queue by then.
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(30000));
 
     EXPECT_EQ(label, QStringLiteral("Печать…"));
     EXPECT_TRUE(paintedMeanwhile);
