@@ -3,6 +3,7 @@
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QSizeF>
+#include <QStringList>
 
 #include <cups/cups.h>
 
@@ -134,6 +135,17 @@ QString TextAttribute(ipp_t* response, const char* name) {
     return attribute ? QString::fromUtf8(ippGetString(attribute, 0, nullptr)) : QString();
 }
 
+// The keywords of an attribute, "none" left out: "aborted-by-system, job-completed-with-errors".
+QString Keywords(ipp_t* response, const char* name) {
+    QStringList keywords;
+    if (ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_KEYWORD))
+        for (int i = 0; i < ippGetCount(attribute); ++i)
+            if (const QString keyword = QString::fromUtf8(ippGetString(attribute, i, nullptr));
+                keyword != QLatin1String("none") && keyword != QLatin1String("processing-to-stop-point"))
+                keywords << keyword;
+    return keywords.join(QStringLiteral(", "));
+}
+
 } // namespace
 
 QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& settings, const ServerWait& wait) {
@@ -182,7 +194,7 @@ JobReport AskJob(const QString& printer, int job, const ServerWait& wait) {
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", job);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    static const std::array<const char*, 3> kWanted{"job-state", "job-state-message",
+    static const std::array<const char*, 4> kWanted{"job-state", "job-state-message", "job-state-reasons",
                                                     "job-printer-state-message"};
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", kWanted.size(),
                   nullptr, kWanted.data());
@@ -193,6 +205,10 @@ JobReport AskJob(const QString& printer, int job, const ServerWait& wait) {
         if (ipp_attribute_t* state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM))
             report.state = StateOf(ippGetInteger(state, 0));
         report.reason = TextAttribute(response, "job-state-message");
+        if (report.reason.isEmpty())
+            report.reason = TextAttribute(response, "job-printer-state-message");
+        if (report.reason.isEmpty())
+            report.reason = Keywords(response, "job-state-reasons");
     } else if (status == IPP_STATUS_ERROR_NOT_FOUND) {
         report.reached = true; // the queue no longer knows the job
     }

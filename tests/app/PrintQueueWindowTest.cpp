@@ -26,7 +26,7 @@
 namespace {
 
 // The window printing on the queues of a private CUPS server: "good" (the default), "rejecting",
-// "stopped" and "letter" (Letter as its own paper).
+// "stopped", "letter" (Letter as its own paper) and "aborting" (a device that fails, and jobs given up).
 class PrintQueueWindowTest : public PrintTest {
 protected:
     static void SetUpTestSuite() {
@@ -34,12 +34,14 @@ protected:
         if (!server->failure().isEmpty())
             return;
         const QStringList letter{QStringLiteral("-o"), QStringLiteral("media-default=na_letter_8.5x11in")};
-        const bool made = server->addQueue(QStringLiteral("good")) &&
-                          server->addQueue(QStringLiteral("rejecting")) &&
-                          server->tool(QStringLiteral("cupsreject"), {QStringLiteral("rejecting")}) &&
-                          server->addQueue(QStringLiteral("stopped")) &&
-                          server->tool(QStringLiteral("cupsdisable"), {QStringLiteral("stopped")}) &&
-                          server->addQueue(QStringLiteral("letter"), letter);
+        const bool made =
+            server->addQueue(QStringLiteral("good")) && server->addQueue(QStringLiteral("rejecting")) &&
+            server->tool(QStringLiteral("cupsreject"), {QStringLiteral("rejecting")}) &&
+            server->addQueue(QStringLiteral("stopped")) &&
+            server->tool(QStringLiteral("cupsdisable"), {QStringLiteral("stopped")}) &&
+            server->addQueue(QStringLiteral("letter"), letter) &&
+            server->addDeadQueue(QStringLiteral("aborting"),
+                                 {QStringLiteral("-o"), QStringLiteral("printer-error-policy=abort-job")});
         if (!made)
             server.reset();
     }
@@ -171,6 +173,17 @@ TEST_F(PrintQueueWindowTest, AJobOnAStoppedQueueIsReportedWaiting) {
         return panel(1) == QStringLiteral("Принтер «stopped» остановлен: задание %1 ждёт в очереди").arg(job);
     })) << panel(1).toStdString();
     EXPECT_TRUE(dialogs->errors.isEmpty());
+}
+
+TEST_F(PrintQueueWindowTest, AnAbortedJobIsReportedInTheBoxToo) {
+    chooseQueueInSetup(QStringLiteral("aborting"));
+    form->printGraphButton->click();
+    const int job = sentJob(QStringLiteral("aborting"));
+    ASSERT_GT(job, 0) << panel(1).toStdString();
+    const QString aborted = QStringLiteral("Задание %1 прервано: ").arg(job);
+    ASSERT_TRUE(eventually([&] { return panel(1).startsWith(aborted); })) << panel(1).toStdString();
+    EXPECT_EQ(dialogs->errors, QStringList{QStringLiteral("Ошибка печати")});
+    EXPECT_EQ(dialogs->errorDetails, QStringList{panel(1)});
 }
 
 TEST_F(PrintQueueWindowTest, ASilentServerLeavesTheWindowAliveAndCancelLeavesNoJob) {

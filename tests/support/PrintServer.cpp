@@ -171,11 +171,12 @@ bool PrintServer::addQueue(const QString& name, const QStringList& options) {
                     options);
 }
 
-bool PrintServer::addDeadQueue(const QString& name) {
+bool PrintServer::addDeadQueue(const QString& name, const QStringList& options) {
     return tool(QStringLiteral("lpadmin"),
-                {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
-                 QStringLiteral("keep:") + dir_.filePath(QStringLiteral("no-such-folder")),
-                 QStringLiteral("-m"), QStringLiteral("raw")});
+                QStringList{QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                            QStringLiteral("keep:") + dir_.filePath(QStringLiteral("no-such-folder")),
+                            QStringLiteral("-m"), QStringLiteral("raw")} +
+                    options);
 }
 
 QStringList PrintServer::received() const {

@@ -24,7 +24,7 @@ public:
     // (e.g. "-o", "media-default=na_letter_8.5x11in").
     bool addQueue(const QString& name, const QStringList& options = {});
     // A queue on a device that fails every job (its folder does not exist).
-    bool addDeadQueue(const QString& name);
+    bool addDeadQueue(const QString& name, const QStringList& options = {});
     // Runs a CUPS tool against this server: lpadmin, cupsreject, cupsdisable, lpstat…
     bool tool(const QString& program, const QStringList& arguments, QString* output = nullptr) const;
 
