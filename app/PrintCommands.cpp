@@ -66,6 +66,9 @@ void PrintCommands::reportFailure(const QString& detail) {
 }
 
 void PrintCommands::setUpPrinter() {
+    // The dialog and the printers it lists ask the server on the window's thread.
+    if (!queue_.serverAnswers(false))
+        return;
     // Qt's dialog changes the printer it is given as soon as a choice changes; "Отмена" must change nothing.
     auto copy = std::make_unique<QPrinter>(QPrinter::HighResolution);
     CopyPrinterSettings(printer(), *copy);
@@ -96,6 +99,9 @@ void PrintCommands::printTable() {
 
 void PrintCommands::print(const char* fileEnding, const QString& title, bool landscape,
                           const Printout& printout) {
+    // The first printer is looked up on the window's thread: only once the server is known to answer.
+    if (!printer_ && !queue_.serverAnswers(true))
+        return;
     switch (TargetOf(printer())) {
     case PrintTarget::None:
         // Reported here too, so nobody waits for pages that never come.

@@ -11,6 +11,7 @@
 
 #include <atomic>
 #include <memory>
+#include <optional>
 
 QueuePrinting::QueuePrinting(QWidget& window, UserDialogs& dialogs,
                              std::function<void(const QString&)> status)
@@ -18,29 +19,27 @@ QueuePrinting::QueuePrinting(QWidget& window, UserDialogs& dialogs,
     connect(&poll_, &QTimer::timeout, this, &QueuePrinting::lookAtJob);
 }
 
-void QueuePrinting::print(const QByteArray& pdf, const QueueJobSettings& settings) {
-    if (busy_)
-        return;
+// Runs work on a worker thread while the window goes on; after the delay a modal "Печать…" with "Отмена"
+// appears. Nothing when the user cancelled: the worker then stops within a tenth of a second on its own.
+template <typename Result>
+std::optional<Result> QueuePrinting::waitFor(const std::function<Result(const ServerWait&)>& work) {
     busy_ = true;
     // The flag outlives this call: a worker still waiting for a silent server reads it when it wakes.
     auto cancelled = std::make_shared<std::atomic<bool>>(false);
     const ServerWait wait{timing.serverLimitMs, cancelled.get()};
-    QFutureWatcher<QueueSubmission> watcher;
+    QFutureWatcher<Result> watcher;
     QEventLoop loop;
-    connect(&watcher, &QFutureWatcher<QueueSubmission>::finished, &loop, &QEventLoop::quit);
-    watcher.setFuture(
-        QtConcurrent::run([pdf, settings, wait, cancelled] { return SubmitPdf(pdf, settings, wait); }));
+    connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
+    watcher.setFuture(QtConcurrent::run([work, wait, cancelled] { return work(wait); }));
 
     QProgressDialog progress(QStringLiteral("Печать…"), QStringLiteral("Отмена"), 0, 0, &window_);
     progress.setWindowTitle(QStringLiteral("Печать"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
-    // Shown by the dialog's own timer once the delay has passed, unless the hand-over is over by then.
+    // Shown by the dialog's own timer once the delay has passed, unless the work is over by then.
     progress.setMinimumDuration(timing.progressDelayMs);
     progress.setValue(0);
-    // A cancel ends the wait at once; the worker stops within a tenth of a second and takes back a job it
-    // made.
     connect(&progress, &QProgressDialog::canceled, &loop, [cancelled, &loop] {
         cancelled->store(true);
         loop.quit();
@@ -49,25 +48,44 @@ void QueuePrinting::print(const QByteArray& pdf, const QueueJobSettings& setting
         loop.exec();
     progress.hide();
     busy_ = false;
-    if (cancelled->load()) {
+    if (cancelled->load())
+        return std::nullopt;
+    return watcher.result();
+}
+
+bool QueuePrinting::serverAnswers(bool forPrintout) {
+    if (busy_)
+        return false;
+    const std::optional<ServerAnswer> answer = waitFor<ServerAnswer>(&AskServer);
+    if (!answer || *answer == ServerAnswer::Cancelled) {
+        if (forPrintout)
+            status_(PrintCancelledText());
+        return false;
+    }
+    if (*answer == ServerAnswer::Silent) {
+        dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage), ServerSilentDetail());
+        return false;
+    }
+    return true;
+}
+
+void QueuePrinting::print(const QByteArray& pdf, const QueueJobSettings& settings) {
+    if (busy_)
+        return;
+    const std::optional<QueueSubmission> submitted = waitFor<QueueSubmission>(
+        [pdf, settings](const ServerWait& wait) { return SubmitPdf(pdf, settings, wait); });
+    if (!submitted || submitted->outcome == QueueSubmission::Outcome::Cancelled) {
         status_(PrintCancelledText());
         return;
     }
-    const QueueSubmission submitted = watcher.result();
-    switch (submitted.outcome) {
-    case QueueSubmission::Outcome::Cancelled:
-        status_(PrintCancelledText());
-        break;
-    case QueueSubmission::Outcome::Refused:
+    if (submitted->outcome == QueueSubmission::Outcome::Refused) {
         status_(QStringLiteral(" "));
         dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage),
-                                  QueueRefusedDetail(submitted.printer, submitted.reason));
-        break;
-    case QueueSubmission::Outcome::Accepted:
-        status_(JobSentText(submitted.job, submitted.printer));
-        follow(submitted.job, submitted.printer);
-        break;
+                                  QueueRefusedDetail(submitted->printer, submitted->reason));
+        return;
     }
+    status_(JobSentText(submitted->job, submitted->printer));
+    follow(submitted->job, submitted->printer);
 }
 
 void QueuePrinting::follow(int job, const QString& printer) {

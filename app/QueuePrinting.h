@@ -8,6 +8,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 class QWidget;
 class UserDialogs;
@@ -32,11 +33,18 @@ public:
     // Hands the PDF document over and returns once the queue took it, refused it, or the user cancelled
     // the wait. A refusal is shown in the "Ошибка печати" box; a job taken is followed from then on.
     void print(const QByteArray& pdf, const QueueJobSettings& settings);
+    // Asks the print server whether it answers, in the same way, before anything on the window's thread
+    // talks to it (Qt's printer lookup waits for the server there). True when it answers or when there is
+    // no server at all; a silent server is shown in the "Ошибка печати" box, a cancel of a printout in the
+    // status line.
+    bool serverAnswers(bool forPrintout);
     bool busy() const { return busy_; }
 
     Timing timing;
 
 private:
+    template <typename Result>
+    std::optional<Result> waitFor(const std::function<Result(const ServerWait&)>& work);
     void follow(int job, const QString& printer);
     void lookAtJob();
     void settle(const JobVerdict& verdict);

@@ -14,6 +14,10 @@ QString PrintCancelledText() {
     return QStringLiteral("Печать отменена");
 }
 
+QString ServerSilentDetail() {
+    return QStringLiteral("Сервер печати не отвечает. Повторите печать позже.");
+}
+
 QString JobStillQueuedText(int job, const QString& printer) {
     return QStringLiteral("Задание %1 ещё в очереди принтера «%2»").arg(job).arg(printer);
 }

@@ -12,6 +12,8 @@ QString QueueRefusedDetail(const QString& printer, const QString& reason);
 QString JobSentText(int job, const QString& printer);
 // The status line when the user cancelled the wait.
 QString PrintCancelledText();
+// The detail line of "Ошибка печати" when the print server does not answer.
+QString ServerSilentDetail();
 
 // What a look at a job means: whether following it may stop, the status line, and for a job that failed
 // the detail of the error box.

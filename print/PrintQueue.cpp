@@ -32,6 +32,7 @@ struct Connection {
 
     http_t* http() const { return http_; }
     bool cancelled() const { return wait_.cancelled && wait_.cancelled->load(); }
+    bool expired() const { return deadline_.hasExpired(); }
     // Why the last step failed: cancelled, the server silent, or the server's own words.
     QString failure() const {
         if (cancelled())
@@ -182,6 +183,16 @@ QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& setting
     QueueSubmission outcome = failed(printer);
     TakeBack(printer, job);
     return outcome;
+}
+
+ServerAnswer AskServer(const ServerWait& wait) {
+    const Connection connection(wait);
+    if (!connection.http())
+        return connection.cancelled() ? ServerAnswer::Cancelled : ServerAnswer::NoServer;
+    ippDelete(cupsDoRequest(connection.http(), ippNewRequest(IPP_OP_CUPS_GET_DEFAULT), "/"));
+    if (connection.cancelled())
+        return ServerAnswer::Cancelled;
+    return connection.expired() ? ServerAnswer::Silent : ServerAnswer::Answers;
 }
 
 JobReport AskJob(const QString& printer, int job, const ServerWait& wait) {

@@ -43,6 +43,11 @@ struct QueueSubmission {
 // left half-sent in the queue.
 QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& settings, const ServerWait& wait);
 
+// Whether the print server answers a question at all: no server (nothing listens where CUPS_SERVER points),
+// an answer, no answer within the wait, or the wait cancelled.
+enum class ServerAnswer { NoServer, Answers, Silent, Cancelled };
+ServerAnswer AskServer(const ServerWait& wait);
+
 // A job's state as the queue tells it, and whether its printer is stopped.
 enum class JobState { Unknown, Pending, Held, Processing, Stopped, Canceled, Aborted, Completed };
 struct JobReport {

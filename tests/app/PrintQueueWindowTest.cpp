@@ -114,6 +114,32 @@ protected:
         return kept;
     }
 
+    // Once the progress dialog of a silent server is shown, notes what it said and whether the graph was
+    // painted while it waited, then presses its "Отмена".
+    struct ProgressSeen {
+        QString label;
+        bool paintedMeanwhile = false;
+    };
+    std::unique_ptr<QTimer> cancelProgressWhenShown(ProgressSeen& seen) {
+        auto paints = std::make_shared<PaintRecorder>(form->graphWidget);
+        QTimer::singleShot(0, form->graphWidget, [this] { form->graphWidget->update(); });
+        auto watch = std::make_unique<QTimer>();
+        QTimer* timer = watch.get();
+        QObject::connect(timer, &QTimer::timeout, [timer, paints, &seen] {
+            auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
+            if (!progress || !progress->isVisible())
+                return;
+            timer->stop();
+            seen.paintedMeanwhile = paints->paints > 0;
+            seen.label = progress->labelText();
+            for (QPushButton* button : progress->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Отмена"))
+                    button->click();
+        });
+        timer->start(10);
+        return watch;
+    }
+
     static std::unique_ptr<PrintServer> server;
 };
 
@@ -187,37 +213,37 @@ TEST_F(PrintQueueWindowTest, AnAbortedJobIsReportedInTheBoxToo) {
 }
 
 TEST_F(PrintQueueWindowTest, ASilentServerLeavesTheWindowAliveAndCancelLeavesNoJob) {
-    form->printCommands().printer(); // Qt looks up the printers on the GUI thread, once
+    form->printCommands().printer(); // the printer was looked up before the server fell silent
     const QStringList before = server->received();
-    PaintRecorder paints(form->graphWidget);
-    bool paintedMeanwhile = false;
-    QString label;
-    QTimer watch;
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        auto* progress = qobject_cast<QProgressDialog*>(QApplication::activeModalWidget());
-        if (!progress || !progress->isVisible())
-            return;
-        watch.stop();
-        paintedMeanwhile = paints.paints > 0;
-        label = progress->labelText();
-        for (QPushButton* button : progress->findChildren<QPushButton*>())
-            if (button->text() == QStringLiteral("Отмена"))
-                button->click();
-    });
-    watch.start(10);
+    ProgressSeen seen;
+    const auto cancel = cancelProgressWhenShown(seen);
     server->pause();
-    QTimer::singleShot(0, form->graphWidget, [this] { form->graphWidget->update(); });
     form->printGraphButton->click(); // returns once the wait is cancelled
     server->resume();
     // The worker has let go of the server once it ends; a job it made would be in the queue by then.
     ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(30000));
 
-    EXPECT_EQ(label, QStringLiteral("Печать…"));
-    EXPECT_TRUE(paintedMeanwhile);
+    EXPECT_EQ(seen.label, QStringLiteral("Печать…"));
+    EXPECT_TRUE(seen.paintedMeanwhile);
     EXPECT_EQ(panel(1), QStringLiteral("Печать отменена"));
     EXPECT_TRUE(dialogs->errors.isEmpty());
     EXPECT_TRUE(server->activeJobs().isEmpty());
     EXPECT_EQ(server->received(), before);
+}
+
+TEST_F(PrintQueueWindowTest, ASilentServerIsNotAskedOnTheWindowsThreadBeforeTheFirstPrintout) {
+    server->pause();
+    for (QToolButton* button : {form->printerSetupButton, form->printGraphButton}) {
+        ProgressSeen seen;
+        const auto cancel = cancelProgressWhenShown(seen);
+        button->click();
+        EXPECT_TRUE(seen.paintedMeanwhile) << button->toolTip().toStdString();
+    }
+    server->resume();
+    EXPECT_EQ(tableDialogs->printerSetups, 0);
+    EXPECT_EQ(panel(1), QStringLiteral("Печать отменена"));
+    form->printGraphButton->click();
+    EXPECT_GT(sentJob(QStringLiteral("good")), 0) << panel(1).toStdString();
 }
 
 TEST_F(PrintQueueWindowTest, SetupCancelChangesNothingAndOkTakesWhatItShows) {
