@@ -56,18 +56,57 @@ private:
     http_t* http_ = nullptr;
 };
 
-struct DestDeleter {
-    void operator()(cups_dest_t* dest) const { cupsFreeDests(1, dest); }
+// What the server says of a queue. Asked on the connection itself: libcups's own lookup of a named queue
+// falls back to a search of every queue on a connection of its own, which waits for a silent server without
+// end.
+struct QueueFacts {
+    bool found = false;
+    QString name;
+    bool stopped = false;
+    QString stateMessage;
+    QString mediaDefault;
 };
-using Dest = std::unique_ptr<cups_dest_t, DestDeleter>;
 
-Dest NamedDest(const Connection& connection, const QString& printer) {
-    const QByteArray name = printer.toUtf8();
-    return Dest(cupsGetNamedDest(connection.http(), printer.isEmpty() ? nullptr : name.constData(), nullptr));
+QString TextAttribute(ipp_t* response, const char* name, ipp_tag_t tag = IPP_TAG_TEXT) {
+    ipp_attribute_t* attribute = ippFindAttribute(response, name, tag);
+    return attribute ? QString::fromUtf8(ippGetString(attribute, 0, nullptr)) : QString();
 }
 
-QString DestOption(const cups_dest_t& dest, const char* option) {
-    return QString::fromUtf8(cupsGetOption(option, dest.num_options, dest.options));
+void AddRequester(ipp_t* request) {
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+}
+
+// The queue by its name, or the default queue for an empty name.
+QueueFacts AskQueue(const Connection& connection, const QString& printer) {
+    ipp_t* request = nullptr;
+    if (printer.isEmpty()) {
+        request = ippNewRequest(IPP_OP_CUPS_GET_DEFAULT);
+    } else {
+        request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+        char uri[HTTP_MAX_URI];
+        httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                         printer.toUtf8().constData());
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+    }
+    AddRequester(request);
+    static const std::array<const char*, 4> kWanted{"printer-name", "printer-state", "printer-state-message",
+                                                    "media-default"};
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", kWanted.size(),
+                  nullptr, kWanted.data());
+    ipp_t* response = cupsDoRequest(connection.http(), request, "/");
+    QueueFacts facts;
+    if (response && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
+        facts.found = true;
+        facts.name = TextAttribute(response, "printer-name", IPP_TAG_NAME);
+        if (facts.name.isEmpty())
+            facts.name = printer;
+        if (ipp_attribute_t* state = ippFindAttribute(response, "printer-state", IPP_TAG_ENUM))
+            facts.stopped = ippGetInteger(state, 0) == IPP_PSTATE_STOPPED;
+        facts.stateMessage = TextAttribute(response, "printer-state-message");
+        facts.mediaDefault = TextAttribute(response, "media-default", IPP_TAG_ZERO);
+    }
+    ippDelete(response);
+    return facts;
 }
 
 struct Options {
@@ -131,11 +170,6 @@ JobState StateOf(int ippState) {
     }
 }
 
-QString TextAttribute(ipp_t* response, const char* name) {
-    ipp_attribute_t* attribute = ippFindAttribute(response, name, IPP_TAG_TEXT);
-    return attribute ? QString::fromUtf8(ippGetString(attribute, 0, nullptr)) : QString();
-}
-
 // The keywords of an attribute, "none" left out: "aborted-by-system, job-completed-with-errors".
 QString Keywords(ipp_t* response, const char* name) {
     QStringList keywords;
@@ -159,11 +193,11 @@ QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& setting
     if (!connection.http())
         return failed(settings.printer);
     // Asking for the queue first finds a missing queue and a silent server before any job exists.
-    const Dest dest = NamedDest(connection, settings.printer);
+    const QueueFacts queue = AskQueue(connection, settings.printer);
     // A cancel is only seen while an answer is awaited; one that came with a quick answer counts too.
-    if (!dest || connection.cancelled())
+    if (!queue.found || connection.cancelled())
         return failed(settings.printer);
-    const QString printer = QString::fromUtf8(dest->name);
+    const QString printer = queue.name;
     const QByteArray name = printer.toUtf8();
     const QByteArray title = settings.title.toUtf8();
 
@@ -204,7 +238,7 @@ JobReport AskJob(const QString& printer, int job, const ServerWait& wait) {
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", job);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    AddRequester(request);
     static const std::array<const char*, 4> kWanted{"job-state", "job-state-message", "job-state-reasons",
                                                     "job-printer-state-message"};
     ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", kWanted.size(),
@@ -226,10 +260,10 @@ JobReport AskJob(const QString& printer, int job, const ServerWait& wait) {
     ippDelete(response);
     if (!report.reached)
         return report;
-    if (const Dest dest = NamedDest(connection, printer)) {
-        report.printerStopped = DestOption(*dest, "printer-state").toInt() == IPP_PSTATE_STOPPED;
+    if (const QueueFacts queue = AskQueue(connection, printer); queue.found) {
+        report.printerStopped = queue.stopped;
         if (report.reason.isEmpty() || report.printerStopped)
-            report.reason = DestOption(*dest, "printer-state-message");
+            report.reason = queue.stateMessage;
     }
     return report;
 }
@@ -244,22 +278,10 @@ std::optional<QPageSize> QueueDefaultPaper(const QString& printer, const ServerW
     const Connection connection(wait);
     if (!connection.http())
         return std::nullopt;
-    const Dest dest = NamedDest(connection, printer);
-    if (!dest)
+    const QueueFacts queue = AskQueue(connection, printer);
+    if (!queue.found)
         return std::nullopt;
-    QString media = DestOption(*dest, "media");
-    if (media.isEmpty())
-        media = DestOption(*dest, "media-default");
-    if (media.isEmpty()) {
-        // A queue with a driver tells its default paper among its capabilities rather than its options.
-        if (cups_dinfo_t* info = cupsCopyDestInfo(connection.http(), dest.get())) {
-            cups_size_t size{};
-            if (cupsGetDestMediaDefault(connection.http(), dest.get(), info, 0, &size))
-                media = QString::fromUtf8(size.media);
-            cupsFreeDestInfo(info);
-        }
-    }
-    return PaperOfMedia(media);
+    return PaperOfMedia(queue.mediaDefault);
 }
 
 namespace {

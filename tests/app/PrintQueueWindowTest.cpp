@@ -219,9 +219,9 @@ TEST_F(PrintQueueWindowTest, ASilentServerLeavesTheWindowAliveAndCancelLeavesNoJ
     const auto cancel = cancelProgressWhenShown(seen);
     server->pause();
     form->printGraphButton->click(); // returns once the wait is cancelled
+    // The worker lets go of the silent server on its own, and nothing it asked for is left to be done.
+    EXPECT_TRUE(QThreadPool::globalInstance()->waitForDone(30000));
     server->resume();
-    // The worker has let go of the server once it ends; a job it made would be in the queue by then.
-    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(30000));
 
     EXPECT_EQ(seen.label, QStringLiteral("Печать…"));
     EXPECT_TRUE(seen.paintedMeanwhile);

@@ -89,11 +89,11 @@ protected:
         ASSERT_TRUE(pages.made);
     }
 
-    static QueueSubmission submit(const QString& printer, const QByteArray& pdf) {
+    static QueueSubmission submit(const QString& printer, const QByteArray& pdf, int limitMs = 10000) {
         QueueJobSettings settings;
         settings.printer = printer;
         settings.title = QStringLiteral("Таблица измерений");
-        return SubmitPdf(pdf, settings, ServerWait{10000, nullptr});
+        return SubmitPdf(pdf, settings, ServerWait{limitMs, nullptr});
     }
     // Looks at the job until the queue says how it ended.
     static JobVerdict settled(const QueueSubmission& job) {
@@ -178,6 +178,21 @@ TEST_F(PrintQueue, ACancelledHandOverLeavesNoJob) {
     const QueueSubmission job = SubmitPdf(pages.bytes, settings, ServerWait{10000, &cancelled});
     EXPECT_EQ(job.outcome, QueueSubmission::Outcome::Cancelled);
     EXPECT_TRUE(server->activeJobs().isEmpty());
+}
+
+TEST_F(PrintQueue, WhetherTheServerAnswersAtAll) {
+    EXPECT_EQ(AskServer(ServerWait{10000, nullptr}), ServerAnswer::Answers);
+    server->pause();
+    const ServerAnswer paused = AskServer(ServerWait{300, nullptr});
+    const QueueSubmission job = submit(QStringLiteral("good"), QByteArray("%PDF"), 300);
+    server->resume();
+    EXPECT_EQ(paused, ServerAnswer::Silent);
+    EXPECT_EQ(job.outcome, QueueSubmission::Outcome::Refused);
+    EXPECT_EQ(job.reason, QStringLiteral("сервер печати не отвечает"));
+    const QByteArray socket = qgetenv("CUPS_SERVER");
+    PinNoPrintServer();
+    EXPECT_EQ(AskServer(ServerWait{}), ServerAnswer::NoServer);
+    qputenv("CUPS_SERVER", socket);
 }
 
 TEST_F(PrintQueue, TheQueuesOwnPaper) {
