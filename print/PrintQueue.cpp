@@ -72,6 +72,13 @@ QString TextAttribute(ipp_t* response, const char* name, ipp_tag_t tag = IPP_TAG
     return attribute ? QString::fromUtf8(ippGetString(attribute, 0, nullptr)) : QString();
 }
 
+QString QueueUri(const QString& printer) {
+    char uri[HTTP_MAX_URI];
+    httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
+                     printer.toUtf8().constData());
+    return QString::fromUtf8(uri);
+}
+
 void AddRequester(ipp_t* request) {
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
 }
@@ -83,10 +90,8 @@ QueueFacts AskQueue(const Connection& connection, const QString& printer) {
         request = ippNewRequest(IPP_OP_CUPS_GET_DEFAULT);
     } else {
         request = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-        char uri[HTTP_MAX_URI];
-        httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/printers/%s",
-                         printer.toUtf8().constData());
-        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+        ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                     QueueUri(printer).toUtf8().constData());
     }
     AddRequester(request);
     static const std::array<const char*, 4> kWanted{"printer-name", "printer-state", "printer-state-message",
@@ -125,6 +130,26 @@ void AddJobOptions(Options& options, const QueueJobSettings& settings) {
     options.add(CUPS_COPIES, QString::number(std::max(1, settings.copies)));
     if (!settings.sides.isEmpty())
         options.add(CUPS_SIDES, settings.sides);
+}
+
+// Create-Job on the connection itself (libcups's cupsCreateJob looks the queue up again, on a connection
+// of its own when that fails); the job's number, 0 when refused.
+int CreateJob(const Connection& connection, const QString& printer, const QString& title,
+              const Options& options) {
+    ipp_t* request = ippNewRequest(IPP_OP_CREATE_JOB);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
+                 QueueUri(printer).toUtf8().constData());
+    AddRequester(request);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "job-name", nullptr, title.toUtf8().constData());
+    cupsEncodeOptions2(request, options.count, options.options, IPP_TAG_OPERATION);
+    cupsEncodeOptions2(request, options.count, options.options, IPP_TAG_JOB);
+    ipp_t* response = cupsDoRequest(connection.http(), request, "/");
+    int job = 0;
+    if (response && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
+        if (ipp_attribute_t* id = ippFindAttribute(response, "job-id", IPP_TAG_INTEGER))
+            job = ippGetInteger(id, 0);
+    ippDelete(response);
+    return job;
 }
 
 // Writes the document in pieces, so that a cancel between them stops the job.
@@ -203,8 +228,7 @@ QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& setting
 
     Options options;
     AddJobOptions(options, settings);
-    const int job =
-        cupsCreateJob(connection.http(), name.constData(), title.constData(), options.count, options.options);
+    const int job = CreateJob(connection, printer, settings.title, options);
     if (job <= 0)
         return failed(printer);
     const bool sent =
