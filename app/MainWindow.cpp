@@ -76,7 +76,8 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     tableCommands_ = std::make_unique<TableCommands>(TableCommands::Parts{
         *this, document_, graph_, tableModel_, *infoPanel, *graphWidget, *services_.dialogs});
     printCommands_ = std::make_unique<PrintCommands>(
-        PrintCommands::Parts{*this, document_, graph_, *tableCommands_, *graphWidget, *services_.dialogs});
+        PrintCommands::Parts{*this, document_, graph_, *tableCommands_, *graphWidget, *services_.dialogs,
+                             [this](const QString& text) { setStatusText(1, text); }});
     reportCommand_ = std::make_unique<ReportCommand>(
         ReportCommand::Parts{*this, document_, *tableCommands_, *graphWidget, *services_.dialogs});
     pictureCommand_ = std::make_unique<GraphPictureCommand>(

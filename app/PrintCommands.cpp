@@ -6,21 +6,52 @@
 #include "app/UserDialogs.h"
 #include "graph/GraphView.h"
 #include "print/GraphPrintout.h"
+#include "print/JobMessages.h"
 #include "print/PdfFile.h"
 #include "print/PdfPrinter.h"
 #include "print/PrintJob.h"
+#include "print/PrintQueue.h"
 #include "print/PrinterSettings.h"
 #include "print/TablePrintout.h"
 #include "store/AtomicFile.h"
 
 #include <QWidget>
 
-PrintCommands::PrintCommands(const Parts& parts) : parts_(parts) {}
+namespace {
+
+// The job's settings from what printer setup holds. The orientation is that of the pages made: the graph
+// turns its page to landscape whatever the setup says.
+QueueJobSettings JobSettings(const QPrinter& printer, const QString& title, QPageLayout::Orientation pages) {
+    QueueJobSettings settings;
+    settings.printer = printer.printerName();
+    settings.title = title;
+    settings.paper = printer.pageLayout().pageSize();
+    settings.orientation = pages;
+    settings.copies = printer.copyCount();
+    if (printer.duplex() == QPrinter::DuplexLongSide)
+        settings.sides = QStringLiteral("two-sided-long-edge");
+    else if (printer.duplex() == QPrinter::DuplexShortSide)
+        settings.sides = QStringLiteral("two-sided-short-edge");
+    return settings;
+}
+
+// The paper a new printer starts with: the queue's own default where the server names one.
+QPageSize StartPaper(const QPrinter& printer) {
+    if (TargetOf(printer) != PrintTarget::Queue)
+        return QPageSize(QPageSize::A4);
+    return QueueDefaultPaper(printer.printerName(), ServerWait{5000, nullptr})
+        .value_or(QPageSize(QPageSize::A4));
+}
+
+} // namespace
+
+PrintCommands::PrintCommands(const Parts& parts)
+    : parts_(parts), queue_(parts.window, parts.dialogs, parts.status) {}
 
 QPrinter& PrintCommands::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        ApplyPageSetup(*printer_);
+        ApplyPageSetup(*printer_, StartPaper(*printer_));
     } else if (printer_->printerState() != QPrinter::Idle) {
         // Qt keeps a printer whose job could not begin active, and an active printer refuses every change.
         auto fresh = std::make_unique<QPrinter>(QPrinter::HighResolution);
@@ -35,7 +66,14 @@ void PrintCommands::reportFailure(const QString& detail) {
 }
 
 void PrintCommands::setUpPrinter() {
-    parts_.dialogs.printerSetup(&parts_.window, printer());
+    // The dialog and the printers it lists ask the server on the window's thread.
+    if (!queue_.serverAnswers(false))
+        return;
+    // Qt's dialog changes the printer it is given as soon as a choice changes; "Отмена" must change nothing.
+    auto copy = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    CopyPrinterSettings(printer(), *copy);
+    if (parts_.dialogs.printerSetup(&parts_.window, *copy))
+        printer_ = std::move(copy);
 }
 
 void PrintCommands::printGraph() {
@@ -43,7 +81,8 @@ void PrintCommands::printGraph() {
     if (series.measurementCount == 0 || parts_.document.noSeriesChosen())
         return;
     const ViewWindow& view = parts_.graph.view();
-    print(GraphFileEnding, [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
+    print(GraphFileEnding, QStringLiteral("График"), true,
+          [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
 }
 
 void PrintCommands::printTable() {
@@ -54,18 +93,22 @@ void PrintCommands::printTable() {
     const TableHeader header = table.header();
     const RowTexts titles = table.titles();
     const std::vector<RowTexts> rows = table.rows(*span);
-    print(TableFileEnding,
+    print(TableFileEnding, QStringLiteral("Таблица измерений"), false,
           [&](QPagedPaintDevice& device) { return PrintTable(device, header, titles, rows); });
 }
 
-void PrintCommands::print(const char* fileEnding, const Printout& printout) {
+void PrintCommands::print(const char* fileEnding, const QString& title, bool landscape,
+                          const Printout& printout) {
+    // The first printer is looked up on the window's thread: only once the server is known to answer.
+    if (!printer_ && !queue_.serverAnswers(true))
+        return;
     switch (TargetOf(printer())) {
     case PrintTarget::None:
         // Reported here too, so nobody waits for pages that never come.
         reportFailure(NoPrinterDetail());
         break;
     case PrintTarget::Queue:
-        printOnQueue(printout);
+        printOnQueue(printout, title, landscape);
         break;
     case PrintTarget::File:
         printToFile(fileEnding, printout);
@@ -73,10 +116,23 @@ void PrintCommands::print(const char* fileEnding, const Printout& printout) {
     }
 }
 
-void PrintCommands::printOnQueue(const Printout& printout) {
+// The pages are the PDF document a printout to a file would write, so a printed page is the file's page.
+// Only the talk with the print server leaves the GUI thread; the pages are made from the state at the click.
+void PrintCommands::printOnQueue(const Printout& printout, const QString& title, bool landscape) {
+    if (queue_.busy())
+        return;
     QPrinter& current = printer();
-    if (!printout(current))
-        reportFailure(QueueRefusedDetail(current.printerName()));
+    // The graph's page is landscape whatever the setup says; the table keeps the setup's orientation.
+    const QPageLayout::Orientation drawn =
+        landscape ? QPageLayout::Landscape : current.pageLayout().orientation();
+    const PdfPages pages = MakePdf(current.pageLayout(), current.creator(), printout);
+    current.setPageOrientation(pages.layout.orientation());
+    if (!pages.made) {
+        reportFailure(
+            QueueRefusedDetail(current.printerName(), QStringLiteral("страницы не удалось построить")));
+        return;
+    }
+    queue_.print(pages.bytes, JobSettings(current, title, drawn));
 }
 
 // The pages are made in memory and written atomically (see MakePdf), with the current printer's layout.

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "app/QueuePrinting.h"
 #include "print/PdfFile.h"
 
 #include <QPrinter>
 
+#include <functional>
 #include <memory>
 
 class GraphView;
@@ -14,7 +16,8 @@ class TableCommands;
 class UserDialogs;
 
 // Printer setup and the two printouts. The printer chosen in the setup stays the current one for every
-// later printout of this run. When it is a PDF file, each printout asks for a file of its own.
+// later printout of this run. When it is a PDF file, each printout asks for a file of its own; when it is a
+// print queue, the pages are the same PDF document, handed to the print server and followed there.
 class PrintCommands {
 public:
     // What the printouts read and where they answer; window is the owner of their dialogs, graphArea the
@@ -26,6 +29,7 @@ public:
         TableCommands& table;
         QWidget& graphArea;
         UserDialogs& dialogs;
+        std::function<void(const QString&)> status; // the window's status line for transient notices
     };
     explicit PrintCommands(const Parts& parts);
 
@@ -33,24 +37,29 @@ public:
     void printTable();
     // The graph's view on one landscape page.
     void printGraph();
-    // The system's printer setup for the current printer.
+    // The system's printer setup, on a copy of the current printer: its choices count only on OK.
     void setUpPrinter();
 
-    // Made on first use: finding the system's printers is slow, and most runs never print. Always ready for
-    // a job and for the setup: a printer that a failed job left active is replaced by a fresh one with the
-    // same choices.
+    // Made on first use: finding the system's printers is slow, and most runs never print. It starts on the
+    // default queue's own paper as the print server reports it (A4 without a queue), with margins of 10 mm.
+    // Always ready for a job and for the setup: a printer that a failed job left active is replaced by a
+    // fresh one with the same choices.
     QPrinter& printer();
+    // The hand-over to print queues and its follow-up.
+    QueuePrinting& queue() { return queue_; }
 
 private:
     // Draws a printout on a printer or a PDF writer; false when the device cannot be used.
     using Printout = PagedPrintout;
 
-    // Sends the printout where the current printer points; fileEnding ends the proposed file name.
-    void print(const char* fileEnding, const Printout& printout);
-    void printOnQueue(const Printout& printout);
+    // Sends the printout where the current printer points; fileEnding ends the proposed file name, title
+    // names the job in a print queue, landscape says the printout turns its page.
+    void print(const char* fileEnding, const QString& title, bool landscape, const Printout& printout);
+    void printOnQueue(const Printout& printout, const QString& title, bool landscape);
     void printToFile(const char* fileEnding, const Printout& printout);
     void reportFailure(const QString& detail);
 
     Parts parts_;
     std::unique_ptr<QPrinter> printer_;
+    QueuePrinting queue_;
 };

@@ -23,13 +23,6 @@ QString NoPrinterDetail() {
         "Принтер не найден. Выберите принтер или печать в файл PDF в «Настройке принтера».");
 }
 
-QString QueueRefusedDetail(const QString& printerName) {
-    return QStringLiteral(
-               "Принтер «%1» не принял задание. Проверьте принтер или выберите другой в «Настройке "
-               "принтера».")
-        .arg(printerName);
-}
-
 QString ProposedPrintFileName(const QString& instrumentPath, const QString& ending) {
     const QFileInfo info(instrumentPath);
     const QString name = info.fileName();

@@ -13,7 +13,6 @@ PrintTarget TargetOf(const QPrinter& printer);
 // The detail lines of the "Ошибка печати" box: what went wrong and what the user can do about it. A file
 // that could not be written is described by the write's own sentence, with the path and the cause.
 QString NoPrinterDetail();
-QString QueueRefusedDetail(const QString& printerName);
 
 // A printout to a file asks for the file's name; these are the save dialog's filter, its default suffix
 // and the endings of the proposed names.

@@ -4,14 +4,20 @@
 #include "app/PictureSizeDialog.h"
 
 #include <QColorDialog>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
+
+#include <functional>
+#include <memory>
 
 const char* const ErrorBoxTitle = "Ошибка";
 
@@ -29,6 +35,24 @@ QString FilterSuffix(const QString& filter) {
     static const QRegularExpression pattern(QStringLiteral("\\(\\*\\.([^*?\\s)]+)\\)\\s*$"));
     return pattern.match(filter).captured(1);
 }
+
+// Runs act when the widget is shown, after the widget's own preparations for showing.
+class OnShow : public QObject {
+public:
+    OnShow(QWidget& widget, std::function<void()> act) : act_(std::move(act)) {
+        widget.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Show)
+            act_();
+        return false;
+    }
+
+private:
+    std::function<void()> act_;
+};
 
 } // namespace
 
@@ -85,14 +109,28 @@ std::optional<QSize> QtUserDialogs::pictureSize(QWidget* parent, QSize onScreen)
     return dialog.chosenSize();
 }
 
-void QtUserDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
+bool QtUserDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
+    const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
+    const QString fileName = printer.outputFileName();
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Настройка принтера"));
     // Qt's print dialog names its confirm button "Print"; here it only confirms the choice.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly))
         if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
             confirm->setText(StandardOkText());
-    dialog.exec();
+    // Qt's dialog opens on a queue even for a printer that writes a PDF file, choosing it as it is shown;
+    // the file is the current choice, and its entry is the last of the list.
+    std::unique_ptr<QObject> showFile;
+    if (toFile)
+        showFile = std::make_unique<OnShow>(dialog, [&dialog, fileName] {
+            auto* printers = dialog.findChild<QComboBox*>(QStringLiteral("printers"));
+            auto* file = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (printers && file) {
+                printers->setCurrentIndex(printers->count() - 1);
+                file->setText(fileName);
+            }
+        });
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<QColor> QtUserDialogs::chooseColor(QWidget* parent, const QColor& initial) {

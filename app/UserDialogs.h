@@ -60,9 +60,10 @@ public:
     }
     // The size of a picture in pixels, offered as onScreen; nothing when the user cancels.
     virtual std::optional<QSize> pictureSize(QWidget*, QSize) { return std::nullopt; }
-    // The system's printer setup for the given printer; what the user chooses there stays with it. Its
-    // confirm button says OK: nothing is printed there.
-    virtual void printerSetup(QWidget*, QPrinter&) {}
+    // The system's printer setup for the given printer, which shows its current choices (a PDF file
+    // included) and takes the user's; true when the user confirmed them. Its confirm button says OK:
+    // nothing is printed there.
+    virtual bool printerSetup(QWidget*, QPrinter&) { return false; }
     // The system colour chooser, opened with initial; the chosen colour, or nothing when the user cancels.
     virtual std::optional<QColor> chooseColor(QWidget*, const QColor&) { return std::nullopt; }
     // An error message box whose only button is Cancel.
@@ -81,7 +82,7 @@ public:
     std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
     std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) override;
     std::optional<QSize> pictureSize(QWidget* parent, QSize onScreen) override;
-    void printerSetup(QWidget* parent, QPrinter& printer) override;
+    bool printerSetup(QWidget* parent, QPrinter& printer) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void errorBox(QWidget* parent, const QString& text) override;
     void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) override;

@@ -19,8 +19,8 @@ PdfPages MakePdf(const QPageLayout& layout, const QString& creator, const PagedP
     return pages;
 }
 
-WriteOutcome WritePdfFile(const QString& target, const PagedPrintout& printout) {
-    const PdfPages pages = MakePdf(CommonPageLayout(), QString(), printout);
+WriteOutcome WritePdfFile(const QString& target, const PagedPrintout& printout, const QPageSize& paper) {
+    const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
     if (!pages.made)
         return {QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + target};
     return WriteFileAtomically(target, pages.bytes);

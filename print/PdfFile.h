@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QPageLayout>
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
@@ -26,7 +27,8 @@ struct PdfPages {
 // new one is whole.
 PdfPages MakePdf(const QPageLayout& layout, const QString& creator, const PagedPrintout& printout);
 
-// The pages of printout with the common page set-up, written to target. The answer says what went wrong:
-// "Ошибка печати: <target>" when the pages could not be made, the save failure sentence when the file could
-// not be written; the target then stays as it was.
-WriteOutcome WritePdfFile(const QString& target, const PagedPrintout& printout);
+// The pages of printout with the common page set-up (on another paper if given), written to target. The
+// answer says what went wrong: "Ошибка печати: <target>" when the pages could not be made, the save failure
+// sentence when the file could not be written; the target then stays as it was.
+WriteOutcome WritePdfFile(const QString& target, const PagedPrintout& printout,
+                          const QPageSize& paper = QPageSize(QPageSize::A4));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPageSize>
 #include <QString>
 
 class QPageLayout;
@@ -11,9 +12,11 @@ class QPrinter;
 // printer each part holds only where its driver allows it (a paper size it has, margins not below its
 // minimum).
 void ApplyPageSetup(QPagedPaintDevice& device);
+// The same on another paper: a print queue's own default paper, which printer setup then shows.
+void ApplyPageSetup(QPagedPaintDevice& device, const QPageSize& paper);
 
-// The same set-up as one page layout, for a PDF file made without a printer.
-QPageLayout CommonPageLayout();
+// The same set-up as one page layout, for a PDF file made without a printer; A4 unless told otherwise.
+QPageLayout CommonPageLayout(const QPageSize& paper = QPageSize(QPageSize::A4));
 
 // The resolution of every PDF file made: the table's layout is counted in device pixels, so the same pages
 // need the same resolution.

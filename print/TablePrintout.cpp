@@ -9,6 +9,9 @@
 
 #include <QPagedPaintDevice>
 
+#include <algorithm>
+#include <limits>
+
 QString PrintSensitivityLine(uint16_t sensitivity) {
     return QStringLiteral("Чувствительность=") + SensitivityNumber(sensitivity) +
            QStringLiteral("*10-5   Бк-1 * м3 * c-1");
@@ -65,16 +68,49 @@ std::vector<PrintedLine> LayoutTablePrintout(const TableHeader& header, const Ro
     return lines;
 }
 
+qreal TableScaleToFit(int widest, int pageWidth) {
+    return widest > pageWidth && widest > 0 ? static_cast<qreal>(pageWidth) / widest : 1.0;
+}
+
+namespace {
+
+// The right edge of the widest line, wherever it falls.
+int WidestLine(const Canvas& canvas, const std::vector<PrintedLine>& lines) {
+    int widest = 0;
+    for (const PrintedLine& line : lines)
+        widest = std::max(widest, line.x + canvas.textWidth(line.text));
+    return widest;
+}
+
+} // namespace
+
 bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,
                 const std::vector<RowTexts>& rows) {
     PrintJob job(printer, QStringLiteral("Таблица измерений"));
     if (!job.begun())
         return false;
-    Canvas canvas(job.painter(), QSize(printer.width(), printer.height()));
-    canvas.setFont(TablePrintFont());
     const int lh = TablePrintLineHeight(printer.logicalDpiY());
+    // On a page too narrow for the columns (A5 portrait) the whole table is drawn smaller, so that no column
+    // is lost at the edge; the pages then take more rows. Pages wide enough stay exactly as they were.
+    qreal scale = 1.0;
+    {
+        Canvas measure(job.painter(), QSize(printer.width(), printer.height()));
+        measure.setFont(TablePrintFont());
+        scale = TableScaleToFit(WidestLine(measure, LayoutTablePrintout(header, titles, rows, lh,
+                                                                        std::numeric_limits<int>::max())),
+                                printer.width());
+    }
+    QSize pageSize(printer.width(), printer.height());
+    if (scale < 1.0) {
+        job.painter().scale(scale, scale);
+        pageSize =
+            QSize(static_cast<int>(pageSize.width() / scale), static_cast<int>(pageSize.height() / scale));
+    }
+    Canvas canvas(job.painter(), pageSize);
+    canvas.setFont(TablePrintFont());
+    const int pageHeight = pageSize.height();
     int page = 0;
-    for (const PrintedLine& line : LayoutTablePrintout(header, titles, rows, lh, printer.height())) {
+    for (const PrintedLine& line : LayoutTablePrintout(header, titles, rows, lh, pageHeight)) {
         if (line.page != page) {
             if (!job.newPage())
                 return false;

@@ -34,6 +34,9 @@ std::vector<PrintedLine> LayoutTablePrintout(const TableHeader& header, const Ro
                                              const std::vector<RowTexts>& rows, int lineHeight,
                                              int pageHeight);
 
+// The factor that fits lines reaching to x = widest into a page pageWidth wide: 1 where they fit.
+qreal TableScaleToFit(int widest, int pageWidth);
+
 // Prints the table on a printer or PDF writer in its current orientation. False, with no job left behind,
 // when the printer cannot be used.
 bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,

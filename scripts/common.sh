@@ -17,6 +17,10 @@ RADVIEW_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils 
     libclang-rt-14-dev openbox xdotool wmctrl x11-utils imagemagick)
 # The application icon is drawn once as SVG; the build renders its PNG sizes with Qt Svg.
 RADVIEW_BUILD_PACKAGES+=(qt6-svg-dev)
+# Printouts go to the print server through libcups; the printing tests start a print server of their own
+# (cupsd as a child process with a private configuration) and manage its queues with the CUPS tools.
+RADVIEW_BUILD_PACKAGES+=(libcups2-dev)
+RADVIEW_TEST_PACKAGES+=(cups-daemon cups-client)
 # The tests of the menu entry, the file type and the manual pages use the desktop's own tools.
 RADVIEW_TEST_PACKAGES+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base)
 # Every caption is checked again with DejaVu as the only font, as on a machine without Liberation.

@@ -11,8 +11,11 @@ const char* const DumpUsage =
     "[--pointer P] [--grid]\n"
     "       radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] "
     "[--pointer P] [--grid]\n"
-    "       radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]\n"
-    "       radview-dump FILE --series S --print-table FIRST LAST OUT.pdf\n"
+    "       radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid] [--paper P]\n"
+    "       radview-dump FILE --series S --print-table FIRST LAST OUT.pdf [--paper P]\n"
+    "       radview-dump FILE --series S --print-graph --printer NAME|- [--wait]\n"
+    "       radview-dump FILE --series S --print-table FIRST LAST --printer NAME|- [--wait]\n"
+    "         (P: A4, A5, Letter or Legal; NAME - for the default print queue)\n"
     "       radview-dump FILE --series S --report FIRST LAST OUT.pdf [--levels L1,L2,...]\n"
     "       radview-dump --summary FILE...\n"
     "       radview-dump --help\n"
@@ -70,6 +73,14 @@ public:
             levels.push_back(level);
         }
         return true;
+    }
+
+    // OUT.pdf of a printout, or --printer NAME in its place.
+    bool outputOrPrinter(DumpArgs& args) {
+        const QString target = next();
+        if (target == QLatin1String("--printer"))
+            return !(args.printer = next()).isEmpty();
+        return !(args.output = target).isEmpty();
     }
 
     QStringList rest() {
@@ -156,12 +167,14 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
                 return Failure(QStringLiteral("--svg takes W H OUT.svg with W and H from 1 to 16384"));
         } else if (option == QLatin1String("--print-graph")) {
             args.action = DumpArgs::Action::PrintGraph;
-            if ((args.output = reader.next()).isEmpty())
-                return Failure(QStringLiteral("--print-graph takes OUT.pdf"));
+            if (!reader.outputOrPrinter(args))
+                return Failure(QStringLiteral("--print-graph takes OUT.pdf or --printer NAME"));
         } else if (option == QLatin1String("--print-table")) {
             args.action = DumpArgs::Action::PrintTable;
-            if (!reader.span(args) || (args.output = reader.next()).isEmpty())
-                return Failure(QStringLiteral("--print-table takes FIRST LAST OUT.pdf") + kSpanRange);
+            if (!reader.span(args) || !reader.outputOrPrinter(args))
+                return Failure(
+                    QStringLiteral("--print-table takes FIRST LAST OUT.pdf or FIRST LAST --printer NAME") +
+                    kSpanRange);
         } else if (option == QLatin1String("--report")) {
             args.action = DumpArgs::Action::Report;
             if (!reader.span(args) || (args.output = reader.next()).isEmpty())
@@ -178,12 +191,23 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
                 return Failure(QStringLiteral("--pointer takes a measurement number from 0 to 65535"));
         } else if (option == QLatin1String("--grid")) {
             args.grid = true;
+        } else if (option == QLatin1String("--wait")) {
+            args.wait = true;
+        } else if (option == QLatin1String("--paper")) {
+            args.paper = reader.next();
+            if (!QStringList{"A4", "A5", "Letter", "Legal"}.contains(args.paper))
+                return Failure(QStringLiteral("--paper takes A4, A5, Letter or Legal"));
         } else {
             return Failure(QStringLiteral("unknown option ") + option);
         }
     }
     if (args.action != DumpArgs::Action::Json && !seriesGiven)
         return Failure(QStringLiteral("--series S is needed to choose the series"));
+    if (args.wait && args.printer.isEmpty())
+        return Failure(QStringLiteral("--wait goes with --printer"));
+    if (!args.paper.isEmpty() && args.action != DumpArgs::Action::PrintGraph &&
+        args.action != DumpArgs::Action::PrintTable)
+        return Failure(QStringLiteral("--paper goes with --print-graph and --print-table"));
     if (!args.levels.empty() && args.action != DumpArgs::Action::Report)
         return Failure(QStringLiteral("--levels goes with --report"));
     return {args, QString()};

@@ -16,6 +16,8 @@
 //   radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] [--pointer P] [--grid]
 //   radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]
 //   radview-dump FILE --series S --print-table FIRST LAST OUT.pdf
+//     (either printout: --printer NAME in place of OUT.pdf, "-" for the default queue, [--wait];
+//      [--paper A4|A5|Letter|Legal])
 //   radview-dump FILE --series S --report FIRST LAST OUT.pdf [--levels L1,L2,...]
 //   radview-dump --summary FILE...
 //   radview-dump --help
@@ -48,6 +50,9 @@ struct DumpArgs {
     int viewCount = 0; // --view
     int pointer = 0;   // --pointer; 0 for the first visible measurement
     bool grid = false; // --grid
+    QString printer;   // --printer, in place of the printout's file; "-" for the default queue
+    bool wait = false; // --wait: for the printed job to end
+    QString paper;     // --paper; empty: A4 for a file, the queue's own paper for a printer
 
     std::vector<int64_t> levels; // --levels; empty for the report's usual ones
     QStringList files;           // --summary

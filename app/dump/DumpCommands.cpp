@@ -5,7 +5,11 @@
 #include "graph/GraphImage.h"
 #include "graph/GraphPicture.h"
 #include "print/GraphPrintout.h"
+#include "print/JobMessages.h"
 #include "print/PdfFile.h"
+#include "print/PdfPrinter.h"
+#include "print/PrintJob.h"
+#include "print/PrintQueue.h"
 #include "print/ReportPrintout.h"
 #include "print/TablePrintout.h"
 #include "store/AtomicFile.h"
@@ -19,11 +23,16 @@
 
 #include <QBuffer>
 #include <QDate>
+#include <QDeadlineTimer>
+#include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
 
 namespace {
 
 constexpr int kFailure = 2;
+// --wait: how often the job is looked at, and how long the server may stay silent before the wait ends.
+constexpr int kJobPollMs = 500;
+constexpr int kServerSilenceMs = 60000;
 
 DumpOutcome Failed(const QString& message) {
     return {kFailure, QByteArray(), message};
@@ -130,19 +139,71 @@ DumpOutcome SaveCsv(const DumpArgs& args, const ChosenSeries& chosen) {
     return Written(WriteFileAtomically(args.output, bytes));
 }
 
+// The printout's paper: the one asked for; else A4 for a file and the queue's own paper for a printer.
+QPageSize PrintoutPaper(const DumpArgs& args, const QString& printer) {
+    if (!args.paper.isEmpty())
+        return PaperOfMedia(args.paper).value_or(QPageSize(QPageSize::A4));
+    if (args.printer.isEmpty())
+        return QPageSize(QPageSize::A4);
+    return QueueDefaultPaper(printer, ServerWait{}).value_or(QPageSize(QPageSize::A4));
+}
+
+// With --wait: looks at the job until the queue says how it ended; status 3 unless it was printed.
+DumpOutcome AwaitJob(const QueueSubmission& submitted) {
+    DumpOutcome outcome{0, QByteArray(), JobSentText(submitted.job, submitted.printer)};
+    QDeadlineTimer silence(kServerSilenceMs);
+    for (;;) {
+        const JobReport report = AskJob(submitted.printer, submitted.job, ServerWait{});
+        const JobVerdict verdict = JudgeJob(submitted.job, submitted.printer, report);
+        if (report.reached)
+            silence.setRemainingTime(kServerSilenceMs);
+        if (verdict.settled || silence.hasExpired()) {
+            outcome.exitCode = verdict.completed ? 0 : kJobNotCompleted;
+            outcome.err += QLatin1Char('\n') +
+                           (verdict.settled ? verdict.status : QStringLiteral("сервер печати не отвечает"));
+            return outcome;
+        }
+        QThread::msleep(kJobPollMs);
+    }
+}
+
+// The printout as a PDF file, or the same PDF document handed to a print queue.
+DumpOutcome Printout(const DumpArgs& args, const QString& title, bool landscape,
+                     const PagedPrintout& printout) {
+    const QString printer = args.printer == QLatin1String("-") ? QString() : args.printer;
+    const QPageSize paper = PrintoutPaper(args, printer);
+    if (args.printer.isEmpty())
+        return Written(WritePdfFile(args.output, printout, paper));
+    const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
+    if (!pages.made)
+        return Failed(QString::fromUtf8(PrintErrorMessage));
+    QueueJobSettings settings;
+    settings.printer = printer;
+    settings.title = title;
+    settings.paper = paper;
+    settings.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
+    const QueueSubmission submitted = SubmitPdf(pages.bytes, settings, ServerWait{});
+    if (submitted.outcome != QueueSubmission::Outcome::Accepted)
+        return Failed(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") +
+                      QueueRefusedDetail(submitted.printer, submitted.reason));
+    if (!args.wait)
+        return {0, QByteArray(), JobSentText(submitted.job, submitted.printer)};
+    return AwaitJob(submitted);
+}
+
 DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
     const SelectedSeries& series = chosen.evaluation.series;
     ViewWindow view = ViewForImage(series, ImageRequest(args));
     view.gridOn = args.grid;
-    return Written(
-        WritePdfFile(args.output, [&](QPagedPaintDevice& pdf) { return PrintGraph(pdf, view, series); }));
+    return Printout(args, QStringLiteral("График"), true,
+                    [&](QPagedPaintDevice& pdf) { return PrintGraph(pdf, view, series); });
 }
 
 DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
     const std::vector<RowTexts> rows = SpanRows(args, chosen.evaluation.series);
-    return Written(WritePdfFile(args.output, [&](QPagedPaintDevice& pdf) {
+    return Printout(args, QStringLiteral("Таблица измерений"), false, [&](QPagedPaintDevice& pdf) {
         return PrintTable(pdf, HeaderOf(chosen), TableTitles(), rows);
-    }));
+    });
 }
 
 DumpOutcome ReportPdf(const DumpArgs& args, const ChosenSeries& chosen) {

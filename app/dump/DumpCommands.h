@@ -20,5 +20,9 @@ DumpOutcome RunDumpCommand(const DumpArgs& args);
 // failed one (2).
 constexpr int kSomeFilesUnread = 1;
 
+// The exit status of a printout with --wait whose job was not printed (aborted, cancelled, held, or waiting
+// on a stopped printer).
+constexpr int kJobNotCompleted = 3;
+
 // One CSV line per series of every file, after the header, in the order of the files.
 DumpOutcome RunSummary(const QStringList& files);

@@ -81,10 +81,11 @@ std::optional<QSize> ScriptedDialogs::pictureSize(QWidget*, QSize onScreen) {
     return answer;
 }
 
-void ScriptedDialogs::printerSetup(QWidget*, QPrinter& printer) {
+bool ScriptedDialogs::printerSetup(QWidget*, QPrinter& printer) {
     ++printerSetups;
     if (onPrinterSetup)
         onPrinterSetup(printer);
+    return printerSetupConfirmed;
 }
 
 PaintRecorder::PaintRecorder(QWidget* target) {

@@ -32,7 +32,7 @@ public:
     std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
     std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) override;
     std::optional<QSize> pictureSize(QWidget* parent, QSize onScreen) override;
-    void printerSetup(QWidget* parent, QPrinter& printer) override;
+    bool printerSetup(QWidget* parent, QPrinter& printer) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void errorBox(QWidget* parent, const QString& text) override;
     void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) override;
@@ -50,6 +50,7 @@ public:
     std::vector<QSize> pictureSizesOffered;
     std::deque<std::optional<QSize>> pictureSizeAnswers;
     std::function<void(QPrinter&)> onPrinterSetup;
+    bool printerSetupConfirmed = true; // OK, unless a test presses "Отмена"
     int printerSetups = 0;
     // The colour chooser.
     std::deque<std::optional<QColor>> colorAnswers;

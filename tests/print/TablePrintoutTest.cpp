@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const TableHeader kHeader{QStringLiteral("Файл test.rad; Серия N 3"), 117, 250, 1000};
@@ -187,6 +189,37 @@ TEST_F(TablePrintPdf, TheOrientationIsLeftAsItWas) {
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
     const PdfInfo info = ReadPdfInfo(path_);
     EXPECT_GT(info.width, info.height);
+}
+
+TEST_F(TablePrintPdf, ANarrowPageShrinksTheTableAndKeepsEveryColumn) {
+    QPrinter printer(QPrinter::HighResolution);
+    ConfigurePdfPrinter(printer, path_);
+    printer.setPageSize(QPageSize(QPageSize::A5));
+    ASSERT_TRUE(PrintTable(printer, kHeader, TableTitles(), NumberedRows(60)));
+    const std::vector<PdfWord> words = PdfWords(path_);
+    const double right = printer.pageLayout().paintRectPoints().right();
+    for (const QString& title :
+         {QStringLiteral("изм."), QStringLiteral("начала"), QStringLiteral("оконч."),
+          QStringLiteral("Активность,"), QStringLiteral("Экспозиция,"), QStringLiteral("(Бк/м3)")}) {
+        const PdfWord* word = Find(words, title);
+        ASSERT_TRUE(word) << title.toStdString();
+        EXPECT_LE(word->xMax, right + 0.5) << title.toStdString();
+    }
+    // The last column of the last row is on the page too, and the smaller lines take more rows a page.
+    const PdfWord* exposure = Find(words, QStringLiteral("600"), ReadPdfInfo(path_).pages - 1);
+    ASSERT_TRUE(exposure);
+    EXPECT_LE(exposure->xMax, right + 0.5);
+    const auto rowsOnFirstPage = std::count_if(words.begin(), words.end(), [](const PdfWord& word) {
+        return word.page == 0 && word.text == QStringLiteral("600");
+    });
+    EXPECT_GT(rowsOnFirstPage, 20); // unscaled, A5 takes 20 rows under the title block
+}
+
+TEST(TableScale, OnlyLinesTooWideAreShrunk) {
+    EXPECT_EQ(TableScaleToFit(4450, 4488), 1.0);
+    EXPECT_EQ(TableScaleToFit(4488, 4488), 1.0);
+    EXPECT_DOUBLE_EQ(TableScaleToFit(4000, 3000), 0.75);
+    EXPECT_EQ(TableScaleToFit(0, 3000), 1.0);
 }
 
 } // namespace

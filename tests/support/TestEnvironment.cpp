@@ -13,6 +13,13 @@ void PinTestEnvironment() {
     qputenv("LC_ALL", "C.UTF-8");
     QLocale::setDefault(QLocale::c());
     QStandardPaths::setTestModeEnabled(true);
+    PinNoPrintServer();
+}
+
+void PinNoPrintServer() {
+    qputenv("CUPS_SERVER", "/nonexistent/radview-tests/no-cups.sock");
+    qunsetenv("LPDEST");
+    qunsetenv("PRINTER");
 }
 
 void PinGuiPlatform() {

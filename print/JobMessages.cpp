@@ -1,0 +1,59 @@
+#include "print/JobMessages.h"
+
+QString QueueRefusedDetail(const QString& printer, const QString& reason) {
+    if (printer.isEmpty())
+        return QStringLiteral("Принтер по умолчанию не принял задание: %1").arg(reason);
+    return QStringLiteral("Принтер «%1» не принял задание: %2").arg(printer, reason);
+}
+
+QString JobSentText(int job, const QString& printer) {
+    return QStringLiteral("Задание %1 отправлено на принтер «%2»").arg(job).arg(printer);
+}
+
+QString PrintCancelledText() {
+    return QStringLiteral("Печать отменена");
+}
+
+QString ServerSilentDetail() {
+    return QStringLiteral("Сервер печати не отвечает. Повторите печать позже.");
+}
+
+QString JobStillQueuedText(int job, const QString& printer) {
+    return QStringLiteral("Задание %1 ещё в очереди принтера «%2»").arg(job).arg(printer);
+}
+
+JobVerdict JudgeJob(int job, const QString& printer, const JobReport& report) {
+    const QString number = QString::number(job);
+    if (!report.reached)
+        return {};
+    // A stopped printer holds every job that waits for it; it is what the user must see first.
+    const QString stopped =
+        QStringLiteral("Принтер «%1» остановлен: задание %2 ждёт в очереди").arg(printer, number);
+    switch (report.state) {
+    case JobState::Completed:
+        return {true, true, QStringLiteral("Задание %1 напечатано").arg(number), QString()};
+    case JobState::Unknown:
+        // The queue keeps no history of its jobs: it can only say the job has left it.
+        return {true, true, QStringLiteral("Задание %1 передано принтеру").arg(number), QString()};
+    case JobState::Canceled:
+        return {true, false, QStringLiteral("Задание %1 отменено").arg(number), QString()};
+    case JobState::Aborted: {
+        const QString text =
+            QStringLiteral("Задание %1 прервано: %2")
+                .arg(number, report.reason.isEmpty() ? QStringLiteral("причина не сообщена") : report.reason);
+        return {true, false, text, text};
+    }
+    case JobState::Held:
+        return {true, false,
+                QStringLiteral("Задание %1 задержано в очереди принтера «%2»").arg(number, printer),
+                QString()};
+    case JobState::Stopped:
+        return {true, false, stopped, QString()};
+    case JobState::Pending:
+    case JobState::Processing:
+        if (report.printerStopped)
+            return {true, false, stopped, QString()};
+        return {};
+    }
+    return {};
+}
