@@ -43,7 +43,6 @@ copy_source() {
 
 build() {
     local dir="$1"
-    copy_source "$dir"
     log "dpkg-buildpackage in $dir"
     (cd "$dir" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -Pnocheck) >"$dir.log" 2>&1 || {
         tail -n 60 "$dir.log" >&2
@@ -53,6 +52,9 @@ build() {
 
 first="$work/first/radview"
 second="$work/second/a/longer/path/radview-again"
+# Both copies first, so that both builds have the same source whatever happens to the tree meanwhile.
+copy_source "$first"
+copy_source "$second"
 build "$first"
 took "the first package build"
 build "$second"
