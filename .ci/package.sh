@@ -1,106 +1,109 @@
 #!/usr/bin/env bash
-# The Debian package as a user meets it; .ci/run runs this as root on a machine without radview installed:
-#   1. a release build and cpack -G DEB give build-deb/radview_<version>_amd64.deb;
-#   2. lintian finds no error in it (its warnings and notes are shown);
-#   3. apt-get installs it with its dependencies; the installed radview-dump reads an installed sample and
-#      draws its graph as PNG; xdg-mime gives a .rad file the package's file type and opens that type with
-#      radview; man finds the pages in English and Russian;
-#   4. apt-get purges it again, with whatever it brought in, and the machine has the same packages as
-#      before and no longer knows the file type.
-# Should anything fail after the install, the package and what it brought are purged on the way out.
+# The Debian package as a maintainer and a user meet it; .ci/run runs this as root:
+#   1. the source, as git sees it, is copied into two folders of different names and depths, and each is
+#      built as the README says, with dpkg-buildpackage (the tests were run by the first stage of CI, so
+#      nocheck here);
+#   2. the two builds give byte-identical packages: nothing of the build's path or time gets into them;
+#   3. lintian --pedantic --display-info finds no tag that debian/ does not override with its reason, and
+#      appstreamcli validates the AppStream metadata the package installs;
+#   4. a minimal root of the same Debian release (mmdebstrap --variant=minbase, from this machine's Debian
+#      mirror) gets the package with its Depends alone; radview-dump reads and draws an installed sample and
+#      radview answers --help there; the purge leaves the root with the packages and files it had
+#      (.ci/clean-root-check.sh).
+# The machine itself gets no radview package. Each step prints how long it took.
 set -euo pipefail
 
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 source scripts/common.sh
-
-build_dir=build-deb
-type=application/x-radview-measurements
 
 fail() {
     log "$*"
     exit 1
 }
 
-installed_packages() {
-    dpkg-query -W -f='${db:Status-Status} ${Package}:${Architecture}\n' | sed -n 's/^installed //p' | sort
+step_start=$SECONDS
+took() {
+    log "$1 took $((SECONDS - step_start)) s"
+    step_start=$SECONDS
 }
 
 ensure_packages "${RADVIEW_BUILD_PACKAGES[@]}" "${RADVIEW_PACKAGE_PACKAGES[@]}"
-if package_installed radview; then
-    fail "radview is installed on this machine; this check installs and removes its own package, so remove" \
-        "it first: apt-get purge radview"
-fi
+
+work="$(mktemp -d /tmp/radview-package.XXXXXX)"
+trap 'rm -rf "$work"' EXIT
 
 # 1 ------------------------------------------------------------------------------------------------------
-configure_and_build "$build_dir" -DCMAKE_BUILD_TYPE=Release -DRADVIEW_TESTS=OFF -DRADVIEW_BENCH=OFF
-rm -f "$build_dir"/radview_*.deb
-(cd "$build_dir" && cpack -G DEB)
-shopt -s nullglob
-debs=("$build_dir"/radview_*_amd64.deb)
-shopt -u nullglob
-[ "${#debs[@]}" -eq 1 ] || fail "cpack made no radview_<version>_amd64.deb in $build_dir"
-deb="$(realpath "${debs[0]}")"
-version="$(dpkg-deb --field "$deb" Version)"
-[ "$(basename "$deb")" = "radview_${version}_amd64.deb" ] || fail "$deb is not named for its version $version"
-dpkg-deb --info "$deb" >&2
-dpkg-deb --contents "$deb" >&2
+# Tracked files and new ones git does not ignore, as they are in the working tree: what a commit of it holds.
+copy_source() {
+    mkdir -p "$1"
+    git ls-files -z --cached --others --exclude-standard |
+        while IFS= read -r -d '' path; do [ -e "$path" ] && printf '%s\0' "$path"; done |
+        tar --null -T - -cf - | tar -xf - -C "$1"
+}
+
+build() {
+    local dir="$1"
+    log "dpkg-buildpackage in $dir"
+    (cd "$dir" && DEB_BUILD_OPTIONS=nocheck dpkg-buildpackage -us -uc -Pnocheck) >"$dir.log" 2>&1 || {
+        tail -n 60 "$dir.log" >&2
+        fail "dpkg-buildpackage failed in $dir (log: $dir.log)"
+    }
+}
+
+first="$work/first/radview"
+second="$work/second/a/longer/path/radview-again"
+# Both copies first, so that both builds have the same source whatever happens to the tree meanwhile.
+copy_source "$first"
+copy_source "$second"
+build "$first"
+took "the first package build"
+build "$second"
+took "the second package build"
+
+version="$(dpkg-parsechangelog -l debian/changelog -S Version)"
+arch="$(dpkg --print-architecture)"
+debs=(radview_"${version}_$arch".deb radview-dbgsym_"${version}_$arch".deb)
+for deb in "${debs[@]}"; do
+    [ -f "$(dirname "$first")/$deb" ] || fail "the build made no $deb: $(ls "$(dirname "$first")")"
+    dpkg-deb --info "$(dirname "$first")/$deb" >&2
+done
+dpkg-deb --contents "$(dirname "$first")/${debs[0]}" >&2
 
 # 2 ------------------------------------------------------------------------------------------------------
-log "lintian $deb"
-lintian --fail-on error --display-info --tag-display-limit 0 "$deb" || fail "lintian finds errors in $deb"
+for file in "${debs[@]}"; do
+    if ! cmp "$(dirname "$first")/$file" "$(dirname "$second")/$file"; then
+        if command -v diffoscope >/dev/null; then
+            diffoscope "$(dirname "$first")/$file" "$(dirname "$second")/$file" >&2 || true
+        fi
+        fail "two builds of the same source made different $file"
+    fi
+done
+log "the two builds are byte-identical: ${debs[*]}"
 
 # 3 ------------------------------------------------------------------------------------------------------
-before="$(installed_packages)"
-work="$(mktemp -d)"
-remove_package() {
-    local brought
-    if package_installed radview; then
-        as_root apt-get -o DPkg::Lock::Timeout=600 purge -y -q radview </dev/null
-    fi
-    brought="$(comm -13 <(echo "$before") <(installed_packages))"
-    if [ -n "$brought" ]; then
-        log "purging what the package brought in: $(echo $brought)"
-        # shellcheck disable=SC2086 # one package name a word
-        as_root apt-get -o DPkg::Lock::Timeout=600 purge -y -q $brought </dev/null
-    fi
-}
-trap 'remove_package; rm -rf "$work"' EXIT
-
-export DEBIAN_FRONTEND=noninteractive
-log "apt-get install $deb"
-as_root apt-get -o DPkg::Lock::Timeout=600 -o Acquire::Retries=3 install -y -q "$deb" </dev/null
-
-for program in radview radview-dump; do
-    [ -x "/usr/bin/$program" ] || fail "the package put no $program in /usr/bin"
-done
-sample=/usr/share/radview/samples/one-series.rad
-[ -f "$sample" ] || fail "the package put no $sample"
-/usr/bin/radview-dump "$sample" >"$work/sample.json"
-head -c 1 "$work/sample.json" | grep -q '{' || fail "the installed radview-dump printed no JSON for $sample"
-/usr/bin/radview-dump "$sample" --series 1 --png 800 500 "$work/graph.png"
-[ "$(od -An -tx1 -N8 "$work/graph.png" | tr -d ' \n')" = 89504e470d0a1a0a ] ||
-    fail "the installed radview-dump drew no PNG of $sample"
-
-cp "$sample" "$work/measurements.rad"
-found="$(xdg-mime query filetype "$work/measurements.rad")"
-[ "$found" = "$type" ] || fail "xdg-mime gives $work/measurements.rad the type '$found', not $type"
-opener="$(xdg-mime query default "$type")"
-[ "$opener" = radview.desktop ] || fail "xdg-mime opens $type with '$opener', not radview.desktop"
-[ "$(man -w radview)" = /usr/share/man/man1/radview.1.gz ] || fail "man does not find radview(1)"
-[ "$(man -w -L ru radview-dump)" = /usr/share/man/ru/man1/radview-dump.1.gz ] ||
-    fail "man does not find the Russian radview-dump(1)"
-log "installed: $(dpkg-query -W -f='${Package} ${Version}, ${Installed-Size} KiB' radview)"
+changes="$(dirname "$first")/radview_${version}_$arch.changes"
+log "lintian --pedantic --display-info $changes"
+lintian --pedantic --display-info --display-experimental --tag-display-limit 0 \
+    --fail-on error,warning,info,pedantic,experimental "$changes" ||
+    fail "lintian reports tags that debian/ does not override"
+mkdir "$work/installed"
+dpkg-deb --extract "$(dirname "$first")/${debs[0]}" "$work/installed"
+appstreamcli validate --pedantic --no-net --no-color "$work/installed"/usr/share/metainfo/*.metainfo.xml ||
+    fail "appstreamcli rejects the installed AppStream metadata"
+took "the comparison, lintian and appstreamcli"
 
 # 4 ------------------------------------------------------------------------------------------------------
-trap 'rm -rf "$work"' EXIT
-remove_package
-! package_installed radview || fail "radview is still installed"
-for left in /usr/bin/radview /usr/bin/radview-dump /usr/share/radview /usr/share/applications/radview.desktop \
-    /usr/share/mime/packages/radview.xml; do
-    [ ! -e "$left" ] || fail "$left is left behind after the purge"
-done
-found="$(xdg-mime query filetype "$work/measurements.rad")"
-[ "$found" != "$type" ] || fail "xdg-mime still knows $type after the purge"
-[ "$(installed_packages)" = "$before" ] || fail "the installed packages differ from those before the install:
-$(diff <(echo "$before") <(installed_packages) || true)"
-log "the package was installed, used and removed; the machine has the packages it had before"
+# The Debian archives this machine's apt uses, with their suites and components: the same mirror and release.
+apt-get indextargets --format 'deb $(REPO_URI) $(RELEASE) $(COMPONENT)' 'Created-By: Packages' 'Origin: Debian' |
+    sort -u >"$work/sources.list"
+[ -s "$work/sources.list" ] || fail "apt knows no Debian archive on this machine"
+codename="$(. /etc/os-release && echo "$VERSION_CODENAME")"
+log "a minimal $codename root from $(awk '{print $2, $3}' "$work/sources.list" | tr '\n' ' ')"
+mkdir "$work/root-check"
+cp "$(dirname "$first")/${debs[0]}" .ci/clean-root-check.sh "$work/root-check/"
+mmdebstrap --variant=minbase --quiet \
+    --customize-hook="copy-in $work/root-check /tmp" \
+    --customize-hook="chroot \"\$1\" bash /tmp/root-check/clean-root-check.sh /tmp/root-check/${debs[0]}" \
+    --customize-hook='rm -rf "$1/tmp/root-check"' \
+    "$codename" /dev/null - <"$work/sources.list" || fail "the package failed in a minimal root"
+took "the minimal root"

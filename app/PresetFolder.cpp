@@ -31,8 +31,11 @@ QString PresetFolder(const SampleLocations& where) {
 SampleLocations CurrentSampleLocations() {
     SampleLocations where;
     where.applicationDir = QCoreApplication::applicationDirPath();
+    // Only a build that lets its programs know their build and source trees (not a distribution's).
+#ifdef RADVIEW_BUILD_DIR
     where.buildDir = QStringLiteral(RADVIEW_BUILD_DIR);
     where.sourceSamples = QStringLiteral(RADVIEW_SOURCE_DIR "/samples");
+#endif
     where.installedSamples = QDir(where.applicationDir).filePath(QStringLiteral(RADVIEW_SAMPLES_FROM_BIN));
     where.home = QDir::homePath();
     return where;

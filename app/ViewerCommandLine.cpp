@@ -77,7 +77,7 @@ int AnswerViewerCommandLine(const ViewerCommandLine& line) {
         answer = QString::fromUtf8(ViewerUsage);
         break;
     case ViewerCommandLine::Request::Version:
-        answer = QStringLiteral("radview %1\n").arg(QString::fromUtf8(ProgramVersion));
+        answer = QString::fromStdString(VersionText("radview"));
         break;
     case ViewerCommandLine::Request::Refused:
         Print(stderr, QStringLiteral("radview: %1\n%2").arg(line.error, QString::fromUtf8(ViewerUsage)));

@@ -27,6 +27,8 @@ int main(int argc, char** argv) {
         line.request == ViewerCommandLine::Request::Version)
         return AnswerViewerCommandLine(line);
     QApplication app(argc, argv);
+    // The desktop pairs the windows with the menu entry and its icon by this id (Wayland's app id).
+    QGuiApplication::setDesktopFileName(QStringLiteral(RADVIEW_APP_ID));
     // Qt takes the options of its own (-platform, -style, -geometry…) out of the arguments it was given;
     // what it leaves is the viewer's to judge.
     if (line.request == ViewerCommandLine::Request::Refused)

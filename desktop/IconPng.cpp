@@ -1,7 +1,8 @@
-// Renders the application icon from its one drawing into the PNG sizes of the icon theme:
-//   radview-icon-png <icon.svg> <output folder> <size>...
-// writes <output folder>/radview-<size>.png for every size. The build runs it, so the PNGs the window
-// and the installation use can never drift from the drawing.
+// Renders an icon from its drawing into PNG sizes of the icon theme:
+//   radview-icon-png <icon.svg> <output folder> <name> <size>...
+// writes <output folder>/<name>-<size>.png for every size. The build runs it, so the PNGs the window
+// and the installation use can never drift from the drawings. The PNGs carry no text chunk (no time, no
+// software name), so the same drawing gives the same bytes on every build.
 
 #include <QDir>
 #include <QImage>
@@ -25,8 +26,8 @@ bool Render(QSvgRenderer& renderer, int side, const QString& path) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 4) {
-        std::fprintf(stderr, "usage: radview-icon-png <icon.svg> <output folder> <size>...\n");
+    if (argc < 5) {
+        std::fprintf(stderr, "usage: radview-icon-png <icon.svg> <output folder> <name> <size>...\n");
         return 2;
     }
     const QString drawing = QString::fromLocal8Bit(argv[1]);
@@ -40,10 +41,11 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "radview-icon-png: cannot make the folder %s\n", argv[2]);
         return 1;
     }
-    for (int i = 3; i < argc; ++i) {
+    const QString name = QString::fromLocal8Bit(argv[3]);
+    for (int i = 4; i < argc; ++i) {
         bool ok = false;
         const int side = QString::fromLatin1(argv[i]).toInt(&ok);
-        const QString path = folder.filePath(QStringLiteral("radview-%1.png").arg(side));
+        const QString path = folder.filePath(QStringLiteral("%1-%2.png").arg(name).arg(side));
         if (!ok || side < 1) {
             std::fprintf(stderr, "radview-icon-png: %s is not a size in pixels\n", argv[i]);
             return 2;

@@ -21,13 +21,15 @@ RADVIEW_BUILD_PACKAGES+=(qt6-svg-dev)
 # (cupsd as a child process with a private configuration) and manage its queues with the CUPS tools.
 RADVIEW_BUILD_PACKAGES+=(libcups2-dev)
 RADVIEW_TEST_PACKAGES+=(cups-daemon cups-client)
-# The tests of the menu entry, the file type and the manual pages use the desktop's own tools.
-RADVIEW_TEST_PACKAGES+=(desktop-file-utils libxml2-utils shared-mime-info man-db groff-base)
+# The tests of the menu entry, the file type, the AppStream metadata and the manual pages use the desktop's
+# and the software centres' own tools.
+RADVIEW_TEST_PACKAGES+=(desktop-file-utils libxml2-utils shared-mime-info appstream man-db groff-base)
 # Every caption is checked again with DejaVu as the only font, as on a machine without Liberation.
 RADVIEW_TEST_PACKAGES+=(fonts-dejavu-core)
-# Building the Debian package (cpack runs dpkg-shlibdeps and file), checking it with lintian, and asking
-# xdg-mime about an installed file type as a desktop would (File::MimeInfo is its usual back end).
-RADVIEW_PACKAGE_PACKAGES=(dpkg-dev file lintian xdg-utils libfile-mimeinfo-perl)
+# The Debian package (.ci/package.sh): what debian/control's Build-Depends add to the build packages for a
+# build without tests (build-essential is implied), dpkg-buildpackage and debhelper, lintian, appstreamcli
+# for the installed metadata, and mmdebstrap for the minimal root the package is tried in.
+RADVIEW_PACKAGE_PACKAGES=(build-essential dpkg-dev debhelper pkgconf libcups2-dev lintian appstream mmdebstrap)
 
 log() { printf '==> %s\n' "$*" >&2; }
 

@@ -276,7 +276,7 @@ DumpOutcome RunDumpCommand(const DumpArgs& args) {
     if (args.action == DumpArgs::Action::Help)
         return {0, QByteArray(DumpUsage) + '\n', QString()};
     if (args.action == DumpArgs::Action::Version)
-        return {0, QByteArray("radview-dump ") + ProgramVersion + '\n', QString()};
+        return {0, QByteArray::fromStdString(VersionText("radview-dump")), QString()};
     if (args.action == DumpArgs::Action::Summary)
         return RunSummary(args.files);
     const OpenedFile opened = OpenInstrumentFile(args.file);

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
 # What cmake --install puts under a prefix, file for file: the two programs alone in bin/, without a
-# library search path; the help file and the samples in share/radview; the menu entry, the file type, the
-# icon at every size of the hicolor theme and as its drawing; the manual pages in English and Russian,
-# compressed without a time stamp; the copyright and changelog Debian wants.
-#   check-installed-tree.sh <build dir> <source dir> <icon size>...
+# library search path; the help file and the samples in share/radview; the menu entry, the AppStream
+# metadata, the file type, the application's and the file type's icons at every size of the hicolor theme
+# and as drawings; the manual pages in English and Russian, compressed without a time stamp.
+#   check-installed-tree.sh <build dir> <source dir> <app id> <file type icon> <icon size>...
 set -euo pipefail
 
 build="$1"
 source="$2"
-shift 2
+id="$3"
+mime_icon="$4"
+shift 4
 sizes=("$@")
 
 fail() {
@@ -25,18 +27,19 @@ expected=(
     "bin/radview|-"
     "bin/radview-dump|-"
     "share/radview/help.hlp|$source/app/help/help.hlp"
-    "share/applications/radview.desktop|$source/desktop/radview.desktop"
+    "share/applications/$id.desktop|$source/desktop/$id.desktop"
+    "share/metainfo/$id.metainfo.xml|$source/desktop/$id.metainfo.xml"
     "share/mime/packages/radview.xml|$source/desktop/radview-mime.xml"
-    "share/icons/hicolor/scalable/apps/radview.svg|$source/desktop/radview.svg"
+    "share/icons/hicolor/scalable/apps/radview.svg|$source/desktop/radview-128.svg"
+    "share/icons/hicolor/scalable/mimetypes/$mime_icon.svg|$source/desktop/radview-file-128.svg"
     "share/man/man1/radview.1.gz|gz:$source/man/radview.1"
     "share/man/man1/radview-dump.1.gz|gz:$source/man/radview-dump.1"
     "share/man/ru/man1/radview.1.gz|gz:$source/man/ru/radview.1"
     "share/man/ru/man1/radview-dump.1.gz|gz:$source/man/ru/radview-dump.1"
-    "share/doc/radview/copyright|$source/packaging/copyright"
-    "share/doc/radview/changelog.gz|gz:$source/packaging/changelog"
 )
 for size in "${sizes[@]}"; do
     expected+=("share/icons/hicolor/${size}x${size}/apps/radview.png|$build/desktop/icons/radview-$size.png")
+    expected+=("share/icons/hicolor/${size}x${size}/mimetypes/$mime_icon.png|$build/desktop/icons/$mime_icon-$size.png")
 done
 for sample in "$source"/samples/*.rad; do
     [ -e "$sample" ] && expected+=("share/radview/samples/$(basename "$sample")|$sample")

@@ -90,7 +90,10 @@ TEST(DumpHelp, TheBuiltProgramPrintsItsUsageAndVersion) {
 
     const DumpRun version = RunDump({"--version"});
     EXPECT_EQ(version.exitCode, 0) << version.err.toStdString();
-    EXPECT_EQ(version.out, QByteArray("radview-dump ") + ProgramVersion + '\n');
+    const QList<QByteArray> lines = version.out.split('\n');
+    EXPECT_EQ(lines.value(0), QByteArray("radview-dump ") + ProgramVersion);
+    EXPECT_TRUE(lines.value(1).startsWith("Copyright (C) 2026 ")) << version.out.toStdString();
+    EXPECT_TRUE(lines.value(2).contains("GPL-3.0-or-later")) << version.out.toStdString();
     EXPECT_TRUE(version.err.isEmpty()) << version.err.toStdString();
 }
 
