@@ -77,6 +77,8 @@ protected:
     }
     static void TearDownTestSuite() { server.reset(); }
     void SetUp() override {
+        if (const QString why = PrintServer::unavailableReason(); !why.isEmpty())
+            GTEST_SKIP() << why.toStdString();
         ASSERT_EQ(server->failure(), QString());
         const SelectedSeries series = SeriesOfIntervals(250, {600, 900, 1200});
         std::vector<RowTexts> rows;

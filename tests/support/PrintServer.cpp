@@ -91,6 +91,15 @@ QString PrintServer::socket() const {
     return dir_.filePath(QStringLiteral("cups.sock"));
 }
 
+QString PrintServer::unavailableReason() {
+    if (!QFile::exists(QStringLiteral("/usr/sbin/cupsd")))
+        return QStringLiteral("cupsd is not installed (cups-daemon)");
+    // The backend that keeps the jobs must run as root, which only root can arrange.
+    if (::geteuid() != 0)
+        return QStringLiteral("a private print server needs root");
+    return {};
+}
+
 bool PrintServer::start() {
     const QString cupsd = QStringLiteral("/usr/sbin/cupsd");
     if (!QFile::exists(cupsd)) {

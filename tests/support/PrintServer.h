@@ -18,6 +18,9 @@ public:
 
     // Empty when the server runs; otherwise why it could not start (cupsd missing, a failed step).
     const QString& failure() const { return failure_; }
+    // Why no private server can be had on this machine at all (empty when one can): the tests that need
+    // one are skipped there, as in a package build without the CUPS daemon or run by an ordinary user.
+    static QString unavailableReason();
     QString socket() const;
 
     // A raw queue whose device keeps what it receives in received(); options go to lpadmin as given
