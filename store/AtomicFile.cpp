@@ -90,9 +90,13 @@ WriteOutcome AtomicFile::probeTarget() {
     if (::stat(path.constData(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode))
             return {SaveFailureText(target_, NotARegularFileText())};
-        // Asked as `>` asks: the kernel answers for the permissions, the file system and the link. Nothing
-        // is written through this handle and the file is not truncated.
-        const int probe = ::open(path.constData(), O_WRONLY | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        // Asked as `>` asks, O_CREAT included (fs.protected_regular looks at it): the kernel answers for the
+        // permissions, the file system and the link. Nothing is written through this handle and the file is
+        // not truncated.
+        const dev_t device = existing.st_dev;
+        const ino_t inode = existing.st_ino;
+        const int probe =
+            ::open(path.constData(), O_WRONLY | O_CREAT | O_NOCTTY | O_NONBLOCK | O_CLOEXEC, 0666);
         if (probe < 0) {
             const int error = errno;
             if (error == EACCES && IsStickyFolderLink(path))
@@ -104,9 +108,11 @@ WriteOutcome AtomicFile::probeTarget() {
         const bool regular = ::fstat(probe, &existing) == 0 && S_ISREG(existing.st_mode);
         landing = OpenedPath(probe);
         ::close(probe);
+        // Removed between the two looks and made anew, empty, by the probe: that one is ours to drop.
+        createdEmpty_ = regular && (existing.st_dev != device || existing.st_ino != inode);
         if (!regular)
             return {SaveFailureText(target_, NotARegularFileText())};
-        replaces_ = true;
+        replaces_ = !createdEmpty_;
         ownerId_ = existing.st_uid;
         groupId_ = existing.st_gid;
         mode_ = existing.st_mode & 0777;

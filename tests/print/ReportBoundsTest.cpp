@@ -7,6 +7,10 @@
 #include "print/PdfPrinter.h"
 #include "print/ReportPrintout.h"
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -108,6 +112,29 @@ TEST(ReportBounds, AClockThatWentBackGivesDashesAndANoteNotNegativeFigures) {
         EXPECT_FALSE(line.contains(QStringLiteral(": -"))) << line.toStdString();
     // A span that goes forward says nothing of it.
     EXPECT_FALSE(ContentOf(report, {1, 1}).statisticLines.contains(QStringLiteral("часы прибора шли назад")));
+}
+
+TEST(ReportBounds, AReportStoppedBeforeAPageWritesNoFile) {
+    // The window's "Отмена" answers false to the question asked before each page.
+    const ReportFile report = CenturiesReportFile();
+    const ReportSource source{report.file,
+                              report.series(),
+                              {1, report.series().measurementCount},
+                              DefaultLevels(),
+                              QDate(2026, 3, 7)};
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("report.pdf"));
+    int asked = 0;
+    const WriteOutcome written = WritePdfFile(path, [&](QPagedPaintDevice& device) {
+        return PrintReport(device, source, [&asked](int page, int) {
+            ++asked;
+            return page < 1;
+        });
+    });
+    EXPECT_FALSE(written.ok());
+    EXPECT_EQ(asked, 2);
+    EXPECT_FALSE(QFile::exists(path));
+    EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
 } // namespace

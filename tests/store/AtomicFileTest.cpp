@@ -1,6 +1,7 @@
 #include "store/AtomicFile.h"
 #include "store/NativePath.h"
 #include "store/SystemErrorText.h"
+#include "store/TemporaryCleanup.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,6 +13,7 @@
 
 #include <csignal>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -332,6 +334,34 @@ TEST(NativePath, BytesThatAreNoUtf8RoundTripAndShowAsReplacementCharacters) {
         EXPECT_EQ(NativePath(PathFromNative(name)), name) << name.toHex().toStdString();
     EXPECT_EQ(PathFromNative("\xd0\xb4"), QStringLiteral("д"));
     EXPECT_EQ(ShownPath(PathFromNative("data\xe4.rad")), QStringLiteral("data\uFFFD.rad"));
+}
+
+} // namespace
+
+namespace {
+
+// Where a file system has no unnamed files, the named temporary file is held for the signal handlers.
+TEST(HeldTemporaryName, AnEndingSignalRemovesTheHeldFileAndEndsTheProgramAsItWould) {
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        QTemporaryDir folder;
+        const pid_t child = fork();
+        if (child == 0) {
+            const int descriptor = ::open(QFile::encodeName(folder.path()).constData(), O_PATH | O_DIRECTORY);
+            const int file = ::openat(descriptor, ".rv000001", O_WRONLY | O_CREAT | O_EXCL, 0600);
+            if (descriptor < 0 || file < 0)
+                _exit(3);
+            const HeldTemporaryName held(descriptor, ".rv000001");
+            ::kill(::getpid(), signal);
+            ::pause();
+            _exit(4);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status)) << signal;
+        EXPECT_EQ(WTERMSIG(status), signal);
+        EXPECT_TRUE(Entries(folder.path()).isEmpty())
+            << signal << Entries(folder.path()).join(' ').toStdString();
+    }
 }
 
 } // namespace
