@@ -38,11 +38,12 @@ void ReportCommand::makeReport() {
     QProgressDialog progress(QStringLiteral("Составляется отчёт…"), QStringLiteral("Отмена"), 0, 1,
                              &parts_.window);
     progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
+    progress.setMinimumDuration(progressDelay_);
     progress.setAutoReset(false);
+    progress.setValue(0); // the clock of the half second starts here
     const auto goOn = [&progress](int page, int pageCount) {
-        progress.setMaximum(pageCount);
-        progress.setValue(page);
+        progress.setMaximum(pageCount + 1);
+        progress.setValue(page + 1);
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     };
