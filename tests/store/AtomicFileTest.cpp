@@ -193,17 +193,48 @@ template <typename Fn> int RunAs(uid_t uid, Fn fn) {
     return WIFEXITED(status) && WEXITSTATUS(status) != 99 ? WEXITSTATUS(status) : -1;
 }
 
+// fs.protected_symlinks set to 1 for the test where it is not (the usual setting of distributions) and
+// the superuser may set it, and put back as it was afterwards.
+class ProtectedSymlinks {
+public:
+    ProtectedSymlinks() {
+        former_ = Read();
+        if (former_ != "1" && Write("1"))
+            changed_ = true;
+    }
+    ~ProtectedSymlinks() {
+        if (changed_)
+            Write(former_);
+    }
+    ProtectedSymlinks(const ProtectedSymlinks&) = delete;
+    ProtectedSymlinks& operator=(const ProtectedSymlinks&) = delete;
+    bool on() const { return Read() == "1"; }
+
+private:
+    static QByteArray Read() {
+        QFile setting(QString::fromLatin1(kSetting));
+        return setting.open(QIODevice::ReadOnly) ? setting.readAll().trimmed() : QByteArray();
+    }
+    static bool Write(const QByteArray& value) {
+        QFile setting(QString::fromLatin1(kSetting));
+        return setting.open(QIODevice::WriteOnly) && setting.write(value + '\n') > 0 && setting.flush();
+    }
+    static constexpr const char* kSetting = "/proc/sys/fs/protected_symlinks";
+    QByteArray former_;
+    bool changed_ = false;
+};
+
 class AtomicFileAsShell : public AtomicFileTest {
 protected:
     bool root() const { return ::geteuid() == 0; }
 };
 
 TEST_F(AtomicFileAsShell, ALinkThatProtectedSymlinksForbidsIsRefusedAndItsTargetKept) {
-    QFile setting(QStringLiteral("/proc/sys/fs/protected_symlinks"));
-    if (!setting.open(QIODevice::ReadOnly) || setting.readAll().trimmed() != "1")
-        GTEST_SKIP() << "fs.protected_symlinks is not 1 here and cannot be set by a test";
     if (!root())
         GTEST_SKIP() << "planting another user's link needs the superuser";
+    const ProtectedSymlinks protection;
+    if (!protection.on())
+        GTEST_SKIP() << "fs.protected_symlinks is not 1 here and cannot be set by a test";
     // A sticky world-writable folder of one user, a link in it of another, the follower a third (root).
     const QString shared = path("shared");
     ASSERT_TRUE(QDir().mkdir(shared));
