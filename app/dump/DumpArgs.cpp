@@ -67,6 +67,8 @@ constexpr int kLargestSide = 16384;
 static_assert(kLargestSide == LargestPictureSide, "the window and the command line draw the same sizes");
 // Activities are signed 32-bit; a level above every one of them is still a level.
 constexpr qlonglong kLargestLevel = 2147483647;
+// A line of the report's statistics each: a few, so that the report stays within its four pages.
+constexpr qsizetype kMostLevels = 10;
 
 // What each action reads after its name, and which options go with it. An option added for a printer or a
 // page (--printer, --paper, --wait) gets a bit of its own and is added to the actions that print.
@@ -101,7 +103,7 @@ const std::array<OptionSpec, 5> kOptions = {{
     {"--view", DumpArgs::View, "FIRST COUNT, каждое от 0 до 65535"},
     {"--pointer", DumpArgs::Pointer, "номер измерения от 0 до 65535"},
     {"--grid", DumpArgs::Grid, ""},
-    {"--levels", DumpArgs::Levels, "L1,L2,... от 0 до 2147483647"},
+    {"--levels", DumpArgs::Levels, "L1,L2,... (не более 10) от 0 до 2147483647"},
 }};
 
 class ArgReader {
@@ -129,11 +131,13 @@ public:
         return !value.isEmpty();
     }
 
-    // L1,L2,…: one or more levels from 0 to kLargestLevel, each checked as a number is.
+    // L1,L2,…: one to kMostLevels levels from 0 to kLargestLevel, each checked as a number is.
     bool levels(std::vector<int64_t>& levels) {
         if (atEnd())
             return false;
         const QStringList items = next().split(QLatin1Char(','));
+        if (items.size() > kMostLevels)
+            return false;
         for (const QString& item : items) {
             bool ok = false;
             const qlonglong level = item.toLongLong(&ok);

@@ -45,6 +45,8 @@ TEST(DumpCommandLine, EveryRefusedCombinationIsNamedWithTheUsage) {
         {{"f.rad", "--save-table", "1", "3", "t.txt"}, "для --save-table нужен --series S"},
         {{"--series", "1", "--average", "1", "2"}, "не указан FILE"},
         {{"f.rad", "--series", "1", "--png", "10", "x", "p.png"}, "--png: нужны W H OUT.png"},
+        {{"f.rad", "--series", "1", "--report", "1", "3", "r.pdf", "--levels", "1,2,3,4,5,6,7,8,9,10,11"},
+         "--levels: нужен L1,L2,... (не более 10)"},
         {{"--summary", "a.rad", "--grid"}, nullptr}, // after --summary every argument is a file
     };
     for (const Refused& refused : cases) {
