@@ -1,5 +1,7 @@
 #include "app/FileDrop.h"
 
+#include "store/NativePath.h"
+
 #include <QMimeData>
 #include <QUrl>
 
@@ -11,7 +13,9 @@ FileDrop ReadFileDrop(const QMimeData* data, Qt::DropActions possible) {
     for (const QUrl& url : data->urls()) {
         if (!url.isLocalFile())
             return drop;
-        files << url.toLocalFile();
+        // The name's bytes as the URL carries them percent-encoded: toLocalFile() would turn a byte that is
+        // no UTF-8 into U+FFFD and name another file.
+        files << PathFromNative(QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1()));
     }
     if (files.isEmpty())
         return drop;

@@ -12,6 +12,7 @@
 #include "app/WindowPlacement.h"
 #include "app/colors/ColorDialog.h"
 #include "desktop/AppIcon.h"
+#include "store/NativePath.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SeriesList.h"
 #include "table/MeasurementTableWindow.h"
@@ -344,7 +345,7 @@ void MainWindow::loadFile(const QString& path) {
 
 void MainWindow::showOpenedFile() {
     const FileHalf& file = document_.file();
-    setStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(file.dataFileName));
+    setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     if (file.seriesCount == 1) {
         selectSeries(1);
         infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
@@ -392,7 +393,7 @@ void MainWindow::showErrors(const QStringList& messages) {
 void MainWindow::showSeriesList() {
     resetCommands();
     const FileHalf& file = document_.file();
-    setStatusText(0, QString::fromUtf8(ViewingFileText) + FileNamePart(file.dataFileName));
+    setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
     enableSeriesCommand();
 }

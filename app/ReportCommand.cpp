@@ -7,7 +7,9 @@
 #include "print/PdfFile.h"
 #include "print/ReportPrintout.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QProgressDialog>
 #include <QWidget>
 
 const char* const ReportFileEnding = "-отчёт.pdf";
@@ -31,8 +33,24 @@ void ReportCommand::makeReport() {
         return;
     const ReportSource source{document.file(), document.series(), *span, DefaultLevels(),
                               QDate::currentDate()};
+    // A report of a long span may take a moment: past half a second a progress dialog shows, and its
+    // "Отмена" stops the report before its next page, leaving no file.
+    QProgressDialog progress(QStringLiteral("Составляется отчёт…"), QStringLiteral("Отмена"), 0, 1,
+                             &parts_.window);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(progressDelay_);
+    progress.setAutoReset(false);
+    progress.setValue(0); // the clock of the half second starts here
+    const auto goOn = [&progress](int page, int pageCount) {
+        progress.setMaximum(pageCount + 1);
+        progress.setValue(page + 1);
+        QCoreApplication::processEvents();
+        return !progress.wasCanceled();
+    };
     const WriteOutcome written =
-        WritePdfFile(*path, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source); });
-    if (!written.ok())
+        WritePdfFile(*path, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source, goOn); });
+    const bool cancelled = progress.wasCanceled();
+    progress.close();
+    if (!written.ok() && !cancelled)
         parts_.dialogs.errorBox(&parts_.window, written.error);
 }

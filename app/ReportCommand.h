@@ -21,9 +21,12 @@ public:
     explicit ReportCommand(const Parts& parts);
 
     void makeReport();
+    // How long a report runs before its progress dialog shows (half a second; a test shows it at once).
+    void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
 
 private:
     Parts parts_;
+    int progressDelay_ = 500;
 };
 
 extern const char* const ReportFileEnding; // "-отчёт.pdf", after the instrument file's name

@@ -3,10 +3,14 @@
 #include <QString>
 #include <QStringList>
 
-// The command line of the viewer:
+#include <optional>
+
+// The command line of the viewer, judged before the application object exists so that a refused one needs
+// no display:
 //   radview [FILE]
-//   radview --help
+//   radview --help      (-h)
 //   radview --version
+// Qt's own options (-platform, -style, -display…) are passed over here and left to Qt.
 struct ViewerCommandLine {
     enum class Request { Run, Help, Version, Refused };
 
@@ -15,7 +19,7 @@ struct ViewerCommandLine {
     QString error; // Refused: what is wrong
 };
 
-// Reads the arguments that follow the program's name.
+// Reads the arguments that follow the program's name, each held as its bytes (see NativeArguments).
 ViewerCommandLine ParseViewerCommandLine(const QStringList& arguments);
 
 // Prints what a request other than Run asks for: the usage or the version on standard output, or what is

@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImage>
 #include <QPainter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 
 namespace {
@@ -47,6 +48,25 @@ QByteArray GraphPngBytes(const GraphScene& scene, QSize size, qreal ratio) {
     return png;
 }
 
+namespace {
+
+// Qt's generator states the picture's size in millimetres worked out from its resolution, which a viewer
+// turns back into pixels one off (800 × 450 becomes 801 × 451): the size goes in as the pixels it is.
+QByteArray WithPixelSize(const QByteArray& svg, QSize size) {
+    const qsizetype tagStart = svg.indexOf("<svg");
+    const qsizetype tagEnd = svg.indexOf('>', tagStart);
+    if (tagStart < 0 || tagEnd < 0)
+        return svg;
+    QString tag = QString::fromUtf8(svg.mid(tagStart, tagEnd - tagStart));
+    tag.replace(QRegularExpression(QStringLiteral(R"(\bwidth="[^"]*")")),
+                QStringLiteral("width=\"%1px\"").arg(size.width()));
+    tag.replace(QRegularExpression(QStringLiteral(R"(\bheight="[^"]*")")),
+                QStringLiteral("height=\"%1px\"").arg(size.height()));
+    return svg.left(tagStart) + tag.toUtf8() + svg.mid(tagEnd);
+}
+
+} // namespace
+
 QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& title, qreal ratio) {
     const QSize logical = (QSizeF(size) / ratio).toSize();
     QByteArray svg;
@@ -70,5 +90,5 @@ QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& tit
     }
     if (!painter.end())
         return QByteArray();
-    return svg;
+    return WithPixelSize(svg, size);
 }

@@ -29,7 +29,7 @@ void DrawReportTexts(Canvas& canvas, const ReportLayout& layout, int page) {
     }
 }
 
-bool PrintReport(QPagedPaintDevice& device, const ReportSource& source) {
+bool PrintReport(QPagedPaintDevice& device, const ReportSource& source, const ReportProgress& goOn) {
     const ReportContent content = MakeReportContent(source);
     const QSize page(device.width(), device.height());
     const ReportLayout layout = LayoutReport(content, ReportMetricsFor(page, device.logicalDpiY()));
@@ -38,6 +38,8 @@ bool PrintReport(QPagedPaintDevice& device, const ReportSource& source) {
     if (!job.begun())
         return false;
     for (int p = 0; p < layout.pageCount; ++p) {
+        if (goOn && !goOn(p, layout.pageCount))
+            return false;
         if (p > 0 && !job.newPage())
             return false;
         {

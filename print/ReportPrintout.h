@@ -5,6 +5,8 @@
 
 #include <QFont>
 
+#include <functional>
+
 class Canvas;
 class QPagedPaintDevice;
 
@@ -16,4 +18,7 @@ void DrawReportTexts(Canvas& canvas, const ReportLayout& layout, int page);
 
 // The report on a span of a series, on as many portrait pages as its daily table takes (one, mostly), on a
 // printer or PDF writer. False, with no job left behind, when the device cannot be used.
-bool PrintReport(QPagedPaintDevice& device, const ReportSource& source);
+// goOn, when given, is asked before each page (0-based, of pageCount) whether to go on: false stops the
+// report as a failure, so that a cancelled report leaves no file.
+using ReportProgress = std::function<bool(int page, int pageCount)>;
+bool PrintReport(QPagedPaintDevice& device, const ReportSource& source, const ReportProgress& goOn = {});

@@ -7,6 +7,8 @@
 #include "table/DecimalText.h"
 #include "table/TableFile.h"
 
+const char* const ClockWentBackText = "часы прибора шли назад";
+
 namespace {
 
 const QChar kDecimalComma(QLatin1Char(','));
@@ -44,6 +46,12 @@ QString MomentText(const QDateTime& moment) {
     return moment.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
 }
 
+// A span whose last mark lies before its first: the instrument's clock went back, and no duration or
+// average of it means anything.
+bool ClockWentBack(const ReportSource& source) {
+    return source.series.elapsedTime[source.span.last] < source.series.elapsedTime[source.span.first - 1];
+}
+
 QStringList TitleLines(const ReportSource& source) {
     const SelectedSeries& series = source.series;
     const MeasurementSpan& span = source.span;
@@ -54,12 +62,24 @@ QStringList TitleLines(const ReportSource& source) {
                 SensitivityText(source.file.sensitivity),
             QStringLiteral("Начало: ") + MomentText(MarkMoment(series, seriesStart, span.first - 1)) +
                 QStringLiteral(", конец: ") + MomentText(MarkMoment(series, seriesStart, span.last)) +
-                QStringLiteral(", продолжительность: ") + DurationText(seconds),
+                QStringLiteral(", продолжительность: ") + (seconds < 0 ? Absent() : DurationText(seconds)),
             QStringLiteral("Измерений: %1 (с %2 по %3), ошибочных меток: %4")
                 .arg(span.last - span.first + 1)
                 .arg(span.first)
                 .arg(span.last)
                 .arg(BadMarksInSpan(series, span))};
+}
+
+QString PeriodHeading(AveragePeriod period) {
+    switch (period) {
+    case AveragePeriod::Day:
+        return QStringLiteral("Средние по суткам");
+    case AveragePeriod::Month:
+        return QStringLiteral("Средние по месяцам");
+    case AveragePeriod::Year:
+        break;
+    }
+    return QStringLiteral("Средние по годам");
 }
 
 } // namespace
@@ -123,10 +143,23 @@ QString ReportTimeTitle(uint8_t timeUnit, const QDateTime& from, const QDateTime
 }
 
 DailyRowTexts DailyRowTextsOf(const DailyAverage& day) {
+    return PeriodRowTextsOf(day, AveragePeriod::Day);
+}
+
+DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, int yearsPerRow) {
     // Hours in tenths, rounded halves to even: 360 seconds to the tenth.
-    const int64_t tenthsOfHour = Round(static_cast<Extended>(day.seconds) / 360);
-    return {day.date.toString(QStringLiteral("dd.MM.yyyy")), DecimalText(tenthsOfHour, 1, kDecimalComma),
-            QString::number(day.average)};
+    const int64_t tenthsOfHour = Round(static_cast<Extended>(row.seconds) / 360);
+    QString name;
+    if (period == AveragePeriod::Day)
+        name = row.date.toString(QStringLiteral("dd.MM.yyyy"));
+    else if (period == AveragePeriod::Month)
+        name = row.date.toString(QStringLiteral("MM.yyyy"));
+    else if (yearsPerRow == 1)
+        name = QString::number(row.date.year());
+    else
+        name = QString::number(row.date.year()) + QStringLiteral("–") +
+               QString::number(row.date.year() + yearsPerRow - 1);
+    return {name, DecimalText(tenthsOfHour, 1, kDecimalComma), QString::number(row.average)};
 }
 
 QString PageNumberText(int page, int pageCount) {
@@ -147,12 +180,22 @@ ReportContent MakeReportContent(const ReportSource& source) {
     content.timeTitle = ReportTimeTitle(ReportGraphView(series, span).timeUnit,
                                         MarkMoment(series, seriesStart, span.first - 1),
                                         MarkMoment(series, seriesStart, span.last));
-    content.statisticLines =
-        StatisticLines(ComputeSpanStatistics(series, source.file.sensitivity, span, source.levels));
-    content.dailyHeading = QStringLiteral("Средние по суткам");
-    content.dailyTitles = {QStringLiteral("Дата"), QStringLiteral("Часов"), QStringLiteral("Среднее, Бк/м³")};
-    for (const DailyAverage& day : ComputeDailyAverages(series, source.file.sensitivity, span))
-        content.dailyRows.push_back(DailyRowTextsOf(day));
+    SpanStatistics statistics = ComputeSpanStatistics(series, source.file.sensitivity, span, source.levels);
+    const bool clockBack = ClockWentBack(source);
+    if (clockBack) {
+        statistics.average.reset();
+        statistics.equilibrium.reset();
+    }
+    content.statisticLines = StatisticLines(statistics);
+    if (clockBack)
+        content.statisticLines << QString::fromUtf8(ClockWentBackText);
+    const PeriodAverages periods = ComputePeriodAverages(series, source.file.sensitivity, span);
+    content.dailyHeading = PeriodHeading(periods.period);
+    content.dailyTitles = {periods.period == AveragePeriod::Day ? QStringLiteral("Дата")
+                                                                : QStringLiteral("Период"),
+                           QStringLiteral("Часов"), QStringLiteral("Среднее, Бк/м³")};
+    for (const DailyAverage& row : periods.rows)
+        content.dailyRows.push_back(PeriodRowTextsOf(row, periods.period, periods.yearsPerRow));
     content.printedText =
         QStringLiteral("Дата печати: ") + source.printed.toString(QStringLiteral("dd.MM.yyyy"));
     content.programText = ReportProgramText();

@@ -22,7 +22,9 @@
 //   "Максимум: Y Бк/м³ (изм. k, DD.MM.YYYY HH:MM)"
 //   "ЭРОА: E Бк/м³"
 //   "Время выше L Бк/м³: Q %"          Q with one decimal and a decimal comma, one line per level
-// A figure that cannot be formed reads "—" in place of its value and unit.
+// A figure that cannot be formed reads "—" in place of its value and unit. Where the span ends before it
+// begins (the instrument's clock went back), its duration, average and ЭРОА read "—" and the note
+// ClockWentBackText follows the statistics.
 
 // What a report is made from. The file gives the instrument's number and sensitivity, the series its
 // title (file name and series number), marks and activities.
@@ -43,7 +45,7 @@ struct ReportContent {
     QStringList titleLines;     // the series, the instrument, the span's moments and counts
     QString timeTitle;          // under the graph's time axis, with the year
     QStringList statisticLines; // in the wording above
-    QString dailyHeading;
+    QString dailyHeading; // "Средние по суткам", "… по месяцам" or "… по годам"
     DailyRowTexts dailyTitles;
     std::vector<DailyRowTexts> dailyRows;
     QString printedText; // "Дата печати: DD.MM.YYYY"
@@ -68,6 +70,11 @@ QString DurationText(int64_t seconds);
 QString ReportTimeTitle(uint8_t timeUnit, const QDateTime& from, const QDateTime& to);
 
 DailyRowTexts DailyRowTextsOf(const DailyAverage& day);
+// A row of the table of averages: "dd.MM.yyyy" for a day, "MM.yyyy" for a month, "yyyy" for a year or
+// "yyyy–yyyy" for a row of several.
+DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, int yearsPerRow = 1);
+
+extern const char* const ClockWentBackText; // "часы прибора шли назад"
 
 // "Страница 1 из 2".
 QString PageNumberText(int page, int pageCount);

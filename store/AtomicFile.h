@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <memory>
+
+class HeldTemporaryName;
+
 // How a write ended: on failure, one Russian sentence naming the file and the cause, ready for a message
 // box or standard error.
 struct WriteOutcome {
@@ -10,38 +14,58 @@ struct WriteOutcome {
     bool ok() const { return error.isEmpty(); }
 };
 
-// A file written so that its target is replaced only when every byte has reached the disk: the bytes go to
-// a temporary file in the target's folder, every write and the sync are checked, and only then is the
-// temporary file renamed over the target. On any failure the temporary file is removed and an earlier file
-// of that name stays as it was. A target that exists and is not a regular file (a folder, a FIFO, a device)
-// is refused before anything is written, never replaced. A symbolic link is followed: the file it points to
-// is replaced and the link stays.
+// A file written so that its target is replaced only when every byte has reached the disk, and only where
+// the shell's `>` would have been let write it.
+//
+// The target is first asked of the kernel as `>` asks it: opened for writing by the name given (nothing is
+// written through that handle), so that a file the user may not write, a read-only file system or a link
+// that fs.protected_symlinks forbids to follow refuses the save with its cause. A target that exists and is
+// no regular file (a folder, a FIFO, a device) is refused too. A symbolic link is followed: the file it
+// points to is replaced and the link stays.
+//
+// The bytes go to an unnamed file in the target's folder (O_TMPFILE) that is linked in only once it is
+// whole, so no interrupted save can leave a temporary file behind; where the file system has no unnamed
+// files, a short-named one (".rvXXXXXX") is used and removed on SIGINT, SIGTERM and SIGHUP as on any
+// failure. A replaced file's owner and group are kept (the save is refused where they cannot be), its
+// permissions too, less the setuid, setgid and sticky bits.
 class AtomicFile {
 public:
     explicit AtomicFile(const QString& target);
-    ~AtomicFile(); // removes the temporary file unless it was committed
+    ~AtomicFile(); // drops the unwritten file unless it was committed
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     // Checks the target and creates the empty temporary file beside it.
     WriteOutcome create();
-    // Where the bytes go until commit. A writer that can only write to a file by name (a PDF printer) writes
-    // here and closes its own handle before commit.
-    const QString& temporaryPath() const { return temporaryPath_; }
+    // A name by which a writer that can only write by name (a PDF printer) reaches the temporary file until
+    // commit: /proc/self/fd/N of the unnamed file, or the named one's path.
+    QString temporaryPath() const;
     WriteOutcome write(const QByteArray& bytes);
-    // Syncs the temporary file and renames it over the target.
+    // Syncs the temporary file and puts it in the target's place.
     WriteOutcome commit();
-    // Removes the temporary file; the target stays as it was.
+    // Drops the temporary file; the target stays as it was.
     void discard();
 
 private:
     WriteOutcome failure(int errorNumber) const;
-    void closeHandle();
+    WriteOutcome folderFailure(int errorNumber) const;
+    WriteOutcome probeTarget();
+    WriteOutcome openTemporary();
+    WriteOutcome keepOwnerAndMode();
+    int linkInPlace();
 
-    QString target_;
-    QString temporaryPath_;
+    QString target_;       // as given, for the messages
+    QByteArray folder_;    // the folder the file lands in, links followed
+    QByteArray name_;      // its entry there
+    QByteArray temporary_; // the named temporary file's entry in folder_, while there is one
+    int folderDescriptor_ = -1;
     int descriptor_ = -1;
+    bool unnamed_ = false;      // descriptor_ is an O_TMPFILE file
+    bool replaces_ = false;     // a file of that name exists and is replaced
+    bool createdEmpty_ = false; // a dangling link's target was created empty to ask the kernel
+    unsigned ownerId_ = 0, groupId_ = 0, mode_ = 0;
     bool committed_ = false;
+    std::unique_ptr<HeldTemporaryName> held_; // the named temporary file, for the signal handlers
 };
 
 // The whole write in one call: create, write, commit.
@@ -49,3 +73,8 @@ WriteOutcome WriteFileAtomically(const QString& target, const QByteArray& bytes)
 
 // The sentence for a failed save of target: "Не удалось сохранить файл «target»: cause."
 QString SaveFailureText(const QString& target, const QString& cause);
+
+// Whether path names the file or device this program's standard output goes to (/dev/stdout,
+// /proc/self/fd/1, or the very file the output was sent to): such an output is written to standard output,
+// never replaced, so that an append (>>) or a pipe gets it.
+bool IsStandardOutputPath(const QString& path);

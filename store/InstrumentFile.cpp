@@ -1,8 +1,7 @@
 #include "store/InstrumentFile.h"
 
+#include "store/NativePath.h"
 #include "store/SystemErrorText.h"
-
-#include <QFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -151,19 +150,27 @@ FileReadResult ReadInstrumentFile(const QString& path) {
     };
     // Opened without blocking and checked on the open descriptor, so that a FIFO or a device put in the
     // file's place can never hold the program up.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const QString shown = ShownPath(path);
+    const int fd = ::open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const QString reason = PathErrorText(errno, path);
-        return fail(QStringLiteral("Не удалось открыть файл «%1»: %2").arg(path, reason));
+        return fail(QStringLiteral("Не удалось открыть файл «%1»: %2").arg(shown, reason));
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(QStringLiteral("«%1» не является обычным файлом и не может быть прочитан.").arg(path));
+        return fail(QStringLiteral("«%1» не является обычным файлом и не может быть прочитан.").arg(shown));
     }
     const int error = ReadUpTo(fd, MaxFileBytes, result.bytes);
     ::close(fd);
     if (error != 0)
-        return fail(QStringLiteral("Не удалось прочитать файл «%1»: %2").arg(path, SystemErrorText(error)));
+        return fail(QStringLiteral("Не удалось прочитать файл «%1»: %2").arg(shown, SystemErrorText(error)));
+    return result;
+}
+
+FileReadResult ReadInstrumentStream(int fd, const QString& name) {
+    FileReadResult result;
+    if (const int error = ReadUpTo(fd, MaxFileBytes, result.bytes); error != 0)
+        result.error = QStringLiteral("Не удалось прочитать %1: %2").arg(name, SystemErrorText(error));
     return result;
 }

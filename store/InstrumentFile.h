@@ -34,7 +34,11 @@ struct FileReadResult {
 
 // Reads the first MaxFileBytes of a regular file. Anything else (a folder, a FIFO, a device) is refused
 // without being opened, so nothing can block.
+// The path is kept as the bytes it was given in (see NativePath).
 FileReadResult ReadInstrumentFile(const QString& path);
+
+// The first MaxFileBytes of an open stream (standard input), as from a file; name is what a message calls it.
+FileReadResult ReadInstrumentStream(int fd, const QString& name);
 
 // The file half the bytes of an instrument file make, named by the path they were read from.
 FileHalf ParseInstrumentFile(const QByteArray& bytes, const QString& path);

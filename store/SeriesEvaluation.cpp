@@ -3,6 +3,7 @@
 #include "store/ActivityFactors.h"
 #include "store/Calendar.h"
 #include "store/Extended.h"
+#include "store/NativePath.h"
 #include "store/SpanStatistics.h"
 
 #include <algorithm>
@@ -91,7 +92,7 @@ QString BadMarkMessage(int k, const TimeMark& mark) {
 }
 
 QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber) {
-    return QStringLiteral("Файл ") + FileNamePart(dataFileName) + QStringLiteral("; Серия N ") +
+    return QStringLiteral("Файл ") + ShownPath(FileNamePart(dataFileName)) + QStringLiteral("; Серия N ") +
            QString::number(seriesNumber);
 }
 

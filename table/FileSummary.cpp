@@ -1,5 +1,7 @@
 #include "table/FileSummary.h"
 
+#include "store/NativePath.h"
+
 #include "store/InstrumentFile.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SpanStatistics.h"
@@ -98,6 +100,6 @@ QByteArray UnreadableFileSummaryCsv(const QString& fileName, const QString& reas
 PathSummary SummarizeInstrumentFile(const QString& path) {
     const OpenedFile opened = OpenInstrumentFile(path);
     if (!opened.ok())
-        return {UnreadableFileSummaryCsv(path, opened.error), false};
-    return {FileSummaryCsv(path, opened.file), true};
+        return {UnreadableFileSummaryCsv(ShownPath(path), opened.error), false};
+    return {FileSummaryCsv(ShownPath(path), opened.file), true};
 }

@@ -7,7 +7,8 @@
 #include <QStringList>
 
 // One CSV line per series of an instrument file, for checking many files at once. The columns:
-//   file           the file's name as the caller gave it (the path typed on the command line)
+//   file           the file's name as the caller gave it (the path typed on the command line), a byte that
+//                  is no UTF-8 shown as U+FFFD
 //   instrument     the instrument number
 //   sensitivity    the header word as stored, in 10^-7 Bq^-1·m³·s^-1 (1250, not its text "12.50 * 10-5 …"),
 //                  so that a spreadsheet reads it as a number

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -7,21 +8,8 @@
 #include <optional>
 #include <vector>
 
-// The command line of radview-dump:
-//   radview-dump FILE
-//   radview-dump FILE --series S --save-table FIRST LAST OUT
-//   radview-dump FILE --series S --csv FIRST LAST OUT                  (OUT "-": standard output)
-//   radview-dump FILE --series S --average FIRST LAST
-//   radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] [--pointer P] [--grid]
-//   radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] [--pointer P] [--grid]
-//   radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid]
-//   radview-dump FILE --series S --print-table FIRST LAST OUT.pdf
-//     (either printout: --printer NAME in place of OUT.pdf, "-" for the default queue, [--wait];
-//      [--paper A4|A5|Letter|Legal])
-//   radview-dump FILE --series S --report FIRST LAST OUT.pdf [--levels L1,L2,...]
-//   radview-dump --summary FILE...
-//   radview-dump --help
-//   radview-dump --version
+// The command line of radview-dump: one FILE and at most one action, each option at most once and only
+// with an action that uses it (see DumpUsage). "-" as FILE is standard input, as an output standard output.
 struct DumpArgs {
     enum class Action {
         Json,
@@ -38,7 +26,19 @@ struct DumpArgs {
         Version
     };
 
-    QString file;
+    // The options an action may take besides its own operands, as bits: which action accepts which is one
+    // table in DumpArgs.cpp.
+    enum Option : unsigned {
+        Series = 1u << 0,
+        View = 1u << 1,
+        Pointer = 1u << 2,
+        Grid = 1u << 3,
+        Levels = 1u << 4,
+        Wait = 1u << 5,
+        Paper = 1u << 6,
+    };
+
+    QString file; // "-": standard input
     Action action = Action::Json;
     int series = 0;
     int first = 0;
@@ -73,4 +73,9 @@ struct DumpArgsResult {
 
 DumpArgsResult ParseDumpArgs(const QStringList& arguments);
 
+// The help text (--help): a usage line per command, what the program does, one line per option, the exit
+// statuses; laid out as GNU programs lay it out, so that help2man can make a manual page of it.
 extern const char* const DumpUsage;
+
+// What radview-dump prints for --version.
+QByteArray DumpVersionText();

@@ -1,6 +1,5 @@
 #include "app/dump/DumpCommands.h"
 
-#include "app/ProgramVersion.h"
 #include "app/dump/DumpJson.h"
 #include "graph/GraphImage.h"
 #include "graph/GraphPicture.h"
@@ -14,6 +13,7 @@
 #include "print/TablePrintout.h"
 #include "store/AtomicFile.h"
 #include "store/InstrumentFile.h"
+#include "store/NativePath.h"
 #include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
@@ -26,6 +26,8 @@
 #include <QDeadlineTimer>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
+
+#include <unistd.h>
 
 namespace {
 
@@ -48,7 +50,7 @@ struct ChosenSeries {
 ChosenSeries Choose(const FileHalf& file, int s) {
     ChosenSeries chosen{file, {}, {}};
     if (s < 1 || s > file.seriesCount) {
-        chosen.error = QStringLiteral("the file has no series %1 (it has %2)").arg(s).arg(file.seriesCount);
+        chosen.error = QStringLiteral("в файле нет серии %1 (серий в нём: %2)").arg(s).arg(file.seriesCount);
         return chosen;
     }
     chosen.evaluation = EvaluateSeries(file, s);
@@ -60,7 +62,7 @@ ChosenSeries Choose(const FileHalf& file, int s) {
 QString SpanError(const DumpArgs& args, int n) {
     if (IsSpanInSeries({args.first, args.last}, n))
         return QString();
-    return QStringLiteral("measurements %1 to %2 are not in the series (1 to %3)")
+    return QStringLiteral("измерений с %1 по %2 нет в серии (в ней измерения с 1 по %3)")
         .arg(args.first)
         .arg(args.last)
         .arg(n);
@@ -71,12 +73,12 @@ QString ViewError(const DumpArgs& args, int n) {
     const int first = whole ? 1 : args.viewFirst;
     const int last = whole ? n : args.viewFirst + args.viewCount - 1;
     if (!IsSpanInSeries({first, last}, n))
-        return QStringLiteral("the view %1 to %2 is not in the series (1 to %3)").arg(first).arg(last).arg(n);
-    if (args.pointer != 0 && (args.pointer < first || args.pointer > last))
-        return QStringLiteral("the pointer %1 is not in the view %2 to %3")
-            .arg(args.pointer)
+        return QStringLiteral("измерений вида с %1 по %2 нет в серии (в ней измерения с 1 по %3)")
             .arg(first)
-            .arg(last);
+            .arg(last)
+            .arg(n);
+    if (args.pointer != 0 && (args.pointer < first || args.pointer > last))
+        return QStringLiteral("указатель %1 вне вида с %2 по %3").arg(args.pointer).arg(first).arg(last);
     return QString();
 }
 
@@ -105,15 +107,30 @@ GraphImageRequest ImageRequest(const DumpArgs& args) {
     return request;
 }
 
-DumpOutcome SaveTable(const DumpArgs& args, const ChosenSeries& chosen) {
-    const QByteArray bytes =
-        TableFileBytes(HeaderOf(chosen), TableTitles(), SpanRows(args, chosen.evaluation.series));
-    const QString error = WriteTableFile(args.output, bytes);
-    return error.isEmpty() ? DumpOutcome{} : Failed(error);
-}
-
 DumpOutcome Written(const WriteOutcome& written) {
     return written.ok() ? DumpOutcome{} : Failed(written.error);
+}
+
+// Every output goes through here: "-", or a name for this program's own standard output (/dev/stdout, or
+// the file `>>` appends to), is written to standard output with the rest of the run's output, never
+// replaced; any other file is written atomically.
+DumpOutcome WriteOutput(const QString& output, const QByteArray& bytes) {
+    if (output == QLatin1String("-") || IsStandardOutputPath(output))
+        return {0, bytes, QString()};
+    return Written(WriteFileAtomically(output, bytes));
+}
+
+DumpOutcome WritePdf(const QString& output, const PagedPrintout& printout,
+                     const QPageSize& paper = QPageSize(QPageSize::A4)) {
+    const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
+    if (!pages.made)
+        return Failed(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + ShownPath(output));
+    return WriteOutput(output, pages.bytes);
+}
+
+DumpOutcome SaveTable(const DumpArgs& args, const ChosenSeries& chosen) {
+    return WriteOutput(args.output, TableFileBytes(HeaderOf(chosen), TableTitles(),
+                                                   SpanRows(args, chosen.evaluation.series)));
 }
 
 // The picture is encoded in memory and written in one checked piece, so a file on a full disk is never
@@ -127,16 +144,12 @@ DumpOutcome SavePicture(const DumpArgs& args, const ChosenSeries& chosen) {
     const QByteArray bytes =
         GraphPictureBytes({series, view, request.colors, false}, request.size, format, series.seriesTitle);
     if (bytes.isEmpty())
-        return Failed(QStringLiteral("cannot encode the picture for %1").arg(args.output));
-    return Written(WriteFileAtomically(args.output, bytes));
+        return Failed(QStringLiteral("не удалось построить рисунок для «%1»").arg(ShownPath(args.output)));
+    return WriteOutput(args.output, bytes);
 }
 
-// "-" is standard output, written by the caller with every other output of the run.
 DumpOutcome SaveCsv(const DumpArgs& args, const ChosenSeries& chosen) {
-    const QByteArray bytes = SpanCsv(chosen.evaluation.series, {args.first, args.last});
-    if (args.output == QLatin1String("-"))
-        return {0, bytes, QString()};
-    return Written(WriteFileAtomically(args.output, bytes));
+    return WriteOutput(args.output, SpanCsv(chosen.evaluation.series, {args.first, args.last}));
 }
 
 // The printout's paper: the one asked for; else A4 for a file and the queue's own paper for a printer.
@@ -173,7 +186,7 @@ DumpOutcome Printout(const DumpArgs& args, const QString& title, bool landscape,
     const QString printer = args.printer == QLatin1String("-") ? QString() : args.printer;
     const QPageSize paper = PrintoutPaper(args, printer);
     if (args.printer.isEmpty())
-        return Written(WritePdfFile(args.output, printout, paper));
+        return WritePdf(args.output, printout, paper);
     const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
     if (!pages.made)
         return Failed(QString::fromUtf8(PrintErrorMessage));
@@ -212,8 +225,7 @@ DumpOutcome ReportPdf(const DumpArgs& args, const ChosenSeries& chosen) {
                               {args.first, args.last},
                               args.levels.empty() ? DefaultLevels() : args.levels,
                               QDate::currentDate()};
-    return Written(
-        WritePdfFile(args.output, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source); }));
+    return WritePdf(args.output, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source); });
 }
 
 DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -222,6 +234,16 @@ DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
     if (!result.ok())
         return Failed(result.error);
     return {0, QByteArray::number(static_cast<qlonglong>(result.average)) + '\n', QString()};
+}
+
+// "-" is standard input, read as a file is.
+OpenedFile OpenDumpFile(const QString& path) {
+    if (path != QLatin1String("-"))
+        return OpenInstrumentFile(path);
+    const FileReadResult read = ReadInstrumentStream(STDIN_FILENO, QStringLiteral("стандартный ввод"));
+    if (!read.ok())
+        return {FileHalf(), read.error};
+    return {ParseInstrumentFile(read.bytes, path), QString()};
 }
 
 DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -267,7 +289,7 @@ DumpOutcome RunSummary(const QStringList& files) {
     }
     if (unread > 0) {
         outcome.exitCode = kSomeFilesUnread;
-        outcome.err = QStringLiteral("%1 of %2 files could not be read").arg(unread).arg(files.size());
+        outcome.err = QStringLiteral("не удалось прочитать файлов: %1 из %2").arg(unread).arg(files.size());
     }
     return outcome;
 }
@@ -276,10 +298,10 @@ DumpOutcome RunDumpCommand(const DumpArgs& args) {
     if (args.action == DumpArgs::Action::Help)
         return {0, QByteArray(DumpUsage) + '\n', QString()};
     if (args.action == DumpArgs::Action::Version)
-        return {0, QByteArray::fromStdString(VersionText("radview-dump")), QString()};
+        return {0, DumpVersionText(), QString()};
     if (args.action == DumpArgs::Action::Summary)
         return RunSummary(args.files);
-    const OpenedFile opened = OpenInstrumentFile(args.file);
+    const OpenedFile opened = OpenDumpFile(args.file);
     if (!opened.ok())
         return Failed(opened.error);
     const FileHalf& file = opened.file;

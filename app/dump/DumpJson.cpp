@@ -1,5 +1,6 @@
 #include "app/dump/DumpJson.h"
 
+#include "store/NativePath.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SeriesList.h"
 
@@ -66,7 +67,7 @@ QJsonObject EvaluationJson(const FileHalf& file, int s) {
 
 QJsonObject FileJson(const FileHalf& file) {
     QJsonObject object;
-    object[QStringLiteral("file")] = FileNamePart(file.dataFileName);
+    object[QStringLiteral("file")] = ShownPath(FileNamePart(file.dataFileName));
     object[QStringLiteral("device")] = file.deviceNumber;
     object[QStringLiteral("sensitivity")] = file.sensitivity;
     object[QStringLiteral("sensitivity_text")] = SensitivityText(file.sensitivity);

@@ -1,5 +1,6 @@
 // radview-dump: the instrument file as JSON, and the table and averages of a series, for scripts and
 // bulk checks.
+#include "app/ProgramStart.h"
 #include "app/dump/DumpArgs.h"
 #include "app/dump/DumpCommands.h"
 #include "app/dump/StandardOutput.h"
@@ -14,22 +15,20 @@ int main(int argc, char* argv[]) {
     // Past a file size limit (ulimit -f) a write fails like one on a full disk and is reported with status
     // 2; left at its default the signal would end the program without a word.
     std::signal(SIGXFSZ, SIG_IGN);
-    QStringList arguments;
-    for (int i = 1; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const DumpArgsResult parsed = ParseDumpArgs(arguments);
+    QuietenRuntimeFolderWarning();
+    const DumpArgsResult parsed = ParseDumpArgs(NativeArguments(argc, argv));
+    if (!parsed.args) {
+        std::fprintf(stderr, "radview-dump: %s\n", parsed.error.toUtf8().constData());
+        return 2;
+    }
     std::unique_ptr<QCoreApplication> app;
-    if (parsed.args && parsed.args->draws()) {
+    if (parsed.args->draws()) {
         // Pictures and printouts need fonts, not a screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
-    }
-    if (!parsed.args) {
-        std::fprintf(stderr, "radview-dump: %s\n", parsed.error.toUtf8().constData());
-        return 2;
     }
     const DumpOutcome outcome = RunDumpCommand(*parsed.args);
     // What a script reads from standard output must be whole, or the run must fail: output that did not

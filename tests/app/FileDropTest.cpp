@@ -5,6 +5,7 @@
 
 #include "app/FileDrop.h"
 #include "app/GraphWidget.h"
+#include "store/NativePath.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -47,6 +48,15 @@ TEST(FileDrop, LocalFilesAreTakenInTheirOrderAsACopy) {
     EXPECT_TRUE(drop.accepted());
     EXPECT_EQ(drop.action, Qt::CopyAction);
     EXPECT_EQ(drop.files, QStringList({QStringLiteral("/data/b.rad"), QStringLiteral("/data/a.rad")}));
+}
+
+TEST(FileDrop, ANameThatIsNoUtf8KeepsItsBytes) {
+    // A file manager sends the byte 0xE4 percent-encoded; toLocalFile() would make it U+FFFD.
+    auto data = std::make_unique<QMimeData>();
+    data->setData(QStringLiteral("text/uri-list"), "file:///data/data%E4.rad\r\n");
+    const FileDrop drop = ReadFileDrop(data.get(), kFileManagerActions);
+    ASSERT_EQ(drop.files.size(), 1);
+    EXPECT_EQ(NativePath(drop.files.first()), QByteArray("/data/data\xe4.rad"));
 }
 
 TEST(FileDrop, ALinkServesWhenNoCopyIsOffered) {

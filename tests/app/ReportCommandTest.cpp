@@ -5,9 +5,13 @@
 
 #include "app/ReportCommand.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -113,6 +117,30 @@ TEST_F(ReportCommandTest, AFileThatCannotBeWrittenIsReported) {
     ASSERT_EQ(dialogs->errors.size(), 1);
     EXPECT_TRUE(dialogs->errors[0].contains(target)) << dialogs->errors[0].toStdString();
     EXPECT_FALSE(QFile::exists(target));
+}
+
+TEST_F(ReportCommandTest, OtmenaInTheProgressDialogStopsTheReportAndWritesNoFile) {
+    form->reportCommand().setProgressDelay(0); // a long report's dialog, shown at once
+    const QString pdf = dir.filePath(QStringLiteral("cancelled.pdf"));
+    bool clicked = false;
+    QTimer clicker;
+    QObject::connect(&clicker, &QTimer::timeout, [&] {
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            auto* progress = qobject_cast<QProgressDialog*>(widget);
+            if (!progress || !progress->isVisible() || clicked)
+                continue;
+            for (QPushButton* button : progress->findChildren<QPushButton*>())
+                if (button->text() == QStringLiteral("Отмена")) {
+                    button->click();
+                    clicked = true;
+                }
+        }
+    });
+    clicker.start(0);
+    reportTo(pdf, 1);
+    EXPECT_TRUE(clicked);
+    EXPECT_FALSE(QFile::exists(pdf));
+    EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join('\n').toStdString();
 }
 
 } // namespace

@@ -3,10 +3,18 @@
 #include "tests/app/GuiFixture.h"
 #include "tests/app/WindowSnapshot.h"
 
+#include "app/ProgramStart.h"
+#include "app/ViewerCommandLine.h"
 #include "graph/ColorScheme.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -14,6 +22,15 @@ const QString kPrompt = QStringLiteral("Откройте файл для про�
 
 QString Sample(const char* name) {
     return QDir(QStringLiteral(RADVIEW_SAMPLES_DIR)).absoluteFilePath(QString::fromLatin1(name));
+}
+
+// The arguments as main() takes them from argv.
+QStringList NativeArgumentsOf(QList<QByteArray> arguments) {
+    arguments.prepend("radview");
+    std::vector<char*> argv;
+    for (QByteArray& argument : arguments)
+        argv.push_back(argument.data());
+    return NativeArguments(static_cast<int>(argv.size()), argv.data());
 }
 
 class StartWithFile : public GuiTest {
@@ -47,6 +64,22 @@ TEST_F(StartWithFile, OneSeriesIsShownAsTheOpenCommandShowsIt) {
 
     EXPECT_EQ(started, openedThroughDialog(file));
     EXPECT_EQ(startErrors, dialogs->errors);
+}
+
+TEST_F(StartWithFile, AFileWhoseNameIsNoUtf8OpensTheFileOfThoseBytes) {
+    QTemporaryDir folder;
+    const QByteArray bytes = QFile::encodeName(folder.path()) + "/data\xe4.rad";
+    ASSERT_TRUE(QFile::copy(Sample("one-series.rad"), folder.filePath(QStringLiteral("plain.rad"))));
+    ASSERT_EQ(::rename(QFile::encodeName(folder.filePath(QStringLiteral("plain.rad"))).constData(),
+                       bytes.constData()),
+              0);
+    const QStringList arguments = NativeArgumentsOf({bytes});
+    const ViewerCommandLine line = ParseViewerCommandLine(arguments);
+    const WindowSnapshot started = startWith(line.file);
+    EXPECT_TRUE(dialogs->errors.isEmpty()) << dialogs->errors.join('\n').toStdString();
+    EXPECT_TRUE(started.panel0.startsWith(QStringLiteral("Файл data\uFFFD.rad; Серия N ")))
+        << started.panel0.toStdString();
+    ::unlink(bytes.constData());
 }
 
 TEST_F(StartWithFile, SeveralSeriesShowTheSeriesListAsTheOpenCommandShowsIt) {

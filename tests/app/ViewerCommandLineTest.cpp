@@ -3,6 +3,7 @@
 
 #include "app/ViewerCommandLine.h"
 #include "app/ProgramVersion.h"
+#include "store/NativePath.h"
 
 #include <QDir>
 #include <QProcess>
@@ -94,7 +95,7 @@ TEST(ViewerProgram, HelpAndVersionNeedNoDisplay) {
     const ViewerRun help = RunViewer({QStringLiteral("--help")}, WithoutDisplay());
     EXPECT_EQ(help.exitCode, 0) << help.err.toStdString();
     EXPECT_EQ(help.out, QByteArray(ViewerUsage));
-    EXPECT_TRUE(help.out.startsWith("usage: radview [FILE]\n"));
+    EXPECT_TRUE(help.out.startsWith("Использование: radview [FILE]\n"));
     EXPECT_TRUE(help.err.isEmpty()) << help.err.toStdString();
 
     const ViewerRun version = RunViewer({QStringLiteral("--version")}, WithoutDisplay());
@@ -113,12 +114,35 @@ TEST(ViewerProgram, AnUnknownOptionGivesTheUsageOnStandardErrorAndStatus2) {
     const ViewerRun run = RunViewer({QStringLiteral("--bogus"), QStringLiteral("a.rad")}, Offscreen());
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.out.isEmpty()) << run.out.toStdString();
-    EXPECT_TRUE(run.err.contains("radview: Unknown option 'bogus'.\n")) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains("radview: неизвестный параметр «--bogus»\n")) << run.err.toStdString();
     EXPECT_TRUE(run.err.endsWith(ViewerUsage)) << run.err.toStdString();
 
     const ViewerRun twoFiles = RunViewer({QStringLiteral("a.rad"), QStringLiteral("b.rad")}, Offscreen());
     EXPECT_EQ(twoFiles.exitCode, 2);
     EXPECT_TRUE(twoFiles.err.endsWith(ViewerUsage)) << twoFiles.err.toStdString();
+}
+
+TEST(ViewerProgram, ARefusedCommandLineNeedsNoDisplay) {
+    // Without a display Qt would abort (status 134) had the viewer made its application object first.
+    for (const QStringList& arguments : {QStringList{QStringLiteral("--bogus")},
+                                         QStringList{QStringLiteral("a.rad"), QStringLiteral("b.rad")}}) {
+        const ViewerRun run = RunViewer(arguments, WithoutDisplay());
+        EXPECT_EQ(run.exitCode, 2) << run.err.toStdString();
+        EXPECT_TRUE(run.err.endsWith(ViewerUsage)) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains("could not connect")) << run.err.toStdString();
+    }
+    const ViewerRun help = RunViewer({QStringLiteral("-h")}, WithoutDisplay());
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_EQ(help.out, QByteArray(ViewerUsage));
+}
+
+TEST(ViewerCommandLine, AFileNameKeepsItsBytesAndQtsOptionsAreSkipped) {
+    const QString name = PathFromNative("/data/d\xe4.rad");
+    const ViewerCommandLine line =
+        ParseViewerCommandLine({QStringLiteral("-style"), QStringLiteral("fusion"),
+                                QStringLiteral("--platform=xcb"), QStringLiteral("-reverse"), name});
+    EXPECT_EQ(line.request, Request::Run) << line.error.toStdString();
+    EXPECT_EQ(NativePath(line.file), QByteArray("/data/d\xe4.rad"));
 }
 
 TEST(ViewerProgram, QtsOwnOptionsAreLeftToQt) {

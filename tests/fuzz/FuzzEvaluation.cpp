@@ -1,11 +1,12 @@
 // libFuzzer target "evaluation": any bytes as an instrument file, parsed a second time over the file half
 // the previous input left, and every series of it evaluated as the viewer evaluates the series the user
-// chooses, with the averages the range dialog would give. The results
-// are held to what must hold whatever the marks: sizes, sentinels, the maximum, the year, and the agreement
-// of two separately written computations (a measurement's activity and the average over it alone, the
-// equilibrium value and the average over the whole series).
+// chooses, with the averages the range dialog would give. The results are held to what must hold whatever
+// the marks: sizes, sentinels, the maximum, the year; and every elapsed time, activity, the maximum and the
+// equilibrium value to the last unit of the model of the evaluation the tests keep apart from it, so that
+// a measurement given the wrong factor (the single one backwards in time) is caught.
 
 #include "tests/fuzz/FuzzCheck.h"
+#include "tests/support/EvaluationModel.h"
 
 #include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
@@ -60,6 +61,28 @@ void CheckAverages(const SelectedSeries& sel, uint16_t sensitivity) {
     }
 }
 
+void CheckAgainstModel(const FileHalf& file, int s, const SeriesEvaluation& ev) {
+    using namespace evaluation_model;
+    ModelOutOfRange() = false;
+    const ModelResult model = Model(file.seriesMarks[s], file.seriesYears[s], file.sensitivity);
+    if (ModelOutOfRange())
+        return;
+    Require(ev.refused() == model.refused, "the model and the evaluation disagree on refusal", s);
+    if (model.refused)
+        return;
+    const SelectedSeries& sel = ev.series;
+    for (int k = 1; k <= sel.measurementCount; ++k) {
+        Require(sel.elapsedTime[k] == model.elapsed[k], "elapsed time differs from the model", k,
+                sel.elapsedTime[k]);
+        Require(sel.activity[k] == model.activity[k], "activity differs from the model (factor?)",
+                sel.activity[k], model.activity[k]);
+    }
+    Require(sel.maxActivity == model.maxActivity, "maximum differs from the model", sel.maxActivity,
+            model.maxActivity);
+    Require(sel.equilibriumActivity == model.equilibrium, "equilibrium differs from the model",
+            sel.equilibriumActivity, model.equilibrium);
+}
+
 void CheckEvaluation(const FileHalf& file, int s) {
     const SeriesEvaluation ev = EvaluateSeries(file, s);
     const int marks = file.markCount(s);
@@ -93,6 +116,7 @@ void CheckEvaluation(const FileHalf& file, int s) {
     // At most one message per mark; whether a bad first mark has one of its own is the evaluation's choice.
     Require(ev.messages.size() <= n + 1, "more bad-mark messages than marks", ev.messages.size(), n);
     CheckAverages(sel, file.sensitivity);
+    CheckAgainstModel(file, s, ev);
 }
 
 } // namespace

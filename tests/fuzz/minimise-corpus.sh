@@ -18,7 +18,7 @@ trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/seeds"
 build-fuzz/tests/fuzz/radview-fuzz-seeds "$work/seeds"
 
-for name in reader evaluation texts graph; do
+for name in reader evaluation texts graph span report; do
     kept="tests/fuzz/corpus/$name"
     sources=("$work/seeds" samples)
     [ -d "$kept" ] && sources+=("$kept")

@@ -97,8 +97,7 @@ TEST_F(DumpCommands, ACsvSpanIsCheckedAsTheTablesIs) {
                 run(QStringList{"--series", "1", "--csv"} + span + QStringList{target});
             EXPECT_EQ(outcome.exitCode, 2);
             EXPECT_TRUE(outcome.out.isEmpty());
-            EXPECT_TRUE(outcome.err.contains(QStringLiteral("not in the series")))
-                << outcome.err.toStdString();
+            EXPECT_TRUE(outcome.err.contains(QStringLiteral("нет в серии"))) << outcome.err.toStdString();
         }
     }
     EXPECT_FALSE(QFile::exists(out));
@@ -107,7 +106,7 @@ TEST_F(DumpCommands, ACsvSpanIsCheckedAsTheTablesIs) {
 TEST_F(DumpCommands, AMissingSeriesIsRefused) {
     const DumpOutcome outcome = run({"--series", "2", "--average", "1", "1"});
     EXPECT_EQ(outcome.exitCode, 2);
-    EXPECT_TRUE(outcome.err.contains(QStringLiteral("series 2")));
+    EXPECT_TRUE(outcome.err.contains(QStringLiteral("нет серии 2"))) << outcome.err.toStdString();
 }
 
 TEST(DumpArgs, MalformedCommandLinesAreRefusedWithUsage) {
@@ -121,7 +120,7 @@ TEST(DumpArgs, MalformedCommandLinesAreRefusedWithUsage) {
     for (const QStringList& args : bad) {
         const DumpArgsResult parsed = ParseDumpArgs(args);
         EXPECT_FALSE(parsed.args.has_value()) << args.join(' ').toStdString();
-        EXPECT_TRUE(parsed.error.contains(QStringLiteral("usage:")));
+        EXPECT_TRUE(parsed.error.contains(QStringLiteral("Использование:")));
     }
 }
 
@@ -141,7 +140,7 @@ TEST(DumpArgs, NumbersOutsideTheirRangeAreRefusedWithUsage) {
     for (const QStringList& args : bad) {
         const DumpArgsResult parsed = ParseDumpArgs(args);
         EXPECT_FALSE(parsed.args.has_value()) << args.join(' ').toStdString();
-        EXPECT_TRUE(parsed.error.contains(QStringLiteral("usage:"))) << args.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(QStringLiteral("Использование:"))) << args.join(' ').toStdString();
     }
     // The largest numbers each option holds are taken as they are.
     const DumpArgsResult largest = ParseDumpArgs({"f.rad", "--series", "65535", "--png", "16384", "1",
@@ -183,7 +182,7 @@ TEST(DumpArgs, CsvAndSvgTakeTheirArguments) {
     for (const QStringList& args : bad) {
         const DumpArgsResult parsed = ParseDumpArgs(args);
         EXPECT_FALSE(parsed.args.has_value()) << args.join(' ').toStdString();
-        EXPECT_TRUE(parsed.error.contains(QStringLiteral("usage:"))) << args.join(' ').toStdString();
+        EXPECT_TRUE(parsed.error.contains(QStringLiteral("Использование:"))) << args.join(' ').toStdString();
     }
     EXPECT_TRUE(QString::fromUtf8(DumpUsage).contains(QStringLiteral("--csv FIRST LAST OUT")));
     EXPECT_TRUE(QString::fromUtf8(DumpUsage).contains(QStringLiteral("--svg W H OUT.svg")));

@@ -75,7 +75,7 @@ TEST(DumpReportArgs, LevelsThatDoNotFitOrDoNotParseAreRefusedWithUsage) {
                                "100,,300", "100,", ",100", "", "1e3", "0x10", "100;200"}) {
         const DumpArgsResult parsed = ParseDumpArgs(report + QStringList{QString::fromLatin1(levels)});
         EXPECT_FALSE(parsed.args.has_value()) << levels;
-        EXPECT_TRUE(parsed.error.contains(QStringLiteral("usage:"))) << levels;
+        EXPECT_TRUE(parsed.error.contains(QStringLiteral("Использование:"))) << levels;
     }
     EXPECT_FALSE(ParseDumpArgs(report).args.has_value()); // no list at all
     const QStringList bad[] = {{"f.rad", "--series", "1", "--average", "1", "2", "--levels", "100"},
@@ -95,7 +95,7 @@ TEST(DumpSummaryArgs, EveryArgumentAfterItIsAFile) {
 
     const DumpArgsResult none = ParseDumpArgs({"--summary"});
     EXPECT_FALSE(none.args.has_value());
-    EXPECT_TRUE(none.error.contains(QStringLiteral("usage:")));
+    EXPECT_TRUE(none.error.contains(QStringLiteral("Использование:")));
     EXPECT_FALSE(ParseDumpArgs({"f.rad", "--summary", "g.rad"}).args.has_value());
     EXPECT_TRUE(QString::fromUtf8(DumpUsage).contains(QStringLiteral("--summary FILE")));
     EXPECT_TRUE(QString::fromUtf8(DumpUsage).contains(QStringLiteral("--report FIRST LAST OUT.pdf")));
@@ -123,7 +123,7 @@ TEST(DumpSummary, TheShippedSamplesAndAnUnreadablePathByteForByte) {
     EXPECT_EQ(run.out, expected);
     // The run went on past the unreadable file, and says so in its status and on standard error.
     EXPECT_EQ(run.exitCode, kSomeFilesUnread);
-    EXPECT_EQ(run.err, QStringLiteral("radview-dump: 1 of 4 files could not be read\n"));
+    EXPECT_EQ(run.err, QStringLiteral("radview-dump: не удалось прочитать файлов: 1 из 4\n"));
 
     const DumpRun clean = RunDump({"--summary", "one-series.rad"}, QStringLiteral(RADVIEW_SAMPLES_DIR));
     EXPECT_EQ(clean.exitCode, 0);
@@ -153,7 +153,7 @@ TEST(DumpSummary, LinesKeepTheOrderOfTheFilesWhateverFinishesFirst) {
     const DumpOutcome outcome = RunSummary(files);
     EXPECT_EQ(outcome.out, expected);
     EXPECT_EQ(outcome.exitCode, kSomeFilesUnread);
-    EXPECT_EQ(outcome.err, QStringLiteral("34 of 240 files could not be read"));
+    EXPECT_EQ(outcome.err, QStringLiteral("не удалось прочитать файлов: 34 из 240"));
 }
 
 class DumpReport : public ::testing::Test {
@@ -215,7 +215,7 @@ TEST_F(DumpReport, ASpanOutsideTheSeriesWritesNothing) {
         const DumpRun run =
             RunDump(QStringList{file_, "--series", "1", "--report"} + span + QStringList{pdf});
         EXPECT_EQ(run.exitCode, 2) << span.join(' ').toStdString();
-        EXPECT_TRUE(run.err.contains(QStringLiteral("not in the series"))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("нет в серии"))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(pdf));
 }

@@ -213,8 +213,8 @@ TEST_F(DumpWrites, ANumberTooLargeGivesTheUsage) {
     const DumpRun run =
         RunDump({Sample, "--series", "1", "--png", "200", "100", target, "--view", "2", "2147483647"});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(QStringLiteral("--view takes FIRST COUNT"))) << run.err.toStdString();
-    EXPECT_TRUE(run.err.contains(QStringLiteral("usage: radview-dump"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("--view: нужен FIRST COUNT"))) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("Использование: radview-dump"))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(target));
 }
 
