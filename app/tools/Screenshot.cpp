@@ -44,7 +44,7 @@ void ApplyViewOptions(const QStringList& options, MainWindow& form) {
             graph.showRange(options[i + 1].toInt(), options[i + 2].toInt());
             i += 2;
         } else if (options[i] == QLatin1String("--pointer") && i + 1 < options.size()) {
-            graph.movePointerTo(options[++i].toInt());
+            form.document().movePointer(options[++i].toInt());
         }
     }
 }
