@@ -178,10 +178,12 @@ void MainWindow::wireCommands() {
 }
 
 // The one set of connections between the parts, made once. Slots run in the order they are connected: the
-// table's model takes a new series before the graph announces the pointer on it.
+// table's model takes a new series before the document announces the pointer on it.
 void MainWindow::connectParts() {
-    connect(&graph_, &GraphView::pointerMoved, &document_, &MeasurementDocument::pointerMoved);
-    connect(&graph_, &GraphView::viewChanged, &document_, &MeasurementDocument::viewChanged);
+    // The graph's own commands, clicks and keys ask the document; what it announces, the parts follow.
+    connect(&graph_, &GraphView::pointerMoved, &document_, &MeasurementDocument::movePointer);
+    connect(&graph_, &GraphView::viewChanged, &document_,
+            [this] { document_.showView(graph_.view().viewFirst, graph_.view().viewCount); });
     connect(&graph_, &GraphView::statusMessage, this,
             [this](const QString& text) { setStatusText(1, text); });
 
@@ -204,39 +206,31 @@ void MainWindow::connectParts() {
             [this] { reportAction->setEnabled(true); });
     connect(&document_, &MeasurementDocument::seriesWithdrawn, reportAction,
             [this] { reportAction->setEnabled(false); });
+    connect(&document_, &MeasurementDocument::pointerMoved, &graph_, &GraphView::followPointer);
     connect(&document_, &MeasurementDocument::pointerMoved, this, &MainWindow::followPointer);
     connect(&document_, &MeasurementDocument::viewChanged, this, [this] {
         if (table_)
-            table_->setSelectableRows(graph_.view().viewFirst, graph_.view().viewCount);
+            table_->setSelectableRows(document_.viewFirst(), document_.viewCount());
     });
     connect(this, &MainWindow::keyPressed, &graph_, [this](QKeyEvent* event) {
         graph_.pressKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
     });
 }
 
-// The table's row and the value labels follow the pointer. When the row changes, the table's row rule
-// clears the prompt panel, as choosing the row would; the table itself announces nothing, so the pointer is
-// not drawn a second time.
+// The table's row and the value labels follow the pointer, and the prompt panel is cleared as the table's
+// row rule clears it. The table makes the row current; the row it announces is the pointer's already, so the
+// document hears nothing new.
 void MainWindow::followPointer(int k) {
-    if (k != tableRow_) {
-        tableRow_ = k;
-        setStatusText(1, QStringLiteral(" "));
-    }
+    setStatusText(1, QStringLiteral(" "));
     if (table_)
-        table_->followPointer(k);
+        table_->setCurrentRow(k);
     if (k >= 1 && k <= tableModel_.rowCount())
         infoPanel->showMeasurement(k, tableModel_.rowTexts(k));
 }
 
-// A row chosen in the table moves the pointer there; the graph announces the move, and the labels follow.
-void MainWindow::chooseTableRow(int k) {
-    tableRow_ = k;
-    setStatusText(1, QStringLiteral(" "));
-    graph_.movePointerTo(k);
-}
-
 // A row outside the graph's view is refused: the pointer's measurement becomes the nearest one in view and
-// the panel says why; the line, the labels and the table's row stay as they were.
+// the panel says why; the line, the labels and the table's row stay as they were until the next redraw or
+// pointer move, as the instrument's users know it.
 void MainWindow::refuseTableRow(int nearest, const QString& message) {
     graph_.setPointerIndexOnly(nearest);
     setStatusText(1, message);
@@ -258,9 +252,9 @@ MeasurementTableWindow* MainWindow::tableWindow() {
         table_ = new MeasurementTableWindow(tableModel_, this);
         table_->setFont(WindowFont());
         table_->setWindowTitle(tableTitle());
-        table_->setSelectableRows(graph_.view().viewFirst, graph_.view().viewCount);
-        table_->followPointer(tableRow_);
-        connect(table_, &MeasurementTableWindow::rowChosen, this, &MainWindow::chooseTableRow);
+        table_->setSelectableRows(document_.viewFirst(), document_.viewCount());
+        table_->setCurrentRow(document_.pointer());
+        connect(table_, &MeasurementTableWindow::rowChosen, &document_, &MeasurementDocument::movePointer);
         connect(table_, &MeasurementTableWindow::rowRefused, this,
                 [this](int, int nearest, const QString& message) { refuseTableRow(nearest, message); });
     }

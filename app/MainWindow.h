@@ -43,7 +43,7 @@ struct WindowServices {
 // The main window: toolbar, menu, graph area, information panel and status bar, the command states, and
 // the road from opening a file to a series on screen. It owns the document, the graph and the table's
 // model, and makes the other windows when they are first wanted. The parts keep in step through
-// connections made once: the document says what changed, the graph and the table follow each other.
+// connections made once: each asks the document to change and follows what it announces.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -52,6 +52,7 @@ public:
     ~MainWindow() override;
 
     const MeasurementDocument& document() const { return document_; }
+    MeasurementDocument& document() { return document_; }
     const MeasurementStore& store() const { return document_.store(); }
     GraphView& graph() { return graph_; }
     const MeasurementTableModel& tableModel() const { return tableModel_; }
@@ -150,7 +151,6 @@ private:
     void showOpenedFile();
     void showErrors(const QStringList& messages);
     void followPointer(int k);
-    void chooseTableRow(int k);
     void refuseTableRow(int nearest, const QString& message);
     void showSeriesList();
     void closeSeriesList();
@@ -166,9 +166,6 @@ private:
     QList<QObject*> commands_;
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;
-    // The table's current row, kept while its window does not exist yet: a pointer move to another row
-    // runs the table's row rule, which clears the prompt panel.
-    int tableRow_ = 0;
     ColorDialog* colors_ = nullptr;
     HelpViewer* help_ = nullptr;
     QString lastFileName_;

@@ -21,10 +21,32 @@ QString MeasurementDocument::load(const QString& path) {
     return QString();
 }
 
+// A new series is seen whole with the pointer on its first measurement: the three properties change at once,
+// and the parts hear of them in that order, the series first.
 void MeasurementDocument::showSeries(SelectedSeries series) {
     store_.selected = std::move(series);
     store_.noSeriesChosen = false;
+    pointer_ = 1;
+    viewFirst_ = 1;
+    viewCount_ = store_.selected.measurementCount;
     emit seriesChanged();
+    emit viewChanged();
+    emit pointerMoved(pointer_);
+}
+
+void MeasurementDocument::movePointer(int k) {
+    if (k == pointer_)
+        return;
+    pointer_ = k;
+    emit pointerMoved(k);
+}
+
+void MeasurementDocument::showView(int first, int count) {
+    if (first == viewFirst_ && count == viewCount_)
+        return;
+    viewFirst_ = first;
+    viewCount_ = count;
+    emit viewChanged();
 }
 
 void MeasurementDocument::withdrawSeries() {

@@ -1,6 +1,5 @@
 #include "app/Program.h"
 
-#include "app/DeferredIconStyle.h"
 #include "app/HelpLocation.h"
 #include "app/MainWindow.h"
 #include "app/PresetFolder.h"
@@ -24,11 +23,8 @@ ProgramServices QtServices() {
 }
 
 std::unique_ptr<Program> CreateProgram(ProgramServices services, const QString& file) {
-    // Before any window exists, so that every text Qt puts into them is Russian from the start, and every
-    // widget is made in the style that puts off decoding the pictures it may never show.
+    // Before any window exists, so that every text Qt puts into them is Russian from the start.
     InstallQtTranslations();
-    if (!qobject_cast<DeferredIconStyle*>(QApplication::style()))
-        QApplication::setStyle(new DeferredIconStyle(QApplication::style()->name()));
     auto program = std::make_unique<Program>();
     program->services = std::move(services);
     // The help command opens help.hlp; a build tree has it beside the program, an installation in its data

@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 
+#include <cstdio>
 #include <functional>
 #include <memory>
 
@@ -153,4 +154,41 @@ void QtUserDialogs::detailedErrorBox(QWidget* parent, const QString& text, const
 
 void QtUserDialogs::warningBox(QWidget* parent, const QString& title, const QString& text) {
     QMessageBox::warning(parent, title, text);
+}
+
+std::optional<QString> UnattendedDialogs::openFile(QWidget*, const OpenDialogRequest&) {
+    return std::nullopt;
+}
+
+std::optional<QString> UnattendedDialogs::saveFile(QWidget*, const SaveDialogRequest&) {
+    return std::nullopt;
+}
+
+std::optional<SaveChoice> UnattendedDialogs::saveFileOfType(QWidget*, const SaveDialogRequest&) {
+    return std::nullopt;
+}
+
+std::optional<QSize> UnattendedDialogs::pictureSize(QWidget*, QSize) {
+    return std::nullopt;
+}
+
+bool UnattendedDialogs::printerSetup(QWidget*, QPrinter&) {
+    return false;
+}
+
+std::optional<QColor> UnattendedDialogs::chooseColor(QWidget*, const QColor&) {
+    return std::nullopt;
+}
+
+void UnattendedDialogs::errorBox(QWidget* parent, const QString& text) {
+    detailedErrorBox(parent, text, QString());
+}
+
+void UnattendedDialogs::detailedErrorBox(QWidget*, const QString& text, const QString& details) {
+    const QString message = details.isEmpty() ? text : text + QStringLiteral("\n\n") + details;
+    std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());
+}
+
+void UnattendedDialogs::warningBox(QWidget*, const QString&, const QString& text) {
+    std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
 }

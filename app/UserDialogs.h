@@ -42,41 +42,48 @@ QString TypeOfChoice(const SaveChoice& choice, const SaveDialogRequest& request)
 
 // Every modal dialog the windows open on the system's behalf: the file dialogs, printer setup, the colour
 // chooser and the message boxes. Tests and tools put scripted answers in their place; the program uses Qt's.
-// What nobody answers is cancelled and goes unseen.
+// Every stand-in answers every dialog: one that forgot a dialog would not compile, rather than cancel it.
 class UserDialogs {
 public:
     virtual ~UserDialogs() = default;
     // The chosen path, or nothing when the user cancels.
-    virtual std::optional<QString> openFile(QWidget*, const OpenDialogRequest&) { return std::nullopt; }
+    virtual std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) = 0;
     // The chosen path, or nothing when the user cancels. An existing file is replaced without a question
     // unless the request asks for one.
-    virtual std::optional<QString> saveFile(QWidget*, const SaveDialogRequest&) { return std::nullopt; }
+    virtual std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) = 0;
     // The same dialog where the type of file matters: the chosen file and filter, or nothing on cancel.
-    virtual std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) {
-        const std::optional<QString> path = saveFile(parent, request);
-        if (!path)
-            return std::nullopt;
-        return SaveChoice{*path, request.nameFilter};
-    }
+    virtual std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) = 0;
     // The size of a picture in pixels, offered as onScreen; nothing when the user cancels.
-    virtual std::optional<QSize> pictureSize(QWidget*, QSize) { return std::nullopt; }
+    virtual std::optional<QSize> pictureSize(QWidget* parent, QSize onScreen) = 0;
     // The system's printer setup for the given printer, which shows its current choices (a PDF file
     // included) and takes the user's; true when the user confirmed them. Its confirm button says OK:
     // nothing is printed there.
-    virtual bool printerSetup(QWidget*, QPrinter&) { return false; }
+    virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
     // The system colour chooser, opened with initial; the chosen colour, or nothing when the user cancels.
-    virtual std::optional<QColor> chooseColor(QWidget*, const QColor&) { return std::nullopt; }
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // An error message box whose only button is Cancel.
-    virtual void errorBox(QWidget*, const QString&) {}
+    virtual void errorBox(QWidget* parent, const QString& text) = 0;
     // The same box with the details of the failure under its text; without details it is errorBox.
-    virtual void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) {
-        errorBox(parent, details.isEmpty() ? text : text + QStringLiteral("\n\n") + details);
-    }
+    virtual void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) = 0;
     // A warning message box with its own caption and an OK button.
-    virtual void warningBox(QWidget*, const QString&, const QString&) {}
+    virtual void warningBox(QWidget* parent, const QString& title, const QString& text) = 0;
 };
 
 class QtUserDialogs : public UserDialogs {
+public:
+    std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
+    std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
+    std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) override;
+    std::optional<QSize> pictureSize(QWidget* parent, QSize onScreen) override;
+    bool printerSetup(QWidget* parent, QPrinter& printer) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void errorBox(QWidget* parent, const QString& text) override;
+    void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) override;
+    void warningBox(QWidget* parent, const QString& title, const QString& text) override;
+};
+
+// Nobody is there to answer (a tool, a benchmark): every question is cancelled, messages go to the terminal.
+class UnattendedDialogs : public UserDialogs {
 public:
     std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
     std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;

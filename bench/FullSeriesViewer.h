@@ -20,7 +20,7 @@ public:
         file.write(FullSingleSeriesFile());
         file.close();
         ProgramServices services = QtServices();
-        services.dialogs = std::make_unique<UserDialogs>();
+        services.dialogs = std::make_unique<UnattendedDialogs>();
         program_ = CreateProgram(std::move(services));
     }
 

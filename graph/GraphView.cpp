@@ -81,6 +81,7 @@ void GraphView::render() {
     }
     drawnColors_ = colors_;
     drawnBlank_ = store_.noSeriesChosen;
+    drawnPointer_ = view_.pointerIndex;
     ++renders_;
 }
 
@@ -99,6 +100,7 @@ void GraphView::drawPointer() {
         Canvas canvas(screen_);
         move = ::MovePointerLine(canvas, scene(colors_), trace_);
     }
+    drawnPointer_ = view_.pointerIndex;
     if (move.wholeArea) {
         // The move had to draw the whole picture anew.
         ++renders_;
@@ -150,10 +152,10 @@ void GraphView::clickAt(int x, int y) {
     // A click left of the axis in a zoomed view lies before the view: the pointer stops at its first
     // measurement and says so, so that the pointer, the panel and the table all show that one.
     const StatusChange status = ClickedMeasurement(view_, MeasurementAtX(view_, store_.selected, x));
+    drawPointer();
     emit pointerMoved(view_.pointerIndex);
     if (status)
         emit statusMessage(*status);
-    drawPointer();
 }
 
 bool GraphView::pressKey(int qtKey, bool keypad) {
@@ -165,8 +167,8 @@ bool GraphView::pressKey(int qtKey, bool keypad) {
         const StatusChange status = RunNavigation(view_, command);
         if (status)
             emit statusMessage(*status);
-        emit pointerMoved(view_.pointerIndex);
         drawPointer();
+        emit pointerMoved(view_.pointerIndex);
     }
     return true;
 }
@@ -177,16 +179,16 @@ void GraphView::navigate(StatusChange (*command)(ViewWindow&)) {
     const StatusChange status = command(view_);
     if (status)
         emit statusMessage(*status);
-    emit pointerMoved(view_.pointerIndex);
     drawPointer();
+    emit pointerMoved(view_.pointerIndex);
 }
 
-void GraphView::movePointerTo(int k) {
+void GraphView::followPointer(int k) {
     if (!seriesShown())
         return;
     view_.pointerIndex = static_cast<uint16_t>(k);
-    drawPointer();
-    emit pointerMoved(k);
+    if (k != drawnPointer_)
+        drawPointer();
 }
 
 void GraphView::setPointerIndexOnly(int k) {

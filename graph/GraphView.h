@@ -65,8 +65,9 @@ public:
     void stepPointerLeft();
     void stepPointerRight();
     void movePointerToLast();
-    // The pointer goes to measurement k, chosen outside the graph (a row of the table).
-    void movePointerTo(int k);
+    // The pointer stands on measurement k, moved outside the graph (a row of the table): the line goes there
+    // unless it is drawn there already. Nothing is announced: the move came from whoever owns the pointer.
+    void followPointer(int k);
     // The pointer's measurement becomes k while the line stays where it is until the next pointer move or
     // repaint: what a refused table row does.
     void setPointerIndexOnly(int k);
@@ -80,7 +81,7 @@ public:
 signals:
     void areaChanged(const QRect& rect);     // what the widget must update
     void statusMessage(const QString& text); // status panel 1
-    // The pointer was moved by the graph's own commands, clicks or keys, or by movePointerTo.
+    // The graph's own commands, clicks or keys moved the pointer to k and drew its line there.
     void pointerMoved(int k);
     // The measurements in view changed.
     void viewChanged();
@@ -106,6 +107,7 @@ private:
     ColorScheme drawnColors_;
     bool drawnBlank_ = false;
     int renders_ = 0;
+    int drawnPointer_ = 0; // the measurement the pointer line was last drawn on
     // The first zoom click's place on the graph, drawn again whenever the picture is drawn anew before the
     // second click.
     GraphPoint zoomDot_;

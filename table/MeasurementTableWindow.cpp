@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShortcut>
-#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
@@ -242,7 +241,7 @@ void MeasurementTableWindow::fitColumnTitles() {
 void MeasurementTableWindow::startSeries() {
     grid->clearSpan();
     setSelectableRows(1, model_.rowCount());
-    followPointer(1);
+    setCurrentRow(1);
 }
 
 void MeasurementTableWindow::setSelectableRows(int first, int count) {
@@ -259,11 +258,6 @@ void MeasurementTableWindow::setCurrentRow(int k) {
     const int column = std::max(0, grid->currentIndex().column());
     if (grid->currentIndex().row() != k - 1)
         grid->setCurrentIndex(model_.index(k - 1, column));
-}
-
-void MeasurementTableWindow::followPointer(int k) {
-    const QSignalBlocker blocker(grid);
-    setCurrentRow(k);
 }
 
 void MeasurementTableWindow::copyRows() {

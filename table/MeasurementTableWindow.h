@@ -84,11 +84,9 @@ public:
     int rowCount() const { return model_.rowCount() + 1; }
     // The current table row k (1-based), or 0 when there is none.
     int currentRow() const { return grid->currentIndex().row() + 1; }
-    // Makes row k current; rowChosen or rowRefused says how that went.
+    // Makes row k current; rowChosen or rowRefused says how that went. The table follows the pointer this
+    // way too: the row it then announces is the pointer's own, which changes nothing.
     void setCurrentRow(int k);
-    // Row k becomes current because the pointer stands there: nothing is announced, so the pointer, which
-    // moved already, is not moved again.
-    void followPointer(int k);
 
     // "Копировать" (Ctrl+C and the context menu): the marked rows, or the current row when none are marked,
     // on the clipboard as tab-separated text with a header line, one cell per value in a spreadsheet.

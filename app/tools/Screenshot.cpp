@@ -26,14 +26,6 @@
 
 namespace {
 
-// Nobody is there to answer dialogs: messages go to the terminal.
-class UnattendedDialogs : public UserDialogs {
-public:
-    void errorBox(QWidget*, const QString& text) override {
-        std::fprintf(stderr, "message: %s\n", text.toLocal8Bit().constData());
-    }
-};
-
 // Puts the graph in the state the options ask for, the way the toolbar would leave it.
 void ApplyViewOptions(const QStringList& options, MainWindow& form) {
     GraphView& graph = form.graph();
@@ -44,7 +36,7 @@ void ApplyViewOptions(const QStringList& options, MainWindow& form) {
             graph.showRange(options[i + 1].toInt(), options[i + 2].toInt());
             i += 2;
         } else if (options[i] == QLatin1String("--pointer") && i + 1 < options.size()) {
-            graph.movePointerTo(options[++i].toInt());
+            form.document().movePointer(options[++i].toInt());
         }
     }
 }

@@ -1,12 +1,14 @@
-// The toolbar glyphs and the style's arrows, read when first drawn: the same pictures as Qt's own reading.
+// The toolbar glyphs, read when first drawn, are the same pictures as Qt's own reading; the windows' style is the
+// application's own.
 
 #include "app/GlyphIcon.h"
-#include "app/DeferredIconStyle.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
 #include <QStyleFactory>
 
 #include <memory>
@@ -57,19 +59,19 @@ TEST(GlyphIcon, PaintsLikeAQtIconOfTheSameFiles) {
 
 namespace {
 
-// The window's style puts off reading the toolbar extension arrows and draws them as its base style does.
-TEST(DeferredIconStyle, DrawsEveryStandardIconAsItsBaseStyle) {
-    DeferredIconStyle style(QStringLiteral("Fusion"));
-    const std::unique_ptr<QStyle> base(QStyleFactory::create(QStringLiteral("Fusion")));
+// The windows are drawn in the application's own style, with no stand-in of ours between: the toolbar
+// extension arrows, the standard icons and the group box frame are the base style's to the pixel.
+TEST(ApplicationStyle, DrawsEveryStandardIconAsItsBaseStyle) {
+    QStyle* style = QApplication::style();
+    const std::unique_ptr<QStyle> base(QStyleFactory::create(style->name()));
     ASSERT_NE(base, nullptr);
     for (const QStyle::StandardPixmap icon :
          {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
           QStyle::SP_DialogOkButton, QStyle::SP_MessageBoxCritical}) {
-        const QIcon deferred = style.standardIcon(icon);
+        const QIcon shown = style->standardIcon(icon);
         const QIcon expected = base->standardIcon(icon);
-        EXPECT_EQ(deferred.availableSizes(), expected.availableSizes()) << "icon " << icon;
-        EXPECT_EQ(Rgba(deferred.pixmap(QSize(16, 16)).toImage()),
-                  Rgba(expected.pixmap(QSize(16, 16)).toImage()))
+        EXPECT_EQ(shown.availableSizes(), expected.availableSizes()) << "icon " << icon;
+        EXPECT_EQ(Rgba(shown.pixmap(QSize(16, 16)).toImage()), Rgba(expected.pixmap(QSize(16, 16)).toImage()))
             << "icon " << icon;
     }
 }
@@ -88,14 +90,13 @@ QImage PaintedGroupBox(QStyle* style, const QString& title) {
     return image;
 }
 
-// The group box frame, drawn from its picture read as PNG, is Fusion's own to the pixel.
-TEST(DeferredIconStyle, DrawsFusionsGroupBoxFrame) {
-    DeferredIconStyle style(QStringLiteral("Fusion"));
-    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
-    ASSERT_NE(fusion, nullptr);
+TEST(ApplicationStyle, DrawsTheBaseStylesGroupBoxFrame) {
+    QStyle* style = QApplication::style();
+    const std::unique_ptr<QStyle> base(QStyleFactory::create(style->name()));
+    ASSERT_NE(base, nullptr);
     for (const QString& title : {QString(), QStringLiteral("Настройте цвета")}) {
-        const QImage expected = PaintedGroupBox(fusion.get(), title);
-        EXPECT_EQ(PaintedGroupBox(&style, title), expected) << title.toStdString();
+        const QImage expected = PaintedGroupBox(base.get(), title);
+        EXPECT_EQ(PaintedGroupBox(style, title), expected) << title.toStdString();
         // Something was drawn: the frame darkens some pixels of the white ground.
         EXPECT_NE(expected.pixel(1, 60), QColor(Qt::white).rgba()) << title.toStdString();
     }

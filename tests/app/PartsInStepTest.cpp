@@ -1,8 +1,9 @@
-// The parts of the window keep in step through the document and one connection each way between the graph
-// and the table: every move is drawn once, every series rendered once, and the document says what changed.
+// The parts of the window keep in step through the document: each asks it to change and follows what it
+// announces, so every change is announced once, drawn once, and what a part passes back ends there.
 
 #include "tests/app/SeriesShownFixture.h"
 
+#include "app/GraphWidget.h"
 #include "app/InfoPanel.h"
 #include "app/MeasurementDocument.h"
 #include "app/SeriesListWindow.h"
@@ -28,7 +29,7 @@ TEST_F(PartsInStepTest, APointerStepDrawsThePointerOnceWhileTheTableFollows) {
     QApplication::processEvents();
     const int rendersBefore = graph().renderCount();
     QSignalSpy areaChanges(&graph(), &GraphView::areaChanged);
-    QSignalSpy rowsChosen(&table(), &MeasurementTableWindow::rowChosen);
+    QSignalSpy pointerMoves(&form->document(), &MeasurementDocument::pointerMoved);
 
     form->nextMeasurementButton->click();
 
@@ -36,7 +37,7 @@ TEST_F(PartsInStepTest, APointerStepDrawsThePointerOnceWhileTheTableFollows) {
     EXPECT_EQ(areaChanges.count(), 2);
     EXPECT_EQ(graph().renderCount(), rendersBefore);
     EXPECT_EQ(table().currentRow(), 11);
-    EXPECT_EQ(rowsChosen.count(), 0) << "the table's following does not come back to the graph";
+    EXPECT_EQ(pointerMoves.count(), 1) << "the row the table makes current changes nothing in the document";
     EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("11"));
 }
 
@@ -46,10 +47,16 @@ TEST_F(PartsInStepTest, ARowChosenInTheTableDrawsThePointerOnce) {
     QSignalSpy areaChanges(&graph(), &GraphView::areaChanged);
     QSignalSpy pointerMoves(&form->document(), &MeasurementDocument::pointerMoved);
 
+    const int rendersBefore = graph().renderCount();
+
     clickRow(15);
 
+    EXPECT_EQ(form->document().pointer(), 15);
     EXPECT_EQ(graph().view().pointerIndex, 15);
     EXPECT_EQ(PointerLinesDrawn(areaChanges), 1);
+    EXPECT_EQ(areaChanges.count(), 2);
+    EXPECT_EQ(graph().renderCount(), rendersBefore);
+    EXPECT_EQ(table().currentRow(), 15);
     ASSERT_EQ(pointerMoves.count(), 1);
     EXPECT_EQ(pointerMoves.at(0).at(0).toInt(), 15);
     EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("15"));
@@ -64,6 +71,34 @@ TEST_F(PartsInStepTest, TheDocumentAnnouncesTheGraphsMovesAndViews) {
     EXPECT_EQ(pointerMoves.at(0).at(0).toInt(), 30);
     EXPECT_EQ(viewChanges.count(), 1);
     EXPECT_EQ(graph().view().viewCount, 40);
+}
+
+// A zoom chosen with two clicks on the graph: one view announced, one picture drawn, the pointer on the
+// view's first measurement in the graph, the table and the panel, and rows beyond the view refused.
+TEST_F(PartsInStepTest, AZoomAnnouncesOneViewAndDrawsOnePicture) {
+    form->tableButton->click();
+    QApplication::processEvents();
+    const int rendersBefore = graph().renderCount();
+    QSignalSpy viewChanges(&form->document(), &MeasurementDocument::viewChanged);
+    QSignalSpy pointerMoves(&form->document(), &MeasurementDocument::pointerMoved);
+
+    form->zoomButton->click();
+    QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(200, 100));
+    QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(400, 100));
+
+    const ViewWindow& view = graph().view();
+    ASSERT_EQ(viewChanges.count(), 1);
+    EXPECT_GT(view.viewFirst, 10);
+    EXPECT_LT(view.last(), 30);
+    EXPECT_EQ(form->document().viewFirst(), view.viewFirst);
+    EXPECT_EQ(form->document().viewCount(), view.viewCount);
+    EXPECT_EQ(graph().renderCount(), rendersBefore + 1);
+    ASSERT_EQ(pointerMoves.count(), 1);
+    EXPECT_EQ(pointerMoves.at(0).at(0).toInt(), view.viewFirst);
+    EXPECT_EQ(table().currentRow(), view.viewFirst);
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QString::number(view.viewFirst));
+    clickRow(view.last() + 1);
+    EXPECT_EQ(table().currentRow(), view.viewFirst) << "the table follows the announced view";
 }
 
 TEST_F(GuiTest, ChoosingASeriesRendersTheGraphOnce) {
