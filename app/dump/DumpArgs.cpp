@@ -80,7 +80,7 @@ constexpr qsizetype kMostLevels = 10;
 
 // What each action reads after its name, and which options go with it. An option added for a printer or a
 // page (--printer, --paper, --wait) gets a bit of its own and is added to the actions that print.
-struct ActionSpec {
+struct ActionRule {
     const char* name;
     Action action;
     const char* operands; // for the message when they are missing or wrong
@@ -89,7 +89,7 @@ struct ActionSpec {
 
 constexpr unsigned kGraphOptions = DumpArgs::Series | DumpArgs::View | DumpArgs::Grid;
 constexpr unsigned kPrinterOptions = DumpArgs::Wait | DumpArgs::Paper;
-const std::array<ActionSpec, 8> kActions = {{
+const std::array<ActionRule, 8> kActions = {{
     {"--save-table", Action::SaveTable, "FIRST LAST OUT, FIRST и LAST от 0 до 65535", DumpArgs::Series},
     {"--csv", Action::Csv, "FIRST LAST OUT, FIRST и LAST от 0 до 65535", DumpArgs::Series},
     {"--average", Action::Average, "FIRST LAST от 0 до 65535", DumpArgs::Series},
@@ -103,13 +103,13 @@ const std::array<ActionSpec, 8> kActions = {{
      DumpArgs::Series | DumpArgs::Levels},
 }};
 
-struct OptionSpec {
+struct OptionRule {
     const char* name;
     DumpArgs::Option option;
     const char* operands;
 };
 
-const std::array<OptionSpec, 7> kOptions = {{
+const std::array<OptionRule, 7> kOptions = {{
     {"--series", DumpArgs::Series, "порядковый номер серии от 1 до 65535"},
     {"--view", DumpArgs::View, "FIRST COUNT, каждое от 0 до 65535"},
     {"--pointer", DumpArgs::Pointer, "номер измерения от 0 до 65535"},
@@ -246,24 +246,24 @@ std::optional<Action> Question(const QString& argument) {
 }
 
 QString ActionName(Action action, const QString& fallback) {
-    for (const ActionSpec& spec : kActions)
-        if (spec.action == action)
-            return QString::fromLatin1(spec.name);
+    for (const ActionRule& rule : kActions)
+        if (rule.action == action)
+            return QString::fromLatin1(rule.name);
     return fallback;
 }
 
 // What the whole command line says once read: every option suits the action, the action has its series.
 DumpArgsResult Judge(const DumpArgs& args, unsigned given) {
     unsigned accepted = 0;
-    for (const ActionSpec& spec : kActions)
-        if (spec.action == args.action)
-            accepted = spec.accepted;
+    for (const ActionRule& rule : kActions)
+        if (rule.action == args.action)
+            accepted = rule.accepted;
     const QString actionName =
         ActionName(args.action, args.action == Action::Summary ? QStringLiteral("--summary")
                                                                : QStringLiteral("выводом файла в JSON"));
-    for (const OptionSpec& spec : kOptions) {
-        if ((given & spec.option) && !(accepted & spec.option))
-            return Failure(QStringLiteral("параметр %1 не используется с %2").arg(spec.name, actionName));
+    for (const OptionRule& rule : kOptions) {
+        if ((given & rule.option) && !(accepted & rule.option))
+            return Failure(QStringLiteral("параметр %1 не используется с %2").arg(rule.name, actionName));
     }
     if (args.action == Action::Summary)
         return args.files.isEmpty() ? Failure(QStringLiteral("--summary: нужен хотя бы один FILE"))
@@ -314,10 +314,10 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
             onlyFiles = true;
             continue;
         }
-        const ActionSpec* action = nullptr;
-        for (const ActionSpec& spec : kActions)
-            if (argument == QLatin1String(spec.name))
-                action = &spec;
+        const ActionRule* action = nullptr;
+        for (const ActionRule& rule : kActions)
+            if (argument == QLatin1String(rule.name))
+                action = &rule;
         const bool summary = argument == QLatin1String("--summary");
         if (action || summary) {
             if (actionGiven)
@@ -340,10 +340,10 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
                     QStringLiteral("%1: нужны %2").arg(argument, QString::fromUtf8(action->operands)));
             continue;
         }
-        const OptionSpec* option = nullptr;
-        for (const OptionSpec& spec : kOptions)
-            if (argument == QLatin1String(spec.name))
-                option = &spec;
+        const OptionRule* option = nullptr;
+        for (const OptionRule& rule : kOptions)
+            if (argument == QLatin1String(rule.name))
+                option = &rule;
         if (!option)
             return Failure(QStringLiteral("неизвестный параметр %1").arg(Quoted(argument)));
         if (given & option->option)

@@ -2,17 +2,14 @@
 // and drawn as a PDF in memory. The texts never state a negative duration or average, the table of
 // averages keeps to its bound, and the document is whole and at most four pages long.
 
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSeries.h"
 
 #include "print/PdfFile.h"
 #include "print/PdfPrinter.h"
 #include "print/ReportPrintout.h"
 #include "print/ReportTexts.h"
-#include "store/SeriesEvaluation.h"
 
 #include <QGuiApplication>
-
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include <memory>
 #include <vector>
@@ -39,21 +36,14 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
-    const auto seriesChoice = input.ConsumeIntegral<uint16_t>();
-    const auto firstChoice = input.ConsumeIntegral<uint16_t>();
-    const auto countChoice = input.ConsumeIntegral<uint16_t>();
-    const std::vector<uint8_t> fileBytes = input.ConsumeRemainingBytes<uint8_t>();
-    const FileHalf file = ParsedFile(ViewerBytes(fileBytes.data(), fileBytes.size()));
-    if (file.seriesCount == 0)
+    const FuzzedSeries chosen = ConsumeFuzzedSeries(input);
+    if (!chosen.evaluation)
         return 0;
-    const int s = 1 + seriesChoice % file.seriesCount;
-    const SeriesEvaluation ev = EvaluateSeries(file, s);
-    if (ev.refused())
-        return 0;
-    const int n = ev.series.measurementCount;
-    const int first = 1 + firstChoice % n;
-    const ReportSource source{
-        file, ev.series, {first, first + countChoice % (n - first + 1)}, DefaultLevels(), QDate(2026, 3, 7)};
+    const ReportSource source{chosen.file,
+                              chosen.evaluation->series,
+                              {chosen.first, chosen.lastWithin()},
+                              DefaultLevels(),
+                              QDate(2026, 3, 7)};
     CheckTexts(MakeReportContent(source));
     int pages = 0;
     const PdfPages pdf = MakePdf(CommonPageLayout(), QString(), [&](QPagedPaintDevice& device) {

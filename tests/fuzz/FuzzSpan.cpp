@@ -2,15 +2,12 @@
 // outputs state of a span: the CSV, the span statistics, the daily averages and the report's periods, and
 // the summary lines of the whole file. The choice comes from the end of the input, as in "texts".
 
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSeries.h"
 
 #include "store/DailyAverages.h"
-#include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
 #include "table/FileSummary.h"
-
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include <vector>
 
@@ -83,22 +80,13 @@ void CheckSummary(const FileHalf& file) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
-    const auto seriesChoice = input.ConsumeIntegral<uint16_t>();
-    const auto firstChoice = input.ConsumeIntegral<uint16_t>();
-    const auto countChoice = input.ConsumeIntegral<uint16_t>();
-    const std::vector<uint8_t> fileBytes = input.ConsumeRemainingBytes<uint8_t>();
-    const FileHalf file = ParsedFile(ViewerBytes(fileBytes.data(), fileBytes.size()));
+    const FuzzedSeries chosen = ConsumeFuzzedSeries(input);
+    const FileHalf& file = chosen.file;
     CheckSummary(file);
-    if (file.seriesCount == 0)
+    if (!chosen.evaluation)
         return 0;
-    const int s = 1 + seriesChoice % file.seriesCount;
-    const SeriesEvaluation ev = EvaluateSeries(file, s);
-    if (ev.refused())
-        return 0;
-    const SelectedSeries& sel = ev.series;
-    const int n = sel.measurementCount;
-    const int first = 1 + firstChoice % n;
-    const MeasurementSpan span{first, first + countChoice % (n - first + 1)};
+    const SelectedSeries& sel = chosen.evaluation->series;
+    const MeasurementSpan span{chosen.first, chosen.lastWithin()};
     CheckCsv(sel, span);
     CheckStatistics(sel, file.sensitivity, span);
     const int64_t measured = file.sensitivity == 0 ? 0 : MeasuredSeconds(sel, span);

@@ -3,17 +3,14 @@
 // the same function the save command of the window and of radview-dump calls. The choice comes from the end
 // of the input, so a file of the corpus is read as it is, less those bytes.
 
-#include "tests/fuzz/FuzzCheck.h"
+#include "tests/fuzz/FuzzSeries.h"
 
-#include "store/SeriesEvaluation.h"
 #include "table/Cp866.h"
 #include "table/TableColumns.h"
 #include "table/TableFile.h"
 
 #include <QStringDecoder>
 #include <QStringList>
-
-#include <fuzzer/FuzzedDataProvider.h>
 
 #include <vector>
 
@@ -77,23 +74,16 @@ void CheckFile(const QByteArray& bytes, const QStringList& lines, int rowCount) 
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
-    const auto seriesChoice = input.ConsumeIntegral<uint16_t>();
-    const auto firstChoice = input.ConsumeIntegral<uint16_t>();
-    const auto countChoice = input.ConsumeIntegral<uint16_t>();
-    const std::vector<uint8_t> fileBytes = input.ConsumeRemainingBytes<uint8_t>();
-    const FileHalf file = ParsedFile(ViewerBytes(fileBytes.data(), fileBytes.size()));
-    if (file.seriesCount == 0)
+    const FuzzedSeries chosen = ConsumeFuzzedSeries(input);
+    if (!chosen.evaluation)
         return 0;
-    const int s = 1 + seriesChoice % file.seriesCount;
-    const SeriesEvaluation ev = EvaluateSeries(file, s);
-    if (ev.refused())
-        return 0;
-    const SelectedSeries& sel = ev.series;
+    const FileHalf& file = chosen.file;
+    const SelectedSeries& sel = chosen.evaluation->series;
     const int n = sel.measurementCount;
     // A span within the series, or an empty one: the range dialog lets the last come before the first. Up to
     // a hundred rows: every row takes the same way through the code, and more would only slow the search.
-    const int first = 1 + firstChoice % n;
-    const int count = countChoice % std::min(n - first + 2, 101);
+    const int first = chosen.first;
+    const int count = chosen.countChoice % std::min(n - first + 2, 101);
     std::vector<RowTexts> rows;
     for (int k = first; k < first + count; ++k) {
         rows.push_back(MeasurementRowTexts(sel, k));
