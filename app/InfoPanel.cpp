@@ -1,6 +1,5 @@
 #include "app/InfoPanel.h"
 
-#include "app/CommandStates.h"
 #include "app/Fonts.h"
 #include "app/ValueLabel.h"
 #include "table/TableColumns.h"
@@ -125,6 +124,10 @@ void InfoPanel::showInstrument(const QString& number, const QString& sensitivity
     sensitivityLabel->setText(sensitivity);
 }
 
+// The captions keep their texts.
 void InfoPanel::clearValues() {
-    ClearValueLabels(this);
+    for (QLabel* label : {measurementCountLabel, measurementNumberLabel, exposureLabel, startTimeLabel,
+                          endTimeLabel, activityLabel, averageLabel, averageFromLabel, averageToLabel,
+                          instrumentNumberLabel, sensitivityLabel})
+        label->clear();
 }

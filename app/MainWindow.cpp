@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 
-#include "app/CommandStates.h"
 #include "app/Fonts.h"
 #include "app/GraphWidget.h"
 #include "app/HelpViewer.h"
@@ -61,7 +60,9 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     // Files dropped from a file manager open as the open command opens a chosen one.
     setAcceptDrops(true);
 
+    commands = MakeMainCommands(this);
     buildMenu();
+    ShowCommandStates(commands, document_.stage(), false);
     buildToolbar();
     graphWidget = new GraphWidget(graph_);
     infoPanel = new InfoPanel;
@@ -84,50 +85,6 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     pictureCommand_ = std::make_unique<GraphPictureCommand>(
         GraphPictureCommand::Parts{*this, document_, graph_, *graphWidget, *services_.dialogs});
 
-    commands_ = {fileMenu->menuAction(),
-                 openAction,
-                 deviceLinkAction,
-                 saveTableAction,
-                 savePictureAction,
-                 printSeparator,
-                 printMenu->menuAction(),
-                 printTableAction,
-                 printGraphAction,
-                 exitSeparator,
-                 exitAction,
-                 viewMenu->menuAction(),
-                 seriesListAction,
-                 viewTableAction,
-                 firstMeasurementAction,
-                 nextMeasurementAction,
-                 previousMeasurementAction,
-                 lastMeasurementAction,
-                 zoomAction,
-                 wholeViewAction,
-                 averageAction,
-                 settingsMenu->menuAction(),
-                 printerSetupAction,
-                 colorsAction,
-                 helpAction,
-                 openButton,
-                 deviceLinkButton,
-                 saveTableButton,
-                 seriesListButton,
-                 tableButton,
-                 averageButton,
-                 gridButton,
-                 printTableButton,
-                 printGraphButton,
-                 zoomButton,
-                 wholeViewButton,
-                 firstMeasurementButton,
-                 previousMeasurementButton,
-                 nextMeasurementButton,
-                 lastMeasurementButton,
-                 helpButton,
-                 printerSetupButton,
-                 colorsButton};
-
     // The bottom margin leaves room for the time labels in the graph area's font.
     const int fontHeight = graphWidget->font().pixelSize();
     graph_.setMargins(MarginsForFontHeight(fontHeight > 0 ? fontHeight : DefaultCanvasFontHeight));
@@ -148,33 +105,30 @@ MainWindow::~MainWindow() {
 }
 
 void MainWindow::wireCommands() {
-    auto bind = [this](QToolButton* button, QAction* item, auto handler) {
-        if (button)
-            connect(button, &QToolButton::clicked, this, handler);
-        if (item)
-            connect(item, &QAction::triggered, this, handler);
+    auto on = [this](QAction* command, auto handler) {
+        connect(command, &QAction::triggered, this, handler);
     };
-    bind(openButton, openAction, [this] { SBOpenClick(); });
-    bind(deviceLinkButton, deviceLinkAction, [this] { SBDeviceClick(); });
-    bind(saveTableButton, saveTableAction, [this] { tableCommands_->saveTable(); });
-    bind(seriesListButton, seriesListAction, [this] { SBSerClick(); });
-    bind(tableButton, viewTableAction, [this] { SBTabClick(); });
-    bind(averageButton, averageAction, [this] { tableCommands_->averageOverRange(); });
-    bind(gridButton, nullptr, [this] { graph_.setGrid(gridButton->isChecked()); });
-    bind(printTableButton, printTableAction, [this] { printCommands_->printTable(); });
-    bind(printGraphButton, printGraphAction, [this] { printCommands_->printGraph(); });
-    bind(zoomButton, zoomAction, [this] { graph_.beginZoom(); });
-    bind(wholeViewButton, wholeViewAction, [this] { graph_.showWholeSeries(); });
-    bind(firstMeasurementButton, firstMeasurementAction, [this] { graph_.movePointerToFirst(); });
-    bind(previousMeasurementButton, previousMeasurementAction, [this] { graph_.stepPointerLeft(); });
-    bind(nextMeasurementButton, nextMeasurementAction, [this] { graph_.stepPointerRight(); });
-    bind(lastMeasurementButton, lastMeasurementAction, [this] { graph_.movePointerToLast(); });
-    bind(helpButton, helpAction, [this] { SBHelpClick(); });
-    bind(printerSetupButton, printerSetupAction, [this] { printCommands_->setUpPrinter(); });
-    bind(colorsButton, colorsAction, [this] { SBColorClick(); });
-    bind(nullptr, exitAction, [this] { MenuExitClick(); });
-    bind(nullptr, savePictureAction, [this] { pictureCommand_->save(); });
-    bind(nullptr, reportAction, [this] { reportCommand_->makeReport(); });
+    on(commands.open, [this] { SBOpenClick(); });
+    on(commands.deviceLink, [this] { SBDeviceClick(); });
+    on(commands.saveTable, [this] { tableCommands_->saveTable(); });
+    on(commands.savePicture, [this] { pictureCommand_->save(); });
+    on(commands.printTable, [this] { printCommands_->printTable(); });
+    on(commands.printGraph, [this] { printCommands_->printGraph(); });
+    on(commands.report, [this] { reportCommand_->makeReport(); });
+    on(commands.exit, [this] { MenuExitClick(); });
+    on(commands.seriesList, [this] { SBSerClick(); });
+    on(commands.viewTable, [this] { SBTabClick(); });
+    on(commands.firstMeasurement, [this] { graph_.movePointerToFirst(); });
+    on(commands.nextMeasurement, [this] { graph_.stepPointerRight(); });
+    on(commands.previousMeasurement, [this] { graph_.stepPointerLeft(); });
+    on(commands.lastMeasurement, [this] { graph_.movePointerToLast(); });
+    on(commands.zoom, [this] { graph_.beginZoom(); });
+    on(commands.wholeView, [this] { graph_.showWholeSeries(); });
+    on(commands.average, [this] { tableCommands_->averageOverRange(); });
+    on(commands.grid, [this](bool down) { graph_.setGrid(down); });
+    on(commands.printerSetup, [this] { printCommands_->setUpPrinter(); });
+    on(commands.colors, [this] { SBColorClick(); });
+    on(commands.help, [this] { SBHelpClick(); });
 }
 
 // The one set of connections between the parts, made once. Slots run in the order they are connected: the
@@ -200,12 +154,16 @@ void MainWindow::connectParts() {
         infoPanel->showMeasurementCount(document_.series().measurementCount);
         graph_.resetView();
     });
-    connect(&document_, &MeasurementDocument::seriesWithdrawn, graphWidget, qOverload<>(&QWidget::repaint));
-    // The report, beyond the window's design, follows the document rather than the recorded command states.
-    connect(&document_, &MeasurementDocument::seriesChanged, reportAction,
-            [this] { reportAction->setEnabled(true); });
-    connect(&document_, &MeasurementDocument::seriesWithdrawn, reportAction,
-            [this] { reportAction->setEnabled(false); });
+    connect(&document_, &MeasurementDocument::seriesWithdrawn, this, [this] {
+        infoPanel->clearValues();
+        setStatusText(0, QStringLiteral(" "));
+        if (table_)
+            table_->hide();
+        graphWidget->repaint();
+    });
+    connect(&document_, &MeasurementDocument::stageChanged, this, [this](DocumentStage stage) {
+        ShowCommandStates(commands, stage, document_.file().seriesCount > 1);
+    });
     connect(&document_, &MeasurementDocument::pointerMoved, &graph_, &GraphView::followPointer);
     connect(&document_, &MeasurementDocument::pointerMoved, this, &MainWindow::followPointer);
     connect(&document_, &MeasurementDocument::viewChanged, this, [this] {
@@ -283,28 +241,10 @@ ColorDialog* MainWindow::colorDialog() {
 
 void MainWindow::FormCreate() {
     setStatusText(0, QString::fromUtf8(OpenFilePrompt));
-    RecordTags(commands_);
-}
-
-void MainWindow::resetCommands() {
-    RestoreTags(commands_);
-    infoPanel->clearValues();
-    setStatusText(0, QStringLiteral(" "));
-    if (table_)
-        table_->hide();
-    document_.withdrawSeries();
-}
-
-void MainWindow::enableCommands() {
-    EnableAll(commands_);
-    if (document_.file().seriesCount == 1) {
-        seriesListButton->setEnabled(false);
-        seriesListAction->setEnabled(false);
-    }
 }
 
 void MainWindow::SBOpenClick() {
-    resetCommands();
+    document_.withdrawSeries();
     setStatusText(0, QString::fromUtf8(OpenFilePrompt));
     OpenDialogRequest request;
     request.defaultSuffix = QStringLiteral("rad");
@@ -361,7 +301,6 @@ void MainWindow::selectSeries(int s) {
         return;
     }
     showErrors(evaluation.messages);
-    enableCommands();
     document_.showSeries(std::move(evaluation.series));
     if (seriesList_)
         seriesList_->close();
@@ -385,11 +324,10 @@ void MainWindow::showErrors(const QStringList& messages) {
 }
 
 void MainWindow::showSeriesList() {
-    resetCommands();
+    document_.offerSeriesChoice();
     const FileHalf& file = document_.file();
     setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
-    enableSeriesCommand();
 }
 
 void MainWindow::closeSeriesList() {
@@ -449,11 +387,6 @@ void MainWindow::SBColorClick() {
 
 void MainWindow::setStatusText(int panel, const QString& text) {
     statusPanels->setPanelText(panel, text);
-}
-
-void MainWindow::enableSeriesCommand() {
-    seriesListButton->setEnabled(true);
-    seriesListAction->setEnabled(true);
 }
 
 void MainWindow::buildStatusBar() {

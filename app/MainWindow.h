@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GraphPictureCommand.h"
+#include "app/MainCommands.h"
 #include "app/MeasurementDocument.h"
 #include "app/PrintCommands.h"
 #include "app/ReportCommand.h"
@@ -88,13 +89,10 @@ public:
     // much of it as fits, centred.
     void fitToScreen(const QRect& available);
 
-    void resetCommands();
-    void enableCommands();
-    void enableSeriesCommand();
     void setStatusText(int panel, const QString& text);
 
-    // Every menu item (separators and submenu headings included) and every speed button, in design order.
-    const QList<QObject*>& commands() const { return commands_; }
+    // One action per command, shared by the menu and the toolbar.
+    MainCommands commands;
 
     // Toolbar.
     QFrame* toolbar;
@@ -108,14 +106,6 @@ public:
 
     // Main menu.
     QMenu *fileMenu, *printMenu, *viewMenu, *settingsMenu;
-    QAction *openAction, *deviceLinkAction, *saveTableAction, *printSeparator, *printTableAction;
-    QAction *printGraphAction, *exitSeparator, *exitAction, *seriesListAction, *viewTableAction;
-    QAction *firstMeasurementAction, *nextMeasurementAction, *previousMeasurementAction;
-    QAction *lastMeasurementAction, *zoomAction, *wholeViewAction, *averageAction, *printerSetupAction;
-    QAction *colorsAction, *helpAction;
-    QAction* savePictureAction; // "Сохранить рисунок…"
-    // "Отчёт PDF…", usable while a series is shown.
-    QAction* reportAction;
 
     // Graph area, information panel and status bar.
     GraphWidget* graphWidget;
@@ -163,7 +153,6 @@ private:
     std::unique_ptr<PrintCommands> printCommands_;
     std::unique_ptr<ReportCommand> reportCommand_;
     std::unique_ptr<GraphPictureCommand> pictureCommand_;
-    QList<QObject*> commands_;
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;
     ColorDialog* colors_ = nullptr;

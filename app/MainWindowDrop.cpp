@@ -47,7 +47,7 @@ void MainWindow::openDroppedFiles(const QStringList& paths) {
     if (paths.isEmpty())
         return;
     // The open command, with the first file as the dialog's answer: a series shown goes first.
-    resetCommands();
+    document_.withdrawSeries();
     setStatusText(0, QString::fromUtf8(OpenFilePrompt));
     openChosenFile(paths.first());
     if (paths.size() > 1)

@@ -4,6 +4,7 @@
 
 #include "app/GlyphIcon.h"
 
+#include <QActionEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QToolButton>
@@ -13,15 +14,35 @@ namespace {
 constexpr int kButtonSide = 25;
 constexpr int kButtonTop = 7; // centred in the 39-pixel toolbar
 
-QToolButton* SpeedButton(QWidget* parent, const char* name, QPoint at, const char* hint, const char* glyph) {
-    auto* button = new QToolButton(parent);
+// A flat button of the toolbar that runs a command and shows its glyph. The glyph is the button's own: the
+// command's action has none, since the menu bar would show an icon in place of the help command's caption.
+class SpeedButton : public QToolButton {
+public:
+    SpeedButton(QWidget* parent, QAction* command, const char* glyph)
+        : QToolButton(parent), glyph_(GlyphIcon(glyph)) {
+        setDefaultAction(command);
+        setIcon(glyph_);
+    }
+
+protected:
+    // The action's changes (enabled, checked) reach the button through here, the icon among them.
+    void actionEvent(QActionEvent* event) override {
+        QToolButton::actionEvent(event);
+        setIcon(glyph_);
+    }
+
+private:
+    QIcon glyph_;
+};
+
+QToolButton* MakeSpeedButton(QWidget* parent, const char* name, QPoint at, QAction* command,
+                             const char* glyph) {
+    auto* button = new SpeedButton(parent, command, glyph);
     button->setObjectName(QString::fromLatin1(name));
     button->setGeometry(QRect(at, QSize(kButtonSide, kButtonSide)));
     button->setAutoRaise(true);
     // Speed buttons never take the focus: keys stay with the window.
     button->setFocusPolicy(Qt::NoFocus);
-    button->setToolTip(QString::fromUtf8(hint));
-    button->setIcon(GlyphIcon(glyph));
     button->setIconSize(QSize(16, 16));
     return button;
 }
@@ -54,43 +75,41 @@ void MainWindow::buildToolbar() {
         Place place;
         int x;
         const char* name;
-        const char* hint;
+        QAction* MainCommands::*command;
         const char* glyph;
-        bool enabled; // at start
     };
     static const Button buttons[] = {
-        {&MainWindow::openButton, OnToolbar, 4, "SBOpen", "Открыть файл ...", "open", true},
-        {&MainWindow::deviceLinkButton, OnToolbar, 30, "SBDevice", "Связь с прибором", "device", true},
-        {&MainWindow::saveTableButton, OnToolbar, 56, "SBSaveTable", "Сохранить таблицу", "savetable", false},
-        {&MainWindow::seriesListButton, OnToolbar, 82, "SBSer", "Показать все серии", "series", false},
-        {&MainWindow::tableButton, OnToolbar, 107, "SBTab", "Таблица измерений", "table", false},
-        {&MainWindow::averageButton, OnToolbar, 133, "SBMiddle", "Усреднение", "average", false},
-        {&MainWindow::gridButton, OnToolbar, 159, "SBSetka", "Сетка", "grid", false},
-        {&MainWindow::printTableButton, OnServicePanel, 3, "SBPrintTable", "Печать таблицы", "printtable",
-         false},
-        {&MainWindow::printGraphButton, OnServicePanel, 29, "SBPrintGr", "Печать графика", "printgraph",
-         false},
-        {&MainWindow::zoomButton, OnServicePanel, 55, "SBMasGS", "Увеличение", "zoomin", false},
-        {&MainWindow::wholeViewButton, OnServicePanel, 80, "SBMasGA", "Первоначальный вид", "wholeview",
-         false},
-        {&MainWindow::firstMeasurementButton, OnServicePanel, 105, "SBToHome", "Первое измерение", "first",
-         false},
-        {&MainWindow::previousMeasurementButton, OnServicePanel, 130, "SBToLeft", "Назад", "back", false},
-        {&MainWindow::nextMeasurementButton, OnServicePanel, 156, "SBToRight", "Вперед", "forward", false},
-        {&MainWindow::lastMeasurementButton, OnServicePanel, 182, "SBToEnd", "Последнее измерение", "last",
-         false},
-        {&MainWindow::helpButton, OnToolbar, 620, "SBHelp", "Помощь", "help", true},
-        {&MainWindow::printerSetupButton, OnSettingsPanel, 2, "SBPrintSetup", "Настройка принтера",
-         "printsetup", false},
-        {&MainWindow::colorsButton, OnSettingsPanel, 28, "SBColor", "Настройка цветов", "colors", false},
+        {&MainWindow::openButton, OnToolbar, 4, "SBOpen", &MainCommands::open, "open"},
+        {&MainWindow::deviceLinkButton, OnToolbar, 30, "SBDevice", &MainCommands::deviceLink, "device"},
+        {&MainWindow::saveTableButton, OnToolbar, 56, "SBSaveTable", &MainCommands::saveTable, "savetable"},
+        {&MainWindow::seriesListButton, OnToolbar, 82, "SBSer", &MainCommands::seriesList, "series"},
+        {&MainWindow::tableButton, OnToolbar, 107, "SBTab", &MainCommands::viewTable, "table"},
+        {&MainWindow::averageButton, OnToolbar, 133, "SBMiddle", &MainCommands::average, "average"},
+        {&MainWindow::gridButton, OnToolbar, 159, "SBSetka", &MainCommands::grid, "grid"},
+        {&MainWindow::printTableButton, OnServicePanel, 3, "SBPrintTable", &MainCommands::printTable,
+         "printtable"},
+        {&MainWindow::printGraphButton, OnServicePanel, 29, "SBPrintGr", &MainCommands::printGraph,
+         "printgraph"},
+        {&MainWindow::zoomButton, OnServicePanel, 55, "SBMasGS", &MainCommands::zoom, "zoomin"},
+        {&MainWindow::wholeViewButton, OnServicePanel, 80, "SBMasGA", &MainCommands::wholeView, "wholeview"},
+        {&MainWindow::firstMeasurementButton, OnServicePanel, 105, "SBToHome",
+         &MainCommands::firstMeasurement, "first"},
+        {&MainWindow::previousMeasurementButton, OnServicePanel, 130, "SBToLeft",
+         &MainCommands::previousMeasurement, "back"},
+        {&MainWindow::nextMeasurementButton, OnServicePanel, 156, "SBToRight", &MainCommands::nextMeasurement,
+         "forward"},
+        {&MainWindow::lastMeasurementButton, OnServicePanel, 182, "SBToEnd", &MainCommands::lastMeasurement,
+         "last"},
+        {&MainWindow::helpButton, OnToolbar, 620, "SBHelp", &MainCommands::help, "help"},
+        {&MainWindow::printerSetupButton, OnSettingsPanel, 2, "SBPrintSetup", &MainCommands::printerSetup,
+         "printsetup"},
+        {&MainWindow::colorsButton, OnSettingsPanel, 28, "SBColor", &MainCommands::colors, "colors"},
     };
     // Every button stands at the toolbar's kButtonTop, whichever panel holds it.
     QFrame* const panels[] = {toolbar, servicePanel, settingsPanel};
     const int tops[] = {kButtonTop, kButtonTop - servicePanel->y(), kButtonTop - 1};
     for (const Button& b : buttons) {
-        QToolButton* button = SpeedButton(panels[b.place], b.name, {b.x, tops[b.place]}, b.hint, b.glyph);
-        button->setEnabled(b.enabled);
-        this->*b.member = button;
+        this->*b.member =
+            MakeSpeedButton(panels[b.place], b.name, {b.x, tops[b.place]}, commands.*b.command, b.glyph);
     }
-    gridButton->setCheckable(true);
 }

@@ -32,6 +32,7 @@ void MeasurementDocument::showSeries(SelectedSeries series) {
     emit seriesChanged();
     emit viewChanged();
     emit pointerMoved(pointer_);
+    enterStage(DocumentStage::SeriesShown);
 }
 
 void MeasurementDocument::movePointer(int k) {
@@ -52,4 +53,18 @@ void MeasurementDocument::showView(int first, int count) {
 void MeasurementDocument::withdrawSeries() {
     store_.noSeriesChosen = true;
     emit seriesWithdrawn();
+    enterStage(DocumentStage::NothingChosen);
+}
+
+void MeasurementDocument::offerSeriesChoice() {
+    store_.noSeriesChosen = true;
+    emit seriesWithdrawn();
+    enterStage(DocumentStage::ChoosingSeries);
+}
+
+void MeasurementDocument::enterStage(DocumentStage stage) {
+    if (stage == stage_)
+        return;
+    stage_ = stage;
+    emit stageChanged(stage);
 }

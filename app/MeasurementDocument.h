@@ -4,6 +4,10 @@
 
 #include <QObject>
 
+// What the window offers: opening a file and nothing of one, the choice among the open file's series, or a
+// series to look at.
+enum class DocumentStage { NothingChosen, ChoosingSeries, SeriesShown };
+
 // The open instrument file, its chosen series and what of it the user looks at: the measurement under the
 // pointer and the measurements in view. The parts ask it to change through its functions and follow what it
 // announces, one signal per property and only when the value changed; none of them talks to another. An
@@ -27,8 +31,11 @@ public:
     QString load(const QString& path);
     // An evaluated series becomes the one shown.
     void showSeries(SelectedSeries series);
-    // The shown series is withdrawn while the user opens a file or chooses another series.
+    // The shown series is withdrawn while the user opens a file.
     void withdrawSeries();
+    // The shown series is withdrawn and the open file's series are offered to choose from.
+    void offerSeriesChoice();
+    DocumentStage stage() const { return stage_; }
 
     // The measurement under the pointer, 0 before the first series.
     int pointer() const { return pointer_; }
@@ -44,13 +51,17 @@ signals:
     void fileOpened();
     void seriesChanged();
     void seriesWithdrawn();
+    void stageChanged(DocumentStage stage);
     // The pointer stands on measurement k now; also after a new series, which starts on measurement 1.
     void pointerMoved(int k);
     // The measurements in view changed.
     void viewChanged();
 
 private:
+    void enterStage(DocumentStage stage);
+
     MeasurementStore store_;
+    DocumentStage stage_ = DocumentStage::NothingChosen;
     int pointer_ = 0;
     int viewFirst_ = 1;
     int viewCount_ = 0;

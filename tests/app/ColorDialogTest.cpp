@@ -116,7 +116,7 @@ TEST_F(ColorDialogTest, SelectingTheSelectedItemAgainDoesNotOpenTheChooser) {
 
 TEST_F(ColorDialogTest, DefaultColoursRestoreAllSixWithoutRepaintingOrClosing) {
     PaintRecorder graph(form->graphWidget);
-    form->colorsButton->setEnabled(true);
+    form->commands.colors->setEnabled(true);
     form->colorsButton->click();
     chooser->colorAnswers = {QColor(1, 1, 1), QColor(2, 2, 2), QColor(3, 3, 3)};
     choose(0);

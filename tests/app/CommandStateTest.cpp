@@ -4,7 +4,6 @@
 
 #include "app/InfoPanel.h"
 
-#include "app/CommandStates.h"
 #include "app/GraphWidget.h"
 #include "app/SeriesListWindow.h"
 #include "graph/ColorScheme.h"
@@ -37,13 +36,23 @@ TEST_F(GuiTest, AtStartOnlyOpenLinkHelpAndExitRespond) {
     EXPECT_EQ(panel(0), kPrompt);
     EXPECT_FALSE(form->store().noSeriesChosen);
     EXPECT_NE(graphPixel(), EmptyAreaColor);
-    EXPECT_EQ(form->commands().size(), AllCommands().size());
-    for (const QObject* command : form->commands())
-        EXPECT_EQ(TagOf(command), StartCommands().contains(command->objectName()) ? 1 : 0)
-            << command->objectName().toStdString();
+    EXPECT_EQ(CommandObjects(*form).size(), AllCommands().size());
     // A disabled button does not react to a click.
     form->seriesListButton->click();
     EXPECT_FALSE(seriesListShown());
+}
+
+// A button and its menu item are one command: the button shows the item's action, so they cannot disagree.
+TEST_F(GuiTest, EveryButtonShowsTheActionOfItsMenuItem) {
+    QList<QAction*> menuItems;
+    for (QObject* command : CommandObjects(*form))
+        if (auto* item = qobject_cast<QAction*>(command))
+            menuItems << item;
+    for (QToolButton* button : form->toolbar->findChildren<QToolButton*>()) {
+        SCOPED_TRACE(button->objectName().toStdString());
+        ASSERT_NE(button->defaultAction(), nullptr);
+        EXPECT_EQ(menuItems.contains(button->defaultAction()), button != form->gridButton);
+    }
 }
 
 TEST_F(GuiTest, OneSeriesFileIsShownAtOnceWithoutTheSeriesCommand) {

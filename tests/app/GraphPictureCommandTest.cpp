@@ -43,16 +43,16 @@ protected:
         dialogs->saveAnswers.push_back(target);
         dialogs->saveFilterAnswers.push_back(QString::fromUtf8(filter));
         dialogs->pictureSizeAnswers.push_back(size);
-        form->savePictureAction->trigger();
+        form->commands.savePicture->trigger();
     }
     QSize onScreen() const { return form->graphWidget->size(); }
 };
 
 TEST_F(SavePictureTest, TheCommandComesWithTheSeries) {
-    EXPECT_TRUE(form->savePictureAction->isEnabled());
-    EXPECT_EQ(form->savePictureAction->text(), QStringLiteral("Сохранить рисунок…"));
+    EXPECT_TRUE(form->commands.savePicture->isEnabled());
+    EXPECT_EQ(form->commands.savePicture->text(), QStringLiteral("Сохранить рисунок…"));
     cancelOpenDialog();
-    EXPECT_FALSE(form->savePictureAction->isEnabled());
+    EXPECT_FALSE(form->commands.savePicture->isEnabled());
 }
 
 TEST_F(SavePictureTest, APngAtTheSizeOnScreenIsThePictureOnScreen) {
@@ -131,7 +131,7 @@ TEST_F(SavePictureTest, OnADenseScreenThePictureIsOfferedAndDrawnAtTheScreensPix
 
 TEST_F(SavePictureTest, CancellingEitherDialogWritesNothing) {
     dialogs->saveAnswers.push_back(QString());
-    form->savePictureAction->trigger();
+    form->commands.savePicture->trigger();
     EXPECT_TRUE(dialogs->pictureSizesOffered.empty());
 
     const QString target = dir.filePath(QStringLiteral("graph.png"));

@@ -1,5 +1,7 @@
 #include "tests/app/GuiFixture.h"
 
+#include <QMenuBar>
+
 #include "app/GraphWidget.h"
 #include "app/SeriesListWindow.h"
 #include "app/StatusPanels.h"
@@ -154,9 +156,25 @@ void GuiTest::doubleClickRow(int row) {
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
 }
 
+static void AddMenuItems(const QList<QAction*>& items, QList<QObject*>& commands) {
+    for (QAction* item : items) {
+        commands << item;
+        if (item->menu())
+            AddMenuItems(item->menu()->actions(), commands);
+    }
+}
+
+QList<QObject*> CommandObjects(const MainWindow& form) {
+    QList<QObject*> commands;
+    AddMenuItems(form.menuBar()->actions(), commands);
+    for (QToolButton* button : form.toolbar->findChildren<QToolButton*>())
+        commands << button;
+    return commands;
+}
+
 QSet<QString> GuiTest::enabledCommands() const {
     QSet<QString> names;
-    for (const QObject* command : form->commands())
+    for (const QObject* command : CommandObjects(*form))
         if (command->property("enabled").toBool())
             names << command->objectName();
     return names;
@@ -183,7 +201,7 @@ static QSet<QString> ClassicCommands() {
 }
 
 QSet<QString> GuiTest::AllCommands() {
-    return ClassicCommands() + QSet<QString>{"SaveGraphPicture"};
+    return ClassicCommands() + QSet<QString>{"SaveGraphPicture", "MenuReport"};
 }
 
 QString GuiTest::panel(int index) const {

@@ -25,6 +25,9 @@
 #include <optional>
 #include <vector>
 
+// Every menu item (separators and submenu headings included) and every toolbar button of the window.
+QList<QObject*> CommandObjects(const MainWindow& form);
+
 // Answers every dialog from a script and keeps every message instead of showing it.
 class ScriptedDialogs : public UserDialogs {
 public:

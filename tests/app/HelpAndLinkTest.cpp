@@ -27,7 +27,7 @@ TEST_F(GuiTest, HelpButtonOpensTheHelpBesideTheProgramAtItsTopic) {
     EXPECT_TRUE(viewer->browser()->toPlainText().contains(QStringLiteral("Визуализация данных")));
     EXPECT_EQ(viewer->browser()->document()->baseUrl().fileName(), QStringLiteral("help.hlp"));
     viewer->hide();
-    form->helpAction->trigger();
+    form->commands.help->trigger();
     EXPECT_TRUE(viewer->isVisible());
 }
 
@@ -61,7 +61,7 @@ TEST_F(GuiTest, InstrumentLinkStartsItsProgramWhereItIsFoundAndSaysNothing) {
     const QString status = panel(0);
 
     form->deviceLinkButton->click();
-    form->deviceLinkAction->trigger();
+    form->commands.deviceLink->trigger();
 
     EXPECT_EQ(launcher->started, QStringList({linkProgram.fileName(), linkProgram.fileName()}));
     EXPECT_TRUE(dialogs->errors.isEmpty());
@@ -91,7 +91,7 @@ TEST_F(GuiTest, AMissingLinkProgramIsNamedInTheStatusBarWithWhereItWasLookedFor)
 TEST_F(GuiTest, ExitClosesTheMainWindowAndEndsTheProgram) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
     ASSERT_TRUE(seriesListShown());
-    form->exitAction->trigger();
+    form->commands.exit->trigger();
     EXPECT_FALSE(form->isVisible());
     EXPECT_TRUE(closed);
 }

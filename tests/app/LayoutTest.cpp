@@ -4,7 +4,6 @@
 
 #include "app/InfoPanel.h"
 
-#include "app/CommandStates.h"
 #include "app/GraphWidget.h"
 #include "app/SeriesListWindow.h"
 #include "app/StatusPanels.h"
@@ -150,6 +149,12 @@ TEST_F(GuiTest, MainMenuHasEveryItemInOrder) {
               QStringList({"Серия", "Таблица", "Первое измерение", "След.измерение", "Предыдущ.измерение",
                            "Последнее измерение", "Увеличение", "Первоначальный вид", "Усреднение"}));
     EXPECT_EQ(MenuTexts(form->settingsMenu), QStringList({"&Принтера", "Палитры"}));
+}
+
+// A value shows on white; a caption on the panel's own background.
+static bool IsValueLabel(const QWidget* widget) {
+    return widget->autoFillBackground() &&
+           widget->palette().color(widget->backgroundRole()) == QColor(Qt::white);
 }
 
 TEST_F(GuiTest, InformationPanelLabelsStandAtTheirPlaces) {

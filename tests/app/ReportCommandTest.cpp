@@ -36,19 +36,19 @@ QStringList LinesAboveTheFooter(const QString& pdf) {
 }
 
 TEST_F(GuiTest, TheReportWaitsForASeries) {
-    EXPECT_TRUE(form->fileMenu->actions().contains(form->reportAction));
-    EXPECT_EQ(form->reportAction->text(), QStringLiteral("Отчёт PDF…"));
-    EXPECT_FALSE(form->reportAction->isEnabled());
+    EXPECT_TRUE(form->fileMenu->actions().contains(form->commands.report));
+    EXPECT_EQ(form->commands.report->text(), QStringLiteral("Отчёт PDF…"));
+    EXPECT_FALSE(form->commands.report->isEnabled());
     openThroughDialog(writeFile(QStringLiteral("one.rad"), OneSeriesFile()));
-    EXPECT_TRUE(form->reportAction->isEnabled());
+    EXPECT_TRUE(form->commands.report->isEnabled());
     // Opening another file withdraws the series, also when the open dialog is cancelled.
     cancelOpenDialog();
-    EXPECT_FALSE(form->reportAction->isEnabled());
+    EXPECT_FALSE(form->commands.report->isEnabled());
     // With several series none is shown until one is chosen from the list.
     openThroughDialog(writeFile(QStringLiteral("several.rad"), SeveralSeriesFile()));
-    EXPECT_FALSE(form->reportAction->isEnabled());
+    EXPECT_FALSE(form->commands.report->isEnabled());
     doubleClickRow(0);
-    EXPECT_TRUE(form->reportAction->isEnabled());
+    EXPECT_TRUE(form->commands.report->isEnabled());
 }
 
 class ReportCommandTest : public SeriesShownTest {
@@ -62,7 +62,7 @@ protected:
     void reportTo(const QString& target, int item) {
         tableDialogs->saveAnswers.push_back(target);
         answerRangeDialogWith(item);
-        form->reportAction->trigger();
+        form->commands.report->trigger();
     }
 };
 
@@ -102,7 +102,7 @@ TEST_F(ReportCommandTest, TheVisibleMeasurements) {
 
 TEST_F(ReportCommandTest, CancelledDialogsWriteNothing) {
     answerRangeDialog([](RangeDialog& dialog) { dialog.reject(); });
-    form->reportAction->trigger();
+    form->commands.report->trigger();
     EXPECT_TRUE(tableDialogs->saveRequests.empty());
 
     reportTo(QString(), 1);

@@ -129,7 +129,7 @@ TEST_F(GuiTest, SeriesCommandWithdrawsTheShownSeries) {
     doubleClickRow(1);
     ASSERT_FALSE(form->infoPanel->measurementCountLabel->text().isEmpty());
 
-    form->seriesListAction->trigger();
+    form->commands.seriesList->trigger();
 
     EXPECT_TRUE(seriesListShown());
     EXPECT_TRUE(form->infoPanel->measurementCountLabel->text().isEmpty());

@@ -1,5 +1,7 @@
 #include "tests/app/WindowSnapshot.h"
 
+#include "tests/app/GuiFixture.h"
+
 #include "app/GraphWidget.h"
 #include "app/InfoPanel.h"
 #include "app/SeriesListWindow.h"
@@ -19,7 +21,7 @@ WindowSnapshot TakeSnapshot(MainWindow& form) {
     WindowSnapshot snapshot;
     snapshot.panel0 = form.statusPanels->panelText(0);
     snapshot.panel1 = form.statusPanels->panelText(1);
-    for (const QObject* command : form.commands())
+    for (const QObject* command : CommandObjects(form))
         if (command->property("enabled").toBool())
             snapshot.enabledCommands << command->objectName();
     const InfoPanel& panel = *form.infoPanel;
