@@ -2,6 +2,7 @@
 
 #include "app/CommandStates.h"
 #include "app/Fonts.h"
+#include "app/GraphFollowsDocument.h"
 #include "app/GraphWidget.h"
 #include "app/HelpViewer.h"
 #include "app/InfoPanel.h"
@@ -13,7 +14,6 @@
 #include "app/colors/ColorDialog.h"
 #include "desktop/AppIcon.h"
 #include "store/NativePath.h"
-#include "store/SeriesEvaluation.h"
 #include "store/SeriesList.h"
 #include "table/MeasurementTableWindow.h"
 #include "table/RangeDialog.h"
@@ -74,15 +74,13 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     column->addWidget(graphWidget, 1);
     column->addWidget(infoPanel);
     setCentralWidget(client);
-    tableCommands_ = std::make_unique<TableCommands>(TableCommands::Parts{
-        *this, document_, graph_, tableModel_, *infoPanel, *graphWidget, *services_.dialogs});
-    printCommands_ = std::make_unique<PrintCommands>(
-        PrintCommands::Parts{*this, document_, graph_, *tableCommands_, *graphWidget, *services_.dialogs,
-                             [this](const QString& text) { setStatusText(1, text); }});
-    reportCommand_ = std::make_unique<ReportCommand>(
-        ReportCommand::Parts{*this, document_, *tableCommands_, *graphWidget, *services_.dialogs});
-    pictureCommand_ = std::make_unique<GraphPictureCommand>(
-        GraphPictureCommand::Parts{*this, document_, graph_, *graphWidget, *services_.dialogs});
+    const CommandParts parts{*this, *graphWidget, document_, *services_.dialogs};
+    rangeChoice_ = std::make_unique<RangeChoice>(parts);
+    tableCommands_ = std::make_unique<TableCommands>(parts, *rangeChoice_, tableModel_, *infoPanel);
+    printCommands_ = std::make_unique<PrintCommands>(parts, *rangeChoice_, tableModel_,
+                                                     [this](const QString& text) { setStatusText(1, text); });
+    reportCommand_ = std::make_unique<ReportCommand>(parts, *rangeChoice_);
+    pictureCommand_ = std::make_unique<GraphPictureCommand>(parts, graph_);
 
     commands_ = {fileMenu->menuAction(),
                  openAction,
@@ -160,15 +158,19 @@ void MainWindow::wireCommands() {
     bind(seriesListButton, seriesListAction, [this] { SBSerClick(); });
     bind(tableButton, viewTableAction, [this] { SBTabClick(); });
     bind(averageButton, averageAction, [this] { tableCommands_->averageOverRange(); });
-    bind(gridButton, nullptr, [this] { graph_.setGrid(gridButton->isChecked()); });
+    bind(gridButton, nullptr, [this] { document_.setGrid(gridButton->isChecked()); });
     bind(printTableButton, printTableAction, [this] { printCommands_->printTable(); });
     bind(printGraphButton, printGraphAction, [this] { printCommands_->printGraph(); });
-    bind(zoomButton, zoomAction, [this] { graph_.beginZoom(); });
-    bind(wholeViewButton, wholeViewAction, [this] { graph_.showWholeSeries(); });
-    bind(firstMeasurementButton, firstMeasurementAction, [this] { graph_.movePointerToFirst(); });
-    bind(previousMeasurementButton, previousMeasurementAction, [this] { graph_.stepPointerLeft(); });
-    bind(nextMeasurementButton, nextMeasurementAction, [this] { graph_.stepPointerRight(); });
-    bind(lastMeasurementButton, lastMeasurementAction, [this] { graph_.movePointerToLast(); });
+    bind(zoomButton, zoomAction, [this] { document_.beginZoom(); });
+    bind(wholeViewButton, wholeViewAction, [this] { document_.showWholeSeries(); });
+    bind(firstMeasurementButton, firstMeasurementAction,
+         [this] { document_.navigate(NavigationCommand::Home); });
+    bind(previousMeasurementButton, previousMeasurementAction,
+         [this] { document_.navigate(NavigationCommand::Left); });
+    bind(nextMeasurementButton, nextMeasurementAction,
+         [this] { document_.navigate(NavigationCommand::Right); });
+    bind(lastMeasurementButton, lastMeasurementAction,
+         [this] { document_.navigate(NavigationCommand::End); });
     bind(helpButton, helpAction, [this] { SBHelpClick(); });
     bind(printerSetupButton, printerSetupAction, [this] { printCommands_->setUpPrinter(); });
     bind(colorsButton, colorsAction, [this] { SBColorClick(); });
@@ -178,16 +180,16 @@ void MainWindow::wireCommands() {
 }
 
 // The one set of connections between the parts, made once. Slots run in the order they are connected: the
-// table's model takes a new series before the document announces the pointer on it.
+// table's model takes a new series before the document announces the view and the pointer on it.
 void MainWindow::connectParts() {
-    // The graph's own commands, clicks and keys ask the document; what it announces, the parts follow.
-    connect(&graph_, &GraphView::pointerMoved, &document_, &MeasurementDocument::movePointer);
-    connect(&graph_, &GraphView::viewChanged, &document_,
-            [this] { document_.showView(graph_.view().viewFirst, graph_.view().viewCount); });
-    connect(&graph_, &GraphView::statusMessage, this,
-            [this](const QString& text) { setStatusText(1, text); });
+    // Clicks and keys on the graph are requests to the document.
+    connect(this, &MainWindow::keyPressed, &graph_, [this](QKeyEvent* event) {
+        graph_.pressKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    });
 
+    // What the document announces, the parts follow.
     connect(&document_, &MeasurementDocument::fileOpened, this, &MainWindow::showOpenedFile);
+    connect(&document_, &MeasurementDocument::seriesEvaluated, this, &MainWindow::showEvaluation);
     connect(&document_, &MeasurementDocument::seriesChanged, this, [this] {
         tableModel_.setSeries(&document_.series());
         if (table_) {
@@ -198,7 +200,6 @@ void MainWindow::connectParts() {
             table_->startSeries();
         }
         infoPanel->showMeasurementCount(document_.series().measurementCount);
-        graph_.resetView();
     });
     connect(&document_, &MeasurementDocument::seriesWithdrawn, graphWidget, qOverload<>(&QWidget::repaint));
     // The report, beyond the window's design, follows the document rather than the recorded command states.
@@ -206,15 +207,10 @@ void MainWindow::connectParts() {
             [this] { reportAction->setEnabled(true); });
     connect(&document_, &MeasurementDocument::seriesWithdrawn, reportAction,
             [this] { reportAction->setEnabled(false); });
-    connect(&document_, &MeasurementDocument::pointerMoved, &graph_, &GraphView::followPointer);
+    FollowDocument(graph_, document_);
     connect(&document_, &MeasurementDocument::pointerMoved, this, &MainWindow::followPointer);
-    connect(&document_, &MeasurementDocument::viewChanged, this, [this] {
-        if (table_)
-            table_->setSelectableRows(document_.viewFirst(), document_.viewCount());
-    });
-    connect(this, &MainWindow::keyPressed, &graph_, [this](QKeyEvent* event) {
-        graph_.pressKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
-    });
+    connect(&document_, &MeasurementDocument::statusNotice, this,
+            [this](const QString& text) { setStatusText(1, text); });
 }
 
 // The table's row and the value labels follow the pointer, and the prompt panel is cleared as the table's
@@ -226,14 +222,6 @@ void MainWindow::followPointer(int k) {
         table_->setCurrentRow(k);
     if (k >= 1 && k <= tableModel_.rowCount())
         infoPanel->showMeasurement(k, tableModel_.rowTexts(k));
-}
-
-// A row outside the graph's view is refused: the pointer's measurement becomes the nearest one in view and
-// the panel says why; the line, the labels and the table's row stay as they were until the next redraw or
-// pointer move, as the instrument's users know it.
-void MainWindow::refuseTableRow(int nearest, const QString& message) {
-    graph_.setPointerIndexOnly(nearest);
-    setStatusText(1, message);
 }
 
 SeriesListWindow* MainWindow::seriesListWindow() {
@@ -252,11 +240,13 @@ MeasurementTableWindow* MainWindow::tableWindow() {
         table_ = new MeasurementTableWindow(tableModel_, this);
         table_->setFont(WindowFont());
         table_->setWindowTitle(tableTitle());
-        table_->setSelectableRows(document_.viewFirst(), document_.viewCount());
         table_->setCurrentRow(document_.pointer());
-        connect(table_, &MeasurementTableWindow::rowChosen, &document_, &MeasurementDocument::movePointer);
-        connect(table_, &MeasurementTableWindow::rowRefused, this,
-                [this](int, int nearest, const QString& message) { refuseTableRow(nearest, message); });
+        // A row is a request: the document moves the pointer there or refuses it, and the table shows the
+        // pointer's row either way.
+        connect(table_, &MeasurementTableWindow::rowChosen, this, [this](int k) {
+            document_.chooseRow(k);
+            table_->setCurrentRow(document_.pointer());
+        });
     }
     return table_;
 }
@@ -267,7 +257,7 @@ QString MainWindow::tableTitle() const {
 }
 
 RangeDialog* MainWindow::rangeDialog() {
-    return tableCommands_->rangeDialog();
+    return rangeChoice_->dialog();
 }
 
 ColorDialog* MainWindow::colorDialog() {
@@ -351,20 +341,21 @@ void MainWindow::showOpenedFile() {
 }
 
 void MainWindow::selectSeries(int s) {
-    if (s < 1 || s > document_.file().seriesCount)
-        return;
-    SeriesEvaluation evaluation = EvaluateSeries(document_.file(), s);
+    if (document_.chooseSeries(s) && seriesList_)
+        seriesList_->close();
+}
+
+// An evaluated series is titled in the status bar and its messages shown before it is drawn; a refused one
+// is reported instead.
+void MainWindow::showEvaluation(const SeriesChoice& choice) {
     setStatusText(1, QString());
-    setStatusText(0, evaluation.title);
-    if (evaluation.refused()) {
-        refuseSeries(evaluation.refusal);
+    setStatusText(0, choice.title);
+    if (choice.refused()) {
+        refuseSeries(choice.refusal);
         return;
     }
-    showErrors(evaluation.messages);
+    showErrors(choice.messages);
     enableCommands();
-    document_.showSeries(std::move(evaluation.series));
-    if (seriesList_)
-        seriesList_->close();
 }
 
 // A series refused from the list is reported over the list, and the list keeps the focus, so that the user
@@ -431,13 +422,13 @@ void MainWindow::SBSerClick() {
 void MainWindow::SBTabClick() {
     setStatusText(1, QStringLiteral(" "));
     MeasurementTableWindow* table = tableWindow();
-    table->setCurrentRow(graph_.view().pointerIndex);
+    table->setCurrentRow(document_.pointer());
     if (!table->isVisible())
         KeepOnScreen(*table);
     table->show();
     table->raise();
     table->activateWindow();
-    table->setCurrentRow(graph_.view().pointerIndex);
+    table->setCurrentRow(document_.pointer());
 }
 
 void MainWindow::SBColorClick() {

@@ -3,6 +3,7 @@
 #include "app/GraphPictureCommand.h"
 #include "app/MeasurementDocument.h"
 #include "app/PrintCommands.h"
+#include "app/RangeChoice.h"
 #include "app/ReportCommand.h"
 #include "app/TableCommands.h"
 #include "graph/GraphView.h"
@@ -57,6 +58,7 @@ public:
     GraphView& graph() { return graph_; }
     const MeasurementTableModel& tableModel() const { return tableModel_; }
     TableCommands& tableCommands() { return *tableCommands_; }
+    RangeChoice& rangeChoice() { return *rangeChoice_; }
     PrintCommands& printCommands() { return *printCommands_; }
     ReportCommand& reportCommand() { return *reportCommand_; }
 
@@ -151,7 +153,7 @@ private:
     void showOpenedFile();
     void showErrors(const QStringList& messages);
     void followPointer(int k);
-    void refuseTableRow(int nearest, const QString& message);
+    void showEvaluation(const SeriesChoice& choice);
     void showSeriesList();
     void closeSeriesList();
 
@@ -159,6 +161,7 @@ private:
     MeasurementDocument document_;
     GraphView graph_;
     MeasurementTableModel tableModel_;
+    std::unique_ptr<RangeChoice> rangeChoice_;
     std::unique_ptr<TableCommands> tableCommands_;
     std::unique_ptr<PrintCommands> printCommands_;
     std::unique_ptr<ReportCommand> reportCommand_;

@@ -58,14 +58,17 @@ void PointerMove(benchmark::State& state) {
     }
 }
 
-// The same through the graph of the main window: the command draws into the picture, then the paint event
-// of what it changed copies that part into a window surface, as the screen's backing store is filled.
+// The same through the graph of the main window: the graph follows a view and a pointer as the document
+// announces them and draws into the picture, then the paint event of what it changed copies that part into a
+// window surface, as the screen's backing store is filled.
 struct Window {
     explicit Window(QSize size) : area(size), surface(size, QImage::Format_RGB32), graph(store) {
         store.selected = Series();
         graph.resize(size);
-        graph.resetView();
-        graph.setGrid(true);
+        ViewState state;
+        ResetView(state, store.selected);
+        state.gridOn = true;
+        graph.showView(state);
         QObject::connect(&graph, &GraphView::areaChanged, [this](const QRect& rect) { dirty += rect; });
     }
     void Show() {
@@ -91,10 +94,7 @@ void WindowFullPaint(benchmark::State& state) {
 void WindowPointerMove(benchmark::State& state) {
     Window window(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     for (auto _ : state) {
-        if (window.graph.view().pointerIndex == Measurements)
-            window.graph.movePointerToFirst();
-        else
-            window.graph.stepPointerRight();
+        window.graph.followPointer(window.graph.view().pointerIndex % Measurements + 1);
         window.Show();
     }
 }
