@@ -32,7 +32,7 @@ public:
     // What the area shows before any series has been drawn: the window's own background.
     void setBlankColor(const QColor& color) { blank_ = color; }
 
-    ViewWindow& view() { return view_; }
+    // The view as laid out on the area: the document's view state and the scales drawn with it.
     const ViewWindow& view() const { return view_; }
     const QImage& screen() const { return screen_; }
     const PointerTrace& pointerTrace() const { return trace_; }
