@@ -264,7 +264,7 @@ ColorDialog* MainWindow::colorDialog() {
     if (!colors_) {
         colors_ = new ColorDialog(*services_.dialogs, this);
         graph_.setColors(colors_->scheme());
-        connect(colors_, &ColorDialog::schemeChanged, &graph_, &GraphView::setColors);
+        connect(colors_, &ColorDialog::schemeChanged, &graph_, &GraphSurface::setColors);
         // OK repaints the graph at once, in the colours it leaves.
         connect(colors_, &ColorDialog::accepted, graphWidget, qOverload<>(&QWidget::repaint));
     }

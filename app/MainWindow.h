@@ -6,7 +6,7 @@
 #include "app/RangeChoice.h"
 #include "app/ReportCommand.h"
 #include "app/TableCommands.h"
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 #include "table/MeasurementTableModel.h"
 
 #include <QList>
@@ -55,7 +55,7 @@ public:
     const MeasurementDocument& document() const { return document_; }
     MeasurementDocument& document() { return document_; }
     const MeasurementStore& store() const { return document_.store(); }
-    GraphView& graph() { return graph_; }
+    GraphSurface& graph() { return graph_; }
     const MeasurementTableModel& tableModel() const { return tableModel_; }
     TableCommands& tableCommands() { return *tableCommands_; }
     RangeChoice& rangeChoice() { return *rangeChoice_; }
@@ -159,7 +159,7 @@ private:
 
     WindowServices services_;
     MeasurementDocument document_;
-    GraphView graph_;
+    GraphSurface graph_;
     MeasurementTableModel tableModel_;
     std::unique_ptr<RangeChoice> rangeChoice_;
     std::unique_ptr<TableCommands> tableCommands_;

@@ -3,7 +3,7 @@
 //   cmake --build build --target radview-bench-graph && build/bench/graph/radview-bench-graph
 #include "bench/RatioReporter.h"
 #include "graph/GraphPaint.h"
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 #include "graph/Pointer.h"
 #include "tests/support/SeriesFactory.h"
 
@@ -69,7 +69,7 @@ struct Window {
         ResetView(state, store.selected);
         state.gridOn = true;
         graph.showView(state);
-        QObject::connect(&graph, &GraphView::areaChanged, [this](const QRect& rect) { dirty += rect; });
+        QObject::connect(&graph, &GraphSurface::areaChanged, [this](const QRect& rect) { dirty += rect; });
     }
     void Show() {
         QPainter painter(&surface);
@@ -79,7 +79,7 @@ struct Window {
     QSize area;
     QImage surface;
     MeasurementStore store;
-    GraphView graph;
+    GraphSurface graph;
     QRegion dirty;
 };
 

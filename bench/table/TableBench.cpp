@@ -59,7 +59,7 @@ BENCHMARK(PrintTableToPdf)->Unit(benchmark::kMillisecond);
 
 void PrintGraphToPdf(benchmark::State& state) {
     Viewer& viewer = TheViewer();
-    GraphView& graph = viewer.window().graph();
+    GraphSurface& graph = viewer.window().graph();
     const QString pdf = viewer.scratchPath(QStringLiteral("graph.pdf"));
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);

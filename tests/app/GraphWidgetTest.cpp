@@ -3,7 +3,7 @@
 #include "app/GraphWidget.h"
 #include "app/GraphFollowsDocument.h"
 #include "app/MeasurementDocument.h"
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 #include "tests/support/PixelProbe.h"
 #include "tests/support/SeriesFactory.h"
 
@@ -20,7 +20,7 @@ const ColorScheme Colors;
 // The paint area, counting what its paint events cover.
 class CountingArea : public GraphWidget {
 public:
-    explicit CountingArea(GraphView& graph) : GraphWidget(graph) {
+    explicit CountingArea(GraphSurface& graph) : GraphWidget(graph) {
         graph.setBlankColor(palette().color(QPalette::Window));
     }
     QRegion painted;
@@ -51,7 +51,7 @@ protected:
         document.showSeries(RadonSeries(120, Utc(2024, 2, 3, 4, 5, 6)));
         Settle();
     }
-    GraphView& graph() { return graphView; }
+    GraphSurface& graph() { return graphView; }
     void Settle() {
         QCoreApplication::processEvents();
         area.painted = QRegion();
@@ -69,7 +69,7 @@ protected:
 
     MeasurementDocument document;
     const MeasurementStore& store = document.store();
-    GraphView graphView{store};
+    GraphSurface graphView{store};
     CountingArea area{graphView};
 };
 
@@ -242,7 +242,7 @@ namespace {
 
 TEST(GraphViewPaintTest, APaintOfAnAreaOfAnotherSizeResizesThePictureFirst) {
     MeasurementDocument document;
-    GraphView graph(document.store());
+    GraphSurface graph(document.store());
     FollowDocument(graph, document);
     graph.resize(QSize(707, 328));
     document.showSeries(RadonSeries(50, Utc(2024, 2, 3)));
@@ -276,7 +276,7 @@ int DetailedBlocks(const QImage& image, const QRect& area) {
 
 TEST(GraphViewPaintTest, OnADenseScreenThePictureHasTheScreensResolution) {
     MeasurementDocument document;
-    GraphView graph(document.store());
+    GraphSurface graph(document.store());
     FollowDocument(graph, document);
     const QSize area(707, 328);
     QImage window(area * 2, QImage::Format_RGB32);
@@ -303,7 +303,7 @@ TEST(GraphViewPaintTest, OnADenseScreenThePictureHasTheScreensResolution) {
 
 TEST(GraphViewPaintTest, APointerMoveOnADenseScreenCopiesOnlyTheColumns) {
     MeasurementDocument document;
-    GraphView graph(document.store());
+    GraphSurface graph(document.store());
     FollowDocument(graph, document);
     const QSize area(707, 328);
     graph.resize(area, 2);

@@ -31,7 +31,7 @@ TEST_F(PartsInStepTest, APointerStepDrawsThePointerOnceWhileTheTableFollows) {
     ASSERT_TRUE(table().isVisible());
     QApplication::processEvents();
     const int rendersBefore = graph().renderCount();
-    QSignalSpy areaChanges(&graph(), &GraphView::areaChanged);
+    QSignalSpy areaChanges(&graph(), &GraphSurface::areaChanged);
     QSignalSpy pointerMoves(&form->document(), &MeasurementDocument::pointerMoved);
 
     form->nextMeasurementButton->click();
@@ -47,7 +47,7 @@ TEST_F(PartsInStepTest, APointerStepDrawsThePointerOnceWhileTheTableFollows) {
 TEST_F(PartsInStepTest, ARowChosenInTheTableDrawsThePointerOnce) {
     form->tableButton->click();
     QApplication::processEvents();
-    QSignalSpy areaChanges(&graph(), &GraphView::areaChanged);
+    QSignalSpy areaChanges(&graph(), &GraphSurface::areaChanged);
     QSignalSpy pointerMoves(&form->document(), &MeasurementDocument::pointerMoved);
 
     const int rendersBefore = graph().renderCount();
@@ -139,7 +139,7 @@ TEST_F(PartsInStepTest, EachRequestIsOneChangeOneAnnouncementAndOneDrawing) {
         QSignalSpy pointerMoves(&document, &MeasurementDocument::pointerMoved);
         QSignalSpy viewChanges(&document, &MeasurementDocument::viewChanged);
         QSignalSpy zoomChanges(&document, &MeasurementDocument::zoomChanged);
-        QSignalSpy areaChanges(&graph(), &GraphView::areaChanged);
+        QSignalSpy areaChanges(&graph(), &GraphSurface::areaChanged);
         QSignalSpy rowsAnnounced(&table(), &MeasurementTableWindow::rowChosen);
         const int picturesBefore = graph().renderCount();
         const int rowBefore = table().currentRow();
@@ -186,7 +186,7 @@ TEST_F(PartsInStepTest, ARefusedRowChangesNothingButTheStatusBar) {
 TEST_F(GuiTest, ChoosingASeriesRendersTheGraphOnce) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
     QApplication::processEvents();
-    GraphView& graph = form->graph();
+    GraphSurface& graph = form->graph();
     const int rendersBefore = graph.renderCount();
     QSignalSpy seriesChanges(&form->document(), &MeasurementDocument::seriesChanged);
 

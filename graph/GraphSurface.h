@@ -18,11 +18,11 @@ class QPainter;
 // that area (the surface every change draws on at once). It follows the view state the document announces
 // and hands clicks and keys on to it as requests. A widget shows the picture through paint() and updates
 // what areaChanged names.
-class GraphView : public QObject {
+class GraphSurface : public QObject {
     Q_OBJECT
 
 public:
-    explicit GraphView(const MeasurementStore& store, QObject* parent = nullptr);
+    explicit GraphSurface(const MeasurementStore& store, QObject* parent = nullptr);
 
     // The colours of every later picture and pointer move; nothing is drawn now.
     void setColors(const ColorScheme& colors) { colors_ = colors; }

@@ -1,4 +1,4 @@
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 
 #include "graph/Canvas.h"
 #include "graph/Navigation.h"
@@ -25,20 +25,20 @@ QRectF DeviceRect(const QRect& rect, qreal ratio) {
 
 } // namespace
 
-GraphView::GraphView(const MeasurementStore& store, QObject* parent)
+GraphSurface::GraphSurface(const MeasurementStore& store, QObject* parent)
     : QObject(parent), store_(store), blank_(QGuiApplication::palette().color(QPalette::Window)) {
     view_.margins = MarginsForFontHeight(DefaultCanvasFontHeight);
 }
 
-GraphScene GraphView::scene(const ColorScheme& colors) const {
+GraphScene GraphSurface::scene(const ColorScheme& colors) const {
     return GraphScene{store_.selected, view_, colors, store_.noSeriesChosen};
 }
 
-bool GraphView::seriesShown() const {
+bool GraphSurface::seriesShown() const {
     return store_.selected.measurementCount > 0;
 }
 
-void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
+void GraphSurface::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const bool wholeArea = (QRegion(QRect(QPoint(0, 0), areaSize)) - region).isEmpty();
     if (resizePicture(areaSize, ratio) || (wholeArea && inputsChanged()))
@@ -47,11 +47,11 @@ void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) 
         painter.drawImage(QRectF(rect), screen_, DeviceRect(rect, screen_.devicePixelRatio()));
 }
 
-bool GraphView::inputsChanged() const {
+bool GraphSurface::inputsChanged() const {
     return store_.noSeriesChosen != drawnBlank_ || !SameColors(colors_, drawnColors_);
 }
 
-bool GraphView::resizePicture(QSize size, qreal ratio) {
+bool GraphSurface::resizePicture(QSize size, qreal ratio) {
     if (!screen_.isNull() && size == area_ && ratio == screen_.devicePixelRatio())
         return false;
     area_ = size;
@@ -62,12 +62,12 @@ bool GraphView::resizePicture(QSize size, qreal ratio) {
     return true;
 }
 
-void GraphView::resize(QSize size, qreal ratio) {
+void GraphSurface::resize(QSize size, qreal ratio) {
     if (resizePicture(size, ratio))
         redraw();
 }
 
-void GraphView::render() {
+void GraphSurface::render() {
     if (screen_.isNull())
         return;
     Canvas canvas(screen_);
@@ -85,14 +85,14 @@ void GraphView::render() {
     ++renders_;
 }
 
-void GraphView::redraw() {
+void GraphSurface::redraw() {
     if (screen_.isNull())
         return;
     render();
     emit areaChanged(QRect(QPoint(0, 0), area_));
 }
 
-void GraphView::drawPointer() {
+void GraphSurface::drawPointer() {
     if (!seriesShown() || screen_.isNull())
         return;
     PointerMove move;
@@ -111,7 +111,7 @@ void GraphView::drawPointer() {
     emit areaChanged(move.newColumn);
 }
 
-void GraphView::drawZoomDot(int x, int y) {
+void GraphSurface::drawZoomDot(int x, int y) {
     if (screen_.isNull())
         return;
     {
@@ -125,13 +125,13 @@ void GraphView::drawZoomDot(int x, int y) {
                          .adjusted(-1, -1, 1, 1));
 }
 
-std::optional<QRect> GraphView::zoomSpanAt(int x) const {
+std::optional<QRect> GraphSurface::zoomSpanAt(int x) const {
     if (view_.zoomMode != ZoomState::AwaitingSecondEdge || !seriesShown() || store_.noSeriesChosen)
         return std::nullopt;
     return ZoomSpanRect(view_, store_.selected, area_, x);
 }
 
-void GraphView::clickAt(int x, int y) {
+void GraphSurface::clickAt(int x, int y) {
     if (!seriesShown() || store_.noSeriesChosen) {
         emit clicked(0, false);
         return;
@@ -144,7 +144,7 @@ void GraphView::clickAt(int x, int y) {
     emit clicked(MeasurementAtX(view_, store_.selected, x), x > area_.width() - view_.margins.right);
 }
 
-bool GraphView::pressKey(int qtKey, bool keypad) {
+bool GraphSurface::pressKey(int qtKey, bool keypad) {
     const NavigationCommand command = NavigationKey(qtKey, keypad);
     if (command == NavigationCommand::None)
         return false;
@@ -152,7 +152,7 @@ bool GraphView::pressKey(int qtKey, bool keypad) {
     return true;
 }
 
-void GraphView::showView(const ViewState& state) {
+void GraphSurface::showView(const ViewState& state) {
     static_cast<ViewState&>(view_) = state;
     if (seriesShown())
         ::LayOutView(view_, store_.selected, area_);
@@ -160,18 +160,18 @@ void GraphView::showView(const ViewState& state) {
     emit viewChanged();
 }
 
-void GraphView::followPointer(int k) {
+void GraphSurface::followPointer(int k) {
     view_.pointerIndex = static_cast<uint16_t>(k);
     if (k != drawnPointer_)
         drawPointer();
 }
 
-void GraphView::followZoom(const ViewState& state) {
+void GraphSurface::followZoom(const ViewState& state) {
     view_.zoomMode = state.zoomMode;
     view_.zoomAnchor = state.zoomAnchor;
 }
 
-void GraphView::followGrid(bool on) {
+void GraphSurface::followGrid(bool on) {
     view_.gridOn = on;
     redraw();
 }
