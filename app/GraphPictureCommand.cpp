@@ -4,7 +4,7 @@
 #include "app/PrintTarget.h"
 #include "app/UserDialogs.h"
 #include "graph/GraphPicture.h"
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 #include "store/AtomicFile.h"
 
 #include <QWidget>
@@ -12,8 +12,6 @@
 const char* const PngPictureFilter = "Рисунок PNG (*.png)";
 const char* const SvgPictureFilter = "Рисунок SVG (*.svg)";
 const char* const PictureFileEnding = "-график.png";
-
-GraphPictureCommand::GraphPictureCommand(const Parts& parts) : parts_(parts) {}
 
 void GraphPictureCommand::save() {
     const MeasurementDocument& document = parts_.document;
@@ -31,7 +29,7 @@ void GraphPictureCommand::save() {
         return;
     // The picture is offered at the pixels the screen shows, which a scaled screen has more of than the
     // graph's logical size; it is drawn at the screen's scale, so at that size it is what the screen shows.
-    const GraphView& graph = parts_.graph;
+    const GraphSurface& graph = graph_;
     const qreal ratio = graph.screen().isNull() ? 1.0 : graph.screen().devicePixelRatio();
     const QSize logicalArea = parts_.graphArea.size();
     const QSize onScreen = graph.screen().isNull() ? logicalArea : graph.screen().size();

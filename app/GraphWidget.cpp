@@ -1,7 +1,7 @@
 #include "app/GraphWidget.h"
 
 #include "graph/ColorScheme.h"
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -16,14 +16,14 @@ QRegion Outline(const QRect& rect) {
 
 } // namespace
 
-GraphWidget::GraphWidget(GraphView& graph, QWidget* parent) : QWidget(parent), graph_(graph) {
+GraphWidget::GraphWidget(GraphSurface& graph, QWidget* parent) : QWidget(parent), graph_(graph) {
     setObjectName(QStringLiteral("PaintBox"));
     setMouseTracking(true);
     // A new view or a new series ends whatever zoom the frame showed.
-    connect(&graph_, &GraphView::viewChanged, this, [this] { setZoomSpan(QRect()); });
+    connect(&graph_, &GraphSurface::viewChanged, this, [this] { setZoomSpan(QRect()); });
     // The picture covers the whole area, so Qt need not clear it first.
     setAttribute(Qt::WA_OpaquePaintEvent);
-    connect(&graph_, &GraphView::areaChanged, this, qOverload<const QRect&>(&QWidget::update));
+    connect(&graph_, &GraphSurface::areaChanged, this, qOverload<const QRect&>(&QWidget::update));
 }
 
 void GraphWidget::paintEvent(QPaintEvent* event) {

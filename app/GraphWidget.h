@@ -4,14 +4,14 @@
 
 #include <QRect>
 
-class GraphView;
+class GraphSurface;
 
 // The graph area between the toolbar and the information panel: shows the graph's picture and hands it its
 // size and mouse presses. Paint events copy only what they cover, so a pointer move repaints two one-pixel
 // columns.
 class GraphWidget : public QWidget {
 public:
-    explicit GraphWidget(GraphView& graph, QWidget* parent = nullptr);
+    explicit GraphWidget(GraphSurface& graph, QWidget* parent = nullptr);
 
     // The zoom's frame on screen; null when none is shown.
     QRect zoomSpan() const { return zoomSpan_; }
@@ -29,6 +29,6 @@ private:
     void showZoomSpan(int x);
     void setZoomSpan(const QRect& span);
 
-    GraphView& graph_;
+    GraphSurface& graph_;
     QRect zoomSpan_; // null while no frame is shown
 };

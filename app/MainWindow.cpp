@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/Fonts.h"
+#include "app/GraphFollowsDocument.h"
 #include "app/GraphWidget.h"
 #include "app/HelpViewer.h"
 #include "app/InfoPanel.h"
@@ -12,7 +13,6 @@
 #include "app/colors/ColorDialog.h"
 #include "desktop/AppIcon.h"
 #include "store/NativePath.h"
-#include "store/SeriesEvaluation.h"
 #include "store/SeriesList.h"
 #include "table/MeasurementTableWindow.h"
 #include "table/RangeDialog.h"
@@ -75,15 +75,13 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     column->addWidget(graphWidget, 1);
     column->addWidget(infoPanel);
     setCentralWidget(client);
-    tableCommands_ = std::make_unique<TableCommands>(TableCommands::Parts{
-        *this, document_, graph_, tableModel_, *infoPanel, *graphWidget, *services_.dialogs});
-    printCommands_ = std::make_unique<PrintCommands>(
-        PrintCommands::Parts{*this, document_, graph_, *tableCommands_, *graphWidget, *services_.dialogs,
-                             [this](const QString& text) { setStatusText(1, text); }});
-    reportCommand_ = std::make_unique<ReportCommand>(
-        ReportCommand::Parts{*this, document_, *tableCommands_, *graphWidget, *services_.dialogs});
-    pictureCommand_ = std::make_unique<GraphPictureCommand>(
-        GraphPictureCommand::Parts{*this, document_, graph_, *graphWidget, *services_.dialogs});
+    const CommandParts parts{*this, *graphWidget, document_, *services_.dialogs};
+    rangeChoice_ = std::make_unique<RangeChoice>(parts);
+    tableCommands_ = std::make_unique<TableCommands>(parts, *rangeChoice_, tableModel_, *infoPanel);
+    printCommands_ = std::make_unique<PrintCommands>(parts, *rangeChoice_, tableModel_,
+                                                     [this](const QString& text) { setStatusText(1, text); });
+    reportCommand_ = std::make_unique<ReportCommand>(parts, *rangeChoice_);
+    pictureCommand_ = std::make_unique<GraphPictureCommand>(parts, graph_);
 
     // The bottom margin leaves room for the time labels in the graph area's font.
     const int fontHeight = graphWidget->font().pixelSize();
@@ -118,30 +116,30 @@ void MainWindow::wireCommands() {
     on(commands.exit, [this] { MenuExitClick(); });
     on(commands.seriesList, [this] { SBSerClick(); });
     on(commands.viewTable, [this] { SBTabClick(); });
-    on(commands.firstMeasurement, [this] { graph_.movePointerToFirst(); });
-    on(commands.nextMeasurement, [this] { graph_.stepPointerRight(); });
-    on(commands.previousMeasurement, [this] { graph_.stepPointerLeft(); });
-    on(commands.lastMeasurement, [this] { graph_.movePointerToLast(); });
-    on(commands.zoom, [this] { graph_.beginZoom(); });
-    on(commands.wholeView, [this] { graph_.showWholeSeries(); });
+    on(commands.firstMeasurement, [this] { document_.navigate(NavigationCommand::Home); });
+    on(commands.nextMeasurement, [this] { document_.navigate(NavigationCommand::Right); });
+    on(commands.previousMeasurement, [this] { document_.navigate(NavigationCommand::Left); });
+    on(commands.lastMeasurement, [this] { document_.navigate(NavigationCommand::End); });
+    on(commands.zoom, [this] { document_.beginZoom(); });
+    on(commands.wholeView, [this] { document_.showWholeSeries(); });
     on(commands.average, [this] { tableCommands_->averageOverRange(); });
-    on(commands.grid, [this](bool down) { graph_.setGrid(down); });
+    on(commands.grid, [this](bool down) { document_.setGrid(down); });
     on(commands.printerSetup, [this] { printCommands_->setUpPrinter(); });
     on(commands.colors, [this] { SBColorClick(); });
     on(commands.help, [this] { SBHelpClick(); });
 }
 
 // The one set of connections between the parts, made once. Slots run in the order they are connected: the
-// table's model takes a new series before the document announces the pointer on it.
+// table's model takes a new series before the document announces the view and the pointer on it.
 void MainWindow::connectParts() {
-    // The graph's own commands, clicks and keys ask the document; what it announces, the parts follow.
-    connect(&graph_, &GraphView::pointerMoved, &document_, &MeasurementDocument::movePointer);
-    connect(&graph_, &GraphView::viewChanged, &document_,
-            [this] { document_.showView(graph_.view().viewFirst, graph_.view().viewCount); });
-    connect(&graph_, &GraphView::statusMessage, this,
-            [this](const QString& text) { setStatusText(1, text); });
+    // Clicks and keys on the graph are requests to the document.
+    connect(this, &MainWindow::keyPressed, &graph_, [this](QKeyEvent* event) {
+        graph_.pressKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
+    });
 
+    // What the document announces, the parts follow.
     connect(&document_, &MeasurementDocument::fileOpened, this, &MainWindow::showOpenedFile);
+    connect(&document_, &MeasurementDocument::seriesEvaluated, this, &MainWindow::showEvaluation);
     connect(&document_, &MeasurementDocument::seriesChanged, this, [this] {
         tableModel_.setSeries(&document_.series());
         if (table_) {
@@ -152,7 +150,6 @@ void MainWindow::connectParts() {
             table_->startSeries();
         }
         infoPanel->showMeasurementCount(document_.series().measurementCount);
-        graph_.resetView();
     });
     connect(&document_, &MeasurementDocument::seriesWithdrawn, this, [this] {
         infoPanel->clearValues();
@@ -164,15 +161,10 @@ void MainWindow::connectParts() {
     connect(&document_, &MeasurementDocument::stageChanged, this, [this](DocumentStage stage) {
         ShowCommandStates(commands, stage, document_.file().seriesCount > 1);
     });
-    connect(&document_, &MeasurementDocument::pointerMoved, &graph_, &GraphView::followPointer);
+    FollowDocument(graph_, document_);
     connect(&document_, &MeasurementDocument::pointerMoved, this, &MainWindow::followPointer);
-    connect(&document_, &MeasurementDocument::viewChanged, this, [this] {
-        if (table_)
-            table_->setSelectableRows(document_.viewFirst(), document_.viewCount());
-    });
-    connect(this, &MainWindow::keyPressed, &graph_, [this](QKeyEvent* event) {
-        graph_.pressKey(event->key(), event->modifiers().testFlag(Qt::KeypadModifier));
-    });
+    connect(&document_, &MeasurementDocument::statusNotice, this,
+            [this](const QString& text) { setStatusText(1, text); });
 }
 
 // The table's row and the value labels follow the pointer, and the prompt panel is cleared as the table's
@@ -184,14 +176,6 @@ void MainWindow::followPointer(int k) {
         table_->setCurrentRow(k);
     if (k >= 1 && k <= tableModel_.rowCount())
         infoPanel->showMeasurement(k, tableModel_.rowTexts(k));
-}
-
-// A row outside the graph's view is refused: the pointer's measurement becomes the nearest one in view and
-// the panel says why; the line, the labels and the table's row stay as they were until the next redraw or
-// pointer move, as the instrument's users know it.
-void MainWindow::refuseTableRow(int nearest, const QString& message) {
-    graph_.setPointerIndexOnly(nearest);
-    setStatusText(1, message);
 }
 
 SeriesListWindow* MainWindow::seriesListWindow() {
@@ -210,11 +194,13 @@ MeasurementTableWindow* MainWindow::tableWindow() {
         table_ = new MeasurementTableWindow(tableModel_, this);
         table_->setFont(WindowFont());
         table_->setWindowTitle(tableTitle());
-        table_->setSelectableRows(document_.viewFirst(), document_.viewCount());
         table_->setCurrentRow(document_.pointer());
-        connect(table_, &MeasurementTableWindow::rowChosen, &document_, &MeasurementDocument::movePointer);
-        connect(table_, &MeasurementTableWindow::rowRefused, this,
-                [this](int, int nearest, const QString& message) { refuseTableRow(nearest, message); });
+        // A row is a request: the document moves the pointer there or refuses it, and the table shows the
+        // pointer's row either way.
+        connect(table_, &MeasurementTableWindow::rowChosen, this, [this](int k) {
+            document_.chooseRow(k);
+            table_->setCurrentRow(document_.pointer());
+        });
     }
     return table_;
 }
@@ -225,14 +211,14 @@ QString MainWindow::tableTitle() const {
 }
 
 RangeDialog* MainWindow::rangeDialog() {
-    return tableCommands_->rangeDialog();
+    return rangeChoice_->dialog();
 }
 
 ColorDialog* MainWindow::colorDialog() {
     if (!colors_) {
         colors_ = new ColorDialog(*services_.dialogs, this);
         graph_.setColors(colors_->scheme());
-        connect(colors_, &ColorDialog::schemeChanged, &graph_, &GraphView::setColors);
+        connect(colors_, &ColorDialog::schemeChanged, &graph_, &GraphSurface::setColors);
         // OK repaints the graph at once, in the colours it leaves.
         connect(colors_, &ColorDialog::accepted, graphWidget, qOverload<>(&QWidget::repaint));
     }
@@ -291,19 +277,20 @@ void MainWindow::showOpenedFile() {
 }
 
 void MainWindow::selectSeries(int s) {
-    if (s < 1 || s > document_.file().seriesCount)
-        return;
-    SeriesEvaluation evaluation = EvaluateSeries(document_.file(), s);
+    if (document_.chooseSeries(s) && seriesList_)
+        seriesList_->close();
+}
+
+// An evaluated series is titled in the status bar and its messages shown before it is drawn; a refused one
+// is reported instead.
+void MainWindow::showEvaluation(const SeriesChoice& choice) {
     setStatusText(1, QString());
-    setStatusText(0, evaluation.title);
-    if (evaluation.refused()) {
-        refuseSeries(evaluation.refusal);
+    setStatusText(0, choice.title);
+    if (choice.refused()) {
+        refuseSeries(choice.refusal);
         return;
     }
-    showErrors(evaluation.messages);
-    document_.showSeries(std::move(evaluation.series));
-    if (seriesList_)
-        seriesList_->close();
+    showErrors(choice.messages);
 }
 
 // A series refused from the list is reported over the list, and the list keeps the focus, so that the user
@@ -369,13 +356,13 @@ void MainWindow::SBSerClick() {
 void MainWindow::SBTabClick() {
     setStatusText(1, QStringLiteral(" "));
     MeasurementTableWindow* table = tableWindow();
-    table->setCurrentRow(graph_.view().pointerIndex);
+    table->setCurrentRow(document_.pointer());
     if (!table->isVisible())
         KeepOnScreen(*table);
     table->show();
     table->raise();
     table->activateWindow();
-    table->setCurrentRow(graph_.view().pointerIndex);
+    table->setCurrentRow(document_.pointer());
 }
 
 void MainWindow::SBColorClick() {

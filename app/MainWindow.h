@@ -4,9 +4,10 @@
 #include "app/MainCommands.h"
 #include "app/MeasurementDocument.h"
 #include "app/PrintCommands.h"
+#include "app/RangeChoice.h"
 #include "app/ReportCommand.h"
 #include "app/TableCommands.h"
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 #include "table/MeasurementTableModel.h"
 
 #include <QList>
@@ -55,9 +56,10 @@ public:
     const MeasurementDocument& document() const { return document_; }
     MeasurementDocument& document() { return document_; }
     const MeasurementStore& store() const { return document_.store(); }
-    GraphView& graph() { return graph_; }
+    GraphSurface& graph() { return graph_; }
     const MeasurementTableModel& tableModel() const { return tableModel_; }
     TableCommands& tableCommands() { return *tableCommands_; }
+    RangeChoice& rangeChoice() { return *rangeChoice_; }
     PrintCommands& printCommands() { return *printCommands_; }
     ReportCommand& reportCommand() { return *reportCommand_; }
 
@@ -141,14 +143,15 @@ private:
     void showOpenedFile();
     void showErrors(const QStringList& messages);
     void followPointer(int k);
-    void refuseTableRow(int nearest, const QString& message);
+    void showEvaluation(const SeriesChoice& choice);
     void showSeriesList();
     void closeSeriesList();
 
     WindowServices services_;
     MeasurementDocument document_;
-    GraphView graph_;
+    GraphSurface graph_;
     MeasurementTableModel tableModel_;
+    std::unique_ptr<RangeChoice> rangeChoice_;
     std::unique_ptr<TableCommands> tableCommands_;
     std::unique_ptr<PrintCommands> printCommands_;
     std::unique_ptr<ReportCommand> reportCommand_;

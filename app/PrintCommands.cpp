@@ -2,9 +2,9 @@
 
 #include "app/MeasurementDocument.h"
 #include "app/PrintTarget.h"
-#include "app/TableCommands.h"
+#include "app/RangeChoice.h"
+#include "app/TableOutput.h"
 #include "app/UserDialogs.h"
-#include "graph/GraphView.h"
 #include "print/GraphPrintout.h"
 #include "print/JobMessages.h"
 #include "print/PdfFile.h"
@@ -45,8 +45,9 @@ QPageSize StartPaper(const QPrinter& printer) {
 
 } // namespace
 
-PrintCommands::PrintCommands(const Parts& parts)
-    : parts_(parts), queue_(parts.window, parts.dialogs, parts.status) {}
+PrintCommands::PrintCommands(const CommandParts& parts, RangeChoice& range,
+                             const MeasurementTableModel& model, std::function<void(const QString&)> status)
+    : parts_(parts), range_(range), model_(model), queue_(parts.window, parts.dialogs, std::move(status)) {}
 
 QPrinter& PrintCommands::printer() {
     if (!printer_) {
@@ -80,21 +81,19 @@ void PrintCommands::printGraph() {
     const SelectedSeries& series = parts_.document.series();
     if (series.measurementCount == 0 || parts_.document.noSeriesChosen())
         return;
-    const ViewWindow& view = parts_.graph.view();
+    const ViewWindow view = ViewWithAxisSteps(parts_.document.view(), series);
     print(GraphFileEnding, QStringLiteral("График"), true,
           [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
 }
 
 void PrintCommands::printTable() {
-    TableCommands& table = parts_.table;
-    const std::optional<MeasurementSpan> span = table.chooseRange();
+    const std::optional<MeasurementSpan> span = range_.choose();
     if (!span)
         return;
-    const TableHeader header = table.header();
-    const RowTexts titles = table.titles();
-    const std::vector<RowTexts> rows = table.rows(*span);
-    print(TableFileEnding, QStringLiteral("Таблица измерений"), false,
-          [&](QPagedPaintDevice& device) { return PrintTable(device, header, titles, rows); });
+    const TableOutput table = TableOutputOf(parts_.document, model_, *span);
+    print(TableFileEnding, QStringLiteral("Таблица измерений"), false, [&](QPagedPaintDevice& device) {
+        return PrintTable(device, table.header, table.titles, table.rows);
+    });
 }
 
 void PrintCommands::print(const char* fileEnding, const QString& title, bool landscape,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CommandParts.h"
 #include "app/QueuePrinting.h"
 #include "print/PdfFile.h"
 
@@ -8,30 +9,19 @@
 #include <functional>
 #include <memory>
 
-class GraphView;
-class MeasurementDocument;
+class MeasurementTableModel;
 class QPagedPaintDevice;
-class QWidget;
-class TableCommands;
-class UserDialogs;
+class RangeChoice;
 
 // Printer setup and the two printouts. The printer chosen in the setup stays the current one for every
 // later printout of this run. When it is a PDF file, each printout asks for a file of its own; when it is a
 // print queue, the pages are the same PDF document, handed to the print server and followed there.
 class PrintCommands {
 public:
-    // What the printouts read and where they answer; window is the owner of their dialogs, graphArea the
-    // area a dialog covers.
-    struct Parts {
-        QWidget& window;
-        const MeasurementDocument& document;
-        const GraphView& graph;
-        TableCommands& table;
-        QWidget& graphArea;
-        UserDialogs& dialogs;
-        std::function<void(const QString&)> status; // the window's status line for transient notices
-    };
-    explicit PrintCommands(const Parts& parts);
+    // The table printout reads the table's model over the span the range dialog confirms; status is the
+    // window's status line for transient notices.
+    PrintCommands(const CommandParts& parts, RangeChoice& range, const MeasurementTableModel& model,
+                  std::function<void(const QString&)> status);
 
     // The span of the table the range dialog confirms, on as many pages as it takes.
     void printTable();
@@ -59,7 +49,9 @@ private:
     void printToFile(const char* fileEnding, const Printout& printout);
     void reportFailure(const QString& detail);
 
-    Parts parts_;
+    CommandParts parts_;
+    RangeChoice& range_;
+    const MeasurementTableModel& model_;
     std::unique_ptr<QPrinter> printer_;
     QueuePrinting queue_;
 };

@@ -2,7 +2,7 @@
 
 #include "app/MeasurementDocument.h"
 #include "app/PrintTarget.h"
-#include "app/TableCommands.h"
+#include "app/RangeChoice.h"
 #include "app/UserDialogs.h"
 #include "print/PdfFile.h"
 #include "print/ReportPrintout.h"
@@ -14,13 +14,11 @@
 
 const char* const ReportFileEnding = "-отчёт.pdf";
 
-ReportCommand::ReportCommand(const Parts& parts) : parts_(parts) {}
-
 void ReportCommand::makeReport() {
     const MeasurementDocument& document = parts_.document;
     if (document.noSeriesChosen() || document.series().measurementCount == 0)
         return;
-    const std::optional<MeasurementSpan> span = parts_.table.chooseRange();
+    const std::optional<MeasurementSpan> span = range_.choose();
     if (!span)
         return;
     const SaveDialogRequest request{

@@ -1,51 +1,24 @@
 #include "app/TableCommands.h"
 
-#include "app/Fonts.h"
 #include "app/InfoPanel.h"
 #include "app/MeasurementDocument.h"
+#include "app/RangeChoice.h"
+#include "app/TableOutput.h"
 #include "app/UserDialogs.h"
-#include "app/WindowPlacement.h"
-#include "graph/GraphView.h"
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
-#include "table/MeasurementTableModel.h"
-#include "table/RangeDialog.h"
+
+#include <QWidget>
 
 const char* const TableFileFilter = "Текстовый файл (*.txt)";
 const char* const CsvFileFilter = "CSV (*.csv)";
 
-namespace {
-
-const char* const kRangeDialogTitle = "Выбор диапазона";
-
-} // namespace
-
-TableCommands::TableCommands(const Parts& parts) : parts_(parts) {}
-
-RangeDialog* TableCommands::rangeDialog() {
-    if (!dialog_) {
-        dialog_ = new RangeDialog(&parts_.window);
-        dialog_->setFont(WindowFont());
-        QObject::connect(dialog_, &RangeDialog::spanRefused, dialog_, [this](const QString& message) {
-            parts_.dialogs.warningBox(dialog_, QString::fromUtf8(kRangeDialogTitle), message);
-        });
-    }
-    return dialog_;
-}
-
-std::optional<MeasurementSpan> TableCommands::chooseRange() {
-    const ViewWindow& view = parts_.graph.view();
-    // Its design place lies partly below a small or strongly scaled screen.
-    KeepOnScreen(*rangeDialog());
-    const std::optional<MeasurementSpan> span =
-        rangeDialog()->choose({parts_.document.series().measurementCount, view.viewFirst, view.viewCount});
-    if (span)
-        range_ = *span;
-    return span;
-}
+TableCommands::TableCommands(const CommandParts& parts, RangeChoice& range,
+                             const MeasurementTableModel& model, InfoPanel& infoPanel)
+    : parts_(parts), range_(range), model_(model), infoPanel_(infoPanel) {}
 
 void TableCommands::averageOverRange() {
-    const std::optional<MeasurementSpan> span = chooseRange();
+    const std::optional<MeasurementSpan> span = range_.choose();
     if (!span)
         return;
     const AverageResult result =
@@ -54,26 +27,12 @@ void TableCommands::averageOverRange() {
         parts_.dialogs.errorBox(&parts_.window, result.error);
         return;
     }
-    parts_.infoPanel.showAverage(result.average, *span);
-}
-
-RowTexts TableCommands::titles() const {
-    return parts_.model.rowTexts(0);
-}
-
-std::vector<RowTexts> TableCommands::rows(const MeasurementSpan& span) const {
-    return parts_.model.rows(span);
-}
-
-TableHeader TableCommands::header() const {
-    const MeasurementDocument& document = parts_.document;
-    return {document.series().seriesTitle, document.file().deviceNumber, document.file().sensitivity,
-            document.series().equilibriumActivity};
+    infoPanel_.showAverage(result.average, *span);
 }
 
 // The type of file chosen in the save dialog decides what is written: the CP866 table or CSV.
 void TableCommands::saveTable() {
-    const std::optional<MeasurementSpan> span = chooseRange();
+    const std::optional<MeasurementSpan> span = range_.choose();
     if (!span)
         return;
     // Enter on a name that exists would otherwise replace that file unasked.
@@ -86,8 +45,13 @@ void TableCommands::saveTable() {
     if (!choice)
         return;
     const bool csv = TypeOfChoice(*choice, request) == QString::fromUtf8(CsvFileFilter);
-    const QByteArray bytes =
-        csv ? SpanCsv(parts_.document.series(), *span) : TableFileBytes(header(), titles(), rows(*span));
+    QByteArray bytes;
+    if (csv) {
+        bytes = SpanCsv(parts_.document.series(), *span);
+    } else {
+        const TableOutput table = TableOutputOf(parts_.document, model_, *span);
+        bytes = TableFileBytes(table.header, table.titles, table.rows);
+    }
     const QString error = WriteTableFile(choice->path, bytes);
     if (!error.isEmpty())
         parts_.dialogs.errorBox(&parts_.window, error);

@@ -6,7 +6,7 @@ const char* const BlankStatus = " ";
 const char* const LastVisibleMessage = "Это последнее измерение в области видимости ";
 const char* const FirstVisibleMessage = "Это первое измерение в области видимости ";
 
-StatusChange StepPointerRight(ViewWindow& view) {
+StatusChange StepPointerRight(ViewState& view) {
     if (view.pointerIndex < view.last()) {
         ++view.pointerIndex;
         return QString::fromUtf8(BlankStatus);
@@ -15,7 +15,7 @@ StatusChange StepPointerRight(ViewWindow& view) {
     return QString::fromUtf8(LastVisibleMessage);
 }
 
-StatusChange StepPointerLeft(ViewWindow& view) {
+StatusChange StepPointerLeft(ViewState& view) {
     if (view.pointerIndex > view.viewFirst) {
         --view.pointerIndex;
         return QString::fromUtf8(BlankStatus);
@@ -24,17 +24,17 @@ StatusChange StepPointerLeft(ViewWindow& view) {
     return QString::fromUtf8(FirstVisibleMessage);
 }
 
-StatusChange PointerToFirst(ViewWindow& view) {
+StatusChange PointerToFirst(ViewState& view) {
     view.pointerIndex = view.viewFirst;
     return QString::fromUtf8(BlankStatus);
 }
 
-StatusChange PointerToLast(ViewWindow& view) {
+StatusChange PointerToLast(ViewState& view) {
     view.pointerIndex = static_cast<uint16_t>(view.last());
     return std::nullopt;
 }
 
-StatusChange ClickedMeasurement(ViewWindow& view, int k) {
+StatusChange ClickedMeasurement(ViewState& view, int k) {
     if (k < view.viewFirst) {
         view.pointerIndex = view.viewFirst;
         return QString::fromUtf8(FirstVisibleMessage);
@@ -67,7 +67,7 @@ NavigationCommand NavigationKey(int qtKey, bool keypad) {
     }
 }
 
-StatusChange RunNavigation(ViewWindow& view, NavigationCommand command) {
+StatusChange RunNavigation(ViewState& view, NavigationCommand command) {
     switch (command) {
     case NavigationCommand::Home:
         return PointerToFirst(view);

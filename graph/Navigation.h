@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/ViewWindow.h"
+#include "graph/ViewState.h"
 
 #include <QString>
 
@@ -14,14 +14,14 @@ extern const char* const LastVisibleMessage; // "Это последнее из�
 extern const char* const FirstVisibleMessage; // "Это первое измерение в области видимости "
 
 // The pointer commands keep the pointer within the visible range and say so when it cannot go further.
-StatusChange StepPointerRight(ViewWindow& view);
-StatusChange StepPointerLeft(ViewWindow& view);
-StatusChange PointerToFirst(ViewWindow& view);
-StatusChange PointerToLast(ViewWindow& view);
+StatusChange StepPointerRight(ViewState& view);
+StatusChange StepPointerLeft(ViewState& view);
+StatusChange PointerToFirst(ViewState& view);
+StatusChange PointerToLast(ViewState& view);
 
 // Puts the pointer on measurement k, a click's choice, kept inside the visible range with the message of
 // the end it stopped at.
-StatusChange ClickedMeasurement(ViewWindow& view, int k);
+StatusChange ClickedMeasurement(ViewState& view, int k);
 
 enum class NavigationCommand { None, Home, Left, Right, End };
 
@@ -30,4 +30,4 @@ enum class NavigationCommand { None, Home, Left, Right, End };
 // keypad says that the key came from the numeric keypad.
 NavigationCommand NavigationKey(int qtKey, bool keypad);
 
-StatusChange RunNavigation(ViewWindow& view, NavigationCommand command);
+StatusChange RunNavigation(ViewState& view, NavigationCommand command);

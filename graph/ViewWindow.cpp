@@ -4,9 +4,6 @@
 
 #include <algorithm>
 
-const char* const ZoomPrompt = "Укажите на графике мышью область видимости ";
-const char* const SecondEdgePrompt = "Щёлкните второй край области";
-
 namespace {
 
 // An empty or backwards time span, or a scale top at or below 0, would divide by zero or flip the graph.
@@ -26,10 +23,6 @@ int PlotHeightBelowGap(const ViewWindow& view, QSize area) {
     return area.height() - view.margins.bottom - 2 * view.margins.top;
 }
 
-int64_t LargestActivity(const SelectedSeries& series, int lo, int hi) {
-    return *std::max_element(series.activity.begin() + lo, series.activity.begin() + hi + 1);
-}
-
 } // namespace
 
 TimeMap ViewTimeMap(const ViewWindow& view, const SelectedSeries& series) {
@@ -40,15 +33,22 @@ ActivityMap ViewActivityMap(const ViewWindow& view, int height) {
     return ActivityMap{view.activityScale, height - view.margins.bottom};
 }
 
-void ResetView(ViewWindow& view, const SelectedSeries& series, QSize area) {
-    view.activityScale = ActivityScaleFor(series.maxActivity, PlotHeightBelowGap(view, area));
-    view.viewCount = series.measurementCount;
-    view.viewMax = series.maxActivity;
-    view.viewFirst = 1;
-    view.pointerIndex = 1;
-    view.zoomMode = 0;
+ViewWindow ViewWithAxisSteps(const ViewState& state, const SelectedSeries& series) {
+    ViewWindow view;
+    static_cast<ViewState&>(view) = state;
+    ChooseAxisSteps(view, series);
+    return view;
+}
+
+void LayOutView(ViewWindow& view, const SelectedSeries& series, QSize area) {
+    view.activityScale = ActivityScaleFor(view.viewMax, PlotHeightBelowGap(view, area));
     UpdateTimeScale(view, series, area.width());
     ChooseAxisSteps(view, series);
+}
+
+void ResetView(ViewWindow& view, const SelectedSeries& series, QSize area) {
+    ResetView(static_cast<ViewState&>(view), series);
+    LayOutView(view, series, area);
 }
 
 void UpdateTimeScale(ViewWindow& view, const SelectedSeries& series, int width) {
@@ -79,26 +79,14 @@ uint16_t MeasurementAtX(const ViewWindow& view, const SelectedSeries& series, in
 }
 
 void ShowRange(ViewWindow& view, const SelectedSeries& series, QSize area, int lo, int hi) {
-    view.viewFirst = static_cast<uint16_t>(lo);
-    view.viewCount = static_cast<uint16_t>(hi - lo + 1);
-    view.viewMax = LargestActivity(series, lo, hi);
-    view.activityScale = ActivityScaleFor(view.viewMax, PlotHeightBelowGap(view, area));
-    UpdateTimeScale(view, series, area.width());
-    view.pointerIndex = view.viewFirst;
-    view.zoomMode = 0;
-    ChooseAxisSteps(view, series);
+    ShowRange(static_cast<ViewState&>(view), series, lo, hi);
+    LayOutView(view, series, area);
 }
 
 bool ZoomClick(ViewWindow& view, const SelectedSeries& series, QSize area, int x) {
-    const uint16_t k = MeasurementAtX(view, series, x);
-    if (view.zoomMode == 1) {
-        view.zoomAnchor = k;
-        view.zoomMode = 2;
+    if (!ZoomEdge(view, series, MeasurementAtX(view, series, x)))
         return false;
-    }
-    if (view.zoomMode != 2)
-        return false;
-    ShowRange(view, series, area, std::min<int>(view.zoomAnchor, k), std::max<int>(view.zoomAnchor, k));
+    LayOutView(view, series, area);
     return true;
 }
 
@@ -130,18 +118,8 @@ QRect ZoomSpanRect(const ViewWindow& view, const SelectedSeries& series, QSize a
 }
 
 void ShowWholeSeries(ViewWindow& view, const SelectedSeries& series, QSize area) {
-    view.zoomMode = 0;
-    view.viewCount = series.measurementCount;
-    view.viewFirst = 1;
-    UpdateTimeScale(view, series, area.width());
-    view.viewMax = series.maxActivity;
-    view.activityScale = ActivityScaleFor(series.maxActivity, PlotHeightBelowGap(view, area));
-    ChooseAxisSteps(view, series);
-}
-
-QString BeginZoom(ViewWindow& view) {
-    view.zoomMode = 1;
-    return QString::fromUtf8(ZoomPrompt);
+    ShowWholeSeries(static_cast<ViewState&>(view), series);
+    LayOutView(view, series, area);
 }
 
 void ResizeView(ViewWindow& view, const SelectedSeries& series, QSize area) {
@@ -150,8 +128,4 @@ void ResizeView(ViewWindow& view, const SelectedSeries& series, QSize area) {
     UpdateTimeScale(view, series, area.width());
     view.activityScale =
         ActivityScaleFor(view.viewMax, area.height() - view.margins.bottom - view.margins.top);
-}
-
-void SetGrid(ViewWindow& view, bool down) {
-    view.gridOn = down;
 }

@@ -2,6 +2,7 @@
 
 #include "graph/GraphGeometry.h"
 #include "graph/ScaleMap.h"
+#include "graph/ViewState.h"
 #include "store/MeasurementStore.h"
 
 #include <QPoint>
@@ -10,32 +11,30 @@
 
 #include <cstdint>
 
-// Which measurements the graph shows, where the pointer stands, how seconds and activities map to pixels,
-// the axis steps, the grid flag and the zoom state. Plain data; the operations below keep its invariants.
-struct ViewWindow {
-    uint16_t viewFirst = 1;
-    uint16_t viewCount = 0;
-    uint16_t pointerIndex = 1;
-    uint8_t zoomMode = 0; // 0 normal, 1 waiting for the first click, 2 waiting for the second
-    int32_t zoomAnchor = 0;
-    int64_t viewMax = 0;
+// A view laid out on a surface: the view state it was laid out for, how seconds and activities map to the
+// surface's pixels, the axis steps and the margins. Plain data; the operations below keep its invariants.
+struct ViewWindow : ViewState {
     float timeScale = 0;
     float activityScale = 0;
     uint8_t timeUnit = 0;
     uint16_t timeStep = 1;
     int64_t activityStep = 1;
-    bool gridOn = false;
     GraphMargins margins;
-
-    int last() const { return viewFirst + viewCount - 1; }
 };
+
+// A view state with the axis steps it takes, for a surface that works out its own scales (a printed page).
+ViewWindow ViewWithAxisSteps(const ViewState& state, const SelectedSeries& series);
+
+// Lays the view out on an area of the given size: the time scale across the frame, the vertical scale with
+// the view's maximum a top margin below the frame's top, and the axis steps.
+void LayOutView(ViewWindow& view, const SelectedSeries& series, QSize area);
 
 // Where the view's seconds and activities land on a surface of the given height.
 TimeMap ViewTimeMap(const ViewWindow& view, const SelectedSeries& series);
 ActivityMap ViewActivityMap(const ViewWindow& view, int height);
 
-// Steps 1 to 3 of a new series and its axis steps: the whole series, scaled to its maximum with a top gap,
-// the pointer on measurement 1, no zoom. Grid and margins are kept.
+// A new series laid out: the whole series, scaled to its maximum with a top gap, the pointer on measurement
+// 1, no zoom. Grid and margins are kept.
 void ResetView(ViewWindow& view, const SelectedSeries& series, QSize area);
 
 // Pixels per second across the frame for the visible duration (at least one second).
@@ -57,12 +56,6 @@ bool ZoomClick(ViewWindow& view, const SelectedSeries& series, QSize area, int x
 // "Первоначальный вид": the whole series again; the pointer stays.
 void ShowWholeSeries(ViewWindow& view, const SelectedSeries& series, QSize area);
 
-// "Увеличение": waits for two clicks; answers the prompt for the status bar.
-QString BeginZoom(ViewWindow& view);
-extern const char* const ZoomPrompt;
-// What status panel 1 says once the first edge of a zoom is chosen.
-extern const char* const SecondEdgePrompt; // "Щёлкните второй край области"
-
 // A place on the graph held by what it shows, seconds since the series' start and an activity, rather than
 // by pixels: it keeps its place on the graph when the area changes size.
 struct GraphPoint {
@@ -79,5 +72,3 @@ QRect ZoomSpanRect(const ViewWindow& view, const SelectedSeries& series, QSize a
 // The paint area got a new size: the time scale follows the width, the activity scale the height with the
 // view's own maximum touching the frame's top. Nothing happens while no series is shown.
 void ResizeView(ViewWindow& view, const SelectedSeries& series, QSize area);
-
-void SetGrid(ViewWindow& view, bool down);

@@ -1,6 +1,5 @@
 #include "table/MeasurementTableWindow.h"
 
-#include "graph/TableSelection.h"
 #include "table/CsvTable.h"
 #include "table/TableColumns.h"
 
@@ -57,11 +56,6 @@ QColor MarkedRowColor(const QPalette& palette) {
 
 MeasurementGrid::MeasurementGrid(QWidget* parent) : QTableView(parent) {
     setItemDelegate(new MarkedRowDelegate(*this));
-}
-
-void MeasurementGrid::setSelectableRows(int first, int count) {
-    firstSelectable_ = first;
-    selectableCount_ = count;
 }
 
 void MeasurementGrid::clearSpan() {
@@ -145,30 +139,15 @@ void MeasurementGrid::mousePressEvent(QMouseEvent* event) {
 }
 
 void MeasurementGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
-    if (reverting_ || !current.isValid()) {
-        QTableView::currentChanged(current, previous);
-        highlightCurrent();
-        return;
-    }
-    const int k = current.row() + 1;
-    const RowSelection choice = DecideRowSelection(k, firstSelectable_, selectableCount_);
-    if (!choice.accepted) {
-        reverting_ = true;
-        selectionModel()->setCurrentIndex(previous, QItemSelectionModel::ClearAndSelect);
-        reverting_ = false;
-        highlightCurrent();
-        emit rowRefused(k, choice.pointer, choice.message);
-        return;
-    }
     QTableView::currentChanged(current, previous);
     highlightCurrent();
-    emit rowChosen(k);
+    if (current.isValid())
+        emit rowChosen(current.row() + 1);
 }
 
 void MeasurementGrid::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
     QTableView::selectionChanged(selected, deselected);
-    if (!reverting_)
-        highlightCurrent();
+    highlightCurrent();
 }
 
 void MeasurementGrid::highlightCurrent() {
@@ -207,7 +186,6 @@ MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWi
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setShowGrid(true);
     grid->setWordWrap(false);
-    grid->setSelectableRows(1, model_.rowCount());
     copyAction = new QAction(QStringLiteral("Копировать"), this);
     copyAction->setObjectName(QStringLiteral("CopyRows"));
     copyAction->setShortcut(QKeySequence::Copy);
@@ -217,7 +195,6 @@ MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWi
     connect(copyAction, &QAction::triggered, this, &MeasurementTableWindow::copyRows);
     connect(grid, &MeasurementGrid::copyRequested, this, &MeasurementTableWindow::copyRows);
     connect(grid, &MeasurementGrid::rowChosen, this, &MeasurementTableWindow::rowChosen);
-    connect(grid, &MeasurementGrid::rowRefused, this, &MeasurementTableWindow::rowRefused);
 
     // Escape closes the table as its close box does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -240,12 +217,7 @@ void MeasurementTableWindow::fitColumnTitles() {
 
 void MeasurementTableWindow::startSeries() {
     grid->clearSpan();
-    setSelectableRows(1, model_.rowCount());
     setCurrentRow(1);
-}
-
-void MeasurementTableWindow::setSelectableRows(int first, int count) {
-    grid->setSelectableRows(first, count);
 }
 
 QString MeasurementTableWindow::cell(int col, int k) const {

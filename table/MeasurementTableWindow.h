@@ -11,8 +11,7 @@ class QAction;
 class QPalette;
 
 // The grid of the measurement table. A change of the current row, by the user or by the program, is
-// decided first: a row outside the selectable rows (the measurements the graph shows) is refused and the
-// current row stays where it was.
+// announced as a row chosen; whoever decides on it may make another row current at once.
 //
 // Apart from the current row the user marks a span of rows to copy: Shift with a click or with Up, Down,
 // Page Up, Page Down (Ctrl+Shift+Home and End to the first and last row) reaches from where the marking
@@ -24,9 +23,6 @@ class MeasurementGrid : public QTableView {
 public:
     explicit MeasurementGrid(QWidget* parent = nullptr);
 
-    // Rows first … first + count − 1 (1-based) may become current.
-    void setSelectableRows(int first, int count);
-
     const RowSpan& rowSpan() const { return span_; }
     void clearSpan();
     void markAllRows();
@@ -34,8 +30,6 @@ public:
 signals:
     // Row k became current.
     void rowChosen(int k);
-    // Row k was refused; nearest is the selectable row nearest to it, message what the status bar says.
-    void rowRefused(int k, int nearest, const QString& message);
     // Ctrl+C reached the grid.
     void copyRequested();
 
@@ -54,9 +48,6 @@ private:
     int currentTableRow() const { return currentIndex().row() + 1; }
     int rowsPerPage() const;
 
-    bool reverting_ = false;
-    int firstSelectable_ = 1;
-    int selectableCount_ = 0;
     RowSpan span_;
 };
 
@@ -74,18 +65,16 @@ public:
 
     MeasurementGrid* grid;
 
-    // The model shows a new series: every row selectable, row 1 current without asking anyone.
+    // The model shows a new series: nothing marked, row 1 current.
     void startSeries();
-    // The measurements the graph shows, the rows that may become current.
-    void setSelectableRows(int first, int count);
     // The text of cell (col, k): k = 0 is the title row.
     QString cell(int col, int k) const;
     // n + 1, the title row included.
     int rowCount() const { return model_.rowCount() + 1; }
     // The current table row k (1-based), or 0 when there is none.
     int currentRow() const { return grid->currentIndex().row() + 1; }
-    // Makes row k current; rowChosen or rowRefused says how that went. The table follows the pointer this
-    // way too: the row it then announces is the pointer's own, which changes nothing.
+    // Makes row k current, announced as rowChosen when it was not. The table follows the pointer this way:
+    // the row it then announces is the pointer's own, which changes nothing.
     void setCurrentRow(int k);
 
     // "Копировать" (Ctrl+C and the context menu): the marked rows, or the current row when none are marked,
@@ -94,8 +83,8 @@ public:
     void copyRows();
 
 signals:
+    // Row k became current: a request, which the receiver may answer by making another row current.
     void rowChosen(int k);
-    void rowRefused(int k, int nearest, const QString& message);
 
 protected:
     void showEvent(QShowEvent* event) override;

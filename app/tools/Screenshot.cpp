@@ -28,12 +28,11 @@ namespace {
 
 // Puts the graph in the state the options ask for, the way the toolbar would leave it.
 void ApplyViewOptions(const QStringList& options, MainWindow& form) {
-    GraphView& graph = form.graph();
     for (qsizetype i = 0; i < options.size(); ++i) {
         if (options[i] == QLatin1String("--grid")) {
             form.gridButton->click();
         } else if (options[i] == QLatin1String("--zoom") && i + 2 < options.size()) {
-            graph.showRange(options[i + 1].toInt(), options[i + 2].toInt());
+            form.document().showRange(options[i + 1].toInt(), options[i + 2].toInt());
             i += 2;
         } else if (options[i] == QLatin1String("--pointer") && i + 1 < options.size()) {
             form.document().movePointer(options[++i].toInt());
@@ -85,7 +84,7 @@ int main(int argc, char** argv) {
                 save(form->rangeDialog(), rangeFile);
                 form->rangeDialog()->reject();
             });
-            form->tableCommands().chooseRange();
+            form->rangeChoice().choose();
         }
         if (!colorsFile.isEmpty()) {
             form->SBColorClick();

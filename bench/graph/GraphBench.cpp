@@ -3,7 +3,7 @@
 //   cmake --build build --target radview-bench-graph && build/bench/graph/radview-bench-graph
 #include "bench/RatioReporter.h"
 #include "graph/GraphPaint.h"
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 #include "graph/Pointer.h"
 #include "tests/support/SeriesFactory.h"
 
@@ -58,15 +58,18 @@ void PointerMove(benchmark::State& state) {
     }
 }
 
-// The same through the graph of the main window: the command draws into the picture, then the paint event
-// of what it changed copies that part into a window surface, as the screen's backing store is filled.
+// The same through the graph of the main window: the graph follows a view and a pointer as the document
+// announces them and draws into the picture, then the paint event of what it changed copies that part into a
+// window surface, as the screen's backing store is filled.
 struct Window {
     explicit Window(QSize size) : area(size), surface(size, QImage::Format_RGB32), graph(store) {
         store.selected = Series();
         graph.resize(size);
-        graph.resetView();
-        graph.setGrid(true);
-        QObject::connect(&graph, &GraphView::areaChanged, [this](const QRect& rect) { dirty += rect; });
+        ViewState state;
+        ResetView(state, store.selected);
+        state.gridOn = true;
+        graph.showView(state);
+        QObject::connect(&graph, &GraphSurface::areaChanged, [this](const QRect& rect) { dirty += rect; });
     }
     void Show() {
         QPainter painter(&surface);
@@ -76,7 +79,7 @@ struct Window {
     QSize area;
     QImage surface;
     MeasurementStore store;
-    GraphView graph;
+    GraphSurface graph;
     QRegion dirty;
 };
 
@@ -91,10 +94,7 @@ void WindowFullPaint(benchmark::State& state) {
 void WindowPointerMove(benchmark::State& state) {
     Window window(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     for (auto _ : state) {
-        if (window.graph.view().pointerIndex == Measurements)
-            window.graph.movePointerToFirst();
-        else
-            window.graph.stepPointerRight();
+        window.graph.followPointer(window.graph.view().pointerIndex % Measurements + 1);
         window.Show();
     }
 }

@@ -1,6 +1,6 @@
 // Figures, not tests: the whole table of a series of 1636 measurements shown in the real main window
 // (offscreen) saved, and its two printouts made into PDF files.
-#include "app/TableCommands.h"
+#include "app/TableOutput.h"
 #include "bench/FullSeriesViewer.h"
 #include "print/GraphPrintout.h"
 #include "print/PdfPrinter.h"
@@ -31,12 +31,13 @@ Viewer& TheViewer() {
 
 void SaveWholeTable(benchmark::State& state) {
     Viewer& viewer = TheViewer();
-    TableCommands& table = viewer.window().tableCommands();
-    const int n = viewer.window().store().selected.measurementCount;
+    MainWindow& window = viewer.window();
+    const int n = window.store().selected.measurementCount;
     const QString target = viewer.scratchPath(QStringLiteral("table.txt"));
     for (auto _ : state) {
         // What the save command does once the dialogs are answered: cells read back, lines built, written.
-        const QByteArray bytes = TableFileBytes(table.header(), table.titles(), table.rows({1, n}));
+        const TableOutput table = TableOutputOf(window.document(), window.tableModel(), {1, n});
+        const QByteArray bytes = TableFileBytes(table.header, table.titles, table.rows);
         benchmark::DoNotOptimize(WriteTableFile(target, bytes));
     }
 }
@@ -44,20 +45,21 @@ BENCHMARK(SaveWholeTable)->Unit(benchmark::kMillisecond);
 
 void PrintTableToPdf(benchmark::State& state) {
     Viewer& viewer = TheViewer();
-    TableCommands& table = viewer.window().tableCommands();
-    const int n = viewer.window().store().selected.measurementCount;
+    MainWindow& window = viewer.window();
+    const int n = window.store().selected.measurementCount;
     const QString pdf = viewer.scratchPath(QStringLiteral("table.pdf"));
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         ConfigurePdfPrinter(printer, pdf);
-        benchmark::DoNotOptimize(PrintTable(printer, table.header(), table.titles(), table.rows({1, n})));
+        const TableOutput table = TableOutputOf(window.document(), window.tableModel(), {1, n});
+        benchmark::DoNotOptimize(PrintTable(printer, table.header, table.titles, table.rows));
     }
 }
 BENCHMARK(PrintTableToPdf)->Unit(benchmark::kMillisecond);
 
 void PrintGraphToPdf(benchmark::State& state) {
     Viewer& viewer = TheViewer();
-    GraphView& graph = viewer.window().graph();
+    GraphSurface& graph = viewer.window().graph();
     const QString pdf = viewer.scratchPath(QStringLiteral("graph.pdf"));
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);

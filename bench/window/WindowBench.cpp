@@ -59,7 +59,7 @@ void PointerStep(benchmark::State& state) {
     Settle();
     const int n = window.store().selected.measurementCount;
     for (auto _ : state) {
-        if (window.graph().view().pointerIndex == n)
+        if (window.document().pointer() == n)
             window.firstMeasurementButton->click();
         else
             window.nextMeasurementButton->click();

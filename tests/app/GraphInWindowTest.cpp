@@ -158,7 +158,7 @@ TEST_F(GraphOnScreenTest, TheZoomsRedDotShowsOnScreen) {
     QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, at);
     QApplication::processEvents();
     EXPECT_EQ(OnScreen(form).pixelColor(at), QColor(255, 0, 0));
-    EXPECT_EQ(graph().view().zoomMode, 2);
+    EXPECT_EQ(graph().view().zoomMode, ZoomState::AwaitingSecondEdge);
 }
 
 TEST_F(GraphOnScreenTest, PointerMovesCopyThePictureWithoutDrawingItAgain) {

@@ -1,7 +1,9 @@
 // The graph of the main window in its widget: what pointer moves, clicks, keys and zooms draw and which paint
 // events they cause.
 #include "app/GraphWidget.h"
-#include "graph/GraphView.h"
+#include "app/GraphFollowsDocument.h"
+#include "app/MeasurementDocument.h"
+#include "graph/GraphSurface.h"
 #include "tests/support/PixelProbe.h"
 #include "tests/support/SeriesFactory.h"
 
@@ -18,7 +20,7 @@ const ColorScheme Colors;
 // The paint area, counting what its paint events cover.
 class CountingArea : public GraphWidget {
 public:
-    explicit CountingArea(GraphView& graph) : GraphWidget(graph) {
+    explicit CountingArea(GraphSurface& graph) : GraphWidget(graph) {
         graph.setBlankColor(palette().color(QPalette::Window));
     }
     QRegion painted;
@@ -42,21 +44,21 @@ int PixelsIn(const QRegion& region) {
 class GraphViewTest : public testing::Test {
 protected:
     void SetUp() override {
-        store.selected = RadonSeries(120, Utc(2024, 2, 3, 4, 5, 6));
+        FollowDocument(graphView, document);
         area.resize(707, 328);
         area.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&area));
-        graph().resetView();
+        document.showSeries(RadonSeries(120, Utc(2024, 2, 3, 4, 5, 6)));
         Settle();
     }
-    GraphView& graph() { return graphView; }
+    GraphSurface& graph() { return graphView; }
     void Settle() {
         QCoreApplication::processEvents();
         area.painted = QRegion();
         area.paints = 0;
     }
     QStringList Messages(const std::function<void()>& action) {
-        QSignalSpy spy(&graph(), &GraphView::statusMessage);
+        QSignalSpy spy(&document, &MeasurementDocument::statusNotice);
         action();
         QStringList texts;
         for (const QList<QVariant>& arguments : spy)
@@ -65,14 +67,15 @@ protected:
     }
     void Click(int x, int y = 100) { QTest::mouseClick(&area, Qt::LeftButton, Qt::NoModifier, QPoint(x, y)); }
 
-    MeasurementStore store;
-    GraphView graphView{store};
+    MeasurementDocument document;
+    const MeasurementStore& store = document.store();
+    GraphSurface graphView{store};
     CountingArea area{graphView};
 };
 
 TEST_F(GraphViewTest, APointerMoveRepaintsOnlyTwoColumns) {
     const int oldX = graph().pointerTrace().pointerX;
-    graph().stepPointerRight();
+    document.navigate(NavigationCommand::Right);
     const int newX = graph().pointerTrace().pointerX;
     ASSERT_NE(oldX, newX);
     QCoreApplication::processEvents();
@@ -83,22 +86,24 @@ TEST_F(GraphViewTest, APointerMoveRepaintsOnlyTwoColumns) {
 }
 
 TEST_F(GraphViewTest, NavigationSaysWhenThePointerCannotGoFurther) {
-    EXPECT_EQ(Messages([&] { graph().stepPointerLeft(); }),
+    EXPECT_EQ(Messages([&] { document.navigate(NavigationCommand::Left); }),
               QStringList{QStringLiteral("Это первое измерение в области видимости ")});
-    EXPECT_EQ(Messages([&] { graph().stepPointerRight(); }), QStringList{QStringLiteral(" ")});
+    EXPECT_EQ(Messages([&] { document.navigate(NavigationCommand::Right); }),
+              QStringList{QStringLiteral(" ")});
     EXPECT_EQ(graph().view().pointerIndex, 2);
-    EXPECT_EQ(Messages([&] { graph().movePointerToLast(); }), QStringList{});
+    EXPECT_EQ(Messages([&] { document.navigate(NavigationCommand::End); }), QStringList{});
     EXPECT_EQ(graph().view().pointerIndex, 120);
-    EXPECT_EQ(Messages([&] { graph().stepPointerRight(); }),
+    EXPECT_EQ(Messages([&] { document.navigate(NavigationCommand::Right); }),
               QStringList{QStringLiteral("Это последнее измерение в области видимости ")});
-    EXPECT_EQ(Messages([&] { graph().movePointerToFirst(); }), QStringList{QStringLiteral(" ")});
+    EXPECT_EQ(Messages([&] { document.navigate(NavigationCommand::Home); }),
+              QStringList{QStringLiteral(" ")});
     EXPECT_EQ(graph().view().pointerIndex, 1);
 }
 
 TEST_F(GraphViewTest, EveryPointerMoveAsksTheTableToFollow) {
-    QSignalSpy follow(&graph(), &GraphView::pointerMoved);
-    graph().stepPointerRight();
-    graph().movePointerToLast();
+    QSignalSpy follow(&document, &MeasurementDocument::pointerMoved);
+    document.navigate(NavigationCommand::Right);
+    document.navigate(NavigationCommand::End);
     graph().pressKey(Qt::Key_Home, false);
     Click(300);
     EXPECT_EQ(follow.count(), 4);
@@ -136,11 +141,11 @@ TEST_F(GraphViewTest, AClickRightOfTheFrameOnlyClearsTheStatus) {
 }
 
 TEST_F(GraphViewTest, ClicksAndKeysAreIgnoredWhileNoSeriesIsChosen) {
-    store.noSeriesChosen = true;
+    document.withdrawSeries();
     graph().redraw();
     const QImage before = graph().screen().copy();
     EXPECT_TRUE(AllAre(before, before.rect(), QColor(192, 192, 192)));
-    QSignalSpy follow(&graph(), &GraphView::pointerMoved);
+    QSignalSpy follow(&document, &MeasurementDocument::pointerMoved);
     EXPECT_EQ(Messages([&] {
                   Click(300);
                   graph().pressKey(Qt::Key_End, false);
@@ -152,23 +157,23 @@ TEST_F(GraphViewTest, ClicksAndKeysAreIgnoredWhileNoSeriesIsChosen) {
 }
 
 TEST_F(GraphViewTest, TwoClicksZoomAfterThePromptWithARedDotAtTheFirst) {
-    EXPECT_EQ(Messages([&] { graph().beginZoom(); }),
+    EXPECT_EQ(Messages([&] { document.beginZoom(); }),
               QStringList{QStringLiteral("Укажите на графике мышью область видимости ")});
     Click(200, 150);
     EXPECT_TRUE(Is(graph().screen(), 200, 150, QColor(255, 0, 0)));
     EXPECT_EQ(graph().view().viewCount, 120);
-    QSignalSpy follow(&graph(), &GraphView::pointerMoved);
+    QSignalSpy follow(&document, &MeasurementDocument::pointerMoved);
     Click(150, 40);
     EXPECT_EQ(follow.count(), 1);
     const ViewWindow& view = graph().view();
-    EXPECT_EQ(view.zoomMode, 0);
+    EXPECT_EQ(view.zoomMode, ZoomState::Off);
     EXPECT_EQ(view.pointerIndex, view.viewFirst);
     EXPECT_LT(view.viewCount, 120);
     EXPECT_TRUE(Is(graph().screen(), 65, 328 - 51, QColor(255, 0, 0))) << "the view begins inside the series";
 }
 
 TEST_F(GraphViewTest, AfterTheFirstZoomClickAFrameShowsTheSpanAndAResizeKeepsTheDot) {
-    graph().beginZoom();
+    document.beginZoom();
     EXPECT_EQ(Messages([&] { Click(200, 150); }),
               QStringList({QStringLiteral(" "), QStringLiteral("Щёлкните второй край области")}));
     // The frame reaches from the start of the first click's measurement to the end of the one under the
@@ -207,7 +212,7 @@ TEST_F(GraphViewTest, AfterTheFirstZoomClickAFrameShowsTheSpanAndAResizeKeepsThe
                 double(activity), double(2 / graph().view().activityScale));
     Click(600, 150);
     EXPECT_TRUE(area.zoomSpan().isNull()) << "the second click ends the frame";
-    EXPECT_EQ(graph().view().zoomMode, 0);
+    EXPECT_EQ(graph().view().zoomMode, ZoomState::Off);
 }
 
 TEST_F(GraphViewTest, AWholeAreaRepaintTakesTheCurrentColours) {
@@ -221,7 +226,7 @@ TEST_F(GraphViewTest, AWholeAreaRepaintTakesTheCurrentColours) {
 }
 
 TEST_F(GraphViewTest, ResizingScalesTheViewToTheNewArea) {
-    graph().setGrid(true);
+    document.setGrid(true);
     area.resize(1000, 600);
     QCoreApplication::processEvents();
     EXPECT_EQ(graph().screen().size(), QSize(1000, 600));
@@ -236,11 +241,11 @@ TEST_F(GraphViewTest, ResizingScalesTheViewToTheNewArea) {
 namespace {
 
 TEST(GraphViewPaintTest, APaintOfAnAreaOfAnotherSizeResizesThePictureFirst) {
-    MeasurementStore store;
-    store.selected = RadonSeries(50, Utc(2024, 2, 3));
-    GraphView graph(store);
+    MeasurementDocument document;
+    GraphSurface graph(document.store());
+    FollowDocument(graph, document);
     graph.resize(QSize(707, 328));
-    graph.resetView();
+    document.showSeries(RadonSeries(50, Utc(2024, 2, 3)));
     QImage window(800, 400, QImage::Format_RGB32);
     window.fill(Qt::black);
     {
@@ -270,9 +275,9 @@ int DetailedBlocks(const QImage& image, const QRect& area) {
 }
 
 TEST(GraphViewPaintTest, OnADenseScreenThePictureHasTheScreensResolution) {
-    MeasurementStore store;
-    store.selected = RadonSeries(50, Utc(2024, 2, 3));
-    GraphView graph(store);
+    MeasurementDocument document;
+    GraphSurface graph(document.store());
+    FollowDocument(graph, document);
     const QSize area(707, 328);
     QImage window(area * 2, QImage::Format_RGB32);
     window.setDevicePixelRatio(2);
@@ -282,7 +287,7 @@ TEST(GraphViewPaintTest, OnADenseScreenThePictureHasTheScreensResolution) {
         graph.paint(painter, QRegion(QRect(QPoint(0, 0), area)), area);
     };
     paintWhole();
-    graph.resetView();
+    document.showSeries(RadonSeries(50, Utc(2024, 2, 3)));
     paintWhole();
     EXPECT_EQ(graph.screen().size(), area * 2);
     EXPECT_EQ(graph.screen().devicePixelRatio(), 2.0);
@@ -297,16 +302,16 @@ TEST(GraphViewPaintTest, OnADenseScreenThePictureHasTheScreensResolution) {
 }
 
 TEST(GraphViewPaintTest, APointerMoveOnADenseScreenCopiesOnlyTheColumns) {
-    MeasurementStore store;
-    store.selected = RadonSeries(50, Utc(2024, 2, 3));
-    GraphView graph(store);
+    MeasurementDocument document;
+    GraphSurface graph(document.store());
+    FollowDocument(graph, document);
     const QSize area(707, 328);
     graph.resize(area, 2);
-    graph.resetView();
+    document.showSeries(RadonSeries(50, Utc(2024, 2, 3)));
     const int renders = graph.renderCount();
     const QImage before = graph.screen().copy();
     const int oldX = graph.pointerTrace().pointerX;
-    graph.stepPointerRight();
+    document.navigate(NavigationCommand::Right);
     const int newX = graph.pointerTrace().pointerX;
     EXPECT_EQ(graph.renderCount(), renders);
     std::vector<int> changed = DifferingColumns(before, graph.screen());

@@ -7,12 +7,15 @@
 #include "app/InfoPanel.h"
 #include "app/MeasurementDocument.h"
 #include "app/SeriesListWindow.h"
+#include "graph/SceneGeometry.h"
 
 #include <QApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
+
+#include <functional>
 
 namespace {
 
@@ -28,7 +31,7 @@ TEST_F(PartsInStepTest, APointerStepDrawsThePointerOnceWhileTheTableFollows) {
     ASSERT_TRUE(table().isVisible());
     QApplication::processEvents();
     const int rendersBefore = graph().renderCount();
-    QSignalSpy areaChanges(&graph(), &GraphView::areaChanged);
+    QSignalSpy areaChanges(&graph(), &GraphSurface::areaChanged);
     QSignalSpy pointerMoves(&form->document(), &MeasurementDocument::pointerMoved);
 
     form->nextMeasurementButton->click();
@@ -44,7 +47,7 @@ TEST_F(PartsInStepTest, APointerStepDrawsThePointerOnceWhileTheTableFollows) {
 TEST_F(PartsInStepTest, ARowChosenInTheTableDrawsThePointerOnce) {
     form->tableButton->click();
     QApplication::processEvents();
-    QSignalSpy areaChanges(&graph(), &GraphView::areaChanged);
+    QSignalSpy areaChanges(&graph(), &GraphSurface::areaChanged);
     QSignalSpy pointerMoves(&form->document(), &MeasurementDocument::pointerMoved);
 
     const int rendersBefore = graph().renderCount();
@@ -101,10 +104,89 @@ TEST_F(PartsInStepTest, AZoomAnnouncesOneViewAndDrawsOnePicture) {
     EXPECT_EQ(table().currentRow(), view.viewFirst) << "the table follows the announced view";
 }
 
+// Every request reaches the document, which changes one property and announces it once; the graph answers
+// with one drawing (a pointer line, or one picture for a new view), the table and the panel follow, and the
+// row the table then announces ends at the document as no change at all.
+TEST_F(PartsInStepTest, EachRequestIsOneChangeOneAnnouncementAndOneDrawing) {
+    form->tableButton->click();
+    QApplication::processEvents();
+    MeasurementDocument& document = form->document();
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        int pointerMoves, viewChanges, zoomChanges, pictures;
+    };
+    const Step steps[] = {
+        {"a table row", [&] { clickRow(15); }, 1, 0, 0, 0},
+        {"a click on the graph",
+         [&] {
+             const int x = PointerXFor(graph().view(), series(), 20);
+             QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(x, 100));
+         },
+         1, 0, 0, 0},
+        {"a key", [&] { QTest::keyClick(form, Qt::Key_Right); }, 1, 0, 0, 0},
+        {"a zoom",
+         [&] {
+             form->zoomButton->click();
+             QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(200, 100));
+             QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(400, 100));
+         },
+         1, 1, 3, 1},
+        {"Первоначальный вид", [&] { form->wholeViewButton->click(); }, 0, 1, 0, 1},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        QSignalSpy pointerMoves(&document, &MeasurementDocument::pointerMoved);
+        QSignalSpy viewChanges(&document, &MeasurementDocument::viewChanged);
+        QSignalSpy zoomChanges(&document, &MeasurementDocument::zoomChanged);
+        QSignalSpy areaChanges(&graph(), &GraphSurface::areaChanged);
+        QSignalSpy rowsAnnounced(&table(), &MeasurementTableWindow::rowChosen);
+        const int picturesBefore = graph().renderCount();
+        const int rowBefore = table().currentRow();
+
+        step.act();
+
+        EXPECT_EQ(pointerMoves.count(), step.pointerMoves);
+        EXPECT_EQ(viewChanges.count(), step.viewChanges);
+        EXPECT_EQ(zoomChanges.count(), step.zoomChanges);
+        EXPECT_EQ(graph().renderCount() - picturesBefore, step.pictures);
+        if (step.pictures == 0) {
+            EXPECT_EQ(PointerLinesDrawn(areaChanges), step.pointerMoves);
+        }
+        // The table announces its new row once: the click itself, or the row it took from the pointer.
+        EXPECT_EQ(rowsAnnounced.count(), table().currentRow() == rowBefore ? 0 : 1);
+        EXPECT_EQ(table().currentRow(), document.pointer());
+        EXPECT_EQ(graph().view().pointerIndex, document.pointer());
+        EXPECT_EQ(graph().pointerTrace().pointerX, PointerXFor(graph().view(), series(), document.pointer()));
+        EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QString::number(document.pointer()));
+    }
+    EXPECT_EQ(document.viewFirst(), 1);
+    EXPECT_EQ(document.viewCount(), 40);
+}
+
+// A row beyond the view is refused: the pointer, its line, the panel's labels and the table's row all stay
+// on the measurement the pointer stands on, and the status bar says why.
+TEST_F(PartsInStepTest, ARefusedRowChangesNothingButTheStatusBar) {
+    form->tableButton->click();
+    clickRow(12);
+    const int pointerX = graph().pointerTrace().pointerX;
+    QSignalSpy announcements(&form->document(), &MeasurementDocument::pointerMoved);
+    clickRow(35);
+    EXPECT_EQ(announcements.count(), 0);
+    EXPECT_EQ(form->document().pointer(), 12);
+    EXPECT_EQ(graph().pointerTrace().pointerX, pointerX);
+    EXPECT_EQ(table().currentRow(), 12);
+    EXPECT_EQ(form->infoPanel->measurementNumberLabel->text(), QStringLiteral("12"));
+    EXPECT_EQ(panel(1), QStringLiteral("Это последнее измерение в области видимости "));
+    // The next step starts from the measurement shown, not from the end of the view.
+    form->nextMeasurementButton->click();
+    EXPECT_EQ(form->document().pointer(), 13);
+}
+
 TEST_F(GuiTest, ChoosingASeriesRendersTheGraphOnce) {
     openThroughDialog(writeFile("several.rad", SeveralSeriesFile()));
     QApplication::processEvents();
-    GraphView& graph = form->graph();
+    GraphSurface& graph = form->graph();
     const int rendersBefore = graph.renderCount();
     QSignalSpy seriesChanges(&form->document(), &MeasurementDocument::seriesChanged);
 

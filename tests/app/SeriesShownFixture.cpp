@@ -24,7 +24,7 @@ void SeriesShownTest::SetUp() {
 }
 
 void SeriesShownTest::zoomTo(int first, int last) {
-    graph().showRange(first, last);
+    form->document().showRange(first, last);
 }
 
 void SeriesShownTest::answerRangeDialog(std::function<void(RangeDialog&)> act) {

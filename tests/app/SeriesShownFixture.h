@@ -15,7 +15,7 @@ class SeriesShownTest : public GuiTest {
 protected:
     void SetUp() override;
 
-    GraphView& graph() { return form->graph(); }
+    GraphSurface& graph() { return form->graph(); }
     MeasurementTableWindow& table() { return *form->tableWindow(); }
     const SelectedSeries& series() { return form->store().selected; }
     void zoomTo(int first, int last);

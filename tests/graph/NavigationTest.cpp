@@ -6,8 +6,8 @@
 
 namespace {
 
-ViewWindow ViewOf(int first, int count, int pointer) {
-    ViewWindow view;
+ViewState ViewOf(int first, int count, int pointer) {
+    ViewState view;
     view.viewFirst = static_cast<uint16_t>(first);
     view.viewCount = static_cast<uint16_t>(count);
     view.pointerIndex = static_cast<uint16_t>(pointer);
@@ -19,7 +19,7 @@ const QString AtLast = QStringLiteral("Это последнее измерен�
 const QString AtFirst = QStringLiteral("Это первое измерение в области видимости ");
 
 TEST(NavigationTest, RightMovesOnUntilTheLastVisibleThenSaysSo) {
-    ViewWindow view = ViewOf(5, 3, 6);
+    ViewState view = ViewOf(5, 3, 6);
     EXPECT_EQ(StepPointerRight(view), Blank);
     EXPECT_EQ(view.pointerIndex, 7);
     EXPECT_EQ(StepPointerRight(view), AtLast);
@@ -27,7 +27,7 @@ TEST(NavigationTest, RightMovesOnUntilTheLastVisibleThenSaysSo) {
 }
 
 TEST(NavigationTest, LeftMovesBackUntilTheFirstVisibleThenSaysSo) {
-    ViewWindow view = ViewOf(5, 3, 6);
+    ViewState view = ViewOf(5, 3, 6);
     EXPECT_EQ(StepPointerLeft(view), Blank);
     EXPECT_EQ(view.pointerIndex, 5);
     EXPECT_EQ(StepPointerLeft(view), AtFirst);
@@ -35,20 +35,20 @@ TEST(NavigationTest, LeftMovesBackUntilTheFirstVisibleThenSaysSo) {
 }
 
 TEST(NavigationTest, LeftBringsAPointerBeforeTheViewBackToItsFirstMeasurement) {
-    ViewWindow view = ViewOf(5, 3, 2); // a click left of the axis in a zoomed view
+    ViewState view = ViewOf(5, 3, 2); // a click left of the axis in a zoomed view
     EXPECT_EQ(StepPointerLeft(view), AtFirst);
     EXPECT_EQ(view.pointerIndex, 5);
 }
 
 TEST(NavigationTest, OneMeasurementViewGivesBothMessagesAndNeverMoves) {
-    ViewWindow view = ViewOf(4, 1, 4);
+    ViewState view = ViewOf(4, 1, 4);
     EXPECT_EQ(StepPointerRight(view), AtLast);
     EXPECT_EQ(StepPointerLeft(view), AtFirst);
     EXPECT_EQ(view.pointerIndex, 4);
 }
 
 TEST(NavigationTest, HomeClearsThePanelEndLeavesIt) {
-    ViewWindow view = ViewOf(5, 10, 9);
+    ViewState view = ViewOf(5, 10, 9);
     EXPECT_EQ(PointerToFirst(view), Blank);
     EXPECT_EQ(view.pointerIndex, 5);
     EXPECT_EQ(PointerToLast(view), std::nullopt);

@@ -23,13 +23,13 @@ SelectedSeries SixHundredSeconds() {
 TEST(ResetViewTest, ShowsTheWholeSeriesWithThePointerOnTheFirstMeasurement) {
     const SelectedSeries series = SixHundredSeconds();
     ViewWindow view;
-    view.zoomMode = 2;
+    view.zoomMode = ZoomState::AwaitingSecondEdge;
     view.gridOn = true;
     ResetView(view, series, Area);
     EXPECT_EQ(view.viewFirst, 1);
     EXPECT_EQ(view.viewCount, 6);
     EXPECT_EQ(view.pointerIndex, 1);
-    EXPECT_EQ(view.zoomMode, 0);
+    EXPECT_EQ(view.zoomMode, ZoomState::Off);
     EXPECT_EQ(view.viewMax, 90);
     // The vertical scale starts at 0: activity 0 lies on the time axis.
     EXPECT_EQ(ViewActivityMap(view, Area.height()).y(0), Area.height() - view.margins.bottom);
@@ -112,7 +112,7 @@ protected:
     void SetUp() override {
         ResetView(view, series, UnitArea);
         EXPECT_EQ(BeginZoom(view), QStringLiteral("Укажите на графике мышью область видимости "));
-        EXPECT_EQ(view.zoomMode, 1);
+        EXPECT_EQ(view.zoomMode, ZoomState::AwaitingFirstEdge);
     }
     bool Click(int x) { return ZoomClick(view, series, UnitArea, x); }
 
@@ -122,10 +122,10 @@ protected:
 
 TEST_F(ZoomTest, TwoClicksShowTheRangeScaledToItsOwnMaximum) {
     EXPECT_FALSE(Click(L + 150));
-    EXPECT_EQ(view.zoomMode, 2);
+    EXPECT_EQ(view.zoomMode, ZoomState::AwaitingSecondEdge);
     EXPECT_EQ(view.zoomAnchor, 2);
     EXPECT_TRUE(Click(L + 450));
-    EXPECT_EQ(view.zoomMode, 0);
+    EXPECT_EQ(view.zoomMode, ZoomState::Off);
     EXPECT_EQ(view.viewFirst, 2);
     EXPECT_EQ(view.viewCount, 4);
     EXPECT_EQ(view.pointerIndex, 2);
@@ -174,7 +174,7 @@ TEST_F(ZoomTest, AClickInTheMarginReachesBeyondTheShownRange) {
 TEST_F(ZoomTest, ANewZoomForgetsAPendingFirstPoint) {
     Click(L + 150);
     BeginZoom(view);
-    EXPECT_EQ(view.zoomMode, 1);
+    EXPECT_EQ(view.zoomMode, ZoomState::AwaitingFirstEdge);
     Click(L + 550);
     Click(L + 450);
     EXPECT_EQ(view.viewFirst, 5);
@@ -187,7 +187,7 @@ TEST_F(ZoomTest, InitialViewCancelsAZoomAndKeepsThePointer) {
     view.pointerIndex = 4;
     BeginZoom(view);
     ShowWholeSeries(view, series, UnitArea);
-    EXPECT_EQ(view.zoomMode, 0);
+    EXPECT_EQ(view.zoomMode, ZoomState::Off);
     EXPECT_EQ(view.viewFirst, 1);
     EXPECT_EQ(view.viewCount, 6);
     EXPECT_EQ(view.viewMax, 90);

@@ -31,20 +31,31 @@ protected:
     MeasurementTableWindow table{model};
     SelectedSeries series;
     std::vector<int> asked;
+    // What the receiver of the requests stands for: the row it took last, and whether it refuses the others
+    // by making that row current again.
+    int taken = 1;
+    bool refusing = false;
 
     void SetUp() override {
-        QObject::connect(&table, &MeasurementTableWindow::rowChosen, [this](int k) { asked.push_back(k); });
-        QObject::connect(&table, &MeasurementTableWindow::rowRefused,
-                         [this](int k, int, const QString&) { asked.push_back(k); });
+        QObject::connect(&table, &MeasurementTableWindow::rowChosen, [this](int k) {
+            if (k == taken)
+                return;
+            asked.push_back(k);
+            if (refusing)
+                table.setCurrentRow(taken);
+            else
+                taken = k;
+        });
     }
     // The window shows the series as a new series is shown.
     void fill(const SelectedSeries& shown) {
         series = shown;
+        taken = 1;
         model.setSeries(&series);
         table.startSeries();
     }
-    // From now on no row may become current: the selectable rows lie beyond every row of the table.
-    void refuseEveryRow() { table.setSelectableRows(model.rowCount() + 1, 1); }
+    // From now on no other row may become current.
+    void refuseEveryRow() { refusing = true; }
 };
 
 TEST_F(TableWindow, TitlesWidthsAndFixedColumnOrder) {

@@ -2,6 +2,7 @@
 
 #include "graph/ColorScheme.h"
 #include "graph/GraphPaint.h"
+#include "graph/Navigation.h"
 #include "graph/ViewWindow.h"
 #include "store/MeasurementStore.h"
 
@@ -13,14 +14,15 @@
 
 class QPainter;
 
-// The graph of the main window without the widget: the view state, the picture of the paint area (the
-// surface every command draws on at once) and the commands, clicks and keys that act on them. A widget
-// shows the picture through paint() and updates what areaChanged names.
-class GraphView : public QObject {
+// The graph of the main window without the widget: the view laid out on the paint area and the picture of
+// that area (the surface every change draws on at once). It follows the view state the document announces
+// and hands clicks and keys on to it as requests. A widget shows the picture through paint() and updates
+// what areaChanged names.
+class GraphSurface : public QObject {
     Q_OBJECT
 
 public:
-    explicit GraphView(const MeasurementStore& store, QObject* parent = nullptr);
+    explicit GraphSurface(const MeasurementStore& store, QObject* parent = nullptr);
 
     // The colours of every later picture and pointer move; nothing is drawn now.
     void setColors(const ColorScheme& colors) { colors_ = colors; }
@@ -30,7 +32,7 @@ public:
     // What the area shows before any series has been drawn: the window's own background.
     void setBlankColor(const QColor& color) { blank_ = color; }
 
-    ViewWindow& view() { return view_; }
+    // The view as laid out on the area: the document's view state and the scales drawn with it.
     const ViewWindow& view() const { return view_; }
     const QImage& screen() const { return screen_; }
     const PointerTrace& pointerTrace() const { return trace_; }
@@ -47,30 +49,24 @@ public:
 
     // How often the picture has been drawn from the model, for checking when that happens.
     int renderCount() const { return renders_; }
-    // A mouse button went down at (x, y) on the paint area.
+    // A mouse button went down at (x, y) on the paint area: a pending zoom's edge gets its red dot, and
+    // clicked names the measurement under x.
     void clickAt(int x, int y);
-    // The main window's key-down, seen before its controls; answers whether the key was a pointer key. The
-    // key is meant to go on to the focused control either way.
+    // The main window's key-down, seen before its controls; answers whether the key was a pointer key, whose
+    // command is asked for. The key is meant to go on to the focused control either way.
     bool pressKey(int qtKey, bool keypad);
 
-    // A new series was evaluated: the whole series with the pointer on 1 and new axis steps, drawn once.
-    void resetView();
-    // Measurements first … last, scaled to their own maximum, with the pointer on first, as a zoom ends.
-    void showRange(int first, int last);
-    // "Первоначальный вид": the whole series again; the pointer stays.
-    void showWholeSeries();
-    void beginZoom();
-    void setGrid(bool down);
-    void movePointerToFirst();
-    void stepPointerLeft();
-    void stepPointerRight();
-    void movePointerToLast();
-    // The pointer stands on measurement k, moved outside the graph (a row of the table): the line goes there
-    // unless it is drawn there already. Nothing is announced: the move came from whoever owns the pointer.
+    // What the graph follows, all announced by the document. A view of the series (its measurements in
+    // view, its scale's maximum, the pointer): laid out on the area with the view's maximum a top margin
+    // below the frame, and drawn once.
+    void showView(const ViewState& state);
+    // The pointer stands on measurement k: the line goes there unless it is drawn there already.
     void followPointer(int k);
-    // The pointer's measurement becomes k while the line stays where it is until the next pointer move or
-    // repaint: what a refused table row does.
-    void setPointerIndexOnly(int k);
+    // The zoom being chosen and its first edge; nothing is drawn now.
+    void followZoom(const ViewState& state);
+    // The grid switch: the picture is drawn afresh.
+    void followGrid(bool on);
+
     // Moves the pointer line to the view's pointer without repainting the graph.
     void drawPointer();
     // Draws the picture afresh at once and has the widget show it.
@@ -79,12 +75,13 @@ public:
     std::optional<QRect> zoomSpanAt(int x) const;
 
 signals:
-    void areaChanged(const QRect& rect);     // what the widget must update
-    void statusMessage(const QString& text); // status panel 1
-    // The graph's own commands, clicks or keys moved the pointer to k and drew its line there.
-    void pointerMoved(int k);
-    // The measurements in view changed.
+    void areaChanged(const QRect& rect); // what the widget must update
+    // The picture shows another view.
     void viewChanged();
+    // What the graph asks of the document: a click over measurement k (0 while no series is shown), right of
+    // the plot frame or not, and a pointer command from a key.
+    void clicked(int k, bool rightOfFrame);
+    void navigationRequested(NavigationCommand command);
 
 private:
     GraphScene scene(const ColorScheme& colors) const;
@@ -92,8 +89,6 @@ private:
     void render();
     bool inputsChanged() const;
     bool seriesShown() const;
-    void navigate(std::optional<QString> (*command)(ViewWindow&));
-    void showChangedRange();
     void drawZoomDot(int x, int y);
 
     const MeasurementStore& store_;

@@ -1,4 +1,4 @@
-#include "graph/GraphView.h"
+#include "graph/GraphSurface.h"
 
 #include "graph/Canvas.h"
 #include "graph/Navigation.h"
@@ -25,20 +25,20 @@ QRectF DeviceRect(const QRect& rect, qreal ratio) {
 
 } // namespace
 
-GraphView::GraphView(const MeasurementStore& store, QObject* parent)
+GraphSurface::GraphSurface(const MeasurementStore& store, QObject* parent)
     : QObject(parent), store_(store), blank_(QGuiApplication::palette().color(QPalette::Window)) {
     view_.margins = MarginsForFontHeight(DefaultCanvasFontHeight);
 }
 
-GraphScene GraphView::scene(const ColorScheme& colors) const {
+GraphScene GraphSurface::scene(const ColorScheme& colors) const {
     return GraphScene{store_.selected, view_, colors, store_.noSeriesChosen};
 }
 
-bool GraphView::seriesShown() const {
+bool GraphSurface::seriesShown() const {
     return store_.selected.measurementCount > 0;
 }
 
-void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
+void GraphSurface::paint(QPainter& painter, const QRegion& region, QSize areaSize) {
     const qreal ratio = painter.device() ? painter.device()->devicePixelRatio() : 1.0;
     const bool wholeArea = (QRegion(QRect(QPoint(0, 0), areaSize)) - region).isEmpty();
     if (resizePicture(areaSize, ratio) || (wholeArea && inputsChanged()))
@@ -47,11 +47,11 @@ void GraphView::paint(QPainter& painter, const QRegion& region, QSize areaSize) 
         painter.drawImage(QRectF(rect), screen_, DeviceRect(rect, screen_.devicePixelRatio()));
 }
 
-bool GraphView::inputsChanged() const {
+bool GraphSurface::inputsChanged() const {
     return store_.noSeriesChosen != drawnBlank_ || !SameColors(colors_, drawnColors_);
 }
 
-bool GraphView::resizePicture(QSize size, qreal ratio) {
+bool GraphSurface::resizePicture(QSize size, qreal ratio) {
     if (!screen_.isNull() && size == area_ && ratio == screen_.devicePixelRatio())
         return false;
     area_ = size;
@@ -62,17 +62,17 @@ bool GraphView::resizePicture(QSize size, qreal ratio) {
     return true;
 }
 
-void GraphView::resize(QSize size, qreal ratio) {
+void GraphSurface::resize(QSize size, qreal ratio) {
     if (resizePicture(size, ratio))
         redraw();
 }
 
-void GraphView::render() {
+void GraphSurface::render() {
     if (screen_.isNull())
         return;
     Canvas canvas(screen_);
     ::PaintGraph(canvas, scene(colors_), trace_);
-    if (view_.zoomMode == 2 && seriesShown() && !store_.noSeriesChosen) {
+    if (view_.zoomMode == ZoomState::AwaitingSecondEdge && seriesShown() && !store_.noSeriesChosen) {
         canvas.pen.color = MarkerColor;
         canvas.brushColor = MarkerColor;
         const QPoint dot = PixelOf(view_, store_.selected, area_, zoomDot_);
@@ -85,14 +85,14 @@ void GraphView::render() {
     ++renders_;
 }
 
-void GraphView::redraw() {
+void GraphSurface::redraw() {
     if (screen_.isNull())
         return;
     render();
     emit areaChanged(QRect(QPoint(0, 0), area_));
 }
 
-void GraphView::drawPointer() {
+void GraphSurface::drawPointer() {
     if (!seriesShown() || screen_.isNull())
         return;
     PointerMove move;
@@ -111,7 +111,7 @@ void GraphView::drawPointer() {
     emit areaChanged(move.newColumn);
 }
 
-void GraphView::drawZoomDot(int x, int y) {
+void GraphSurface::drawZoomDot(int x, int y) {
     if (screen_.isNull())
         return;
     {
@@ -125,122 +125,53 @@ void GraphView::drawZoomDot(int x, int y) {
                          .adjusted(-1, -1, 1, 1));
 }
 
-std::optional<QRect> GraphView::zoomSpanAt(int x) const {
-    if (view_.zoomMode != 2 || !seriesShown() || store_.noSeriesChosen)
+std::optional<QRect> GraphSurface::zoomSpanAt(int x) const {
+    if (view_.zoomMode != ZoomState::AwaitingSecondEdge || !seriesShown() || store_.noSeriesChosen)
         return std::nullopt;
     return ZoomSpanRect(view_, store_.selected, area_, x);
 }
 
-void GraphView::clickAt(int x, int y) {
-    if (store_.noSeriesChosen)
-        return;
-    emit statusMessage(QString::fromUtf8(BlankStatus));
-    if (!seriesShown())
-        return;
-    if (view_.zoomMode == 1 || view_.zoomMode == 2) {
-        drawZoomDot(x, y);
-        if (view_.zoomMode == 1)
-            zoomDot_ = GraphPointAt(view_, store_.selected, area_, QPoint(x, y));
-        if (ZoomClick(view_, store_.selected, area_, x))
-            showChangedRange();
-        else
-            emit statusMessage(QString::fromUtf8(SecondEdgePrompt));
+void GraphSurface::clickAt(int x, int y) {
+    if (!seriesShown() || store_.noSeriesChosen) {
+        emit clicked(0, false);
         return;
     }
-    if (x > area_.width() - view_.margins.right)
-        return;
-    // A click left of the axis in a zoomed view lies before the view: the pointer stops at its first
-    // measurement and says so, so that the pointer, the panel and the table all show that one.
-    const StatusChange status = ClickedMeasurement(view_, MeasurementAtX(view_, store_.selected, x));
-    drawPointer();
-    emit pointerMoved(view_.pointerIndex);
-    if (status)
-        emit statusMessage(*status);
+    if (view_.zoomMode != ZoomState::Off) {
+        drawZoomDot(x, y);
+        if (view_.zoomMode == ZoomState::AwaitingFirstEdge)
+            zoomDot_ = GraphPointAt(view_, store_.selected, area_, QPoint(x, y));
+    }
+    emit clicked(MeasurementAtX(view_, store_.selected, x), x > area_.width() - view_.margins.right);
 }
 
-bool GraphView::pressKey(int qtKey, bool keypad) {
+bool GraphSurface::pressKey(int qtKey, bool keypad) {
     const NavigationCommand command = NavigationKey(qtKey, keypad);
     if (command == NavigationCommand::None)
         return false;
-    // While no series is chosen the picture is blank and holds no pointer to move.
-    if (seriesShown() && !store_.noSeriesChosen) {
-        const StatusChange status = RunNavigation(view_, command);
-        if (status)
-            emit statusMessage(*status);
-        drawPointer();
-        emit pointerMoved(view_.pointerIndex);
-    }
+    emit navigationRequested(command);
     return true;
 }
 
-void GraphView::navigate(StatusChange (*command)(ViewWindow&)) {
-    if (!seriesShown())
-        return;
-    const StatusChange status = command(view_);
-    if (status)
-        emit statusMessage(*status);
-    drawPointer();
-    emit pointerMoved(view_.pointerIndex);
+void GraphSurface::showView(const ViewState& state) {
+    static_cast<ViewState&>(view_) = state;
+    if (seriesShown())
+        ::LayOutView(view_, store_.selected, area_);
+    redraw();
+    emit viewChanged();
 }
 
-void GraphView::followPointer(int k) {
-    if (!seriesShown())
-        return;
+void GraphSurface::followPointer(int k) {
     view_.pointerIndex = static_cast<uint16_t>(k);
     if (k != drawnPointer_)
         drawPointer();
 }
 
-void GraphView::setPointerIndexOnly(int k) {
-    view_.pointerIndex = static_cast<uint16_t>(k);
+void GraphSurface::followZoom(const ViewState& state) {
+    view_.zoomMode = state.zoomMode;
+    view_.zoomAnchor = state.zoomAnchor;
 }
 
-void GraphView::movePointerToFirst() {
-    navigate(&::PointerToFirst);
-}
-void GraphView::stepPointerLeft() {
-    navigate(&::StepPointerLeft);
-}
-void GraphView::stepPointerRight() {
-    navigate(&::StepPointerRight);
-}
-void GraphView::movePointerToLast() {
-    navigate(&::PointerToLast);
-}
-
-void GraphView::resetView() {
-    if (!seriesShown())
-        return;
-    ::ResetView(view_, store_.selected, area_);
-    showChangedRange();
-}
-
-void GraphView::showRange(int first, int last) {
-    if (!seriesShown())
-        return;
-    ::ShowRange(view_, store_.selected, area_, first, last);
-    showChangedRange();
-}
-
-void GraphView::showChangedRange() {
-    redraw();
-    emit viewChanged();
-    emit pointerMoved(view_.pointerIndex);
-}
-
-void GraphView::showWholeSeries() {
-    if (!seriesShown())
-        return;
-    ::ShowWholeSeries(view_, store_.selected, area_);
-    redraw();
-    emit viewChanged();
-}
-
-void GraphView::beginZoom() {
-    emit statusMessage(::BeginZoom(view_));
-}
-
-void GraphView::setGrid(bool down) {
-    ::SetGrid(view_, down);
+void GraphSurface::followGrid(bool on) {
+    view_.gridOn = on;
     redraw();
 }

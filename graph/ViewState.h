@@ -1,0 +1,53 @@
+#pragma once
+
+#include "store/MeasurementStore.h"
+
+#include <QString>
+
+#include <cstdint>
+
+// Where a zoom chosen with two clicks on the graph stands.
+enum class ZoomState : uint8_t {
+    Off,
+    AwaitingFirstEdge,  // "Увеличение" was chosen: the next click on the graph marks one edge
+    AwaitingSecondEdge, // the next click marks the other edge and shows the range between them
+};
+
+// What the user looks at, whatever the size of the area it is drawn on: the measurements in view, the
+// activity the vertical scale is made for, the measurement under the pointer, the zoom being chosen and the
+// grid switch. Plain data; the functions below keep its invariants (first ≤ pointer ≤ last while a series
+// is shown).
+struct ViewState {
+    uint16_t viewFirst = 1;
+    uint16_t viewCount = 0;
+    uint16_t pointerIndex = 1;
+    int64_t viewMax = 0; // the largest activity in view: the vertical scale reaches it
+    ZoomState zoomMode = ZoomState::Off;
+    int32_t zoomAnchor = 0; // the measurement the first zoom click chose
+    bool gridOn = false;
+
+    int last() const { return viewFirst + viewCount - 1; }
+};
+
+// A new series: seen whole, the pointer on measurement 1, no zoom. The grid is kept.
+void ResetView(ViewState& view, const SelectedSeries& series);
+
+// Shows measurements lo … hi with the vertical scale made for their own maximum, the pointer on lo, no zoom.
+void ShowRange(ViewState& view, const SelectedSeries& series, int lo, int hi);
+
+// "Первоначальный вид": the whole series again; the pointer stays, a pending zoom is forgotten.
+void ShowWholeSeries(ViewState& view, const SelectedSeries& series);
+
+// "Увеличение": waits for two clicks (a pending first point is forgotten); answers the prompt for the status
+// bar.
+QString BeginZoom(ViewState& view);
+extern const char* const ZoomPrompt;
+// What status panel 1 says once the first edge of a zoom is chosen.
+extern const char* const SecondEdgePrompt; // "Щёлкните второй край области"
+
+// A click on measurement k while a zoom is chosen: the first marks an edge, the second shows the range
+// between the two edges, in either order. Answers true when the range was applied.
+bool ZoomEdge(ViewState& view, const SelectedSeries& series, int k);
+
+// The grid button went down or up.
+void SetGrid(ViewState& view, bool down);
