@@ -100,18 +100,13 @@ signals:
 
 private:
     void enterStage(DocumentStage stage);
-
-    MeasurementStore store_;
-    DocumentStage stage_ = DocumentStage::NothingChosen;
-    int pointer_ = 0;
-    int viewFirst_ = 1;
-    int viewCount_ = 0;
     // Takes a changed view state and announces what differs from the one before, the view first.
     void apply(const ViewState& changed);
     void notice(const StatusChange& status);
 
     MeasurementStore store_;
     ViewState view_;
+    DocumentStage stage_ = DocumentStage::NothingChosen;
 };
 
 // The message for a file that holds no series, read as it may be.
