@@ -3,8 +3,8 @@
 // The real program for the window benchmarks, with nobody to answer it (dialogs cancelled, messages unseen),
 // and the largest file it reads (8196 bytes, one series of 1636 measurements) written to a folder of its own.
 
-#include "app/MainWindow.h"
-#include "app/Program.h"
+#include "app/program/Program.h"
+#include "app/window/MainWindow.h"
 #include "tests/support/SampleFiles.h"
 
 #include <QFile>

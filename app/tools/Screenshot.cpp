@@ -7,13 +7,13 @@
 // series command shows it, since that withdraws the series.
 // Run it under a display (xvfb-run) to get the real fonts and style of the desktop.
 
-#include "app/GraphWidget.h"
-#include "app/MainWindow.h"
-#include "app/Program.h"
-#include "app/SeriesListWindow.h"
-#include "app/TableCommands.h"
-#include "app/UserDialogs.h"
-#include "app/colors/ColorDialog.h"
+#include "app/commands/TableCommands.h"
+#include "app/dialogs/UserDialogs.h"
+#include "app/dialogs/colors/ColorDialog.h"
+#include "app/program/Program.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/MainWindow.h"
+#include "app/window/SeriesListWindow.h"
 #include "table/MeasurementTableWindow.h"
 #include "table/RangeDialog.h"
 

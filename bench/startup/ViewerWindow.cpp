@@ -1,7 +1,7 @@
 // The viewer's own start-up, as its main() does it, ending at the main window's first paint.
 
-#include "app/MainWindow.h"
-#include "app/Program.h"
+#include "app/program/Program.h"
+#include "app/window/MainWindow.h"
 #include "bench/startup/FirstPaint.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // timed, then summarised as the command does it, on one thread and on every core. It prints files per
 // second.
 
-#include "app/dump/DumpCommands.h"
+#include "dump/DumpCommands.h"
 #include "table/FileSummary.h"
 #include "tests/support/SampleFiles.h"
 

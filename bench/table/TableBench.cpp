@@ -1,6 +1,6 @@
 // Figures, not tests: the whole table of a series of 1636 measurements shown in the real main window
 // (offscreen) saved, and its two printouts made into PDF files.
-#include "app/TableOutput.h"
+#include "app/commands/TableOutput.h"
 #include "bench/FullSeriesViewer.h"
 #include "print/GraphPrintout.h"
 #include "print/PdfPrinter.h"

@@ -1,8 +1,8 @@
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/InfoPanel.h"
+#include "app/window/InfoPanel.h"
 
-#include "app/TableCommands.h"
+#include "app/commands/TableCommands.h"
 #include "table/Averaging.h"
 #include "table/Cp866.h"
 #include "table/CsvTable.h"

@@ -2,9 +2,9 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/GraphWidget.h"
-#include "app/colors/ColorDialog.h"
-#include "app/colors/ColorSwatch.h"
+#include "app/dialogs/colors/ColorDialog.h"
+#include "app/dialogs/colors/ColorSwatch.h"
+#include "app/window/GraphWidget.h"
 #include "graph/ColorScheme.h"
 
 #include <QAbstractButton>

@@ -2,10 +2,10 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/InfoPanel.h"
+#include "app/window/InfoPanel.h"
 
-#include "app/GraphWidget.h"
-#include "app/SeriesListWindow.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/SeriesListWindow.h"
 #include "graph/ColorScheme.h"
 #include "tests/support/InstrumentFileBuilder.h"
 

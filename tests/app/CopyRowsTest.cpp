@@ -3,7 +3,7 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/InfoPanel.h"
+#include "app/window/InfoPanel.h"
 #include "table/CsvTable.h"
 
 #include <QAction>

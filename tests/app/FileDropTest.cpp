@@ -3,8 +3,8 @@
 #include "tests/app/GuiFixture.h"
 #include "tests/app/WindowSnapshot.h"
 
-#include "app/FileDrop.h"
-#include "app/GraphWidget.h"
+#include "app/window/FileDrop.h"
+#include "app/window/GraphWidget.h"
 #include "store/NativePath.h"
 
 #include <QApplication>

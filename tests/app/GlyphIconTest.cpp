@@ -1,7 +1,7 @@
-// The toolbar glyphs, read when first drawn, are the same pictures as Qt's own reading; the windows' style is the
-// application's own.
+// The toolbar glyphs, read when first drawn, are the same pictures as Qt's own reading; the windows' style is
+// the application's own.
 
-#include "app/GlyphIcon.h"
+#include "app/window/GlyphIcon.h"
 
 #include <QApplication>
 #include <QGroupBox>

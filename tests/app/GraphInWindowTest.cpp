@@ -1,11 +1,11 @@
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/InfoPanel.h"
+#include "app/window/InfoPanel.h"
 
-#include "app/GraphWidget.h"
-#include "app/StatusPanels.h"
-#include "app/colors/ColorDialog.h"
-#include "app/colors/ColorSwatch.h"
+#include "app/dialogs/colors/ColorDialog.h"
+#include "app/dialogs/colors/ColorSwatch.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/StatusPanels.h"
 #include "graph/GraphPaint.h"
 
 #include <QApplication>

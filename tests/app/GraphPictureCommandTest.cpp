@@ -2,8 +2,8 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/GraphPictureCommand.h"
-#include "app/GraphWidget.h"
+#include "app/commands/GraphPictureCommand.h"
+#include "app/window/GraphWidget.h"
 #include "graph/GraphPicture.h"
 #include "tests/support/StepLineRuns.h"
 #include "tests/support/SvgCheck.h"

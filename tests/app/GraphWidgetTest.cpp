@@ -1,8 +1,8 @@
 // The graph of the main window in its widget: what pointer moves, clicks, keys and zooms draw and which paint
 // events they cause.
-#include "app/GraphWidget.h"
-#include "app/GraphFollowsDocument.h"
-#include "app/MeasurementDocument.h"
+#include "app/window/GraphWidget.h"
+#include "app/document/MeasurementDocument.h"
+#include "app/window/GraphFollowsDocument.h"
 #include "graph/GraphSurface.h"
 #include "tests/support/PixelProbe.h"
 #include "tests/support/SeriesFactory.h"

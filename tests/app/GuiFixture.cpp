@@ -2,9 +2,9 @@
 
 #include <QMenuBar>
 
-#include "app/GraphWidget.h"
-#include "app/SeriesListWindow.h"
-#include "app/StatusPanels.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/SeriesListWindow.h"
+#include "app/window/StatusPanels.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
 #include <QAction>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/MainWindow.h"
-#include "app/Program.h"
-#include "app/UserDialogs.h"
+#include "app/dialogs/UserDialogs.h"
+#include "app/program/Program.h"
+#include "app/window/MainWindow.h"
 
 #include <QAction>
 #include <QByteArray>

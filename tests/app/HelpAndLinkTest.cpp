@@ -2,10 +2,10 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/GraphWidget.h"
-#include "app/HelpViewer.h"
-#include "app/InfoPanel.h"
-#include "app/StatusPanels.h"
+#include "app/dialogs/HelpViewer.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/InfoPanel.h"
+#include "app/window/StatusPanels.h"
 
 #include <QAction>
 #include <QApplication>

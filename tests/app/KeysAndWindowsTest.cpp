@@ -3,11 +3,11 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/GraphWidget.h"
-#include "app/HelpViewer.h"
-#include "app/InfoPanel.h"
-#include "app/SeriesListWindow.h"
-#include "app/StatusPanels.h"
+#include "app/dialogs/HelpViewer.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/InfoPanel.h"
+#include "app/window/SeriesListWindow.h"
+#include "app/window/StatusPanels.h"
 
 #include <QApplication>
 #include <QMenuBar>

@@ -2,12 +2,12 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/InfoPanel.h"
+#include "app/window/InfoPanel.h"
 
-#include "app/GraphWidget.h"
-#include "app/SeriesListWindow.h"
-#include "app/StatusPanels.h"
-#include "app/colors/ColorDialog.h"
+#include "app/dialogs/colors/ColorDialog.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/SeriesListWindow.h"
+#include "app/window/StatusPanels.h"
 
 #include <QAction>
 #include <QFrame>

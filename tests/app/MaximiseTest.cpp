@@ -3,9 +3,9 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/GraphWidget.h"
-#include "app/InfoPanel.h"
-#include "app/StatusPanels.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/InfoPanel.h"
+#include "app/window/StatusPanels.h"
 #include "graph/GraphPaint.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/OpenFileDialog.h"
-#include "app/UserDialogs.h"
+#include "app/dialogs/OpenFileDialog.h"
+#include "app/dialogs/UserDialogs.h"
 
 #include <QApplication>
 #include <QDir>

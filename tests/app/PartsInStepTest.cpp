@@ -3,10 +3,10 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/GraphWidget.h"
-#include "app/InfoPanel.h"
-#include "app/MeasurementDocument.h"
-#include "app/SeriesListWindow.h"
+#include "app/document/MeasurementDocument.h"
+#include "app/window/GraphWidget.h"
+#include "app/window/InfoPanel.h"
+#include "app/window/SeriesListWindow.h"
 #include "graph/SceneGeometry.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // Where the open dialog starts.
 
-#include "app/PresetFolder.h"
+#include "app/dialogs/PresetFolder.h"
 
 #include <QDir>
 #include <QTemporaryDir>

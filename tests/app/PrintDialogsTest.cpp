@@ -1,4 +1,4 @@
-#include "app/UserDialogs.h"
+#include "app/dialogs/UserDialogs.h"
 
 #include <QApplication>
 #include <QCoreApplication>

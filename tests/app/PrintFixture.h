@@ -2,7 +2,7 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/PrintCommands.h"
+#include "app/commands/PrintCommands.h"
 #include "tests/support/PdfText.h"
 
 #include <QString>

@@ -1,8 +1,8 @@
 #include "tests/app/PrintFixture.h"
 #include "tests/support/PrintServer.h"
 
-#include "app/GraphWidget.h"
-#include "app/PrintTarget.h"
+#include "app/commands/PrintTarget.h"
+#include "app/window/GraphWidget.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "app/PrintTarget.h"
+#include "app/commands/PrintTarget.h"
 
 #include <QPrinter>
 

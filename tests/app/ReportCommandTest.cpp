@@ -3,7 +3,7 @@
 #include "tests/app/SeriesShownFixture.h"
 #include "tests/support/PdfText.h"
 
-#include "app/ReportCommand.h"
+#include "app/commands/ReportCommand.h"
 
 #include <QApplication>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/UserDialogs.h"
+#include "app/dialogs/UserDialogs.h"
 #include "print/PdfPrinter.h"
 
 #include <QAbstractButton>

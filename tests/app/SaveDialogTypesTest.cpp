@@ -1,8 +1,8 @@
 // The dialogs of the saving commands as Qt shows them: a save dialog offering more than one type of file,
 // and the prompt for a picture's size.
 
-#include "app/PictureSizeDialog.h"
-#include "app/UserDialogs.h"
+#include "app/dialogs/PictureSizeDialog.h"
+#include "app/dialogs/UserDialogs.h"
 
 #include <QApplication>
 #include <QComboBox>

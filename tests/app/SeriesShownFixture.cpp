@@ -1,6 +1,6 @@
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/GraphWidget.h"
+#include "app/window/GraphWidget.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
 #include <QAbstractButton>

@@ -3,8 +3,8 @@
 #include "tests/app/GuiFixture.h"
 #include "tests/app/WindowSnapshot.h"
 
-#include "app/ProgramStart.h"
-#include "app/ViewerCommandLine.h"
+#include "app/program/ProgramStart.h"
+#include "app/program/ViewerCommandLine.h"
 #include "graph/ColorScheme.h"
 
 #include <QCoreApplication>

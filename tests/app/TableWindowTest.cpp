@@ -1,8 +1,8 @@
 #include "tests/app/SeriesShownFixture.h"
 
-#include "app/InfoPanel.h"
+#include "app/window/InfoPanel.h"
 
-#include "app/StatusPanels.h"
+#include "app/window/StatusPanels.h"
 #include "graph/GraphPaint.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 // The viewer's command line: what it asks for, and the built program's answers, given before any window
 // opens.
 
-#include "app/ViewerCommandLine.h"
-#include "app/ProgramVersion.h"
+#include "app/program/ViewerCommandLine.h"
+#include "app/program/ProgramVersion.h"
 #include "store/NativePath.h"
 
 #include <QDir>

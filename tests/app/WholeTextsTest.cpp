@@ -3,12 +3,12 @@
 
 #include "tests/app/GuiFixture.h"
 
-#include "app/InfoPanel.h"
-#include "app/colors/ColorDialog.h"
+#include "app/dialogs/colors/ColorDialog.h"
+#include "app/window/InfoPanel.h"
 #include "table/MeasurementTableWindow.h"
 
-#include "app/StatusPanels.h"
-#include "app/ValueLabel.h"
+#include "app/window/StatusPanels.h"
+#include "app/window/ValueLabel.h"
 #include "tests/support/InstrumentFileBuilder.h"
 
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindow.h"
+#include "app/window/MainWindow.h"
 
 #include <QImage>
 #include <QSet>

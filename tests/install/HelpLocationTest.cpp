@@ -1,7 +1,7 @@
 // Where the help command finds its file: in the build tree beside the program, in an installation in its
 // data folder.
 
-#include "app/HelpLocation.h"
+#include "app/dialogs/HelpLocation.h"
 
 #include <QDir>
 #include <QFile>

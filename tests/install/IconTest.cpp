@@ -1,8 +1,8 @@
 // The application icon and the file type's icon as the build renders them from their drawings, and the
 // application icon as the main window shows it.
 
-#include "app/MainWindow.h"
-#include "app/Program.h"
+#include "app/program/Program.h"
+#include "app/window/MainWindow.h"
 
 #include <QColor>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The manual pages name every command and option the programs take, in both languages.
 
-#include "app/ViewerCommandLine.h"
-#include "app/dump/DumpArgs.h"
+#include "app/program/ViewerCommandLine.h"
+#include "dump/DumpArgs.h"
 
 #include <QFile>
 #include <QRegularExpression>

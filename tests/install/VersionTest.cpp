@@ -1,7 +1,7 @@
 // The version both programs print is the one the Debian package is built with: its changelog's newest
 // entry, which the AppStream metadata gives the software centres as the newest release.
 
-#include "app/ProgramVersion.h"
+#include "app/program/ProgramVersion.h"
 
 #include <QDateTime>
 #include <QFile>

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/commands/CommandParts.h"
+
+class RangeChoice;
+
+// "Отчёт PDF…": the report on the span the range dialog confirms, saved as a PDF file of the common page
+// set-up, written whole or not at all. It needs no printer: the pages are made by a PDF writer.
+class ReportCommand {
+public:
+    ReportCommand(const CommandParts& parts, RangeChoice& range) : parts_(parts), range_(range) {}
+
+    void makeReport();
+    // How long a report runs before its progress dialog shows (half a second; a test shows it at once).
+    void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
+
+private:
+    CommandParts parts_;
+    RangeChoice& range_;
+    int progressDelay_ = 500;
+};
+
+extern const char* const ReportFileEnding; // "-отчёт.pdf", after the instrument file's name

@@ -1,0 +1,15 @@
+#include "app/window/GraphFollowsDocument.h"
+
+#include "app/document/MeasurementDocument.h"
+#include "graph/GraphSurface.h"
+
+void FollowDocument(GraphSurface& graph, MeasurementDocument& document) {
+    QObject::connect(&graph, &GraphSurface::clicked, &document, &MeasurementDocument::clickGraph);
+    QObject::connect(&graph, &GraphSurface::navigationRequested, &document, &MeasurementDocument::navigate);
+    QObject::connect(&document, &MeasurementDocument::viewChanged, &graph,
+                     [&graph, &document] { graph.showView(document.view()); });
+    QObject::connect(&document, &MeasurementDocument::zoomChanged, &graph,
+                     [&graph, &document] { graph.followZoom(document.view()); });
+    QObject::connect(&document, &MeasurementDocument::gridChanged, &graph, &GraphSurface::followGrid);
+    QObject::connect(&document, &MeasurementDocument::pointerMoved, &graph, &GraphSurface::followPointer);
+}

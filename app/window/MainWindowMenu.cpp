@@ -1,0 +1,54 @@
+// The main menu of the main window, with the access letters, separators and the print submenu.
+
+#include "app/window/MainWindow.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+void Separator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QString::fromLatin1(name));
+}
+
+QMenu* Submenu(QMenu* parent, const char* name, const char* caption) {
+    QMenu* menu = parent->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QMenu* Heading(QMenuBar* bar, const char* name, const char* caption) {
+    QMenu* menu = bar->addMenu(QString::fromUtf8(caption));
+    menu->setObjectName(QString::fromLatin1(name));
+    menu->menuAction()->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+} // namespace
+
+void MainWindow::buildMenu() {
+    QMenuBar* bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu"));
+
+    fileMenu = Heading(bar, "MenuFile", "&Файл");
+    fileMenu->addActions({commands.open, commands.deviceLink, commands.saveTable, commands.savePicture});
+    Separator(fileMenu, "N2");
+    printMenu = Submenu(fileMenu, "N15", "Печать");
+    printMenu->addActions({commands.printTable, commands.printGraph});
+    commands.printSubmenu = printMenu->menuAction();
+    fileMenu->addAction(commands.report);
+    Separator(fileMenu, "N1");
+    fileMenu->addAction(commands.exit);
+
+    viewMenu = Heading(bar, "MenuView", "Просмотр");
+    viewMenu->addActions({commands.seriesList, commands.viewTable, commands.firstMeasurement,
+                          commands.nextMeasurement, commands.previousMeasurement, commands.lastMeasurement,
+                          commands.zoom, commands.wholeView, commands.average});
+
+    settingsMenu = Heading(bar, "MenuSettings", "&Настройка");
+    settingsMenu->addActions({commands.printerSetup, commands.colors});
+
+    bar->addAction(commands.help);
+}
