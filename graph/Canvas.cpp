@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -29,6 +31,13 @@ Canvas::Canvas(QImage& image)
 }
 
 Canvas::Canvas(QPainter& painter, QSize size) : painter_(&painter), size_(size) {
+    QPaintDevice* device = painter.device();
+    if (device && device->devType() == QInternal::Image && painter.transform().isIdentity()) {
+        image_ = static_cast<QImage*>(device);
+        ratio_ = image_->devicePixelRatio();
+    }
+    const QPaintEngine* engine = painter.paintEngine();
+    vector_ = !image_ && engine && engine->type() != QPaintEngine::Raster;
     PreparePainter(*painter_);
     setFont(painter_->font());
 }
@@ -204,9 +213,33 @@ QRect Canvas::penBand(QRect run, bool horizontal) const {
     return horizontal ? run.adjusted(0, -before, 0, after) : run.adjusted(-before, 0, after, 0);
 }
 
+// A stroke's pixel bands, all of the pen's width: on a vector device one path of lines through the bands'
+// middles, as wide as a band, with flat ends, so that it covers the bands exactly.
+void Canvas::fillBands(const std::vector<QRect>& bands, bool horizontal) {
+    if (!vector_) {
+        for (const QRect& band : bands)
+            fillClipped(band, pen.color);
+        return;
+    }
+    QPainterPath path;
+    qreal width = 0;
+    for (const QRect& band : bands) {
+        const QRectF area(band.intersected(QRect(QPoint(0, 0), size_)));
+        if (area.isEmpty())
+            continue;
+        width = horizontal ? area.height() : area.width();
+        path.moveTo(horizontal ? QPointF(area.left(), area.center().y())
+                               : QPointF(area.center().x(), area.top()));
+        path.lineTo(horizontal ? QPointF(area.right(), area.center().y())
+                               : QPointF(area.center().x(), area.bottom()));
+    }
+    if (!path.isEmpty())
+        painter_->strokePath(path, QPen(pen.color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+}
+
 void Canvas::strokeRun(QRect run, bool horizontal) {
     if (pen.style == PenStyle::Solid) {
-        fillClipped(penBand(run, horizontal), pen.color);
+        fillBands({penBand(run, horizontal)}, horizontal);
         return;
     }
     const int length = horizontal ? run.width() : run.height();
@@ -214,13 +247,15 @@ void Canvas::strokeRun(QRect run, bool horizontal) {
     const int hidden = horizontal ? -run.left() : -run.top();
     const int shown = horizontal ? size_.width() - run.left() : size_.height() - run.top();
     const int end = std::min(length, shown);
+    std::vector<QRect> dots;
     for (int from = std::max(0, hidden / DotPeriod * DotPeriod); from < end; from += DotPeriod) {
         const int to = std::min(from + DotOn, length) - 1;
         const QRect piece =
             horizontal ? QRect(QPoint(run.left() + from, run.top()), QPoint(run.left() + to, run.top()))
                        : QRect(QPoint(run.left(), run.top() + from), QPoint(run.left(), run.top() + to));
-        fillClipped(penBand(piece, horizontal), pen.color);
+        dots.push_back(penBand(piece, horizontal));
     }
+    fillBands(dots, horizontal);
 }
 
 void Canvas::strokeLine(int x1, int y1, int x2, int y2) {
