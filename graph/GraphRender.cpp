@@ -215,6 +215,13 @@ GraphInView RangeInView(const SelectedSeries& series, int lo, int hi) {
     return GraphInView{lo, hi - lo + 1, lo, top, false, true};
 }
 
+QSize LayoutSize(QSize target, qreal shrink) {
+    if (shrink == 1)
+        return target;
+    return QSize(static_cast<int>(std::lround(target.width() / shrink)),
+                 static_cast<int>(std::lround(target.height() / shrink)));
+}
+
 GraphLayout LayoutGraph(QSize size, const RenderOptions& options) {
     GraphLayout layout;
     layout.width = size.width();
@@ -253,12 +260,9 @@ void RenderGraph(QPainter& painter, const QRect& target, const RenderOptions& op
     if (!CoversDevice(painter, target))
         painter.setClipRect(target);
     painter.translate(target.topLeft());
-    QSize size = target.size();
-    if (options.shrink != 1) {
+    const QSize size = LayoutSize(target.size(), options.shrink);
+    if (options.shrink != 1)
         painter.scale(options.shrink, options.shrink);
-        size = QSize(static_cast<int>(std::lround(size.width() / options.shrink)),
-                     static_cast<int>(std::lround(size.height() / options.shrink)));
-    }
     {
         Canvas canvas(painter, size);
         RenderGraph(canvas, options, trace);

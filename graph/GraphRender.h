@@ -86,6 +86,9 @@ struct GraphLayout {
 // zoom.
 QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series);
 
+// The size a target is laid out at: enlarged by 1 / shrink, to whole pixels.
+QSize LayoutSize(QSize target, qreal shrink);
+
 // Needs at least one measurement in view.
 GraphLayout LayoutGraph(QSize size, const RenderOptions& options);
 

@@ -2,8 +2,6 @@
 
 #include "print/GraphPrintout.h"
 
-#include <cmath>
-
 ViewWindow ReportGraphView(const SelectedSeries& series, const MeasurementSpan& span) {
     const GraphInView range = RangeInView(series, span.first, span.last);
     ViewWindow view;
@@ -16,8 +14,7 @@ ViewWindow ReportGraphView(const SelectedSeries& series, const MeasurementSpan& 
 }
 
 QSize ReportGraphPageSize(QSize frame) {
-    return QSize(static_cast<int>(std::lround(frame.width() / ReportGraphScale)),
-                 static_cast<int>(std::lround(frame.height() / ReportGraphScale)));
+    return LayoutSize(frame, ReportGraphScale);
 }
 
 void DrawReportGraph(QPainter& painter, const QRect& frame, const SelectedSeries& series,
