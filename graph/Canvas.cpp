@@ -42,7 +42,9 @@ Canvas::Canvas(QPainter& painter, QSize size) : painter_(&painter), size_(size) 
     setFont(painter_->font());
 }
 
-Canvas::~Canvas() = default;
+Canvas::~Canvas() {
+    flushStrokes();
+}
 
 void Canvas::setFont(const QFont& font) {
     font_ = font;
@@ -100,6 +102,7 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2) {
 void Canvas::ellipse(int x1, int y1, int x2, int y2) {
     if (x2 - x1 < 1 || y2 - y1 < 1)
         return;
+    flushStrokes();
     painter_->setPen(QPen(pen.color, 0));
     painter_->setBrush(brushColor);
     painter_->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
@@ -107,6 +110,7 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::textOut(int x, int y, const QString& text) {
+    flushStrokes();
     const QFontMetrics metrics = painter_->fontMetrics();
     fillClipped(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), brushColor);
     painter_->setPen(fontColor);
@@ -114,6 +118,7 @@ void Canvas::textOut(int x, int y, const QString& text) {
 }
 
 void Canvas::textOutUpwards(int x, int y, const QString& text) {
+    flushStrokes();
     const QFontMetrics metrics = painter_->fontMetrics();
     painter_->save();
     painter_->translate(x, y);
@@ -158,6 +163,7 @@ void Canvas::writeColumn(int x, int y0, const std::vector<QRgb>& colours) {
     QImage column(1, static_cast<int>(colours.size()), QImage::Format_RGB32);
     for (int i = 0; i < column.height(); ++i)
         column.setPixel(0, i, 0xFF000000u | colours[i]);
+    flushStrokes();
     painter_->drawImage(QPoint(x, y0), column);
 }
 
@@ -200,8 +206,10 @@ void Canvas::pasteColumn(const QImage& column) {
 
 void Canvas::fillClipped(QRect rect, const QColor& color) {
     rect = rect.intersected(QRect(QPoint(0, 0), size_));
-    if (!rect.isEmpty())
-        painter_->fillRect(rect, color);
+    if (rect.isEmpty())
+        return;
+    flushStrokes();
+    painter_->fillRect(rect, color);
 }
 
 // A horizontal or vertical run of pixels widened to the pen: the extra width is shared out to either side.
@@ -213,28 +221,37 @@ QRect Canvas::penBand(QRect run, bool horizontal) const {
     return horizontal ? run.adjusted(0, -before, 0, after) : run.adjusted(-before, 0, after, 0);
 }
 
-// A stroke's pixel bands, all of the pen's width: on a vector device one path of lines through the bands'
-// middles, as wide as a band, with flat ends, so that it covers the bands exactly.
+// A stroke's pixel bands, all of the pen's width: on a vector device lines through the bands' middles, as
+// wide as a band, with flat ends, so that they cover the bands exactly. Strokes that follow each other in
+// one pen are gathered into one path, drawn before anything else is painted over them.
 void Canvas::fillBands(const std::vector<QRect>& bands, bool horizontal) {
     if (!vector_) {
         for (const QRect& band : bands)
             fillClipped(band, pen.color);
         return;
     }
-    QPainterPath path;
-    qreal width = 0;
     for (const QRect& band : bands) {
         const QRectF area(band.intersected(QRect(QPoint(0, 0), size_)));
         if (area.isEmpty())
             continue;
-        width = horizontal ? area.height() : area.width();
-        path.moveTo(horizontal ? QPointF(area.left(), area.center().y())
-                               : QPointF(area.center().x(), area.top()));
-        path.lineTo(horizontal ? QPointF(area.right(), area.center().y())
-                               : QPointF(area.center().x(), area.bottom()));
+        const qreal width = horizontal ? area.height() : area.width();
+        if (pending_.isEmpty() || pendingColor_ != pen.color || pendingWidth_ != width)
+            flushStrokes();
+        pendingColor_ = pen.color;
+        pendingWidth_ = width;
+        pending_.moveTo(horizontal ? QPointF(area.left(), area.center().y())
+                                   : QPointF(area.center().x(), area.top()));
+        pending_.lineTo(horizontal ? QPointF(area.right(), area.center().y())
+                                   : QPointF(area.center().x(), area.bottom()));
     }
-    if (!path.isEmpty())
-        painter_->strokePath(path, QPen(pen.color, width, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+}
+
+void Canvas::flushStrokes() {
+    if (pending_.isEmpty())
+        return;
+    painter_->strokePath(pending_,
+                         QPen(pendingColor_, pendingWidth_, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    pending_.clear();
 }
 
 void Canvas::strokeRun(QRect run, bool horizontal) {
@@ -289,6 +306,7 @@ void Canvas::strokeDiagonal(int x1, int y1, int x2, int y2) {
     const int reach = 2 * (size_.width() + size_.height()) + 64;
     if (std::max(std::abs(x2 - x1), std::abs(y2 - y1)) > reach) {
         // Far off the surface the exact pixels no longer matter; the painter clips the line.
+        flushStrokes();
         painter_->setPen(QPen(pen.color, pen.width));
         painter_->drawLine(x1, y1, x2, y2);
         return;

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 
@@ -83,6 +84,7 @@ private:
     void strokeDiagonal(int x1, int y1, int x2, int y2);
     QRect penBand(QRect run, bool horizontal) const;
     void fillBands(const std::vector<QRect>& bands, bool horizontal);
+    void flushStrokes();
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_;
@@ -90,6 +92,9 @@ private:
     QSize size_;
     qreal ratio_ = 1;
     bool vector_ = false;
+    QPainterPath pending_; // strokes in one pen on a vector device, not drawn yet
+    QColor pendingColor_;
+    qreal pendingWidth_ = 1;
     QFont font_;
     int penX_ = 0;
     int penY_ = 0;
