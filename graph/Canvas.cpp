@@ -2,6 +2,8 @@
 
 #include <QFontMetrics>
 #include <QPaintDevice>
+#include <QPaintEngine>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -29,11 +31,20 @@ Canvas::Canvas(QImage& image)
 }
 
 Canvas::Canvas(QPainter& painter, QSize size) : painter_(&painter), size_(size) {
+    QPaintDevice* device = painter.device();
+    if (device && device->devType() == QInternal::Image && painter.transform().isIdentity()) {
+        image_ = static_cast<QImage*>(device);
+        ratio_ = image_->devicePixelRatio();
+    }
+    const QPaintEngine* engine = painter.paintEngine();
+    vector_ = !image_ && engine && engine->type() != QPaintEngine::Raster;
     PreparePainter(*painter_);
     setFont(painter_->font());
 }
 
-Canvas::~Canvas() = default;
+Canvas::~Canvas() {
+    flushStrokes();
+}
 
 void Canvas::setFont(const QFont& font) {
     font_ = font;
@@ -91,6 +102,7 @@ void Canvas::rectangle(int x1, int y1, int x2, int y2) {
 void Canvas::ellipse(int x1, int y1, int x2, int y2) {
     if (x2 - x1 < 1 || y2 - y1 < 1)
         return;
+    flushStrokes();
     painter_->setPen(QPen(pen.color, 0));
     painter_->setBrush(brushColor);
     painter_->drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
@@ -98,6 +110,7 @@ void Canvas::ellipse(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::textOut(int x, int y, const QString& text) {
+    flushStrokes();
     const QFontMetrics metrics = painter_->fontMetrics();
     fillClipped(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()), brushColor);
     painter_->setPen(fontColor);
@@ -105,6 +118,7 @@ void Canvas::textOut(int x, int y, const QString& text) {
 }
 
 void Canvas::textOutUpwards(int x, int y, const QString& text) {
+    flushStrokes();
     const QFontMetrics metrics = painter_->fontMetrics();
     painter_->save();
     painter_->translate(x, y);
@@ -149,6 +163,7 @@ void Canvas::writeColumn(int x, int y0, const std::vector<QRgb>& colours) {
     QImage column(1, static_cast<int>(colours.size()), QImage::Format_RGB32);
     for (int i = 0; i < column.height(); ++i)
         column.setPixel(0, i, 0xFF000000u | colours[i]);
+    flushStrokes();
     painter_->drawImage(QPoint(x, y0), column);
 }
 
@@ -191,8 +206,10 @@ void Canvas::pasteColumn(const QImage& column) {
 
 void Canvas::fillClipped(QRect rect, const QColor& color) {
     rect = rect.intersected(QRect(QPoint(0, 0), size_));
-    if (!rect.isEmpty())
-        painter_->fillRect(rect, color);
+    if (rect.isEmpty())
+        return;
+    flushStrokes();
+    painter_->fillRect(rect, color);
 }
 
 // A horizontal or vertical run of pixels widened to the pen: the extra width is shared out to either side.
@@ -204,9 +221,42 @@ QRect Canvas::penBand(QRect run, bool horizontal) const {
     return horizontal ? run.adjusted(0, -before, 0, after) : run.adjusted(-before, 0, after, 0);
 }
 
+// A stroke's pixel bands, all of the pen's width: on a vector device lines through the bands' middles, as
+// wide as a band, with flat ends, so that they cover the bands exactly. Strokes that follow each other in
+// one pen are gathered into one path, drawn before anything else is painted over them.
+void Canvas::fillBands(const std::vector<QRect>& bands, bool horizontal) {
+    if (!vector_) {
+        for (const QRect& band : bands)
+            fillClipped(band, pen.color);
+        return;
+    }
+    for (const QRect& band : bands) {
+        const QRectF area(band.intersected(QRect(QPoint(0, 0), size_)));
+        if (area.isEmpty())
+            continue;
+        const qreal width = horizontal ? area.height() : area.width();
+        if (pending_.isEmpty() || pendingColor_ != pen.color || pendingWidth_ != width)
+            flushStrokes();
+        pendingColor_ = pen.color;
+        pendingWidth_ = width;
+        pending_.moveTo(horizontal ? QPointF(area.left(), area.center().y())
+                                   : QPointF(area.center().x(), area.top()));
+        pending_.lineTo(horizontal ? QPointF(area.right(), area.center().y())
+                                   : QPointF(area.center().x(), area.bottom()));
+    }
+}
+
+void Canvas::flushStrokes() {
+    if (pending_.isEmpty())
+        return;
+    painter_->strokePath(pending_,
+                         QPen(pendingColor_, pendingWidth_, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    pending_.clear();
+}
+
 void Canvas::strokeRun(QRect run, bool horizontal) {
     if (pen.style == PenStyle::Solid) {
-        fillClipped(penBand(run, horizontal), pen.color);
+        fillBands({penBand(run, horizontal)}, horizontal);
         return;
     }
     const int length = horizontal ? run.width() : run.height();
@@ -214,13 +264,15 @@ void Canvas::strokeRun(QRect run, bool horizontal) {
     const int hidden = horizontal ? -run.left() : -run.top();
     const int shown = horizontal ? size_.width() - run.left() : size_.height() - run.top();
     const int end = std::min(length, shown);
+    std::vector<QRect> dots;
     for (int from = std::max(0, hidden / DotPeriod * DotPeriod); from < end; from += DotPeriod) {
         const int to = std::min(from + DotOn, length) - 1;
         const QRect piece =
             horizontal ? QRect(QPoint(run.left() + from, run.top()), QPoint(run.left() + to, run.top()))
                        : QRect(QPoint(run.left(), run.top() + from), QPoint(run.left(), run.top() + to));
-        fillClipped(penBand(piece, horizontal), pen.color);
+        dots.push_back(penBand(piece, horizontal));
     }
+    fillBands(dots, horizontal);
 }
 
 void Canvas::strokeLine(int x1, int y1, int x2, int y2) {
@@ -254,6 +306,7 @@ void Canvas::strokeDiagonal(int x1, int y1, int x2, int y2) {
     const int reach = 2 * (size_.width() + size_.height()) + 64;
     if (std::max(std::abs(x2 - x1), std::abs(y2 - y1)) > reach) {
         // Far off the surface the exact pixels no longer matter; the painter clips the line.
+        flushStrokes();
         painter_->setPen(QPen(pen.color, pen.width));
         painter_->drawLine(x1, y1, x2, y2);
         return;

@@ -4,6 +4,7 @@
 #include <QFont>
 #include <QImage>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRect>
 #include <QString>
 
@@ -23,14 +24,15 @@ struct CanvasPen {
 // (x2, y2) covers x1 … x2 − 1 and y1 … y2 − 1, outlined with the pen and filled with the brush; text cells
 // are opaque, filled with the brush colour. A dotted line is 3 pixels on and 3 off, counted from its start
 // point; its gaps are left as they are, so that a grid line ending in a gap does not notch the frame.
-// Shapes are never antialiased, so every pixel is where the algorithms put it.
+// Shapes are never antialiased, so every pixel is where the algorithms put it. On a vector device (an SVG
+// drawing, a PDF page) a stroke is a path over the same pixels rather than a rectangle per pixel run.
 class Canvas {
 public:
     // Draws on an image whose pixels can also be read back (the screen, exports, tests). An image with a
     // device pixel ratio is drawn on in its logical pixels, at its full resolution.
     explicit Canvas(QImage& image);
-    // Draws through a painter already open on some device of the given size (a printer page); pixels
-    // cannot be read back there.
+    // Draws through a painter already open on some device of the given size (a printer page, a picture);
+    // pixels can be read back only where that device is an image.
     Canvas(QPainter& painter, QSize size);
     ~Canvas();
     Canvas(const Canvas&) = delete;
@@ -81,12 +83,18 @@ private:
     void strokeRun(QRect run, bool horizontal);
     void strokeDiagonal(int x1, int y1, int x2, int y2);
     QRect penBand(QRect run, bool horizontal) const;
+    void fillBands(const std::vector<QRect>& bands, bool horizontal);
+    void flushStrokes();
 
     std::unique_ptr<QPainter> ownPainter_;
     QPainter* painter_;
     QImage* image_ = nullptr;
     QSize size_;
     qreal ratio_ = 1;
+    bool vector_ = false;
+    QPainterPath pending_; // strokes in one pen on a vector device, not drawn yet
+    QColor pendingColor_;
+    qreal pendingWidth_ = 1;
     QFont font_;
     int penX_ = 0;
     int penY_ = 0;

@@ -1,6 +1,11 @@
 #include "graph/GraphFonts.h"
 
+#include "store/Extended.h"
+
 #include <QFontMetrics>
+#include <QStringList>
+
+#include <algorithm>
 
 namespace {
 
@@ -27,4 +32,23 @@ QFont ActivityTitleFont() {
 
 QFont LabelFont() {
     return BoldArial(LabelPixels);
+}
+
+QFont PrintArial(int points, bool bold) {
+    QFont font(QStringLiteral("Arial"));
+    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(points);
+    font.setBold(bold);
+    return font;
+}
+
+QFont PageFont() {
+    return PrintArial(12, true);
+}
+
+QFont PageCaptionFont(int dpiX) {
+    QFont font = PageFont();
+    font.setPixelSize(std::max(1, static_cast<int>(Round(100.0L * dpiX / 600.0L))));
+    return font;
 }

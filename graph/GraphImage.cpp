@@ -1,7 +1,8 @@
 #include "graph/GraphImage.h"
 
-#include "graph/Canvas.h"
-#include "graph/GraphPaint.h"
+#include "graph/GraphRender.h"
+
+#include <QPainter>
 
 #include <algorithm>
 
@@ -28,11 +29,10 @@ QImage RenderGraphImage(const SelectedSeries& series, const GraphImageRequest& r
     QImage image(request.size, QImage::Format_RGB32);
     image.fill(request.colors.background);
     const ViewWindow view = ViewForImage(series, request);
-    const GraphScene scene{series, view, request.colors, false};
-    PointerTrace trace;
     {
-        Canvas canvas(image);
-        PaintGraph(canvas, scene, trace);
+        QPainter painter(&image);
+        RenderGraph(painter, image.rect(),
+                    ScreenOptions(GraphScene{series, view, request.colors, false}, request.size));
     }
     return image;
 }

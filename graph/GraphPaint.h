@@ -31,10 +31,14 @@ struct PointerTrace {
 
 extern const char* const ActivityTitle; // "Активность Бк/м3"
 
-// The whole graph on a canvas of its own size: background, titles, frame, vertical scale, time axis, the
-// stepped line of the visible measurements and the pointer line, in that order. Silver while no series is
-// chosen; nothing at all while none has been evaluated.
+// The screen's graph of the scene on a canvas of its own size (see RenderGraph): background, titles,
+// frame, vertical scale, time axis, the stepped line of the visible measurements and the pointer line, in
+// that order. Silver while no series is chosen; nothing at all while none has been evaluated.
 void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
+
+struct RenderOptions;
+// What the screen draws of the scene on an area of the given size.
+RenderOptions ScreenOptions(const GraphScene& scene, QSize area);
 
 // Saves the column under the pointer of the view's PointerIndex and draws the pointer line there.
 void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);

@@ -1,6 +1,6 @@
 #include "graph/GraphPicture.h"
 
-#include "graph/Canvas.h"
+#include "graph/GraphRender.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -18,9 +18,16 @@ constexpr int ScreenDpi = 96;
 
 ViewWindow ViewForPictureSize(const ViewWindow& screenView, const SelectedSeries& series, QSize screenSize,
                               QSize pictureSize) {
-    ViewWindow view = screenView;
-    if (pictureSize != screenSize)
-        ResizeView(view, series, pictureSize);
+    if (pictureSize == screenSize || series.measurementCount == 0)
+        return screenView;
+    // A picture of another size is drawn as a fresh view of that size, keeping the gap above the scale's top
+    // that a resized window gives up: as radview-dump draws the view at that size.
+    RenderOptions options{series, InViewOf(screenView, screenSize)};
+    options.view.topGap = true;
+    options.margins = screenView.margins;
+    ViewWindow view = LayoutGraph(pictureSize, options).view;
+    view.zoomMode = screenView.zoomMode;
+    view.zoomAnchor = screenView.zoomAnchor;
     return view;
 }
 
@@ -36,10 +43,10 @@ QByteArray GraphPngBytes(const GraphScene& scene, QSize size, qreal ratio) {
         return QByteArray();
     image.setDevicePixelRatio(ratio);
     image.fill(scene.colors.background);
-    PointerTrace trace;
+    const QSize logical = image.deviceIndependentSize().toSize();
     {
-        Canvas canvas(image);
-        PaintGraph(canvas, scene, trace);
+        QPainter painter(&image);
+        RenderGraph(painter, QRect(QPoint(0, 0), logical), ScreenOptions(scene, logical));
     }
     QByteArray png;
     QBuffer buffer(&png);
@@ -83,11 +90,7 @@ QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& tit
     QPainter painter;
     if (!painter.begin(&generator))
         return QByteArray();
-    PointerTrace trace;
-    {
-        Canvas canvas(painter, logical);
-        PaintGraph(canvas, scene, trace);
-    }
+    RenderGraph(painter, QRect(QPoint(0, 0), logical), ScreenOptions(scene, logical));
     if (!painter.end())
         return QByteArray();
     return WithPixelSize(svg, size);

@@ -1,5 +1,6 @@
 #include "graph/TimeAxis.h"
 
+#include "graph/SceneGeometry.h"
 #include "graph/TimeLabels.h"
 #include "store/Extended.h"
 
@@ -17,16 +18,6 @@ void SetFixedPitch(Canvas& canvas, bool fixed) {
 
 int FixedPitchLabelWidth(const Canvas& canvas) {
     return canvas.textWidth(QStringLiteral("00 00"));
-}
-
-} // namespace
-
-int TimeLabelWidth(Canvas& canvas) {
-    const QFont font = canvas.font();
-    SetFixedPitch(canvas, true);
-    const int width = FixedPitchLabelWidth(canvas);
-    canvas.setFont(font);
-    return width;
 }
 
 void DrawTimeTicks(Canvas& canvas, const std::vector<TimeTick>& ticks, const ViewWindow& view, int axisY,
@@ -49,11 +40,21 @@ void DrawTimeTicks(Canvas& canvas, const std::vector<TimeTick>& ticks, const Vie
     SetFixedPitch(canvas, false);
 }
 
-void DrawTimeAxis(Canvas& canvas, const SelectedSeries& series, const ViewWindow& view, int xLimit,
-                  float scale, int canvasHeight, int bottomMargin, int leftMargin, int gridTop, int gap) {
-    if (!ViewStartTime(series, view.viewFirst, view.timeUnit) || !(scale > 0.0F))
+} // namespace
+
+int TimeLabelWidth(Canvas& canvas) {
+    const QFont font = canvas.font();
+    SetFixedPitch(canvas, true);
+    const int width = FixedPitchLabelWidth(canvas);
+    canvas.setFont(font);
+    return width;
+}
+
+void DrawTimeAxis(Canvas& canvas, const SelectedSeries& series, const ViewWindow& view,
+                  const TimeAxisPlace& place) {
+    if (!ViewStartTime(series, view.viewFirst, view.timeUnit) || !(place.scale > 0.0F))
         return;
     const std::vector<TimeTick> ticks =
-        TimeAxisTicks(series, view, scale, leftMargin, xLimit - TimeLabelWidth(canvas));
-    DrawTimeTicks(canvas, ticks, view, canvasHeight - bottomMargin, gridTop, gap);
+        TimeAxisTicks(series, view, place.scale, place.left, place.xLimit - TimeLabelWidth(canvas));
+    DrawTimeTicks(canvas, ticks, view, place.axisY, place.gridTop, place.gap);
 }

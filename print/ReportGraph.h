@@ -10,9 +10,11 @@
 
 class QPainter;
 
-// The graph of a report: the span as a zoom to it shows it on screen, drawn as the graph printout draws its
-// page, shrunk into a frame of the report's page.
+// The graph of a report: the span as a zoom to it shows it, drawn as the graph printout draws its page,
+// shrunk into a frame of the report's page.
 
+// The span's view: its measurements, the pointer on the first, the scale up to their largest activity and
+// the axis steps. A page works out its own scales, so the view has none.
 ViewWindow ReportGraphView(const SelectedSeries& series, const MeasurementSpan& span);
 
 // The report's frame holds the printout's page at this fraction of its size, so that the labels, laid out

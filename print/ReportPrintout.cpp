@@ -1,18 +1,14 @@
 #include "print/ReportPrintout.h"
 
 #include "graph/Canvas.h"
+#include "graph/GraphFonts.h"
 #include "print/PrintJob.h"
 #include "print/ReportGraph.h"
 
 #include <QPagedPaintDevice>
 
 QFont ReportFontOf(ReportFont font) {
-    QFont face(QStringLiteral("Arial"));
-    face.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    face.setStyleHint(QFont::SansSerif);
-    face.setPointSize(ReportFontPoints(font));
-    face.setBold(font != ReportFont::Body);
-    return face;
+    return PrintArial(ReportFontPoints(font), font != ReportFont::Body);
 }
 
 void DrawReportTexts(Canvas& canvas, const ReportLayout& layout, int page) {

@@ -9,6 +9,8 @@
 #include "tests/support/SvgCheck.h"
 
 #include <QFile>
+#include <QImage>
+#include <QProcess>
 
 #include <algorithm>
 
@@ -95,14 +97,44 @@ TEST_F(SavePictureTest, AnSvgAtATypedSizeDrawsTheViewAtThatSize) {
     for (const StepRun& run : StepLineRunsOn(line, typed))
         (run.marked ? marked : plain).push_back(run.pixels);
     const ColorScheme& colors = graph().colors();
-    EXPECT_EQ(Sorted(RectsFilledWith(svg, colors.graph.name())), Sorted(plain));
-    EXPECT_EQ(Sorted(RectsFilledWith(svg, MarkerColor.name())), Sorted(marked));
+    EXPECT_EQ(Sorted(PixelsStrokedIn(svg, colors.graph.name())), Sorted(plain));
+    EXPECT_EQ(Sorted(PixelsStrokedIn(svg, MarkerColor.name())), Sorted(marked));
     const int x = PointerXFor(view, series(), 13);
-    EXPECT_EQ(RectsFilledWith(svg, colors.pointer.name()),
+    EXPECT_EQ(PixelsStrokedIn(svg, colors.pointer.name()),
               std::vector<QRect>{
                   QRect(QPoint(x, view.margins.top), QPoint(x, typed.height() - view.margins.bottom - 1))});
     // With the grid: dotted lines, many short runs in the grid colour, across the frame.
-    EXPECT_GT(RectsFilledWith(svg, colors.grid.name()).size(), 100u);
+    EXPECT_GT(PixelsStrokedIn(svg, colors.grid.name()).size(), 100u);
+}
+
+// A window that has been resized stretches its scale to the frame's top; a picture at a typed size is a
+// fresh view of that size, the one radview-dump draws: pixel for pixel the same, top gap included.
+TEST_F(SavePictureTest, APictureAtATypedSizeIsTheCommandLinesPictureOfTheView) {
+    graph().resize(onScreen() + QSize(40, 30));
+    const QSize typed(820, 390);
+    const QString fromWindow = dir.filePath(QStringLiteral("window.png"));
+    savePicture(fromWindow, PngPictureFilter, typed);
+    const QString fromCommandLine = dir.filePath(QStringLiteral("command-line.png"));
+    QProcess dump;
+    dump.start(QStringLiteral(RADVIEW_DUMP_EXE),
+               {path, "--series", "1", "--png", "820", "390", fromCommandLine, "--view", "10", "21",
+                "--pointer", "13", "--grid"});
+    ASSERT_TRUE(dump.waitForFinished(60000));
+    ASSERT_EQ(dump.exitCode(), 0) << dump.readAllStandardError().toStdString();
+    const QImage window = QImage::fromData(ReadAll(fromWindow), "PNG").convertToFormat(QImage::Format_RGB32);
+    const QImage commandLine =
+        QImage::fromData(ReadAll(fromCommandLine), "PNG").convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(window.size(), typed);
+    EXPECT_EQ(window, commandLine);
+    // The highest step of the view stands one top margin below the frame, not on its line.
+    const ViewWindow view = ViewForPictureSize(graph().view(), series(), graph().screen().size(), typed);
+    const StepLine line =
+        StepLineOf(series(), view, ViewTimeMap(view, series()), ViewActivityMap(view, typed.height()));
+    int top = typed.height();
+    for (const StepStroke& stroke : line.strokes)
+        top = std::min(top, stroke.to.y());
+    EXPECT_EQ(top, 2 * view.margins.top);
+    EXPECT_EQ(window.pixelColor(line.strokes[1].to.x() - 1, line.strokes[1].to.y()), graph().colors().graph);
 }
 
 TEST_F(SavePictureTest, ATypedExtensionOfAnOfferedTypeDecidesTheType) {

@@ -78,11 +78,11 @@ TEST_F(DumpPictures, TheSvgHoldsTheStepLineAndThePointerOfTheView) {
     for (const StepRun& run : runs())
         (run.marked ? marked : plain).push_back(run.pixels);
     ASSERT_GT(plain.size(), 100u);
-    EXPECT_EQ(Sorted(RectsFilledWith(svg, request.colors.graph.name())), Sorted(plain));
-    EXPECT_EQ(Sorted(RectsFilledWith(svg, MarkerColor.name())), Sorted(marked));
+    EXPECT_EQ(Sorted(PixelsStrokedIn(svg, request.colors.graph.name())), Sorted(plain));
+    EXPECT_EQ(Sorted(PixelsStrokedIn(svg, MarkerColor.name())), Sorted(marked));
     const int x = PointerXFor(view, series, 150);
     EXPECT_EQ(
-        RectsFilledWith(svg, request.colors.pointer.name()),
+        PixelsStrokedIn(svg, request.colors.pointer.name()),
         std::vector<QRect>{QRect(QPoint(x, view.margins.top), QPoint(x, 500 - view.margins.bottom - 1))});
 }
 

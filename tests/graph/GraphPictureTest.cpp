@@ -72,14 +72,46 @@ TEST_F(GraphPictureTest, TheSvgHoldsEveryStrokeOfTheStepLineAtItsCoordinates) {
     // The view lies inside the series: its first and closing risers are red, the rest in the graph colour.
     const std::vector<QRect> marked = RunsMarked(runs, true);
     ASSERT_GE(marked.size(), 2u);
-    EXPECT_EQ(Sorted(RectsFilledWith(svg, Fill(Colors.graph))), Sorted(RunsMarked(runs, false)));
-    EXPECT_EQ(Sorted(RectsFilledWith(svg, Fill(MarkerColor))), Sorted(marked));
+    EXPECT_EQ(Sorted(PixelsStrokedIn(svg, Fill(Colors.graph))), Sorted(RunsMarked(runs, false)));
+    EXPECT_EQ(Sorted(PixelsStrokedIn(svg, Fill(MarkerColor))), Sorted(marked));
 
     // The pointer line through the middle of measurement 21, from the frame's top down to the axis.
     const int x = PointerXFor(view, series, 21);
     const int axisY = size.height() - view.margins.bottom;
-    EXPECT_EQ(RectsFilledWith(svg, Fill(Colors.pointer)),
+    EXPECT_EQ(PixelsStrokedIn(svg, Fill(Colors.pointer)),
               std::vector<QRect>{QRect(QPoint(x, view.margins.top), QPoint(x, axisY - 1))});
+}
+
+// Lines are drawn as lines: no stroke of the graph, its frame or its grid is a filled rectangle, and a
+// dotted grid line is one path of dashes rather than a rectangle per dash.
+TEST_F(GraphPictureTest, TheSvgDrawsItsLinesAsPathsNotAsRectangles) {
+    const SvgDrawing svg = ReadSvgDrawing(GraphSvgBytes(scene(), size, QStringLiteral("Серия")));
+    ASSERT_TRUE(svg.error.isEmpty()) << svg.error.toStdString();
+    for (const QColor& stroke : {Colors.graph, MarkerColor, Colors.pointer, Colors.axes, Colors.grid})
+        EXPECT_TRUE(RectsFilledWith(svg, Fill(stroke)).empty()) << Fill(stroke).toStdString();
+    // What rectangles remain are fills: the background, the frame's inside and the text cells.
+    EXPECT_LT(svg.rects.size(), static_cast<size_t>(svg.texts + 4));
+    // Strokes that follow each other in one colour make one path: the step line's 61 strokes take a path
+    // for each change between red and the graph colour, the frame's four sides one.
+    EXPECT_LT(svg.paths, view.viewCount);
+    // The frame's top: a one-pixel line through the middle of row T, from the axis to the right margin.
+    const int t = view.margins.top;
+    const std::vector<QRect> frame = PixelsStrokedIn(svg, Fill(Colors.axes));
+    EXPECT_NE(
+        std::find(frame.begin(), frame.end(),
+                  QRect(QPoint(view.margins.left, t), QPoint(size.width() - view.margins.right - 1, t))),
+        frame.end());
+    // In the grid colour: the dots of the grid lines, 3 pixels on (fewer at a line's end), and the ticks.
+    const std::vector<QRect> grid = PixelsStrokedIn(svg, Fill(Colors.grid));
+    const auto dot = [](const QRect& r) {
+        return std::min(r.width(), r.height()) == 1 && std::max(r.width(), r.height()) <= 3;
+    };
+    const auto tick = [&](const QRect& r) {
+        return std::min(r.width(), r.height()) == 1 &&
+               std::max(r.width(), r.height()) == view.margins.tickLength;
+    };
+    EXPECT_GT(std::count_if(grid.begin(), grid.end(), dot), 100);
+    EXPECT_TRUE(std::all_of(grid.begin(), grid.end(), [&](const QRect& r) { return dot(r) || tick(r); }));
 }
 
 TEST_F(GraphPictureTest, ThePngHoldsTheScreenRoutinesPixels) {
@@ -135,14 +167,14 @@ TEST_F(GraphPictureTest, AtAnotherSizeTheSameMeasurementsFillTheFrame) {
     EXPECT_TRUE(resized.gridOn);
     const StepLine line =
         StepLineOf(series, resized, ViewTimeMap(resized, series), ViewActivityMap(resized, larger.height()));
-    // The view's start on the vertical axis, its end at the frame's right side, its largest activity at the
-    // frame's top, as a window of that size shows them.
+    // The view's start on the vertical axis, its end at the frame's right side, its largest activity one top
+    // margin below the frame's top, as radview-dump draws the view at that size.
     EXPECT_EQ(line.start.x(), resized.margins.left);
     EXPECT_EQ(line.strokes[line.strokes.size() - 2].to.x(), larger.width() - resized.margins.right);
     int top = larger.height();
     for (const StepStroke& stroke : line.strokes)
         top = std::min(top, stroke.to.y());
-    EXPECT_EQ(top, resized.margins.top);
+    EXPECT_EQ(top, 2 * resized.margins.top);
     const QImage png =
         QImage::fromData(GraphPngBytes(GraphScene{series, resized, Colors, false}, larger), "PNG");
     EXPECT_EQ(png.size(), larger);

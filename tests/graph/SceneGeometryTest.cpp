@@ -44,6 +44,7 @@ protected:
 TEST_F(SceneGeometryTest, TheStepLineRisesAndRunsAsPaintedWithItsMarkers) {
     ShowRange(view, series, size, 2, 5); // the series goes on before and after the view
     view.viewMax = 3000;                 // measurement 3 no longer fits the scale
+    ResizeView(view, series, size);      // whose pixels follow its top, as every change of the view leaves it
     const SceneGeometry scene = geometry();
     const StepLine& line = scene.line;
     ASSERT_EQ(line.strokes.size(), 2u * 4 + 1);

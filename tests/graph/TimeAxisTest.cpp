@@ -32,7 +32,7 @@ protected:
         font.setPixelSize(12);
         font.setBold(true);
         canvas.setFont(font);
-        DrawTimeAxis(canvas, series, view, xLimit, scale, Height, Bottom, Left, Top, Gap);
+        DrawTimeAxis(canvas, series, view, {xLimit, scale, Height - Bottom, Left, Top, Gap});
         labelWidth = canvas.textWidth(QStringLiteral("00 00"));
         return image;
     }

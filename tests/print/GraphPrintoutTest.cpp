@@ -30,7 +30,7 @@ PaintedPage Paint(const SelectedSeries& series, const ViewWindow& view, QSize si
     page.image.fill(Qt::white);
     page.geometry = ComputeGraphPageGeometry(size.width(), size.height(), view, series);
     Canvas canvas(page.image);
-    PaintGraphPage(canvas, page.geometry, view, series, 150);
+    PaintGraphPage(canvas, view, series, 150);
     return page;
 }
 
