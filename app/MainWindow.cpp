@@ -12,6 +12,7 @@
 #include "app/WindowPlacement.h"
 #include "app/colors/ColorDialog.h"
 #include "desktop/AppIcon.h"
+#include "store/MeasurementTexts.h"
 #include "store/NativePath.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SeriesList.h"
@@ -330,10 +331,10 @@ void MainWindow::loadFile(const QString& path) {
     if (seriesList_)
         seriesList_->clearRows();
     // Nothing read leaves the window ready for another file, the emptied list closed.
-    if (const QString error = document_.load(path); !error.isEmpty()) {
+    if (const Outcome loaded = document_.load(path); !loaded.ok()) {
         if (seriesList_)
             seriesList_->close();
-        services_.dialogs->errorBox(this, error);
+        services_.dialogs->errorBox(this, loaded.message());
     }
 }
 

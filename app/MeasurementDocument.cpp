@@ -8,17 +8,17 @@ QString NoSeriesText(const QString& path) {
 
 MeasurementDocument::MeasurementDocument(QObject* parent) : QObject(parent) {}
 
-QString MeasurementDocument::load(const QString& path) {
-    OpenedFile opened = OpenInstrumentFile(path);
+Outcome MeasurementDocument::load(const QString& path) {
+    Result<FileHalf> opened = OpenInstrumentFile(path);
     if (!opened.ok())
-        return opened.error;
+        return Outcome::failure(opened.message());
     // Random bytes, an empty file or another program's file parse as no series at all; shown, their header
     // words would read as an instrument number and a sensitivity that no instrument has.
-    if (opened.file.seriesCount == 0)
-        return NoSeriesText(path);
-    store_.file = std::move(opened.file);
+    if (opened.value().seriesCount == 0)
+        return Outcome::failure(NoSeriesText(path));
+    store_.file = std::move(opened.value());
     emit fileOpened();
-    return QString();
+    return Outcome();
 }
 
 // A new series is seen whole with the pointer on its first measurement: the three properties change at once,

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/MeasurementStore.h"
+#include "store/Outcome.h"
 
 #include <QObject>
 
@@ -22,9 +23,8 @@ public:
     bool noSeriesChosen() const { return store_.noSeriesChosen; }
 
     // Opens the instrument file at path (see OpenInstrumentFile). On failure, a file without a single series
-    // included, nothing changes and the message naming the file is answered; on success fileOpened()
-    // follows and an empty string is answered.
-    QString load(const QString& path);
+    // included, nothing changes and the failure's message names the file; on success fileOpened() follows.
+    Outcome load(const QString& path);
     // An evaluated series becomes the one shown.
     void showSeries(SelectedSeries series);
     // The shown series is withdrawn while the user opens a file or chooses another series.

@@ -88,7 +88,6 @@ void TableCommands::saveTable() {
     const bool csv = TypeOfChoice(*choice, request) == QString::fromUtf8(CsvFileFilter);
     const QByteArray bytes =
         csv ? SpanCsv(parts_.document.series(), *span) : TableFileBytes(header(), titles(), rows(*span));
-    const QString error = WriteTableFile(choice->path, bytes);
-    if (!error.isEmpty())
-        parts_.dialogs.errorBox(&parts_.window, error);
+    if (const Outcome written = WriteTableFile(choice->path, bytes); !written.ok())
+        parts_.dialogs.errorBox(&parts_.window, written.message());
 }

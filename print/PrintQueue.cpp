@@ -170,10 +170,6 @@ void TakeBack(const QString& printer, int job) {
     CancelQueueJob(printer, job, ServerWait{5000, nullptr});
 }
 
-QueueSubmission Refused(const QString& printer, const QString& reason) {
-    return {QueueSubmission::Outcome::Refused, 0, printer, reason};
-}
-
 JobState StateOf(int ippState) {
     switch (ippState) {
     case IPP_JSTATE_PENDING:
@@ -212,8 +208,8 @@ QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& setting
     const Connection connection(wait);
     auto failed = [&](const QString& printer) {
         if (connection.cancelled())
-            return QueueSubmission{QueueSubmission::Outcome::Cancelled, 0, printer, QString()};
-        return Refused(printer, connection.failure());
+            return QueueSubmission{Outcome::failure(QString()), true, 0, printer};
+        return QueueSubmission{Outcome::failure(connection.failure()), false, 0, printer};
     };
     if (!connection.http())
         return failed(settings.printer);
@@ -237,7 +233,7 @@ QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& setting
         WriteDocument(connection, pdf) &&
         cupsFinishDocument(connection.http(), name.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     if (sent)
-        return {QueueSubmission::Outcome::Accepted, job, printer, QString()};
+        return QueueSubmission{Outcome(), false, job, printer};
     QueueSubmission outcome = failed(printer);
     TakeBack(printer, job);
     return outcome;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Outcome.h"
+
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
@@ -29,13 +31,13 @@ struct QueueJobSettings {
     QString sides; // "two-sided-long-edge" or "two-sided-short-edge"; empty leaves the queue's own
 };
 
-// How handing a job over ended. printer is the queue's name, also when the default queue was asked for.
-struct QueueSubmission {
-    enum class Outcome { Accepted, Refused, Cancelled };
-    Outcome outcome = Outcome::Refused;
+// How handing a job over ended: taken as job number job; refused, the message being the server's words; or
+// given up because the wait was cancelled (a failure without words). printer is the queue's name, also when
+// the default queue was asked for.
+struct QueueSubmission : Outcome {
+    bool cancelled = false;
     int job = 0;
     QString printer;
-    QString reason; // the server's words, when refused
 };
 
 // Creates a job on the queue, writes the PDF document into it and closes it, checking every step. A job

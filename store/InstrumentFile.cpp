@@ -134,20 +134,15 @@ FileHalf ParseInstrumentFile(const QByteArray& bytes, const QString& path) {
     return file;
 }
 
-OpenedFile OpenInstrumentFile(const QString& path) {
-    const FileReadResult read = ReadInstrumentFile(path);
+Result<FileHalf> OpenInstrumentFile(const QString& path) {
+    const Result<QByteArray> read = ReadInstrumentFile(path);
     if (!read.ok())
-        return {FileHalf(), read.error};
-    return {ParseInstrumentFile(read.bytes, path), QString()};
+        return Outcome::failure(read.message());
+    return ParseInstrumentFile(read.value(), path);
 }
 
-FileReadResult ReadInstrumentFile(const QString& path) {
-    FileReadResult result;
-    const auto fail = [&result](const QString& message) {
-        result.error = message;
-        result.bytes.clear();
-        return result;
-    };
+Result<QByteArray> ReadInstrumentFile(const QString& path) {
+    const auto fail = [](const QString& message) { return Result<QByteArray>(Outcome::failure(message)); };
     // Opened without blocking and checked on the open descriptor, so that a FIFO or a device put in the
     // file's place can never hold the program up.
     const QString shown = ShownPath(path);
@@ -161,16 +156,18 @@ FileReadResult ReadInstrumentFile(const QString& path) {
         ::close(fd);
         return fail(QStringLiteral("«%1» не является обычным файлом и не может быть прочитан.").arg(shown));
     }
-    const int error = ReadUpTo(fd, MaxFileBytes, result.bytes);
+    QByteArray bytes;
+    const int error = ReadUpTo(fd, MaxFileBytes, bytes);
     ::close(fd);
     if (error != 0)
         return fail(QStringLiteral("Не удалось прочитать файл «%1»: %2").arg(shown, SystemErrorText(error)));
-    return result;
+    return bytes;
 }
 
-FileReadResult ReadInstrumentStream(int fd, const QString& name) {
-    FileReadResult result;
-    if (const int error = ReadUpTo(fd, MaxFileBytes, result.bytes); error != 0)
-        result.error = QStringLiteral("Не удалось прочитать %1: %2").arg(name, SystemErrorText(error));
-    return result;
+Result<QByteArray> ReadInstrumentStream(int fd, const QString& name) {
+    QByteArray bytes;
+    if (const int error = ReadUpTo(fd, MaxFileBytes, bytes); error != 0)
+        return Outcome::failure(
+            QStringLiteral("Не удалось прочитать %1: %2").arg(name, SystemErrorText(error)));
+    return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include "store/ActivityFactors.h"
 #include "store/Calendar.h"
+#include "store/MeasurementTexts.h"
 #include "store/Extended.h"
 
 const char* const FileErrorText = "Ошибка в файле";

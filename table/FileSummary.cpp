@@ -98,8 +98,8 @@ QByteArray UnreadableFileSummaryCsv(const QString& fileName, const QString& reas
 }
 
 PathSummary SummarizeInstrumentFile(const QString& path) {
-    const OpenedFile opened = OpenInstrumentFile(path);
+    const Result<FileHalf> opened = OpenInstrumentFile(path);
     if (!opened.ok())
-        return {UnreadableFileSummaryCsv(ShownPath(path), opened.error), false};
-    return {FileSummaryCsv(ShownPath(path), opened.file), true};
+        return {UnreadableFileSummaryCsv(ShownPath(path), opened.message()), false};
+    return {FileSummaryCsv(ShownPath(path), opened.value()), true};
 }

@@ -1,5 +1,6 @@
 #include "app/dump/DumpJson.h"
 
+#include "store/MeasurementTexts.h"
 #include "store/NativePath.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SeriesList.h"
