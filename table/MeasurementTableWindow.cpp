@@ -1,6 +1,6 @@
 #include "table/MeasurementTableWindow.h"
 
-#include "graph/TableSelection.h"
+#include "table/TableSelection.h"
 #include "table/CsvTable.h"
 #include "table/TableColumns.h"
 
