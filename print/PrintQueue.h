@@ -51,6 +51,7 @@ enum class ServerAnswer { NoServer, Answers, Silent, Cancelled };
 ServerAnswer AskServer(const ServerWait& wait);
 
 // A job's state as the queue tells it, and whether its printer is stopped.
+// After Unknown, in IPP's order of the job states (pending 3 … completed 9).
 enum class JobState { Unknown, Pending, Held, Processing, Stopped, Canceled, Aborted, Completed };
 struct JobReport {
     bool reached = false; // the server answered
