@@ -339,7 +339,7 @@ void MainWindow::loadFile(const QString& path) {
 }
 
 void MainWindow::showOpenedFile() {
-    const FileHalf& file = document_.file();
+    const InstrumentFile& file = document_.file();
     setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     if (file.seriesCount == 1) {
         selectSeries(1);
@@ -387,7 +387,7 @@ void MainWindow::showErrors(const QStringList& messages) {
 
 void MainWindow::showSeriesList() {
     resetCommands();
-    const FileHalf& file = document_.file();
+    const InstrumentFile& file = document_.file();
     setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
     enableSeriesCommand();

@@ -9,7 +9,7 @@ QString NoSeriesText(const QString& path) {
 MeasurementDocument::MeasurementDocument(QObject* parent) : QObject(parent) {}
 
 Outcome MeasurementDocument::load(const QString& path) {
-    Result<FileHalf> opened = OpenInstrumentFile(path);
+    Result<InstrumentFile> opened = OpenInstrumentFile(path);
     if (!opened.ok())
         return Outcome::failure(opened.message());
     // Random bytes, an empty file or another program's file parse as no series at all; shown, their header

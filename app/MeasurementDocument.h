@@ -17,7 +17,7 @@ public:
     explicit MeasurementDocument(QObject* parent = nullptr);
 
     const MeasurementStore& store() const { return store_; }
-    const FileHalf& file() const { return store_.file; }
+    const InstrumentFile& file() const { return store_.file; }
     const SelectedSeries& series() const { return store_.selected; }
     // From opening a file until a series is shown.
     bool noSeriesChosen() const { return store_.noSeriesChosen; }

@@ -26,12 +26,12 @@ uint8_t MonthFromCode(uint8_t monthByte) {
     return 0;
 }
 
-bool EndFile(ParserState& state, FileHalf& file) {
+bool EndFile(ParserState& state, InstrumentFile& file) {
     file.seriesCount = static_cast<uint16_t>(state.series);
     return false;
 }
 
-void BeginSeries(FileHalf& file, int s, uint16_t word, uint8_t year) {
+void BeginSeries(InstrumentFile& file, int s, uint16_t word, uint8_t year) {
     file.seriesNumbers.resize(s + 1);
     file.seriesYears.resize(s + 1);
     file.seriesMarks.resize(s + 1);
@@ -67,7 +67,7 @@ uint8_t BcdToByte(uint8_t byte) {
     return static_cast<uint8_t>((byte >> 4) * 10 + (byte & 0x0F));
 }
 
-bool ParseSeries(ParserState& state, FileHalf& file) {
+bool ParseSeries(ParserState& state, InstrumentFile& file) {
     const uint8_t* const buf = state.data;
     int& p = state.position;
     // A series needs its word, its year and the first mark up to the hour byte.
@@ -109,7 +109,7 @@ bool ParseSeries(ParserState& state, FileHalf& file) {
     }
 }
 
-void ParseInstrumentData(const QByteArray& bytes, FileHalf& file) {
+void ParseInstrumentData(const QByteArray& bytes, InstrumentFile& file) {
     const QByteArray data = bytes.left(MaxFileBytes);
     const auto* buf = reinterpret_cast<const uint8_t*>(data.constData());
     const auto at = [&](int i) { return i < data.size() ? buf[i] : uint8_t{0}; };
@@ -127,14 +127,14 @@ void ParseInstrumentData(const QByteArray& bytes, FileHalf& file) {
     }
 }
 
-FileHalf ParseInstrumentFile(const QByteArray& bytes, const QString& path) {
-    FileHalf file;
+InstrumentFile ParseInstrumentFile(const QByteArray& bytes, const QString& path) {
+    InstrumentFile file;
     file.dataFileName = path;
     ParseInstrumentData(bytes, file);
     return file;
 }
 
-Result<FileHalf> OpenInstrumentFile(const QString& path) {
+Result<InstrumentFile> OpenInstrumentFile(const QString& path) {
     const Result<QByteArray> read = ReadInstrumentFile(path);
     if (!read.ok())
         return Outcome::failure(read.message());

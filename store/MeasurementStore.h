@@ -20,7 +20,7 @@ constexpr MonthTable DefaultDaysInMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30
 
 // What the open instrument file supplies. Series are addressed by their 1-based ordinal s; element 0 of
 // every per-series vector is unused so that ordinals index directly.
-struct FileHalf {
+struct InstrumentFile {
     QString dataFileName;
     uint16_t deviceNumber = 0;
     uint16_t sensitivity = 0;
@@ -47,7 +47,7 @@ struct SelectedSeries {
 };
 
 struct MeasurementStore {
-    FileHalf file;
+    InstrumentFile file;
     SelectedSeries selected;
     bool noSeriesChosen = false; // blanks the graph from opening a file until a series is shown
 };

@@ -42,12 +42,12 @@ DumpOutcome Failed(const QString& message) {
 
 // The chosen series as the viewer would show it; its bad-mark messages go to the error stream.
 struct ChosenSeries {
-    FileHalf file;
+    InstrumentFile file;
     SeriesEvaluation evaluation;
     QString error;
 };
 
-ChosenSeries Choose(const FileHalf& file, int s) {
+ChosenSeries Choose(const InstrumentFile& file, int s) {
     ChosenSeries chosen{file, {}, {}};
     if (s < 1 || s > file.seriesCount) {
         chosen.error = QStringLiteral("в файле нет серии %1 (серий в нём: %2)").arg(s).arg(file.seriesCount);
@@ -237,7 +237,7 @@ DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
 }
 
 // "-" is standard input, read as a file is.
-Result<FileHalf> OpenDumpFile(const QString& path) {
+Result<InstrumentFile> OpenDumpFile(const QString& path) {
     if (path != QLatin1String("-"))
         return OpenInstrumentFile(path);
     const Result<QByteArray> read = ReadInstrumentStream(STDIN_FILENO, QStringLiteral("стандартный ввод"));
@@ -301,10 +301,10 @@ DumpOutcome RunDumpCommand(const DumpArgs& args) {
         return {0, DumpVersionText(), QString()};
     if (args.action == DumpArgs::Action::Summary)
         return RunSummary(args.files);
-    const Result<FileHalf> opened = OpenDumpFile(args.file);
+    const Result<InstrumentFile> opened = OpenDumpFile(args.file);
     if (!opened.ok())
         return Failed(opened.message());
-    const FileHalf& file = opened.value();
+    const InstrumentFile& file = opened.value();
     if (args.action == DumpArgs::Action::Json)
         return {0, FileJsonText(file), QString()};
 

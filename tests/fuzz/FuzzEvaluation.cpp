@@ -13,7 +13,7 @@
 
 namespace {
 
-void CheckSameFile(const FileHalf& a, const FileHalf& b) {
+void CheckSameFile(const InstrumentFile& a, const InstrumentFile& b) {
     Require(a.deviceNumber == b.deviceNumber, "device number differs on re-parse");
     Require(a.sensitivity == b.sensitivity, "sensitivity differs on re-parse");
     Require(a.seriesCount == b.seriesCount, "series count differs on re-parse", a.seriesCount, b.seriesCount);
@@ -61,7 +61,7 @@ void CheckAverages(const SelectedSeries& sel, uint16_t sensitivity) {
     }
 }
 
-void CheckAgainstModel(const FileHalf& file, int s, const SeriesEvaluation& ev) {
+void CheckAgainstModel(const InstrumentFile& file, int s, const SeriesEvaluation& ev) {
     using namespace evaluation_model;
     ModelOutOfRange() = false;
     const ModelResult model = Model(file.seriesMarks[s], file.seriesYears[s], file.sensitivity);
@@ -83,7 +83,7 @@ void CheckAgainstModel(const FileHalf& file, int s, const SeriesEvaluation& ev) 
             sel.equilibriumActivity, model.equilibrium);
 }
 
-void CheckEvaluation(const FileHalf& file, int s) {
+void CheckEvaluation(const InstrumentFile& file, int s) {
     const SeriesEvaluation ev = EvaluateSeries(file, s);
     const int marks = file.markCount(s);
     if (marks < 2 || file.sensitivity == 0)
@@ -123,10 +123,10 @@ void CheckEvaluation(const FileHalf& file, int s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = ViewerBytes(data, size);
-    const FileHalf file = ParsedFile(bytes);
+    const InstrumentFile file = ParsedFile(bytes);
     // Opening a file replaces what the last one left: parsing the bytes over the file half the previous
     // input filled must come out the same as parsing them into an empty one.
-    static FileHalf previous;
+    static InstrumentFile previous;
     ParseInstrumentData(bytes, previous);
     CheckSameFile(file, previous);
     for (int s = 1; s <= file.seriesCount; ++s)

@@ -144,7 +144,7 @@ TEST(EvaluationModel, RandomSeriesAgreeToTheLastUnit) {
     int compared = 0;
     int measurements = 0;
     for (int trial = 0; trial < 3000; ++trial) {
-        FileHalf file;
+        InstrumentFile file;
         file.dataFileName = QStringLiteral("/data/model.rad");
         file.sensitivity = maker.sensitivity();
         const int yearByte = maker.yearByte();

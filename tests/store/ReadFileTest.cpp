@@ -75,7 +75,7 @@ TEST_F(ReadInstrumentFileTest, OpeningParsesTheFileAndNamesItByItsPath) {
                                  .endSeries()
                                  .bytes();
     const QString path = write(QStringLiteral("one.rad"), bytes);
-    const Result<FileHalf> opened = OpenInstrumentFile(path);
+    const Result<InstrumentFile> opened = OpenInstrumentFile(path);
     ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
     EXPECT_EQ(opened.value().dataFileName, path);
     EXPECT_EQ(opened.value().deviceNumber, 117);
@@ -86,7 +86,7 @@ TEST_F(ReadInstrumentFileTest, OpeningParsesTheFileAndNamesItByItsPath) {
 }
 
 TEST_F(ReadInstrumentFileTest, OpeningWhatIsNoRegularFileGivesTheReadersMessageAndNoSeries) {
-    const Result<FileHalf> opened = OpenInstrumentFile(dir_.path());
+    const Result<InstrumentFile> opened = OpenInstrumentFile(dir_.path());
     EXPECT_FALSE(opened.ok());
     EXPECT_EQ(opened.message(), ReadInstrumentFile(dir_.path()).message());
     EXPECT_EQ(opened.value().seriesCount, 0);

@@ -66,7 +66,7 @@ TEST(SpanMoments, TheYearIsTheSeriesOwnAndRollsOverAtTheNewYear) {
 }
 
 TEST(SpanMoments, TheLongSampleStartsInItsOwnYearAndEndsInTheNext) {
-    const FileHalf file = ParseBytes(SampleFiles()[2].bytes);
+    const InstrumentFile file = ParseBytes(SampleFiles()[2].bytes);
     const SelectedSeries series = EvaluateSeries(file, 1).series;
     EXPECT_EQ(SeriesStartMoment(series), WallClock(2025, 12, 17, 11, 0, 15));
     const TimeMark& last = file.seriesMarks[1].back();
@@ -91,7 +91,7 @@ TEST(SpanActivities, UnroundedActivitiesRoundToTheTableValues) {
     };
     std::vector<Evaluated> all = {{SeriesWithABadMark(), 1000}, {SeriesWhoseClockGoesBack(), 1000}};
     for (const SampleFile& sample : SampleFiles()) {
-        const FileHalf file = ParseBytes(sample.bytes);
+        const InstrumentFile file = ParseBytes(sample.bytes);
         for (int s = 1; s <= file.seriesCount; ++s) {
             const SeriesEvaluation evaluation = EvaluateSeries(file, s);
             if (!evaluation.refused())

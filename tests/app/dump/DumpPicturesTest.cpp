@@ -33,7 +33,7 @@ class DumpPictures : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        const Result<FileHalf> opened = OpenInstrumentFile(Sample);
+        const Result<InstrumentFile> opened = OpenInstrumentFile(Sample);
         ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
         series = EvaluateSeries(opened.value(), 1).series;
         ASSERT_GT(series.measurementCount, 190);
