@@ -51,10 +51,10 @@ void TableCommands::averageOverRange() {
     const AverageResult result =
         AverageActivity(parts_.document.series(), parts_.document.file().sensitivity, *span);
     if (!result.ok()) {
-        parts_.dialogs.errorBox(&parts_.window, result.error);
+        parts_.dialogs.errorBox(&parts_.window, result.message());
         return;
     }
-    parts_.infoPanel.showAverage(result.average, *span);
+    parts_.infoPanel.showAverage(result.value(), *span);
 }
 
 RowTexts TableCommands::titles() const {

@@ -232,8 +232,8 @@ DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
     const AverageResult result =
         AverageActivity(chosen.evaluation.series, chosen.file.sensitivity, {args.first, args.last});
     if (!result.ok())
-        return Failed(result.error);
-    return {0, QByteArray::number(static_cast<qlonglong>(result.average)) + '\n', QString()};
+        return Failed(result.message());
+    return {0, QByteArray::number(static_cast<qlonglong>(result.value())) + '\n', QString()};
 }
 
 // "-" is standard input, read as a file is.

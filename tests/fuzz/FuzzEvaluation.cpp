@@ -45,8 +45,8 @@ void CheckAverages(const SelectedSeries& sel, uint16_t sensitivity) {
         // One measurement alone averages to its own activity, or to half of it when it was counted across a
         // bad mark or backwards in time and took the doubled factor.
         const int64_t a = sel.activity[k];
-        Require(a == alone.average || Distance(a, 2 * alone.average) <= 1,
-                "activity and the average over it disagree", a, alone.average);
+        Require(a == alone.value() || Distance(a, 2 * alone.value()) <= 1,
+                "activity and the average over it disagree", a, alone.value());
         if (seconds < 0)
             Require(a <= 0, "a measurement backwards in time has a positive activity", k, a);
     }
@@ -54,8 +54,8 @@ void CheckAverages(const SelectedSeries& sel, uint16_t sensitivity) {
         // The equilibrium value is half the average over the whole series, each rounded once.
         const AverageResult whole = AverageActivity(sel, sensitivity, {1, n});
         Require(whole.ok(), "the average over the whole series failed");
-        Require(Distance(2 * sel.equilibriumActivity, whole.average) <= 1,
-                "equilibrium value is not half the whole average", sel.equilibriumActivity, whole.average);
+        Require(Distance(2 * sel.equilibriumActivity, whole.value()) <= 1,
+                "equilibrium value is not half the whole average", sel.equilibriumActivity, whole.value());
     } else {
         Require(sel.equilibriumActivity == 0, "equilibrium value without time", sel.equilibriumActivity);
     }

@@ -51,8 +51,8 @@ void CheckStatistics(const SelectedSeries& sel, uint16_t sensitivity, const Meas
     const AverageResult average = AverageActivity(sel, sensitivity, span);
     Require(statistics.average.has_value() == average.ok(), "statistics and averaging disagree on absence");
     if (average.ok())
-        Require(*statistics.average == average.average, "the span average differs from the averaging command",
-                *statistics.average, average.average);
+        Require(*statistics.average == average.value(), "the span average differs from the averaging command",
+                *statistics.average, average.value());
     if (statistics.median) {
         Require(statistics.minimum && statistics.maximum, "a median without extremes");
         Require(statistics.minimum->activity <= *statistics.median, "median below the minimum");

@@ -186,7 +186,7 @@ TEST(EvaluationModel, RandomSeriesAgreeToTheLastUnit) {
                 continue;
             }
             ASSERT_TRUE(average.ok()) << first << " … " << last;
-            EXPECT_EQ(average.average, ModelAverage(model, file.sensitivity, first, last))
+            EXPECT_EQ(average.value(), ModelAverage(model, file.sensitivity, first, last))
                 << first << " … " << last;
         }
         ++compared;

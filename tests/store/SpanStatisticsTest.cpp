@@ -110,7 +110,7 @@ TEST(SpanActivities, UnroundedActivitiesRoundToTheTableValues) {
 TEST(SpanAverage, IsTheAveragingCommandsValueAndItsHalfIsTheEquilibrium) {
     const SelectedSeries series = SeriesWithABadMark();
     EXPECT_EQ(SpanAverage(series, 1000, {1, 6}), 194);
-    EXPECT_EQ(AverageActivity(series, 1000, {1, 6}).average, 194);
+    EXPECT_EQ(AverageActivity(series, 1000, {1, 6}).value(), 194);
     EXPECT_EQ(SpanEquilibrium(series, 1000, {1, 6}), 97); // 96.77
     // Measurements 4 … 5: 2 × 1.28e9 / (28800 × 1000) = 88.9
     EXPECT_EQ(SpanAverage(series, 1000, {4, 5}), 89);
