@@ -22,8 +22,8 @@ const QByteArray& Bytes() {
     return bytes;
 }
 
-FileHalf ParsedFile(benchmark::State& state) {
-    FileHalf file;
+InstrumentFile ParsedFile(benchmark::State& state) {
+    InstrumentFile file;
     ParseInstrumentData(Bytes(), file);
     if (file.seriesCount != 1 || file.markCount(1) != FullSeriesMarks)
         state.SkipWithError("the benchmark file did not parse into one series of 1637 marks");
@@ -33,7 +33,7 @@ FileHalf ParsedFile(benchmark::State& state) {
 void BM_Parse(benchmark::State& state) {
     const QByteArray& bytes = Bytes();
     for (auto _ : state) {
-        FileHalf file;
+        InstrumentFile file;
         ParseInstrumentData(bytes, file);
         benchmark::DoNotOptimize(file.seriesCount);
     }
@@ -42,7 +42,7 @@ void BM_Parse(benchmark::State& state) {
 BENCHMARK(BM_Parse);
 
 void BM_SeriesListRows(benchmark::State& state) {
-    const FileHalf file = ParsedFile(state);
+    const InstrumentFile file = ParsedFile(state);
     for (auto _ : state) {
         for (int s = 1; s <= file.seriesCount; ++s) {
             auto row = SeriesListRow(file, s);
@@ -53,7 +53,7 @@ void BM_SeriesListRows(benchmark::State& state) {
 BENCHMARK(BM_SeriesListRows);
 
 void BM_EvaluateSeries(benchmark::State& state) {
-    const FileHalf file = ParsedFile(state);
+    const InstrumentFile file = ParsedFile(state);
     for (auto _ : state) {
         SeriesEvaluation ev = EvaluateSeries(file, 1);
         benchmark::DoNotOptimize(ev.series.maxActivity);
@@ -63,7 +63,7 @@ void BM_EvaluateSeries(benchmark::State& state) {
 BENCHMARK(BM_EvaluateSeries);
 
 void BM_TableRowTexts(benchmark::State& state) {
-    const FileHalf file = ParsedFile(state);
+    const InstrumentFile file = ParsedFile(state);
     const SeriesEvaluation ev = EvaluateSeries(file, 1);
     if (ev.refused())
         state.SkipWithError("the benchmark series was refused");
@@ -82,7 +82,7 @@ BENCHMARK(BM_TableRowTexts);
 void BM_OpenFullFile(benchmark::State& state) {
     const QByteArray& bytes = Bytes();
     for (auto _ : state) {
-        FileHalf file;
+        InstrumentFile file;
         ParseInstrumentData(bytes, file);
         for (int s = 1; s <= file.seriesCount; ++s) {
             auto row = SeriesListRow(file, s);

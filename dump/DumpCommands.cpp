@@ -42,12 +42,12 @@ DumpOutcome Failed(const QString& message) {
 
 // The chosen series as the viewer would show it; its bad-mark messages go to the error stream.
 struct ChosenSeries {
-    FileHalf file;
+    InstrumentFile file;
     SeriesEvaluation evaluation;
     QString error;
 };
 
-ChosenSeries Choose(const FileHalf& file, int s) {
+ChosenSeries Choose(const InstrumentFile& file, int s) {
     ChosenSeries chosen{file, {}, {}};
     if (s < 1 || s > file.seriesCount) {
         chosen.error = QStringLiteral("в файле нет серии %1 (серий в нём: %2)").arg(s).arg(file.seriesCount);
@@ -107,8 +107,8 @@ GraphImageRequest ImageRequest(const DumpArgs& args) {
     return request;
 }
 
-DumpOutcome Written(const WriteOutcome& written) {
-    return written.ok() ? DumpOutcome{} : Failed(written.error);
+DumpOutcome Written(const Outcome& written) {
+    return written.ok() ? DumpOutcome{} : Failed(written.message());
 }
 
 // Every output goes through here: "-", or a name for this program's own standard output (/dev/stdout, or
@@ -196,9 +196,9 @@ DumpOutcome Printout(const DumpArgs& args, const QString& title, bool landscape,
     settings.paper = paper;
     settings.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     const QueueSubmission submitted = SubmitPdf(pages.bytes, settings, ServerWait{});
-    if (submitted.outcome != QueueSubmission::Outcome::Accepted)
+    if (!submitted.ok())
         return Failed(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") +
-                      QueueRefusedDetail(submitted.printer, submitted.reason));
+                      QueueRefusedDetail(submitted.printer, submitted.message()));
     if (!args.wait)
         return {0, QByteArray(), JobSentText(submitted.job, submitted.printer)};
     return AwaitJob(submitted);
@@ -232,18 +232,18 @@ DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
     const AverageResult result =
         AverageActivity(chosen.evaluation.series, chosen.file.sensitivity, {args.first, args.last});
     if (!result.ok())
-        return Failed(result.error);
-    return {0, QByteArray::number(static_cast<qlonglong>(result.average)) + '\n', QString()};
+        return Failed(result.message());
+    return {0, QByteArray::number(static_cast<qlonglong>(result.value())) + '\n', QString()};
 }
 
 // "-" is standard input, read as a file is.
-OpenedFile OpenDumpFile(const QString& path) {
+Result<InstrumentFile> OpenDumpFile(const QString& path) {
     if (path != QLatin1String("-"))
         return OpenInstrumentFile(path);
-    const FileReadResult read = ReadInstrumentStream(STDIN_FILENO, QStringLiteral("стандартный ввод"));
+    const Result<QByteArray> read = ReadInstrumentStream(STDIN_FILENO, QStringLiteral("стандартный ввод"));
     if (!read.ok())
-        return {FileHalf(), read.error};
-    return {ParseInstrumentFile(read.bytes, path), QString()};
+        return Outcome::failure(read.message());
+    return ParseInstrumentFile(read.value(), path);
 }
 
 DumpOutcome RunOnSeries(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -301,10 +301,10 @@ DumpOutcome RunDumpCommand(const DumpArgs& args) {
         return {0, DumpVersionText(), QString()};
     if (args.action == DumpArgs::Action::Summary)
         return RunSummary(args.files);
-    const OpenedFile opened = OpenDumpFile(args.file);
+    const Result<InstrumentFile> opened = OpenDumpFile(args.file);
     if (!opened.ok())
-        return Failed(opened.error);
-    const FileHalf& file = opened.file;
+        return Failed(opened.message());
+    const InstrumentFile& file = opened.value();
     if (args.action == DumpArgs::Action::Json)
         return {0, FileJsonText(file), QString()};
 

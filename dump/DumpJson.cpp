@@ -1,5 +1,6 @@
 #include "dump/DumpJson.h"
 
+#include "store/MeasurementTexts.h"
 #include "store/NativePath.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SeriesList.h"
@@ -30,7 +31,7 @@ QJsonArray RowsJson(const SelectedSeries& series) {
     return rows;
 }
 
-QJsonObject SeriesJson(const FileHalf& file, int s) {
+QJsonObject SeriesJson(const InstrumentFile& file, int s) {
     QJsonObject object;
     object[QStringLiteral("ordinal")] = s;
     object[QStringLiteral("number")] = file.seriesNumbers[s];
@@ -43,7 +44,7 @@ QJsonObject SeriesJson(const FileHalf& file, int s) {
 
 } // namespace
 
-QJsonObject EvaluationJson(const FileHalf& file, int s) {
+QJsonObject EvaluationJson(const InstrumentFile& file, int s) {
     const SeriesEvaluation evaluation = EvaluateSeries(file, s);
     QJsonObject object;
     object[QStringLiteral("title")] = evaluation.title;
@@ -65,7 +66,7 @@ QJsonObject EvaluationJson(const FileHalf& file, int s) {
     return object;
 }
 
-QJsonObject FileJson(const FileHalf& file) {
+QJsonObject FileJson(const InstrumentFile& file) {
     QJsonObject object;
     object[QStringLiteral("file")] = ShownPath(FileNamePart(file.dataFileName));
     object[QStringLiteral("device")] = file.deviceNumber;
@@ -78,6 +79,6 @@ QJsonObject FileJson(const FileHalf& file) {
     return object;
 }
 
-QByteArray FileJsonText(const FileHalf& file) {
+QByteArray FileJsonText(const InstrumentFile& file) {
     return QJsonDocument(FileJson(file)).toJson(QJsonDocument::Compact) + '\n';
 }

@@ -13,11 +13,6 @@ namespace {
 
 constexpr int ZoomDotRadius = 2;
 
-bool SameColors(const ColorScheme& a, const ColorScheme& b) {
-    return a.background == b.background && a.axes == b.axes && a.graph == b.graph &&
-           a.captions == b.captions && a.pointer == b.pointer && a.grid == b.grid;
-}
-
 // The device pixels of a logical rectangle of the picture.
 QRectF DeviceRect(const QRect& rect, qreal ratio) {
     return QRectF(rect.x() * ratio, rect.y() * ratio, rect.width() * ratio, rect.height() * ratio);
@@ -48,7 +43,7 @@ void GraphSurface::paint(QPainter& painter, const QRegion& region, QSize areaSiz
 }
 
 bool GraphSurface::inputsChanged() const {
-    return store_.noSeriesChosen != drawnBlank_ || !SameColors(colors_, drawnColors_);
+    return store_.noSeriesChosen != drawnBlank_ || colors_ != drawnColors_;
 }
 
 bool GraphSurface::resizePicture(QSize size, qreal ratio) {

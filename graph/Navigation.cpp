@@ -3,8 +3,6 @@
 #include <Qt>
 
 const char* const BlankStatus = " ";
-const char* const LastVisibleMessage = "Это последнее измерение в области видимости ";
-const char* const FirstVisibleMessage = "Это первое измерение в области видимости ";
 
 StatusChange StepPointerRight(ViewState& view) {
     if (view.pointerIndex < view.last()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/ViewState.h"
+#include "store/MeasurementTexts.h"
 
 #include <QString>
 
@@ -10,8 +11,6 @@
 using StatusChange = std::optional<QString>;
 
 extern const char* const BlankStatus; // " ": most commands clear the panel to one blank
-extern const char* const LastVisibleMessage; // "Это последнее измерение в области видимости "
-extern const char* const FirstVisibleMessage; // "Это первое измерение в области видимости "
 
 // The pointer commands keep the pointer within the visible range and say so when it cannot go further.
 StatusChange StepPointerRight(ViewState& view);

@@ -1,6 +1,7 @@
 #include "graph/TimeLabels.h"
 
 #include "store/Calendar.h"
+#include "store/MeasurementTexts.h"
 
 const std::array<const char*, TimeUnitCount> UnitCaptions = {
     "(мин : сек)", "(час . мин)", "(день.час)", "(день мес)", "(мес)", "(год)",

@@ -31,28 +31,27 @@ JobVerdict JudgeJob(int job, const QString& printer, const JobReport& report) {
         QStringLiteral("Принтер «%1» остановлен: задание %2 ждёт в очереди").arg(printer, number);
     switch (report.state) {
     case JobState::Completed:
-        return {true, true, QStringLiteral("Задание %1 напечатано").arg(number), QString()};
+        return {Outcome(), true, true, QStringLiteral("Задание %1 напечатано").arg(number)};
     case JobState::Unknown:
         // The queue keeps no history of its jobs: it can only say the job has left it.
-        return {true, true, QStringLiteral("Задание %1 передано принтеру").arg(number), QString()};
+        return {Outcome(), true, true, QStringLiteral("Задание %1 передано принтеру").arg(number)};
     case JobState::Canceled:
-        return {true, false, QStringLiteral("Задание %1 отменено").arg(number), QString()};
+        return {Outcome(), true, false, QStringLiteral("Задание %1 отменено").arg(number)};
     case JobState::Aborted: {
         const QString text =
             QStringLiteral("Задание %1 прервано: %2")
                 .arg(number, report.reason.isEmpty() ? QStringLiteral("причина не сообщена") : report.reason);
-        return {true, false, text, text};
+        return {Outcome::failure(text), true, false, text};
     }
     case JobState::Held:
-        return {true, false,
-                QStringLiteral("Задание %1 задержано в очереди принтера «%2»").arg(number, printer),
-                QString()};
+        return {Outcome(), true, false,
+                QStringLiteral("Задание %1 задержано в очереди принтера «%2»").arg(number, printer)};
     case JobState::Stopped:
-        return {true, false, stopped, QString()};
+        return {Outcome(), true, false, stopped};
     case JobState::Pending:
     case JobState::Processing:
         if (report.printerStopped)
-            return {true, false, stopped, QString()};
+            return {Outcome(), true, false, stopped};
         return {};
     }
     return {};

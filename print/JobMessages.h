@@ -15,13 +15,12 @@ QString PrintCancelledText();
 // The detail line of "Ошибка печати" when the print server does not answer.
 QString ServerSilentDetail();
 
-// What a look at a job means: whether following it may stop, the status line, and for a job that failed
-// the detail of the error box.
-struct JobVerdict {
+// What a look at a job means: whether following it may stop and the status line; a job the queue aborted
+// is a failure whose message is the detail of the error box.
+struct JobVerdict : Outcome {
     bool settled = false;
     bool completed = false;
     QString status;
-    QString failure; // non-empty for a job the queue aborted
 };
 
 JobVerdict JudgeJob(int job, const QString& printer, const JobReport& report);

@@ -19,9 +19,9 @@ PdfPages MakePdf(const QPageLayout& layout, const QString& creator, const PagedP
     return pages;
 }
 
-WriteOutcome WritePdfFile(const QString& target, const PagedPrintout& printout, const QPageSize& paper) {
+Outcome WritePdfFile(const QString& target, const PagedPrintout& printout, const QPageSize& paper) {
     const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
     if (!pages.made)
-        return {QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + target};
+        return Outcome::failure(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + target);
     return WriteFileAtomically(target, pages.bytes);
 }

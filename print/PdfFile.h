@@ -30,5 +30,5 @@ PdfPages MakePdf(const QPageLayout& layout, const QString& creator, const PagedP
 // The pages of printout with the common page set-up (on another paper if given), written to target. The
 // answer says what went wrong: "Ошибка печати: <target>" when the pages could not be made, the save failure
 // sentence when the file could not be written; the target then stays as it was.
-WriteOutcome WritePdfFile(const QString& target, const PagedPrintout& printout,
-                          const QPageSize& paper = QPageSize(QPageSize::A4));
+Outcome WritePdfFile(const QString& target, const PagedPrintout& printout,
+                     const QPageSize& paper = QPageSize(QPageSize::A4));

@@ -83,6 +83,14 @@ void AddRequester(ipp_t* request) {
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
 }
 
+// Sends a request that asks for these attributes only; the answer, or null.
+ipp_t* AskAttributes(const Connection& connection, ipp_t* request, const std::array<const char*, 4>& wanted) {
+    AddRequester(request);
+    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                  static_cast<int>(wanted.size()), nullptr, wanted.data());
+    return cupsDoRequest(connection.http(), request, "/");
+}
+
 // The queue by its name, or the default queue for an empty name.
 QueueFacts AskQueue(const Connection& connection, const QString& printer) {
     ipp_t* request = nullptr;
@@ -93,12 +101,9 @@ QueueFacts AskQueue(const Connection& connection, const QString& printer) {
         ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr,
                      QueueUri(printer).toUtf8().constData());
     }
-    AddRequester(request);
     static const std::array<const char*, 4> kWanted{"printer-name", "printer-state", "printer-state-message",
                                                     "media-default"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", kWanted.size(),
-                  nullptr, kWanted.data());
-    ipp_t* response = cupsDoRequest(connection.http(), request, "/");
+    ipp_t* response = AskAttributes(connection, request, kWanted);
     QueueFacts facts;
     if (response && cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE) {
         facts.found = true;
@@ -170,29 +175,13 @@ void TakeBack(const QString& printer, int job) {
     CancelQueueJob(printer, job, ServerWait{5000, nullptr});
 }
 
-QueueSubmission Refused(const QString& printer, const QString& reason) {
-    return {QueueSubmission::Outcome::Refused, 0, printer, reason};
-}
-
+// IPP numbers the job states from pending (3) to completed (9) in the order of JobState after Unknown.
 JobState StateOf(int ippState) {
-    switch (ippState) {
-    case IPP_JSTATE_PENDING:
-        return JobState::Pending;
-    case IPP_JSTATE_HELD:
-        return JobState::Held;
-    case IPP_JSTATE_PROCESSING:
-        return JobState::Processing;
-    case IPP_JSTATE_STOPPED:
-        return JobState::Stopped;
-    case IPP_JSTATE_CANCELED:
-        return JobState::Canceled;
-    case IPP_JSTATE_ABORTED:
-        return JobState::Aborted;
-    case IPP_JSTATE_COMPLETED:
-        return JobState::Completed;
-    default:
+    static_assert(IPP_JSTATE_COMPLETED - IPP_JSTATE_PENDING == 6);
+    const int shift = ippState - IPP_JSTATE_PENDING;
+    if (shift < 0 || shift > IPP_JSTATE_COMPLETED - IPP_JSTATE_PENDING)
         return JobState::Unknown;
-    }
+    return static_cast<JobState>(static_cast<int>(JobState::Pending) + shift);
 }
 
 // The keywords of an attribute, "none" left out: "aborted-by-system, job-completed-with-errors".
@@ -212,8 +201,8 @@ QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& setting
     const Connection connection(wait);
     auto failed = [&](const QString& printer) {
         if (connection.cancelled())
-            return QueueSubmission{QueueSubmission::Outcome::Cancelled, 0, printer, QString()};
-        return Refused(printer, connection.failure());
+            return QueueSubmission{Outcome::failure(QString()), true, 0, printer};
+        return QueueSubmission{Outcome::failure(connection.failure()), false, 0, printer};
     };
     if (!connection.http())
         return failed(settings.printer);
@@ -237,7 +226,7 @@ QueueSubmission SubmitPdf(const QByteArray& pdf, const QueueJobSettings& setting
         WriteDocument(connection, pdf) &&
         cupsFinishDocument(connection.http(), name.constData()) <= IPP_STATUS_OK_EVENTS_COMPLETE;
     if (sent)
-        return {QueueSubmission::Outcome::Accepted, job, printer, QString()};
+        return QueueSubmission{Outcome(), false, job, printer};
     QueueSubmission outcome = failed(printer);
     TakeBack(printer, job);
     return outcome;
@@ -262,12 +251,9 @@ JobReport AskJob(const QString& printer, int job, const ServerWait& wait) {
     char uri[HTTP_MAX_URI];
     httpAssembleURIf(HTTP_URI_CODING_ALL, uri, sizeof uri, "ipp", nullptr, "localhost", 0, "/jobs/%d", job);
     ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri);
-    AddRequester(request);
     static const std::array<const char*, 4> kWanted{"job-state", "job-state-message", "job-state-reasons",
                                                     "job-printer-state-message"};
-    ippAddStrings(request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", kWanted.size(),
-                  nullptr, kWanted.data());
-    ipp_t* response = cupsDoRequest(connection.http(), request, "/");
+    ipp_t* response = AskAttributes(connection, request, kWanted);
     const ipp_status_t status = cupsLastError();
     if (response && status <= IPP_STATUS_OK_EVENTS_COMPLETE) {
         report.reached = true;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Outcome.h"
+
 #include <QByteArray>
 #include <QPageLayout>
 #include <QPageSize>
@@ -29,13 +31,13 @@ struct QueueJobSettings {
     QString sides; // "two-sided-long-edge" or "two-sided-short-edge"; empty leaves the queue's own
 };
 
-// How handing a job over ended. printer is the queue's name, also when the default queue was asked for.
-struct QueueSubmission {
-    enum class Outcome { Accepted, Refused, Cancelled };
-    Outcome outcome = Outcome::Refused;
+// How handing a job over ended: taken as job number job; refused, the message being the server's words; or
+// given up because the wait was cancelled (a failure without words). printer is the queue's name, also when
+// the default queue was asked for.
+struct QueueSubmission : Outcome {
+    bool cancelled = false;
     int job = 0;
     QString printer;
-    QString reason; // the server's words, when refused
 };
 
 // Creates a job on the queue, writes the PDF document into it and closes it, checking every step. A job
@@ -49,6 +51,7 @@ enum class ServerAnswer { NoServer, Answers, Silent, Cancelled };
 ServerAnswer AskServer(const ServerWait& wait);
 
 // A job's state as the queue tells it, and whether its printer is stopped.
+// After Unknown, in IPP's order of the job states (pending 3 … completed 9).
 enum class JobState { Unknown, Pending, Held, Processing, Stopped, Canceled, Aborted, Completed };
 struct JobReport {
     bool reached = false; // the server answered

@@ -29,7 +29,7 @@
 // What a report is made from. The file gives the instrument's number and sensitivity, the series its
 // title (file name and series number), marks and activities.
 struct ReportSource {
-    const FileHalf& file;
+    const InstrumentFile& file;
     const SelectedSeries& series;
     MeasurementSpan span;                          // must lie in the series
     std::vector<int64_t> levels = DefaultLevels(); // Bq/m³, in the order the time above them is stated

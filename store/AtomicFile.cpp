@@ -74,22 +74,22 @@ AtomicFile::~AtomicFile() {
         ::close(folderDescriptor_);
 }
 
-WriteOutcome AtomicFile::failure(int errorNumber) const {
-    return {SaveFailureText(target_, PathErrorText(errorNumber, target_))};
+Outcome AtomicFile::failure(int errorNumber) const {
+    return Outcome::failure(SaveFailureText(target_, PathErrorText(errorNumber, target_)));
 }
 
 // Errors met creating, linking or renaming in the folder are the folder's, and the message names it.
-WriteOutcome AtomicFile::folderFailure(int errorNumber) const {
-    return {SaveFailureText(target_, FolderErrorText(errorNumber, PathFromNative(folder_)))};
+Outcome AtomicFile::folderFailure(int errorNumber) const {
+    return Outcome::failure(SaveFailureText(target_, FolderErrorText(errorNumber, PathFromNative(folder_))));
 }
 
-WriteOutcome AtomicFile::probeTarget() {
+Outcome AtomicFile::probeTarget() {
     const QByteArray path = NativePath(target_);
     struct stat existing {};
     QByteArray landing = path;
     if (::stat(path.constData(), &existing) == 0) {
         if (!S_ISREG(existing.st_mode))
-            return {SaveFailureText(target_, NotARegularFileText())};
+            return Outcome::failure(SaveFailureText(target_, NotARegularFileText()));
         // Asked as `>` asks, O_CREAT included (fs.protected_regular looks at it): the kernel answers for the
         // permissions, the file system and the link. Nothing is written through this handle and the file is
         // not truncated.
@@ -100,9 +100,9 @@ WriteOutcome AtomicFile::probeTarget() {
         if (probe < 0) {
             const int error = errno;
             if (error == EACCES && IsStickyFolderLink(path))
-                return {SaveFailureText(target_, ProtectedLinkText())};
+                return Outcome::failure(SaveFailureText(target_, ProtectedLinkText()));
             if (error == EACCES)
-                return {SaveFailureText(target_, NoWritePermissionText())};
+                return Outcome::failure(SaveFailureText(target_, NoWritePermissionText()));
             return failure(error);
         }
         const bool regular = ::fstat(probe, &existing) == 0 && S_ISREG(existing.st_mode);
@@ -111,7 +111,7 @@ WriteOutcome AtomicFile::probeTarget() {
         // Removed between the two looks and made anew, empty, by the probe: that one is ours to drop.
         createdEmpty_ = regular && (existing.st_dev != device || existing.st_ino != inode);
         if (!regular)
-            return {SaveFailureText(target_, NotARegularFileText())};
+            return Outcome::failure(SaveFailureText(target_, NotARegularFileText()));
         replaces_ = !createdEmpty_;
         ownerId_ = existing.st_uid;
         groupId_ = existing.st_gid;
@@ -121,13 +121,14 @@ WriteOutcome AtomicFile::probeTarget() {
         const int probe = ::open(path.constData(), O_WRONLY | O_CREAT | O_NOCTTY | O_CLOEXEC, 0666);
         if (probe < 0)
             return errno == EACCES && IsStickyFolderLink(path)
-                       ? WriteOutcome{SaveFailureText(target_, ProtectedLinkText())}
+                       ? Outcome::failure(SaveFailureText(target_, ProtectedLinkText()))
                        : failure(errno);
         createdEmpty_ = true;
         landing = OpenedPath(probe);
         ::close(probe);
     } else if (errno == EACCES && IsStickyFolderLink(path)) {
-        return {SaveFailureText(target_, ProtectedLinkText())}; // even looking through the link is refused
+        return Outcome::failure(
+            SaveFailureText(target_, ProtectedLinkText())); // even looking through the link is refused
     } else if (errno != ENOENT) {
         return failure(errno);
     }
@@ -141,7 +142,7 @@ WriteOutcome AtomicFile::probeTarget() {
     return {};
 }
 
-WriteOutcome AtomicFile::openTemporary() {
+Outcome AtomicFile::openTemporary() {
     folderDescriptor_ = ::open(folder_.constData(), O_PATH | O_DIRECTORY | O_CLOEXEC);
     if (folderDescriptor_ < 0)
         return errno == ENOENT ? failure(ENOENT) : folderFailure(errno);
@@ -173,7 +174,7 @@ WriteOutcome AtomicFile::openTemporary() {
 
 // The owner and group of the file replaced, or the save is refused: a file of another user that root
 // saves over must stay readable by its owner. Its permissions follow, without setuid, setgid and sticky.
-WriteOutcome AtomicFile::keepOwnerAndMode() {
+Outcome AtomicFile::keepOwnerAndMode() {
     if (!replaces_)
         return {};
     struct stat created {};
@@ -181,16 +182,16 @@ WriteOutcome AtomicFile::keepOwnerAndMode() {
         return failure(errno);
     if ((created.st_uid != ownerId_ || created.st_gid != groupId_) &&
         ::fchown(descriptor_, ownerId_, groupId_) != 0)
-        return {SaveFailureText(target_, OwnerNotKeptText())};
+        return Outcome::failure(SaveFailureText(target_, OwnerNotKeptText()));
     if (::fchmod(descriptor_, mode_) != 0)
         return failure(errno);
     return {};
 }
 
-WriteOutcome AtomicFile::create() {
-    if (WriteOutcome probed = probeTarget(); !probed.ok())
+Outcome AtomicFile::create() {
+    if (Outcome probed = probeTarget(); !probed.ok())
         return probed;
-    WriteOutcome outcome = openTemporary();
+    Outcome outcome = openTemporary();
     if (outcome.ok())
         outcome = keepOwnerAndMode();
     if (!outcome.ok())
@@ -206,7 +207,7 @@ QString AtomicFile::temporaryPath() const {
     return PathFromNative(folder_ + '/' + temporary_);
 }
 
-WriteOutcome AtomicFile::write(const QByteArray& bytes) {
+Outcome AtomicFile::write(const QByteArray& bytes) {
     const char* data = bytes.constData();
     qsizetype left = bytes.size();
     while (left > 0) {
@@ -250,7 +251,7 @@ int AtomicFile::linkInPlace() {
     return EEXIST;
 }
 
-WriteOutcome AtomicFile::commit() {
+Outcome AtomicFile::commit() {
     if (descriptor_ < 0)
         return failure(EBADF);
     if (::fsync(descriptor_) != 0) {
@@ -308,11 +309,11 @@ void AtomicFile::discard() {
     createdEmpty_ = false;
 }
 
-WriteOutcome WriteFileAtomically(const QString& target, const QByteArray& bytes) {
+Outcome WriteFileAtomically(const QString& target, const QByteArray& bytes) {
     AtomicFile file(target);
-    if (WriteOutcome created = file.create(); !created.ok())
+    if (Outcome created = file.create(); !created.ok())
         return created;
-    if (WriteOutcome written = file.write(bytes); !written.ok())
+    if (Outcome written = file.write(bytes); !written.ok())
         return written;
     return file.commit();
 }

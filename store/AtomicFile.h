@@ -1,18 +1,13 @@
 #pragma once
 
+#include "store/Outcome.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <memory>
 
 class HeldTemporaryName;
-
-// How a write ended: on failure, one Russian sentence naming the file and the cause, ready for a message
-// box or standard error.
-struct WriteOutcome {
-    QString error;
-    bool ok() const { return error.isEmpty(); }
-};
 
 // A file written so that its target is replaced only when every byte has reached the disk, and only where
 // the shell's `>` would have been let write it.
@@ -36,22 +31,22 @@ public:
     AtomicFile& operator=(const AtomicFile&) = delete;
 
     // Checks the target and creates the empty temporary file beside it.
-    WriteOutcome create();
+    Outcome create();
     // A name by which a writer that can only write by name (a PDF printer) reaches the temporary file until
     // commit: /proc/self/fd/N of the unnamed file, or the named one's path.
     QString temporaryPath() const;
-    WriteOutcome write(const QByteArray& bytes);
+    Outcome write(const QByteArray& bytes);
     // Syncs the temporary file and puts it in the target's place.
-    WriteOutcome commit();
+    Outcome commit();
     // Drops the temporary file; the target stays as it was.
     void discard();
 
 private:
-    WriteOutcome failure(int errorNumber) const;
-    WriteOutcome folderFailure(int errorNumber) const;
-    WriteOutcome probeTarget();
-    WriteOutcome openTemporary();
-    WriteOutcome keepOwnerAndMode();
+    Outcome failure(int errorNumber) const;
+    Outcome folderFailure(int errorNumber) const;
+    Outcome probeTarget();
+    Outcome openTemporary();
+    Outcome keepOwnerAndMode();
     int linkInPlace();
 
     QString target_;       // as given, for the messages
@@ -68,8 +63,8 @@ private:
     std::unique_ptr<HeldTemporaryName> held_; // the named temporary file, for the signal handlers
 };
 
-// The whole write in one call: create, write, commit.
-WriteOutcome WriteFileAtomically(const QString& target, const QByteArray& bytes);
+// The whole write in one call: create, write, commit. A failure names the file and the cause.
+Outcome WriteFileAtomically(const QString& target, const QByteArray& bytes);
 
 // The sentence for a failed save of target: "Не удалось сохранить файл «target»: cause."
 QString SaveFailureText(const QString& target, const QString& cause);

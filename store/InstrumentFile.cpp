@@ -26,12 +26,12 @@ uint8_t MonthFromCode(uint8_t monthByte) {
     return 0;
 }
 
-bool EndFile(ParserState& state, FileHalf& file) {
+bool EndFile(ParserState& state, InstrumentFile& file) {
     file.seriesCount = static_cast<uint16_t>(state.series);
     return false;
 }
 
-void BeginSeries(FileHalf& file, int s, uint16_t word, uint8_t year) {
+void BeginSeries(InstrumentFile& file, int s, uint16_t word, uint8_t year) {
     file.seriesNumbers.resize(s + 1);
     file.seriesYears.resize(s + 1);
     file.seriesMarks.resize(s + 1);
@@ -67,7 +67,7 @@ uint8_t BcdToByte(uint8_t byte) {
     return static_cast<uint8_t>((byte >> 4) * 10 + (byte & 0x0F));
 }
 
-bool ParseSeries(ParserState& state, FileHalf& file) {
+bool ParseSeries(ParserState& state, InstrumentFile& file) {
     const uint8_t* const buf = state.data;
     int& p = state.position;
     // A series needs its word, its year and the first mark up to the hour byte.
@@ -109,7 +109,7 @@ bool ParseSeries(ParserState& state, FileHalf& file) {
     }
 }
 
-void ParseInstrumentData(const QByteArray& bytes, FileHalf& file) {
+void ParseInstrumentData(const QByteArray& bytes, InstrumentFile& file) {
     const QByteArray data = bytes.left(MaxFileBytes);
     const auto* buf = reinterpret_cast<const uint8_t*>(data.constData());
     const auto at = [&](int i) { return i < data.size() ? buf[i] : uint8_t{0}; };
@@ -127,27 +127,22 @@ void ParseInstrumentData(const QByteArray& bytes, FileHalf& file) {
     }
 }
 
-FileHalf ParseInstrumentFile(const QByteArray& bytes, const QString& path) {
-    FileHalf file;
+InstrumentFile ParseInstrumentFile(const QByteArray& bytes, const QString& path) {
+    InstrumentFile file;
     file.dataFileName = path;
     ParseInstrumentData(bytes, file);
     return file;
 }
 
-OpenedFile OpenInstrumentFile(const QString& path) {
-    const FileReadResult read = ReadInstrumentFile(path);
+Result<InstrumentFile> OpenInstrumentFile(const QString& path) {
+    const Result<QByteArray> read = ReadInstrumentFile(path);
     if (!read.ok())
-        return {FileHalf(), read.error};
-    return {ParseInstrumentFile(read.bytes, path), QString()};
+        return Outcome::failure(read.message());
+    return ParseInstrumentFile(read.value(), path);
 }
 
-FileReadResult ReadInstrumentFile(const QString& path) {
-    FileReadResult result;
-    const auto fail = [&result](const QString& message) {
-        result.error = message;
-        result.bytes.clear();
-        return result;
-    };
+Result<QByteArray> ReadInstrumentFile(const QString& path) {
+    const auto fail = [](const QString& message) { return Result<QByteArray>(Outcome::failure(message)); };
     // Opened without blocking and checked on the open descriptor, so that a FIFO or a device put in the
     // file's place can never hold the program up.
     const QString shown = ShownPath(path);
@@ -161,16 +156,18 @@ FileReadResult ReadInstrumentFile(const QString& path) {
         ::close(fd);
         return fail(QStringLiteral("«%1» не является обычным файлом и не может быть прочитан.").arg(shown));
     }
-    const int error = ReadUpTo(fd, MaxFileBytes, result.bytes);
+    QByteArray bytes;
+    const int error = ReadUpTo(fd, MaxFileBytes, bytes);
     ::close(fd);
     if (error != 0)
         return fail(QStringLiteral("Не удалось прочитать файл «%1»: %2").arg(shown, SystemErrorText(error)));
-    return result;
+    return bytes;
 }
 
-FileReadResult ReadInstrumentStream(int fd, const QString& name) {
-    FileReadResult result;
-    if (const int error = ReadUpTo(fd, MaxFileBytes, result.bytes); error != 0)
-        result.error = QStringLiteral("Не удалось прочитать %1: %2").arg(name, SystemErrorText(error));
-    return result;
+Result<QByteArray> ReadInstrumentStream(int fd, const QString& name) {
+    QByteArray bytes;
+    if (const int error = ReadUpTo(fd, MaxFileBytes, bytes); error != 0)
+        return Outcome::failure(
+            QStringLiteral("Не удалось прочитать %1: %2").arg(name, SystemErrorText(error)));
+    return bytes;
 }

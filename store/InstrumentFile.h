@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/MeasurementStore.h"
+#include "store/Outcome.h"
 
 #include <QByteArray>
 #include <QString>
@@ -20,36 +21,24 @@ struct ParserState {
 
 // Parses one series at the read position into the file half. Answers true while another series may follow.
 // Never reads past size: a record whose bytes run out is dropped and the file ends there.
-bool ParseSeries(ParserState& state, FileHalf& file);
+bool ParseSeries(ParserState& state, InstrumentFile& file);
 
 // Header and every series of an instrument file's first bytes (at most MaxFileBytes are looked at); the
 // file name is left as it was. Header bytes missing from a file shorter than 4 bytes count as 0.
-void ParseInstrumentData(const QByteArray& bytes, FileHalf& file);
+void ParseInstrumentData(const QByteArray& bytes, InstrumentFile& file);
 
-struct FileReadResult {
-    QByteArray bytes; // at most MaxFileBytes
-    QString error;    // empty on success; otherwise a message that names the file
-    bool ok() const { return error.isEmpty(); }
-};
-
-// Reads the first MaxFileBytes of a regular file. Anything else (a folder, a FIFO, a device) is refused
-// without being opened, so nothing can block.
-// The path is kept as the bytes it was given in (see NativePath).
-FileReadResult ReadInstrumentFile(const QString& path);
+// Reads the first MaxFileBytes of a regular file; a failure's message names the file. Anything else (a
+// folder, a FIFO, a device) is refused without being opened, so nothing can block. The path is kept as the
+// bytes it was given in (see NativePath).
+Result<QByteArray> ReadInstrumentFile(const QString& path);
 
 // The first MaxFileBytes of an open stream (standard input), as from a file; name is what a message calls it.
-FileReadResult ReadInstrumentStream(int fd, const QString& name);
+Result<QByteArray> ReadInstrumentStream(int fd, const QString& name);
 
 // The file half the bytes of an instrument file make, named by the path they were read from.
-FileHalf ParseInstrumentFile(const QByteArray& bytes, const QString& path);
-
-// An instrument file as opened for viewing: its file half, or why it could not be read.
-struct OpenedFile {
-    FileHalf file;
-    QString error; // empty on success; otherwise a message that names the file
-    bool ok() const { return error.isEmpty(); }
-};
+InstrumentFile ParseInstrumentFile(const QByteArray& bytes, const QString& path);
 
 // The one road from a path to a file half, for the viewer, radview-dump, the summaries and the tests: the
-// regular file's first MaxFileBytes read (see ReadInstrumentFile), parsed and named by the path.
-OpenedFile OpenInstrumentFile(const QString& path);
+// regular file's first MaxFileBytes read (see ReadInstrumentFile), parsed and named by the path; or why it
+// could not be read, in a message that names the file.
+Result<InstrumentFile> OpenInstrumentFile(const QString& path);

@@ -18,19 +18,9 @@ using MonthTable = std::array<uint16_t, 13>; // index 1..12; element 0 unused
 // Days per month as the time axis counts them; February is rewritten for the series' last year.
 constexpr MonthTable DefaultDaysInMonth = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 
-// "янв" … "дек" for months 1..12.
-QString MonthName(int month);
-
-// Day (blank-padded to two), month name and hh:mm:ss of a mark, e.g. " 5 янв 09:03:07". A month outside
-// 1..12 reads "???".
-QString MarkToText(const TimeMark& mark);
-
-// Appends a time field (0 … 999) with at least two digits: "07", "42", "165".
-void AppendTwoDigits(QString& text, int value);
-
 // What the open instrument file supplies. Series are addressed by their 1-based ordinal s; element 0 of
 // every per-series vector is unused so that ordinals index directly.
-struct FileHalf {
+struct InstrumentFile {
     QString dataFileName;
     uint16_t deviceNumber = 0;
     uint16_t sensitivity = 0;
@@ -57,10 +47,7 @@ struct SelectedSeries {
 };
 
 struct MeasurementStore {
-    FileHalf file;
+    InstrumentFile file;
     SelectedSeries selected;
     bool noSeriesChosen = false; // blanks the graph from opening a file until a series is shown
 };
-
-// What status texts show of a path: the part after the last folder separator or drive colon.
-QString FileNamePart(const QString& path);

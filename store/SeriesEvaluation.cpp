@@ -3,6 +3,7 @@
 #include "store/ActivityFactors.h"
 #include "store/Calendar.h"
 #include "store/Extended.h"
+#include "store/MeasurementTexts.h"
 #include "store/NativePath.h"
 #include "store/SpanStatistics.h"
 
@@ -21,7 +22,7 @@ constexpr Extended kRelativeError = 0.15L;
 // from the last good mark and takes the doubled factor.
 class MarkWalk {
 public:
-    MarkWalk(const FileHalf& file, int s, SeriesEvaluation& result)
+    MarkWalk(const InstrumentFile& file, int s, SeriesEvaluation& result)
         : marks_(file.seriesMarks[s]), sensitivity_(file.sensitivity), years_(2000 + file.seriesYears[s]),
           result_(result), out_(result.series) {}
 
@@ -96,7 +97,7 @@ QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber) {
            QString::number(seriesNumber);
 }
 
-SeriesEvaluation EvaluateSeries(const FileHalf& file, int s) {
+SeriesEvaluation EvaluateSeries(const InstrumentFile& file, int s) {
     SeriesEvaluation result;
     result.title = SeriesTitleText(file.dataFileName, file.seriesNumbers[s]);
     const std::vector<TimeMark>& marks = file.seriesMarks[s];

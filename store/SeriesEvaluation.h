@@ -27,7 +27,7 @@ QString BadMarkMessage(int k, const TimeMark& mark);
 QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber);
 
 // Evaluates series s (1-based ordinal, 1..seriesCount) of the file.
-SeriesEvaluation EvaluateSeries(const FileHalf& file, int s);
+SeriesEvaluation EvaluateSeries(const InstrumentFile& file, int s);
 
 // The error of an activity, 15 % of it: the product with the constant 0.15 in extended precision, rounded
 // halves to even, so a product that is a half in decimal terms may round either way (30 gives 4).

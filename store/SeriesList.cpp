@@ -3,6 +3,7 @@
 #include "store/ActivityFactors.h"
 #include "store/Calendar.h"
 #include "store/Extended.h"
+#include "store/MeasurementTexts.h"
 
 const char* const FileErrorText = "Ошибка в файле";
 const char* const UndefinedText = "не определено";
@@ -29,7 +30,7 @@ QString SensitivityText(uint16_t sensitivity) {
     return SensitivityNumber(sensitivity) + QStringLiteral(" * 10-5 Бк-1 * м3 * c-1");
 }
 
-std::array<QString, 5> SeriesListRow(const FileHalf& file, int s) {
+std::array<QString, 5> SeriesListRow(const InstrumentFile& file, int s) {
     std::array<QString, 5> row;
     row[0] = QString::number(s);
     row[1] = QString::number(file.seriesNumbers[s]);

@@ -17,4 +17,4 @@ QString SensitivityText(uint16_t sensitivity);
 
 // The five columns of series s in the series list: ordinal, series number, start, end and mean activity
 // (column 4 is empty for a series with fewer than two marks).
-std::array<QString, 5> SeriesListRow(const FileHalf& file, int s);
+std::array<QString, 5> SeriesListRow(const InstrumentFile& file, int s);

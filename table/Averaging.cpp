@@ -7,17 +7,12 @@ QString SpanOutsideSeriesMessage(int measurementCount) {
 
 AverageResult AverageActivity(const SelectedSeries& series, uint16_t sensitivity,
                               const MeasurementSpan& span) {
-    AverageResult result;
-    const std::optional<int64_t> average = SpanAverage(series, sensitivity, span);
-    if (!average) {
-        result.error =
-            sensitivity == 0
-                ? QStringLiteral("Чувствительность прибора равна нулю: усреднение невозможно.")
-                : QStringLiteral("Измерения %1–%2 не заняли ни одной секунды: усреднение невозможно.")
-                      .arg(span.first)
-                      .arg(span.last);
-        return result;
-    }
-    result.average = *average;
-    return result;
+    if (const std::optional<int64_t> average = SpanAverage(series, sensitivity, span))
+        return *average;
+    return Outcome::failure(
+        sensitivity == 0
+            ? QStringLiteral("Чувствительность прибора равна нулю: усреднение невозможно.")
+            : QStringLiteral("Измерения %1–%2 не заняли ни одной секунды: усреднение невозможно.")
+                  .arg(span.first)
+                  .arg(span.last));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/MeasurementStore.h"
+#include "store/Outcome.h"
 #include "store/SpanStatistics.h"
 
 #include <QString>
@@ -10,11 +11,8 @@
 // What the user is told when a chosen span leaves the series.
 QString SpanOutsideSeriesMessage(int measurementCount);
 
-struct AverageResult {
-    int64_t average = 0;
-    QString error; // a message for the user when there is nothing to divide by
-    bool ok() const { return error.isEmpty(); }
-};
+// The average in Bq/m³, or a failure whose message tells the user there is nothing to divide by.
+using AverageResult = Result<int64_t>;
 
 // The span's average (m × 1.28e9 / (T × S): the number of measurements over the span's whole time, so that
 // long measurements weigh more than in a plain mean of the activities) or what the user is told instead.

@@ -40,7 +40,7 @@ QStringList FileFields(const QString& fileName) {
     return fields;
 }
 
-QStringList HeaderFields(const QString& fileName, const FileHalf& file) {
+QStringList HeaderFields(const QString& fileName, const InstrumentFile& file) {
     QStringList fields = FileFields(fileName);
     fields[Instrument] = QString::number(file.deviceNumber);
     fields[Sensitivity] = QString::number(file.sensitivity);
@@ -57,7 +57,7 @@ QByteArray SummaryCsvHeader() {
                       QStringLiteral("refused")});
 }
 
-QStringList SeriesSummaryFields(const QString& fileName, const FileHalf& file, int s) {
+QStringList SeriesSummaryFields(const QString& fileName, const InstrumentFile& file, int s) {
     QStringList fields = HeaderFields(fileName, file);
     fields[Series] = QString::number(s);
     fields[Number] = QString::number(file.seriesNumbers[s]);
@@ -79,7 +79,7 @@ QStringList SeriesSummaryFields(const QString& fileName, const FileHalf& file, i
     return fields;
 }
 
-QByteArray FileSummaryCsv(const QString& fileName, const FileHalf& file) {
+QByteArray FileSummaryCsv(const QString& fileName, const InstrumentFile& file) {
     if (file.seriesCount == 0) {
         QStringList fields = HeaderFields(fileName, file);
         fields[Refused] = QString::fromUtf8(NoSeriesInFileText);
@@ -98,8 +98,8 @@ QByteArray UnreadableFileSummaryCsv(const QString& fileName, const QString& reas
 }
 
 PathSummary SummarizeInstrumentFile(const QString& path) {
-    const OpenedFile opened = OpenInstrumentFile(path);
+    const Result<InstrumentFile> opened = OpenInstrumentFile(path);
     if (!opened.ok())
-        return {UnreadableFileSummaryCsv(ShownPath(path), opened.error), false};
-    return {FileSummaryCsv(ShownPath(path), opened.file), true};
+        return {UnreadableFileSummaryCsv(ShownPath(path), opened.message()), false};
+    return {FileSummaryCsv(ShownPath(path), opened.value()), true};
 }

@@ -28,11 +28,11 @@ extern const char* const NoSeriesInFileText;
 QByteArray SummaryCsvHeader();
 
 // The fields of series s (1..seriesCount) of the parsed file.
-QStringList SeriesSummaryFields(const QString& fileName, const FileHalf& file, int s);
+QStringList SeriesSummaryFields(const QString& fileName, const InstrumentFile& file, int s);
 
 // The lines of every series of a parsed file; a file without series gives one line saying so, so that no
 // file given drops out of the summary unseen.
-QByteArray FileSummaryCsv(const QString& fileName, const FileHalf& file);
+QByteArray FileSummaryCsv(const QString& fileName, const InstrumentFile& file);
 
 // The one line of a file that could not be read, with the reason in refused.
 QByteArray UnreadableFileSummaryCsv(const QString& fileName, const QString& reason);

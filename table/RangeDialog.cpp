@@ -18,7 +18,13 @@ const char* const FromMeasurementItem = "Измерения от ";
 
 namespace {
 
-enum Item { VisibleItem = 0, WholeItem = 1, FromItem = 2 };
+// The three choices, in the order of their buttons; a choice's button id is its place.
+enum class RangeChoice { Visible, Whole, From };
+constexpr int ChoiceCount = 3;
+
+int IdOf(RangeChoice choice) {
+    return static_cast<int>(choice);
+}
 
 QSpinBox* SpinField(QWidget* parent, const char* name, QRect geometry) {
     auto* field = new QSpinBox(parent);
@@ -56,12 +62,12 @@ void RangeDialog::buildRadioGroup() {
     rangeGroup->setGeometry(0, 0, 278, 106);
     rangeChoices = new QButtonGroup(this);
     const char* const captions[] = {VisibleMeasurementsItem, WholeRangeItem, FromMeasurementItem};
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < ChoiceCount; ++i) {
         auto* item = new QRadioButton(QString::fromUtf8(captions[i]), rangeGroup);
-        item->setGeometry(8, 14 + 30 * i, i == FromItem ? 105 : 262, 22);
+        item->setGeometry(8, 14 + 30 * i, i == IdOf(RangeChoice::From) ? 105 : 262, 22);
         rangeChoices->addButton(item, i);
     }
-    rangeChoices->button(WholeItem)->setChecked(true);
+    rangeChoices->button(IdOf(RangeChoice::Whole))->setChecked(true);
     connect(rangeChoices, &QButtonGroup::idClicked, this, [this] { RadioGroupClick(); });
 
     firstField = SpinField(rangeGroup, "EdBeg", QRect(115, 75, 61, 22));
@@ -141,7 +147,7 @@ std::optional<MeasurementSpan> RangeDialog::choose(const RangeContext& context) 
 
 void RangeDialog::FormShow() {
     const int n = context_.measurementCount;
-    rangeChoices->button(WholeItem)->setChecked(true);
+    rangeChoices->button(IdOf(RangeChoice::Whole))->setChecked(true);
     // The lower bound of the first field stays 0; that of the second keeps what leaving the first gave it.
     firstField->setMaximum(n);
     firstField->setValue(1);
@@ -152,7 +158,7 @@ void RangeDialog::FormShow() {
 }
 
 void RangeDialog::RadioGroupClick() {
-    if (rangeChoices->checkedId() == FromItem) {
+    if (rangeChoices->checkedId() == IdOf(RangeChoice::From)) {
         firstField->setEnabled(true);
         firstField->setFocus();
         firstField->selectAll();
@@ -171,14 +177,15 @@ void RangeDialog::EdBegExit() {
 }
 
 MeasurementSpan RangeDialog::chosenSpan() const {
-    switch (rangeChoices->checkedId()) {
-    case VisibleItem:
+    switch (static_cast<RangeChoice>(rangeChoices->checkedId())) {
+    case RangeChoice::Visible:
         return {context_.viewFirst, context_.viewFirst + context_.viewCount - 1};
-    case FromItem:
+    case RangeChoice::From:
         return {ShownNumber(firstField), ShownNumber(lastField)};
-    default:
-        return {1, context_.measurementCount};
+    case RangeChoice::Whole:
+        break;
     }
+    return {1, context_.measurementCount};
 }
 
 void RangeDialog::BBOkClick() {

@@ -46,6 +46,6 @@ QString ProposedTableFileName(const QString& instrumentPath) {
     return stem + QStringLiteral(".txt");
 }
 
-QString WriteTableFile(const QString& path, const QByteArray& bytes) {
-    return WriteFileAtomically(path, bytes).error;
+Outcome WriteTableFile(const QString& path, const QByteArray& bytes) {
+    return WriteFileAtomically(path, bytes);
 }

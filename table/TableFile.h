@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Outcome.h"
 #include "store/SeriesEvaluation.h"
 
 #include <QByteArray>
@@ -35,6 +36,5 @@ QString ProposedTableFileName(const QString& instrumentPath);
 
 // Writes the bytes to a temporary file beside the target and puts it in the target's place only when every
 // byte has reached the disk, so a failed save never leaves a truncated file where a good one stood; a target
-// that is no regular file is refused. Answers the error message naming the file and the cause in Russian,
-// or an empty string.
-QString WriteTableFile(const QString& path, const QByteArray& bytes);
+// that is no regular file is refused. A failure's message names the file and the cause in Russian.
+Outcome WriteTableFile(const QString& path, const QByteArray& bytes);

@@ -49,6 +49,6 @@ void GraphPictureCommand::save() {
             &parts_.window, SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));
         return;
     }
-    if (const WriteOutcome written = WriteFileAtomically(choice->path, bytes); !written.ok())
-        parts_.dialogs.errorBox(&parts_.window, written.error);
+    if (const Outcome written = WriteFileAtomically(choice->path, bytes); !written.ok())
+        parts_.dialogs.errorBox(&parts_.window, written.message());
 }

@@ -153,6 +153,6 @@ void PrintCommands::printToFile(const char* fileEnding, const Printout& printout
         reportFailure(SaveFailureText(*path, QStringLiteral("страницы не удалось построить")));
         return;
     }
-    if (const WriteOutcome written = WriteFileAtomically(*path, pages.bytes); !written.ok())
-        reportFailure(written.error);
+    if (const Outcome written = WriteFileAtomically(*path, pages.bytes); !written.ok())
+        reportFailure(written.message());
 }

@@ -74,14 +74,14 @@ void QueuePrinting::print(const QByteArray& pdf, const QueueJobSettings& setting
         return;
     const std::optional<QueueSubmission> submitted = waitFor<QueueSubmission>(
         [pdf, settings](const ServerWait& wait) { return SubmitPdf(pdf, settings, wait); });
-    if (!submitted || submitted->outcome == QueueSubmission::Outcome::Cancelled) {
+    if (!submitted || submitted->cancelled) {
         status_(PrintCancelledText());
         return;
     }
-    if (submitted->outcome == QueueSubmission::Outcome::Refused) {
+    if (!submitted->ok()) {
         status_(QStringLiteral(" "));
         dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage),
-                                  QueueRefusedDetail(submitted->printer, submitted->reason));
+                                  QueueRefusedDetail(submitted->printer, submitted->message()));
         return;
     }
     status_(JobSentText(submitted->job, submitted->printer));
@@ -127,6 +127,6 @@ void QueuePrinting::settle(const JobVerdict& verdict) {
     poll_.stop();
     ++generation_;
     status_(verdict.status);
-    if (!verdict.failure.isEmpty())
-        dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage), verdict.failure);
+    if (!verdict.ok())
+        dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage), verdict.message());
 }

@@ -45,10 +45,10 @@ void ReportCommand::makeReport() {
         QCoreApplication::processEvents();
         return !progress.wasCanceled();
     };
-    const WriteOutcome written =
+    const Outcome written =
         WritePdfFile(*path, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source, goOn); });
     const bool cancelled = progress.wasCanceled();
     progress.close();
     if (!written.ok() && !cancelled)
-        parts_.dialogs.errorBox(&parts_.window, written.error);
+        parts_.dialogs.errorBox(&parts_.window, written.message());
 }

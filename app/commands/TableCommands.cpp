@@ -24,10 +24,10 @@ void TableCommands::averageOverRange() {
     const AverageResult result =
         AverageActivity(parts_.document.series(), parts_.document.file().sensitivity, *span);
     if (!result.ok()) {
-        parts_.dialogs.errorBox(&parts_.window, result.error);
+        parts_.dialogs.errorBox(&parts_.window, result.message());
         return;
     }
-    infoPanel_.showAverage(result.average, *span);
+    infoPanel_.showAverage(result.value(), *span);
 }
 
 // The type of file chosen in the save dialog decides what is written: the CP866 table or CSV.
@@ -52,7 +52,6 @@ void TableCommands::saveTable() {
         const TableOutput table = TableOutputOf(parts_.document, model_, *span);
         bytes = TableFileBytes(table.header, table.titles, table.rows);
     }
-    const QString error = WriteTableFile(choice->path, bytes);
-    if (!error.isEmpty())
-        parts_.dialogs.errorBox(&parts_.window, error);
+    if (const Outcome written = WriteTableFile(choice->path, bytes); !written.ok())
+        parts_.dialogs.errorBox(&parts_.window, written.message());
 }

@@ -156,34 +156,6 @@ void QtUserDialogs::warningBox(QWidget* parent, const QString& title, const QStr
     QMessageBox::warning(parent, title, text);
 }
 
-std::optional<QString> UnattendedDialogs::openFile(QWidget*, const OpenDialogRequest&) {
-    return std::nullopt;
-}
-
-std::optional<QString> UnattendedDialogs::saveFile(QWidget*, const SaveDialogRequest&) {
-    return std::nullopt;
-}
-
-std::optional<SaveChoice> UnattendedDialogs::saveFileOfType(QWidget*, const SaveDialogRequest&) {
-    return std::nullopt;
-}
-
-std::optional<QSize> UnattendedDialogs::pictureSize(QWidget*, QSize) {
-    return std::nullopt;
-}
-
-bool UnattendedDialogs::printerSetup(QWidget*, QPrinter&) {
-    return false;
-}
-
-std::optional<QColor> UnattendedDialogs::chooseColor(QWidget*, const QColor&) {
-    return std::nullopt;
-}
-
-void UnattendedDialogs::errorBox(QWidget* parent, const QString& text) {
-    detailedErrorBox(parent, text, QString());
-}
-
 void UnattendedDialogs::detailedErrorBox(QWidget*, const QString& text, const QString& details) {
     const QString message = details.isEmpty() ? text : text + QStringLiteral("\n\n") + details;
     std::fprintf(stderr, "message: %s\n", message.toLocal8Bit().constData());

@@ -85,13 +85,17 @@ public:
 // Nobody is there to answer (a tool, a benchmark): every question is cancelled, messages go to the terminal.
 class UnattendedDialogs : public UserDialogs {
 public:
-    std::optional<QString> openFile(QWidget* parent, const OpenDialogRequest& request) override;
-    std::optional<QString> saveFile(QWidget* parent, const SaveDialogRequest& request) override;
-    std::optional<SaveChoice> saveFileOfType(QWidget* parent, const SaveDialogRequest& request) override;
-    std::optional<QSize> pictureSize(QWidget* parent, QSize onScreen) override;
-    bool printerSetup(QWidget* parent, QPrinter& printer) override;
-    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
-    void errorBox(QWidget* parent, const QString& text) override;
+    std::optional<QString> openFile(QWidget*, const OpenDialogRequest&) override { return std::nullopt; }
+    std::optional<QString> saveFile(QWidget*, const SaveDialogRequest&) override { return std::nullopt; }
+    std::optional<SaveChoice> saveFileOfType(QWidget*, const SaveDialogRequest&) override {
+        return std::nullopt;
+    }
+    std::optional<QSize> pictureSize(QWidget*, QSize) override { return std::nullopt; }
+    bool printerSetup(QWidget*, QPrinter&) override { return false; }
+    std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
+    void errorBox(QWidget* parent, const QString& text) override {
+        detailedErrorBox(parent, text, QString());
+    }
     void detailedErrorBox(QWidget* parent, const QString& text, const QString& details) override;
     void warningBox(QWidget* parent, const QString& title, const QString& text) override;
 };

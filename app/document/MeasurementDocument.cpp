@@ -1,8 +1,8 @@
 #include "app/document/MeasurementDocument.h"
 
-#include "graph/TableSelection.h"
 #include "store/InstrumentFile.h"
 #include "store/SeriesEvaluation.h"
+#include "table/TableSelection.h"
 
 QString NoSeriesText(const QString& path) {
     return QStringLiteral("В файле «%1» нет ни одной серии измерений: это не файл прибора?").arg(path);
@@ -12,17 +12,17 @@ MeasurementDocument::MeasurementDocument(QObject* parent) : QObject(parent) {
     view_.pointerIndex = 0;
 }
 
-QString MeasurementDocument::load(const QString& path) {
-    OpenedFile opened = OpenInstrumentFile(path);
+Outcome MeasurementDocument::load(const QString& path) {
+    Result<InstrumentFile> opened = OpenInstrumentFile(path);
     if (!opened.ok())
-        return opened.error;
+        return Outcome::failure(opened.message());
     // Random bytes, an empty file or another program's file parse as no series at all; shown, their header
     // words would read as an instrument number and a sensitivity that no instrument has.
-    if (opened.file.seriesCount == 0)
-        return NoSeriesText(path);
-    store_.file = std::move(opened.file);
+    if (opened.value().seriesCount == 0)
+        return Outcome::failure(NoSeriesText(path));
+    store_.file = std::move(opened.value());
     emit fileOpened();
-    return QString();
+    return Outcome();
 }
 
 bool MeasurementDocument::chooseSeries(int s) {

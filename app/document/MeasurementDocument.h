@@ -3,6 +3,7 @@
 #include "graph/Navigation.h"
 #include "graph/ViewState.h"
 #include "store/MeasurementStore.h"
+#include "store/Outcome.h"
 
 #include <QObject>
 #include <QStringList>
@@ -33,7 +34,7 @@ public:
     explicit MeasurementDocument(QObject* parent = nullptr);
 
     const MeasurementStore& store() const { return store_; }
-    const FileHalf& file() const { return store_.file; }
+    const InstrumentFile& file() const { return store_.file; }
     const SelectedSeries& series() const { return store_.selected; }
     // From opening a file until a series is shown.
     bool noSeriesChosen() const { return store_.noSeriesChosen; }
@@ -41,9 +42,8 @@ public:
     bool seriesShown() const { return !store_.noSeriesChosen && store_.selected.measurementCount > 0; }
 
     // Opens the instrument file at path (see OpenInstrumentFile). On failure, a file without a single series
-    // included, nothing changes and the message naming the file is answered; on success fileOpened()
-    // follows and an empty string is answered.
-    QString load(const QString& path);
+    // included, nothing changes and the failure's message names the file; on success fileOpened() follows.
+    Outcome load(const QString& path);
     // Evaluates series s (1 … the file's count) of the open file: seriesEvaluated announces the outcome,
     // then, unless it was refused, the series is shown. Answers whether it was; nothing happens for an s
     // outside the file.

@@ -12,6 +12,7 @@
 #include "app/window/StatusPanels.h"
 #include "app/window/WindowPlacement.h"
 #include "desktop/AppIcon.h"
+#include "store/MeasurementTexts.h"
 #include "store/NativePath.h"
 #include "store/SeriesList.h"
 #include "table/MeasurementTableWindow.h"
@@ -256,15 +257,15 @@ void MainWindow::loadFile(const QString& path) {
     if (seriesList_)
         seriesList_->clearRows();
     // Nothing read leaves the window ready for another file, the emptied list closed.
-    if (const QString error = document_.load(path); !error.isEmpty()) {
+    if (const Outcome loaded = document_.load(path); !loaded.ok()) {
         if (seriesList_)
             seriesList_->close();
-        services_.dialogs->errorBox(this, error);
+        services_.dialogs->errorBox(this, loaded.message());
     }
 }
 
 void MainWindow::showOpenedFile() {
-    const FileHalf& file = document_.file();
+    const InstrumentFile& file = document_.file();
     setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     if (file.seriesCount == 1) {
         selectSeries(1);
@@ -312,7 +313,7 @@ void MainWindow::showErrors(const QStringList& messages) {
 
 void MainWindow::showSeriesList() {
     document_.offerSeriesChoice();
-    const FileHalf& file = document_.file();
+    const InstrumentFile& file = document_.file();
     setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
 }

@@ -78,7 +78,7 @@ void SeriesListWindow::clearRows() {
     list->clear();
 }
 
-void SeriesListWindow::fillRows(const FileHalf& file) {
+void SeriesListWindow::fillRows(const InstrumentFile& file) {
     clearRows();
     QList<QTreeWidgetItem*> rows;
     for (int s = 1; s <= file.seriesCount; ++s) {

@@ -5,7 +5,7 @@
 
 class QKeyEvent;
 class QTreeWidget;
-struct FileHalf;
+struct InstrumentFile;
 
 // The list of a file's series, one row each, from which the user chooses the series to view.
 class SeriesListWindow : public QWidget {
@@ -16,7 +16,7 @@ public:
 
     void clearRows();
     // One row per series of the file.
-    void fillRows(const FileHalf& file);
+    void fillRows(const InstrumentFile& file);
     // Shows the list, or brings it forward and sets the main window up for it again when it is open.
     void showList();
 

@@ -25,7 +25,7 @@ QByteArray CenturiesFile() {
 }
 
 void BM_CenturiesReport(benchmark::State& state) {
-    const FileHalf file = ParseInstrumentFile(CenturiesFile(), QStringLiteral("/data/centuries.rad"));
+    const InstrumentFile file = ParseInstrumentFile(CenturiesFile(), QStringLiteral("/data/centuries.rad"));
     const SeriesEvaluation evaluation = EvaluateSeries(file, 1);
     if (evaluation.refused()) {
         state.SkipWithError("the file's series was refused");

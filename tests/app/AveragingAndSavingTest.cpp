@@ -61,7 +61,7 @@ using AveragingTest = SeriesShownTest;
 TEST_F(AveragingTest, WholeRangeGivesTheSeriesAverage) {
     answerRangeDialogWith(1);
     form->averageButton->click();
-    const int64_t expected = AverageActivity(series(), 250, {1, 40}).average;
+    const int64_t expected = AverageActivity(series(), 250, {1, 40}).value();
     EXPECT_EQ(form->infoPanel->averageLabel->text(), QString::number(expected));
     EXPECT_EQ(form->infoPanel->averageFromLabel->text(), QStringLiteral("1"));
     EXPECT_EQ(form->infoPanel->averageToLabel->text(), QStringLiteral("40"));
@@ -73,7 +73,7 @@ TEST_F(AveragingTest, VisibleMeasurementsOfTheZoomedView) {
     EXPECT_EQ(form->infoPanel->averageFromLabel->text(), QStringLiteral("10"));
     EXPECT_EQ(form->infoPanel->averageToLabel->text(), QStringLiteral("30"));
     EXPECT_EQ(form->infoPanel->averageLabel->text(),
-              QString::number(AverageActivity(series(), 250, {10, 30}).average));
+              QString::number(AverageActivity(series(), 250, {10, 30}).value()));
 }
 
 TEST_F(AveragingTest, CancelChangesNothing) {

@@ -80,7 +80,7 @@ TEST(DumpJson, WorkedExampleEndToEnd) {
 }
 
 TEST(DumpJson, ARefusedSeriesHasOnlyItsTitleAndRefusal) {
-    const FileHalf file =
+    const InstrumentFile file =
         ParseBytes(InstrumentFileBuilder(1, 250).series(8, 25).mark(1, 1, 0, 0, 0).endSeries().bytes());
     const QJsonObject e = EvaluationJson(file, 1);
     EXPECT_EQ(e.keys(), (QStringList{"refused", "title"}));
@@ -91,13 +91,13 @@ TEST(DumpJson, ARefusedSeriesHasOnlyItsTitleAndRefusal) {
 }
 
 TEST(DumpJson, BadMarksAreListedAndTheirEntriesAreZero) {
-    const FileHalf file = ParseBytes(InstrumentFileBuilder(1, 250)
-                                         .series(8, 25)
-                                         .mark(1, 1, 0, 0, 0)
-                                         .mark(1, 32, 0, 0, 0)
-                                         .mark(1, 1, 0, 10, 0)
-                                         .endSeries()
-                                         .bytes());
+    const InstrumentFile file = ParseBytes(InstrumentFileBuilder(1, 250)
+                                               .series(8, 25)
+                                               .mark(1, 1, 0, 0, 0)
+                                               .mark(1, 32, 0, 0, 0)
+                                               .mark(1, 1, 0, 10, 0)
+                                               .endSeries()
+                                               .bytes());
     const QJsonObject e = EvaluationJson(file, 1);
     EXPECT_EQ(e["messages"].toArray().size(), 1);
     EXPECT_EQ(e["elapsed"].toArray(), QJsonArray({0, 0, 600}));

@@ -33,9 +33,9 @@ class DumpPictures : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(dir.isValid());
-        const OpenedFile opened = OpenInstrumentFile(Sample);
-        ASSERT_TRUE(opened.ok()) << opened.error.toStdString();
-        series = EvaluateSeries(opened.file, 1).series;
+        const Result<InstrumentFile> opened = OpenInstrumentFile(Sample);
+        ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
+        series = EvaluateSeries(opened.value(), 1).series;
         ASSERT_GT(series.measurementCount, 190);
         request.size = QSize(800, 500);
         request.first = 120;

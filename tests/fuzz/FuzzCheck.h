@@ -36,6 +36,6 @@ inline QByteArray ViewerBytes(const uint8_t* data, size_t size) {
     return QByteArray::fromRawData(reinterpret_cast<const char*>(data), used);
 }
 
-inline FileHalf ParsedFile(const QByteArray& bytes) {
+inline InstrumentFile ParsedFile(const QByteArray& bytes) {
     return ParseInstrumentFile(bytes, QStringLiteral("/data/fuzz.rad"));
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-void CheckSameFile(const FileHalf& a, const FileHalf& b) {
+void CheckSameFile(const InstrumentFile& a, const InstrumentFile& b) {
     Require(a.deviceNumber == b.deviceNumber, "device number differs on re-parse");
     Require(a.sensitivity == b.sensitivity, "sensitivity differs on re-parse");
     Require(a.seriesCount == b.seriesCount, "series count differs on re-parse", a.seriesCount, b.seriesCount);
@@ -45,8 +45,8 @@ void CheckAverages(const SelectedSeries& sel, uint16_t sensitivity) {
         // One measurement alone averages to its own activity, or to half of it when it was counted across a
         // bad mark or backwards in time and took the doubled factor.
         const int64_t a = sel.activity[k];
-        Require(a == alone.average || Distance(a, 2 * alone.average) <= 1,
-                "activity and the average over it disagree", a, alone.average);
+        Require(a == alone.value() || Distance(a, 2 * alone.value()) <= 1,
+                "activity and the average over it disagree", a, alone.value());
         if (seconds < 0)
             Require(a <= 0, "a measurement backwards in time has a positive activity", k, a);
     }
@@ -54,14 +54,14 @@ void CheckAverages(const SelectedSeries& sel, uint16_t sensitivity) {
         // The equilibrium value is half the average over the whole series, each rounded once.
         const AverageResult whole = AverageActivity(sel, sensitivity, {1, n});
         Require(whole.ok(), "the average over the whole series failed");
-        Require(Distance(2 * sel.equilibriumActivity, whole.average) <= 1,
-                "equilibrium value is not half the whole average", sel.equilibriumActivity, whole.average);
+        Require(Distance(2 * sel.equilibriumActivity, whole.value()) <= 1,
+                "equilibrium value is not half the whole average", sel.equilibriumActivity, whole.value());
     } else {
         Require(sel.equilibriumActivity == 0, "equilibrium value without time", sel.equilibriumActivity);
     }
 }
 
-void CheckAgainstModel(const FileHalf& file, int s, const SeriesEvaluation& ev) {
+void CheckAgainstModel(const InstrumentFile& file, int s, const SeriesEvaluation& ev) {
     using namespace evaluation_model;
     ModelOutOfRange() = false;
     const ModelResult model = Model(file.seriesMarks[s], file.seriesYears[s], file.sensitivity);
@@ -83,7 +83,7 @@ void CheckAgainstModel(const FileHalf& file, int s, const SeriesEvaluation& ev) 
             sel.equilibriumActivity, model.equilibrium);
 }
 
-void CheckEvaluation(const FileHalf& file, int s) {
+void CheckEvaluation(const InstrumentFile& file, int s) {
     const SeriesEvaluation ev = EvaluateSeries(file, s);
     const int marks = file.markCount(s);
     if (marks < 2 || file.sensitivity == 0)
@@ -123,10 +123,10 @@ void CheckEvaluation(const FileHalf& file, int s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = ViewerBytes(data, size);
-    const FileHalf file = ParsedFile(bytes);
+    const InstrumentFile file = ParsedFile(bytes);
     // Opening a file replaces what the last one left: parsing the bytes over the file half the previous
     // input filled must come out the same as parsing them into an empty one.
-    static FileHalf previous;
+    static InstrumentFile previous;
     ParseInstrumentData(bytes, previous);
     CheckSameFile(file, previous);
     for (int s = 1; s <= file.seriesCount; ++s)

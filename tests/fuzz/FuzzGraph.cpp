@@ -114,7 +114,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const bool grid = input.ConsumeBool();
     const std::vector<uint8_t> fileBytes = input.ConsumeRemainingBytes<uint8_t>();
 
-    const FileHalf file = ParsedFile(ViewerBytes(fileBytes.data(), fileBytes.size()));
+    const InstrumentFile file = ParsedFile(ViewerBytes(fileBytes.data(), fileBytes.size()));
     if (file.seriesCount == 0)
         return 0;
     const SeriesEvaluation ev = EvaluateSeries(file, 1 + seriesChoice % file.seriesCount);

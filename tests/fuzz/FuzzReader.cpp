@@ -15,7 +15,7 @@
 
 namespace {
 
-void CheckParse(const FileHalf& file, const QByteArray& bytes) {
+void CheckParse(const InstrumentFile& file, const QByteArray& bytes) {
     const int count = file.seriesCount;
     const auto size = bytes.size();
     if (size >= 4) {
@@ -50,7 +50,7 @@ bool IsDecimal(const QString& text, long long value) {
     return error == std::errc() && text == QLatin1StringView(digits, end - digits);
 }
 
-void CheckListRow(const FileHalf& file, int s) {
+void CheckListRow(const InstrumentFile& file, int s) {
     static const QString undefined = QString::fromUtf8(UndefinedText);
     const auto row = SeriesListRow(file, s);
     Require(IsDecimal(row[0], s), "list column 0 is not the ordinal", s);
@@ -74,7 +74,7 @@ void CheckListRow(const FileHalf& file, int s) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = ViewerBytes(data, size);
-    const FileHalf file = ParsedFile(bytes);
+    const InstrumentFile file = ParsedFile(bytes);
     CheckParse(file, bytes);
 
     for (int s = 1; s <= file.seriesCount; ++s)

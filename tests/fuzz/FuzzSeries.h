@@ -13,7 +13,7 @@
 #include <vector>
 
 struct FuzzedSeries {
-    FileHalf file;
+    InstrumentFile file;
     std::optional<SeriesEvaluation>
         evaluation;           // empty when the file has no series or the chosen one is refused
     int first = 0;            // the span's first measurement, 1 … n

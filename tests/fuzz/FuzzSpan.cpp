@@ -51,8 +51,8 @@ void CheckStatistics(const SelectedSeries& sel, uint16_t sensitivity, const Meas
     const AverageResult average = AverageActivity(sel, sensitivity, span);
     Require(statistics.average.has_value() == average.ok(), "statistics and averaging disagree on absence");
     if (average.ok())
-        Require(*statistics.average == average.average, "the span average differs from the averaging command",
-                *statistics.average, average.average);
+        Require(*statistics.average == average.value(), "the span average differs from the averaging command",
+                *statistics.average, average.value());
     if (statistics.median) {
         Require(statistics.minimum && statistics.maximum, "a median without extremes");
         Require(statistics.minimum->activity <= *statistics.median, "median below the minimum");
@@ -69,7 +69,7 @@ void CheckStatistics(const SelectedSeries& sel, uint16_t sensitivity, const Meas
     }
 }
 
-void CheckSummary(const FileHalf& file) {
+void CheckSummary(const InstrumentFile& file) {
     const QByteArray csv = FileSummaryCsv(QStringLiteral("fuzz, \"quoted\".rad"), file);
     Require(csv.endsWith("\r\n"), "a summary does not end with CR LF");
     Require(csv.count('\n') == std::max<int>(1, file.seriesCount), "a summary line per series",
@@ -81,7 +81,7 @@ void CheckSummary(const FileHalf& file) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider input(data, size);
     const FuzzedSeries chosen = ConsumeFuzzedSeries(input);
-    const FileHalf& file = chosen.file;
+    const InstrumentFile& file = chosen.file;
     CheckSummary(file);
     if (!chosen.evaluation)
         return 0;

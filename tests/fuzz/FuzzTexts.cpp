@@ -77,7 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const FuzzedSeries chosen = ConsumeFuzzedSeries(input);
     if (!chosen.evaluation)
         return 0;
-    const FileHalf& file = chosen.file;
+    const InstrumentFile& file = chosen.file;
     const SelectedSeries& sel = chosen.evaluation->series;
     const int n = sel.measurementCount;
     // A span within the series, or an empty one: the range dialog lets the last come before the first. Up to

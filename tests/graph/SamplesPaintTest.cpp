@@ -22,10 +22,10 @@ std::vector<SampleSeries> EverySampleSeries() {
     std::vector<SampleSeries> all;
     const QDir dir(QStringLiteral(RADVIEW_SAMPLES_DIR));
     for (const QString& name : dir.entryList({QStringLiteral("*.rad")}, QDir::Files, QDir::Name)) {
-        const OpenedFile opened = OpenInstrumentFile(dir.filePath(name));
+        const Result<InstrumentFile> opened = OpenInstrumentFile(dir.filePath(name));
         if (!opened.ok())
             continue;
-        const FileHalf& file = opened.file;
+        const InstrumentFile& file = opened.value();
         for (int s = 1; s <= file.seriesCount; ++s) {
             SeriesEvaluation evaluation = EvaluateSeries(file, s);
             if (!evaluation.refused())

@@ -32,7 +32,7 @@ protected:
         ResetView(view_, series_, QSize(707, 328));
     }
     QString target() const { return folder_.filePath(QStringLiteral("graph.pdf")); }
-    WriteOutcome printGraph() {
+    Outcome printGraph() {
         return WritePdfFile(target(),
                             [this](QPagedPaintDevice& pdf) { return PrintGraph(pdf, view_, series_); });
     }
@@ -49,8 +49,8 @@ protected:
 
 TEST_F(PdfFile, APrintoutReplacesTheTargetWholeAndTheChosenNameStays) {
     writeOld();
-    const WriteOutcome outcome = printGraph();
-    ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
+    const Outcome outcome = printGraph();
+    ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();
     const QByteArray pdf = ReadAll(target());
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
     EXPECT_TRUE(IsCompletePdf(pdf));
@@ -76,8 +76,8 @@ TEST_F(PdfFile, AFileCutShortOrMissingAPieceIsNotWhole) {
 
 TEST_F(PdfFile, AFailedPrintoutLeavesTheOldFileAndNoTemporaryFile) {
     writeOld();
-    const WriteOutcome outcome = WritePdfFile(target(), [](QPagedPaintDevice&) { return false; });
-    EXPECT_EQ(outcome.error, QStringLiteral("Ошибка печати: ") + target());
+    const Outcome outcome = WritePdfFile(target(), [](QPagedPaintDevice&) { return false; });
+    EXPECT_EQ(outcome.message(), QStringLiteral("Ошибка печати: ") + target());
     EXPECT_EQ(ReadAll(target()), QByteArray("old printout"));
     EXPECT_EQ(Entries(folder_.path()), QStringList{QStringLiteral("graph.pdf")});
 }

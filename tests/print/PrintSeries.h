@@ -10,7 +10,7 @@
 // 5 January 2025 06:00:00, read from "/data/test.rad" with series number 3.
 inline SelectedSeries SeriesOfIntervals(uint16_t sensitivity, const std::vector<int>& seconds) {
     const QDateTime start(QDate(2025, 1, 5), QTime(6, 0), Qt::UTC);
-    const FileHalf file =
+    const InstrumentFile file =
         ParseInstrumentFile(InstrumentFileBuilder::IntervalSeries(117, sensitivity, start, seconds),
                             QStringLiteral("/data/test.rad"));
     return EvaluateSeries(file, 1).series;

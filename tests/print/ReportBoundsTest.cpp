@@ -125,7 +125,7 @@ TEST(ReportBounds, AReportStoppedBeforeAPageWritesNoFile) {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("report.pdf"));
     int asked = 0;
-    const WriteOutcome written = WritePdfFile(path, [&](QPagedPaintDevice& device) {
+    const Outcome written = WritePdfFile(path, [&](QPagedPaintDevice& device) {
         return PrintReport(device, source, [&asked](int page, int) {
             ++asked;
             return page < 1;

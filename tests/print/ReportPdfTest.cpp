@@ -36,9 +36,9 @@ protected:
     QString write(const ReportFile& report, MeasurementSpan span, std::vector<int64_t> levels) {
         const QString path = dir_.filePath(QStringLiteral("report.pdf"));
         const ReportSource source{report.file, report.series(), span, std::move(levels), QDate(2026, 3, 7)};
-        const WriteOutcome written =
+        const Outcome written =
             WritePdfFile(path, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source); });
-        EXPECT_TRUE(written.ok()) << written.error.toStdString();
+        EXPECT_TRUE(written.ok()) << written.message().toStdString();
         return path;
     }
 

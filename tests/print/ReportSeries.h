@@ -12,7 +12,7 @@
 // A file and its first series evaluated, as a report is made from them.
 struct ReportFile {
     QByteArray bytes;
-    FileHalf file;
+    InstrumentFile file;
     SeriesEvaluation evaluation;
     const SelectedSeries& series() const { return evaluation.series; }
 };

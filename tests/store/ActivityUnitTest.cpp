@@ -24,7 +24,7 @@ TEST(ActivityUnits, NamesAndCaptions) {
 TEST(ActivityUnits, EveryMeasurementAsTheTableAndTheCsvShowIt) {
     int checked = 0;
     for (const SampleFile& sample : SampleFiles()) {
-        const FileHalf file = ParseBytes(sample.bytes);
+        const InstrumentFile file = ParseBytes(sample.bytes);
         for (int s = 1; s <= file.seriesCount; ++s) {
             const SeriesEvaluation evaluation = EvaluateSeries(file, s);
             const SelectedSeries& series = evaluation.series;

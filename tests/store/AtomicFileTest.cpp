@@ -106,8 +106,8 @@ TEST_F(AtomicFileTest, ANameAtTheFileSystemsLimitIsSavedToo) {
     const QString longest(255, QLatin1Char('a'));
     const QString cyrillic = QString(127, QChar(0x0436)) + QLatin1Char('z'); // 2 bytes a letter, 255 in all
     for (const QString& name : {longest, cyrillic}) {
-        const WriteOutcome outcome = WriteFileAtomically(path(name), "whole");
-        ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
+        const Outcome outcome = WriteFileAtomically(path(name), "whole");
+        ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();
         EXPECT_EQ(ReadAll(path(name)), "whole");
     }
     EXPECT_EQ(Entries(folder.path()).size(), 2);
@@ -115,10 +115,10 @@ TEST_F(AtomicFileTest, ANameAtTheFileSystemsLimitIsSavedToo) {
 
 TEST_F(AtomicFileTest, TheMessageNamesTheFileAndTheCauseInRussian) {
     const QString missing = path("no-such-folder/table.txt");
-    const WriteOutcome outcome = WriteFileAtomically(missing, "x");
+    const Outcome outcome = WriteFileAtomically(missing, "x");
     ASSERT_FALSE(outcome.ok());
-    EXPECT_EQ(outcome.error, QStringLiteral("Не удалось сохранить файл «%1»: папка «%2» не существует.")
-                                 .arg(missing, path("no-such-folder")));
+    EXPECT_EQ(outcome.message(), QStringLiteral("Не удалось сохранить файл «%1»: папка «%2» не существует.")
+                                     .arg(missing, path("no-such-folder")));
     EXPECT_FALSE(QFileInfo::exists(path("no-such-folder")));
 }
 
@@ -126,10 +126,10 @@ TEST_F(AtomicFileTest, SpecialFilesAreRefusedNeverReplaced) {
     ASSERT_EQ(mkfifo(QFile::encodeName(path("pipe")).constData(), 0600), 0);
     ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("folder")));
     for (const QString& name : {QStringLiteral("pipe"), QStringLiteral("folder")}) {
-        const WriteOutcome outcome = WriteFileAtomically(path(name), "x");
+        const Outcome outcome = WriteFileAtomically(path(name), "x");
         ASSERT_FALSE(outcome.ok()) << name.toStdString();
-        EXPECT_TRUE(outcome.error.endsWith(QStringLiteral("это не обычный файл.")))
-            << outcome.error.toStdString();
+        EXPECT_TRUE(outcome.message().endsWith(QStringLiteral("это не обычный файл.")))
+            << outcome.message().toStdString();
     }
     struct stat pipe {};
     ASSERT_EQ(lstat(QFile::encodeName(path("pipe")).constData(), &pipe), 0);
@@ -250,9 +250,9 @@ TEST_F(AtomicFileAsShell, ALinkThatProtectedSymlinksForbidsIsRefusedAndItsTarget
                                 {QStringLiteral("-c"), QStringLiteral("echo x > \"$0\""), link}),
               0);
 
-    const WriteOutcome outcome = WriteFileAtomically(link, "replaced");
+    const Outcome outcome = WriteFileAtomically(link, "replaced");
     ASSERT_FALSE(outcome.ok());
-    EXPECT_TRUE(outcome.error.contains(ProtectedLinkText())) << outcome.error.toStdString();
+    EXPECT_TRUE(outcome.message().contains(ProtectedLinkText())) << outcome.message().toStdString();
     EXPECT_EQ(ReadAll(path("secret")), "only root reads this");
     EXPECT_TRUE(QFileInfo(link).isSymLink());
 }
@@ -290,8 +290,8 @@ TEST_F(AtomicFileAsShell, AFileTheUserMayNotWriteOrWhoseOwnerCannotBeKeptIsRefus
     const QString shared = path("shared.txt");
     // Exit 1: refused with the expected cause; 2: refused otherwise; 0: written.
     const auto refusedWith = [](const QString& target, const QString& cause) {
-        const WriteOutcome outcome = WriteFileAtomically(target, "new");
-        return outcome.ok() ? 0 : outcome.error.contains(cause) ? 1 : 2;
+        const Outcome outcome = WriteFileAtomically(target, "new");
+        return outcome.ok() ? 0 : outcome.message().contains(cause) ? 1 : 2;
     };
     EXPECT_EQ(RunAs(kOtherUser, [&] { return refusedWith(readOnly, NoWritePermissionText()); }), 1);
     EXPECT_EQ(RunAs(kOtherUser, [&] { return refusedWith(shared, OwnerNotKeptText()); }), 1);
@@ -330,8 +330,8 @@ TEST_F(AtomicFileAsShell, APathAsLongAsTheSystemTakesIsSaved) {
     }
     const QString target = deep + QLatin1Char('/') + QString(4090 - deep.size() - 1, QLatin1Char('f'));
     ASSERT_EQ(Native(target).size(), 4090);
-    const WriteOutcome outcome = WriteFileAtomically(target, "whole");
-    ASSERT_TRUE(outcome.ok()) << outcome.error.toStdString();
+    const Outcome outcome = WriteFileAtomically(target, "whole");
+    ASSERT_TRUE(outcome.ok()) << outcome.message().toStdString();
     EXPECT_EQ(ReadAll(target), "whole");
     // Replaced too, and nothing else in its folder.
     ASSERT_TRUE(WriteFileAtomically(target, "again").ok());

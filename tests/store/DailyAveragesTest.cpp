@@ -69,7 +69,7 @@ TEST(DailyAverages, ADayOfWholeMeasurementsIsTheSpanAverage) {
 }
 
 TEST(DailyAverages, TheLongSampleCoversEveryMeasuredSecondDayByDay) {
-    const FileHalf file = ParseBytes(SampleFiles()[2].bytes);
+    const InstrumentFile file = ParseBytes(SampleFiles()[2].bytes);
     const SelectedSeries series = EvaluateSeries(file, 1).series;
     const int n = series.measurementCount;
     const std::vector<DailyAverage> days = ComputeDailyAverages(series, file.sensitivity, {1, n});

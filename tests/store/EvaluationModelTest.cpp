@@ -144,7 +144,7 @@ TEST(EvaluationModel, RandomSeriesAgreeToTheLastUnit) {
     int compared = 0;
     int measurements = 0;
     for (int trial = 0; trial < 3000; ++trial) {
-        FileHalf file;
+        InstrumentFile file;
         file.dataFileName = QStringLiteral("/data/model.rad");
         file.sensitivity = maker.sensitivity();
         const int yearByte = maker.yearByte();
@@ -186,7 +186,7 @@ TEST(EvaluationModel, RandomSeriesAgreeToTheLastUnit) {
                 continue;
             }
             ASSERT_TRUE(average.ok()) << first << " … " << last;
-            EXPECT_EQ(average.average, ModelAverage(model, file.sensitivity, first, last))
+            EXPECT_EQ(average.value(), ModelAverage(model, file.sensitivity, first, last))
                 << first << " … " << last;
         }
         ++compared;

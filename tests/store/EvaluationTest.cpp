@@ -16,7 +16,7 @@ SeriesEvaluation Evaluate(uint16_t sensitivity, uint8_t year, std::initializer_l
     builder.series(42, year);
     for (const MarkSpec& m : marks)
         builder.mark(m.month, m.day, m.hour, m.minute, m.second);
-    const FileHalf file = ParseBytes(builder.endSeries().endFile().bytes());
+    const InstrumentFile file = ParseBytes(builder.endSeries().endFile().bytes());
     EXPECT_EQ(file.seriesCount, 1);
     return EvaluateSeries(file, 1);
 }

@@ -1,5 +1,6 @@
 #include "store/MeasurementStore.h"
 #include "store/Calendar.h"
+#include "store/MeasurementTexts.h"
 
 #include <gtest/gtest.h>
 

@@ -27,7 +27,7 @@ TEST(Parser, SmallestFileWithOneSeriesOfTwoMarks) {
                                  .endSeries()
                                  .bytes();
     ASSERT_EQ(bytes.size(), 19);
-    const FileHalf file = ParseBytes(bytes);
+    const InstrumentFile file = ParseBytes(bytes);
     EXPECT_EQ(file.deviceNumber, 0x1234);
     EXPECT_EQ(file.sensitivity, 250);
     ASSERT_EQ(file.seriesCount, 1);
@@ -43,26 +43,26 @@ TEST(Parser, SmallestFileWithOneSeriesOfTwoMarks) {
 }
 
 TEST(Parser, SeriesWordIsOffsetBy0x8000Modulo65536) {
-    const FileHalf file = ParseBytes(InstrumentFileBuilder(1, 1)
-                                         .seriesWord(0x8005, 0)
-                                         .endSeries()
-                                         .seriesWord(0x0005, 0)
-                                         .endSeries()
-                                         .endFile()
-                                         .bytes());
+    const InstrumentFile file = ParseBytes(InstrumentFileBuilder(1, 1)
+                                               .seriesWord(0x8005, 0)
+                                               .endSeries()
+                                               .seriesWord(0x0005, 0)
+                                               .endSeries()
+                                               .endFile()
+                                               .bytes());
     ASSERT_EQ(file.seriesCount, 2);
     EXPECT_EQ(file.seriesNumbers[1], 5);
     EXPECT_EQ(file.seriesNumbers[2], 32773);
 }
 
 TEST(Parser, EndPairAsFirstRecordIsASeriesWithoutMarks) {
-    const FileHalf file = ParseBytes(InstrumentFileBuilder(1, 1)
-                                         .series(1, 0)
-                                         .endSeries()
-                                         .series(2, 0)
-                                         .mark(1, 1, 0, 0, 0)
-                                         .endSeries()
-                                         .bytes());
+    const InstrumentFile file = ParseBytes(InstrumentFileBuilder(1, 1)
+                                               .series(1, 0)
+                                               .endSeries()
+                                               .series(2, 0)
+                                               .mark(1, 1, 0, 0, 0)
+                                               .endSeries()
+                                               .bytes());
     ASSERT_EQ(file.seriesCount, 2);
     EXPECT_EQ(file.markCount(1), 0);
     EXPECT_EQ(file.markCount(2), 1);
@@ -78,7 +78,7 @@ TEST(Parser, FileEndPairEndsTheFileAndCountsItsSeries) {
                                  .mark(1, 2, 0, 0, 0)
                                  .endSeries()
                                  .bytes();
-    const FileHalf file = ParseBytes(bytes);
+    const InstrumentFile file = ParseBytes(bytes);
     ASSERT_EQ(file.seriesCount, 1);
     EXPECT_EQ(file.markCount(1), 2);
 }
@@ -89,7 +89,7 @@ TEST(Parser, MonthCodesOutsideTheCalendarGiveMonthZero) {
     const int codes[] = {0x00, 0x09, 0x0A, 0x0F, 0x10, 0x11, 0x12, 0x13, 0x3F, 0x49, 0x81};
     for (const int code : codes)
         builder.rawMark(static_cast<uint8_t>(code), 0x01, 0, 0, 0);
-    const FileHalf file = ParseBytes(builder.endSeries().bytes());
+    const InstrumentFile file = ParseBytes(builder.endSeries().bytes());
     ASSERT_EQ(file.markCount(1), 12);
     const int expected[] = {12, 0, 9, 0, 0, 10, 11, 12, 0, 0, 9, 1};
     for (int m = 0; m < 12; ++m)
@@ -103,7 +103,7 @@ TEST(Parser, NextHeaderWithoutStartFlagsEndsTheFile) {
                                  .endSeries()
                                  .raw(Bytes({0x02, 0x80, 0x19, 0x81, 0x01, 0x00, 0x00, 0x00}))
                                  .bytes();
-    const FileHalf file = ParseBytes(bytes);
+    const InstrumentFile file = ParseBytes(bytes);
     EXPECT_EQ(file.seriesCount, 1);
 }
 
@@ -114,10 +114,10 @@ TEST(Parser, NoSeriesAtOffsetFour) {
 }
 
 TEST(Parser, MissingHeaderBytesCountAsZero) {
-    const FileHalf one = ParseBytes(Bytes({0x34}));
+    const InstrumentFile one = ParseBytes(Bytes({0x34}));
     EXPECT_EQ(one.deviceNumber, 0x34);
     EXPECT_EQ(one.sensitivity, 0);
-    const FileHalf three = ParseBytes(Bytes({0x34, 0x12, 0xFA}));
+    const InstrumentFile three = ParseBytes(Bytes({0x34, 0x12, 0xFA}));
     EXPECT_EQ(three.deviceNumber, 0x1234);
     EXPECT_EQ(three.sensitivity, 0xFA);
     EXPECT_EQ(three.seriesCount, 0);
@@ -129,18 +129,18 @@ TEST(Parser, ARecordCutShortByTheDataIsDropped) {
                                  .mark(1, 1, 0, 0, 0)
                                  .mark(1, 1, 0, 1, 0)
                                  .bytes(); // no end pair: the data simply runs out
-    const FileHalf full = ParseBytes(whole);
+    const InstrumentFile full = ParseBytes(whole);
     ASSERT_EQ(full.seriesCount, 1);
     EXPECT_EQ(full.markCount(1), 2);
     // Cut inside the second mark: the first stays, the second is dropped.
     for (int cut = 1; cut <= 4; ++cut) {
-        const FileHalf file = ParseBytes(whole.left(whole.size() - cut));
+        const InstrumentFile file = ParseBytes(whole.left(whole.size() - cut));
         ASSERT_EQ(file.seriesCount, 1) << "cut " << cut;
         EXPECT_EQ(file.markCount(1), 1) << "cut " << cut;
     }
     // The first mark's minute and second beyond the data: the series stands, without marks.
     for (const int size : {10, 11}) {
-        const FileHalf file = ParseBytes(whole.left(size));
+        const InstrumentFile file = ParseBytes(whole.left(size));
         ASSERT_EQ(file.seriesCount, 1) << "size " << size;
         EXPECT_EQ(file.markCount(1), 0) << "size " << size;
     }
@@ -153,7 +153,7 @@ TEST(Parser, OnlyTheFirst8196BytesAreRead) {
         builder.mark(1, 1 + i / 1440 % 28, i / 60 % 24, i % 60, 0);
     const QByteArray bytes = builder.endSeries().bytes();
     ASSERT_GT(bytes.size(), 8196);
-    const FileHalf file = ParseBytes(bytes);
+    const InstrumentFile file = ParseBytes(bytes);
     ASSERT_EQ(file.seriesCount, 1);
     EXPECT_EQ(file.markCount(1), (8196 - 7) / 5);
 }
@@ -170,21 +170,21 @@ TEST(Parser, ManySmallSeriesFillTheBufferWithoutOverrun) {
     InstrumentFileBuilder builder(1, 1);
     for (int s = 0; s < 1700; ++s)
         builder.series(static_cast<uint16_t>(s), 0).endSeries();
-    const FileHalf file = ParseBytes(builder.bytes());
+    const InstrumentFile file = ParseBytes(builder.bytes());
     EXPECT_EQ(file.seriesCount, (8196 - 4) / 5);
     EXPECT_EQ(file.seriesNumbers[file.seriesCount], file.seriesCount - 1);
 }
 
 TEST(Parser, ANewFileReplacesEverySeriesOfTheOld) {
-    FileHalf file = ParseBytes(InstrumentFileBuilder(1, 1)
-                                   .series(1, 0)
-                                   .endSeries()
-                                   .series(2, 0)
-                                   .endSeries()
-                                   .series(3, 0)
-                                   .endSeries()
-                                   .endFile()
-                                   .bytes());
+    InstrumentFile file = ParseBytes(InstrumentFileBuilder(1, 1)
+                                         .series(1, 0)
+                                         .endSeries()
+                                         .series(2, 0)
+                                         .endSeries()
+                                         .series(3, 0)
+                                         .endSeries()
+                                         .endFile()
+                                         .bytes());
     ASSERT_EQ(file.seriesCount, 3);
     ParseInstrumentData(InstrumentFileBuilder(9, 8).series(5, 1).mark(1, 1, 1, 1, 1).endSeries().bytes(),
                         file);

@@ -27,44 +27,44 @@ TEST_F(ReadInstrumentFileTest, ReadsAtMostTheFirst8196Bytes) {
     QByteArray bytes(9000, '\0');
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = static_cast<char>(i % 251);
-    const FileReadResult result = ReadInstrumentFile(write(QStringLiteral("long.rad"), bytes));
-    ASSERT_TRUE(result.ok()) << result.error.toStdString();
-    EXPECT_EQ(result.bytes, bytes.left(8196));
+    const Result<QByteArray> result = ReadInstrumentFile(write(QStringLiteral("long.rad"), bytes));
+    ASSERT_TRUE(result.ok()) << result.message().toStdString();
+    EXPECT_EQ(result.value(), bytes.left(8196));
 }
 
 TEST_F(ReadInstrumentFileTest, ReadsAnEmptyFile) {
-    const FileReadResult result = ReadInstrumentFile(write(QStringLiteral("empty.rad"), QByteArray()));
+    const Result<QByteArray> result = ReadInstrumentFile(write(QStringLiteral("empty.rad"), QByteArray()));
     EXPECT_TRUE(result.ok());
-    EXPECT_TRUE(result.bytes.isEmpty());
+    EXPECT_TRUE(result.value().isEmpty());
 }
 
 TEST_F(ReadInstrumentFileTest, AMissingFileIsAnErrorThatNamesIt) {
     const QString path = dir_.filePath(QStringLiteral("нет такого.rad"));
-    const FileReadResult result = ReadInstrumentFile(path);
+    const Result<QByteArray> result = ReadInstrumentFile(path);
     EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.error.contains(path)) << result.error.toStdString();
-    EXPECT_TRUE(result.bytes.isEmpty());
+    EXPECT_TRUE(result.message().contains(path)) << result.message().toStdString();
+    EXPECT_TRUE(result.value().isEmpty());
 }
 
 TEST_F(ReadInstrumentFileTest, AFolderIsRefused) {
-    const FileReadResult result = ReadInstrumentFile(dir_.path());
+    const Result<QByteArray> result = ReadInstrumentFile(dir_.path());
     EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.error.contains(dir_.path()));
+    EXPECT_TRUE(result.message().contains(dir_.path()));
 }
 
 TEST_F(ReadInstrumentFileTest, AFifoIsRefusedWithoutWaitingForAWriter) {
     const QString path = dir_.filePath(QStringLiteral("pipe.rad"));
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
     // Were the pipe opened for reading in the ordinary way, this call would wait for a writer forever.
-    const FileReadResult result = ReadInstrumentFile(path);
+    const Result<QByteArray> result = ReadInstrumentFile(path);
     EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.error.contains(path));
+    EXPECT_TRUE(result.message().contains(path));
 }
 
 TEST_F(ReadInstrumentFileTest, ADeviceIsRefused) {
-    const FileReadResult result = ReadInstrumentFile(QStringLiteral("/dev/zero"));
+    const Result<QByteArray> result = ReadInstrumentFile(QStringLiteral("/dev/zero"));
     EXPECT_FALSE(result.ok());
-    EXPECT_TRUE(result.bytes.isEmpty());
+    EXPECT_TRUE(result.value().isEmpty());
 }
 
 TEST_F(ReadInstrumentFileTest, OpeningParsesTheFileAndNamesItByItsPath) {
@@ -75,22 +75,22 @@ TEST_F(ReadInstrumentFileTest, OpeningParsesTheFileAndNamesItByItsPath) {
                                  .endSeries()
                                  .bytes();
     const QString path = write(QStringLiteral("one.rad"), bytes);
-    const OpenedFile opened = OpenInstrumentFile(path);
-    ASSERT_TRUE(opened.ok()) << opened.error.toStdString();
-    EXPECT_EQ(opened.file.dataFileName, path);
-    EXPECT_EQ(opened.file.deviceNumber, 117);
-    EXPECT_EQ(opened.file.sensitivity, 250);
-    ASSERT_EQ(opened.file.seriesCount, 1);
-    EXPECT_EQ(opened.file.seriesNumbers[1], 7);
-    EXPECT_EQ(opened.file.markCount(1), 2);
+    const Result<InstrumentFile> opened = OpenInstrumentFile(path);
+    ASSERT_TRUE(opened.ok()) << opened.message().toStdString();
+    EXPECT_EQ(opened.value().dataFileName, path);
+    EXPECT_EQ(opened.value().deviceNumber, 117);
+    EXPECT_EQ(opened.value().sensitivity, 250);
+    ASSERT_EQ(opened.value().seriesCount, 1);
+    EXPECT_EQ(opened.value().seriesNumbers[1], 7);
+    EXPECT_EQ(opened.value().markCount(1), 2);
 }
 
 TEST_F(ReadInstrumentFileTest, OpeningWhatIsNoRegularFileGivesTheReadersMessageAndNoSeries) {
-    const OpenedFile opened = OpenInstrumentFile(dir_.path());
+    const Result<InstrumentFile> opened = OpenInstrumentFile(dir_.path());
     EXPECT_FALSE(opened.ok());
-    EXPECT_EQ(opened.error, ReadInstrumentFile(dir_.path()).error);
-    EXPECT_EQ(opened.file.seriesCount, 0);
-    EXPECT_TRUE(opened.file.dataFileName.isEmpty());
+    EXPECT_EQ(opened.message(), ReadInstrumentFile(dir_.path()).message());
+    EXPECT_EQ(opened.value().seriesCount, 0);
+    EXPECT_TRUE(opened.value().dataFileName.isEmpty());
 }
 
 } // namespace

@@ -32,7 +32,7 @@ TEST(Samples, ShippedFilesAreWhatTheGeneratorWrites) {
 }
 
 TEST(Samples, OneSeriesOpensWithoutComplaint) {
-    const FileHalf file = ParseBytes(Sample("one-series.rad"));
+    const InstrumentFile file = ParseBytes(Sample("one-series.rad"));
     ASSERT_EQ(file.seriesCount, 1);
     const SeriesEvaluation result = EvaluateSeries(file, 1);
     ASSERT_FALSE(result.refused());
@@ -41,7 +41,7 @@ TEST(Samples, OneSeriesOpensWithoutComplaint) {
 }
 
 TEST(Samples, SeveralSeriesWithABadMarkAndAShortRun) {
-    const FileHalf file = ParseBytes(Sample("several-series.rad"));
+    const InstrumentFile file = ParseBytes(Sample("several-series.rad"));
     ASSERT_EQ(file.seriesCount, 4);
     EXPECT_TRUE(EvaluateSeries(file, 1).messages.isEmpty());
     const SeriesEvaluation withBadMark = EvaluateSeries(file, 2);
@@ -53,7 +53,7 @@ TEST(Samples, SeveralSeriesWithABadMarkAndAShortRun) {
 }
 
 TEST(Samples, LongSeriesCrossesANewYearOverWeeks) {
-    const FileHalf file = ParseBytes(Sample("long-series.rad"));
+    const InstrumentFile file = ParseBytes(Sample("long-series.rad"));
     ASSERT_EQ(file.seriesCount, 1);
     const SeriesEvaluation result = EvaluateSeries(file, 1);
     ASSERT_FALSE(result.refused());
@@ -68,7 +68,7 @@ TEST(Samples, LongSeriesCrossesANewYearOverWeeks) {
 TEST(Samples, FullFileHoldsOneSeriesOf1637Marks) {
     const QByteArray bytes = FullSingleSeriesFile();
     EXPECT_EQ(bytes.size(), 8196);
-    const FileHalf file = ParseBytes(bytes);
+    const InstrumentFile file = ParseBytes(bytes);
     ASSERT_EQ(file.seriesCount, 1);
     EXPECT_EQ(file.markCount(1), 1637);
     const SeriesEvaluation result = EvaluateSeries(file, 1);

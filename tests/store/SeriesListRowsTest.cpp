@@ -17,12 +17,12 @@ TEST(SensitivityText, HundredthsWithAPointAndTheUnit) {
 }
 
 TEST(SeriesListRow, TwoMarksSixHundredSecondsApart) {
-    const FileHalf file = ParseBytes(InstrumentFileBuilder(3, 250)
-                                         .series(9, 25)
-                                         .mark(7, 2, 8, 5, 0)
-                                         .mark(7, 2, 8, 15, 0)
-                                         .endSeries()
-                                         .bytes());
+    const InstrumentFile file = ParseBytes(InstrumentFileBuilder(3, 250)
+                                               .series(9, 25)
+                                               .mark(7, 2, 8, 5, 0)
+                                               .mark(7, 2, 8, 15, 0)
+                                               .endSeries()
+                                               .bytes());
     const auto row = SeriesListRow(file, 1);
     EXPECT_EQ(row[0], QStringLiteral("1"));
     EXPECT_EQ(row[1], QStringLiteral("9"));
@@ -36,7 +36,7 @@ TEST(SeriesListRow, AnInvalidStartSpoilsOnlyItsOwnRow) {
     builder.series(1, 25).mark(7, 2, 8, 5, 0).mark(7, 2, 8, 15, 0).endSeries();
     builder.series(2, 25).mark(7, 32, 8, 5, 0).mark(7, 2, 8, 15, 0).endSeries();
     builder.series(3, 25).mark(7, 3, 8, 0, 0).mark(7, 3, 8, 5, 0).mark(7, 3, 8, 20, 0).endSeries();
-    const FileHalf file = ParseBytes(builder.bytes());
+    const InstrumentFile file = ParseBytes(builder.bytes());
     ASSERT_EQ(file.seriesCount, 3);
     EXPECT_EQ(SeriesListRow(file, 1)[4], QStringLiteral("8533"));
     const auto second = SeriesListRow(file, 2);
@@ -48,12 +48,12 @@ TEST(SeriesListRow, AnInvalidStartSpoilsOnlyItsOwnRow) {
 }
 
 TEST(SeriesListRow, AnInvalidEndReadsAsAnError) {
-    const FileHalf file = ParseBytes(InstrumentFileBuilder(3, 250)
-                                         .series(1, 25)
-                                         .mark(7, 2, 8, 5, 0)
-                                         .mark(7, 2, 8, 75, 0)
-                                         .endSeries()
-                                         .bytes());
+    const InstrumentFile file = ParseBytes(InstrumentFileBuilder(3, 250)
+                                               .series(1, 25)
+                                               .mark(7, 2, 8, 5, 0)
+                                               .mark(7, 2, 8, 75, 0)
+                                               .endSeries()
+                                               .bytes());
     const auto row = SeriesListRow(file, 1);
     EXPECT_EQ(row[3], kFileError);
     EXPECT_EQ(row[4], kUndefined);
@@ -61,13 +61,13 @@ TEST(SeriesListRow, AnInvalidEndReadsAsAnError) {
 
 TEST(SeriesListRow, TheEndOfASeriesOverNewYearFallsInTheNextYear) {
     // 28 Dec 2023 to 29 Feb 2024: the end is a real date only in the following year.
-    const FileHalf file = ParseBytes(InstrumentFileBuilder(3, 250)
-                                         .series(1, 23)
-                                         .mark(12, 28, 0, 0, 0)
-                                         .mark(1, 3, 0, 0, 0)
-                                         .mark(2, 29, 0, 0, 0)
-                                         .endSeries()
-                                         .bytes());
+    const InstrumentFile file = ParseBytes(InstrumentFileBuilder(3, 250)
+                                               .series(1, 23)
+                                               .mark(12, 28, 0, 0, 0)
+                                               .mark(1, 3, 0, 0, 0)
+                                               .mark(2, 29, 0, 0, 0)
+                                               .endSeries()
+                                               .bytes());
     const auto row = SeriesListRow(file, 1);
     EXPECT_EQ(row[3], QStringLiteral("29 фев 00:00:00"));
     // 2 × 1.28e9 / (63 days × 86400 × 250) = 1.88…
@@ -76,20 +76,20 @@ TEST(SeriesListRow, TheEndOfASeriesOverNewYearFallsInTheNextYear) {
 
 TEST(SeriesListRow, ASeriesLongerThanAYearCountsEveryNewYear) {
     // 1 Nov 2024 … 15 Jan 2026: 440 days. Counting one new year only would put the end in January 2025.
-    const FileHalf file = ParseBytes(InstrumentFileBuilder(3, 10)
-                                         .series(1, 24)
-                                         .mark(11, 1, 0, 0, 0)
-                                         .mark(2, 1, 0, 0, 0)
-                                         .mark(12, 1, 0, 0, 0)
-                                         .mark(1, 15, 0, 0, 0)
-                                         .endSeries()
-                                         .bytes());
+    const InstrumentFile file = ParseBytes(InstrumentFileBuilder(3, 10)
+                                               .series(1, 24)
+                                               .mark(11, 1, 0, 0, 0)
+                                               .mark(2, 1, 0, 0, 0)
+                                               .mark(12, 1, 0, 0, 0)
+                                               .mark(1, 15, 0, 0, 0)
+                                               .endSeries()
+                                               .bytes());
     // 3 × 1.28e9 / (440 × 86400 × 10) = 10.10…
     EXPECT_EQ(SeriesListRow(file, 1)[4], QStringLiteral("10"));
 }
 
 // Marks from midnight to midnight, so that the day counts are whole and the mean is an exact half.
-FileHalf MidnightToMidnight(uint16_t sensitivity, int markCount, int days) {
+InstrumentFile MidnightToMidnight(uint16_t sensitivity, int markCount, int days) {
     InstrumentFileBuilder builder(3, sensitivity);
     builder.series(1, 25).mark(7, 1, 0, 0, 0);
     for (int i = 1; i < markCount - 1; ++i)
@@ -105,30 +105,30 @@ TEST(SeriesListRow, MeanActivityRoundsHalvesToEven) {
 }
 
 TEST(SeriesListRow, NoSpanOrNoSensitivityIsUndefined) {
-    const FileHalf sameTime = ParseBytes(InstrumentFileBuilder(3, 250)
-                                             .series(1, 25)
-                                             .mark(7, 1, 0, 0, 0)
-                                             .mark(7, 1, 0, 0, 0)
-                                             .endSeries()
-                                             .bytes());
+    const InstrumentFile sameTime = ParseBytes(InstrumentFileBuilder(3, 250)
+                                                   .series(1, 25)
+                                                   .mark(7, 1, 0, 0, 0)
+                                                   .mark(7, 1, 0, 0, 0)
+                                                   .endSeries()
+                                                   .bytes());
     EXPECT_EQ(SeriesListRow(sameTime, 1)[4], kUndefined);
-    const FileHalf noSensitivity = ParseBytes(InstrumentFileBuilder(3, 0)
-                                                  .series(1, 25)
-                                                  .mark(7, 1, 0, 0, 0)
-                                                  .mark(7, 1, 1, 0, 0)
-                                                  .endSeries()
-                                                  .bytes());
+    const InstrumentFile noSensitivity = ParseBytes(InstrumentFileBuilder(3, 0)
+                                                        .series(1, 25)
+                                                        .mark(7, 1, 0, 0, 0)
+                                                        .mark(7, 1, 1, 0, 0)
+                                                        .endSeries()
+                                                        .bytes());
     EXPECT_EQ(SeriesListRow(noSensitivity, 1)[4], kUndefined);
 }
 
 TEST(SeriesListRow, FewOrNoMarks) {
-    const FileHalf file = ParseBytes(InstrumentFileBuilder(3, 250)
-                                         .series(1, 25)
-                                         .endSeries()
-                                         .series(2, 25)
-                                         .mark(7, 1, 0, 0, 0)
-                                         .endSeries()
-                                         .bytes());
+    const InstrumentFile file = ParseBytes(InstrumentFileBuilder(3, 250)
+                                               .series(1, 25)
+                                               .endSeries()
+                                               .series(2, 25)
+                                               .mark(7, 1, 0, 0, 0)
+                                               .endSeries()
+                                               .bytes());
     const auto none = SeriesListRow(file, 1);
     EXPECT_EQ(none[2], kUndefined);
     EXPECT_EQ(none[3], kUndefined);

@@ -71,7 +71,7 @@ TEST(SpanFigures, TheHandWorkedSeriesReadsAsItsReport) {
 TEST(SpanFigures, EverySpanOfTheSamplesAsTheReportStatesIt) {
     int spans = 0;
     for (const SampleFile& sample : SampleFiles()) {
-        const FileHalf file = ParseBytes(sample.bytes);
+        const InstrumentFile file = ParseBytes(sample.bytes);
         for (int s = 1; s <= file.seriesCount; ++s) {
             const SelectedSeries series = EvaluateSeries(file, s).series;
             const int n = series.measurementCount;

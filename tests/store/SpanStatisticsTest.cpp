@@ -66,7 +66,7 @@ TEST(SpanMoments, TheYearIsTheSeriesOwnAndRollsOverAtTheNewYear) {
 }
 
 TEST(SpanMoments, TheLongSampleStartsInItsOwnYearAndEndsInTheNext) {
-    const FileHalf file = ParseBytes(SampleFiles()[2].bytes);
+    const InstrumentFile file = ParseBytes(SampleFiles()[2].bytes);
     const SelectedSeries series = EvaluateSeries(file, 1).series;
     EXPECT_EQ(SeriesStartMoment(series), WallClock(2025, 12, 17, 11, 0, 15));
     const TimeMark& last = file.seriesMarks[1].back();
@@ -91,7 +91,7 @@ TEST(SpanActivities, UnroundedActivitiesRoundToTheTableValues) {
     };
     std::vector<Evaluated> all = {{SeriesWithABadMark(), 1000}, {SeriesWhoseClockGoesBack(), 1000}};
     for (const SampleFile& sample : SampleFiles()) {
-        const FileHalf file = ParseBytes(sample.bytes);
+        const InstrumentFile file = ParseBytes(sample.bytes);
         for (int s = 1; s <= file.seriesCount; ++s) {
             const SeriesEvaluation evaluation = EvaluateSeries(file, s);
             if (!evaluation.refused())
@@ -110,7 +110,7 @@ TEST(SpanActivities, UnroundedActivitiesRoundToTheTableValues) {
 TEST(SpanAverage, IsTheAveragingCommandsValueAndItsHalfIsTheEquilibrium) {
     const SelectedSeries series = SeriesWithABadMark();
     EXPECT_EQ(SpanAverage(series, 1000, {1, 6}), 194);
-    EXPECT_EQ(AverageActivity(series, 1000, {1, 6}).average, 194);
+    EXPECT_EQ(AverageActivity(series, 1000, {1, 6}).value(), 194);
     EXPECT_EQ(SpanEquilibrium(series, 1000, {1, 6}), 97); // 96.77
     // Measurements 4 … 5: 2 × 1.28e9 / (28800 × 1000) = 88.9
     EXPECT_EQ(SpanAverage(series, 1000, {4, 5}), 89);

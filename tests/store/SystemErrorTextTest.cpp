@@ -81,20 +81,20 @@ TEST_F(PathErrors, AMissingFolderIsToldApartFromAMissingFile) {
 
 TEST_F(PathErrors, ReadingThroughAFileIsRefusedInRussian) {
     const QString through = file(QStringLiteral("series.rad")) + QStringLiteral("/inner.rad");
-    const FileReadResult result = ReadInstrumentFile(through);
+    const Result<QByteArray> result = ReadInstrumentFile(through);
     ASSERT_FALSE(result.ok());
-    EXPECT_TRUE(result.error.contains(through));
-    EXPECT_EQ(result.error,
+    EXPECT_TRUE(result.message().contains(through));
+    EXPECT_EQ(result.message(),
               QStringLiteral("Не удалось открыть файл «%1»: %2").arg(through, SystemErrorText(ENOTDIR)));
 }
 
 TEST_F(PathErrors, ReadingFromAMissingFolderNamesTheFolder) {
     const QString missing = path(QStringLiteral("gone/series.rad"));
-    const FileReadResult result = ReadInstrumentFile(missing);
+    const Result<QByteArray> result = ReadInstrumentFile(missing);
     ASSERT_FALSE(result.ok());
-    EXPECT_TRUE(
-        result.error.contains(QStringLiteral("папка «%1» не существует").arg(path(QStringLiteral("gone")))))
-        << result.error.toStdString();
+    EXPECT_TRUE(result.message().contains(
+        QStringLiteral("папка «%1» не существует").arg(path(QStringLiteral("gone")))))
+        << result.message().toStdString();
 }
 
 // A folder nobody may write into: read-only for a user, immutable for the superuser.
@@ -128,7 +128,7 @@ TEST_F(PathErrors, ASaveIntoALockedFolderSaysThereIsNoPermission) {
         LockedFolder lock(folder);
         if (!lock.locked())
             GTEST_SKIP() << "cannot lock a folder here";
-        error = WriteTableFile(target, "x");
+        error = WriteTableFile(target, "x").message();
     }
     EXPECT_TRUE(error.contains(target)) << error.toStdString();
     EXPECT_TRUE(error.contains(SystemErrorText(EACCES))) << error.toStdString();

@@ -20,20 +20,20 @@ TEST(Averaging, MeasurementsPerSpanTime) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 600, 600, 600, 5000, 5120, 5000, 5360, 600});
     const AverageResult result = AverageActivity(series, 250, {5, 8});
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.average, 1000);
+    EXPECT_EQ(result.value(), 1000);
 }
 
 TEST(Averaging, ASpanOfOneIsThatMeasurementsActivity) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1234, 777});
     for (int k = 1; k <= 3; ++k)
-        EXPECT_EQ(AverageActivity(series, 250, {k, k}).average, series.activity[k]);
+        EXPECT_EQ(AverageActivity(series, 250, {k, k}).value(), series.activity[k]);
 }
 
 TEST(Averaging, HalvesRoundToEven) {
     // 1.28e9 / (8000 × 64000) = 2.5; 7 × 1.28e9 / (10000 × 256000) = 3.5
-    EXPECT_EQ(AverageActivity(SeriesOfIntervals(8000, {64000}), 8000, {1, 1}).average, 2);
+    EXPECT_EQ(AverageActivity(SeriesOfIntervals(8000, {64000}), 8000, {1, 1}).value(), 2);
     const SelectedSeries series = SeriesOfIntervals(10000, {36000, 36000, 36000, 36000, 36000, 36000, 40000});
-    EXPECT_EQ(AverageActivity(series, 10000, {1, 7}).average, 4);
+    EXPECT_EQ(AverageActivity(series, 10000, {1, 7}).value(), 4);
 }
 
 TEST(Averaging, LongSpansDoNotWrap) {
@@ -41,7 +41,7 @@ TEST(Averaging, LongSpansDoNotWrap) {
     const SelectedSeries series = SeriesOfIntervals(1000, {864000, 864000, 864000});
     const AverageResult result = AverageActivity(series, 1000, {1, 3});
     ASSERT_TRUE(result.ok());
-    EXPECT_EQ(result.average, 1); // 3 × 1.28e9 / (2592000 × 1000) = 1.48
+    EXPECT_EQ(result.value(), 1); // 3 × 1.28e9 / (2592000 × 1000) = 1.48
 }
 
 TEST(Averaging, NothingToDivideByIsAnError) {
@@ -50,7 +50,7 @@ TEST(Averaging, NothingToDivideByIsAnError) {
     series.elapsedTime[1] = 0;
     const AverageResult result = AverageActivity(series, 250, {1, 1});
     EXPECT_FALSE(result.ok());
-    EXPECT_FALSE(result.error.isEmpty());
+    EXPECT_FALSE(result.message().isEmpty());
 }
 
 TEST(Averaging, SpansMustLieInTheSeries) {

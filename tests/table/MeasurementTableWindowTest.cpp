@@ -20,7 +20,7 @@ SelectedSeries SeriesOf(int measurements) {
     builder.series(3, 25);
     for (int k = 0; k <= measurements; ++k)
         builder.mark(1, 5, 6 + k / 60, k % 60, 0);
-    const FileHalf file =
+    const InstrumentFile file =
         ParseInstrumentFile(builder.endSeries().endFile().bytes(), QStringLiteral("/data/test.rad"));
     return EvaluateSeries(file, 1).series;
 }

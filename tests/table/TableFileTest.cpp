@@ -97,15 +97,15 @@ protected:
 
 TEST_F(TableFileWriting, ReplacesAnExistingFileWhole) {
     const QString target = path(QStringLiteral("table.txt"));
-    ASSERT_TRUE(WriteTableFile(target, QByteArray(5000, 'x')).isEmpty());
-    ASSERT_TRUE(WriteTableFile(target, "short\r\n").isEmpty());
+    ASSERT_TRUE(WriteTableFile(target, QByteArray(5000, 'x')).ok());
+    ASSERT_TRUE(WriteTableFile(target, "short\r\n").ok());
     EXPECT_EQ(Read(target), QByteArray("short\r\n"));
     EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{QStringLiteral("table.txt")});
 }
 
 TEST_F(TableFileWriting, AFolderThatDoesNotExistIsReportedByName) {
     const QString target = path(QStringLiteral("missing/table.txt"));
-    const QString error = WriteTableFile(target, "x");
+    const QString error = WriteTableFile(target, "x").message();
     EXPECT_TRUE(error.contains(target)) << error.toStdString();
 }
 
@@ -113,7 +113,7 @@ TEST_F(TableFileWriting, AFailedSaveLeavesTheOldFileWhole) {
     const QString folder = path(QStringLiteral("locked"));
     ASSERT_TRUE(QDir().mkpath(folder));
     const QString target = folder + QStringLiteral("/table.txt");
-    ASSERT_TRUE(WriteTableFile(target, "old contents\r\n").isEmpty());
+    ASSERT_TRUE(WriteTableFile(target, "old contents\r\n").ok());
     // A read-only folder does not stop the superuser; an immutable one does.
     const bool root = ::geteuid() == 0;
     const bool locked = root
@@ -121,7 +121,7 @@ TEST_F(TableFileWriting, AFailedSaveLeavesTheOldFileWhole) {
                             : QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
     if (!locked)
         GTEST_SKIP() << "cannot make a folder read-only here";
-    const QString error = WriteTableFile(target, QByteArray(100000, 'n'));
+    const QString error = WriteTableFile(target, QByteArray(100000, 'n')).message();
     if (root)
         QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), folder});
     else

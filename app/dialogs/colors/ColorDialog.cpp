@@ -94,16 +94,17 @@ std::array<ColorSwatch*, SchemeSize> ColorDialog::swatches() const {
 }
 
 ColorScheme ColorDialog::scheme() const {
-    return {backgroundSwatch->brushColor(), axesSwatch->brushColor(),    graphSwatch->brushColor(),
-            captionsSwatch->brushColor(),   pointerSwatch->brushColor(), gridSwatch->brushColor()};
+    ColorScheme scheme;
+    const auto shapes = swatches();
+    for (int i = 0; i < SchemeSize; ++i)
+        scheme.*ColorScheme::Roles[i] = shapes[i]->brushColor();
+    return scheme;
 }
 
 void ColorDialog::setScheme(const ColorScheme& scheme) {
-    const QColor colors[SchemeSize] = {scheme.background, scheme.axes,    scheme.graph,
-                                       scheme.captions,   scheme.pointer, scheme.grid};
     const auto shapes = swatches();
     for (int i = 0; i < SchemeSize; ++i)
-        shapes[i]->setBrushColor(colors[i]);
+        shapes[i]->setBrushColor(scheme.*ColorScheme::Roles[i]);
     emit schemeChanged(scheme);
 }
 

@@ -1,6 +1,9 @@
-#include "store/MeasurementStore.h"
+#include "store/MeasurementTexts.h"
 
 #include <algorithm>
+
+const char* const LastVisibleMessage = "Это последнее измерение в области видимости ";
+const char* const FirstVisibleMessage = "Это первое измерение в области видимости ";
 
 namespace {
 

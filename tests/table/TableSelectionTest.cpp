@@ -1,4 +1,4 @@
-#include "graph/TableSelection.h"
+#include "table/TableSelection.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "graph/TableSelection.h"
+#include "table/TableSelection.h"
 
-#include "graph/Navigation.h"
+#include "store/MeasurementTexts.h"
 
 RowSelection DecideRowSelection(int k, int viewFirst, int viewCount) {
     const int last = viewFirst + viewCount - 1;
