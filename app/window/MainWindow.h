@@ -58,7 +58,6 @@ public:
     const MeasurementStore& store() const { return document_.store(); }
     GraphSurface& graph() { return graph_; }
     const MeasurementTableModel& tableModel() const { return tableModel_; }
-    TableCommands& tableCommands() { return *tableCommands_; }
     RangeChoice& rangeChoice() { return *rangeChoice_; }
     PrintCommands& printCommands() { return *printCommands_; }
     ReportCommand& reportCommand() { return *reportCommand_; }
