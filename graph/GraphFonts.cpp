@@ -1,5 +1,6 @@
 #include "graph/GraphFonts.h"
 
+#include "graph/FontFaces.h"
 #include "store/Extended.h"
 
 #include <QFontMetrics>
@@ -12,9 +13,13 @@ namespace {
 constexpr int TitleCellHeight = 12;
 constexpr int LabelPixels = 12; // 9 points at 96 dpi
 
+// Arial, or its metric twin.
+QFont Arial() {
+    return FontOfFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")}, QFont::SansSerif);
+}
+
 QFont BoldArial(int pixels) {
-    QFont font(QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = Arial();
     font.setBold(true);
     font.setPixelSize(pixels);
     return font;
@@ -35,9 +40,7 @@ QFont LabelFont() {
 }
 
 QFont PrintArial(int points, bool bold) {
-    QFont font(QStringLiteral("Arial"));
-    font.setFamilies({QStringLiteral("Arial"), QStringLiteral("Liberation Sans")});
-    font.setStyleHint(QFont::SansSerif);
+    QFont font = Arial();
     font.setPointSize(points);
     font.setBold(bold);
     return font;

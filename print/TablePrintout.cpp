@@ -1,6 +1,7 @@
 #include "print/TablePrintout.h"
 
 #include "graph/Canvas.h"
+#include "graph/FontFaces.h"
 #include "print/PrintJob.h"
 #include "store/Extended.h"
 #include "store/SeriesList.h"
@@ -18,11 +19,10 @@ QString PrintSensitivityLine(uint16_t sensitivity) {
 }
 
 QFont TablePrintFont() {
-    QFont font(QStringLiteral("Courier New Cyr"));
     // Where that face is missing, a monospaced one with Cyrillic letters takes its place.
-    font.setFamilies({QStringLiteral("Courier New Cyr"), QStringLiteral("Courier New"),
-                      QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")});
-    font.setStyleHint(QFont::TypeWriter);
+    QFont font = FontOfFamilies({QStringLiteral("Courier New Cyr"), QStringLiteral("Courier New"),
+                                 QStringLiteral("Liberation Mono"), QStringLiteral("DejaVu Sans Mono")},
+                                QFont::TypeWriter);
     font.setFixedPitch(true);
     font.setPointSize(12);
     font.setBold(false);

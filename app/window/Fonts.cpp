@@ -1,25 +1,11 @@
 #include "app/window/Fonts.h"
 
-#include <QFontDatabase>
-#include <QStringList>
+#include "graph/FontFaces.h"
 
 namespace {
 
-// The wanted families that this machine has, in order. Asking Qt for a family the machine lacks makes it
-// search the fallbacks of that family before it tries the next one, at every start.
-QStringList InstalledFamilies(const QStringList& wanted) {
-    const QStringList installed = QFontDatabase::families();
-    QStringList families;
-    for (const QString& family : wanted)
-        if (installed.contains(family, Qt::CaseInsensitive))
-            families << family;
-    return families;
-}
-
 QFont BoldFont(const QStringList& families, QFont::StyleHint hint, int pixels) {
-    QFont font;
-    font.setFamilies(InstalledFamilies(families));
-    font.setStyleHint(hint);
+    QFont font = FontOfFamilies(families, hint);
     font.setPixelSize(pixels);
     font.setBold(true);
     return font;
