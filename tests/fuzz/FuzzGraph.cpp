@@ -129,7 +129,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         BeginZoom(view);
         ZoomClick(view, series, area, static_cast<int16_t>(first));
         ZoomClick(view, series, area, static_cast<int16_t>(count));
-        Require(view.zoomMode == 0, "the zoom did not end after two clicks", view.zoomMode);
+        Require(view.zoomMode == ZoomState::Off, "the zoom did not end after two clicks",
+                static_cast<long long>(view.zoomMode));
         view.pointerIndex = MeasurementAtX(view, series, static_cast<int16_t>(pointer));
         if (view.pointerIndex < view.viewFirst || view.pointerIndex > view.last())
             view.pointerIndex = view.viewFirst;
