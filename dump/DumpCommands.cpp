@@ -123,7 +123,7 @@ DumpOutcome WriteOutput(const QString& output, const QByteArray& bytes) {
 DumpOutcome WritePdf(const QString& output, const PagedPrintout& printout,
                      const QPageSize& paper = QPageSize(QPageSize::A4)) {
     const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
-    if (!pages.made)
+    if (!pages.made.ok())
         return Failed(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + ShownPath(output));
     return WriteOutput(output, pages.bytes);
 }
@@ -188,7 +188,7 @@ DumpOutcome Printout(const DumpArgs& args, const QString& title, bool landscape,
     if (args.printer.isEmpty())
         return WritePdf(args.output, printout, paper);
     const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
-    if (!pages.made)
+    if (!pages.made.ok())
         return Failed(QString::fromUtf8(PrintErrorMessage));
     QueueJobSettings settings;
     settings.printer = printer;

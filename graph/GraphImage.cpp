@@ -31,8 +31,7 @@ QImage RenderGraphImage(const SelectedSeries& series, const GraphImageRequest& r
     const ViewWindow view = ViewForImage(series, request);
     {
         QPainter painter(&image);
-        RenderGraph(painter, image.rect(),
-                    ScreenOptions(GraphScene{series, view, request.colors, false}, request.size));
+        RenderGraph(painter, image.rect(), ScreenOptions(GraphScene{series, view, request.colors, false}));
     }
     return image;
 }

@@ -17,10 +17,10 @@ void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) 
     canvas.line(x, scene.view.margins.top, x, axisY);
 }
 
-RenderOptions ScreenOptions(const GraphScene& scene, QSize area) {
+RenderOptions ScreenOptions(const GraphScene& scene) {
     RenderOptions options{scene.series, GraphInView{}};
     if (scene.series.measurementCount > 0)
-        options.view = InViewOf(scene.view, area);
+        options.view = InViewOf(scene.view);
     options.colors = scene.colors;
     options.noSeriesChosen = scene.noSeriesChosen;
     options.margins = scene.view.margins;
@@ -28,5 +28,5 @@ RenderOptions ScreenOptions(const GraphScene& scene, QSize area) {
 }
 
 void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace) {
-    RenderGraph(canvas, ScreenOptions(scene, QSize(canvas.width(), canvas.height())), &trace);
+    RenderGraph(canvas, ScreenOptions(scene), &trace);
 }

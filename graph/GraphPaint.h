@@ -37,8 +37,8 @@ extern const char* const ActivityTitle; // "Активность Бк/м3"
 void PaintGraph(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);
 
 struct RenderOptions;
-// What the screen draws of the scene on an area of the given size.
-RenderOptions ScreenOptions(const GraphScene& scene, QSize area);
+// What the screen draws of the scene, on an area of any size.
+RenderOptions ScreenOptions(const GraphScene& scene);
 
 // Saves the column under the pointer of the view's PointerIndex and draws the pointer line there.
 void PlacePointer(Canvas& canvas, const GraphScene& scene, PointerTrace& trace);

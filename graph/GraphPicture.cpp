@@ -22,7 +22,7 @@ ViewWindow ViewForPictureSize(const ViewWindow& screenView, const SelectedSeries
         return screenView;
     // A picture of another size is drawn as a fresh view of that size, keeping the gap above the scale's top
     // that a resized window gives up: as radview-dump draws the view at that size.
-    RenderOptions options{series, InViewOf(screenView, screenSize)};
+    RenderOptions options{series, InViewOf(screenView)};
     options.view.topGap = true;
     options.margins = screenView.margins;
     ViewWindow view = LayoutGraph(pictureSize, options).view;
@@ -46,7 +46,7 @@ QByteArray GraphPngBytes(const GraphScene& scene, QSize size, qreal ratio) {
     const QSize logical = image.deviceIndependentSize().toSize();
     {
         QPainter painter(&image);
-        RenderGraph(painter, QRect(QPoint(0, 0), logical), ScreenOptions(scene, logical));
+        RenderGraph(painter, QRect(QPoint(0, 0), logical), ScreenOptions(scene));
     }
     QByteArray png;
     QBuffer buffer(&png);
@@ -90,7 +90,7 @@ QByteArray GraphSvgBytes(const GraphScene& scene, QSize size, const QString& tit
     QPainter painter;
     if (!painter.begin(&generator))
         return QByteArray();
-    RenderGraph(painter, QRect(QPoint(0, 0), logical), ScreenOptions(scene, logical));
+    RenderGraph(painter, QRect(QPoint(0, 0), logical), ScreenOptions(scene));
     if (!painter.end())
         return QByteArray();
     return WithPixelSize(svg, size);

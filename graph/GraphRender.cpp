@@ -59,7 +59,7 @@ int ScaleHeight(const GraphLayout& layout, bool topGap) {
     return layout.axisY() - (topGap ? 2 : 1) * layout.topMargin;
 }
 
-ViewWindow LaidOutView(const GraphLayout& layout, const RenderOptions& options) {
+ViewWindow LaidOutView(const GraphLayout& layout, const RenderOptions& options, bool topGap) {
     const GraphInView& in = options.view;
     ViewWindow view;
     view.viewFirst = static_cast<uint16_t>(in.first);
@@ -71,6 +71,7 @@ ViewWindow LaidOutView(const GraphLayout& layout, const RenderOptions& options) 
                     layout.tickLength};
     view.timeScale = layout.timeScale;
     view.activityScale = layout.activityScale;
+    view.topGap = topGap;
     ChooseAxisSteps(view, options.series);
     return view;
 }
@@ -202,12 +203,9 @@ QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series) {
            QStringLiteral(" по ") + QString::number(view.last());
 }
 
-GraphInView InViewOf(const ViewWindow& view, QSize area) {
-    GraphInView in{view.viewFirst, view.viewCount, view.pointerIndex, view.viewMax, view.gridOn, true};
-    // The view does not record whether its scale was stretched by a resize; its scale says so.
-    const int frameTop = area.height() - view.margins.bottom - view.margins.top;
-    in.topGap = view.activityScale != ScaleFor(frameTop, view.viewMax);
-    return in;
+GraphInView InViewOf(const ViewWindow& view) {
+    return GraphInView{view.viewFirst, view.viewCount, view.pointerIndex,
+                       view.viewMax,   view.gridOn,    view.topGap};
 }
 
 GraphInView RangeInView(const SelectedSeries& series, int lo, int hi) {
@@ -234,7 +232,7 @@ GraphLayout LayoutGraph(QSize size, const RenderOptions& options) {
     // A page always keeps its gap: it is never resized.
     const bool topGap = options.look == GraphLook::Page || in.topGap;
     layout.activityScale = ScaleFor(ScaleHeight(layout, topGap), in.scaleTop);
-    layout.view = LaidOutView(layout, options);
+    layout.view = LaidOutView(layout, options, topGap);
     return layout;
 }
 

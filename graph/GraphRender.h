@@ -33,8 +33,8 @@ struct GraphInView {
     bool topGap = true;
 };
 
-// The values of a view on the screen, with the gap its scale keeps on an area of the given size.
-GraphInView InViewOf(const ViewWindow& view, QSize area);
+// The values of a view on the screen, with whether its scale keeps the top gap.
+GraphInView InViewOf(const ViewWindow& view);
 
 // The measurements lo … hi as a zoom to them shows them: the pointer on lo, the scale up to their largest
 // activity.

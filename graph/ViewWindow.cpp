@@ -42,6 +42,7 @@ ViewWindow ViewWithAxisSteps(const ViewState& state, const SelectedSeries& serie
 
 void LayOutView(ViewWindow& view, const SelectedSeries& series, QSize area) {
     view.activityScale = ActivityScaleFor(view.viewMax, PlotHeightBelowGap(view, area));
+    view.topGap = true;
     UpdateTimeScale(view, series, area.width());
     ChooseAxisSteps(view, series);
 }
@@ -128,4 +129,5 @@ void ResizeView(ViewWindow& view, const SelectedSeries& series, QSize area) {
     UpdateTimeScale(view, series, area.width());
     view.activityScale =
         ActivityScaleFor(view.viewMax, area.height() - view.margins.bottom - view.margins.top);
+    view.topGap = false;
 }

@@ -16,6 +16,9 @@
 struct ViewWindow : ViewState {
     float timeScale = 0;
     float activityScale = 0;
+    // The scale's top stands one top margin below the frame; a resize stretches it to the frame's top line
+    // until the next change of the range.
+    bool topGap = true;
     uint8_t timeUnit = 0;
     uint16_t timeStep = 1;
     int64_t activityStep = 1;
@@ -70,5 +73,6 @@ QPoint PixelOf(const ViewWindow& view, const SelectedSeries& series, QSize area,
 QRect ZoomSpanRect(const ViewWindow& view, const SelectedSeries& series, QSize area, int x);
 
 // The paint area got a new size: the time scale follows the width, the activity scale the height with the
-// view's own maximum touching the frame's top. Nothing happens while no series is shown.
+// view's own maximum touching the frame's top, giving up the top gap. Nothing happens while no series is
+// shown.
 void ResizeView(ViewWindow& view, const SelectedSeries& series, QSize area);

@@ -23,17 +23,17 @@ void PaintGraphPage(Canvas& canvas, const ViewWindow& view, const SelectedSeries
     RenderGraph(canvas, PageOptions(view, series, dpiX));
 }
 
-bool PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series) {
+Outcome PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series) {
     if (series.measurementCount == 0)
-        return true;
+        return {};
     printer.setPageOrientation(QPageLayout::Landscape);
     PrintJob job(printer, QStringLiteral("График"));
     if (!job.begun())
-        return false;
+        return PagesNotMade();
     RenderGraph(job.painter(), QRect(0, 0, printer.width(), printer.height()),
                 PageOptions(view, series, printer.logicalDpiX()));
     if (!job.finish())
-        return false;
+        return PagesNotMade();
     printer.setPageOrientation(QPageLayout::Portrait);
-    return true;
+    return {};
 }

@@ -4,6 +4,7 @@
 #include "graph/GraphRender.h"
 #include "graph/ViewWindow.h"
 #include "store/MeasurementStore.h"
+#include "store/Outcome.h"
 
 #include <QString>
 
@@ -26,4 +27,4 @@ void PaintGraphPage(Canvas& canvas, const ViewWindow& view, const SelectedSeries
 
 // Prints the view on one landscape page of a printer or PDF writer and leaves it in portrait. False, with no
 // job left behind, when the printer cannot be used. Nothing happens while no series has been evaluated.
-bool PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series);
+Outcome PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series);

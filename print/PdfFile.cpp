@@ -21,7 +21,7 @@ PdfPages MakePdf(const QPageLayout& layout, const QString& creator, const PagedP
 
 Outcome WritePdfFile(const QString& target, const PagedPrintout& printout, const QPageSize& paper) {
     const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
-    if (!pages.made)
+    if (!pages.made.ok())
         return Outcome::failure(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + target);
     return WriteFileAtomically(target, pages.bytes);
 }

@@ -11,12 +11,12 @@
 
 class QPagedPaintDevice;
 
-// Draws a printout's pages on a paged device; false when the pages could not be made.
-using PagedPrintout = std::function<bool(QPagedPaintDevice&)>;
+// Draws a printout's pages on a paged device; a failure when the pages could not be made.
+using PagedPrintout = std::function<Outcome(QPagedPaintDevice&)>;
 
 // A printout's pages as a PDF document in memory.
 struct PdfPages {
-    bool made = false;
+    Outcome made; // as the printout answered
     QByteArray bytes;
     QPageLayout layout; // as the printout left it (the graph turns the page back to portrait)
 };
@@ -28,7 +28,8 @@ struct PdfPages {
 PdfPages MakePdf(const QPageLayout& layout, const QString& creator, const PagedPrintout& printout);
 
 // The pages of printout with the common page set-up (on another paper if given), written to target. The
-// answer says what went wrong: "Ошибка печати: <target>" when the pages could not be made, the save failure
-// sentence when the file could not be written; the target then stays as it was.
+// answer says what went wrong: "Ошибка печати: <target>" when the pages could not be made (whatever the
+// printout's reason), the save failure sentence when the file could not be written; the target then stays as
+// it was.
 Outcome WritePdfFile(const QString& target, const PagedPrintout& printout,
                      const QPageSize& paper = QPageSize(QPageSize::A4));

@@ -4,6 +4,11 @@
 #include <QPrinter>
 
 const char* const PrintErrorMessage = "Ошибка печати";
+const char* const PagesNotMadeReason = "страницы не удалось построить";
+
+Outcome PagesNotMade() {
+    return Outcome::failure(QString::fromUtf8(PagesNotMadeReason));
+}
 
 PrintJob::PrintJob(QPagedPaintDevice& device, const QString& name)
     : device_(device), printer_(dynamic_cast<QPrinter*>(&device)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Outcome.h"
+
 #include <QPainter>
 #include <QString>
 
@@ -31,3 +33,8 @@ private:
 
 // The message shown when a printout cannot be made.
 extern const char* const PrintErrorMessage; // "Ошибка печати"
+
+// A printout whose pages could not be made, a job that could not begin or finish or a report stopped on the
+// way, answers this failure; its message is the reason the caller puts beside the printer or the file.
+extern const char* const PagesNotMadeReason; // "страницы не удалось построить"
+Outcome PagesNotMade();

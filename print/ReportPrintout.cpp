@@ -25,19 +25,19 @@ void DrawReportTexts(Canvas& canvas, const ReportLayout& layout, int page) {
     }
 }
 
-bool PrintReport(QPagedPaintDevice& device, const ReportSource& source, const ReportProgress& goOn) {
+Outcome PrintReport(QPagedPaintDevice& device, const ReportSource& source, const ReportProgress& goOn) {
     const ReportContent content = MakeReportContent(source);
     const QSize page(device.width(), device.height());
     const ReportLayout layout = LayoutReport(content, ReportMetricsFor(page, device.logicalDpiY()));
     const ViewWindow view = ReportGraphView(source.series, source.span);
     PrintJob job(device, QStringLiteral("Отчёт"));
     if (!job.begun())
-        return false;
+        return PagesNotMade();
     for (int p = 0; p < layout.pageCount; ++p) {
         if (goOn && !goOn(p, layout.pageCount))
-            return false;
+            return PagesNotMade();
         if (p > 0 && !job.newPage())
-            return false;
+            return PagesNotMade();
         {
             Canvas canvas(job.painter(), page);
             canvas.brushColor = Qt::white;
@@ -48,5 +48,5 @@ bool PrintReport(QPagedPaintDevice& device, const ReportSource& source, const Re
             DrawReportGraph(job.painter(), layout.graph, source.series, view, content.timeTitle,
                             device.logicalDpiX());
     }
-    return job.finish();
+    return job.finish() ? Outcome() : PagesNotMade();
 }

@@ -84,11 +84,11 @@ int WidestLine(const Canvas& canvas, const std::vector<PrintedLine>& lines) {
 
 } // namespace
 
-bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,
-                const std::vector<RowTexts>& rows) {
+Outcome PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,
+                   const std::vector<RowTexts>& rows) {
     PrintJob job(printer, QStringLiteral("Таблица измерений"));
     if (!job.begun())
-        return false;
+        return PagesNotMade();
     const int lh = TablePrintLineHeight(printer.logicalDpiY());
     // On a page too narrow for the columns (A5 portrait) the whole table is drawn smaller, so that no column
     // is lost at the edge; the pages then take more rows. Pages wide enough stay exactly as they were.
@@ -113,10 +113,10 @@ bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const Row
     for (const PrintedLine& line : LayoutTablePrintout(header, titles, rows, lh, pageHeight)) {
         if (line.page != page) {
             if (!job.newPage())
-                return false;
+                return PagesNotMade();
             page = line.page;
         }
         canvas.textOut(line.x, line.y, line.text);
     }
-    return job.finish();
+    return job.finish() ? Outcome() : PagesNotMade();
 }

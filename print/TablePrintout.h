@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/Outcome.h"
 #include "store/SeriesEvaluation.h"
 #include "table/TableFile.h"
 
@@ -37,7 +38,7 @@ std::vector<PrintedLine> LayoutTablePrintout(const TableHeader& header, const Ro
 // The factor that fits lines reaching to x = widest into a page pageWidth wide: 1 where they fit.
 qreal TableScaleToFit(int widest, int pageWidth);
 
-// Prints the table on a printer or PDF writer in its current orientation. False, with no job left behind,
-// when the printer cannot be used.
-bool PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,
-                const std::vector<RowTexts>& rows);
+// Prints the table on a printer or PDF writer in its current orientation. PagesNotMade, with no job left
+// behind, when the printer cannot be used.
+Outcome PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,
+                   const std::vector<RowTexts>& rows);

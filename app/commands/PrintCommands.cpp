@@ -126,9 +126,8 @@ void PrintCommands::printOnQueue(const Printout& printout, const QString& title,
         landscape ? QPageLayout::Landscape : current.pageLayout().orientation();
     const PdfPages pages = MakePdf(current.pageLayout(), current.creator(), printout);
     current.setPageOrientation(pages.layout.orientation());
-    if (!pages.made) {
-        reportFailure(
-            QueueRefusedDetail(current.printerName(), QStringLiteral("страницы не удалось построить")));
+    if (!pages.made.ok()) {
+        reportFailure(QueueRefusedDetail(current.printerName(), pages.made.message()));
         return;
     }
     queue_.print(pages.bytes, JobSettings(current, title, drawn));
@@ -149,8 +148,8 @@ void PrintCommands::printToFile(const char* fileEnding, const Printout& printout
     const PdfPages pages = MakePdf(current.pageLayout(), current.creator(), printout);
     // The graph leaves the current printer in portrait, as it leaves a real one.
     current.setPageOrientation(pages.layout.orientation());
-    if (!pages.made) {
-        reportFailure(SaveFailureText(*path, QStringLiteral("страницы не удалось построить")));
+    if (!pages.made.ok()) {
+        reportFailure(SaveFailureText(*path, pages.made.message()));
         return;
     }
     if (const Outcome written = WriteFileAtomically(*path, pages.bytes); !written.ok())

@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             return true;
         });
     });
-    Require(pdf.made, "the report could not be made");
+    Require(pdf.made.ok(), "the report could not be made");
     Require(pdf.bytes.startsWith("%PDF") && pdf.bytes.trimmed().endsWith("%%EOF"), "the PDF is not whole");
     Require(pages >= 1 && pages <= 4, "the report is not one to four pages", pages);
     return 0;

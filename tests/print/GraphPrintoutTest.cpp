@@ -154,7 +154,7 @@ protected:
 
 TEST_F(GraphPrintPdf, OneLandscapePageThenPortrait) {
     const SelectedSeries series = SeriesOfIntervals(250, std::vector<int>(20, 600));
-    ASSERT_TRUE(PrintGraph(printer_, WholeView(series), series));
+    ASSERT_TRUE(PrintGraph(printer_, WholeView(series), series).ok());
     const PdfInfo info = ReadPdfInfo(path_);
     EXPECT_EQ(info.pages, 1);
     EXPECT_GT(info.width, info.height);
@@ -168,7 +168,7 @@ TEST_F(GraphPrintPdf, AZoomedViewNamesItsRange) {
     const SelectedSeries series = SeriesOfIntervals(250, std::vector<int>(20, 600));
     ViewWindow view = WholeView(series);
     ShowRange(view, series, QSize(707, 328), 5, 17);
-    ASSERT_TRUE(PrintGraph(printer_, view, series));
+    ASSERT_TRUE(PrintGraph(printer_, view, series).ok());
     const QString text = PdfPageText(path_, 0);
     EXPECT_TRUE(text.contains(QStringLiteral("Файл test.rad; Серия N 3. Измерения с 5 по 17")))
         << text.toStdString();
@@ -189,7 +189,7 @@ protected:
         Placed placed;
         placed.g = ComputeGraphPageGeometry(printer_.width(), printer_.height(), view, series);
         placed.origin = printer_.pageLayout().paintRectPoints().topLeft();
-        EXPECT_TRUE(PrintGraph(printer_, view, series));
+        EXPECT_TRUE(PrintGraph(printer_, view, series).ok());
         EXPECT_EQ(printer_.pageLayout().orientation(), QPageLayout::Portrait);
         placed.words = PdfWords(path_);
         return placed;
@@ -268,7 +268,7 @@ TEST_F(GraphPrintPlacement, CaptionsAndScaleLabelsStandWhereTheGeometryPutsThem)
 TEST_F(GraphPrintPdf, NothingIsPrintedWithoutASeries) {
     const SelectedSeries none;
     ViewWindow view;
-    EXPECT_TRUE(PrintGraph(printer_, view, none));
+    EXPECT_TRUE(PrintGraph(printer_, view, none).ok());
     EXPECT_FALSE(QFile::exists(path_));
 }
 

@@ -4,6 +4,7 @@
 #include "print/GraphPrintout.h"
 #include "print/PdfFile.h"
 #include "print/PdfPrinter.h"
+#include "print/PrintJob.h"
 #include "tests/support/PdfCheck.h"
 
 #include <QDir>
@@ -76,7 +77,7 @@ TEST_F(PdfFile, AFileCutShortOrMissingAPieceIsNotWhole) {
 
 TEST_F(PdfFile, AFailedPrintoutLeavesTheOldFileAndNoTemporaryFile) {
     writeOld();
-    const Outcome outcome = WritePdfFile(target(), [](QPagedPaintDevice&) { return false; });
+    const Outcome outcome = WritePdfFile(target(), [](QPagedPaintDevice&) { return PagesNotMade(); });
     EXPECT_EQ(outcome.message(), QStringLiteral("Ошибка печати: ") + target());
     EXPECT_EQ(ReadAll(target()), QByteArray("old printout"));
     EXPECT_EQ(Entries(folder_.path()), QStringList{QStringLiteral("graph.pdf")});
@@ -87,9 +88,9 @@ TEST_F(PdfFile, ThePagesHaveTheCommonSetUpAtTheCommonResolution) {
         EXPECT_EQ(device.logicalDpiX(), PdfResolution);
         QPainter painter(&device);
         painter.drawLine(0, 0, 100, 100);
-        return painter.end();
+        return painter.end() ? Outcome() : PagesNotMade();
     });
-    ASSERT_TRUE(pages.made);
+    ASSERT_TRUE(pages.made.ok());
     EXPECT_TRUE(IsCompletePdf(pages.bytes));
     EXPECT_EQ(pages.layout.pageSize().id(), QPageSize::A4);
     EXPECT_EQ(pages.layout.orientation(), QPageLayout::Portrait);

@@ -24,11 +24,17 @@ TEST(PrintFailure, AJobThatCannotStartIsReportedAndLeavesNothing) {
     ResetView(view, series, QSize(707, 328));
     QPrinter graphPrinter;
     Unusable(graphPrinter, path);
-    EXPECT_FALSE(PrintGraph(graphPrinter, view, series));
+    // The reason is what the window puts beside the printer's or the file's name.
+    const QString reason = QStringLiteral("страницы не удалось построить");
+    const Outcome graph = PrintGraph(graphPrinter, view, series);
+    EXPECT_FALSE(graph.ok());
+    EXPECT_EQ(graph.message(), reason);
     QPrinter tablePrinter;
     Unusable(tablePrinter, path);
     const TableHeader header{series.seriesTitle, 117, 250, series.equilibriumActivity};
-    EXPECT_FALSE(PrintTable(tablePrinter, header, TableTitles(), {MeasurementRowTexts(series, 1)}));
+    const Outcome table = PrintTable(tablePrinter, header, TableTitles(), {MeasurementRowTexts(series, 1)});
+    EXPECT_FALSE(table.ok());
+    EXPECT_EQ(table.message(), reason);
     EXPECT_FALSE(QFile::exists(path));
 }
 

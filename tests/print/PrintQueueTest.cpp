@@ -88,7 +88,7 @@ protected:
         pages = MakePdf(CommonPageLayout(), QString(), [&](QPagedPaintDevice& device) {
             return PrintTable(device, header, TableTitles(), rows);
         });
-        ASSERT_TRUE(pages.made);
+        ASSERT_TRUE(pages.made.ok());
     }
 
     static QueueSubmission submit(const QString& printer, const QByteArray& pdf, int limitMs = 10000) {

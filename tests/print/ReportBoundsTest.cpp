@@ -50,7 +50,7 @@ int ReportPages(const ReportFile& report, MeasurementSpan span) {
             return true;
         });
     });
-    EXPECT_TRUE(pdf.made);
+    EXPECT_TRUE(pdf.made.ok());
     return pages;
 }
 

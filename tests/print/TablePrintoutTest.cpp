@@ -119,7 +119,7 @@ protected:
             GTEST_SKIP() << "pdftotext is not installed";
         path_ = dir_.filePath(QStringLiteral("table.pdf"));
     }
-    bool print(const std::vector<RowTexts>& rows) {
+    Outcome print(const std::vector<RowTexts>& rows) {
         QPrinter printer(QPrinter::HighResolution);
         ConfigurePdfPrinter(printer, path_);
         margin_ = printer.pageLayout().paintRectPoints().topLeft();
@@ -142,7 +142,7 @@ double Points(int pixels) {
 }
 
 TEST_F(TablePrintPdf, WorkedExampleLinesStandWhereTheLayoutPutsThem) {
-    ASSERT_TRUE(print(kWorkedRows));
+    ASSERT_TRUE(print(kWorkedRows).ok());
     EXPECT_EQ(ReadPdfInfo(path_).pages, 1);
     const std::vector<PdfWord> words = PdfWords(path_);
     const PdfWord* title = Find(words, QStringLiteral("Файл"));
@@ -169,7 +169,7 @@ TEST_F(TablePrintPdf, WorkedExampleLinesStandWhereTheLayoutPutsThem) {
 }
 
 TEST_F(TablePrintPdf, ASecondPageRepeatsTheTitlesButNotTheBlock) {
-    ASSERT_TRUE(print(NumberedRows(40)));
+    ASSERT_TRUE(print(NumberedRows(40)).ok());
     EXPECT_EQ(ReadPdfInfo(path_).pages, 2);
     const std::vector<PdfWord> words = PdfWords(path_);
     EXPECT_TRUE(Find(words, QStringLiteral("Файл"), 0));
@@ -185,7 +185,7 @@ TEST_F(TablePrintPdf, TheOrientationIsLeftAsItWas) {
     QPrinter printer(QPrinter::HighResolution);
     ConfigurePdfPrinter(printer, path_);
     printer.setPageOrientation(QPageLayout::Landscape);
-    ASSERT_TRUE(PrintTable(printer, kHeader, TableTitles(), kWorkedRows));
+    ASSERT_TRUE(PrintTable(printer, kHeader, TableTitles(), kWorkedRows).ok());
     EXPECT_EQ(printer.pageLayout().orientation(), QPageLayout::Landscape);
     const PdfInfo info = ReadPdfInfo(path_);
     EXPECT_GT(info.width, info.height);
@@ -195,7 +195,7 @@ TEST_F(TablePrintPdf, ANarrowPageShrinksTheTableAndKeepsEveryColumn) {
     QPrinter printer(QPrinter::HighResolution);
     ConfigurePdfPrinter(printer, path_);
     printer.setPageSize(QPageSize(QPageSize::A5));
-    ASSERT_TRUE(PrintTable(printer, kHeader, TableTitles(), NumberedRows(60)));
+    ASSERT_TRUE(PrintTable(printer, kHeader, TableTitles(), NumberedRows(60)).ok());
     const std::vector<PdfWord> words = PdfWords(path_);
     const double right = printer.pageLayout().paintRectPoints().right();
     for (const QString& title :
