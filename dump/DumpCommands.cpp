@@ -138,7 +138,7 @@ DumpOutcome SaveTable(const DumpArgs& args, const ChosenSeries& chosen) {
 DumpOutcome SavePicture(const DumpArgs& args, const ChosenSeries& chosen) {
     const SelectedSeries& series = chosen.evaluation.series;
     const GraphImageRequest request = ImageRequest(args);
-    const ViewWindow view = ViewForImage(series, request);
+    const ViewLayout view = ViewForImage(series, request);
     const PictureFormat format =
         args.action == DumpArgs::Action::Svg ? PictureFormat::Svg : PictureFormat::Png;
     const QByteArray bytes =
@@ -206,7 +206,7 @@ DumpOutcome Printout(const DumpArgs& args, const QString& title, bool landscape,
 
 DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
     const SelectedSeries& series = chosen.evaluation.series;
-    ViewWindow view = ViewForImage(series, ImageRequest(args));
+    ViewLayout view = ViewForImage(series, ImageRequest(args));
     view.gridOn = args.grid;
     return Printout(args, QStringLiteral("График"), true,
                     [&](QPagedPaintDevice& pdf) { return PrintGraph(pdf, view, series); });

@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-ViewWindow ViewForImage(const SelectedSeries& series, const GraphImageRequest& request) {
-    ViewWindow view;
+ViewLayout ViewForImage(const SelectedSeries& series, const GraphImageRequest& request) {
+    ViewLayout view;
     view.margins = request.margins;
     view.gridOn = request.grid;
     const int n = series.measurementCount;
@@ -28,7 +28,7 @@ ViewWindow ViewForImage(const SelectedSeries& series, const GraphImageRequest& r
 QImage RenderGraphImage(const SelectedSeries& series, const GraphImageRequest& request) {
     QImage image(request.size, QImage::Format_RGB32);
     image.fill(request.colors.background);
-    const ViewWindow view = ViewForImage(series, request);
+    const ViewLayout view = ViewForImage(series, request);
     {
         QPainter painter(&image);
         RenderGraph(painter, image.rect(), ScreenOptions(GraphScene{series, view, request.colors, false}));

@@ -2,7 +2,7 @@
 
 #include "graph/ColorScheme.h"
 #include "graph/GraphGeometry.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 
 #include <QImage>
@@ -21,7 +21,7 @@ struct GraphImageRequest {
 
 // The view the request describes: a range is shown as a zoom to it would show it, clamped to the series;
 // the pointer is kept within the view.
-ViewWindow ViewForImage(const SelectedSeries& series, const GraphImageRequest& request);
+ViewLayout ViewForImage(const SelectedSeries& series, const GraphImageRequest& request);
 
 // Needs a QGuiApplication (fonts). An RGB32 image of the requested size.
 QImage RenderGraphImage(const SelectedSeries& series, const GraphImageRequest& request);

@@ -3,7 +3,7 @@
 #include "graph/Canvas.h"
 #include "graph/ColorScheme.h"
 #include "graph/SceneGeometry.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 
 #include <QImage>
@@ -14,7 +14,7 @@
 // Everything a picture of the graph is drawn from.
 struct GraphScene {
     const SelectedSeries& series;
-    const ViewWindow& view;
+    const ViewLayout& view;
     const ColorScheme& colors;
     bool noSeriesChosen = false;
 };

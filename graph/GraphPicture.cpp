@@ -16,7 +16,7 @@ constexpr int ScreenDpi = 96;
 
 } // namespace
 
-ViewWindow ViewForPictureSize(const ViewWindow& screenView, const SelectedSeries& series, QSize screenSize,
+ViewLayout ViewForPictureSize(const ViewLayout& screenView, const SelectedSeries& series, QSize screenSize,
                               QSize pictureSize) {
     if (pictureSize == screenSize || series.measurementCount == 0)
         return screenView;
@@ -25,7 +25,7 @@ ViewWindow ViewForPictureSize(const ViewWindow& screenView, const SelectedSeries
     RenderOptions options{series, InViewOf(screenView)};
     options.view.topGap = true;
     options.margins = screenView.margins;
-    ViewWindow view = LayoutGraph(pictureSize, options).view;
+    ViewLayout view = LayoutGraph(pictureSize, options).view;
     view.zoomMode = screenView.zoomMode;
     view.zoomAnchor = screenView.zoomAnchor;
     return view;

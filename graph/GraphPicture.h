@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graph/GraphPaint.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 
 #include <QByteArray>
@@ -18,7 +18,7 @@ constexpr int LargestPictureSide = 16384;
 
 // The view shown on a graph area of screenSize as an area of pictureSize shows it: the same measurements,
 // pointer and grid, the scales following the size as they follow a resized window.
-ViewWindow ViewForPictureSize(const ViewWindow& screenView, const SelectedSeries& series, QSize screenSize,
+ViewLayout ViewForPictureSize(const ViewLayout& screenView, const SelectedSeries& series, QSize screenSize,
                               QSize pictureSize);
 
 // The file's bytes, empty when the picture cannot be made (an image too large for the memory). The title

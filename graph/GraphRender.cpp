@@ -59,9 +59,9 @@ int ScaleHeight(const GraphLayout& layout, bool topGap) {
     return layout.axisY() - (topGap ? 2 : 1) * layout.topMargin;
 }
 
-ViewWindow LaidOutView(const GraphLayout& layout, const RenderOptions& options, bool topGap) {
+ViewLayout LaidOutView(const GraphLayout& layout, const RenderOptions& options, bool topGap) {
     const GraphInView& in = options.view;
-    ViewWindow view;
+    ViewLayout view;
     view.viewFirst = static_cast<uint16_t>(in.first);
     view.viewCount = static_cast<uint16_t>(in.count);
     view.pointerIndex = static_cast<uint16_t>(in.pointer);
@@ -196,14 +196,14 @@ bool SomethingInView(const RenderOptions& options) {
 
 const char* const ActivityTitle = "Активность Бк/м3";
 
-QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series) {
+QString GraphPrintTitle(const ViewLayout& view, const SelectedSeries& series) {
     if (view.viewCount == series.measurementCount)
         return series.seriesTitle;
     return series.seriesTitle + QStringLiteral(". Измерения с ") + QString::number(view.viewFirst) +
            QStringLiteral(" по ") + QString::number(view.last());
 }
 
-GraphInView InViewOf(const ViewWindow& view) {
+GraphInView InViewOf(const ViewLayout& view) {
     return GraphInView{view.viewFirst, view.viewCount, view.pointerIndex,
                        view.viewMax,   view.gridOn,    view.topGap};
 }

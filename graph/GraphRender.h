@@ -5,7 +5,7 @@
 #include "graph/GraphGeometry.h"
 #include "graph/GraphPaint.h"
 #include "graph/ScaleMap.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 
 #include <QRect>
@@ -34,7 +34,7 @@ struct GraphInView {
 };
 
 // The values of a view on the screen, with whether its scale keeps the top gap.
-GraphInView InViewOf(const ViewWindow& view);
+GraphInView InViewOf(const ViewLayout& view);
 
 // The measurements lo … hi as a zoom to them shows them: the pointer on lo, the scale up to their largest
 // activity.
@@ -77,14 +77,14 @@ struct GraphLayout {
     float timeScale = 0, activityScale = 0;               // pixels per second, pixels per Bq/m³
     int labelGap = 0;                                     // between a scale label and the vertical axis
     PixelRounding levelRounding = PixelRounding::Nearest; // a page truncates the scale's levels
-    ViewWindow view;
+    ViewLayout view;
 
     int axisY() const { return height - bottomMargin; }
 };
 
 // The title line of a page: the series title alone for the whole series, with the measurement range for a
 // zoom.
-QString GraphPrintTitle(const ViewWindow& view, const SelectedSeries& series);
+QString GraphPrintTitle(const ViewLayout& view, const SelectedSeries& series);
 
 // The size a target is laid out at: enlarged by 1 / shrink, to whole pixels.
 QSize LayoutSize(QSize target, qreal shrink);

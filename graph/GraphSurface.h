@@ -3,7 +3,7 @@
 #include "graph/ColorScheme.h"
 #include "graph/GraphPaint.h"
 #include "graph/Navigation.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 
 #include <QImage>
@@ -33,7 +33,7 @@ public:
     void setBlankColor(const QColor& color) { blank_ = color; }
 
     // The view as laid out on the area: the document's view state and the scales drawn with it.
-    const ViewWindow& view() const { return view_; }
+    const ViewLayout& view() const { return view_; }
     const QImage& screen() const { return screen_; }
     const PointerTrace& pointerTrace() const { return trace_; }
 
@@ -93,7 +93,7 @@ private:
 
     const MeasurementStore& store_;
     ColorScheme colors_;
-    ViewWindow view_;
+    ViewLayout view_;
     QImage screen_;
     QSize area_; // the paint area in logical pixels; the picture has ratio times as many
     PointerTrace trace_;

@@ -1,6 +1,6 @@
 #include "graph/PlotPaint.h"
 
-std::vector<ScaleLevel> LayoutLevels(const ViewWindow& view, const PlotLayout& layout) {
+std::vector<ScaleLevel> LayoutLevels(const ViewLayout& view, const PlotLayout& layout) {
     return ScaleLevels(view, layout.activity, layout.levelRounding);
 }
 

@@ -24,7 +24,7 @@ struct PlotLayout {
 };
 
 // The scale's levels on this layout.
-std::vector<ScaleLevel> LayoutLevels(const ViewWindow& view, const PlotLayout& layout);
+std::vector<ScaleLevel> LayoutLevels(const ViewLayout& view, const PlotLayout& layout);
 
 // Labels hanging below the level they name and ending labelGap left of the axis, a tick at each and, with
 // the grid, a dotted line across the frame. The canvas's font, font colour and pen are used as they are.

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 
-int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointerIndex) {
+int PointerXFor(const ViewLayout& view, const SelectedSeries& series, int pointerIndex) {
     return ViewTimeMap(view, series)
         .middleX(series.elapsedTime[pointerIndex - 1], series.elapsedTime[pointerIndex]);
 }
 
-std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWindow& view, float scale,
+std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewLayout& view, float scale,
                                     int leftMargin, int lastX) {
     std::vector<TimeTick> ticks;
     const std::optional<LabelTime> start = ViewStartTime(series, view.viewFirst, view.timeUnit);
@@ -24,7 +24,7 @@ std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWind
     return ticks;
 }
 
-std::vector<ScaleLevel> ScaleLevels(const ViewWindow& view, const ActivityMap& activity,
+std::vector<ScaleLevel> ScaleLevels(const ViewLayout& view, const ActivityMap& activity,
                                     PixelRounding rounding) {
     std::vector<ScaleLevel> levels;
     const int64_t step = std::max<int64_t>(1, view.activityStep);
@@ -33,7 +33,7 @@ std::vector<ScaleLevel> ScaleLevels(const ViewWindow& view, const ActivityMap& a
     return levels;
 }
 
-StepLine StepLineOf(const SelectedSeries& series, const ViewWindow& view, const TimeMap& time,
+StepLine StepLineOf(const SelectedSeries& series, const ViewLayout& view, const TimeMap& time,
                     const ActivityMap& activity) {
     const int first = view.viewFirst;
     const int last = view.last();
@@ -61,7 +61,7 @@ StepLine StepLineOf(const SelectedSeries& series, const ViewWindow& view, const 
     return line;
 }
 
-SceneGeometry ComputeSceneGeometry(const SelectedSeries& series, const ViewWindow& view, QSize size,
+SceneGeometry ComputeSceneGeometry(const SelectedSeries& series, const ViewLayout& view, QSize size,
                                    int timeLabelWidth) {
     SceneGeometry scene;
     const GraphMargins& m = view.margins;

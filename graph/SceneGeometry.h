@@ -2,7 +2,7 @@
 
 #include "graph/ScaleMap.h"
 #include "graph/TimeLabels.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 
 #include <QPoint>
@@ -49,19 +49,19 @@ struct StepLine {
 
 // The time axis labels from just after the view's start on, calendar-aligned, while their tick stays at or
 // left of lastX; none when the view's start has no date or the scale is not positive.
-std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewWindow& view, float scale,
+std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewLayout& view, float scale,
                                     int leftMargin, int lastX);
 
 // The labelled levels of the vertical scale, every activityStep from the first step up to below the view's
 // maximum (0 and the top are not labelled), at the heights the map gives them.
-std::vector<ScaleLevel> ScaleLevels(const ViewWindow& view, const ActivityMap& activity,
+std::vector<ScaleLevel> ScaleLevels(const ViewLayout& view, const ActivityMap& activity,
                                     PixelRounding rounding);
 
 // x of the pointer line on measurement pointerIndex: the middle of the measurement.
-int PointerXFor(const ViewWindow& view, const SelectedSeries& series, int pointerIndex);
+int PointerXFor(const ViewLayout& view, const SelectedSeries& series, int pointerIndex);
 
 // The view's step line with the given maps; time's origin is the start of the view.
-StepLine StepLineOf(const SelectedSeries& series, const ViewWindow& view, const TimeMap& time,
+StepLine StepLineOf(const SelectedSeries& series, const ViewLayout& view, const TimeMap& time,
                     const ActivityMap& activity);
 
 // The screen graph on a surface of the given size: the vertical scale's labels (0 and the top are not
@@ -75,5 +75,5 @@ struct SceneGeometry {
     int pointerX = 0;
 };
 
-SceneGeometry ComputeSceneGeometry(const SelectedSeries& series, const ViewWindow& view, QSize size,
+SceneGeometry ComputeSceneGeometry(const SelectedSeries& series, const ViewLayout& view, QSize size,
                                    int timeLabelWidth);

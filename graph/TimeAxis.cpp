@@ -20,7 +20,7 @@ int FixedPitchLabelWidth(const Canvas& canvas) {
     return canvas.textWidth(QStringLiteral("00 00"));
 }
 
-void DrawTimeTicks(Canvas& canvas, const std::vector<TimeTick>& ticks, const ViewWindow& view, int axisY,
+void DrawTimeTicks(Canvas& canvas, const std::vector<TimeTick>& ticks, const ViewLayout& view, int axisY,
                    int gridTop, int gap) {
     SetFixedPitch(canvas, true);
     const int secondLine = static_cast<int>(Round(static_cast<Extended>(canvas.fontHeight()) * 1.2L));
@@ -50,7 +50,7 @@ int TimeLabelWidth(Canvas& canvas) {
     return width;
 }
 
-void DrawTimeAxis(Canvas& canvas, const SelectedSeries& series, const ViewWindow& view,
+void DrawTimeAxis(Canvas& canvas, const SelectedSeries& series, const ViewLayout& view,
                   const TimeAxisPlace& place) {
     if (!ViewStartTime(series, view.viewFirst, view.timeUnit) || !(place.scale > 0.0F))
         return;

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graph/Canvas.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 
 // Where the time axis goes on a surface: every length is given, so that the screen and a page share it.
@@ -17,7 +17,7 @@ struct TimeAxisPlace {
 // Labels, ticks and (with the view's grid on) dotted vertical grid lines of the time axis, at
 // calendar-aligned times from just after the view's start up to the place's xLimit less a label's width.
 // The canvas's font, font colour, pen colour and brush are used as they are.
-void DrawTimeAxis(Canvas& canvas, const SelectedSeries& series, const ViewWindow& view,
+void DrawTimeAxis(Canvas& canvas, const SelectedSeries& series, const ViewLayout& view,
                   const TimeAxisPlace& place);
 
 // The room a time label takes at the right edge: the width of "00 00" in the canvas's font made fixed-pitch.

@@ -4,7 +4,7 @@
 
 #include <QPagedPaintDevice>
 
-RenderOptions PageOptions(const ViewWindow& view, const SelectedSeries& series, int dpiX,
+RenderOptions PageOptions(const ViewLayout& view, const SelectedSeries& series, int dpiX,
                           std::optional<GraphPageTitles> titles) {
     RenderOptions options{series, GraphInView{view.viewFirst, view.viewCount, view.pointerIndex, view.viewMax,
                                               view.gridOn, true}};
@@ -14,16 +14,16 @@ RenderOptions PageOptions(const ViewWindow& view, const SelectedSeries& series, 
     return options;
 }
 
-GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewWindow& view,
+GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewLayout& view,
                                            const SelectedSeries& series) {
     return LayoutGraph(QSize(width, height), PageOptions(view, series, 0));
 }
 
-void PaintGraphPage(Canvas& canvas, const ViewWindow& view, const SelectedSeries& series, int dpiX) {
+void PaintGraphPage(Canvas& canvas, const ViewLayout& view, const SelectedSeries& series, int dpiX) {
     RenderGraph(canvas, PageOptions(view, series, dpiX));
 }
 
-Outcome PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series) {
+Outcome PrintGraph(QPagedPaintDevice& printer, const ViewLayout& view, const SelectedSeries& series) {
     if (series.measurementCount == 0)
         return {};
     printer.setPageOrientation(QPageLayout::Landscape);

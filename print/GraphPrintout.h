@@ -2,7 +2,7 @@
 
 #include "graph/Canvas.h"
 #include "graph/GraphRender.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 #include "store/Outcome.h"
 
@@ -15,16 +15,16 @@ class QPagedPaintDevice;
 using GraphPageGeometry = GraphLayout;
 
 // What a page draws of the view, and with the caller's titles when given.
-RenderOptions PageOptions(const ViewWindow& view, const SelectedSeries& series, int dpiX,
+RenderOptions PageOptions(const ViewLayout& view, const SelectedSeries& series, int dpiX,
                           std::optional<GraphPageTitles> titles = std::nullopt);
 
-GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewWindow& view,
+GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewLayout& view,
                                            const SelectedSeries& series);
 
 // The whole page on a canvas of the printable size, in black on white: rotated caption, frame, time axis,
 // time caption, title line, activity scale and the step line. dpiX sets the caption's height.
-void PaintGraphPage(Canvas& canvas, const ViewWindow& view, const SelectedSeries& series, int dpiX);
+void PaintGraphPage(Canvas& canvas, const ViewLayout& view, const SelectedSeries& series, int dpiX);
 
 // Prints the view on one landscape page of a printer or PDF writer and leaves it in portrait. False, with no
 // job left behind, when the printer cannot be used. Nothing happens while no series has been evaluated.
-Outcome PrintGraph(QPagedPaintDevice& printer, const ViewWindow& view, const SelectedSeries& series);
+Outcome PrintGraph(QPagedPaintDevice& printer, const ViewLayout& view, const SelectedSeries& series);

@@ -2,9 +2,9 @@
 
 #include "print/GraphPrintout.h"
 
-ViewWindow ReportGraphView(const SelectedSeries& series, const MeasurementSpan& span) {
+ViewLayout ReportGraphView(const SelectedSeries& series, const MeasurementSpan& span) {
     const GraphInView range = RangeInView(series, span.first, span.last);
-    ViewWindow view;
+    ViewLayout view;
     view.viewFirst = static_cast<uint16_t>(range.first);
     view.viewCount = static_cast<uint16_t>(range.count);
     view.pointerIndex = static_cast<uint16_t>(range.pointer);
@@ -18,7 +18,7 @@ QSize ReportGraphPageSize(QSize frame) {
 }
 
 void DrawReportGraph(QPainter& painter, const QRect& frame, const SelectedSeries& series,
-                     const ViewWindow& view, const QString& timeTitle, int dpiX) {
+                     const ViewLayout& view, const QString& timeTitle, int dpiX) {
     RenderOptions options = PageOptions(view, series, dpiX, GraphPageTitles{QString(), timeTitle});
     options.shrink = ReportGraphScale;
     RenderGraph(painter, frame, options);

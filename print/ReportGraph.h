@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
 #include "store/SpanStatistics.h"
 
@@ -15,7 +15,7 @@ class QPainter;
 
 // The span's view: its measurements, the pointer on the first, the scale up to their largest activity and
 // the axis steps. A page works out its own scales, so the view has none.
-ViewWindow ReportGraphView(const SelectedSeries& series, const MeasurementSpan& span);
+ViewLayout ReportGraphView(const SelectedSeries& series, const MeasurementSpan& span);
 
 // The report's frame holds the printout's page at this fraction of its size, so that the labels, laid out
 // for a whole page, come out at a size that reads beside the report's text.
@@ -27,4 +27,4 @@ QSize ReportGraphPageSize(QSize frame);
 // Draws the graph into the frame of the painter's page, nothing outside it; timeTitle goes under the time
 // axis. dpiX is the page's resolution, which sets the rotated caption's height as on a printout.
 void DrawReportGraph(QPainter& painter, const QRect& frame, const SelectedSeries& series,
-                     const ViewWindow& view, const QString& timeTitle, int dpiX);
+                     const ViewLayout& view, const QString& timeTitle, int dpiX);

@@ -29,7 +29,7 @@ Outcome PrintReport(QPagedPaintDevice& device, const ReportSource& source, const
     const ReportContent content = MakeReportContent(source);
     const QSize page(device.width(), device.height());
     const ReportLayout layout = LayoutReport(content, ReportMetricsFor(page, device.logicalDpiY()));
-    const ViewWindow view = ReportGraphView(source.series, source.span);
+    const ViewLayout view = ReportGraphView(source.series, source.span);
     PrintJob job(device, QStringLiteral("Отчёт"));
     if (!job.begun())
         return PagesNotMade();

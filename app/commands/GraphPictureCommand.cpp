@@ -38,7 +38,7 @@ void GraphPictureCommand::save() {
         return;
 
     const QSize logicalPicture = (QSizeF(*size) / ratio).toSize().expandedTo(QSize(1, 1));
-    const ViewWindow view = ViewForPictureSize(graph.view(), series, logicalArea, logicalPicture);
+    const ViewLayout view = ViewForPictureSize(graph.view(), series, logicalArea, logicalPicture);
     const PictureFormat format = TypeOfChoice(*choice, request) == QString::fromUtf8(SvgPictureFilter)
                                      ? PictureFormat::Svg
                                      : PictureFormat::Png;

@@ -81,7 +81,7 @@ void PrintCommands::printGraph() {
     const SelectedSeries& series = parts_.document.series();
     if (series.measurementCount == 0 || parts_.document.noSeriesChosen())
         return;
-    const ViewWindow view = ViewWithAxisSteps(parts_.document.view(), series);
+    const ViewLayout view = ViewWithAxisSteps(parts_.document.view(), series);
     print(GraphFileEnding, QStringLiteral("График"), true,
           [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
 }

@@ -33,7 +33,7 @@ struct Screen {
         PaintGraph(canvas, GraphScene{Series(), view, Colors, false}, trace);
     }
     QImage image;
-    ViewWindow view;
+    ViewLayout view;
     PointerTrace trace;
 };
 

@@ -87,7 +87,7 @@ TEST_F(SavePictureTest, AnSvgAtATypedSizeDrawsTheViewAtThatSize) {
     EXPECT_EQ(svg.title, series().seriesTitle);
 
     // Measurements 10 … 30 across the whole frame of the typed size, the pointer on 13.
-    const ViewWindow view = ViewForPictureSize(graph().view(), series(), onScreen(), typed);
+    const ViewLayout view = ViewForPictureSize(graph().view(), series(), onScreen(), typed);
     ASSERT_EQ(view.viewFirst, 10);
     ASSERT_EQ(view.viewCount, 21);
     const StepLine line =
@@ -127,7 +127,7 @@ TEST_F(SavePictureTest, APictureAtATypedSizeIsTheCommandLinesPictureOfTheView) {
     ASSERT_EQ(window.size(), typed);
     EXPECT_EQ(window, commandLine);
     // The highest step of the view stands one top margin below the frame, not on its line.
-    const ViewWindow view = ViewForPictureSize(graph().view(), series(), graph().screen().size(), typed);
+    const ViewLayout view = ViewForPictureSize(graph().view(), series(), graph().screen().size(), typed);
     const StepLine line =
         StepLineOf(series(), view, ViewTimeMap(view, series()), ViewActivityMap(view, typed.height()));
     int top = typed.height();

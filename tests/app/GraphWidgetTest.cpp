@@ -165,7 +165,7 @@ TEST_F(GraphViewTest, TwoClicksZoomAfterThePromptWithARedDotAtTheFirst) {
     QSignalSpy follow(&document, &MeasurementDocument::pointerMoved);
     Click(150, 40);
     EXPECT_EQ(follow.count(), 1);
-    const ViewWindow& view = graph().view();
+    const ViewLayout& view = graph().view();
     EXPECT_EQ(view.zoomMode, ZoomState::Off);
     EXPECT_EQ(view.pointerIndex, view.viewFirst);
     EXPECT_LT(view.viewCount, 120);
@@ -178,7 +178,7 @@ TEST_F(GraphViewTest, AfterTheFirstZoomClickAFrameShowsTheSpanAndAResizeKeepsThe
               QStringList({QStringLiteral(" "), QStringLiteral("Щёлкните второй край области")}));
     // The frame reaches from the start of the first click's measurement to the end of the one under the
     // mouse, over the plot's height, whichever side the mouse is on.
-    const ViewWindow& view = graph().view();
+    const ViewLayout& view = graph().view();
     const TimeMap time = ViewTimeMap(view, store.selected);
     const auto xOfEnd = [&](int k) { return time.x(store.selected.elapsedTime[k]); };
     const int anchor = MeasurementAtX(view, store.selected, 200);
@@ -230,7 +230,7 @@ TEST_F(GraphViewTest, ResizingScalesTheViewToTheNewArea) {
     area.resize(1000, 600);
     QCoreApplication::processEvents();
     EXPECT_EQ(graph().screen().size(), QSize(1000, 600));
-    const ViewWindow& view = graph().view();
+    const ViewLayout& view = graph().view();
     EXPECT_FLOAT_EQ(view.activityScale, float(600 - 51 - 5) / float(view.viewMax));
     EXPECT_TRUE(view.gridOn);
     EXPECT_TRUE(Is(graph().screen(), 1000 - 6 - 1, 6, Colors.axes)) << "the frame reaches the new width";

@@ -89,7 +89,7 @@ TEST_F(PartsInStepTest, AZoomAnnouncesOneViewAndDrawsOnePicture) {
     QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(200, 100));
     QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, QPoint(400, 100));
 
-    const ViewWindow& view = graph().view();
+    const ViewLayout& view = graph().view();
     ASSERT_EQ(viewChanges.count(), 1);
     EXPECT_GT(view.viewFirst, 10);
     EXPECT_LT(view.last(), 30);

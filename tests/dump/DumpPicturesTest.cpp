@@ -66,7 +66,7 @@ protected:
     QTemporaryDir dir;
     SelectedSeries series;
     GraphImageRequest request;
-    ViewWindow view;
+    ViewLayout view;
 };
 
 TEST_F(DumpPictures, TheSvgHoldsTheStepLineAndThePointerOfTheView) {

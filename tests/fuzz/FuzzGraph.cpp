@@ -8,7 +8,7 @@
 #include "graph/GraphImage.h"
 #include "graph/GraphPaint.h"
 #include "graph/SceneGeometry.h"
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "store/SeriesEvaluation.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -18,7 +18,7 @@
 
 namespace {
 
-void CheckView(const ViewWindow& view, int n) {
+void CheckView(const ViewLayout& view, int n) {
     Require(view.viewFirst >= 1 && view.viewCount >= 1, "the view is empty", view.viewFirst, view.viewCount);
     Require(view.last() <= n, "the view runs past the series", view.last(), n);
     Require(view.pointerIndex >= view.viewFirst && view.pointerIndex <= view.last(),
@@ -28,7 +28,7 @@ void CheckView(const ViewWindow& view, int n) {
     Require(view.timeUnit < TimeUnitCount, "time unit out of range", view.timeUnit);
 }
 
-void CheckLevels(const SceneGeometry& scene, const ViewWindow& view) {
+void CheckLevels(const SceneGeometry& scene, const ViewLayout& view) {
     Require(scene.levels.size() <= 8, "more than eight activity labels",
             static_cast<long long>(scene.levels.size()));
     // Higher activities stand higher, or, on a surface lower than its margins whose scale turns over, lower:
@@ -51,7 +51,7 @@ std::tuple<int, int, int, int, int, int> Fields(const LabelTime& t) {
     return {t.year, t.month, t.day, t.hour, t.minute, t.second};
 }
 
-void CheckTicks(const SceneGeometry& scene, const SelectedSeries& series, const ViewWindow& view, int lastX) {
+void CheckTicks(const SceneGeometry& scene, const SelectedSeries& series, const ViewLayout& view, int lastX) {
     Require(scene.ticks.size() <= MaxTimeTicks, "too many time labels",
             static_cast<long long>(scene.ticks.size()));
     const std::optional<LabelTime> start = ViewStartTime(series, view.viewFirst, view.timeUnit);
@@ -69,7 +69,7 @@ void CheckTicks(const SceneGeometry& scene, const SelectedSeries& series, const 
     }
 }
 
-void CheckLine(const SceneGeometry& scene, const SelectedSeries& series, const ViewWindow& view, QSize area) {
+void CheckLine(const SceneGeometry& scene, const SelectedSeries& series, const ViewLayout& view, QSize area) {
     const int plotHeight = area.height() - view.margins.bottom - 2 * view.margins.top;
     const StepLine& line = scene.line;
     Require(line.start == QPoint(view.margins.left, scene.axisY), "the line does not start at the axis");
@@ -122,7 +122,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0;
     const SelectedSeries& series = ev.series;
 
-    ViewWindow view;
+    ViewLayout view;
     if (byClicks) {
         // The zoom command, then two clicks at any x, wherever they land.
         ResetView(view, series, area);

@@ -22,7 +22,7 @@ const QColor Untouched(255, 0, 255);
 
 class GraphPaintTest : public testing::Test {
 protected:
-    const QImage& Paint(const SelectedSeries& series, const ViewWindow& view, bool noSeriesChosen = false,
+    const QImage& Paint(const SelectedSeries& series, const ViewLayout& view, bool noSeriesChosen = false,
                         const ColorScheme& colors = Colors) {
         image = QImage(size, QImage::Format_RGB32);
         image.fill(Untouched);
@@ -30,8 +30,8 @@ protected:
         PaintGraph(canvas, GraphScene{series, view, colors, noSeriesChosen}, trace);
         return image;
     }
-    ViewWindow Whole(const SelectedSeries& series) {
-        ViewWindow view;
+    ViewLayout Whole(const SelectedSeries& series) {
+        ViewLayout view;
         ResetView(view, series, size);
         return view;
     }
@@ -56,7 +56,7 @@ TEST_F(GraphPaintTest, NoSeriesChosenIsSilverWhateverTheColours) {
 
 TEST_F(GraphPaintTest, NothingIsDrawnBeforeAnySeriesIsEvaluated) {
     const SelectedSeries none;
-    const QImage& out = Paint(none, ViewWindow{});
+    const QImage& out = Paint(none, ViewLayout{});
     EXPECT_TRUE(AllAre(out, out.rect(), Untouched));
     EXPECT_FALSE(trace.drawn);
 }
@@ -109,7 +109,7 @@ TEST_F(GraphPaintTest, TitlesAreInTheCaptionColour) {
 
 TEST_F(GraphPaintTest, ScaleLabelsHangBelowTheirLevelAndEndAtTheAxis) {
     const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8, 1, 0), {600}); // 8533 Bq/m³
-    const ViewWindow view = Whole(series);
+    const ViewLayout view = Whole(series);
     ASSERT_EQ(view.activityStep, 1000);
     const QImage& out = Paint(series, view);
     for (int v = 1000; v <= 8000; v += 1000) {
@@ -125,7 +125,7 @@ TEST_F(GraphPaintTest, ScaleLabelsHangBelowTheirLevelAndEndAtTheAxis) {
 TEST_F(GraphPaintTest, TenDigitScaleLabelsLeaveTheActivityTitleFree) {
     // Marks one second apart at a sensitivity of 0.01: 1.28e9 Bq/m³, labels of ten digits.
     const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8, 1, 0), {1, 1, 2}, 1);
-    const ViewWindow view = Whole(series);
+    const ViewLayout view = Whole(series);
     ASSERT_GE(QString::number(view.activityStep * ((view.viewMax - 1) / view.activityStep)).size(), 10);
     const QImage& out = Paint(series, view);
     // The title stands upwards at x 5 in a 12-pixel cell; no label's ink reaches it or the pixel beside it.
@@ -158,7 +158,7 @@ TEST_F(GraphPaintTest, TenDigitScaleLabelsLeaveTheActivityTitleFree) {
 
 TEST_F(GraphPaintTest, ViewMaxTenWithStepFiveHasOneLabelOnly) {
     const SelectedSeries series = SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 300, 600}, {10, 3});
-    const ViewWindow view = Whole(series);
+    const ViewLayout view = Whole(series);
     ASSERT_EQ(view.viewMax, 10);
     ASSERT_EQ(view.activityStep, 5);
     const QImage& out = Paint(series, view);
@@ -178,7 +178,7 @@ TEST_F(GraphPaintTest, ViewMaxTenWithStepFiveHasOneLabelOnly) {
 TEST_F(GraphPaintTest, AZoomedViewInTheMiddleHasRedEnds) {
     const SelectedSeries series =
         SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 100, 200, 300, 400, 500, 600}, {40, 70, 10, 90, 30, 20});
-    ViewWindow view = Whole(series);
+    ViewLayout view = Whole(series);
     ShowRange(view, series, size, 2, 4); // 100 … 400 s, maximum 90
     view.pointerIndex = 4;               // out of the way of the lines looked at
     const QImage& out = Paint(series, view);
@@ -199,7 +199,7 @@ TEST_F(GraphPaintTest, AZoomedViewInTheMiddleHasRedEnds) {
 
 TEST_F(GraphPaintTest, TheSeriesLastMeasurementClosesInTheGraphColour) {
     const SelectedSeries series = SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 100, 200, 300}, {40, 70, 10});
-    ViewWindow view = Whole(series);
+    ViewLayout view = Whole(series);
     ShowRange(view, series, size, 2, 3);
     const QImage& out = Paint(series, view);
     const int y3 = YOf(10, view.activityScale);
@@ -209,7 +209,7 @@ TEST_F(GraphPaintTest, TheSeriesLastMeasurementClosesInTheGraphColour) {
 
 TEST_F(GraphPaintTest, NegativeActivityIsDrawnOnTheAxis) {
     const SelectedSeries series = SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 300, 600}, {-50, 100});
-    ViewWindow view = Whole(series);
+    ViewLayout view = Whole(series);
     view.pointerIndex = 2;
     const QImage& out = Paint(series, view);
     const int x1 = L + 318; // Round(300 × 1.06)
@@ -220,7 +220,7 @@ TEST_F(GraphPaintTest, NegativeActivityIsDrawnOnTheAxis) {
 
 TEST_F(GraphPaintTest, OnlyABarOffTheScaleHasARedTopAtTheAreasEdge) {
     const SelectedSeries series = SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 200, 400, 600}, {90, 50, 1});
-    ViewWindow view = Whole(series);
+    ViewLayout view = Whole(series);
     view.viewMax = 50;
     view.activityScale = float(AxisY - 2 * T) / 50.0F;
     const QImage& out = Paint(series, view);
@@ -244,7 +244,7 @@ TEST_P(GridPaintTest, DottedLinesAtEveryLabelOnlyWithTheGrid) {
     const bool grid = GetParam();
     // 600 s from 08:01:00: labels 08:05 and 08:10 at offsets 240 and 540 s.
     const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8, 1, 0), {600});
-    ViewWindow view = Whole(series);
+    ViewLayout view = Whole(series);
     SetGrid(view, grid);
     const QImage& out = Paint(series, view);
     const QColor dot = grid ? Colors.grid : Colors.background;

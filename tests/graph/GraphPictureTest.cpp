@@ -58,7 +58,7 @@ protected:
     QSize size{640, 360};
     SelectedSeries series;
     GraphImageRequest request;
-    ViewWindow view;
+    ViewLayout view;
 };
 
 TEST_F(GraphPictureTest, TheSvgHoldsEveryStrokeOfTheStepLineAtItsCoordinates) {
@@ -148,7 +148,7 @@ TEST_F(GraphPictureTest, TheTitleOfTheDrawingIsReadBackAsGiven) {
 }
 
 TEST_F(GraphPictureTest, AtTheScreensSizeThePictureKeepsTheScreensView) {
-    const ViewWindow same = ViewForPictureSize(view, series, size, size);
+    const ViewLayout same = ViewForPictureSize(view, series, size, size);
     EXPECT_EQ(same.viewFirst, view.viewFirst);
     EXPECT_EQ(same.viewCount, view.viewCount);
     EXPECT_EQ(same.pointerIndex, view.pointerIndex);
@@ -160,7 +160,7 @@ TEST_F(GraphPictureTest, AtTheScreensSizeThePictureKeepsTheScreensView) {
 
 TEST_F(GraphPictureTest, AtAnotherSizeTheSameMeasurementsFillTheFrame) {
     const QSize larger(1200, 500);
-    const ViewWindow resized = ViewForPictureSize(view, series, size, larger);
+    const ViewLayout resized = ViewForPictureSize(view, series, size, larger);
     EXPECT_EQ(resized.viewFirst, 10);
     EXPECT_EQ(resized.viewCount, 30);
     EXPECT_EQ(resized.pointerIndex, 21);

@@ -13,7 +13,7 @@ const ColorScheme Colors;
 // The picture after a pointer move must be the picture a full paint makes with the pointer there.
 class PointerTest : public testing::Test {
 protected:
-    QImage FullPaint(const ViewWindow& view, QSize size) {
+    QImage FullPaint(const ViewLayout& view, QSize size) {
         QImage image(size, QImage::Format_RGB32);
         PointerTrace trace;
         Canvas canvas(image);
@@ -26,7 +26,7 @@ protected:
 
 TEST_F(PointerTest, AMoveChangesOnlyTheOldAndTheNewColumnAndMatchesAFullPaint) {
     const QSize size(707, 328);
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, size);
     QImage screen(size, QImage::Format_RGB32);
     PointerTrace trace;
@@ -51,7 +51,7 @@ TEST_F(PointerTest, AMoveChangesOnlyTheOldAndTheNewColumnAndMatchesAFullPaint) {
 
 TEST_F(PointerTest, TheMiddleIsTakenWithHalfSecondsBeforeRounding) {
     const SelectedSeries odd = SeriesFromElapsed(Utc(2024, 1, 10), {0, 3, 6}, {5, 5});
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, odd, QSize(6 + 65 + 6, 100)); // 1 pixel per second
     EXPECT_EQ(PointerXFor(view, odd, 1), 65 + 2); // 1.5 rounds to the even 2
     EXPECT_EQ(PointerXFor(view, odd, 2), 65 + 4); // 4.5 rounds to the even 4
@@ -59,7 +59,7 @@ TEST_F(PointerTest, TheMiddleIsTakenWithHalfSecondsBeforeRounding) {
 
 TEST_F(PointerTest, AColumnOffTheAreaMakesTheNextMoveRepaintEverything) {
     const QSize size(707, 328);
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, size);
     ShowRange(view, series, size, 200, 210);
     view.pointerIndex = 20; // clicked left of the axis: its middle lies far off the area
@@ -83,7 +83,7 @@ TEST_F(PointerTest, AColumnOffTheAreaMakesTheNextMoveRepaintEverything) {
 
 TEST_F(PointerTest, ATallAreaSavesAndRestoresItsWholeColumn) {
     const QSize size(900, 1400); // taller than 1000 rows above the axis
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, size);
     QImage screen = FullPaint(view, size);
     PointerTrace trace;
@@ -102,7 +102,7 @@ TEST_F(PointerTest, ATallAreaSavesAndRestoresItsWholeColumn) {
 
 TEST_F(PointerTest, WithoutAPointerOnTheSurfaceAMoveRepaints) {
     const QSize size(707, 328);
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, size);
     QImage screen(size, QImage::Format_RGB32);
     screen.fill(Qt::black);
@@ -127,7 +127,7 @@ protected:
         image.fill(Qt::black);
         return image;
     }
-    QImage FullPaint(const ViewWindow& view, QSize size) const {
+    QImage FullPaint(const ViewLayout& view, QSize size) const {
         QImage image = Surface(size);
         PointerTrace trace;
         Canvas canvas(image);
@@ -139,7 +139,7 @@ protected:
 
 TEST_P(PointerAtRatioTest, MovesMatchAFullPaint) {
     const QSize size(707, 328);
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, size);
     QImage screen = Surface(size);
     PointerTrace trace;

@@ -37,7 +37,7 @@ std::vector<SampleSeries> EverySampleSeries() {
 
 // Every step of the line lies where the mapping of seconds and activities puts it: the top of each bar
 // across its interval, and each riser between two bars, wherever nothing drawn later covers them.
-void ExpectStepLine(const QImage& image, const SelectedSeries& series, const ViewWindow& view, int pointerX,
+void ExpectStepLine(const QImage& image, const SelectedSeries& series, const ViewLayout& view, int pointerX,
                     const QString& what) {
     const int axisY = image.height() - view.margins.bottom;
     const TimeMap time = ViewTimeMap(view, series);
@@ -76,7 +76,7 @@ TEST(SamplesPaintTest, EverySampleSeriesIsDrawnWhereTheAlgorithmsPutIt) {
                 request.first = n / 3 + 1;
                 request.count = std::max(1, n / 3);
             }
-            const ViewWindow view = ViewForImage(sample.series, request);
+            const ViewLayout view = ViewForImage(sample.series, request);
             const QImage image = RenderGraphImage(sample.series, request);
             const QString what = sample.name + (zoomed ? QStringLiteral(" zoomed") : QString());
             const int pointerX = PointerXFor(view, sample.series, view.pointerIndex);

@@ -38,7 +38,7 @@ protected:
     }
     QSize size{W, H};
     SelectedSeries series;
-    ViewWindow view;
+    ViewLayout view;
 };
 
 TEST_F(SceneGeometryTest, TheStepLineRisesAndRunsAsPaintedWithItsMarkers) {
@@ -109,7 +109,7 @@ namespace {
 // The screen rounds a level's height to the nearest pixel, the printed page truncates it; both label every
 // step below the top.
 TEST(ScaleLevels, TheScreenRoundsThePageTruncates) {
-    ViewWindow view;
+    ViewLayout view;
     view.viewMax = 100;
     view.activityStep = 30;
     const ActivityMap map{0.625F, 200}; // 30 → 18.75, 60 → 37.5, 90 → 56.25 pixels above the axis

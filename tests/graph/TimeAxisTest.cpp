@@ -22,7 +22,7 @@ constexpr int AxisY = Height - Bottom;
 // The time axis alone, on a white strip.
 class TimeAxisTest : public testing::Test {
 protected:
-    const QImage& Draw(const ViewWindow& view, int xLimit, float scale) {
+    const QImage& Draw(const ViewLayout& view, int xLimit, float scale) {
         image.fill(Paper);
         Canvas canvas(image);
         canvas.pen.color = Pen;
@@ -56,7 +56,7 @@ protected:
 
 TEST_F(TimeAxisTest, SecondsTicksStartAfterTheViewAndStepByTheUnit) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {100});
-    ViewWindow view;
+    ViewLayout view;
     view.timeUnit = Seconds;
     view.timeStep = 10;
     const float scale = 5.3F;
@@ -82,7 +82,7 @@ TEST_F(TimeAxisTest, SecondsTicksStartAfterTheViewAndStepByTheUnit) {
 
 TEST_F(TimeAxisTest, HourLabelsHaveASecondLineTwelvePixelsTimesOnePointTwoBelow) {
     series = SeriesFromExposures(Utc(2023, 1, 31, 23, 10, 0), {86400});
-    ViewWindow view;
+    ViewLayout view;
     view.timeUnit = Hours;
     view.timeStep = 6;
     const float scale = 0.007F;
@@ -97,7 +97,7 @@ TEST_F(TimeAxisTest, HourLabelsHaveASecondLineTwelvePixelsTimesOnePointTwoBelow)
 
 TEST_F(TimeAxisTest, MonthTicksStepThirtyOneDays) {
     series = SeriesFromExposures(Utc(2023, 11, 14), {86400 * 400});
-    ViewWindow view;
+    ViewLayout view;
     view.timeUnit = Months;
     view.timeStep = 3;
     const float scale = 600.0F / (86400.0F * 400);
@@ -110,7 +110,7 @@ TEST_F(TimeAxisTest, MonthTicksStepThirtyOneDays) {
 
 TEST_F(TimeAxisTest, GridLinesRunDottedFromTheTopToTheAxis) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {100});
-    ViewWindow view;
+    ViewLayout view;
     view.timeUnit = Seconds;
     view.timeStep = 10;
     view.gridOn = true;
@@ -123,7 +123,7 @@ TEST_F(TimeAxisTest, GridLinesRunDottedFromTheTopToTheAxis) {
 
 TEST_F(TimeAxisTest, NoLabelFitsBeforeTheLimit) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {100});
-    ViewWindow view;
+    ViewLayout view;
     view.timeUnit = Seconds;
     view.timeStep = 10;
     Draw(view, 0, 5.3F);
@@ -138,7 +138,7 @@ TEST_F(TimeAxisTest, NoLabelFitsBeforeTheLimit) {
 TEST_F(TimeAxisTest, LabelsAfterTheEndOfTheViewAreDrawnWhileTheyFitTheLimit) {
     // A view of 30 s: its labels at 4, 14 and 24 s, then more after its end, only the limit stops them.
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {30});
-    ViewWindow view;
+    ViewLayout view;
     view.timeUnit = Seconds;
     view.timeStep = 10;
     const float scale = 5.3F;
@@ -152,7 +152,7 @@ TEST_F(TimeAxisTest, LabelsAfterTheEndOfTheViewAreDrawnWhileTheyFitTheLimit) {
 
 TEST_F(TimeAxisTest, ADegenerateScaleDrawsNothingAndReturns) {
     series = SeriesFromExposures(Utc(2023, 5, 7, 12, 34, 56), {25});
-    ViewWindow view;
+    ViewLayout view;
     Draw(view, 700, 0.0F);
     EXPECT_TRUE(AllAre(image, image.rect(), Paper));
     Draw(view, 700, -3.0F);
@@ -166,7 +166,7 @@ TEST_F(TimeAxisTest, YearsAxisLabelsCalendarYears) {
     for (int k = 1; k <= 72; ++k)
         elapsed.push_back(at.secsTo(at.addMonths(k)));
     series = SeriesFromElapsed(at, elapsed, std::vector<int64_t>(72, 100));
-    ViewWindow view;
+    ViewLayout view;
     view.timeUnit = Years;
     view.timeStep = 1;
     const float scale = 600.0F / static_cast<float>(elapsed.back());

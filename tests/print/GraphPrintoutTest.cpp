@@ -25,7 +25,7 @@ struct PaintedPage {
     GraphPageGeometry geometry;
 };
 
-PaintedPage Paint(const SelectedSeries& series, const ViewWindow& view, QSize size = QSize(1400, 990)) {
+PaintedPage Paint(const SelectedSeries& series, const ViewLayout& view, QSize size = QSize(1400, 990)) {
     PaintedPage page{QImage(size, QImage::Format_RGB32), {}};
     page.image.fill(Qt::white);
     page.geometry = ComputeGraphPageGeometry(size.width(), size.height(), view, series);
@@ -34,15 +34,15 @@ PaintedPage Paint(const SelectedSeries& series, const ViewWindow& view, QSize si
     return page;
 }
 
-ViewWindow WholeView(const SelectedSeries& series) {
-    ViewWindow view;
+ViewLayout WholeView(const SelectedSeries& series) {
+    ViewLayout view;
     ResetView(view, series, QSize(707, 328));
     return view;
 }
 
 TEST(GraphPageGeometry, MarginsAreFractionsOfThePage) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1200, 600});
-    ViewWindow view = WholeView(series);
+    ViewLayout view = WholeView(series);
     const GraphPageGeometry g = ComputeGraphPageGeometry(6814, 4760, view, series);
     EXPECT_EQ(g.rightMargin, 272); // Trunc(0.04 × 6814)
     EXPECT_EQ(g.topMargin, 238);   // Trunc(0.05 × 4760)
@@ -63,7 +63,7 @@ TEST(GraphPageGeometry, AViewWithoutDurationStillHasAScale) {
 
 TEST(GraphPrintTitle, WholeSeriesOrMeasurementRange) {
     const SelectedSeries series = SeriesOfIntervals(250, std::vector<int>(20, 600));
-    ViewWindow view = WholeView(series);
+    ViewLayout view = WholeView(series);
     EXPECT_EQ(GraphPrintTitle(view, series), QStringLiteral("Файл test.rad; Серия N 3"));
     ShowRange(view, series, QSize(707, 328), 5, 17);
     EXPECT_EQ(GraphPrintTitle(view, series), QStringLiteral("Файл test.rad; Серия N 3. Измерения с 5 по 17"));
@@ -72,7 +72,7 @@ TEST(GraphPrintTitle, WholeSeriesOrMeasurementRange) {
 TEST(GraphPrintPage, FrameAndStepLineWhereTheGeometryPutsThem) {
     // Three measurements: 8533, 4267 and 8533 Bq/m³.
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1200, 600});
-    const ViewWindow view = WholeView(series);
+    const ViewLayout view = WholeView(series);
     const PaintedPage page = Paint(series, view);
     const GraphPageGeometry& g = page.geometry;
     const int bottom = g.height - g.bottomMargin;
@@ -96,7 +96,7 @@ TEST(GraphPrintPage, FrameAndStepLineWhereTheGeometryPutsThem) {
 TEST(GraphPrintPage, NegativeActivityLiesOnTheBottomLineAndOffScaleReachesThePageTop) {
     // A clock set back gives a negative measurement 2; measurement 4 is shown beyond the zoomed maximum.
     SelectedSeries series = SeriesOfIntervals(250, {3600, -600, 3600, 600});
-    ViewWindow view = WholeView(series);
+    ViewLayout view = WholeView(series);
     ASSERT_LT(series.activity[2], 0);
     view.viewMax = series.activity[1] * 2; // measurement 4 (8533) stays above it
     ASSERT_GT(series.activity[4], view.viewMax);
@@ -118,7 +118,7 @@ TEST(GraphPrintPage, NegativeActivityLiesOnTheBottomLineAndOffScaleReachesThePag
 
 TEST(GraphPrintPage, GridLinesOnlyWithTheGrid) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1200, 600});
-    ViewWindow view = WholeView(series);
+    ViewLayout view = WholeView(series);
     ASSERT_LT(view.activityStep, view.viewMax);
     const auto dottedPixels = [&](bool grid) {
         view.gridOn = grid;
@@ -166,7 +166,7 @@ TEST_F(GraphPrintPdf, OneLandscapePageThenPortrait) {
 
 TEST_F(GraphPrintPdf, AZoomedViewNamesItsRange) {
     const SelectedSeries series = SeriesOfIntervals(250, std::vector<int>(20, 600));
-    ViewWindow view = WholeView(series);
+    ViewLayout view = WholeView(series);
     ShowRange(view, series, QSize(707, 328), 5, 17);
     ASSERT_TRUE(PrintGraph(printer_, view, series).ok());
     const QString text = PdfPageText(path_, 0);
@@ -183,7 +183,7 @@ protected:
         QPointF origin; // the printable area's top-left corner on the sheet, in points
         std::vector<PdfWord> words;
     };
-    Placed print(const ViewWindow& view, const SelectedSeries& series) {
+    Placed print(const ViewLayout& view, const SelectedSeries& series) {
         // Landscape chosen beforehand, as printer setup may leave it: the printout ends in portrait anyway.
         printer_.setPageOrientation(QPageLayout::Landscape);
         Placed placed;
@@ -205,7 +205,7 @@ protected:
 
 TEST_F(GraphPrintPlacement, WholeSeriesTitleIsCentredAndTheZoomedOneStartsATitleWidthLeftOfTheMiddle) {
     const SelectedSeries series = SeriesOfIntervals(250, std::vector<int>(20, 600));
-    ViewWindow view = WholeView(series);
+    ViewLayout view = WholeView(series);
     const Placed whole = print(view, series);
     const PdfWord* first = Find(whole.words, QStringLiteral("Файл"));
     const PdfWord* last = Find(whole.words, QStringLiteral("3"));
@@ -225,7 +225,7 @@ TEST_F(GraphPrintPlacement, WholeSeriesTitleIsCentredAndTheZoomedOneStartsATitle
 
 TEST_F(GraphPrintPlacement, CaptionsAndScaleLabelsStandWhereTheGeometryPutsThem) {
     const SelectedSeries series = SeriesOfIntervals(250, {600, 1200, 600}); // 8533, 4267, 8533 Bq/m³
-    const ViewWindow view = WholeView(series);
+    const ViewLayout view = WholeView(series);
     ASSERT_EQ(view.activityStep, 1000);
     const Placed page = print(view, series);
     const GraphPageGeometry& g = page.g;
@@ -267,7 +267,7 @@ TEST_F(GraphPrintPlacement, CaptionsAndScaleLabelsStandWhereTheGeometryPutsThem)
 
 TEST_F(GraphPrintPdf, NothingIsPrintedWithoutASeries) {
     const SelectedSeries none;
-    ViewWindow view;
+    ViewLayout view;
     EXPECT_TRUE(PrintGraph(printer_, view, none).ok());
     EXPECT_FALSE(QFile::exists(path_));
 }

@@ -1,6 +1,6 @@
 #include "tests/print/PrintSeries.h"
 
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "print/GraphPrintout.h"
 #include "print/PdfFile.h"
 #include "print/PdfPrinter.h"
@@ -45,7 +45,7 @@ protected:
 
     QTemporaryDir folder_;
     SelectedSeries series_;
-    ViewWindow view_;
+    ViewLayout view_;
 };
 
 TEST_F(PdfFile, APrintoutReplacesTheTargetWholeAndTheChosenNameStays) {

@@ -20,7 +20,7 @@ void Unusable(QPrinter& printer, const QString& path) {
 TEST(PrintFailure, AJobThatCannotStartIsReportedAndLeavesNothing) {
     const QString path = QStringLiteral("/nonexistent-folder-for-printing/out.pdf");
     const SelectedSeries series = SeriesOfIntervals(250, {600, 600});
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, QSize(707, 328));
     QPrinter graphPrinter;
     Unusable(graphPrinter, path);

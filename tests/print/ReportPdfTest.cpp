@@ -108,7 +108,7 @@ TEST_F(ReportPdf, FortyDaysTakeTwoPagesEachWithItsFooter) {
 TEST(ReportGraph, ThePrintoutsPageShrunkIntoTheFrame) {
     const ReportFile report = HandWorkedReportFile();
     const SelectedSeries& series = report.series();
-    const ViewWindow view = ReportGraphView(series, {1, 6});
+    const ViewLayout view = ReportGraphView(series, {1, 6});
     ASSERT_EQ(view.viewMax, 1000);
     QImage image(1000, 800, QImage::Format_RGB32);
     image.fill(Qt::white);

@@ -1,4 +1,4 @@
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 
 #include "graph/AxisSteps.h"
 
@@ -11,7 +11,7 @@ constexpr int64_t AtLeastOne(int64_t denominator) {
     return std::max<int64_t>(denominator, 1);
 }
 
-int64_t VisibleSeconds(const ViewWindow& view, const SelectedSeries& series) {
+int64_t VisibleSeconds(const ViewLayout& view, const SelectedSeries& series) {
     return series.elapsedTime[view.last()] - series.elapsedTime[view.viewFirst - 1];
 }
 
@@ -19,53 +19,53 @@ float ActivityScaleFor(int64_t viewMax, int pixels) {
     return static_cast<float>(static_cast<Extended>(pixels) / static_cast<Extended>(AtLeastOne(viewMax)));
 }
 
-int PlotHeightBelowGap(const ViewWindow& view, QSize area) {
+int PlotHeightBelowGap(const ViewLayout& view, QSize area) {
     return area.height() - view.margins.bottom - 2 * view.margins.top;
 }
 
 } // namespace
 
-TimeMap ViewTimeMap(const ViewWindow& view, const SelectedSeries& series) {
+TimeMap ViewTimeMap(const ViewLayout& view, const SelectedSeries& series) {
     return TimeMap{series.elapsedTime[view.viewFirst - 1], view.timeScale, view.margins.left};
 }
 
-ActivityMap ViewActivityMap(const ViewWindow& view, int height) {
+ActivityMap ViewActivityMap(const ViewLayout& view, int height) {
     return ActivityMap{view.activityScale, height - view.margins.bottom};
 }
 
-ViewWindow ViewWithAxisSteps(const ViewState& state, const SelectedSeries& series) {
-    ViewWindow view;
+ViewLayout ViewWithAxisSteps(const ViewState& state, const SelectedSeries& series) {
+    ViewLayout view;
     static_cast<ViewState&>(view) = state;
     ChooseAxisSteps(view, series);
     return view;
 }
 
-void LayOutView(ViewWindow& view, const SelectedSeries& series, QSize area) {
+void LayOutView(ViewLayout& view, const SelectedSeries& series, QSize area) {
     view.activityScale = ActivityScaleFor(view.viewMax, PlotHeightBelowGap(view, area));
     view.topGap = true;
     UpdateTimeScale(view, series, area.width());
     ChooseAxisSteps(view, series);
 }
 
-void ResetView(ViewWindow& view, const SelectedSeries& series, QSize area) {
+void ResetView(ViewLayout& view, const SelectedSeries& series, QSize area) {
     ResetView(static_cast<ViewState&>(view), series);
     LayOutView(view, series, area);
 }
 
-void UpdateTimeScale(ViewWindow& view, const SelectedSeries& series, int width) {
+void UpdateTimeScale(ViewLayout& view, const SelectedSeries& series, int width) {
     const int frameWidth = width - view.margins.left - view.margins.right;
     view.timeScale = static_cast<float>(static_cast<Extended>(frameWidth) /
                                         static_cast<Extended>(AtLeastOne(VisibleSeconds(view, series))));
 }
 
-void ChooseAxisSteps(ViewWindow& view, const SelectedSeries& series) {
+void ChooseAxisSteps(ViewLayout& view, const SelectedSeries& series) {
     const TimeSteps steps = ChooseTimeSteps(VisibleSeconds(view, series));
     view.timeUnit = steps.timeUnit;
     view.timeStep = steps.timeStep;
     view.activityStep = ChooseActivityStep(view.viewMax);
 }
 
-uint16_t MeasurementAtX(const ViewWindow& view, const SelectedSeries& series, int x) {
+uint16_t MeasurementAtX(const ViewLayout& view, const SelectedSeries& series, int x) {
     const int64_t origin = series.elapsedTime[view.viewFirst - 1];
     // A zero scale (a frame without width) puts every x at the start of the view.
     const Extended seconds = view.timeScale == 0.0F ? 0.0L
@@ -79,19 +79,19 @@ uint16_t MeasurementAtX(const ViewWindow& view, const SelectedSeries& series, in
     return static_cast<uint16_t>(k);
 }
 
-void ShowRange(ViewWindow& view, const SelectedSeries& series, QSize area, int lo, int hi) {
+void ShowRange(ViewLayout& view, const SelectedSeries& series, QSize area, int lo, int hi) {
     ShowRange(static_cast<ViewState&>(view), series, lo, hi);
     LayOutView(view, series, area);
 }
 
-bool ZoomClick(ViewWindow& view, const SelectedSeries& series, QSize area, int x) {
+bool ZoomClick(ViewLayout& view, const SelectedSeries& series, QSize area, int x) {
     if (!ZoomEdge(view, series, MeasurementAtX(view, series, x)))
         return false;
     LayOutView(view, series, area);
     return true;
 }
 
-GraphPoint GraphPointAt(const ViewWindow& view, const SelectedSeries& series, QSize area, QPoint at) {
+GraphPoint GraphPointAt(const ViewLayout& view, const SelectedSeries& series, QSize area, QPoint at) {
     GraphPoint point;
     if (view.timeScale != 0.0F)
         point.seconds = static_cast<Extended>(at.x() - view.margins.left) / view.timeScale;
@@ -102,13 +102,13 @@ GraphPoint GraphPointAt(const ViewWindow& view, const SelectedSeries& series, QS
     return point;
 }
 
-QPoint PixelOf(const ViewWindow& view, const SelectedSeries& series, QSize area, const GraphPoint& point) {
+QPoint PixelOf(const ViewLayout& view, const SelectedSeries& series, QSize area, const GraphPoint& point) {
     const Extended seconds = point.seconds - static_cast<Extended>(series.elapsedTime[view.viewFirst - 1]);
     return QPoint(RoundToPixel(seconds * view.timeScale) + view.margins.left,
                   area.height() - view.margins.bottom - RoundToPixel(point.activity * view.activityScale));
 }
 
-QRect ZoomSpanRect(const ViewWindow& view, const SelectedSeries& series, QSize area, int x) {
+QRect ZoomSpanRect(const ViewLayout& view, const SelectedSeries& series, QSize area, int x) {
     const int k = MeasurementAtX(view, series, x);
     const int lo = std::min<int>(view.zoomAnchor, k);
     const int hi = std::max<int>(view.zoomAnchor, k);
@@ -118,12 +118,12 @@ QRect ZoomSpanRect(const ViewWindow& view, const SelectedSeries& series, QSize a
     return span.intersected(QRect(QPoint(0, 0), area));
 }
 
-void ShowWholeSeries(ViewWindow& view, const SelectedSeries& series, QSize area) {
+void ShowWholeSeries(ViewLayout& view, const SelectedSeries& series, QSize area) {
     ShowWholeSeries(static_cast<ViewState&>(view), series);
     LayOutView(view, series, area);
 }
 
-void ResizeView(ViewWindow& view, const SelectedSeries& series, QSize area) {
+void ResizeView(ViewLayout& view, const SelectedSeries& series, QSize area) {
     if (series.measurementCount == 0)
         return;
     UpdateTimeScale(view, series, area.width());

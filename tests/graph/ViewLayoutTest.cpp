@@ -1,4 +1,4 @@
-#include "graph/ViewWindow.h"
+#include "graph/ViewLayout.h"
 #include "graph/AxisSteps.h"
 #include "tests/support/SeriesFactory.h"
 
@@ -22,7 +22,7 @@ SelectedSeries SixHundredSeconds() {
 
 TEST(ResetViewTest, ShowsTheWholeSeriesWithThePointerOnTheFirstMeasurement) {
     const SelectedSeries series = SixHundredSeconds();
-    ViewWindow view;
+    ViewLayout view;
     view.zoomMode = ZoomState::AwaitingSecondEdge;
     view.gridOn = true;
     ResetView(view, series, Area);
@@ -43,7 +43,7 @@ TEST(ResetViewTest, ShowsTheWholeSeriesWithThePointerOnTheFirstMeasurement) {
 
 TEST(ResetViewTest, OneMeasurementFillsTheFrameUpToTwiceTheTopMargin) {
     const SelectedSeries series = SeriesFromExposures(Utc(2024, 5, 1, 8), {600});
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, Area);
     EXPECT_EQ(view.viewFirst, 1);
     EXPECT_EQ(view.viewCount, 1);
@@ -56,7 +56,7 @@ TEST(ResetViewTest, OneMeasurementFillsTheFrameUpToTwiceTheTopMargin) {
 
 TEST(ResetViewTest, EmptyDurationAndZeroMaximumKeepFiniteScales) {
     SelectedSeries series = SeriesFromElapsed(Utc(2024, 5, 1, 8), {0, 0, 0}, {0, 0});
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, Area);
     EXPECT_FLOAT_EQ(view.timeScale, 636.0F);
     EXPECT_FLOAT_EQ(view.activityScale, float(H - B - 2 * T));
@@ -75,7 +75,7 @@ class MeasurementAtXTest : public testing::TestWithParam<AtXCase> {};
 
 TEST_P(MeasurementAtXTest, FindsTheMeasurementWhoseIntervalHoldsTheTime) {
     const SelectedSeries series = SixHundredSeconds();
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, UnitArea);
     ASSERT_FLOAT_EQ(view.timeScale, 1.0F);
     EXPECT_EQ(MeasurementAtX(view, series, GetParam().x), GetParam().measurement) << "x " << GetParam().x;
@@ -90,7 +90,7 @@ INSTANTIATE_TEST_SUITE_P(Clicks, MeasurementAtXTest,
 
 TEST(MeasurementAtXTest, RoundsTheTimeOnTheSinglePrecisionScale) {
     const SelectedSeries series = SixHundredSeconds();
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, Area);                       // 1.06 pixels per second
     EXPECT_EQ(MeasurementAtX(view, series, L + 106), 1); // 100 s
     EXPECT_EQ(MeasurementAtX(view, series, L + 107), 2); // 100.94 s rounds to 101
@@ -98,7 +98,7 @@ TEST(MeasurementAtXTest, RoundsTheTimeOnTheSinglePrecisionScale) {
 
 TEST(MeasurementAtXTest, LeftOfAZoomedViewGivesAnEarlierMeasurement) {
     const SelectedSeries series = SixHundredSeconds();
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, UnitArea);
     ShowRange(view, series, UnitArea, 4, 6);             // 300 … 600 s over 600 pixels: 2 pixels per second
     EXPECT_EQ(MeasurementAtX(view, series, L - 100), 3); // 250 s
@@ -117,7 +117,7 @@ protected:
     bool Click(int x) { return ZoomClick(view, series, UnitArea, x); }
 
     SelectedSeries series = SixHundredSeconds();
-    ViewWindow view;
+    ViewLayout view;
 };
 
 TEST_F(ZoomTest, TwoClicksShowTheRangeScaledToItsOwnMaximum) {
@@ -139,7 +139,7 @@ TEST_F(ZoomTest, TwoClicksShowTheRangeScaledToItsOwnMaximum) {
 TEST_F(ZoomTest, EitherClickOrderGivesTheSameView) {
     Click(L + 450);
     Click(L + 150);
-    ViewWindow reversed = view;
+    ViewLayout reversed = view;
     SetUp();
     Click(L + 150);
     Click(L + 450);
@@ -198,7 +198,7 @@ TEST_F(ZoomTest, InitialViewCancelsAZoomAndKeepsThePointer) {
 
 TEST(ResizingTest, ScalesTheViewToItsOwnMaximumWithOneTopMargin) {
     const SelectedSeries series = SixHundredSeconds();
-    ViewWindow view;
+    ViewLayout view;
     ResetView(view, series, Area);
     ShowRange(view, series, Area, 5, 6); // maximum 30 of the series' 90
     const QSize maximised(1280, 700);
@@ -212,7 +212,7 @@ TEST(ResizingTest, ScalesTheViewToItsOwnMaximumWithOneTopMargin) {
 
 TEST(ResizingTest, DoesNothingWithoutASeries) {
     const SelectedSeries none;
-    ViewWindow view;
+    ViewLayout view;
     view.timeScale = 2.0F;
     view.activityScale = 3.0F;
     ResizeView(view, none, Area);
@@ -221,7 +221,7 @@ TEST(ResizingTest, DoesNothingWithoutASeries) {
 }
 
 TEST(GridTest, FollowsTheButton) {
-    ViewWindow view;
+    ViewLayout view;
     SetGrid(view, true);
     EXPECT_TRUE(view.gridOn);
     SetGrid(view, false);
