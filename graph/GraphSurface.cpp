@@ -1,17 +1,26 @@
 #include "graph/GraphSurface.h"
 
 #include "graph/Canvas.h"
+#include "graph/HoverReadout.h"
 #include "graph/Navigation.h"
 #include "graph/Pointer.h"
+#include "store/MeasurementReadout.h"
 
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPalette>
 #include <QtMath>
 
+#include <algorithm>
+#include <cmath>
+
 namespace {
 
 constexpr int ZoomDotRadius = 2;
+// A notch of the wheel shows this share of the measurements in view (its inverse zooming out), and with
+// Shift moves the view by one part in WheelPanShare of them.
+constexpr double WheelZoomStep = 0.8;
+constexpr int WheelPanShare = 10;
 
 // The device pixels of a logical rectangle of the picture.
 QRectF DeviceRect(const QRect& rect, qreal ratio) {
@@ -124,6 +133,47 @@ std::optional<QRect> GraphSurface::zoomSpanAt(int x) const {
     if (view_.zoomMode != ZoomState::AwaitingSecondEdge || !seriesShown() || store_.noSeriesChosen)
         return std::nullopt;
     return ZoomSpanRect(view_, store_.selected, area_, x);
+}
+
+std::optional<QString> GraphSurface::readoutAt(QPoint at) const {
+    if (store_.noSeriesChosen)
+        return std::nullopt;
+    const std::optional<int> k = MeasurementUnder(view_, store_.selected, area_, at);
+    if (!k)
+        return std::nullopt;
+    return MeasurementReadout(store_.selected, *k);
+}
+
+QPoint GraphSurface::readoutPlace(QPoint at, QSize tip) const {
+    return ReadoutTopLeft(view_, store_.selected, area_, at, tip);
+}
+
+void GraphSurface::wheelAt(QPoint at, int notches, bool pan) {
+    if (!seriesShown() || store_.noSeriesChosen || notches == 0)
+        return;
+    if (pan) {
+        const double step = std::max(1.0, view_.viewCount / double(WheelPanShare)) * notches;
+        emit panRequested(view_.viewFirst - static_cast<int>(std::lround(step)));
+        return;
+    }
+    // Outside the frame the wheel zooms around the frame's nearer edge.
+    const QRect frame = PlotFrame(view_, area_);
+    const QPoint inFrame(std::clamp(at.x(), frame.left(), std::max(frame.left(), frame.right())), at.y());
+    const GraphPoint point = GraphPointAt(view_, store_.selected, area_, inFrame);
+    emit zoomRequested(static_cast<double>(point.seconds), std::pow(WheelZoomStep, notches));
+}
+
+void GraphSurface::beginDrag(int x) {
+    if (seriesShown() && !store_.noSeriesChosen)
+        drag_ = Drag{x, view_};
+}
+
+void GraphSurface::dragTo(int x) {
+    if (!drag_ || !seriesShown())
+        return;
+    const int from = MeasurementAtX(drag_->view, store_.selected, drag_->x);
+    const int to = MeasurementAtX(drag_->view, store_.selected, x);
+    emit panRequested(drag_->view.viewFirst + from - to);
 }
 
 void GraphSurface::clickAt(int x, int y) {

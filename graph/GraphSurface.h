@@ -74,6 +74,21 @@ public:
     // While a zoom waits for its second click: the span a click at x would show, in the area's pixels.
     std::optional<QRect> zoomSpanAt(int x) const;
 
+    // What the graph says of the measurement under `at` in the plot frame; absent outside the frame or while
+    // no series is shown. The pointer stays where it is.
+    std::optional<QString> readoutAt(QPoint at) const;
+    // Where that readout, of the given size, goes on the area (see ReadoutTopLeft).
+    QPoint readoutPlace(QPoint at, QSize tip) const;
+    // The wheel turned by `notches` (positive away from the user) with the mouse at `at`: zooms the time axis
+    // in (out for negative notches) around the mouse, or with pan moves the view a tenth of its measurements
+    // a notch towards the start (towards the end for negative notches).
+    void wheelAt(QPoint at, int notches, bool pan);
+    // Dragging the graph sideways (the middle button): from x on, the view follows the mouse by whole
+    // measurements, reckoned on the view as it was when the drag began.
+    void beginDrag(int x);
+    void dragTo(int x);
+    void endDrag() { drag_.reset(); }
+
 signals:
     void areaChanged(const QRect& rect); // what the widget must update
     // The picture shows another view.
@@ -82,6 +97,10 @@ signals:
     // the plot frame or not, and a pointer command from a key.
     void clicked(int k, bool rightOfFrame);
     void navigationRequested(NavigationCommand command);
+    // The wheel's zoom around a moment (seconds after the series' first mark) and a pan to a first
+    // measurement.
+    void zoomRequested(double seconds, double factor);
+    void panRequested(int first);
 
 private:
     GraphScene scene(const ColorScheme& colors) const;
@@ -106,4 +125,10 @@ private:
     // The first zoom click's place on the graph, drawn again whenever the picture is drawn anew before the
     // second click.
     GraphPoint zoomDot_;
+    // A drag's start: the x it began at and the view it reckons on.
+    struct Drag {
+        int x = 0;
+        ViewLayout view;
+    };
+    std::optional<Drag> drag_;
 };

@@ -49,5 +49,16 @@ extern const char* const SecondEdgePrompt; // "Щёлкните второй к�
 // between the two edges, in either order. Answers true when the range was applied.
 bool ZoomEdge(ViewState& view, const SelectedSeries& series, int k);
 
+// The wheel with the mouse at `seconds` after mark 0: the view takes factor times as many measurements
+// (fewer below 1), at least one more or one fewer, within 1 … n, and of the ranges that hold the moment the
+// one is shown where it keeps its share of the view's time, so that the measurement under the mouse stays
+// under it as far as whole measurements allow. The vertical scale is made for the new range's own maximum,
+// as a zoom's second click makes it. Answers whether the view changed.
+bool ZoomAround(ViewState& view, const SelectedSeries& series, double seconds, double factor);
+
+// Panning: the same number of measurements from first on, first kept within 1 … n − count + 1, the
+// vertical scale made for the range's own maximum. Answers whether the view changed.
+bool PanTo(ViewState& view, const SelectedSeries& series, int first);
+
 // The grid button went down or up.
 void SetGrid(ViewState& view, bool down);

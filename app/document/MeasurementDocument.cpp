@@ -166,6 +166,22 @@ void MeasurementDocument::showRange(int first, int last) {
     apply(changed);
 }
 
+void MeasurementDocument::zoomAround(double seconds, double factor) {
+    if (!seriesShown())
+        return;
+    ViewState changed = view_;
+    if (ZoomAround(changed, store_.selected, seconds, factor))
+        apply(changed);
+}
+
+void MeasurementDocument::panTo(int first) {
+    if (!seriesShown())
+        return;
+    ViewState changed = view_;
+    if (PanTo(changed, store_.selected, first))
+        apply(changed);
+}
+
 void MeasurementDocument::setGrid(bool on) {
     ViewState changed = view_;
     SetGrid(changed, on);

@@ -79,6 +79,12 @@ public:
     void beginZoom();
     void showWholeSeries();
     void showRange(int first, int last);
+    // The wheel over the graph with the mouse at `seconds` after the series' first mark: factor times as many
+    // measurements in view (fewer below 1), the moment under the mouse kept in place; the pointer stays while
+    // it is in view, and a pending two-click zoom goes on waiting.
+    void zoomAround(double seconds, double factor);
+    // Panning: the view's measurements from first on, as many as before.
+    void panTo(int first);
     // The grid button went down or up.
     void setGrid(bool on);
 

@@ -6,6 +6,8 @@
 void FollowDocument(GraphSurface& graph, MeasurementDocument& document) {
     QObject::connect(&graph, &GraphSurface::clicked, &document, &MeasurementDocument::clickGraph);
     QObject::connect(&graph, &GraphSurface::navigationRequested, &document, &MeasurementDocument::navigate);
+    QObject::connect(&graph, &GraphSurface::zoomRequested, &document, &MeasurementDocument::zoomAround);
+    QObject::connect(&graph, &GraphSurface::panRequested, &document, &MeasurementDocument::panTo);
     QObject::connect(&document, &MeasurementDocument::viewChanged, &graph,
                      [&graph, &document] { graph.showView(document.view()); });
     QObject::connect(&document, &MeasurementDocument::zoomChanged, &graph,

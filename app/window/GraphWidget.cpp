@@ -6,6 +6,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QToolTip>
+#include <QWheelEvent>
 
 namespace {
 
@@ -13,6 +16,16 @@ namespace {
 QRegion Outline(const QRect& rect) {
     return QRegion(rect) - QRegion(rect.adjusted(1, 1, -1, -1));
 }
+
+// The size of a tooltip showing text: its font's lines, the label's margin and the frame on each side.
+QSize ReadoutSize(const QString& text, const QStyle* style) {
+    const int frame = style->pixelMetric(QStyle::PM_ToolTipLabelFrameWidth);
+    const int border = 2 * (1 + 2 * frame);
+    return QFontMetrics(QToolTip::font()).size(0, text) + QSize(border, border);
+}
+
+// Where Qt puts a tooltip's corner from the point it is given, for an arrow cursor of 16 pixels.
+const QPoint ToolTipOffset(2, 16);
 
 } // namespace
 
@@ -44,18 +57,60 @@ void GraphWidget::resizeEvent(QResizeEvent* event) {
 
 void GraphWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::MiddleButton) {
+        graph_.beginDrag(at.x());
+        return;
+    }
     graph_.clickAt(at.x(), at.y());
     showZoomSpan(at.x());
 }
 
 void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
-    showZoomSpan(event->position().toPoint().x());
+    const QPoint at = event->position().toPoint();
+    if (event->buttons() & Qt::MiddleButton)
+        graph_.dragTo(at.x());
+    showZoomSpan(at.x());
+    showReadout(at);
+}
+
+void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
+    QWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::MiddleButton)
+        graph_.endDrag();
 }
 
 void GraphWidget::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     setZoomSpan(QRect());
+    readout_.clear();
+    QToolTip::hideText();
+}
+
+void GraphWidget::wheelEvent(QWheelEvent* event) {
+    // Some platforms turn Shift+wheel into a sideways wheel.
+    const QPoint delta = event->angleDelta();
+    wheelRest_ += delta.y() != 0 ? delta.y() : delta.x();
+    const int notches = wheelRest_ / QWheelEvent::DefaultDeltasPerStep;
+    wheelRest_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+    const QPoint at = event->position().toPoint();
+    const bool pan = (event->modifiers() & Qt::ShiftModifier) || (delta.y() == 0 && delta.x() != 0);
+    graph_.wheelAt(at, notches, pan);
+    showReadout(at);
+    event->accept();
+}
+
+void GraphWidget::showReadout(QPoint at) {
+    const std::optional<QString> text = graph_.readoutAt(at);
+    readout_ = text.value_or(QString());
+    if (!text) {
+        QToolTip::hideText();
+        return;
+    }
+    const QSize tip = ReadoutSize(*text, style());
+    // Qt puts a tooltip's corner below and right of the point it is given, clear of the cursor.
+    const QPoint corner = mapToGlobal(graph_.readoutPlace(at, tip)) - ToolTipOffset;
+    QToolTip::showText(corner, *text, this, rect());
 }
 
 void GraphWidget::showZoomSpan(int x) {

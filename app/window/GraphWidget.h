@@ -7,14 +7,16 @@
 class GraphSurface;
 
 // The graph area between the toolbar and the information panel: shows the graph's picture and hands it its
-// size and mouse presses. Paint events copy only what they cover, so a pointer move repaints two one-pixel
-// columns.
+// size, mouse presses, the wheel and middle-button drags, and names the measurement under the mouse. Paint
+// events copy only what they cover, so a pointer move repaints two one-pixel columns.
 class GraphWidget : public QWidget {
 public:
     explicit GraphWidget(GraphSurface& graph, QWidget* parent = nullptr);
 
     // The zoom's frame on screen; null when none is shown.
     QRect zoomSpan() const { return zoomSpan_; }
+    // The readout of the measurement under the mouse; empty while none is shown.
+    QString readout() const { return readout_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -24,11 +26,19 @@ protected:
     // show. It is drawn over the picture, not into it, and only its edges are repainted as it moves.
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    // The wheel zooms the time axis around the mouse, with Shift it pans; the middle button drags the view.
+    void wheelEvent(QWheelEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // The readout of the measurement under the mouse, a tooltip clear of the step line; hidden outside the
+    // plot frame.
+    void showReadout(QPoint at);
     void showZoomSpan(int x);
     void setZoomSpan(const QRect& span);
 
     GraphSurface& graph_;
     QRect zoomSpan_; // null while no frame is shown
+    QString readout_;
+    int wheelRest_ = 0; // the part of a notch a fine-grained wheel has turned so far
 };

@@ -1,15 +1,18 @@
 // What a user meets in the real main window (offscreen), with the largest series a file can hold (1636
-// measurements): choosing the series with its first paint, a pointer step, and a full repaint of the window.
-// Every step runs until the window has nothing left to do: posted events handled, paints done.
+// measurements): choosing the series with its first paint, a pointer step, the mouse over the graph, a turn
+// of the wheel, and a full repaint of the window. Every step runs until the window has nothing left to do:
+// posted events handled, paints done.
 //   build-test/bench/window/radview-bench-window [--benchmark_repetitions=5
 //   --benchmark_report_aggregates_only=true]
 
+#include "app/window/GraphWidget.h"
 #include "bench/FullSeriesViewer.h"
 #include "bench/RatioReporter.h"
 
 #include <QApplication>
 #include <QTest>
 #include <QToolButton>
+#include <QWheelEvent>
 
 #include <benchmark/benchmark.h>
 
@@ -68,6 +71,47 @@ void PointerStep(benchmark::State& state) {
 }
 BENCHMARK(PointerStep)->Unit(benchmark::kMicrosecond);
 
+// Each step moves the mouse over the graph to the next of a few places across the frame, naming the
+// measurement under it in the readout.
+void Hover(benchmark::State& state) {
+    MainWindow& window = TheViewer().window();
+    window.selectSeries(1);
+    Settle();
+    QWidget* area = window.graphWidget;
+    int step = 0;
+    for (auto _ : state) {
+        const QPoint at(area->width() * (2 + step % 7) / 10, area->height() / 2);
+        QTest::mouseMove(area, at);
+        Settle();
+        ++step;
+    }
+}
+BENCHMARK(Hover)->Unit(benchmark::kMicrosecond);
+
+// Each step turns the wheel one notch over the middle of the graph: in, until one measurement is shown,
+// then out to the whole series, and so on.
+void WheelZoomStep(benchmark::State& state) {
+    MainWindow& window = TheViewer().window();
+    window.selectSeries(1);
+    Settle();
+    QWidget* area = window.graphWidget;
+    const int n = window.store().selected.measurementCount;
+    int direction = 1;
+    for (auto _ : state) {
+        const int count = window.document().viewCount();
+        if (count == 1)
+            direction = -1;
+        else if (count == n)
+            direction = 1;
+        const QPoint at(area->width() / 2, area->height() / 2);
+        QWheelEvent wheel(at, area->mapToGlobal(at), QPoint(), QPoint(0, direction * 120), Qt::NoButton,
+                          Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(area, &wheel);
+        Settle();
+    }
+}
+BENCHMARK(WheelZoomStep)->Unit(benchmark::kMicrosecond);
+
 // The graph drawn afresh and the whole window painted.
 void FullRepaint(benchmark::State& state) {
     MainWindow& window = TheViewer().window();
@@ -91,6 +135,8 @@ int main(int argc, char** argv) {
     RatioReporter reporter;
     reporter.addFigure("choosing a series with its first paint (window)", "ChooseSeries");
     reporter.addRatio("pointer step / full repaint (window)", "PointerStep", "FullRepaint");
+    reporter.addRatio("hover / full repaint (window)", "Hover", "FullRepaint");
+    reporter.addRatio("wheel zoom step / full repaint (window)", "WheelZoomStep", "FullRepaint");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     theViewer.reset();

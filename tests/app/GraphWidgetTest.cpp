@@ -4,12 +4,16 @@
 #include "app/document/MeasurementDocument.h"
 #include "app/window/GraphFollowsDocument.h"
 #include "graph/GraphSurface.h"
+#include "graph/HoverReadout.h"
+#include "store/MeasurementReadout.h"
 #include "tests/support/PixelProbe.h"
 #include "tests/support/SeriesFactory.h"
 
 #include <QPaintEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -33,6 +37,14 @@ protected:
         GraphWidget::paintEvent(event);
     }
 };
+
+// Qt's tooltip window while one is shown.
+const QWidget* ShownToolTip() {
+    for (const QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
 
 int PixelsIn(const QRegion& region) {
     int pixels = 0;
@@ -66,6 +78,20 @@ protected:
         return texts;
     }
     void Click(int x, int y = 100) { QTest::mouseClick(&area, Qt::LeftButton, Qt::NoModifier, QPoint(x, y)); }
+    // Turns the wheel by whole notches (positive away from the user) with the mouse at `at`.
+    void Wheel(QPoint at, int notches, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWheelEvent event(at, area.mapToGlobal(at), QPoint(), QPoint(0, notches * 120), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&area, &event);
+    }
+    // The middle of measurement k on the view as it is laid out now, halfway up the frame.
+    QPoint MiddleOf(int k) {
+        const TimeMap time = ViewTimeMap(graph().view(), store.selected);
+        return {time.middleX(store.selected.elapsedTime[k - 1], store.selected.elapsedTime[k]), 140};
+    }
+    int UnderMouse(QPoint at) {
+        return MeasurementUnder(graph().view(), store.selected, area.size(), at).value();
+    }
 
     MeasurementDocument document;
     const MeasurementStore& store = document.store();
@@ -316,6 +342,92 @@ TEST(GraphViewPaintTest, APointerMoveOnADenseScreenCopiesOnlyTheColumns) {
     EXPECT_EQ(graph.renderCount(), renders);
     std::vector<int> changed = DifferingColumns(before, graph.screen());
     EXPECT_EQ(changed, (std::vector<int>{2 * oldX, 2 * oldX + 1, 2 * newX, 2 * newX + 1}));
+}
+
+// The mouse over the graph names the measurement under it in a tooltip clear of the step line; the pointer
+// stays. Outside the plot frame nothing is named.
+TEST_F(GraphViewTest, TheMouseOverTheGraphNamesTheMeasurementUnderIt) {
+    for (const int k : {37, 90}) {
+        const QPoint at = MiddleOf(k);
+        for (const QPoint& mouse : {at, QPoint(at.x(), 270), QPoint(at.x(), 10)}) {
+            QTest::mouseMove(&area, mouse);
+            EXPECT_EQ(QToolTip::text(), MeasurementReadout(store.selected, k)) << k;
+            EXPECT_EQ(area.readout(), QToolTip::text());
+            const QWidget* tip = ShownToolTip();
+            ASSERT_NE(tip, nullptr) << k;
+            // No pixel of the step line lies under the tooltip.
+            const QRect covered = QRect(area.mapFromGlobal(tip->pos()), tip->size())
+                                      .intersected(PlotFrame(graph().view(), area.size()));
+            int line = 0;
+            for (int y = covered.top(); y <= covered.bottom(); ++y)
+                for (int x = covered.left(); x <= covered.right(); ++x)
+                    line += graph().screen().pixelColor(x, y) == Colors.graph;
+            EXPECT_EQ(line, 0) << k << " at " << mouse.y();
+        }
+    }
+    EXPECT_EQ(graph().view().pointerIndex, 1);
+    QTest::mouseMove(&area, QPoint(30, 140));
+    EXPECT_EQ(area.readout(), QString());
+}
+
+// The wheel zooms in around the mouse, the measurement under it staying under it, down to one measurement,
+// with the pointer kept while in view; turned back, it ends at the whole series.
+TEST_F(GraphViewTest, TheWheelZoomsAroundTheMeasurementUnderTheMouse) {
+    // Hours of measurement, so that whole measurements can always keep the one under the mouse in place.
+    std::vector<int64_t> elapsed;
+    std::vector<int64_t> activities;
+    for (int j = 0; j <= 120; ++j)
+        elapsed.push_back(3600 * j);
+    for (int k = 1; k <= 120; ++k)
+        activities.push_back(100 + (k * 37) % 500);
+    document.showSeries(SeriesFromElapsed(Utc(2024, 2, 3), elapsed, activities));
+    const int k = 70;
+    const QPoint at = MiddleOf(k);
+    Click(at.x());
+    ASSERT_EQ(graph().view().pointerIndex, k);
+    int count = graph().view().viewCount;
+    while (count > 1) {
+        Wheel(at, 1);
+        ASSERT_LT(graph().view().viewCount, count);
+        count = graph().view().viewCount;
+        EXPECT_EQ(UnderMouse(at), k) << count;
+        EXPECT_EQ(graph().view().pointerIndex, k) << count;
+    }
+    Wheel(at, 3);
+    EXPECT_EQ(graph().view().viewFirst, k);
+    EXPECT_EQ(graph().view().viewCount, 1);
+    EXPECT_EQ(graph().view().viewMax, store.selected.activity[k]) << "scaled to the range's own maximum";
+    Wheel(at, -100);
+    EXPECT_EQ(graph().view().viewFirst, 1);
+    EXPECT_EQ(graph().view().viewCount, 120);
+    EXPECT_EQ(graph().view().viewMax, store.selected.maxActivity);
+}
+
+// Shift+wheel and a middle-button drag move the view by whole measurements within the series, keeping its
+// size; the pointer stays while in view and, left outside, goes to the first measurement in view.
+TEST_F(GraphViewTest, PanningMovesTheViewWithinTheSeries) {
+    document.showRange(10, 30);
+    Wheel(MiddleOf(20), 1, Qt::ShiftModifier);
+    EXPECT_EQ(graph().view().viewFirst, 8);
+    Wheel(MiddleOf(20), 5, Qt::ShiftModifier);
+    EXPECT_EQ(graph().view().viewFirst, 1);
+    EXPECT_EQ(graph().view().viewCount, 21);
+    const QPoint from = MiddleOf(20);
+    const QPoint to = MiddleOf(15);
+    QTest::mousePress(&area, Qt::MiddleButton, Qt::NoModifier, from);
+    QMouseEvent move(QEvent::MouseMove, to, area.mapToGlobal(to), Qt::NoButton, Qt::MiddleButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(&area, &move);
+    QTest::mouseRelease(&area, Qt::MiddleButton, Qt::NoModifier, to);
+    EXPECT_EQ(graph().view().viewFirst, 6) << "measurement 20 follows the mouse to where 15 was";
+    EXPECT_EQ(graph().view().pointerIndex, 10);
+    for (int i = 0; i < 50; ++i)
+        Wheel(MiddleOf(20), -1, Qt::ShiftModifier);
+    EXPECT_EQ(graph().view().viewFirst, 100);
+    EXPECT_EQ(graph().view().viewCount, 21);
+    EXPECT_EQ(graph().view().pointerIndex, 100);
+    EXPECT_EQ(graph().view().viewMax, *std::max_element(store.selected.activity.begin() + 100,
+                                                        store.selected.activity.begin() + 121));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "tests/support/MarkSeries.h"
 
 #include "store/ActivityUnit.h"
+#include "store/MeasurementReadout.h"
 #include "store/SpanStatistics.h"
 #include "table/CsvTable.h"
 #include "tests/support/SampleFiles.h"
@@ -63,6 +64,21 @@ TEST(ActivityUnits, TheErrorIsFifteenPercentOfTheConvertedActivity) {
     // Where the clock went back the table shows a negative activity with a negative error; so does pCi/L.
     EXPECT_EQ(ActivityWithErrorTextIn(-4267, ActivityUnit::PicocuriePerLitre),
               QStringLiteral("-115,32±-17,30"));
+}
+
+// The graph's readout of a measurement that runs across the new year: each moment with its own year, the
+// activity as the table's cell in the unit asked for.
+TEST(ActivityUnits, TheReadoutNamesTheMeasurementWithItsYearsAndUnit) {
+    const SeriesEvaluation evaluation =
+        EvaluateMarks(250, 23, {{12, 31, 20, 0, 0}, {12, 31, 22, 30, 5}, {1, 1, 1, 0, 0}});
+    const SelectedSeries& series = evaluation.series;
+    ASSERT_EQ(series.measurementCount, 2);
+    EXPECT_EQ(MeasurementReadout(series, 2),
+              QStringLiteral("№ 2: 31.12.2023 22:30:05 – 01.01.2024 01:00:00, %1 Бк/м³")
+                  .arg(ActivityWithErrorTextIn(series.activity[2], ActivityUnit::BecquerelPerCubicMetre)));
+    EXPECT_EQ(MeasurementReadout(series, 1, ActivityUnit::PicocuriePerLitre),
+              QStringLiteral("№ 1: 31.12.2023 20:00:00 – 31.12.2023 22:30:05, %1 пКи/л")
+                  .arg(ActivityWithErrorTextIn(series.activity[1], ActivityUnit::PicocuriePerLitre)));
 }
 
 } // namespace
