@@ -36,7 +36,8 @@ void DrawAverageLine(Canvas& canvas, const ReadingMarks& marks, int first, int l
     canvas.pen.style = PenStyle::Solid;
     bool started = false;
     for (const RunningAveragePoint& point : marks.average) {
-        if (point.measurement < first || point.measurement > last)
+        // The end of the measurement before the view is the view's start: the line begins at the axis.
+        if (point.measurement < first - 1 || point.measurement > last)
             continue;
         const int x = layout.time.x(point.seconds);
         const int y = AverageY(point, layout.activity);

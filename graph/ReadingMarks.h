@@ -35,7 +35,7 @@ std::optional<int> LevelRow(int64_t level, int64_t scaleTop, const PlotLayout& l
 void DrawReferenceLevels(Canvas& canvas, const ReadingMarks& marks, int64_t scaleTop,
                          const PlotLayout& layout);
 
-// The running average's points at the ends of measurements first … last joined by straight lines.
+// The running average's points at the ends of measurements first − 1 … last joined by straight lines.
 void DrawAverageLine(Canvas& canvas, const ReadingMarks& marks, int first, int last,
                      const PlotLayout& layout);
 

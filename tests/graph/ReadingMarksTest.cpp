@@ -100,6 +100,14 @@ TEST_F(ReadingMarksTest, TheRunningAverageJoinsItsPointsAtTheMeasurementsEnds) {
         EXPECT_TRUE(
             Is(image, X(point.seconds, layout), Y(point.activity, layout), options.marks.averageColor));
     }
+    // A zoom to measurements 3 and 4 starts the line on the axis, at the end of measurement 2.
+    options.view = RangeInView(series, 3, 4);
+    const QImage zoomed = Render(options);
+    const GraphLayout zoomedLayout = LayoutGraph(Size, options);
+    const RunningAveragePoint& before = options.marks.average[1];
+    EXPECT_EQ(X(before.seconds, zoomedLayout), zoomedLayout.leftMargin);
+    EXPECT_TRUE(
+        Is(zoomed, zoomedLayout.leftMargin, Y(before.activity, zoomedLayout), options.marks.averageColor));
 }
 
 } // namespace
