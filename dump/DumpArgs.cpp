@@ -3,6 +3,7 @@
 #include "app/program/ProgramVersion.h"
 #include "graph/GraphPicture.h"
 #include "store/NativePath.h"
+#include "store/ReadingSettings.h"
 
 #include <array>
 
@@ -12,7 +13,9 @@ const char* const DumpUsage =
     "  или:  radview-dump FILE --series S --csv FIRST LAST OUT\n"
     "  или:  radview-dump FILE --series S --average FIRST LAST\n"
     "  или:  radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] [--pointer P] [--grid]\n"
+    "                    [--levels L1,L2,...] [--warning-colour #RRGGBB] [--average-window HOURS]\n"
     "  или:  radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] [--pointer P] [--grid]\n"
+    "                    [--levels L1,L2,...] [--warning-colour #RRGGBB] [--average-window HOURS]\n"
     "  или:  radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid] [--paper P]\n"
     "  или:  radview-dump FILE --series S --print-table FIRST LAST OUT.pdf [--paper P]\n"
     "  или:  radview-dump FILE --series S --print-graph --printer NAME|- [--wait] [--paper P]\n"
@@ -44,7 +47,11 @@ const char* const DumpUsage =
     "      --view FIRST COUNT  видимые измерения графика (--png, --svg, --print-graph)\n"
     "      --pointer P         измерение под указателем (--png, --svg)\n"
     "      --grid              сетка на графике (--png, --svg, --print-graph)\n"
-    "      --levels L1,L2,...  уровни в Бк/м³ для времени выше уровня (--report)\n"
+    "      --levels L1,L2,...  уровни в Бк/м³: время выше уровня в отчёте (--report), линии уровней\n"
+    "                          на рисунке (--png, --svg)\n"
+    "      --warning-colour #RRGGBB  цвет графика выше наибольшего уровня (--png, --svg; по умолчанию\n"
+    "                          #ff8000)\n"
+    "      --average-window HOURS  скользящее среднее за HOURS часов (1..8784) второй линией (--png, --svg)\n"
     "      --wait              ждать конца задания на принтере (--printer)\n"
     "      --paper P           бумага печатной формы: A4, A5, Letter или Legal (по умолчанию A4 для\n"
     "                          файла и бумага очереди для принтера)\n"
@@ -89,12 +96,14 @@ struct ActionRule {
 
 constexpr unsigned kGraphOptions = DumpArgs::Series | DumpArgs::View | DumpArgs::Grid;
 constexpr unsigned kPrinterOptions = DumpArgs::Wait | DumpArgs::Paper;
+constexpr unsigned kPictureOptions =
+    DumpArgs::Pointer | DumpArgs::Levels | DumpArgs::WarningColour | DumpArgs::AverageWindow;
 const std::array<ActionRule, 8> kActions = {{
     {"--save-table", Action::SaveTable, "FIRST LAST OUT, FIRST и LAST от 0 до 65535", DumpArgs::Series},
     {"--csv", Action::Csv, "FIRST LAST OUT, FIRST и LAST от 0 до 65535", DumpArgs::Series},
     {"--average", Action::Average, "FIRST LAST от 0 до 65535", DumpArgs::Series},
-    {"--png", Action::Png, "W H OUT.png, W и H от 1 до 16384", kGraphOptions | DumpArgs::Pointer},
-    {"--svg", Action::Svg, "W H OUT.svg, W и H от 1 до 16384", kGraphOptions | DumpArgs::Pointer},
+    {"--png", Action::Png, "W H OUT.png, W и H от 1 до 16384", kGraphOptions | kPictureOptions},
+    {"--svg", Action::Svg, "W H OUT.svg, W и H от 1 до 16384", kGraphOptions | kPictureOptions},
     {"--print-graph", Action::PrintGraph, "OUT.pdf или --printer NAME", kGraphOptions | kPrinterOptions},
     {"--print-table", Action::PrintTable,
      "FIRST LAST OUT.pdf или FIRST LAST --printer NAME, FIRST и LAST от 0 до 65535",
@@ -109,7 +118,7 @@ struct OptionRule {
     const char* operands;
 };
 
-const std::array<OptionRule, 7> kOptions = {{
+const std::array<OptionRule, 9> kOptions = {{
     {"--series", DumpArgs::Series, "порядковый номер серии от 1 до 65535"},
     {"--view", DumpArgs::View, "FIRST COUNT, каждое от 0 до 65535"},
     {"--pointer", DumpArgs::Pointer, "номер измерения от 0 до 65535"},
@@ -117,6 +126,8 @@ const std::array<OptionRule, 7> kOptions = {{
     {"--levels", DumpArgs::Levels, "L1,L2,... (не более 10) от 0 до 2147483647"},
     {"--wait", DumpArgs::Wait, ""},
     {"--paper", DumpArgs::Paper, "A4, A5, Letter или Legal"},
+    {"--warning-colour", DumpArgs::WarningColour, "цвет вида #RRGGBB"},
+    {"--average-window", DumpArgs::AverageWindow, "размер окна в часах от 1 до 8784"},
 }};
 
 class ArgReader {
@@ -231,6 +242,11 @@ bool ReadOption(ArgReader& reader, DumpArgs::Option option, DumpArgs& args) {
     case DumpArgs::Paper:
         args.paper = reader.next();
         return QStringList{"A4", "A5", "Letter", "Legal"}.contains(args.paper);
+    case DumpArgs::WarningColour:
+        args.warningColour = reader.next();
+        return IsWarningColourText(args.warningColour);
+    case DumpArgs::AverageWindow:
+        return reader.number(args.averageWindowHours, LeastAverageWindowHours, MostAverageWindowHours);
     }
     return false;
 }

@@ -36,6 +36,8 @@ struct DumpArgs {
         Levels = 1u << 4,
         Wait = 1u << 5,
         Paper = 1u << 6,
+        WarningColour = 1u << 7,
+        AverageWindow = 1u << 8,
     };
 
     QString file; // "-": standard input
@@ -54,7 +56,9 @@ struct DumpArgs {
     bool wait = false; // --wait: for the printed job to end
     QString paper;     // --paper; empty: A4 for a file, the queue's own paper for a printer
 
-    std::vector<int64_t> levels; // --levels; empty for the report's usual ones
+    std::vector<int64_t> levels; // --levels; empty for the report's usual ones, or no lines on a picture
+    QString warningColour;       // --warning-colour "#rrggbb"; empty for the usual one
+    int averageWindowHours = 0;  // --average-window; 0 for no running average
     QStringList files;           // --summary
 
     // The picture actions draw and need a GUI application object (fonts), though no window.

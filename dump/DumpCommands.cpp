@@ -3,6 +3,7 @@
 #include "dump/DumpJson.h"
 #include "graph/GraphImage.h"
 #include "graph/GraphPicture.h"
+#include "graph/ReadingMarks.h"
 #include "print/GraphPrintout.h"
 #include "print/JobMessages.h"
 #include "print/PdfFile.h"
@@ -14,6 +15,8 @@
 #include "store/AtomicFile.h"
 #include "store/InstrumentFile.h"
 #include "store/NativePath.h"
+#include "store/ReadingSettings.h"
+#include "store/RunningAverage.h"
 #include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
@@ -22,10 +25,13 @@
 #include "table/TableFile.h"
 
 #include <QBuffer>
+#include <QColor>
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QThread>
 #include <QtConcurrent/QtConcurrentMap>
+
+#include <algorithm>
 
 #include <unistd.h>
 
@@ -133,6 +139,20 @@ DumpOutcome SaveTable(const DumpArgs& args, const ChosenSeries& chosen) {
                                                    SpanRows(args, chosen.evaluation.series)));
 }
 
+// The levels, warning colour and running average asked for on the command line; nothing without them.
+ReadingMarks PictureMarks(const DumpArgs& args, const ChosenSeries& chosen) {
+    ReadingMarks marks;
+    marks.levels = args.levels;
+    std::sort(marks.levels.begin(), marks.levels.end());
+    marks.levels.erase(std::unique(marks.levels.begin(), marks.levels.end()), marks.levels.end());
+    marks.warningColor =
+        QColor(args.warningColour.isEmpty() ? ReadingSettings{}.warningColour : args.warningColour);
+    if (args.averageWindowHours > 0)
+        marks.average = RunningAverage(chosen.evaluation.series, chosen.file.sensitivity,
+                                       int64_t{args.averageWindowHours} * 3600);
+    return marks;
+}
+
 // The picture is encoded in memory and written in one checked piece, so a file on a full disk is never
 // left half written in place of a good one.
 DumpOutcome SavePicture(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -141,8 +161,9 @@ DumpOutcome SavePicture(const DumpArgs& args, const ChosenSeries& chosen) {
     const ViewLayout view = ViewForImage(series, request);
     const PictureFormat format =
         args.action == DumpArgs::Action::Svg ? PictureFormat::Svg : PictureFormat::Png;
-    const QByteArray bytes =
-        GraphPictureBytes({series, view, request.colors, false}, request.size, format, series.seriesTitle);
+    const ReadingMarks marks = PictureMarks(args, chosen);
+    const QByteArray bytes = GraphPictureBytes({series, view, request.colors, false, &marks}, request.size,
+                                               format, series.seriesTitle);
     if (bytes.isEmpty())
         return Failed(QStringLiteral("не удалось построить рисунок для «%1»").arg(ShownPath(args.output)));
     return WriteOutput(args.output, bytes);

@@ -24,6 +24,8 @@ RenderOptions ScreenOptions(const GraphScene& scene) {
     options.colors = scene.colors;
     options.noSeriesChosen = scene.noSeriesChosen;
     options.margins = scene.view.margins;
+    if (scene.marks)
+        options.marks = *scene.marks;
     return options;
 }
 

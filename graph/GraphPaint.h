@@ -11,12 +11,15 @@
 
 #include <vector>
 
+struct ReadingMarks;
+
 // Everything a picture of the graph is drawn from.
 struct GraphScene {
     const SelectedSeries& series;
     const ViewLayout& view;
     const ColorScheme& colors;
     bool noSeriesChosen = false;
+    const ReadingMarks* marks = nullptr; // levels and the running average, when any are drawn
 };
 
 // The pointer line now on the surface and the pixels it covers, rows 1 … H − MarginBottom (row 0 unused),

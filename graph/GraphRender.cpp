@@ -6,6 +6,7 @@
 #include "graph/SceneGeometry.h"
 #include "graph/TimeAxis.h"
 #include "graph/TimeLabels.h"
+#include "store/ReferenceLevels.h"
 
 #include <QFontMetrics>
 #include <QPaintDevice>
@@ -89,6 +90,12 @@ PlotLayout PlotLayoutOf(const GraphLayout& layout, const RenderOptions& options)
         plot.lineColor = options.colors.graph;
         plot.markerColor = MarkerColor;
     }
+    const std::optional<int64_t> highest = HighestLevel(options.marks.levels);
+    if (highest) {
+        // Above the scale's top the whole line is below the level: no warning row there.
+        plot.warningY = LevelRow(*highest, layout.view.viewMax, plot);
+        plot.warningColor = options.marks.warningColor;
+    }
     return plot;
 }
 
@@ -118,6 +125,17 @@ void ChooseScaleFont(Canvas& canvas, const std::vector<ScaleLevel>& levels, int 
     }
 }
 
+// The reference levels under the step line, the running average over it.
+void DrawMarkedLine(Canvas& canvas, const GraphLayout& layout, const RenderOptions& options,
+                    const PlotLayout& plot) {
+    const ReadingMarks& marks = options.marks;
+    if (!marks.levels.empty())
+        DrawReferenceLevels(canvas, marks, layout.view.viewMax, plot);
+    DrawStepLine(canvas, StepLineOf(options.series, layout.view, plot.time, plot.activity), plot);
+    if (!marks.average.empty())
+        DrawAverageLine(canvas, marks, layout.view.viewFirst, layout.view.last(), plot);
+}
+
 // The screen: the scheme's colours on the area's background, the pointer line last.
 void RenderScreen(Canvas& canvas, const GraphLayout& layout, const RenderOptions& options,
                   PointerTrace* trace) {
@@ -140,7 +158,7 @@ void RenderScreen(Canvas& canvas, const GraphLayout& layout, const RenderOptions
     DrawActivityScale(canvas, levels, plot);
     canvas.setFont(labelFont);
     DrawTimeAxis(canvas, options.series, layout.view, TimeAxisPlaceOf(layout));
-    DrawStepLine(canvas, StepLineOf(options.series, layout.view, plot.time, plot.activity), plot);
+    DrawMarkedLine(canvas, layout, options, plot);
     PointerTrace unused;
     PlacePointer(canvas, GraphScene{options.series, layout.view, colors, false}, trace ? *trace : unused);
 }
@@ -174,7 +192,7 @@ void RenderPage(Canvas& canvas, const GraphLayout& layout, const RenderOptions& 
     DrawPageTitle(canvas, layout, options, titles.title);
     const PlotLayout plot = PlotLayoutOf(layout, options);
     DrawActivityScale(canvas, LayoutLevels(layout.view, plot), plot);
-    DrawStepLine(canvas, StepLineOf(options.series, layout.view, plot.time, plot.activity), plot);
+    DrawMarkedLine(canvas, layout, options, plot);
 }
 
 // Whether the target is the whole of the painter's device, in the logical pixels it is drawn in.

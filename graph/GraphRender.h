@@ -4,6 +4,7 @@
 #include "graph/ColorScheme.h"
 #include "graph/GraphGeometry.h"
 #include "graph/GraphPaint.h"
+#include "graph/ReadingMarks.h"
 #include "graph/ScaleMap.h"
 #include "graph/ViewLayout.h"
 #include "store/MeasurementStore.h"
@@ -64,6 +65,7 @@ struct RenderOptions {
     // The page is laid out on the target enlarged by 1 / shrink and drawn shrunk into it, so that labels laid
     // out for a whole page read beside a report's text.
     qreal shrink = 1;
+    ReadingMarks marks; // reference levels and the running average; nothing while empty
 };
 
 // Where everything stands on a surface of the given size. The frame runs from (leftMargin, topMargin) to

@@ -19,11 +19,40 @@ void DrawActivityScale(Canvas& canvas, const std::vector<ScaleLevel>& levels, co
     canvas.pen.style = PenStyle::Solid;
 }
 
+namespace {
+
+// A vertical stroke crossing the warning row is drawn in two pieces, split so that every pixel above the
+// row is warned and the row itself and below are not; a line leaves out its end, so no pixel is lost.
+void WarnedStroke(Canvas& canvas, QPoint from, QPoint to, int warningY, const PlotLayout& layout) {
+    const auto colourAt = [&](int y) { return y < warningY ? layout.warningColor : layout.lineColor; };
+    if (from.x() == to.x() && (from.y() < warningY) != (to.y() < warningY)) {
+        const int split = to.y() < from.y() ? warningY - 1 : warningY;
+        canvas.pen.color = colourAt(from.y());
+        canvas.lineTo(to.x(), split);
+        canvas.pen.color = colourAt(to.y());
+        canvas.lineTo(to.x(), to.y());
+        return;
+    }
+    canvas.pen.color = colourAt(from.y()); // both ends on one side
+    canvas.lineTo(to.x(), to.y());
+}
+
+} // namespace
+
 void DrawStepLine(Canvas& canvas, const StepLine& line, const PlotLayout& layout) {
     canvas.pen.style = PenStyle::Solid;
     canvas.moveTo(line.start.x(), line.start.y());
+    QPoint from = line.start;
     for (const StepStroke& stroke : line.strokes) {
-        canvas.pen.color = stroke.marked && layout.markerColor ? *layout.markerColor : layout.lineColor;
-        canvas.lineTo(stroke.to.x(), stroke.to.y());
+        if (stroke.marked && layout.markerColor) {
+            canvas.pen.color = *layout.markerColor;
+            canvas.lineTo(stroke.to.x(), stroke.to.y());
+        } else if (layout.warningY) {
+            WarnedStroke(canvas, from, stroke.to, *layout.warningY, layout);
+        } else {
+            canvas.pen.color = layout.lineColor;
+            canvas.lineTo(stroke.to.x(), stroke.to.y());
+        }
+        from = stroke.to;
     }
 }

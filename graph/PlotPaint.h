@@ -21,6 +21,8 @@ struct PlotLayout {
     bool grid = false;                 // dotted lines across the frame at every level
     QColor lineColor = Qt::black;      // the step line
     std::optional<QColor> markerColor; // the screen's red marks (see StepStroke); none on paper
+    std::optional<int> warningY;       // the highest reference level's row: the line above it is warned
+    QColor warningColor;
 };
 
 // The scale's levels on this layout.
@@ -30,5 +32,6 @@ std::vector<ScaleLevel> LayoutLevels(const ViewLayout& view, const PlotLayout& l
 // the grid, a dotted line across the frame. The canvas's font, font colour and pen are used as they are.
 void DrawActivityScale(Canvas& canvas, const std::vector<ScaleLevel>& levels, const PlotLayout& layout);
 
-// The step line as the pen travels it, in the line colour, its marked strokes in the marker colour.
+// The step line as the pen travels it, in the line colour, its marked strokes in the marker colour; with a
+// warning row, the pixels above that row in the warning colour (marks keep theirs).
 void DrawStepLine(Canvas& canvas, const StepLine& line, const PlotLayout& layout);

@@ -55,6 +55,16 @@ TEST(DumpCommandLine, EveryRefusedCombinationIsNamedWithTheUsage) {
          "--paper: нужен A4, A5, Letter или Legal"},
         {{"f.rad", "--series", "1", "--print-graph", "--printer"},
          "--print-graph: нужны OUT.pdf или --printer NAME"},
+        {{"f.rad", "--series", "1", "--png", "9", "9", "p.png", "--warning-colour", "orange"},
+         "--warning-colour: нужен цвет вида #RRGGBB"},
+        {{"f.rad", "--series", "1", "--svg", "9", "9", "p.svg", "--average-window", "0"},
+         "--average-window: нужен размер окна в часах от 1 до 8784"},
+        {{"f.rad", "--series", "1", "--png", "9", "9", "p.png", "--average-window", "8785"},
+         "--average-window: нужен размер окна в часах от 1 до 8784"},
+        {{"f.rad", "--series", "1", "--print-graph", "g.pdf", "--levels", "100"},
+         "параметр --levels не используется с --print-graph"},
+        {{"f.rad", "--series", "1", "--report", "1", "3", "r.pdf", "--warning-colour", "#ff0000"},
+         "параметр --warning-colour не используется с --report"},
         {{"--summary", "a.rad", "--grid"}, nullptr}, // after --summary every argument is a file
         {{"f.rad", "--series", "1", "--print-table", "1", "3", "--printer", "-", "--wait", "--paper", "A5"},
          nullptr},
@@ -72,6 +82,14 @@ TEST(DumpCommandLine, EveryRefusedCombinationIsNamedWithTheUsage) {
             << parsed.error.toStdString();
         EXPECT_TRUE(parsed.error.endsWith(QString::fromUtf8(DumpUsage))) << parsed.error.toStdString();
     }
+    // A picture's marks are read as given.
+    const DumpArgsResult marked =
+        ParseDumpArgs({"f.rad", "--series", "1", "--png", "9", "9", "p.png", "--levels", "300,100",
+                       "--warning-colour", "#A0b0C0", "--average-window", "8784"});
+    ASSERT_TRUE(marked.args.has_value()) << marked.error.toStdString();
+    EXPECT_EQ(marked.args->levels, (std::vector<int64_t>{300, 100}));
+    EXPECT_EQ(marked.args->warningColour, QStringLiteral("#A0b0C0"));
+    EXPECT_EQ(marked.args->averageWindowHours, 8784);
     // -h is --help.
     const DumpArgsResult help = ParseDumpArgs({"-h"});
     ASSERT_TRUE(help.args.has_value());
