@@ -83,7 +83,11 @@ log "the two builds are byte-identical: ${debs[*]}"
 # 3 ------------------------------------------------------------------------------------------------------
 changes="$(dirname "$first")/radview_${version}_$arch.changes"
 log "lintian --pedantic --display-info $changes"
+# The spelling check of compiled programs reads any run of bytes as words, so machine code that happens to
+# spell "wtH with" is reported, and which runs do moves with every change of the code. The programs' own texts
+# are Russian and held by the tests.
 lintian --pedantic --display-info --display-experimental --tag-display-limit 0 \
+    --suppress-tags spelling-error-in-binary \
     --fail-on error,warning,info,pedantic,experimental "$changes" ||
     fail "lintian reports tags that debian/ does not override"
 mkdir "$work/installed"
