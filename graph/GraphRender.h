@@ -7,6 +7,7 @@
 #include "graph/ReadingMarks.h"
 #include "graph/ScaleMap.h"
 #include "graph/ViewLayout.h"
+#include "store/ActivityUnit.h"
 #include "store/MeasurementStore.h"
 
 #include <QRect>
@@ -66,6 +67,8 @@ struct RenderOptions {
     // out for a whole page read beside a report's text.
     qreal shrink = 1;
     ReadingMarks marks; // reference levels and the running average; nothing while empty
+    // The unit of the vertical scale's labels and title; every figure is held in Bq/m³ whatever it is.
+    ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre;
 };
 
 // Where everything stands on a surface of the given size. The frame runs from (leftMargin, topMargin) to

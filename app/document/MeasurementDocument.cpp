@@ -4,6 +4,8 @@
 #include "store/SeriesEvaluation.h"
 #include "table/TableSelection.h"
 
+#include <algorithm>
+
 QString NoSeriesText(const QString& path) {
     return QStringLiteral("В файле «%1» нет ни одной серии измерений: это не файл прибора?").arg(path);
 }
@@ -38,6 +40,7 @@ bool MeasurementDocument::chooseSeries(int s) {
 
 // A new series changes every property at once, and the parts hear of them in this order, the series first.
 void MeasurementDocument::showSeries(SelectedSeries series) {
+    clearSpan(); // the span of the series before means nothing now
     store_.selected = std::move(series);
     store_.noSeriesChosen = false;
     ResetView(view_, store_.selected);
@@ -49,15 +52,42 @@ void MeasurementDocument::showSeries(SelectedSeries series) {
 }
 
 void MeasurementDocument::withdrawSeries() {
+    clearSpan();
     store_.noSeriesChosen = true;
     emit seriesWithdrawn();
     enterStage(DocumentStage::NothingChosen);
 }
 
 void MeasurementDocument::offerSeriesChoice() {
+    clearSpan();
     store_.noSeriesChosen = true;
     emit seriesWithdrawn();
     enterStage(DocumentStage::ChoosingSeries);
+}
+
+void MeasurementDocument::setReading(const ReadingSettings& reading) {
+    if (reading == reading_)
+        return;
+    reading_ = reading;
+    emit readingChanged();
+}
+
+void MeasurementDocument::markSpan(int a, int b) {
+    if (!seriesShown())
+        return;
+    const int n = store_.selected.measurementCount;
+    const MeasurementSpan marked{std::clamp(std::min(a, b), 1, n), std::clamp(std::max(a, b), 1, n)};
+    if (span_ && span_->first == marked.first && span_->last == marked.last)
+        return;
+    span_ = marked;
+    emit spanChanged();
+}
+
+void MeasurementDocument::clearSpan() {
+    if (!span_)
+        return;
+    span_.reset();
+    emit spanChanged();
 }
 
 void MeasurementDocument::enterStage(DocumentStage stage) {

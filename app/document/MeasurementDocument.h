@@ -4,9 +4,13 @@
 #include "graph/ViewState.h"
 #include "store/MeasurementStore.h"
 #include "store/Outcome.h"
+#include "store/ReadingSettings.h"
+#include "store/SpanStatistics.h"
 
 #include <QObject>
 #include <QStringList>
+
+#include <optional>
 
 // What the window offers: opening a file and nothing of one, the choice among the open file's series, or a
 // series to look at.
@@ -88,6 +92,18 @@ public:
     // The grid button went down or up.
     void setGrid(bool on);
 
+    // How the user reads the series: the unit, the reference levels, the warning colour and the running
+    // average. They outlive the series; readingChanged follows a change.
+    const ReadingSettings& reading() const { return reading_; }
+    void setReading(const ReadingSettings& reading);
+
+    // The span the user marked on the shown series; absent until one is marked and after it is cleared or
+    // the series goes.
+    const std::optional<MeasurementSpan>& span() const { return span_; }
+    // Measurements a … b in either order, kept inside the series; nothing happens while no series is shown.
+    void markSpan(int a, int b);
+    void clearSpan();
+
 signals:
     void fileOpened();
     // A chosen series was evaluated; it is shown next unless refused.
@@ -103,6 +119,8 @@ signals:
     void gridChanged(bool on);
     // What status panel 1 says after a request.
     void statusNotice(const QString& text);
+    void readingChanged();
+    void spanChanged();
 
 private:
     void enterStage(DocumentStage stage);
@@ -113,6 +131,8 @@ private:
     MeasurementStore store_;
     ViewState view_;
     DocumentStage stage_ = DocumentStage::NothingChosen;
+    ReadingSettings reading_;
+    std::optional<MeasurementSpan> span_;
 };
 
 // The message for a file that holds no series, read as it may be.
