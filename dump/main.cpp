@@ -1,6 +1,7 @@
 // radview-dump: the instrument file as JSON, and the table and averages of a series, for scripts and
 // bulk checks.
 #include "app/program/ProgramStart.h"
+#include "app/program/Translations.h"
 #include "dump/DumpArgs.h"
 #include "dump/DumpCommands.h"
 #include "dump/StandardOutput.h"
@@ -30,6 +31,7 @@ int main(int argc, char* argv[]) {
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    InstallUserLanguage();
     const DumpOutcome outcome = RunDumpCommand(*parsed.args);
     // What a script reads from standard output must be whole, or the run must fail: output that did not
     // all reach its file (a full disk, /dev/full) ends the run with status 2 like any other failed write.

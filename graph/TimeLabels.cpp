@@ -3,8 +3,12 @@
 #include "store/Calendar.h"
 #include "store/MeasurementTexts.h"
 
+#include <QCoreApplication>
+
 const std::array<const char*, TimeUnitCount> UnitCaptions = {
-    "(мин : сек)", "(час . мин)", "(день.час)", "(день мес)", "(мес)", "(год)",
+    QT_TRANSLATE_NOOP("TimeLabels", "(мин : сек)"), QT_TRANSLATE_NOOP("TimeLabels", "(час . мин)"),
+    QT_TRANSLATE_NOOP("TimeLabels", "(день.час)"),  QT_TRANSLATE_NOOP("TimeLabels", "(день мес)"),
+    QT_TRANSLATE_NOOP("TimeLabels", "(мес)"),       QT_TRANSLATE_NOOP("TimeLabels", "(год)"),
 };
 
 const std::array<int64_t, TimeUnitCount> SecondsPerUnit = {1, 60, 3600, 86400, 2678400, 31536000};
@@ -116,8 +120,34 @@ QString WithTwoDigits(QString text, int value) {
     return text;
 }
 
+QString Translated(const char* text) {
+    return QCoreApplication::translate("TimeLabels", text);
+}
+
+// The axis's own month names: a language of the interface has its own, where the saved table keeps the
+// store's.
+QString AxisMonthName(int month) {
+    static const char* const names[13] = {
+        "???",
+        QT_TRANSLATE_NOOP("TimeLabels", "янв"),
+        QT_TRANSLATE_NOOP("TimeLabels", "фев"),
+        QT_TRANSLATE_NOOP("TimeLabels", "мар"),
+        QT_TRANSLATE_NOOP("TimeLabels", "апр"),
+        QT_TRANSLATE_NOOP("TimeLabels", "май"),
+        QT_TRANSLATE_NOOP("TimeLabels", "июн"),
+        QT_TRANSLATE_NOOP("TimeLabels", "июл"),
+        QT_TRANSLATE_NOOP("TimeLabels", "авг"),
+        QT_TRANSLATE_NOOP("TimeLabels", "сен"),
+        QT_TRANSLATE_NOOP("TimeLabels", "окт"),
+        QT_TRANSLATE_NOOP("TimeLabels", "ноя"),
+        QT_TRANSLATE_NOOP("TimeLabels", "дек"),
+    };
+    return month >= 1 && month <= 12 ? Translated(names[month]) : QString::fromLatin1(names[0]);
+}
+
 QString DayAndMonth(const LabelTime& time) {
-    return QString::number(time.day) + QLatin1Char(' ') + MonthName(time.month);
+    //: A label of the time axis: %1 the day, %2 the month's name.
+    return QCoreApplication::translate("TimeLabels", "%1 %2").arg(time.day).arg(AxisMonthName(time.month));
 }
 
 } // namespace
@@ -214,13 +244,13 @@ LabelTexts LabelText(const LabelTime& time, uint8_t timeUnit) {
     case Days:
         return {DayAndMonth(time), {}};
     case Months:
-        return {MonthName(time.month), {}};
+        return {AxisMonthName(time.month), {}};
     default:
         return {QString::number(time.year), {}};
     }
 }
 
 QString TimeTitle(uint8_t timeUnit) {
-    return QStringLiteral("время,  ") +
-           QString::fromUtf8(UnitCaptions[timeUnit < TimeUnitCount ? timeUnit : 0]);
+    return QCoreApplication::translate("TimeLabels", "время,  ") +
+           Translated(UnitCaptions[timeUnit < TimeUnitCount ? timeUnit : 0]);
 }

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <optional>
 
-// Caption of the time axis per unit: "(мин : сек)", "(час . мин)", "(день.час)", "(день мес)", "(мес)",
-// "(год)".
+// Caption of the time axis per unit as written, translated where it is shown: "(мин : сек)", "(час . мин)",
+// "(день.час)", "(день мес)", "(мес)", "(год)".
 extern const std::array<const char*, TimeUnitCount> UnitCaptions;
 
 // Label offsets advance by whole units of these lengths: a month counts as 31 days, a year as 365.
@@ -52,7 +52,9 @@ struct LabelTexts {
     QString line2; // only the hours axis has a second line
 };
 
+// A label's text, its month names and the order of day and month in the interface's language ("5 мар",
+// "Mar 5").
 LabelTexts LabelText(const LabelTime& time, uint8_t timeUnit);
 
-// The text drawn as the time axis title: "время,  " and the unit's caption.
+// The text drawn as the time axis title: "время,  " and the unit's caption, in the interface's language.
 QString TimeTitle(uint8_t timeUnit);

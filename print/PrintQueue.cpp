@@ -1,5 +1,6 @@
 #include "print/PrintQueue.h"
 
+#include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QSizeF>
@@ -36,11 +37,11 @@ struct Connection {
     // Why the last step failed: cancelled, the server silent, or the server's own words.
     QString failure() const {
         if (cancelled())
-            return QStringLiteral("отменено");
+            return QCoreApplication::translate("PrintQueue", "отменено");
         if (deadline_.hasExpired())
-            return QStringLiteral("сервер печати не отвечает");
+            return QCoreApplication::translate("PrintQueue", "сервер печати не отвечает");
         if (!http_)
-            return QStringLiteral("нет связи с сервером печати (%1)")
+            return QCoreApplication::translate("PrintQueue", "нет связи с сервером печати (%1)")
                 .arg(QString::fromLocal8Bit(cupsServer()));
         return QString::fromUtf8(cupsLastErrorString());
     }

@@ -17,6 +17,9 @@ RADVIEW_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils 
     libclang-rt-14-dev openbox xdotool wmctrl x11-utils imagemagick)
 # The application icon is drawn once as SVG; the build renders its PNG sizes with Qt Svg.
 RADVIEW_BUILD_PACKAGES+=(qt6-svg-dev)
+# The program's own translations are compiled at build time by Qt's lrelease (qt6-l10n-tools), which
+# CMake finds through Qt's LinguistTools package (qt6-tools-dev); lupdate refreshes them from the sources.
+RADVIEW_BUILD_PACKAGES+=(qt6-tools-dev qt6-l10n-tools)
 # Printouts go to the print server through libcups; the printing tests start a print server of their own
 # (cupsd as a child process with a private configuration) and manage its queues with the CUPS tools.
 RADVIEW_BUILD_PACKAGES+=(libcups2-dev)

@@ -3,6 +3,8 @@
 #include "store/SeriesEvaluation.h"
 #include "store/SpanStatistics.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // Hundredths with two decimals: 722 → "7,22", -5 → "-0,05".
@@ -18,7 +20,8 @@ QString HundredthsText(int64_t hundredths, QChar decimalPoint) {
 } // namespace
 
 QString ActivityUnitCaption(ActivityUnit unit) {
-    return unit == ActivityUnit::PicocuriePerLitre ? QStringLiteral("пКи/л") : QStringLiteral("Бк/м³");
+    return unit == ActivityUnit::PicocuriePerLitre ? QCoreApplication::translate("ActivityUnit", "пКи/л")
+                                                   : QCoreApplication::translate("ActivityUnit", "Бк/м³");
 }
 
 QString ActivityUnitName(ActivityUnit unit) {

@@ -4,6 +4,7 @@
 #include "store/SystemErrorText.h"
 #include "store/TemporaryCleanup.h"
 
+#include <QCoreApplication>
 #include <QRandomGenerator>
 
 #include <cerrno>
@@ -319,7 +320,8 @@ Outcome WriteFileAtomically(const QString& target, const QByteArray& bytes) {
 }
 
 QString SaveFailureText(const QString& target, const QString& cause) {
-    return QStringLiteral("Не удалось сохранить файл «%1»: %2.").arg(ShownPath(target), cause);
+    return QCoreApplication::translate("AtomicFile", "Не удалось сохранить файл «%1»: %2.")
+        .arg(ShownPath(target), cause);
 }
 
 bool IsStandardOutputPath(const QString& path) {

@@ -3,6 +3,8 @@
 #include "store/NativePath.h"
 #include "store/SystemErrorText.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -149,25 +151,29 @@ Result<QByteArray> ReadInstrumentFile(const QString& path) {
     const int fd = ::open(NativePath(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const QString reason = PathErrorText(errno, path);
-        return fail(QStringLiteral("Не удалось открыть файл «%1»: %2").arg(shown, reason));
+        return fail(QCoreApplication::translate("InstrumentFile", "Не удалось открыть файл «%1»: %2")
+                        .arg(shown, reason));
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return fail(QStringLiteral("«%1» не является обычным файлом и не может быть прочитан.").arg(shown));
+        return fail(QCoreApplication::translate("InstrumentFile",
+                                                "«%1» не является обычным файлом и не может быть прочитан.")
+                        .arg(shown));
     }
     QByteArray bytes;
     const int error = ReadUpTo(fd, MaxFileBytes, bytes);
     ::close(fd);
     if (error != 0)
-        return fail(QStringLiteral("Не удалось прочитать файл «%1»: %2").arg(shown, SystemErrorText(error)));
+        return fail(QCoreApplication::translate("InstrumentFile", "Не удалось прочитать файл «%1»: %2")
+                        .arg(shown, SystemErrorText(error)));
     return bytes;
 }
 
 Result<QByteArray> ReadInstrumentStream(int fd, const QString& name) {
     QByteArray bytes;
     if (const int error = ReadUpTo(fd, MaxFileBytes, bytes); error != 0)
-        return Outcome::failure(
-            QStringLiteral("Не удалось прочитать %1: %2").arg(name, SystemErrorText(error)));
+        return Outcome::failure(QCoreApplication::translate("InstrumentFile", "Не удалось прочитать %1: %2")
+                                    .arg(name, SystemErrorText(error)));
     return bytes;
 }

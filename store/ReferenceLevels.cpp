@@ -1,5 +1,6 @@
 #include "store/ReferenceLevels.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QStringList>
 
@@ -20,23 +21,26 @@ LevelsParse ParseReferenceLevels(const QString& text) {
     for (const QString& word : text.split(separators, Qt::SkipEmptyParts)) {
         // Digits only: no sign, no decimals, no exponent, so "1e3" or "-5" cannot slip through toLongLong.
         if (!digits.match(word).hasMatch())
-            return Refused(QStringLiteral("«%1» — не целое число: уровни вводятся целыми числами Бк/м³ через "
-                                          "запятую, точку с запятой или пробел")
+            return Refused(QCoreApplication::translate(
+                               "ReferenceLevels", "«%1» — не целое число: уровни вводятся целыми числами "
+                                                  "Бк/м³ через запятую, точку с запятой или пробел")
                                .arg(word));
         bool fits = false;
         const int64_t level = word.toLongLong(&fits);
         if (!fits || level > HighestReferenceLevel)
-            return Refused(QStringLiteral("Уровень %1 слишком велик: не больше %2 Бк/м³")
-                               .arg(word)
-                               .arg(HighestReferenceLevel));
+            return Refused(
+                QCoreApplication::translate("ReferenceLevels", "Уровень %1 слишком велик: не больше %2 Бк/м³")
+                    .arg(word)
+                    .arg(HighestReferenceLevel));
         if (level == 0)
-            return Refused(QStringLiteral("Уровень должен быть больше нуля"));
+            return Refused(QCoreApplication::translate("ReferenceLevels", "Уровень должен быть больше нуля"));
         levels.push_back(level);
     }
     std::sort(levels.begin(), levels.end());
     levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
     if (levels.size() > MostReferenceLevels)
-        return Refused(QStringLiteral("Уровней не может быть больше %1").arg(MostReferenceLevels));
+        return Refused(QCoreApplication::translate("ReferenceLevels", "Уровней не может быть больше %1")
+                           .arg(MostReferenceLevels));
     return {levels, {}};
 }
 

@@ -7,11 +7,15 @@
 #include "store/NativePath.h"
 #include "store/SpanStatistics.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
-const char* const NoMeasurementsMessage = "Серия не определена. Нет  измерений";
-const char* const ZeroSensitivityMessage =
-    "Чувствительность прибора равна нулю: активность вычислить нельзя. Серия не определена";
+const char* const NoMeasurementsMessage =
+    QT_TRANSLATE_NOOP("SeriesEvaluation", "Серия не определена. Нет  измерений");
+const char* const ZeroSensitivityMessage = QT_TRANSLATE_NOOP(
+    "SeriesEvaluation",
+    "Чувствительность прибора равна нулю: активность вычислить нельзя. Серия не определена");
 
 namespace {
 
@@ -83,7 +87,8 @@ private:
 } // namespace
 
 QString BadMarkMessage(int k, const TimeMark& mark) {
-    return QStringLiteral("Ошибка в файле. № изм=%1  Мес=%2  День=%3  Час=%4  Мин=%5  Сек=%6")
+    return QCoreApplication::translate("SeriesEvaluation",
+                                       "Ошибка в файле. № изм=%1  Мес=%2  День=%3  Час=%4  Мин=%5  Сек=%6")
         .arg(k)
         .arg(mark.month)
         .arg(mark.day)
@@ -102,11 +107,11 @@ SeriesEvaluation EvaluateSeries(const InstrumentFile& file, int s) {
     result.title = SeriesTitleText(file.dataFileName, file.seriesNumbers[s]);
     const std::vector<TimeMark>& marks = file.seriesMarks[s];
     if (marks.size() < 2) {
-        result.refusal = QString::fromUtf8(NoMeasurementsMessage);
+        result.refusal = QCoreApplication::translate("SeriesEvaluation", NoMeasurementsMessage);
         return result;
     }
     if (file.sensitivity == 0) {
-        result.refusal = QString::fromUtf8(ZeroSensitivityMessage);
+        result.refusal = QCoreApplication::translate("SeriesEvaluation", ZeroSensitivityMessage);
         return result;
     }
     MarkWalk walk(file, s, result);

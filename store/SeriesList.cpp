@@ -5,10 +5,16 @@
 #include "store/Extended.h"
 #include "store/MeasurementTexts.h"
 
-const char* const FileErrorText = "Ошибка в файле";
-const char* const UndefinedText = "не определено";
+#include <QCoreApplication>
+
+const char* const FileErrorText = QT_TRANSLATE_NOOP("SeriesList", "Ошибка в файле");
+const char* const UndefinedText = QT_TRANSLATE_NOOP("SeriesList", "не определено");
 
 namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("SeriesList", text);
+}
 
 // The mean activity over the whole span, from day counts as the list has always computed it; empty when
 // there is no span or no sensitivity to divide by.
@@ -16,7 +22,7 @@ QString MeanActivityText(int markCount, double start, double end, uint16_t sensi
     const Extended denominator =
         (static_cast<Extended>(end) - static_cast<Extended>(start)) * sensitivity * 86400.0L;
     if (denominator == 0)
-        return QString::fromUtf8(UndefinedText);
+        return Translated(UndefinedText);
     return QString::number(Round(static_cast<Extended>(markCount - 1) * GoodMarkFactor / denominator));
 }
 
@@ -36,7 +42,7 @@ std::array<QString, 5> SeriesListRow(const InstrumentFile& file, int s) {
     row[1] = QString::number(file.seriesNumbers[s]);
     const std::vector<TimeMark>& marks = file.seriesMarks[s];
     if (marks.empty()) {
-        row[2] = row[3] = QString::fromUtf8(UndefinedText);
+        row[2] = row[3] = Translated(UndefinedText);
         return row;
     }
 
@@ -44,20 +50,20 @@ std::array<QString, 5> SeriesListRow(const InstrumentFile& file, int s) {
     YearTracker years(2000 + file.seriesYears[s]);
     const int startYear = years.advance(marks[0]);
     bool bothValid = IsMarkValid(marks[0], startYear);
-    row[2] = bothValid ? MarkToText(marks[0]) : QString::fromUtf8(FileErrorText);
+    row[2] = bothValid ? MarkToText(marks[0]) : Translated(FileErrorText);
     if (marks.size() < 2) {
-        row[3] = QString::fromUtf8(UndefinedText);
+        row[3] = Translated(UndefinedText);
         return row;
     }
     for (size_t k = 1; k < marks.size(); ++k)
         years.advance(marks[k]);
     const TimeMark& last = marks.back();
     const bool lastValid = IsMarkValid(last, years.year());
-    row[3] = lastValid ? MarkToText(last) : QString::fromUtf8(FileErrorText);
+    row[3] = lastValid ? MarkToText(last) : Translated(FileErrorText);
     bothValid = bothValid && lastValid;
 
     row[4] = bothValid ? MeanActivityText(static_cast<int>(marks.size()), MarkDays(marks[0], startYear),
                                           MarkDays(last, years.year()), file.sensitivity)
-                       : QString::fromUtf8(UndefinedText);
+                       : Translated(UndefinedText);
     return row;
 }

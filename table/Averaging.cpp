@@ -1,7 +1,10 @@
 #include "table/Averaging.h"
 
+#include <QCoreApplication>
+
 QString SpanOutsideSeriesMessage(int measurementCount) {
-    return QStringLiteral("Укажите измерения от 1 до %1; первое не может быть больше последнего.")
+    return QCoreApplication::translate(
+               "Averaging", "Укажите измерения от 1 до %1; первое не может быть больше последнего.")
         .arg(measurementCount);
 }
 
@@ -11,8 +14,10 @@ AverageResult AverageActivity(const SelectedSeries& series, uint16_t sensitivity
         return *average;
     return Outcome::failure(
         sensitivity == 0
-            ? QStringLiteral("Чувствительность прибора равна нулю: усреднение невозможно.")
-            : QStringLiteral("Измерения %1–%2 не заняли ни одной секунды: усреднение невозможно.")
+            ? QCoreApplication::translate("Averaging",
+                                          "Чувствительность прибора равна нулю: усреднение невозможно.")
+            : QCoreApplication::translate(
+                  "Averaging", "Измерения %1–%2 не заняли ни одной секунды: усреднение невозможно.")
                   .arg(span.first)
                   .arg(span.last));
 }

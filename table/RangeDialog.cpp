@@ -12,9 +12,10 @@
 #include <QSpinBox>
 #include <QStyle>
 
-const char* const VisibleMeasurementsItem = "Видимые на гистограмме измерения";
-const char* const WholeRangeItem = "Весь диапазон";
-const char* const FromMeasurementItem = "Измерения от ";
+const char* const VisibleMeasurementsItem =
+    QT_TRANSLATE_NOOP("RangeDialog", "Видимые на гистограмме измерения");
+const char* const WholeRangeItem = QT_TRANSLATE_NOOP("RangeDialog", "Весь диапазон");
+const char* const FromMeasurementItem = QT_TRANSLATE_NOOP("RangeDialog", "Измерения от ");
 
 namespace {
 
@@ -47,7 +48,7 @@ int ShownNumber(const QSpinBox* field) {
 
 RangeDialog::RangeDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FormDialog"));
-    setWindowTitle(QStringLiteral("Выбор диапазона"));
+    setWindowTitle(tr("Выбор диапазона"));
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setGeometry(585, 347, 278, 142);
@@ -63,7 +64,7 @@ void RangeDialog::buildRadioGroup() {
     rangeChoices = new QButtonGroup(this);
     const char* const captions[] = {VisibleMeasurementsItem, WholeRangeItem, FromMeasurementItem};
     for (int i = 0; i < ChoiceCount; ++i) {
-        auto* item = new QRadioButton(QString::fromUtf8(captions[i]), rangeGroup);
+        auto* item = new QRadioButton(tr(captions[i]), rangeGroup);
         item->setGeometry(8, 14 + 30 * i, i == IdOf(RangeChoice::From) ? 105 : 262, 22);
         rangeChoices->addButton(item, i);
     }
@@ -71,7 +72,7 @@ void RangeDialog::buildRadioGroup() {
     connect(rangeChoices, &QButtonGroup::idClicked, this, [this] { RadioGroupClick(); });
 
     firstField = SpinField(rangeGroup, "EdBeg", QRect(115, 75, 61, 22));
-    toLabel = new QLineEdit(QStringLiteral("до"), rangeGroup);
+    toLabel = new QLineEdit(tr("до"), rangeGroup);
     toLabel->setObjectName(QStringLiteral("Edit1"));
     toLabel->setGeometry(180, 79, 23, 23);
     toLabel->setFrame(false);
@@ -116,7 +117,7 @@ void RangeDialog::buildButtons() {
     okButton->setObjectName(QStringLiteral("BBOK"));
     okButton->setGeometry(126, 7, 66, 22);
     okButton->setDefault(true);
-    cancelButton = new QPushButton(QStringLiteral("Отмена"), panel);
+    cancelButton = new QPushButton(tr("Отмена"), panel);
     cancelButton->setObjectName(QStringLiteral("BBCancel"));
     // A click on a button leaves the focus in the field, so the field keeps showing what was typed there
     // (it would put its last valid value in place of a number out of bounds on losing the focus), and OK

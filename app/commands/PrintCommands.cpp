@@ -82,7 +82,7 @@ void PrintCommands::printGraph() {
     if (series.measurementCount == 0 || parts_.document.noSeriesChosen())
         return;
     const ViewLayout view = ViewWithAxisSteps(parts_.document.view(), series);
-    print(GraphFileEnding, QStringLiteral("График"), true,
+    print(GraphFileEnding, tr("График"), true,
           [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
 }
 
@@ -91,7 +91,7 @@ void PrintCommands::printTable() {
     if (!span)
         return;
     const TableOutput table = TableOutputOf(parts_.document, model_, *span);
-    print(TableFileEnding, QStringLiteral("Таблица измерений"), false, [&](QPagedPaintDevice& device) {
+    print(TableFileEnding, tr("Таблица измерений"), false, [&](QPagedPaintDevice& device) {
         return PrintTable(device, table.header, table.titles, table.rows);
     });
 }
@@ -137,7 +137,9 @@ void PrintCommands::printOnQueue(const Printout& printout, const QString& title,
 void PrintCommands::printToFile(const char* fileEnding, const Printout& printout) {
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
-        ProposedPrintFileName(parts_.document.file().dataFileName, QString::fromUtf8(fileEnding)), true};
+        ProposedPrintFileName(parts_.document.file().dataFileName,
+                              QCoreApplication::translate("PrintTarget", fileEnding)),
+        true};
     const std::optional<QString> path = parts_.dialogs.saveFile(&parts_.window, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
     parts_.graphArea.update();

@@ -4,6 +4,7 @@
 #include "app/commands/QueuePrinting.h"
 #include "print/PdfFile.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 
 #include <functional>
@@ -17,6 +18,8 @@ class RangeChoice;
 // later printout of this run. When it is a PDF file, each printout asks for a file of its own; when it is a
 // print queue, the pages are the same PDF document, handed to the print server and followed there.
 class PrintCommands {
+    Q_DECLARE_TR_FUNCTIONS(PrintCommands)
+
 public:
     // The table printout reads the table's model over the span the range dialog confirms; status is the
     // window's status line for transient notices.

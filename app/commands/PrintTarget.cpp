@@ -1,13 +1,14 @@
 #include "app/commands/PrintTarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QPrinter>
 
 const char* const PrintFileFilter = "PDF (*.pdf)";
 const char* const PrintFileSuffix = "pdf";
-const char* const GraphFileEnding = "-график.pdf";
-const char* const TableFileEnding = "-таблица.pdf";
+const char* const GraphFileEnding = QT_TRANSLATE_NOOP("PrintTarget", "-график.pdf");
+const char* const TableFileEnding = QT_TRANSLATE_NOOP("PrintTarget", "-таблица.pdf");
 
 PrintTarget TargetOf(const QPrinter& printer) {
     if (!printer.outputFileName().isEmpty())
@@ -19,8 +20,8 @@ PrintTarget TargetOf(const QPrinter& printer) {
 }
 
 QString NoPrinterDetail() {
-    return QStringLiteral(
-        "Принтер не найден. Выберите принтер или печать в файл PDF в «Настройке принтера».");
+    return QCoreApplication::translate(
+        "PrintTarget", "Принтер не найден. Выберите принтер или печать в файл PDF в «Настройке принтера».");
 }
 
 QString ProposedPrintFileName(const QString& instrumentPath, const QString& ending) {

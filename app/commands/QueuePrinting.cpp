@@ -32,8 +32,8 @@ std::optional<Result> QueuePrinting::waitFor(const std::function<Result(const Se
     connect(&watcher, &QFutureWatcher<Result>::finished, &loop, &QEventLoop::quit);
     watcher.setFuture(QtConcurrent::run([work, wait, cancelled] { return work(wait); }));
 
-    QProgressDialog progress(QStringLiteral("Печать…"), QStringLiteral("Отмена"), 0, 0, &window_);
-    progress.setWindowTitle(QStringLiteral("Печать"));
+    QProgressDialog progress(tr("Печать…"), tr("Отмена"), 0, 0, &window_);
+    progress.setWindowTitle(tr("Печать"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setAutoClose(false);
     progress.setAutoReset(false);

@@ -12,7 +12,7 @@
 HelpViewer::HelpViewer(const QString& folder, QWidget* parent)
     : QWidget(parent, Qt::Window), folder_(folder), browser_(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("HelpViewer"));
-    setWindowTitle(QStringLiteral("Помощь"));
+    setWindowTitle(tr("Помощь"));
     setAttribute(Qt::WA_QuitOnClose, false);
     browser_->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
@@ -28,7 +28,7 @@ bool HelpViewer::showTopic(const QString& fileName, const QString& topic) {
     QFile file(path);
     bool shown = false;
     if (!file.open(QIODevice::ReadOnly)) {
-        showProblem(QStringLiteral("Файл помощи «%1» не найден в папке программы (%2).")
+        showProblem(tr("Файл помощи «%1» не найден в папке программы (%2).")
                         .arg(fileName, QDir::toNativeSeparators(folder_)));
     } else {
         // The help is HTML whatever its name says; its pictures and links resolve beside it.
@@ -38,7 +38,7 @@ bool HelpViewer::showTopic(const QString& fileName, const QString& topic) {
         if (shown)
             browser_->scrollToAnchor(topic);
         else
-            showProblem(QStringLiteral("В файле помощи «%1» нет раздела «%2».").arg(fileName, topic));
+            showProblem(tr("В файле помощи «%1» нет раздела «%2».").arg(fileName, topic));
     }
     show();
     raise();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QWidget>
 
@@ -7,6 +8,8 @@ class QTextBrowser;
 
 // The program's help window: a text browser over the HTML help file that lies beside the executable.
 class HelpViewer : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(HelpViewer)
+
 public:
     // folder: where a bare help file name is looked for; the program passes its own folder.
     explicit HelpViewer(const QString& folder, QWidget* parent = nullptr);

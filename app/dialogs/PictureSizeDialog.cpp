@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-const char* const PictureSizeTitle = "Размер рисунка";
+const char* const PictureSizeTitle = QT_TRANSLATE_NOOP("PictureSizeDialog", "Размер рисунка");
 
 namespace {
 
@@ -22,7 +22,7 @@ QSpinBox* SideField(const char* name, int offered, QWidget* parent) {
     field->setObjectName(QString::fromLatin1(name));
     field->setRange(1, LargestPictureSide);
     field->setValue(std::clamp(offered, 1, LargestPictureSide));
-    field->setSuffix(QStringLiteral(" пикс."));
+    field->setSuffix(PictureSizeDialog::tr(" пикс."));
     return field;
 }
 
@@ -30,7 +30,7 @@ QSpinBox* SideField(const char* name, int offered, QWidget* parent) {
 
 PictureSizeDialog::PictureSizeDialog(QSize offered, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PictureSizeDialog"));
-    setWindowTitle(QString::fromUtf8(PictureSizeTitle));
+    setWindowTitle(tr(PictureSizeTitle));
     widthField = SideField("EdWidth", offered.width(), this);
     heightField = SideField("EdHeight", offered.height(), this);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -38,8 +38,8 @@ PictureSizeDialog::PictureSizeDialog(QSize offered, QWidget* parent) : QDialog(p
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Ширина:"), widthField);
-    form->addRow(QStringLiteral("Высота:"), heightField);
+    form->addRow(tr("Ширина:"), widthField);
+    form->addRow(tr("Высота:"), heightField);
     form->addRow(buttons);
     widthField->setFocus();
     widthField->selectAll();

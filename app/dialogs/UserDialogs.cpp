@@ -5,6 +5,7 @@
 
 #include <QColorDialog>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QFileDialog>
@@ -20,7 +21,7 @@
 #include <functional>
 #include <memory>
 
-const char* const ErrorBoxTitle = "Ошибка";
+const char* const ErrorBoxTitle = QT_TRANSLATE_NOOP("UserDialogs", "Ошибка");
 
 namespace {
 
@@ -114,7 +115,7 @@ bool QtUserDialogs::printerSetup(QWidget* parent, QPrinter& printer) {
     const bool toFile = printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty();
     const QString fileName = printer.outputFileName();
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Настройка принтера"));
+    dialog.setWindowTitle(QCoreApplication::translate("UserDialogs", "Настройка принтера"));
     // Qt's print dialog names its confirm button "Print"; here it only confirms the choice.
     if (auto* buttons = dialog.findChild<QDialogButtonBox*>(QString(), Qt::FindDirectChildrenOnly))
         if (QPushButton* confirm = buttons->button(QDialogButtonBox::Ok))
@@ -146,8 +147,8 @@ void QtUserDialogs::errorBox(QWidget* parent, const QString& text) {
 }
 
 void QtUserDialogs::detailedErrorBox(QWidget* parent, const QString& text, const QString& details) {
-    QMessageBox box(QMessageBox::Critical, QString::fromUtf8(ErrorBoxTitle), text, QMessageBox::Cancel,
-                    parent);
+    QMessageBox box(QMessageBox::Critical, QCoreApplication::translate("UserDialogs", ErrorBoxTitle), text,
+                    QMessageBox::Cancel, parent);
     box.setInformativeText(details);
     box.exec();
 }

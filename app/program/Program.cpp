@@ -2,7 +2,7 @@
 
 #include "app/dialogs/HelpLocation.h"
 #include "app/dialogs/PresetFolder.h"
-#include "app/program/QtTranslations.h"
+#include "app/program/Translations.h"
 #include "app/window/MainWindow.h"
 
 #include <QApplication>
@@ -23,8 +23,8 @@ ProgramServices QtServices() {
 }
 
 std::unique_ptr<Program> CreateProgram(ProgramServices services, const QString& file) {
-    // Before any window exists, so that every text Qt puts into them is Russian from the start.
-    InstallQtTranslations();
+    // Before any window exists, so that every text put into them is in the user's language from the start.
+    InstallUserLanguage();
     auto program = std::make_unique<Program>();
     program->services = std::move(services);
     // The help command opens help.hlp; a build tree has it beside the program, an installation in its data

@@ -42,6 +42,7 @@ QString ProgramMissingText(const QString& name, const QStringList& folders) {
     QStringList shown;
     for (const QString& folder : folders)
         shown << QDir::toNativeSeparators(folder);
-    return QStringLiteral("Программа связи с прибором «%1» не найдена; искали в: %2")
+    return QCoreApplication::translate("ProgramLauncher",
+                                       "Программа связи с прибором «%1» не найдена; искали в: %2")
         .arg(name, shown.isEmpty() ? QStringLiteral("—") : shown.join(QStringLiteral(", ")));
 }

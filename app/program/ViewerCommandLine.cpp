@@ -3,11 +3,13 @@
 #include "app/program/ProgramVersion.h"
 #include "store/NativePath.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 #include <cstdio>
 
-const char* const ViewerUsage =
+const char* const ViewerUsage = QT_TRANSLATE_NOOP(
+    "ViewerCommandLine",
     "Использование: radview [FILE]\n"
     "  или:  radview --help\n"
     "  или:  radview --version\n"
@@ -20,11 +22,15 @@ const char* const ViewerUsage =
     "\n"
     "Стандартные параметры Qt передаются Qt.\n"
     "\n"
-    "Код возврата: 0 — успешно; 2 — ошибка в командной строке.\n";
+    "Код возврата: 0 — успешно; 2 — ошибка в командной строке.\n");
 
 namespace {
 
 constexpr int kRefused = 2;
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("ViewerCommandLine", text);
+}
 
 // Qt's own options, which QGuiApplication and QApplication take out of the arguments themselves, and
 // whether each takes a value. Qt reads them with one dash or two, the value in the next argument or after
@@ -113,7 +119,8 @@ ViewerCommandLine ParseViewerCommandLine(const QStringList& arguments) {
         } else if (const int length = QtOptionLength(argument); length > 0) {
             i += length - 1; // Qt's: Qt reads it when the application object is made
         } else if (refusal.isEmpty()) {
-            refusal = QStringLiteral("неизвестный параметр «%1»").arg(ShownPath(argument));
+            refusal = QCoreApplication::translate("ViewerCommandLine", "неизвестный параметр «%1»")
+                          .arg(ShownPath(argument));
         }
     }
     ViewerCommandLine line;
@@ -124,11 +131,13 @@ ViewerCommandLine ParseViewerCommandLine(const QStringList& arguments) {
     if (!refusal.isEmpty())
         return Refused(refusal);
     if (files.size() > 1)
-        return Refused(QStringLiteral("лишний файл «%1»: открывается один FILE").arg(ShownPath(files[1])));
+        return Refused(
+            QCoreApplication::translate("ViewerCommandLine", "лишний файл «%1»: открывается один FILE")
+                .arg(ShownPath(files[1])));
     if (files.isEmpty())
         return line;
     if (files.first().isEmpty())
-        return Refused(QStringLiteral("пустое имя файла"));
+        return Refused(QCoreApplication::translate("ViewerCommandLine", "пустое имя файла"));
     // As absolute as the open dialog's answer, so that the next open dialog starts in the file's folder
     // whatever the working folder is then. The name stays the bytes given (see NativePath).
     line.file = QFileInfo(files.first()).absoluteFilePath();
@@ -141,13 +150,13 @@ int AnswerViewerCommandLine(const ViewerCommandLine& line) {
     case ViewerCommandLine::Request::Run:
         return 0;
     case ViewerCommandLine::Request::Help:
-        answer = QString::fromUtf8(ViewerUsage);
+        answer = Translated(ViewerUsage);
         break;
     case ViewerCommandLine::Request::Version:
         answer = QString::fromStdString(VersionText("radview"));
         break;
     case ViewerCommandLine::Request::Refused:
-        Print(stderr, QStringLiteral("radview: %1\n%2").arg(line.error, QString::fromUtf8(ViewerUsage)));
+        Print(stderr, QStringLiteral("radview: %1\n%2").arg(line.error, Translated(ViewerUsage)));
         return kRefused;
     }
     return Print(stdout, answer) ? 0 : kRefused;

@@ -19,7 +19,11 @@
 namespace {
 
 constexpr int kColumnWidths[] = {40, 60, 110, 110, 75};
-const char* const kColumnTitles[] = {"# п/п", "# серии", "Начало измерений", "Конец измерений", "Активность"};
+const char* const kColumnTitles[] = {QT_TRANSLATE_NOOP("SeriesListWindow", "# п/п"),
+                                     QT_TRANSLATE_NOOP("SeriesListWindow", "# серии"),
+                                     QT_TRANSLATE_NOOP("SeriesListWindow", "Начало измерений"),
+                                     QT_TRANSLATE_NOOP("SeriesListWindow", "Конец измерений"),
+                                     QT_TRANSLATE_NOOP("SeriesListWindow", "Активность")};
 
 // A report-style list draws a line around every cell.
 class GridLineDelegate : public QStyledItemDelegate {
@@ -43,7 +47,7 @@ public:
 // click there cannot bury it) and has no taskbar entry of its own.
 SeriesListWindow::SeriesListWindow(QWidget* parent) : QWidget(parent, Qt::Tool), list(new QTreeWidget(this)) {
     setObjectName(QStringLiteral("FormSer"));
-    setWindowTitle(QStringLiteral("Выбор серии"));
+    setWindowTitle(tr("Выбор серии"));
     setAttribute(Qt::WA_QuitOnClose, false);
     setGeometry(397, 198, 407, 203);
 
@@ -51,7 +55,7 @@ SeriesListWindow::SeriesListWindow(QWidget* parent) : QWidget(parent, Qt::Tool),
     list->setColumnCount(5);
     QStringList titles;
     for (const char* title : kColumnTitles)
-        titles << QString::fromUtf8(title);
+        titles << tr(title);
     list->setHeaderLabels(titles);
     for (int c = 0; c < 5; ++c)
         list->setColumnWidth(c, kColumnWidths[c]);

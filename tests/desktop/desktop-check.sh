@@ -89,6 +89,10 @@ shot() { # saves the screen as desktop-NAME.png beside the main screenshot
     import -window root "$(dirname "$screenshot")/desktop-$1.png" || fail "could not save the screenshot $1"
 }
 
+# The window's titles and texts looked for below are the Russian ones, whatever the machine's language.
+export LC_ALL=C.UTF-8
+unset LANGUAGE
+
 step="start the virtual screen"
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &

@@ -9,8 +9,11 @@
 void PinTestEnvironment() {
     qputenv("TZ", "UTC");
     tzset();
-    // Read by the application object's constructor when it sets up the C library's locale.
+    // Read by the application object's constructor when it sets up the C library's locale, and by the
+    // program's choice of its language, which then is Russian, the texts' own, as are the programs the tests
+    // start; LANGUAGE would not count beside C, and goes so that no child can read it otherwise.
     qputenv("LC_ALL", "C.UTF-8");
+    qunsetenv("LANGUAGE");
     QLocale::setDefault(QLocale::c());
     QStandardPaths::setTestModeEnabled(true);
     PinNoPrintServer();

@@ -1,0 +1,629 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ru">
+<context>
+    <name>ActivityUnit</name>
+    <message>
+        <source>пКи/л</source>
+        <translation>pCi/L</translation>
+    </message>
+    <message>
+        <source>Бк/м³</source>
+        <translation>Bq/m³</translation>
+    </message>
+</context>
+<context>
+    <name>AtomicFile</name>
+    <message>
+        <source>Не удалось сохранить файл «%1»: %2.</source>
+        <translation>Could not save the file “%1”: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Averaging</name>
+    <message>
+        <source>Укажите измерения от 1 до %1; первое не может быть больше последнего.</source>
+        <translation>Give measurements from 1 to %1; the first cannot be greater than the last.</translation>
+    </message>
+    <message>
+        <source>Чувствительность прибора равна нулю: усреднение невозможно.</source>
+        <translation>The instrument’s sensitivity is zero: no average can be made.</translation>
+    </message>
+    <message>
+        <source>Измерения %1–%2 не заняли ни одной секунды: усреднение невозможно.</source>
+        <translation>Measurements %1–%2 took not a single second: no average can be made.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Файл помощи «%1» не найден в папке программы (%2).</source>
+        <translation>The help file “%1” was not found in the program’s folder (%2).</translation>
+    </message>
+    <message>
+        <source>В файле помощи «%1» нет раздела «%2».</source>
+        <translation>The help file “%1” has no section “%2”.</translation>
+    </message>
+</context>
+<context>
+    <name>InstrumentFile</name>
+    <message>
+        <source>Не удалось открыть файл «%1»: %2</source>
+        <translation>Could not open the file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>«%1» не является обычным файлом и не может быть прочитан.</source>
+        <translation>“%1” is not a regular file and cannot be read.</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать файл «%1»: %2</source>
+        <translation>Could not read the file “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать %1: %2</source>
+        <translation>Could not read %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>JobMessages</name>
+    <message>
+        <source>Принтер по умолчанию не принял задание: %1</source>
+        <translation>The default printer did not accept the job: %1</translation>
+    </message>
+    <message>
+        <source>Принтер «%1» не принял задание: %2</source>
+        <translation>The printer “%1” did not accept the job: %2</translation>
+    </message>
+    <message>
+        <source>Задание %1 отправлено на принтер «%2»</source>
+        <translation>Job %1 sent to the printer “%2”</translation>
+    </message>
+    <message>
+        <source>Печать отменена</source>
+        <translation>Printing cancelled</translation>
+    </message>
+    <message>
+        <source>Сервер печати не отвечает. Повторите печать позже.</source>
+        <translation>The print server does not answer. Print again later.</translation>
+    </message>
+    <message>
+        <source>Задание %1 ещё в очереди принтера «%2»</source>
+        <translation>Job %1 is still in the queue of the printer “%2”</translation>
+    </message>
+    <message>
+        <source>Принтер «%1» остановлен: задание %2 ждёт в очереди</source>
+        <translation>The printer “%1” is stopped: job %2 waits in the queue</translation>
+    </message>
+    <message>
+        <source>Задание %1 напечатано</source>
+        <translation>Job %1 printed</translation>
+    </message>
+    <message>
+        <source>Задание %1 передано принтеру</source>
+        <translation>Job %1 handed to the printer</translation>
+    </message>
+    <message>
+        <source>Задание %1 отменено</source>
+        <translation>Job %1 cancelled</translation>
+    </message>
+    <message>
+        <source>Задание %1 прервано: %2</source>
+        <translation>Job %1 aborted: %2</translation>
+    </message>
+    <message>
+        <source>причина не сообщена</source>
+        <translation>no reason given</translation>
+    </message>
+    <message>
+        <source>Задание %1 задержано в очереди принтера «%2»</source>
+        <translation>Job %1 is held in the queue of the printer “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>PictureSizeDialog</name>
+    <message>
+        <source>Размер рисунка</source>
+        <translation>Picture size</translation>
+    </message>
+    <message>
+        <source> пикс.</source>
+        <translation> px</translation>
+    </message>
+    <message>
+        <source>Ширина:</source>
+        <translation>Width:</translation>
+    </message>
+    <message>
+        <source>Высота:</source>
+        <translation>Height:</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>График</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Таблица измерений</source>
+        <translation>Measurement table</translation>
+    </message>
+</context>
+<context>
+    <name>PrintQueue</name>
+    <message>
+        <source>отменено</source>
+        <translation>cancelled</translation>
+    </message>
+    <message>
+        <source>сервер печати не отвечает</source>
+        <translation>the print server does not answer</translation>
+    </message>
+    <message>
+        <source>нет связи с сервером печати (%1)</source>
+        <translation>no connection to the print server (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>PrintTarget</name>
+    <message>
+        <source>-график.pdf</source>
+        <translation>-graph.pdf</translation>
+    </message>
+    <message>
+        <source>-таблица.pdf</source>
+        <translation>-table.pdf</translation>
+    </message>
+    <message>
+        <source>Принтер не найден. Выберите принтер или печать в файл PDF в «Настройке принтера».</source>
+        <translation>No printer found. Choose a printer or printing to a PDF file in “Printer setup”.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramLauncher</name>
+    <message>
+        <source>Программа связи с прибором «%1» не найдена; искали в: %2</source>
+        <translation>The instrument link program “%1” was not found; looked in: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramVersion</name>
+    <message>
+        <source>Copyright (C) 2026 разработчики radview
+Лицензия GPL-3.0-or-later: GNU GPL версии 3 или более поздней &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+Это свободная программа: её можно изменять и распространять.
+Она поставляется БЕЗ КАКИХ-ЛИБО ГАРАНТИЙ в пределах, допустимых законом.
+</source>
+        <translation>Copyright (C) 2026 the radview developers
+Licence GPL-3.0-or-later: GNU GPL version 3 or later &lt;https://www.gnu.org/licenses/gpl-3.0.html&gt;.
+This is free software: you are free to change and redistribute it.
+There is NO WARRANTY, to the extent permitted by law.
+</translation>
+    </message>
+</context>
+<context>
+    <name>QueuePrinting</name>
+    <message>
+        <source>Печать…</source>
+        <translation>Printing…</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Printing</translation>
+    </message>
+</context>
+<context>
+    <name>RangeDialog</name>
+    <message>
+        <source>Видимые на гистограмме измерения</source>
+        <translation>Measurements visible on the graph</translation>
+    </message>
+    <message>
+        <source>Весь диапазон</source>
+        <translation>Whole range</translation>
+    </message>
+    <message>
+        <source>Измерения от </source>
+        <translation>From </translation>
+    </message>
+    <message>
+        <source>Выбор диапазона</source>
+        <translation>Choice of range</translation>
+    </message>
+    <message>
+        <source>до</source>
+        <translation>to</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ReferenceLevels</name>
+    <message>
+        <source>«%1» — не целое число: уровни вводятся целыми числами Бк/м³ через запятую, точку с запятой или пробел</source>
+        <translation>“%1” is not a whole number: levels are given as whole numbers of Bq/m³ separated by commas, semicolons or spaces</translation>
+    </message>
+    <message>
+        <source>Уровень %1 слишком велик: не больше %2 Бк/м³</source>
+        <translation>The level %1 is too high: at most %2 Bq/m³</translation>
+    </message>
+    <message>
+        <source>Уровень должен быть больше нуля</source>
+        <translation>A level must be greater than zero</translation>
+    </message>
+    <message>
+        <source>Уровней не может быть больше %1</source>
+        <translation>There can be no more than %1 levels</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesEvaluation</name>
+    <message>
+        <source>Серия не определена. Нет  измерений</source>
+        <translation>The series is undefined. No measurements</translation>
+    </message>
+    <message>
+        <source>Чувствительность прибора равна нулю: активность вычислить нельзя. Серия не определена</source>
+        <translation>The instrument’s sensitivity is zero: no activity can be computed. The series is undefined</translation>
+    </message>
+    <message>
+        <source>Ошибка в файле. № изм=%1  Мес=%2  День=%3  Час=%4  Мин=%5  Сек=%6</source>
+        <translation>Error in the file. Meas. no.=%1  Month=%2  Day=%3  Hour=%4  Min=%5  Sec=%6</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesList</name>
+    <message>
+        <source>Ошибка в файле</source>
+        <translation>Error in the file</translation>
+    </message>
+    <message>
+        <source>не определено</source>
+        <translation>undefined</translation>
+    </message>
+</context>
+<context>
+    <name>SeriesListWindow</name>
+    <message>
+        <source># п/п</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source># серии</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Начало измерений</source>
+        <translation>Start of measurements</translation>
+    </message>
+    <message>
+        <source>Конец измерений</source>
+        <translation>End of measurements</translation>
+    </message>
+    <message>
+        <source>Активность</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Выбор серии</source>
+        <translation>Choice of series</translation>
+    </message>
+</context>
+<context>
+    <name>SystemErrorText</name>
+    <message>
+        <source>папка или файл не существует</source>
+        <translation>no such folder or file</translation>
+    </message>
+    <message>
+        <source>часть пути не является папкой</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>нет прав доступа</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>на диске нет места</source>
+        <translation>no space left on the disk</translation>
+    </message>
+    <message>
+        <source>файловая система доступна только для чтения</source>
+        <translation>the file system is read-only</translation>
+    </message>
+    <message>
+        <source>превышен допустимый размер файла</source>
+        <translation>the file size limit is exceeded</translation>
+    </message>
+    <message>
+        <source>это папка, а не файл</source>
+        <translation>it is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя файла</source>
+        <translation>the file name is too long</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>input/output error</translation>
+    </message>
+    <message>
+        <source>слишком много символических ссылок по пути</source>
+        <translation>too many symbolic links on the path</translation>
+    </message>
+    <message>
+        <source>файл или устройство занято</source>
+        <translation>the file or device is busy</translation>
+    </message>
+    <message>
+        <source>файл занят выполняющейся программой</source>
+        <translation>the file is in use by a running program</translation>
+    </message>
+    <message>
+        <source>файл уже существует</source>
+        <translation>the file already exists</translation>
+    </message>
+    <message>
+        <source>файл нельзя перенести на другую файловую систему</source>
+        <translation>the file cannot be moved to another file system</translation>
+    </message>
+    <message>
+        <source>слишком много ссылок на файл</source>
+        <translation>too many links to the file</translation>
+    </message>
+    <message>
+        <source>устройство не найдено</source>
+        <translation>no such device</translation>
+    </message>
+    <message>
+        <source>недопустимый аргумент</source>
+        <translation>invalid argument</translation>
+    </message>
+    <message>
+        <source>файл не открыт</source>
+        <translation>the file is not open</translation>
+    </message>
+    <message>
+        <source>ресурс временно недоступен</source>
+        <translation>the resource is temporarily unavailable</translation>
+    </message>
+    <message>
+        <source>операция прервана сигналом</source>
+        <translation>the operation was interrupted by a signal</translation>
+    </message>
+    <message>
+        <source>не хватает памяти</source>
+        <translation>out of memory</translation>
+    </message>
+    <message>
+        <source>открыто слишком много файлов</source>
+        <translation>too many open files</translation>
+    </message>
+    <message>
+        <source>в системе открыто слишком много файлов</source>
+        <translation>too many open files in the system</translation>
+    </message>
+    <message>
+        <source>сетевой файл устарел</source>
+        <translation>stale network file</translation>
+    </message>
+    <message>
+        <source>значение слишком велико</source>
+        <translation>the value is too large</translation>
+    </message>
+    <message>
+        <source>канал закрыт читающей стороной</source>
+        <translation>the pipe was closed by its reader</translation>
+    </message>
+    <message>
+        <source>папка не пуста</source>
+        <translation>the folder is not empty</translation>
+    </message>
+    <message>
+        <source>операция не поддерживается файловой системой</source>
+        <translation>the file system does not support the operation</translation>
+    </message>
+    <message>
+        <source>истекло время ожидания</source>
+        <translation>timed out</translation>
+    </message>
+    <message>
+        <source>нет свободных блокировок</source>
+        <translation>no locks available</translation>
+    </message>
+    <message>
+        <source>нет соединения</source>
+        <translation>not connected</translation>
+    </message>
+    <message>
+        <source>сервер недоступен</source>
+        <translation>the server is down</translation>
+    </message>
+    <message>
+        <source>в соединении отказано</source>
+        <translation>connection refused</translation>
+    </message>
+    <message>
+        <source>системная ошибка номер %1</source>
+        <translation>system error number %1</translation>
+    </message>
+    <message>
+        <source>это не обычный файл</source>
+        <translation>it is not a regular file</translation>
+    </message>
+    <message>
+        <source>нет прав на запись в файл</source>
+        <translation>no permission to write the file</translation>
+    </message>
+    <message>
+        <source>система запрещает следовать по символической ссылке другого пользователя в общей папке (fs.protected_symlinks)</source>
+        <translation>the system forbids following another user’s symbolic link in a shared folder (fs.protected_symlinks)</translation>
+    </message>
+    <message>
+        <source>нельзя сохранить владельца и группу заменяемого файла</source>
+        <translation>the owner and group of the replaced file cannot be kept</translation>
+    </message>
+    <message>
+        <source>папка «%1»: %2</source>
+        <translation>folder “%1”: %2</translation>
+    </message>
+    <message>
+        <source>файл не найден</source>
+        <translation>file not found</translation>
+    </message>
+    <message>
+        <source>папка «%1» не существует</source>
+        <translation>the folder “%1” does not exist</translation>
+    </message>
+</context>
+<context>
+    <name>TimeLabels</name>
+    <message>
+        <source>(мин : сек)</source>
+        <translation>(min : sec)</translation>
+    </message>
+    <message>
+        <source>(час . мин)</source>
+        <translation>(hour . min)</translation>
+    </message>
+    <message>
+        <source>(день.час)</source>
+        <translation>(day.hour)</translation>
+    </message>
+    <message>
+        <source>(день мес)</source>
+        <translation>(month day)</translation>
+    </message>
+    <message>
+        <source>(мес)</source>
+        <translation>(month)</translation>
+    </message>
+    <message>
+        <source>(год)</source>
+        <translation>(year)</translation>
+    </message>
+    <message>
+        <source>янв</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>фев</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>мар</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>апр</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>май</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>июн</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>июл</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>авг</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>сен</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>окт</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>ноя</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>дек</source>
+        <translation>Dec</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A label of the time axis: %1 the day, %2 the month&apos;s name.</extracomment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>время,  </source>
+        <translation>time,  </translation>
+    </message>
+</context>
+<context>
+    <name>UserDialogs</name>
+    <message>
+        <source>Ошибка</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Настройка принтера</source>
+        <translation>Printer setup</translation>
+    </message>
+</context>
+<context>
+    <name>ViewerCommandLine</name>
+    <message>
+        <source>Использование: radview [FILE]
+  или:  radview --help
+  или:  radview --version
+Показывает измерения прибора для измерения объёмной активности радона из файла прибора (*.rad):
+график, таблицу, средние, печатные формы и отчёт.
+
+  FILE           файл прибора, открываемый при запуске
+  -h, --help     показать эту справку и выйти
+      --version  показать версию и выйти
+
+Стандартные параметры Qt передаются Qt.
+
+Код возврата: 0 — успешно; 2 — ошибка в командной строке.
+</source>
+        <translation>Usage: radview [FILE]
+  or:  radview --help
+  or:  radview --version
+Shows the measurements of a radon-activity instrument from its file (*.rad):
+as a graph, a table, averages, printouts and a report.
+
+  FILE           the instrument file to open at start
+  -h, --help     show this help and exit
+      --version  show the version and exit
+
+Qt&apos;s standard options are passed on to Qt.
+
+Exit status: 0 on success; 2 for an error in the command line.
+</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр «%1»</source>
+        <translation>unknown option “%1”</translation>
+    </message>
+    <message>
+        <source>лишний файл «%1»: открывается один FILE</source>
+        <translation>extra file “%1”: one FILE is opened</translation>
+    </message>
+    <message>
+        <source>пустое имя файла</source>
+        <translation>empty file name</translation>
+    </message>
+</context>
+</TS>
