@@ -195,6 +195,8 @@ MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWi
     connect(copyAction, &QAction::triggered, this, &MeasurementTableWindow::copyRows);
     connect(grid, &MeasurementGrid::copyRequested, this, &MeasurementTableWindow::copyRows);
     connect(grid, &MeasurementGrid::rowChosen, this, &MeasurementTableWindow::rowChosen);
+    // A title that names another unit is wider.
+    connect(&model_, &QAbstractItemModel::headerDataChanged, this, &MeasurementTableWindow::fitColumnTitles);
 
     // Escape closes the table as its close box does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
