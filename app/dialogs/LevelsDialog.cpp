@@ -40,14 +40,16 @@ LevelsDialog::LevelsDialog(QWidget* parent) : QDialog(parent) {
     form->addRow(refusal);
     form->addRow(QStringLiteral("Окно скользящего среднего:"), windowField);
     form->addRow(buttons);
-    // Room for the widest message without the dialog growing under the user's eyes.
-    levelsField->setMinimumWidth(fontMetrics().averageCharWidth() * 32);
 }
 
 std::optional<LevelsChoice> LevelsDialog::choose(const LevelsChoice& shown) {
     levelsField->setText(ReferenceLevelsText(shown.levels));
     windowField->setValue(shown.averageWindowHours);
     refusal->clear();
+    // Room for the parser's longest message on two lines in the dialog's font, so that the dialog keeps its
+    // size when one comes.
+    levelsField->setMinimumWidth(fontMetrics().averageCharWidth() * 36);
+    refusal->setMinimumHeight(2 * fontMetrics().lineSpacing());
     levelsField->setFocus();
     levelsField->selectAll();
     if (exec() != QDialog::Accepted)

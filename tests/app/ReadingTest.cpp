@@ -143,6 +143,11 @@ TEST_F(ReadingTest, TheWarningColourChosenInTheColourDialogColoursTheLineAboveTh
     EXPECT_EQ(form->document().reading().warningColour, warning.name());
     EXPECT_TRUE(AllAre(graph().screen(), topOf(above), warning));
     EXPECT_TRUE(AllAre(graph().screen(), topOf(below), colours->scheme().graph));
+
+    // "Цвета по умолчанию" takes it back with the six.
+    colours->defaultColorsButton->click();
+    EXPECT_EQ(form->document().reading().warningColour, ReadingSettings().warningColour);
+    EXPECT_TRUE(AllAre(graph().screen(), topOf(above), QColor(ReadingSettings().warningColour)));
 }
 
 TEST_F(ReadingTest, TheRunningAverageIsDrawnOnDemand) {

@@ -18,7 +18,7 @@
 
 const char* const ColorItemCaptions[SchemeSize] = {"Цвет фона",     "Цвет осей",      "Цвет графика",
                                                    "Цвет надписей", "Цвет указателя", "Цвет сетки "};
-const char* const WarningItemCaption = "Цвет выше уровня";
+const char* const WarningItemCaption = "Выше уровня";
 
 namespace {
 

@@ -72,5 +72,5 @@ private:
 };
 
 extern const char* const ColorItemCaptions[SchemeSize];
-extern const char* const WarningItemCaption; // "Цвет выше уровня"
+extern const char* const WarningItemCaption; // "Выше уровня"
 constexpr int WarningItem = SchemeSize;
