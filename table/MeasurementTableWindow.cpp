@@ -213,8 +213,13 @@ void MeasurementTableWindow::showEvent(QShowEvent* event) {
 
 void MeasurementTableWindow::fitColumnTitles() {
     QHeaderView* header = grid->horizontalHeader();
+    const int activityWidth = grid->columnWidth(ColumnActivity);
     for (int c = 0; c < TableColumnCount; ++c)
         grid->setColumnWidth(c, std::max(grid->columnWidth(c), header->sectionSizeHint(c)));
+    // A title naming another unit widens the activity column; without a horizontal scroll bar that would
+    // push the exposure out of sight, so the window widens as much.
+    if (const int grown = grid->columnWidth(ColumnActivity) - activityWidth; grown > 0)
+        resize(width() + grown, height());
 }
 
 void MeasurementTableWindow::startSeries() {

@@ -16,6 +16,7 @@
 #include "tests/support/PixelProbe.h"
 
 #include <QDialogButtonBox>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -59,6 +60,15 @@ TEST_F(ReadingTest, PicocuriesReachThePanelTheTableTheReadoutAndTheAverage) {
     form->averageButton->click();
     const Extended average = *UnroundedSpanAverage(series(), 250, {1, 40});
     ASSERT_EQ(panel.averageLabel->text(), QString::number(Round(average)));
+    form->tableButton->click();
+    ASSERT_EQ(table().width(), 440);
+    const QHeaderView* header = table().grid->horizontalHeader();
+    // How far the last column reaches past the grid's right edge.
+    const auto overhang = [&] {
+        return header->sectionViewportPosition(ColumnExposure) + header->sectionSize(ColumnExposure) -
+               table().grid->viewport()->width();
+    };
+    const int overhangInBecquerels = overhang();
 
     form->commands.unitPicocuries->trigger();
 
@@ -72,6 +82,10 @@ TEST_F(ReadingTest, PicocuriesReachThePanelTheTableTheReadoutAndTheAverage) {
     EXPECT_EQ(table().grid->model()->data(table().grid->model()->index(k - 1, ColumnActivity)).toString(),
               picocuries);
     EXPECT_EQ(table().cell(ColumnActivity, 0), QStringLiteral("Активность, пКи/л"));
+    // Its wider title widens the column and the window with it: the exposure stays as much in sight.
+    EXPECT_GE(header->sectionSize(ColumnActivity), header->sectionSizeHint(ColumnActivity));
+    EXPECT_GT(table().width(), 440);
+    EXPECT_LE(overhang(), overhangInBecquerels);
     QTest::mouseMove(form->graphWidget, middleOf(k));
     EXPECT_EQ(form->graphWidget->readout(), MeasurementReadout(series(), k, Pci));
     EXPECT_TRUE(form->graphWidget->readout().endsWith(picocuries + QStringLiteral(" пКи/л")));
