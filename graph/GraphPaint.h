@@ -4,6 +4,7 @@
 #include "graph/ColorScheme.h"
 #include "graph/SceneGeometry.h"
 #include "graph/ViewLayout.h"
+#include "store/ActivityUnit.h"
 #include "store/MeasurementStore.h"
 
 #include <QImage>
@@ -20,6 +21,7 @@ struct GraphScene {
     const ColorScheme& colors;
     bool noSeriesChosen = false;
     const ReadingMarks* marks = nullptr; // levels and the running average, when any are drawn
+    ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre; // of the vertical scale
 };
 
 // The pointer line now on the surface and the pixels it covers, rows 1 … H − MarginBottom (row 0 unused),

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -35,7 +36,12 @@ GraphSurface::GraphSurface(const MeasurementStore& store, QObject* parent)
 }
 
 GraphScene GraphSurface::scene(const ColorScheme& colors) const {
-    return GraphScene{store_.selected, view_, colors, store_.noSeriesChosen};
+    return GraphScene{store_.selected, view_, colors, store_.noSeriesChosen, &marks_, unit_};
+}
+
+void GraphSurface::setReading(ReadingMarks marks, ActivityUnit unit) {
+    marks_ = std::move(marks);
+    unit_ = unit;
 }
 
 bool GraphSurface::seriesShown() const {
@@ -141,7 +147,7 @@ std::optional<QString> GraphSurface::readoutAt(QPoint at) const {
     const std::optional<int> k = MeasurementUnder(view_, store_.selected, area_, at);
     if (!k)
         return std::nullopt;
-    return MeasurementReadout(store_.selected, *k);
+    return MeasurementReadout(store_.selected, *k, unit_);
 }
 
 QPoint GraphSurface::readoutPlace(QPoint at, QSize tip) const {

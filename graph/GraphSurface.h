@@ -3,7 +3,9 @@
 #include "graph/ColorScheme.h"
 #include "graph/GraphPaint.h"
 #include "graph/Navigation.h"
+#include "graph/ReadingMarks.h"
 #include "graph/ViewLayout.h"
+#include "store/ActivityUnit.h"
 #include "store/MeasurementStore.h"
 
 #include <QImage>
@@ -31,6 +33,11 @@ public:
     void setMargins(const GraphMargins& margins) { view_.margins = margins; }
     // What the area shows before any series has been drawn: the window's own background.
     void setBlankColor(const QColor& color) { blank_ = color; }
+    // How the user reads the series: the levels and the running average drawn over it, and the unit of the
+    // vertical scale and of the readout. Taken for the next picture; nothing is drawn now.
+    void setReading(ReadingMarks marks, ActivityUnit unit);
+    const ReadingMarks& marks() const { return marks_; }
+    ActivityUnit unit() const { return unit_; }
 
     // The view as laid out on the area: the document's view state and the scales drawn with it.
     const ViewLayout& view() const { return view_; }
@@ -112,6 +119,8 @@ private:
 
     const MeasurementStore& store_;
     ColorScheme colors_;
+    ReadingMarks marks_;
+    ActivityUnit unit_ = ActivityUnit::BecquerelPerCubicMetre;
     ViewLayout view_;
     QImage screen_;
     QSize area_; // the paint area in logical pixels; the picture has ratio times as many

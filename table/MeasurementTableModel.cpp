@@ -43,25 +43,38 @@ QVariant MeasurementTableModel::headerData(int section, Qt::Orientation orientat
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
         section >= TableColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return TableTitles()[static_cast<size_t>(section)];
+    return TableTitles(unit_)[static_cast<size_t>(section)];
 }
 
 Qt::ItemFlags MeasurementTableModel::flags(const QModelIndex& index) const {
     return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
-RowTexts MeasurementTableModel::rowTexts(int k) const {
-    if (k == 0)
-        return TableTitles();
-    if (!series_ || k < 1 || k > rows_)
-        return RowTexts();
-    return MeasurementRowTexts(*series_, k);
+void MeasurementTableModel::setUnit(ActivityUnit unit) {
+    if (unit == unit_)
+        return;
+    unit_ = unit;
+    emit headerDataChanged(Qt::Horizontal, ColumnActivity, ColumnActivity);
+    if (rows_ > 0)
+        emit dataChanged(index(0, ColumnActivity), index(rows_ - 1, ColumnActivity));
 }
 
-std::vector<RowTexts> MeasurementTableModel::rows(const MeasurementSpan& span) const {
+RowTexts MeasurementTableModel::rowTexts(int k, ActivityUnit unit) const {
+    if (k == 0)
+        return TableTitles(unit);
+    if (!series_ || k < 1 || k > rows_)
+        return RowTexts();
+    RowTexts texts = MeasurementRowTexts(*series_, k);
+    // Converted from the measurement's own activity, not from the Bq/m³ text with its rounded error.
+    if (unit != ActivityUnit::BecquerelPerCubicMetre)
+        texts[ColumnActivity] = ActivityWithErrorTextIn(series_->activity[k], unit);
+    return texts;
+}
+
+std::vector<RowTexts> MeasurementTableModel::rows(const MeasurementSpan& span, ActivityUnit unit) const {
     std::vector<RowTexts> texts;
     texts.reserve(static_cast<size_t>(std::max(0, span.last - span.first + 1)));
     for (int k = span.first; k <= span.last; ++k)
-        texts.push_back(rowTexts(k));
+        texts.push_back(rowTexts(k, unit));
     return texts;
 }

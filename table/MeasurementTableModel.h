@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ActivityUnit.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SpanStatistics.h"
 
@@ -28,12 +29,20 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    // The texts of measurement k (1 … n); k = 0 gives the column titles.
-    RowTexts rowTexts(int k) const;
-    // The rows of a span of the series.
-    std::vector<RowTexts> rows(const MeasurementSpan& span) const;
+    // The unit of the activity column and its title; the rows and the title are announced as changed.
+    void setUnit(ActivityUnit unit);
+    ActivityUnit unit() const { return unit_; }
+
+    // The texts of measurement k (1 … n) as the table shows them; k = 0 gives the column titles.
+    RowTexts rowTexts(int k) const { return rowTexts(k, unit_); }
+    // The same with the activity in a given unit: the saved and the printed table keep to Bq/m³.
+    RowTexts rowTexts(int k, ActivityUnit unit) const;
+    // The rows of a span of the series, as shown unless a unit is given.
+    std::vector<RowTexts> rows(const MeasurementSpan& span) const { return rows(span, unit_); }
+    std::vector<RowTexts> rows(const MeasurementSpan& span, ActivityUnit unit) const;
 
 private:
     const SelectedSeries* series_ = nullptr;
     int rows_ = 0;
+    ActivityUnit unit_ = ActivityUnit::BecquerelPerCubicMetre;
 };

@@ -195,6 +195,8 @@ MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWi
     connect(copyAction, &QAction::triggered, this, &MeasurementTableWindow::copyRows);
     connect(grid, &MeasurementGrid::copyRequested, this, &MeasurementTableWindow::copyRows);
     connect(grid, &MeasurementGrid::rowChosen, this, &MeasurementTableWindow::rowChosen);
+    // A title that names another unit is wider.
+    connect(&model_, &QAbstractItemModel::headerDataChanged, this, &MeasurementTableWindow::fitColumnTitles);
 
     // Escape closes the table as its close box does.
     connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this, &QWidget::close);
@@ -211,8 +213,13 @@ void MeasurementTableWindow::showEvent(QShowEvent* event) {
 
 void MeasurementTableWindow::fitColumnTitles() {
     QHeaderView* header = grid->horizontalHeader();
+    const int activityWidth = grid->columnWidth(ColumnActivity);
     for (int c = 0; c < TableColumnCount; ++c)
         grid->setColumnWidth(c, std::max(grid->columnWidth(c), header->sectionSizeHint(c)));
+    // A title naming another unit widens the activity column; without a horizontal scroll bar that would
+    // push the exposure out of sight, so the window widens as much.
+    if (const int grown = grid->columnWidth(ColumnActivity) - activityWidth; grown > 0)
+        resize(width() + grown, height());
 }
 
 void MeasurementTableWindow::startSeries() {

@@ -10,6 +10,13 @@ RowTexts TableTitles() {
             QStringLiteral("Активность"), QStringLiteral("Экспозиция")};
 }
 
+RowTexts TableTitles(ActivityUnit unit) {
+    RowTexts titles = TableTitles();
+    if (unit != ActivityUnit::BecquerelPerCubicMetre)
+        titles[ColumnActivity] += QStringLiteral(", ") + ActivityUnitCaption(unit);
+    return titles;
+}
+
 QString TitlesLine(const RowTexts& titles, const FixedWidthColumns& columns) {
     QString line;
     for (size_t c = 0; c < columns.titleWidths.size(); ++c)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "store/ActivityUnit.h"
 #include "store/SeriesEvaluation.h"
 
 #include <array>
@@ -9,8 +10,9 @@ enum TableColumn { ColumnNumber = 0, ColumnStart = 1, ColumnEnd = 2, ColumnActiv
 
 constexpr int TableColumnCount = 5;
 
-// Row 0 of the grid.
+// Row 0 of the grid. The activity's title names its unit when that is not the table's own Bq/m³.
 RowTexts TableTitles();
+RowTexts TableTitles(ActivityUnit unit);
 
 // Column widths in pixels.
 constexpr std::array<int, TableColumnCount> TableColumnWidths = {40, 97, 97, 90, 90};

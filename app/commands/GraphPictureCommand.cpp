@@ -42,8 +42,10 @@ void GraphPictureCommand::save() {
     const PictureFormat format = TypeOfChoice(*choice, request) == QString::fromUtf8(SvgPictureFilter)
                                      ? PictureFormat::Svg
                                      : PictureFormat::Png;
+    // With the levels, the running average and the unit the window draws.
     const QByteArray bytes =
-        GraphPictureBytes({series, view, graph.colors(), false}, *size, format, series.seriesTitle, ratio);
+        GraphPictureBytes({series, view, graph.colors(), false, &graph.marks(), graph.unit()}, *size, format,
+                          series.seriesTitle, ratio);
     if (bytes.isEmpty()) {
         parts_.dialogs.errorBox(
             &parts_.window, SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));

@@ -1,6 +1,7 @@
 #include "app/commands/MainCommands.h"
 
 #include <QAction>
+#include <QActionGroup>
 
 namespace {
 
@@ -33,6 +34,10 @@ const CommandText kCommands[] = {
     {&MainCommands::printerSetup, "N3", "&Принтера", "Настройка принтера"},
     {&MainCommands::colors, "N4", "Палитры", "Настройка цветов"},
     {&MainCommands::help, "MenuHelp", "&Помощь", "Помощь"},
+    {&MainCommands::unitBecquerels, "UnitBq", "Бк/м³", nullptr},
+    {&MainCommands::unitPicocuries, "UnitPCi", "пКи/л", nullptr},
+    {&MainCommands::referenceLevels, "MenuLevels", "Опорные уровни…", nullptr},
+    {&MainCommands::runningAverage, "MenuRunningAverage", "Скользящее среднее", nullptr},
 };
 
 // The desktop's usual key for a command, beside the window's own keys; it works from every window of the
@@ -54,6 +59,13 @@ MainCommands MakeMainCommands(QObject* parent) {
         commands.*text.member = action;
     }
     commands.grid->setCheckable(true);
+    auto* units = new QActionGroup(parent);
+    for (QAction* unit : {commands.unitBecquerels, commands.unitPicocuries}) {
+        unit->setCheckable(true);
+        units->addAction(unit);
+    }
+    commands.unitBecquerels->setChecked(true);
+    commands.runningAverage->setCheckable(true);
     GiveKey(commands.open, QKeySequence(Qt::CTRL | Qt::Key_O));
     GiveKey(commands.help, QKeySequence(Qt::Key_F1));
     GiveKey(commands.exit, QKeySequence(Qt::CTRL | Qt::Key_Q));
@@ -66,7 +78,8 @@ void ShowCommandStates(const MainCommands& commands, DocumentStage stage, bool s
         (commands.*text.member)->setEnabled(series);
     for (QAction* always : {commands.open, commands.deviceLink, commands.exit, commands.help})
         always->setEnabled(true);
-    if (commands.printSubmenu)
-        commands.printSubmenu->setEnabled(series);
+    for (QAction* submenu : {commands.printSubmenu, commands.unitsSubmenu})
+        if (submenu)
+            submenu->setEnabled(series);
     commands.seriesList->setEnabled(stage == DocumentStage::ChoosingSeries || (series && severalSeries));
 }

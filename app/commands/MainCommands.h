@@ -29,8 +29,15 @@ struct MainCommands {
     QAction* printerSetup;
     QAction* colors;
     QAction* help;
-    // The heading of the print submenu, which responds with the printing commands.
+    // How the user reads the series: the unit (an exclusive pair in the units submenu), the reference levels
+    // and the running average, which is checkable.
+    QAction* unitBecquerels;
+    QAction* unitPicocuries;
+    QAction* referenceLevels;
+    QAction* runningAverage;
+    // The headings of the print and the units submenus, which respond with their commands.
     QAction* printSubmenu = nullptr;
+    QAction* unitsSubmenu = nullptr;
 };
 
 // The commands with their captions, hints, glyphs, keys and names, owned by parent.

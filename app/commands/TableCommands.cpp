@@ -27,7 +27,10 @@ void TableCommands::averageOverRange() {
         parts_.dialogs.errorBox(&parts_.window, result.message());
         return;
     }
-    infoPanel_.showAverage(result.value(), *span);
+    // The panel writes the figure in its unit from the unrounded average, rounded only there.
+    const MeasurementDocument& document = parts_.document;
+    infoPanel_.showAverage(*UnroundedSpanAverage(document.series(), document.file().sensitivity, *span),
+                           *span);
 }
 
 // The type of file chosen in the save dialog decides what is written: the CP866 table or CSV.

@@ -7,5 +7,8 @@ TableOutput TableOutputOf(const MeasurementDocument& document, const Measurement
                           const MeasurementSpan& span) {
     const TableHeader header{document.series().seriesTitle, document.file().deviceNumber,
                              document.file().sensitivity, document.series().equilibriumActivity};
-    return {header, model.rowTexts(0), model.rows(span)};
+    // In Bq/m³ whatever unit the table shows: the saved file's format says so, other programs read it, and
+    // the printed table is its page.
+    constexpr ActivityUnit fileUnit = ActivityUnit::BecquerelPerCubicMetre;
+    return {header, model.rowTexts(0, fileUnit), model.rows(span, fileUnit)};
 }

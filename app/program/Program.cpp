@@ -2,6 +2,7 @@
 
 #include "app/dialogs/HelpLocation.h"
 #include "app/dialogs/PresetFolder.h"
+#include "app/program/KeptReading.h"
 #include "app/program/Translations.h"
 #include "app/window/MainWindow.h"
 
@@ -34,6 +35,7 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services, const QString& 
                                 PresetFolder(CurrentSampleLocations())};
     program->window = std::make_unique<MainWindow>(window);
     program->mainWindow = program->window.get();
+    KeepReading(program->mainWindow->document());
     program->mainWindow->show();
     if (!file.isEmpty()) {
         // From the event loop, like the open command: the window is on screen by then and its closing ends

@@ -19,6 +19,8 @@
 
 #include <QApplication>
 #include <QPixmap>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
@@ -49,6 +51,9 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QStringList args = QApplication::arguments();
+    // The pictures show the viewer as a first start does, whatever the user's own settings.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ProgramServices services = QtServices();
     services.dialogs = std::make_unique<UnattendedDialogs>();
     const auto program = CreateProgram(std::move(services));

@@ -2,12 +2,43 @@
 
 #include "app/document/MeasurementDocument.h"
 #include "graph/GraphSurface.h"
+#include "store/RunningAverage.h"
+
+namespace {
+
+constexpr int64_t SecondsPerHour = 3600;
+
+// The levels and the warning colour as the user set them, and the running average of the series shown when
+// it is switched on: computed once per series or setting, not at every picture.
+ReadingMarks MarksOfReading(const MeasurementDocument& document) {
+    const ReadingSettings& reading = document.reading();
+    ReadingMarks marks;
+    marks.levels = reading.levels;
+    marks.warningColor = QColor(reading.warningColour);
+    if (reading.averageShown && document.series().measurementCount > 0)
+        marks.average = RunningAverage(document.series(), document.file().sensitivity,
+                                       reading.averageWindowHours * SecondsPerHour);
+    return marks;
+}
+
+void TakeReading(GraphSurface& graph, const MeasurementDocument& document) {
+    graph.setReading(MarksOfReading(document), document.reading().unit);
+}
+
+} // namespace
 
 void FollowDocument(GraphSurface& graph, MeasurementDocument& document) {
     QObject::connect(&graph, &GraphSurface::clicked, &document, &MeasurementDocument::clickGraph);
     QObject::connect(&graph, &GraphSurface::navigationRequested, &document, &MeasurementDocument::navigate);
     QObject::connect(&graph, &GraphSurface::zoomRequested, &document, &MeasurementDocument::zoomAround);
     QObject::connect(&graph, &GraphSurface::panRequested, &document, &MeasurementDocument::panTo);
+    // A new series gets its running average before its view is announced and drawn.
+    QObject::connect(&document, &MeasurementDocument::seriesChanged, &graph,
+                     [&graph, &document] { TakeReading(graph, document); });
+    QObject::connect(&document, &MeasurementDocument::readingChanged, &graph, [&graph, &document] {
+        TakeReading(graph, document);
+        graph.redraw();
+    });
     QObject::connect(&document, &MeasurementDocument::viewChanged, &graph,
                      [&graph, &document] { graph.showView(document.view()); });
     QObject::connect(&document, &MeasurementDocument::zoomChanged, &graph,

@@ -68,16 +68,16 @@ InfoPanel::InfoPanel(QWidget* parent) : QGroupBox(parent) {
     startTimeLabel = Value(g, "TimBeg", {278, 16}, 95, Qt::AlignHCenter);
     Caption(g, "Label8", {185, 41}, 278, "Время оконч.");
     endTimeLabel = Value(g, "TimEnd", {278, 41}, 95, Qt::AlignHCenter);
-    Caption(g, "Label6", {155, 66}, 278, "Активность, Бк/м  ");
-    Exponent(g, "Label7", {265, 56});
+    activityCaption = Caption(g, "Label6", {155, 66}, 278, "Активность, Бк/м  ");
+    activityExponent = Exponent(g, "Label7", {265, 56});
     activityLabel = Value(g, "lblActiv", {278, 66}, 95, Qt::AlignHCenter);
 
     QLabel* label2 = Caption(g, "Label2", {424, 16}, 504, "Усредненное значение ");
     label2->setWordWrap(true);
     label2->setFixedSize(80, 26);
     averageLabel = Value(g, "usrznach", {512, 16}, 105, Qt::AlignLeft);
-    Caption(g, "Label3", {624, 16}, 707, " Бк/м   ");
-    Exponent(g, "Label10", {664, 8});
+    averageUnitCaption = Caption(g, "Label3", {624, 16}, 707, " Бк/м   ");
+    averageUnitExponent = Exponent(g, "Label10", {664, 8});
     Caption(g, "Label14", {432, 52}, 464, "от:");
     averageFromLabel = Value(g, "usrnach", {464, 52}, 46, Qt::AlignLeft);
     Caption(g, "Label11", {520, 52}, 584, "изм.  до:");
@@ -113,10 +113,31 @@ void InfoPanel::showMeasurement(int k, const RowTexts& row) {
     exposureLabel->setText(row[ColumnExposure]);
 }
 
-void InfoPanel::showAverage(int64_t average, const MeasurementSpan& span) {
-    averageLabel->setText(QString::number(average));
+void InfoPanel::showAverage(Extended average, const MeasurementSpan& span) {
+    average_ = average;
+    showAverageText();
     averageFromLabel->setText(QString::number(span.first));
     averageToLabel->setText(QString::number(span.last));
+}
+
+void InfoPanel::showAverageText() {
+    if (average_)
+        averageLabel->setText(ActivityValueText(*average_, unit_));
+}
+
+// Bq/m³ keeps the captions with their raised 3; another unit is written out on the caption's line.
+void InfoPanel::setUnit(ActivityUnit unit) {
+    if (unit == unit_)
+        return;
+    unit_ = unit;
+    const bool becquerels = unit == ActivityUnit::BecquerelPerCubicMetre;
+    activityCaption->setText(becquerels ? QStringLiteral("Активность, Бк/м  ")
+                                        : QStringLiteral("Активность, ") + ActivityUnitCaption(unit));
+    averageUnitCaption->setText(becquerels ? QStringLiteral(" Бк/м   ")
+                                           : QLatin1Char(' ') + ActivityUnitCaption(unit));
+    activityExponent->setVisible(becquerels);
+    averageUnitExponent->setVisible(becquerels);
+    showAverageText();
 }
 
 void InfoPanel::showInstrument(const QString& number, const QString& sensitivity) {
@@ -130,4 +151,5 @@ void InfoPanel::clearValues() {
                           endTimeLabel, activityLabel, averageLabel, averageFromLabel, averageToLabel,
                           instrumentNumberLabel, sensitivityLabel})
         label->clear();
+    average_.reset();
 }

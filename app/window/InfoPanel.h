@@ -1,9 +1,13 @@
 #pragma once
 
+#include "store/ActivityUnit.h"
+#include "store/Extended.h"
 #include "store/SeriesEvaluation.h"
 #include "store/SpanStatistics.h"
 
 #include <QGroupBox>
+
+#include <optional>
 
 class QFrame;
 class QLabel;
@@ -18,7 +22,11 @@ public:
     void showMeasurementCount(int n);
     // Measurement k with its row of the table.
     void showMeasurement(int k, const RowTexts& row);
-    void showAverage(int64_t average, const MeasurementSpan& span);
+    // The span's unrounded average in Bq/m³, written in the unit (converted and rounded once).
+    void showAverage(Extended average, const MeasurementSpan& span);
+    // The unit of the activity captions and of the average, which is written anew in it; the row of the
+    // measurement shown is for its caller to show again.
+    void setUnit(ActivityUnit unit);
     void showInstrument(const QString& number, const QString& sensitivity);
     // Every value label empty; the captions stay.
     void clearValues();
@@ -26,9 +34,16 @@ public:
     QLabel *measurementCountLabel, *measurementNumberLabel, *exposureLabel, *startTimeLabel, *endTimeLabel;
     QLabel *activityLabel, *averageLabel, *averageFromLabel, *averageToLabel, *instrumentNumberLabel;
     QLabel* sensitivityLabel;
+    QLabel *activityCaption, *activityExponent, *averageUnitCaption, *averageUnitExponent;
     QFrame* divider;
 
 protected:
     // In a window narrower than the design, the sensitivity, the rightmost value, keeps to the panel.
     void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void showAverageText();
+
+    ActivityUnit unit_ = ActivityUnit::BecquerelPerCubicMetre;
+    std::optional<Extended> average_; // the average shown, until the values are cleared
 };

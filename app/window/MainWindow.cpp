@@ -83,6 +83,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
                                                      [this](const QString& text) { setStatusText(1, text); });
     reportCommand_ = std::make_unique<ReportCommand>(parts, *rangeChoice_);
     pictureCommand_ = std::make_unique<GraphPictureCommand>(parts, graph_);
+    readingCommands_ = std::make_unique<ReadingCommands>(*this, document_, commands);
 
     // The bottom margin leaves room for the time labels in the graph area's font.
     const int fontHeight = graphWidget->font().pixelSize();
@@ -128,6 +129,11 @@ void MainWindow::wireCommands() {
     on(commands.printerSetup, [this] { printCommands_->setUpPrinter(); });
     on(commands.colors, [this] { SBColorClick(); });
     on(commands.help, [this] { SBHelpClick(); });
+    on(commands.unitBecquerels,
+       [this] { readingCommands_->chooseUnit(ActivityUnit::BecquerelPerCubicMetre); });
+    on(commands.unitPicocuries, [this] { readingCommands_->chooseUnit(ActivityUnit::PicocuriePerLitre); });
+    on(commands.referenceLevels, [this] { readingCommands_->chooseLevels(); });
+    on(commands.runningAverage, [this](bool shown) { readingCommands_->showAverage(shown); });
 }
 
 // The one set of connections between the parts, made once. Slots run in the order they are connected: the
@@ -166,6 +172,19 @@ void MainWindow::connectParts() {
     connect(&document_, &MeasurementDocument::pointerMoved, this, &MainWindow::followPointer);
     connect(&document_, &MeasurementDocument::statusNotice, this,
             [this](const QString& text) { setStatusText(1, text); });
+    connect(&document_, &MeasurementDocument::readingChanged, this, &MainWindow::followReading);
+}
+
+// The menu, the table, the information panel and the colour dialog take the reading the document holds.
+void MainWindow::followReading() {
+    const ReadingSettings& reading = document_.reading();
+    readingCommands_->showReading();
+    tableModel_.setUnit(reading.unit);
+    infoPanel->setUnit(reading.unit);
+    if (document_.seriesShown())
+        infoPanel->showMeasurement(document_.pointer(), tableModel_.rowTexts(document_.pointer()));
+    if (colors_)
+        colors_->setWarningColor(QColor(reading.warningColour));
 }
 
 // The table's row and the value labels follow the pointer, and the prompt panel is cleared as the table's
@@ -220,6 +239,13 @@ ColorDialog* MainWindow::colorDialog() {
         colors_ = new ColorDialog(*services_.dialogs, this);
         graph_.setColors(colors_->scheme());
         connect(colors_, &ColorDialog::schemeChanged, &graph_, &GraphSurface::setColors);
+        colors_->setWarningColor(QColor(document_.reading().warningColour));
+        // The warning colour is the document's, kept with the other settings of reading.
+        connect(colors_, &ColorDialog::warningColorChosen, this, [this](const QColor& color) {
+            ReadingSettings reading = document_.reading();
+            reading.warningColour = color.name();
+            document_.setReading(reading);
+        });
         // OK repaints the graph at once, in the colours it leaves.
         connect(colors_, &ColorDialog::accepted, graphWidget, qOverload<>(&QWidget::repaint));
     }

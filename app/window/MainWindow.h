@@ -4,6 +4,7 @@
 #include "app/commands/MainCommands.h"
 #include "app/commands/PrintCommands.h"
 #include "app/commands/RangeChoice.h"
+#include "app/commands/ReadingCommands.h"
 #include "app/commands/ReportCommand.h"
 #include "app/commands/TableCommands.h"
 #include "app/document/MeasurementDocument.h"
@@ -61,6 +62,7 @@ public:
     RangeChoice& rangeChoice() { return *rangeChoice_; }
     PrintCommands& printCommands() { return *printCommands_; }
     ReportCommand& reportCommand() { return *reportCommand_; }
+    ReadingCommands& readingCommands() { return *readingCommands_; }
 
     // The secondary windows, made on first use and kept until the main window goes.
     SeriesListWindow* seriesListWindow();
@@ -142,6 +144,7 @@ private:
     void showOpenedFile();
     void showErrors(const QStringList& messages);
     void followPointer(int k);
+    void followReading();
     void showEvaluation(const SeriesChoice& choice);
     void showSeriesList();
     void closeSeriesList();
@@ -155,6 +158,7 @@ private:
     std::unique_ptr<PrintCommands> printCommands_;
     std::unique_ptr<ReportCommand> reportCommand_;
     std::unique_ptr<GraphPictureCommand> pictureCommand_;
+    std::unique_ptr<ReadingCommands> readingCommands_;
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;
     ColorDialog* colors_ = nullptr;

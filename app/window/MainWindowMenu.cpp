@@ -45,10 +45,14 @@ void MainWindow::buildMenu() {
     viewMenu = Heading(bar, "MenuView", "Просмотр");
     viewMenu->addActions({commands.seriesList, commands.viewTable, commands.firstMeasurement,
                           commands.nextMeasurement, commands.previousMeasurement, commands.lastMeasurement,
-                          commands.zoom, commands.wholeView, commands.average});
+                          commands.zoom, commands.wholeView, commands.average, commands.runningAverage});
 
     settingsMenu = Heading(bar, "MenuSettings", "&Настройка");
     settingsMenu->addActions({commands.printerSetup, commands.colors});
+    QMenu* unitsMenu = Submenu(settingsMenu, "MenuUnits", "Единицы");
+    unitsMenu->addActions({commands.unitBecquerels, commands.unitPicocuries});
+    commands.unitsSubmenu = unitsMenu->menuAction();
+    settingsMenu->addAction(commands.referenceLevels);
 
     bar->addAction(commands.help);
 }

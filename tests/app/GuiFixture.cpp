@@ -2,6 +2,7 @@
 
 #include <QMenuBar>
 
+#include "app/program/KeptReading.h"
 #include "app/window/GraphWidget.h"
 #include "app/window/SeriesListWindow.h"
 #include "app/window/StatusPanels.h"
@@ -104,6 +105,8 @@ bool PaintRecorder::eventFilter(QObject*, QEvent* event) {
 
 void GuiTest::SetUp() {
     ASSERT_TRUE(dir.isValid());
+    // Every test starts as on a first start: what an earlier test of this process kept is gone.
+    UserSettings()->clear();
     startProgram();
 }
 
@@ -201,7 +204,8 @@ static QSet<QString> ClassicCommands() {
 }
 
 QSet<QString> GuiTest::AllCommands() {
-    return ClassicCommands() + QSet<QString>{"SaveGraphPicture", "MenuReport"};
+    return ClassicCommands() + QSet<QString>{"SaveGraphPicture", "MenuReport", "MenuUnits",         "UnitBq",
+                                             "UnitPCi",          "MenuLevels", "MenuRunningAverage"};
 }
 
 QString GuiTest::panel(int index) const {

@@ -147,8 +147,11 @@ TEST_F(GuiTest, MainMenuHasEveryItemInOrder) {
     EXPECT_EQ(MenuTexts(form->printMenu), QStringList({"Таблица", "График"}));
     EXPECT_EQ(MenuTexts(form->viewMenu),
               QStringList({"Серия", "Таблица", "Первое измерение", "След.измерение", "Предыдущ.измерение",
-                           "Последнее измерение", "Увеличение", "Первоначальный вид", "Усреднение"}));
-    EXPECT_EQ(MenuTexts(form->settingsMenu), QStringList({"&Принтера", "Палитры"}));
+                           "Последнее измерение", "Увеличение", "Первоначальный вид", "Усреднение",
+                           "Скользящее среднее"}));
+    EXPECT_EQ(MenuTexts(form->settingsMenu),
+              QStringList({"&Принтера", "Палитры", "Единицы", "Опорные уровни…"}));
+    EXPECT_EQ(MenuTexts(form->commands.unitsSubmenu->menu()), QStringList({"Бк/м³", "пКи/л"}));
 }
 
 // A value shows on white; a caption on the panel's own background.

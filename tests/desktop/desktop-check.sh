@@ -39,6 +39,8 @@ fi
 [ -f "$one_series" ] || fail "no sample at $one_series"
 
 work="$(mktemp -d)"
+# The viewer keeps its settings there, not in the user's ~/.config: every run starts as a first start.
+export XDG_CONFIG_HOME="$work/config"
 pids=()
 cleanup() {
     local i

@@ -1,7 +1,10 @@
 #include "tests/support/TestEnvironment.h"
 
+#include <QFile>
 #include <QLocale>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QtGlobal>
 
 #include <ctime>
@@ -17,6 +20,16 @@ void PinTestEnvironment() {
     QLocale::setDefault(QLocale::c());
     QStandardPaths::setTestModeEnabled(true);
     PinNoPrintServer();
+    PinSettingsFolder();
+}
+
+void PinSettingsFolder() {
+    // One folder per test process, gone when it ends: what a test keeps never reaches the user's
+    // ~/.config, nor another test. The programs a test starts find it through XDG_CONFIG_HOME.
+    static QTemporaryDir folder;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+    for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+        QSettings::setPath(format, QSettings::UserScope, folder.path());
 }
 
 void PinNoPrintServer() {

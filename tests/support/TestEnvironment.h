@@ -8,4 +8,6 @@ void PinTestEnvironment();
 // Points CUPS_SERVER at a socket where no server listens, for this process and the programs it starts, so
 // that no result depends on the machine's own printers; the printing tests start a server of their own.
 void PinNoPrintServer();
+// Points the user's settings (QSettings and XDG_CONFIG_HOME) at a temporary folder of this process.
+void PinSettingsFolder();
 void PinGuiPlatform();

@@ -4,6 +4,7 @@
 #include "app/dialogs/colors/ColorSwatch.h"
 #include "app/window/Fonts.h"
 #include "app/window/GlyphIcon.h"
+#include "store/ReadingSettings.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -17,6 +18,7 @@
 
 const char* const ColorItemCaptions[SchemeSize] = {"Цвет фона",     "Цвет осей",      "Цвет графика",
                                                    "Цвет надписей", "Цвет указателя", "Цвет сетки "};
+const char* const WarningItemCaption = "Выше уровня";
 
 namespace {
 
@@ -26,6 +28,8 @@ constexpr int kSwatchStep = 31;
 constexpr QSize kSwatchSize(72, 27);
 constexpr QPoint kGroupAt(5, 6);
 constexpr QSize kGroupSize(132, 208);
+// The warning colour's row fits between the group and the buttons, its swatch in the swatches' column.
+constexpr int kWarningSwatchY = 212;
 
 } // namespace
 
@@ -39,6 +43,7 @@ ColorDialog::ColorDialog(UserDialogs& dialogs, QWidget* parent)
     buildRadioGroup();
     buildSwatches();
     buildButtons();
+    buildWarningRow();
     FormCreate();
 }
 
@@ -89,6 +94,23 @@ void ColorDialog::buildButtons() {
     connect(defaultColorsButton, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 }
 
+void ColorDialog::buildWarningRow() {
+    warningSwatch = new ColorSwatch(this);
+    warningSwatch->setObjectName(QStringLiteral("ShapeWarning"));
+    warningSwatch->setGeometry(QRect(QPoint(kSwatchX, kWarningSwatchY), kSwatchSize));
+    warningSwatch->setBrushColor(QColor(ReadingSettings().warningColour));
+    warningItem = new QRadioButton(QString::fromUtf8(WarningItemCaption), this);
+    warningItem->setObjectName(QStringLiteral("RadioItemWarning"));
+    // Level with its swatch, in the items' column and as wide as the room before the swatch.
+    const int middle = kWarningSwatchY + kSwatchSize.height() / 2;
+    warningItem->setGeometry(kGroupAt.x() + 8, middle - 9, kSwatchX - kGroupAt.x() - 10, 18);
+    colorRoleButtons->addButton(warningItem, WarningItem);
+}
+
+void ColorDialog::setWarningColor(const QColor& color) {
+    warningSwatch->setBrushColor(color);
+}
+
 std::array<ColorSwatch*, SchemeSize> ColorDialog::swatches() const {
     return {backgroundSwatch, axesSwatch, graphSwatch, captionsSwatch, pointerSwatch, gridSwatch};
 }
@@ -112,11 +134,25 @@ void ColorDialog::FormCreate() {
     setScheme(ColorScheme());
 }
 
+// The warning colour goes back to its default with the six.
 void ColorDialog::BitBtn1Click() {
     FormCreate();
+    const QColor warning(ReadingSettings().warningColour);
+    if (warningSwatch->brushColor() == warning)
+        return;
+    warningSwatch->setBrushColor(warning);
+    emit warningColorChosen(warning);
 }
 
 void ColorDialog::RadioGroup1Enter(int index) {
+    if (index == WarningItem) {
+        const std::optional<QColor> chosen = dialogs_.chooseColor(this, warningSwatch->brushColor());
+        if (!chosen)
+            return;
+        warningSwatch->setBrushColor(*chosen);
+        emit warningColorChosen(*chosen);
+        return;
+    }
     if (index < 0 || index >= SchemeSize)
         return;
     const std::optional<QColor> chosen = dialogs_.chooseColor(this, swatches()[index]->brushColor());

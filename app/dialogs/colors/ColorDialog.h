@@ -10,12 +10,17 @@ class ColorSwatch;
 class QButtonGroup;
 class QGroupBox;
 class QPushButton;
+class QRadioButton;
 class UserDialogs;
 
 // The colour settings of the graph. Each colour is the fill colour of one swatch; every change is announced
 // at once (the graph draws its next pointer move in it), and OK closes the dialog with accepted(), on which
 // the graph is repainted. It hides instead of closing, so the colours and the chosen item last until the
 // program ends. The chooser opens at the colour being changed.
+//
+// Below the six rows, one more: the colour the step line takes above the highest reference level. It is no
+// colour of the scheme but a setting of reading, which the window keeps between runs; the dialog only shows
+// it and announces the user's choice.
 class ColorDialog : public QDialog {
     Q_OBJECT
 
@@ -23,6 +28,8 @@ public:
     ColorDialog(UserDialogs& dialogs, QWidget* parent = nullptr);
 
     ColorScheme scheme() const;
+    // The warning colour's swatch shows the colour; nothing is announced.
+    void setWarningColor(const QColor& color);
 
     // The defaults, as at creation and on "Цвета по умолчанию".
     void FormCreate();
@@ -38,6 +45,8 @@ public:
     ColorSwatch* captionsSwatch;
     ColorSwatch* pointerSwatch;
     ColorSwatch* gridSwatch;
+    QRadioButton* warningItem; // item WarningItem of colorRoleButtons
+    ColorSwatch* warningSwatch;
     QPushButton* okButton;
     QPushButton* defaultColorsButton;
 
@@ -45,6 +54,7 @@ public:
 
 signals:
     void schemeChanged(const ColorScheme& scheme);
+    void warningColorChosen(const QColor& color);
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -54,6 +64,7 @@ private:
     void buildRadioGroup();
     void buildSwatches();
     void buildButtons();
+    void buildWarningRow();
     std::array<ColorSwatch*, SchemeSize> swatches() const;
     void setScheme(const ColorScheme& scheme);
 
@@ -61,3 +72,5 @@ private:
 };
 
 extern const char* const ColorItemCaptions[SchemeSize];
+extern const char* const WarningItemCaption; // "Выше уровня"
+constexpr int WarningItem = SchemeSize;
