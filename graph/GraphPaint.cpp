@@ -26,6 +26,7 @@ RenderOptions ScreenOptions(const GraphScene& scene) {
     options.margins = scene.view.margins;
     if (scene.marks)
         options.marks = *scene.marks;
+    options.unit = scene.unit;
     return options;
 }
 

@@ -4,6 +4,7 @@
 #include "graph/ColorScheme.h"
 #include "graph/SceneGeometry.h"
 #include "graph/ViewLayout.h"
+#include "store/ActivityUnit.h"
 #include "store/MeasurementStore.h"
 
 #include <QImage>
@@ -20,6 +21,7 @@ struct GraphScene {
     const ColorScheme& colors;
     bool noSeriesChosen = false;
     const ReadingMarks* marks = nullptr; // levels and the running average, when any are drawn
+    ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre; // of the vertical scale
 };
 
 // The pointer line now on the surface and the pixels it covers, rows 1 … H − MarginBottom (row 0 unused),
@@ -33,6 +35,8 @@ struct PointerTrace {
 };
 
 extern const char* const ActivityTitle; // "Активность Бк/м3"
+// The title in the unit: ActivityTitle, or "Активность пКи/л".
+QString ActivityTitleIn(ActivityUnit unit);
 
 // The screen's graph of the scene on a canvas of its own size (see RenderGraph): background, titles,
 // frame, vertical scale, time axis, the stepped line of the visible measurements and the pointer line, in
