@@ -14,13 +14,16 @@ const char* const DumpUsage =
     "  или:  radview-dump FILE --series S --average FIRST LAST\n"
     "  или:  radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] [--pointer P] [--grid]\n"
     "                    [--levels L1,L2,...] [--warning-colour #RRGGBB] [--average-window HOURS]\n"
+    "                    [--unit pCi/L|Bq/m3]\n"
     "  или:  radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] [--pointer P] [--grid]\n"
     "                    [--levels L1,L2,...] [--warning-colour #RRGGBB] [--average-window HOURS]\n"
+    "                    [--unit pCi/L|Bq/m3]\n"
     "  или:  radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid] [--paper P]\n"
     "  или:  radview-dump FILE --series S --print-table FIRST LAST OUT.pdf [--paper P]\n"
     "  или:  radview-dump FILE --series S --print-graph --printer NAME|- [--wait] [--paper P]\n"
     "  или:  radview-dump FILE --series S --print-table FIRST LAST --printer NAME|- [--wait] [--paper P]\n"
     "  или:  radview-dump FILE --series S --report FIRST LAST OUT.pdf [--levels L1,L2,...]\n"
+    "                    [--warning-colour #RRGGBB] [--average-window HOURS] [--unit pCi/L|Bq/m3]\n"
     "  или:  radview-dump --summary FILE...\n"
     "  или:  radview-dump --help\n"
     "  или:  radview-dump --version\n"
@@ -47,11 +50,14 @@ const char* const DumpUsage =
     "      --view FIRST COUNT  видимые измерения графика (--png, --svg, --print-graph)\n"
     "      --pointer P         измерение под указателем (--png, --svg)\n"
     "      --grid              сетка на графике (--png, --svg, --print-graph)\n"
-    "      --levels L1,L2,...  уровни в Бк/м³: время выше уровня в отчёте (--report), линии уровней\n"
-    "                          на рисунке (--png, --svg)\n"
-    "      --warning-colour #RRGGBB  цвет графика выше наибольшего уровня (--png, --svg; по умолчанию\n"
-    "                          #ff8000)\n"
-    "      --average-window HOURS  скользящее среднее за HOURS часов (1..8784) второй линией (--png, --svg)\n"
+    "      --levels L1,L2,...  уровни в Бк/м³: линии уровней на графике (--png, --svg, --report) и время\n"
+    "                          выше уровня в отчёте (без них в отчёте уровни 100, 200 и 300 без линий)\n"
+    "      --warning-colour #RRGGBB  цвет графика выше наибольшего уровня (--png, --svg, --report;\n"
+    "                          по умолчанию #ff8000)\n"
+    "      --average-window HOURS  скользящее среднее за HOURS часов (1..8784) второй линией на графике\n"
+    "                          (--png, --svg, --report)\n"
+    "      --unit U            единица активности шкалы и цифр: Bq/m3 (Бк/м³, по умолчанию) или pCi/L\n"
+    "                          (пКи/л) (--png, --svg, --report)\n"
     "      --wait              ждать конца задания на принтере (--printer)\n"
     "      --paper P           бумага печатной формы: A4, A5, Letter или Legal (по умолчанию A4 для\n"
     "                          файла и бумага очереди для принтера)\n"
@@ -96,8 +102,10 @@ struct ActionRule {
 
 constexpr unsigned kGraphOptions = DumpArgs::Series | DumpArgs::View | DumpArgs::Grid;
 constexpr unsigned kPrinterOptions = DumpArgs::Wait | DumpArgs::Paper;
-constexpr unsigned kPictureOptions =
-    DumpArgs::Pointer | DumpArgs::Levels | DumpArgs::WarningColour | DumpArgs::AverageWindow;
+// What a reader adds to a graph: levels, their warning colour, the running average and the unit.
+constexpr unsigned kReadingOptions =
+    DumpArgs::Levels | DumpArgs::WarningColour | DumpArgs::AverageWindow | DumpArgs::Unit;
+constexpr unsigned kPictureOptions = DumpArgs::Pointer | kReadingOptions;
 const std::array<ActionRule, 8> kActions = {{
     {"--save-table", Action::SaveTable, "FIRST LAST OUT, FIRST и LAST от 0 до 65535", DumpArgs::Series},
     {"--csv", Action::Csv, "FIRST LAST OUT, FIRST и LAST от 0 до 65535", DumpArgs::Series},
@@ -109,7 +117,7 @@ const std::array<ActionRule, 8> kActions = {{
      "FIRST LAST OUT.pdf или FIRST LAST --printer NAME, FIRST и LAST от 0 до 65535",
      DumpArgs::Series | kPrinterOptions},
     {"--report", Action::Report, "FIRST LAST OUT.pdf, FIRST и LAST от 0 до 65535",
-     DumpArgs::Series | DumpArgs::Levels},
+     DumpArgs::Series | kReadingOptions},
 }};
 
 struct OptionRule {
@@ -118,7 +126,7 @@ struct OptionRule {
     const char* operands;
 };
 
-const std::array<OptionRule, 9> kOptions = {{
+const std::array<OptionRule, 10> kOptions = {{
     {"--series", DumpArgs::Series, "порядковый номер серии от 1 до 65535"},
     {"--view", DumpArgs::View, "FIRST COUNT, каждое от 0 до 65535"},
     {"--pointer", DumpArgs::Pointer, "номер измерения от 0 до 65535"},
@@ -128,6 +136,7 @@ const std::array<OptionRule, 9> kOptions = {{
     {"--paper", DumpArgs::Paper, "A4, A5, Letter или Legal"},
     {"--warning-colour", DumpArgs::WarningColour, "цвет вида #RRGGBB"},
     {"--average-window", DumpArgs::AverageWindow, "размер окна в часах от 1 до 8784"},
+    {"--unit", DumpArgs::Unit, "pCi/L или Bq/m3"},
 }};
 
 class ArgReader {
@@ -247,6 +256,11 @@ bool ReadOption(ArgReader& reader, DumpArgs::Option option, DumpArgs& args) {
         return IsWarningColourText(args.warningColour);
     case DumpArgs::AverageWindow:
         return reader.number(args.averageWindowHours, LeastAverageWindowHours, MostAverageWindowHours);
+    case DumpArgs::Unit: {
+        const std::optional<ActivityUnit> unit = ActivityUnitNamed(reader.next());
+        args.unit = unit.value_or(args.unit);
+        return unit.has_value();
+    }
     }
     return false;
 }

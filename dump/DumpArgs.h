@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/ActivityUnit.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -38,6 +40,7 @@ struct DumpArgs {
         Paper = 1u << 6,
         WarningColour = 1u << 7,
         AverageWindow = 1u << 8,
+        Unit = 1u << 9,
     };
 
     QString file; // "-": standard input
@@ -59,7 +62,8 @@ struct DumpArgs {
     std::vector<int64_t> levels; // --levels; empty for the report's usual ones, or no lines on a picture
     QString warningColour;       // --warning-colour "#rrggbb"; empty for the usual one
     int averageWindowHours = 0;  // --average-window; 0 for no running average
-    QStringList files;           // --summary
+    ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre; // --unit
+    QStringList files;                                        // --summary
 
     // The picture actions draw and need a GUI application object (fonts), though no window.
     bool draws() const {

@@ -16,7 +16,6 @@
 #include "store/InstrumentFile.h"
 #include "store/NativePath.h"
 #include "store/ReadingSettings.h"
-#include "store/RunningAverage.h"
 #include "store/SeriesEvaluation.h"
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
@@ -25,7 +24,6 @@
 #include "table/TableFile.h"
 
 #include <QBuffer>
-#include <QColor>
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QThread>
@@ -139,18 +137,18 @@ DumpOutcome SaveTable(const DumpArgs& args, const ChosenSeries& chosen) {
                                                    SpanRows(args, chosen.evaluation.series)));
 }
 
-// The levels, warning colour and running average asked for on the command line; nothing without them.
+// The levels, warning colour and running average asked for on the command line; nothing without them. A
+// report's default levels, for its time above them, are not among them.
 ReadingMarks PictureMarks(const DumpArgs& args, const ChosenSeries& chosen) {
-    ReadingMarks marks;
-    marks.levels = args.levels;
-    std::sort(marks.levels.begin(), marks.levels.end());
-    marks.levels.erase(std::unique(marks.levels.begin(), marks.levels.end()), marks.levels.end());
-    marks.warningColor =
-        QColor(args.warningColour.isEmpty() ? ReadingSettings{}.warningColour : args.warningColour);
-    if (args.averageWindowHours > 0)
-        marks.average = RunningAverage(chosen.evaluation.series, chosen.file.sensitivity,
-                                       int64_t{args.averageWindowHours} * 3600);
-    return marks;
+    ReadingSettings reading;
+    reading.levels = args.levels;
+    std::sort(reading.levels.begin(), reading.levels.end());
+    reading.levels.erase(std::unique(reading.levels.begin(), reading.levels.end()), reading.levels.end());
+    if (!args.warningColour.isEmpty())
+        reading.warningColour = args.warningColour;
+    reading.averageShown = args.averageWindowHours > 0;
+    reading.averageWindowHours = args.averageWindowHours;
+    return MarksOfReading(reading, chosen.evaluation.series, chosen.file.sensitivity);
 }
 
 // The picture is encoded in memory and written in one checked piece, so a file on a full disk is never
@@ -162,8 +160,8 @@ DumpOutcome SavePicture(const DumpArgs& args, const ChosenSeries& chosen) {
     const PictureFormat format =
         args.action == DumpArgs::Action::Svg ? PictureFormat::Svg : PictureFormat::Png;
     const ReadingMarks marks = PictureMarks(args, chosen);
-    const QByteArray bytes = GraphPictureBytes({series, view, request.colors, false, &marks}, request.size,
-                                               format, series.seriesTitle);
+    const QByteArray bytes = GraphPictureBytes({series, view, request.colors, false, &marks, args.unit},
+                                               request.size, format, series.seriesTitle);
     if (bytes.isEmpty())
         return Failed(QStringLiteral("не удалось построить рисунок для «%1»").arg(ShownPath(args.output)));
     return WriteOutput(args.output, bytes);
@@ -241,11 +239,13 @@ DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
 }
 
 DumpOutcome ReportPdf(const DumpArgs& args, const ChosenSeries& chosen) {
-    const ReportSource source{chosen.file,
-                              chosen.evaluation.series,
-                              {args.first, args.last},
-                              args.levels.empty() ? DefaultLevels() : args.levels,
-                              QDate::currentDate()};
+    ReportSource source{chosen.file,
+                        chosen.evaluation.series,
+                        {args.first, args.last},
+                        args.levels.empty() ? DefaultLevels() : args.levels,
+                        QDate::currentDate()};
+    source.unit = args.unit;
+    source.marks = PictureMarks(args, chosen);
     return WritePdf(args.output, [&](QPagedPaintDevice& pdf) { return PrintReport(pdf, source); });
 }
 

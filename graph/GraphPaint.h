@@ -35,6 +35,8 @@ struct PointerTrace {
 };
 
 extern const char* const ActivityTitle; // "Активность Бк/м3"
+// The title in the unit: ActivityTitle, or "Активность пКи/л".
+QString ActivityTitleIn(ActivityUnit unit);
 
 // The screen's graph of the scene on a canvas of its own size (see RenderGraph): background, titles,
 // frame, vertical scale, time axis, the stepped line of the visible measurements and the pointer line, in

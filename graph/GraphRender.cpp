@@ -86,6 +86,7 @@ PlotLayout PlotLayoutOf(const GraphLayout& layout, const RenderOptions& options)
     plot.labelGap = layout.labelGap;
     plot.levelRounding = layout.levelRounding;
     plot.grid = options.view.grid;
+    plot.unit = options.unit;
     if (options.look == GraphLook::Screen) {
         plot.lineColor = options.colors.graph;
         plot.markerColor = MarkerColor;
@@ -115,7 +116,7 @@ void FillArea(Canvas& canvas, const QColor& color) {
 void ChooseScaleFont(Canvas& canvas, const std::vector<ScaleLevel>& levels, int leftMargin) {
     if (levels.empty())
         return;
-    const QString text = QString::number(levels.back().value);
+    const QString& text = levels.back().text;
     const int titleRight = ActivityTitleX + QFontMetrics(ActivityTitleFont()).height();
     const int room = leftMargin - titleRight - ScaleLabelGap;
     QFont font = canvas.font();
@@ -143,7 +144,7 @@ void RenderScreen(Canvas& canvas, const GraphLayout& layout, const RenderOptions
     FillArea(canvas, colors.background);
     canvas.setFont(ActivityTitleFont());
     canvas.fontColor = colors.captions;
-    canvas.textOutUpwards(ActivityTitleX, layout.axisY() / 2, QString::fromUtf8(ActivityTitle));
+    canvas.textOutUpwards(ActivityTitleX, layout.axisY() / 2, ActivityTitleIn(options.unit));
     canvas.setFont(LabelFont());
     canvas.textOut(layout.width / 2, layout.height - canvas.fontHeight() - layout.topMargin,
                    TimeTitle(layout.view.timeUnit));
@@ -182,7 +183,7 @@ void RenderPage(Canvas& canvas, const GraphLayout& layout, const RenderOptions& 
     canvas.brushColor = Qt::white;
     canvas.fontColor = Qt::black;
     canvas.setFont(PageCaptionFont(options.dpiX));
-    canvas.textOutUpwards(layout.rightMargin, layout.height / 2, QString::fromUtf8(ActivityTitle));
+    canvas.textOutUpwards(layout.rightMargin, layout.height / 2, ActivityTitleIn(options.unit));
     canvas.setFont(PageFont());
     canvas.pen.width = PageFrameWidth;
     canvas.rectangle(layout.leftMargin, layout.topMargin, layout.width - layout.rightMargin, layout.axisY());
@@ -213,6 +214,12 @@ bool SomethingInView(const RenderOptions& options) {
 } // namespace
 
 const char* const ActivityTitle = "Активность Бк/м3";
+
+QString ActivityTitleIn(ActivityUnit unit) {
+    if (unit == ActivityUnit::PicocuriePerLitre)
+        return QStringLiteral("Активность ") + ActivityUnitCaption(unit);
+    return QString::fromUtf8(ActivityTitle);
+}
 
 QString GraphPrintTitle(const ViewLayout& view, const SelectedSeries& series) {
     if (view.viewCount == series.measurementCount)

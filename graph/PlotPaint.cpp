@@ -1,14 +1,13 @@
 #include "graph/PlotPaint.h"
 
 std::vector<ScaleLevel> LayoutLevels(const ViewLayout& view, const PlotLayout& layout) {
-    return ScaleLevels(view, layout.activity, layout.levelRounding);
+    return ScaleLevels(view, layout.activity, layout.levelRounding, layout.unit);
 }
 
 void DrawActivityScale(Canvas& canvas, const std::vector<ScaleLevel>& levels, const PlotLayout& layout) {
     const int axisX = layout.time.left;
     for (const ScaleLevel& level : levels) {
-        const QString text = QString::number(level.value);
-        canvas.textOut(axisX - canvas.textWidth(text) - layout.labelGap, level.y, text);
+        canvas.textOut(axisX - canvas.textWidth(level.text) - layout.labelGap, level.y, level.text);
         canvas.pen.style = PenStyle::Solid;
         canvas.line(axisX, level.y, axisX - layout.tickLength, level.y);
         if (layout.grid) {

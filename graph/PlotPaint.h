@@ -2,6 +2,7 @@
 
 #include "graph/Canvas.h"
 #include "graph/SceneGeometry.h"
+#include "store/ActivityUnit.h"
 
 #include <QColor>
 
@@ -23,6 +24,7 @@ struct PlotLayout {
     std::optional<QColor> markerColor; // the screen's red marks (see StepStroke); none on paper
     std::optional<int> warningY;       // the highest reference level's row: the line above it is warned
     QColor warningColor;
+    ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre; // of the scale's labels and the levels' values
 };
 
 // The scale's levels on this layout.

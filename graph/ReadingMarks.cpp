@@ -1,6 +1,18 @@
 #include "graph/ReadingMarks.h"
 
+#include "store/ActivityUnit.h"
+
 #include <algorithm>
+
+ReadingMarks MarksOfReading(const ReadingSettings& reading, const SelectedSeries& series,
+                            uint16_t sensitivity) {
+    ReadingMarks marks;
+    marks.levels = reading.levels;
+    marks.warningColor = QColor(reading.warningColour);
+    if (reading.averageShown)
+        marks.average = RunningAverage(series, sensitivity, int64_t{reading.averageWindowHours} * 3600);
+    return marks;
+}
 
 std::optional<int> LevelRow(int64_t level, int64_t scaleTop, const PlotLayout& layout) {
     if (level < 0 || level > scaleTop)
@@ -20,7 +32,7 @@ void DrawReferenceLevels(Canvas& canvas, const ReadingMarks& marks, int64_t scal
         // Separate short strokes rather than a pen style: the same pixels on an image, paths on a drawing.
         for (int x = left; x < layout.right; x += DashOn + DashOff)
             canvas.line(x, *y, std::min(x + DashOn, layout.right), *y);
-        const QString text = QString::number(level);
+        const QString text = ActivityValueText(level, layout.unit);
         canvas.textOut(layout.right - LevelLabelInset - canvas.textWidth(text), *y - canvas.textHeight(),
                        text);
     }

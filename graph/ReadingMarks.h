@@ -2,6 +2,7 @@
 
 #include "graph/Canvas.h"
 #include "graph/PlotPaint.h"
+#include "store/ReadingSettings.h"
 #include "store/RunningAverage.h"
 
 #include <QColor>
@@ -19,6 +20,11 @@ struct ReadingMarks {
     QColor averageColor{0xc0, 0x00, 0xc0};
     QColor levelColor = Qt::black;
 };
+
+// What a reading draws on a series: its levels in its warning colour, and the running average over its
+// window while that is switched on.
+ReadingMarks MarksOfReading(const ReadingSettings& reading, const SelectedSeries& series,
+                            uint16_t sensitivity);
 
 // A level's dashes: DashOn pixels drawn and DashOff left alone, counted from the vertical axis.
 constexpr int DashOn = 6;

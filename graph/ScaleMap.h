@@ -62,4 +62,8 @@ struct ActivityMap {
     int y(int64_t activity, PixelRounding rounding = PixelRounding::Nearest) const {
         return axisY - height(activity, rounding);
     }
+    // A value between the integers, such as a level of a scale in another unit, scaled and rounded once.
+    int yOfExact(Extended activity, PixelRounding rounding) const {
+        return axisY - ToPixel(activity * static_cast<Extended>(scale), rounding);
+    }
 };

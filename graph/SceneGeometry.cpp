@@ -1,5 +1,8 @@
 #include "graph/SceneGeometry.h"
 
+#include "graph/AxisSteps.h"
+#include "store/SpanStatistics.h"
+
 #include <algorithm>
 
 int PointerXFor(const ViewLayout& view, const SelectedSeries& series, int pointerIndex) {
@@ -24,12 +27,39 @@ std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewLayo
     return ticks;
 }
 
+namespace {
+
+// The step's last non-zero digit sets the decimals: 0,05 needs two, 0,5 one, 5 none.
+int DecimalsOfHundredthsStep(int64_t step) {
+    return step % 100 == 0 ? 0 : step % 10 == 0 ? 1 : 2;
+}
+
+std::vector<ScaleLevel> PicocurieLevels(const ViewLayout& view, const ActivityMap& activity,
+                                        PixelRounding rounding) {
+    std::vector<ScaleLevel> levels;
+    const int64_t step = ChooseActivityStep(PicocuriesPerLitreHundredths(view.viewMax));
+    const int decimals = DecimalsOfHundredthsStep(step);
+    const Extended top = static_cast<Extended>(view.viewMax);
+    for (int64_t v = step;; v += step) {
+        // Hundredths of pCi/L in Bq/m³, exactly until the one rounding to a pixel.
+        const Extended bq = static_cast<Extended>(v) * BecquerelsPerCubicMetreInPicocuriePerLitre / 100;
+        if (!(bq < top))
+            break;
+        levels.push_back({v, activity.yOfExact(bq, rounding), PicocurieHundredthsText(v, decimals)});
+    }
+    return levels;
+}
+
+} // namespace
+
 std::vector<ScaleLevel> ScaleLevels(const ViewLayout& view, const ActivityMap& activity,
-                                    PixelRounding rounding) {
+                                    PixelRounding rounding, ActivityUnit unit) {
+    if (unit == ActivityUnit::PicocuriePerLitre)
+        return PicocurieLevels(view, activity, rounding);
     std::vector<ScaleLevel> levels;
     const int64_t step = std::max<int64_t>(1, view.activityStep);
     for (int64_t v = step; v < view.viewMax; v += step)
-        levels.push_back({v, activity.y(v, rounding)});
+        levels.push_back({v, activity.y(v, rounding), QString::number(v)});
     return levels;
 }
 

@@ -3,10 +3,12 @@
 #include "graph/ScaleMap.h"
 #include "graph/TimeLabels.h"
 #include "graph/ViewLayout.h"
+#include "store/ActivityUnit.h"
 #include "store/MeasurementStore.h"
 
 #include <QPoint>
 #include <QSize>
+#include <QString>
 
 #include <cstdint>
 #include <vector>
@@ -18,10 +20,12 @@
 // scale.
 constexpr int MaxTimeTicks = 4096;
 
-// A label of the vertical scale: its activity and the y it is drawn at.
+// A label of the vertical scale: its value in the scale's unit (Bq/m³, or hundredths of pCi/L), the y it
+// is drawn at and its text.
 struct ScaleLevel {
     int64_t value = 0;
     int y = 0;
+    QString text;
 };
 
 // A label of the time axis: its calendar time and the x of its tick.
@@ -53,9 +57,12 @@ std::vector<TimeTick> TimeAxisTicks(const SelectedSeries& series, const ViewLayo
                                     int leftMargin, int lastX);
 
 // The labelled levels of the vertical scale, every activityStep from the first step up to below the view's
-// maximum (0 and the top are not labelled), at the heights the map gives them.
+// maximum (0 and the top are not labelled), at the heights the map gives them. In pCi/L the step is chosen
+// as the Bq/m³ one is, on the maximum converted to hundredths of pCi/L, so the labels are round in pCi/L;
+// they carry the decimals the step needs.
 std::vector<ScaleLevel> ScaleLevels(const ViewLayout& view, const ActivityMap& activity,
-                                    PixelRounding rounding);
+                                    PixelRounding rounding,
+                                    ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre);
 
 // x of the pointer line on measurement pointerIndex: the middle of the measurement.
 int PointerXFor(const ViewLayout& view, const SelectedSeries& series, int pointerIndex);

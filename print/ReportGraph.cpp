@@ -18,8 +18,12 @@ QSize ReportGraphPageSize(QSize frame) {
 }
 
 void DrawReportGraph(QPainter& painter, const QRect& frame, const SelectedSeries& series,
-                     const ViewLayout& view, const QString& timeTitle, int dpiX) {
+                     const ViewLayout& view, const QString& timeTitle, int dpiX,
+                     const ReportGraphLook& look) {
     RenderOptions options = PageOptions(view, series, dpiX, GraphPageTitles{QString(), timeTitle});
     options.shrink = ReportGraphScale;
+    if (look.marks)
+        options.marks = *look.marks;
+    options.unit = look.unit;
     RenderGraph(painter, frame, options);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "graph/ReadingMarks.h"
 #include "graph/ViewLayout.h"
+#include "store/ActivityUnit.h"
 #include "store/MeasurementStore.h"
 #include "store/SpanStatistics.h"
 
@@ -25,6 +27,12 @@ constexpr qreal ReportGraphScale = 0.6;
 QSize ReportGraphPageSize(QSize frame);
 
 // Draws the graph into the frame of the painter's page, nothing outside it; timeTitle goes under the time
-// axis. dpiX is the page's resolution, which sets the rotated caption's height as on a printout.
+// axis. dpiX is the page's resolution, which sets the rotated caption's height as on a printout. The marks
+// (levels, running average) are drawn over it, the scale is labelled in the unit.
+struct ReportGraphLook {
+    const ReadingMarks* marks = nullptr; // none drawn
+    ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre;
+};
 void DrawReportGraph(QPainter& painter, const QRect& frame, const SelectedSeries& series,
-                     const ViewLayout& view, const QString& timeTitle, int dpiX);
+                     const ViewLayout& view, const QString& timeTitle, int dpiX,
+                     const ReportGraphLook& look = ReportGraphLook{});

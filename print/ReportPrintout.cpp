@@ -46,7 +46,7 @@ Outcome PrintReport(QPagedPaintDevice& device, const ReportSource& source, const
         }
         if (p == 0)
             DrawReportGraph(job.painter(), layout.graph, source.series, view, content.timeTitle,
-                            device.logicalDpiX());
+                            device.logicalDpiX(), ReportGraphLook{&source.marks, source.unit});
     }
     return job.finish() ? Outcome() : PagesNotMade();
 }

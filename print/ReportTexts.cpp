@@ -34,12 +34,58 @@ std::optional<QString> ActivityText(std::optional<int64_t> activity) {
     return Activity(*activity);
 }
 
+QString ExtremeWhen(const ExtremeActivity& extreme) {
+    return QStringLiteral("изм. ") + QString::number(extreme.measurement) + QStringLiteral(", ") +
+           extreme.start.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+}
+
 std::optional<QString> ExtremeText(const std::optional<ExtremeActivity>& extreme) {
     if (!extreme)
         return std::nullopt;
-    return Activity(extreme->activity) + QStringLiteral(" (изм. ") + QString::number(extreme->measurement) +
-           QStringLiteral(", ") + extreme->start.toString(QStringLiteral("dd.MM.yyyy HH:mm")) +
-           QLatin1Char(')');
+    return Activity(extreme->activity) + QStringLiteral(" (") + ExtremeWhen(*extreme) + QLatin1Char(')');
+}
+
+// "P пКи/л (A Бк/м³" with P from the unrounded value, A the report's Bq/m³ figure; the caller closes the
+// bracket, so that an extreme can add its measurement inside it.
+QString PicocuriesOpen(Extended unrounded, int64_t rounded) {
+    const ActivityUnit pCi = ActivityUnit::PicocuriePerLitre;
+    return ActivityValueText(unrounded, pCi) + QLatin1Char(' ') + ActivityUnitCaption(pCi) +
+           QStringLiteral(" (") + Activity(rounded);
+}
+
+std::optional<QString> PicocurieText(std::optional<int64_t> rounded, std::optional<Extended> unrounded) {
+    if (!rounded || !unrounded)
+        return std::nullopt;
+    return PicocuriesOpen(*unrounded, *rounded) + QLatin1Char(')');
+}
+
+std::optional<QString> PicocurieExtremeText(const std::optional<ExtremeActivity>& extreme) {
+    if (!extreme)
+        return std::nullopt;
+    return PicocuriesOpen(static_cast<Extended>(extreme->activity), extreme->activity) +
+           QStringLiteral(", ") + ExtremeWhen(*extreme) + QLatin1Char(')');
+}
+
+QString TimeAboveShare(const TimeAbove& timeAbove, const QString& levelText) {
+    const QString name = QStringLiteral("Время выше ") + levelText;
+    std::optional<QString> share;
+    if (timeAbove.tenthsOfPercent)
+        share = DecimalText(*timeAbove.tenthsOfPercent, 1, kDecimalComma) + QStringLiteral(" %");
+    return Figure(name, share);
+}
+
+QStringList PicocurieStatisticLines(const SpanStatistics& statistics, const UnroundedFigures& unrounded) {
+    QStringList lines{
+        Figure(QStringLiteral("Среднее"), PicocurieText(statistics.average, unrounded.average)),
+        Figure(QStringLiteral("Медиана"), PicocurieText(statistics.median, unrounded.median)),
+        Figure(QStringLiteral("Минимум"), PicocurieExtremeText(statistics.minimum)),
+        Figure(QStringLiteral("Максимум"), PicocurieExtremeText(statistics.maximum)),
+        Figure(QStringLiteral("ЭРОА"), PicocurieText(statistics.equilibrium, unrounded.equilibrium))};
+    for (const TimeAbove& timeAbove : statistics.timeAbove)
+        lines.append(TimeAboveShare(timeAbove,
+                                    PicocuriesOpen(static_cast<Extended>(timeAbove.level), timeAbove.level) +
+                                        QLatin1Char(')')));
+    return lines;
 }
 
 QString MomentText(const QDateTime& moment) {
@@ -110,11 +156,7 @@ QString EquilibriumReportLine(std::optional<int64_t> equilibrium) {
 }
 
 QString TimeAboveLine(const TimeAbove& timeAbove) {
-    const QString name = QStringLiteral("Время выше ") + Activity(timeAbove.level);
-    std::optional<QString> share;
-    if (timeAbove.tenthsOfPercent)
-        share = DecimalText(*timeAbove.tenthsOfPercent, 1, kDecimalComma) + QStringLiteral(" %");
-    return Figure(name, share);
+    return TimeAboveShare(timeAbove, Activity(timeAbove.level));
 }
 
 QStringList StatisticLines(const SpanStatistics& statistics) {
@@ -124,6 +166,19 @@ QStringList StatisticLines(const SpanStatistics& statistics) {
     for (const TimeAbove& timeAbove : statistics.timeAbove)
         lines.append(TimeAboveLine(timeAbove));
     return lines;
+}
+
+UnroundedFigures ComputeUnroundedFigures(const SelectedSeries& series, uint16_t sensitivity,
+                                         const MeasurementSpan& span) {
+    return {UnroundedSpanAverage(series, sensitivity, span), UnroundedSpanMedian(series, span),
+            UnroundedSpanEquilibrium(series, sensitivity, span)};
+}
+
+QStringList StatisticLinesIn(const SpanStatistics& statistics, const UnroundedFigures& unrounded,
+                             ActivityUnit unit) {
+    if (unit == ActivityUnit::PicocuriePerLitre)
+        return PicocurieStatisticLines(statistics, unrounded);
+    return StatisticLines(statistics);
 }
 
 QString DurationText(int64_t seconds) {
@@ -146,7 +201,8 @@ DailyRowTexts DailyRowTextsOf(const DailyAverage& day) {
     return PeriodRowTextsOf(day, AveragePeriod::Day);
 }
 
-DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, int yearsPerRow) {
+DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, int yearsPerRow,
+                               ActivityUnit unit) {
     // Hours in tenths, rounded halves to even: 360 seconds to the tenth.
     const int64_t tenthsOfHour = Round(static_cast<Extended>(row.seconds) / 360);
     QString name;
@@ -159,7 +215,10 @@ DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, in
     else
         name = QString::number(row.date.year()) + QStringLiteral("–") +
                QString::number(row.date.year() + yearsPerRow - 1);
-    return {name, DecimalText(tenthsOfHour, 1, kDecimalComma), QString::number(row.average)};
+    const QString average = unit == ActivityUnit::BecquerelPerCubicMetre
+                                ? QString::number(row.average)
+                                : ActivityValueText(row.unrounded, unit);
+    return {name, DecimalText(tenthsOfHour, 1, kDecimalComma), average};
 }
 
 QString PageNumberText(int page, int pageCount) {
@@ -186,16 +245,17 @@ ReportContent MakeReportContent(const ReportSource& source) {
         statistics.average.reset();
         statistics.equilibrium.reset();
     }
-    content.statisticLines = StatisticLines(statistics);
+    content.statisticLines = StatisticLinesIn(
+        statistics, ComputeUnroundedFigures(series, source.file.sensitivity, span), source.unit);
     if (clockBack)
         content.statisticLines << QString::fromUtf8(ClockWentBackText);
     const PeriodAverages periods = ComputePeriodAverages(series, source.file.sensitivity, span);
     content.dailyHeading = PeriodHeading(periods.period);
-    content.dailyTitles = {periods.period == AveragePeriod::Day ? QStringLiteral("Дата")
-                                                                : QStringLiteral("Период"),
-                           QStringLiteral("Часов"), QStringLiteral("Среднее, Бк/м³")};
+    content.dailyTitles = {
+        periods.period == AveragePeriod::Day ? QStringLiteral("Дата") : QStringLiteral("Период"),
+        QStringLiteral("Часов"), QStringLiteral("Среднее, ") + ActivityUnitCaption(source.unit)};
     for (const DailyAverage& row : periods.rows)
-        content.dailyRows.push_back(PeriodRowTextsOf(row, periods.period, periods.yearsPerRow));
+        content.dailyRows.push_back(PeriodRowTextsOf(row, periods.period, periods.yearsPerRow, source.unit));
     content.printedText =
         QStringLiteral("Дата печати: ") + source.printed.toString(QStringLiteral("dd.MM.yyyy"));
     content.programText = ReportProgramText();

@@ -49,6 +49,12 @@ QString ActivityValueText(Extended becquerelsPerCubicMetre, ActivityUnit unit, Q
     return QString::number(Round(becquerelsPerCubicMetre));
 }
 
+QString PicocurieHundredthsText(int64_t hundredths, int decimals, QChar decimalPoint) {
+    const QString text = HundredthsText(hundredths, decimalPoint);
+    const int dropped = PicocuriePerLitreDecimals - decimals + (decimals == 0 ? 1 : 0);
+    return text.left(text.size() - dropped);
+}
+
 QString ActivityWithErrorTextIn(int64_t activity, ActivityUnit unit, QChar decimalPoint) {
     if (unit == ActivityUnit::BecquerelPerCubicMetre)
         return ActivityWithErrorText(activity);

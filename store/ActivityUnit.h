@@ -33,6 +33,10 @@ Extended ActivityInUnit(Extended becquerelsPerCubicMetre, ActivityUnit unit);
 QString ActivityValueText(Extended becquerelsPerCubicMetre, ActivityUnit unit,
                           QChar decimalPoint = QLatin1Char(','));
 
+// Hundredths of pCi/L with only the decimals a scale's step needs: 250 → "2,5" with one decimal, 300 → "3"
+// with none (decimals 0 … 2; the digits left out must be zeros).
+QString PicocurieHundredthsText(int64_t hundredths, int decimals, QChar decimalPoint = QLatin1Char(','));
+
 // A table activity and its 15 % error in the unit, joined by "±": "267±40" in Bq/m³, byte for byte the
 // table's cell, or "7,22±1,08" in pCi/L, where the error is 15 % of the activity converted with it
 // (Round(15 × activity / 37) hundredths), not the whole-Bq/m³ error converted a second time.

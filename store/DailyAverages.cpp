@@ -75,7 +75,7 @@ std::vector<DailyAverage> AveragesOver(const SelectedSeries& series, uint16_t se
     for (const auto& [start, period] : totals) {
         const Extended average =
             period.weighted / static_cast<Extended>(int64_t{sensitivity} * period.seconds);
-        rows.push_back({start, period.seconds, Round(average)});
+        rows.push_back({start, period.seconds, Round(average), average});
     }
     return rows;
 }

@@ -10,9 +10,10 @@
 // One period of a span (a calendar day, a month or one or more years): how much measurement time falls in
 // it and the activity over that time.
 struct DailyAverage {
-    QDate date;          // the period's first day
-    int64_t seconds = 0; // positive-exposure measurement time falling in the period
-    int64_t average = 0; // time-weighted over those seconds, Bq/m³, rounded halves to even
+    QDate date;             // the period's first day
+    int64_t seconds = 0;    // positive-exposure measurement time falling in the period
+    int64_t average = 0;    // time-weighted over those seconds, Bq/m³, rounded halves to even
+    Extended unrounded = 0; // the same before rounding, for a table in another unit
 };
 
 // Every calendar day that holds some of the span's positive-exposure measurement time, in date order. A

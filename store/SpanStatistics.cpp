@@ -101,25 +101,40 @@ std::optional<int64_t> SpanAverage(const SelectedSeries& series, uint16_t sensit
     return Round(*average);
 }
 
-std::optional<int64_t> SpanEquilibrium(const SelectedSeries& series, uint16_t sensitivity,
-                                       const MeasurementSpan& span) {
+std::optional<Extended> UnroundedSpanEquilibrium(const SelectedSeries& series, uint16_t sensitivity,
+                                                 const MeasurementSpan& span) {
     const std::optional<Extended> average = UnroundedSpanAverage(series, sensitivity, span);
     if (!average)
         return std::nullopt;
-    return Round(*average * EquilibriumFactor);
+    return *average * EquilibriumFactor;
 }
 
-std::optional<int64_t> SpanMedian(const SelectedSeries& series, const MeasurementSpan& span) {
+std::optional<int64_t> SpanEquilibrium(const SelectedSeries& series, uint16_t sensitivity,
+                                       const MeasurementSpan& span) {
+    const std::optional<Extended> equilibrium = UnroundedSpanEquilibrium(series, sensitivity, span);
+    if (!equilibrium)
+        return std::nullopt;
+    return Round(*equilibrium);
+}
+
+std::optional<Extended> UnroundedSpanMedian(const SelectedSeries& series, const MeasurementSpan& span) {
     std::vector<int64_t> activities = MeasuredActivities(series, span);
     if (activities.empty())
         return std::nullopt;
     std::sort(activities.begin(), activities.end());
     const size_t middle = activities.size() / 2;
     if (activities.size() % 2 == 1)
-        return activities[middle];
+        return static_cast<Extended>(activities[middle]);
     const Extended sum =
         static_cast<Extended>(activities[middle - 1]) + static_cast<Extended>(activities[middle]);
-    return Round(sum / 2);
+    return sum / 2;
+}
+
+std::optional<int64_t> SpanMedian(const SelectedSeries& series, const MeasurementSpan& span) {
+    const std::optional<Extended> median = UnroundedSpanMedian(series, span);
+    if (!median)
+        return std::nullopt;
+    return Round(*median); // an activity itself, or at worst an exact half
 }
 
 std::optional<ExtremeActivity> SpanMinimum(const SelectedSeries& series, const MeasurementSpan& span) {

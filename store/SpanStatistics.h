@@ -70,12 +70,16 @@ std::optional<Extended> UnroundedSpanAverage(const SelectedSeries& series, uint1
 std::optional<int64_t> SpanAverage(const SelectedSeries& series, uint16_t sensitivity,
                                    const MeasurementSpan& span);
 // ЭРОА of the span; over 1..n it is the series' EquilibriumActivity.
+std::optional<Extended> UnroundedSpanEquilibrium(const SelectedSeries& series, uint16_t sensitivity,
+                                                 const MeasurementSpan& span);
 std::optional<int64_t> SpanEquilibrium(const SelectedSeries& series, uint16_t sensitivity,
                                        const MeasurementSpan& span);
 
 // The remaining figures look only at the span's measurements with a positive exposure and are absent when
 // there is none.
 
+// The middle activity, or the exact half-sum of the two middle ones.
+std::optional<Extended> UnroundedSpanMedian(const SelectedSeries& series, const MeasurementSpan& span);
 std::optional<int64_t> SpanMedian(const SelectedSeries& series, const MeasurementSpan& span);
 
 struct ExtremeActivity {

@@ -14,6 +14,17 @@
 
 const char* const ReportFileEnding = "-отчёт.pdf";
 
+ReportSource ReportSourceOf(const MeasurementDocument& document, const MeasurementSpan& span, QDate printed) {
+    const ReadingSettings& reading = document.reading();
+    const SelectedSeries& series = document.series();
+    const uint16_t sensitivity = document.file().sensitivity;
+    ReportSource source{document.file(), series, span,
+                        reading.levels.empty() ? DefaultLevels() : reading.levels, printed};
+    source.unit = reading.unit;
+    source.marks = MarksOfReading(reading, series, sensitivity);
+    return source;
+}
+
 void ReportCommand::makeReport() {
     const MeasurementDocument& document = parts_.document;
     if (document.noSeriesChosen() || document.series().measurementCount == 0)
@@ -29,8 +40,7 @@ void ReportCommand::makeReport() {
     parts_.graphArea.update();
     if (!path)
         return;
-    const ReportSource source{document.file(), document.series(), *span, DefaultLevels(),
-                              QDate::currentDate()};
+    const ReportSource source = ReportSourceOf(document, *span, QDate::currentDate());
     // A report of a long span may take a moment: past half a second a progress dialog shows, and its
     // "Отмена" stops the report before its next page, leaving no file.
     QProgressDialog progress(QStringLiteral("Составляется отчёт…"), QStringLiteral("Отмена"), 0, 1,

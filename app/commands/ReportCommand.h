@@ -1,6 +1,11 @@
 #pragma once
 
 #include "app/commands/CommandParts.h"
+#include "print/ReportTexts.h"
+
+#include <QDate>
+
+class MeasurementDocument;
 
 class RangeChoice;
 
@@ -19,5 +24,10 @@ private:
     RangeChoice& range_;
     int progressDelay_ = 500;
 };
+
+// The report on a span of the document's series as the user reads it: in the reading's unit, its levels
+// drawn on the graph and stated with the time above them (the usual levels, undrawn, while none are set),
+// its running average drawn while it is shown. Default settings give the report as it always was.
+ReportSource ReportSourceOf(const MeasurementDocument& document, const MeasurementSpan& span, QDate printed);
 
 extern const char* const ReportFileEnding; // "-отчёт.pdf", after the instrument file's name

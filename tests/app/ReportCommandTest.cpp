@@ -4,9 +4,11 @@
 #include "tests/support/PdfText.h"
 
 #include "app/commands/ReportCommand.h"
+#include "app/document/MeasurementDocument.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
 #include <QMenu>
 #include <QProcess>
 #include <QProgressDialog>
@@ -89,6 +91,48 @@ TEST_F(ReportCommandTest, TheWholeSeriesAsTheCommandLineMakesIt) {
     ASSERT_TRUE(dump.waitForFinished(120000));
     ASSERT_EQ(dump.exitCode(), 0) << dump.readAllStandardError().toStdString();
     EXPECT_EQ(LinesAboveTheFooter(cli), lines);
+}
+
+// The user's reading (pCi/L, levels, the running average shown) makes the report the command line makes
+// with the same options, its graph in the warning colour above the highest level.
+TEST_F(ReportCommandTest, TheReadingAsTheCommandLineGivesIt) {
+    ReadingSettings reading;
+    reading.unit = ActivityUnit::PicocuriePerLitre;
+    reading.levels = {150, 250};
+    reading.warningColour = QStringLiteral("#00c000");
+    reading.averageShown = true;
+    form->document().setReading(reading);
+    const QString pdf = dir.filePath(QStringLiteral("window.pdf"));
+    reportTo(pdf, 1);
+    ASSERT_TRUE(QFile::exists(pdf)) << dialogs->errors.join('\n').toStdString();
+    const QStringList lines = LinesAboveTheFooter(pdf);
+    EXPECT_TRUE(lines.contains(QStringLiteral("Дата Часов Среднее, пКи/л")))
+        << lines.join('\n').toStdString();
+
+    const QString cli = dir.filePath(QStringLiteral("cli.pdf"));
+    QProcess dump;
+    dump.start(QStringLiteral(RADVIEW_DUMP_EXE),
+               {path, "--series", "1", "--report", "1", "40", cli, "--unit", "pCi/L", "--levels", "150,250",
+                "--warning-colour", "#00c000", "--average-window", "24"});
+    ASSERT_TRUE(dump.waitForFinished(120000));
+    ASSERT_EQ(dump.exitCode(), 0) << dump.readAllStandardError().toStdString();
+    EXPECT_EQ(LinesAboveTheFooter(cli), lines);
+    // The page above the footer, graph included, pixel for pixel.
+    const auto page = [](const QString& file) {
+        QProcess draw;
+        draw.start(QStringLiteral("pdftoppm"), {"-f", "1", "-l", "1", "-r", "60", "-png", file});
+        draw.waitForFinished(60000);
+        const QImage image = QImage::fromData(draw.readAllStandardOutput(), "PNG");
+        return image.copy(0, 0, image.width(), image.height() * 8 / 10);
+    };
+    const QImage window = page(pdf);
+    ASSERT_FALSE(window.isNull());
+    EXPECT_EQ(window, page(cli));
+    int warned = 0;
+    for (int y = 0; y < window.height(); ++y)
+        for (int x = 0; x < window.width(); ++x)
+            warned += qGreen(window.pixel(x, y)) > 150 && qRed(window.pixel(x, y)) < 80;
+    EXPECT_GT(warned, 0);
 }
 
 TEST_F(ReportCommandTest, TheVisibleMeasurements) {

@@ -63,8 +63,13 @@ TEST(DumpCommandLine, EveryRefusedCombinationIsNamedWithTheUsage) {
          "--average-window: нужен размер окна в часах от 1 до 8784"},
         {{"f.rad", "--series", "1", "--print-graph", "g.pdf", "--levels", "100"},
          "параметр --levels не используется с --print-graph"},
-        {{"f.rad", "--series", "1", "--report", "1", "3", "r.pdf", "--warning-colour", "#ff0000"},
-         "параметр --warning-colour не используется с --report"},
+        {{"f.rad", "--series", "1", "--report", "1", "3", "r.pdf", "--pointer", "2"},
+         "параметр --pointer не используется с --report"},
+        {{"f.rad", "--series", "1", "--svg", "9", "9", "p.svg", "--unit", "mg/l"},
+         "--unit: нужен pCi/L или Bq/m3"},
+        {{"f.rad", "--series", "1", "--png", "9", "9", "p.png", "--unit"}, "--unit: нужен pCi/L или Bq/m3"},
+        {{"f.rad", "--series", "1", "--csv", "1", "3", "c.csv", "--unit", "pCi/L"},
+         "параметр --unit не используется с --csv"},
         {{"--summary", "a.rad", "--grid"}, nullptr}, // after --summary every argument is a file
         {{"f.rad", "--series", "1", "--print-table", "1", "3", "--printer", "-", "--wait", "--paper", "A5"},
          nullptr},
@@ -90,6 +95,21 @@ TEST(DumpCommandLine, EveryRefusedCombinationIsNamedWithTheUsage) {
     EXPECT_EQ(marked.args->levels, (std::vector<int64_t>{300, 100}));
     EXPECT_EQ(marked.args->warningColour, QStringLiteral("#A0b0C0"));
     EXPECT_EQ(marked.args->averageWindowHours, 8784);
+    EXPECT_EQ(marked.args->unit, ActivityUnit::BecquerelPerCubicMetre);
+    // A report takes the picture's marks and, as the pictures do, the unit by either name in any case.
+    const DumpArgsResult report =
+        ParseDumpArgs({"f.rad", "--series", "1", "--report", "1", "3", "r.pdf", "--unit", "PCI/l", "--levels",
+                       "200", "--warning-colour", "#00c000", "--average-window", "12"});
+    ASSERT_TRUE(report.args.has_value()) << report.error.toStdString();
+    EXPECT_EQ(report.args->unit, ActivityUnit::PicocuriePerLitre);
+    EXPECT_EQ(report.args->warningColour, QStringLiteral("#00c000"));
+    EXPECT_EQ(report.args->averageWindowHours, 12);
+    for (const char* picture : {"--png", "--svg"}) {
+        const DumpArgsResult inBecquerels =
+            ParseDumpArgs({"f.rad", "--series", "1", picture, "9", "9", "p", "--unit", "Bq/m³"});
+        ASSERT_TRUE(inBecquerels.args.has_value()) << inBecquerels.error.toStdString();
+        EXPECT_EQ(inBecquerels.args->unit, ActivityUnit::BecquerelPerCubicMetre);
+    }
     // -h is --help.
     const DumpArgsResult help = ParseDumpArgs({"-h"});
     ASSERT_TRUE(help.args.has_value());

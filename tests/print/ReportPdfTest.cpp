@@ -151,4 +151,44 @@ TEST(ReportGraph, ThePrintoutsPageShrunkIntoTheFrame) {
     EXPECT_EQ(inkedOutside, 0);
 }
 
+// A level on the report's graph: dashes along the row the page truncates it to, where the step line leaves
+// the row empty (measurements 1 to 5 all lie below 500 Bq/m³).
+TEST(ReportGraph, ALevelIsDashedAtItsRow) {
+    const ReportFile report = HandWorkedReportFile();
+    const SelectedSeries& series = report.series();
+    const ViewLayout view = ReportGraphView(series, {1, 6});
+    const QRect frame(40, 200, 900, 400);
+    ReadingMarks marks;
+    marks.levels = {500};
+    const auto draw = [&](const ReadingMarks* drawn) {
+        QImage image(1000, 800, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        DrawReportGraph(painter, frame, series, view, QStringLiteral("время"), 150, ReportGraphLook{drawn});
+        return image;
+    };
+    const QImage marked = draw(&marks), plain = draw(nullptr);
+    const QSize page = ReportGraphPageSize(frame.size());
+    const GraphPageGeometry g = ComputeGraphPageGeometry(page.width(), page.height(), view, series);
+    const int row = g.height - g.bottomMargin - static_cast<int>(500.0L * g.activityScale);
+    const int y = frame.top() + static_cast<int>(Round(row * ReportGraphScale));
+    const int from = frame.left() + static_cast<int>(Round((g.leftMargin + 20) * ReportGraphScale));
+    const int to =
+        frame.left() + static_cast<int>(Round((g.leftMargin + 30000.0L * g.timeScale) * ReportGraphScale));
+    const auto inkedColumns = [&](const QImage& image) {
+        int columns = 0;
+        for (int x = from; x <= to; ++x)
+            for (int dy = -1; dy <= 1; ++dy)
+                if ((image.pixel(x, y + dy) & 0xFFFFFF) != 0xFFFFFF) {
+                    ++columns;
+                    break;
+                }
+        return columns;
+    };
+    // Dashes of 6 on and 4 off: more than half the columns, never all of them.
+    EXPECT_GT(inkedColumns(marked), (to - from) / 2);
+    EXPECT_LT(inkedColumns(marked), to - from);
+    EXPECT_EQ(inkedColumns(plain), 0);
+}
+
 } // namespace
