@@ -9,7 +9,7 @@ ReadingMarks MarksOfReading(const ReadingSettings& reading, const SelectedSeries
     ReadingMarks marks;
     marks.levels = reading.levels;
     marks.warningColor = QColor(reading.warningColour);
-    if (reading.averageShown)
+    if (reading.averageShown && series.measurementCount > 0)
         marks.average = RunningAverage(series, sensitivity, int64_t{reading.averageWindowHours} * 3600);
     return marks;
 }

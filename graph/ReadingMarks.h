@@ -22,7 +22,7 @@ struct ReadingMarks {
 };
 
 // What a reading draws on a series: its levels in its warning colour, and the running average over its
-// window while that is switched on.
+// window while that is switched on (none on a series without measurements).
 ReadingMarks MarksOfReading(const ReadingSettings& reading, const SelectedSeries& series,
                             uint16_t sensitivity);
 

@@ -2,27 +2,13 @@
 
 #include "app/document/MeasurementDocument.h"
 #include "graph/GraphSurface.h"
-#include "store/RunningAverage.h"
 
 namespace {
 
-constexpr int64_t SecondsPerHour = 3600;
-
-// The levels and the warning colour as the user set them, and the running average of the series shown when
-// it is switched on: computed once per series or setting, not at every picture.
-ReadingMarks MarksOfReading(const MeasurementDocument& document) {
-    const ReadingSettings& reading = document.reading();
-    ReadingMarks marks;
-    marks.levels = reading.levels;
-    marks.warningColor = QColor(reading.warningColour);
-    if (reading.averageShown && document.series().measurementCount > 0)
-        marks.average = RunningAverage(document.series(), document.file().sensitivity,
-                                       reading.averageWindowHours * SecondsPerHour);
-    return marks;
-}
-
+// Computed once per series or setting, not at every picture.
 void TakeReading(GraphSurface& graph, const MeasurementDocument& document) {
-    graph.setReading(MarksOfReading(document), document.reading().unit);
+    graph.setReading(MarksOfReading(document.reading(), document.series(), document.file().sensitivity),
+                     document.reading().unit);
 }
 
 } // namespace
