@@ -18,9 +18,12 @@ void ReportCommand::makeReport() {
     const MeasurementDocument& document = parts_.document;
     if (document.noSeriesChosen() || document.series().measurementCount == 0)
         return;
-    const std::optional<MeasurementSpan> span = range_.choose();
-    if (!span)
-        return;
+    if (const std::optional<MeasurementSpan> span = range_.choose())
+        makeReportFor(*span);
+}
+
+void ReportCommand::makeReportFor(const MeasurementSpan& span) {
+    const MeasurementDocument& document = parts_.document;
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
         ProposedPrintFileName(document.file().dataFileName, QString::fromUtf8(ReportFileEnding)), true};
@@ -29,7 +32,7 @@ void ReportCommand::makeReport() {
     parts_.graphArea.update();
     if (!path)
         return;
-    const ReportSource source{document.file(), document.series(), *span, DefaultLevels(),
+    const ReportSource source{document.file(), document.series(), span, DefaultLevels(),
                               QDate::currentDate()};
     // A report of a long span may take a moment: past half a second a progress dialog shows, and its
     // "Отмена" stops the report before its next page, leaving no file.

@@ -8,10 +8,13 @@ void FollowDocument(GraphSurface& graph, MeasurementDocument& document) {
     QObject::connect(&graph, &GraphSurface::navigationRequested, &document, &MeasurementDocument::navigate);
     QObject::connect(&graph, &GraphSurface::zoomRequested, &document, &MeasurementDocument::zoomAround);
     QObject::connect(&graph, &GraphSurface::panRequested, &document, &MeasurementDocument::panTo);
+    QObject::connect(&graph, &GraphSurface::spanRequested, &document, &MeasurementDocument::markSpan);
     QObject::connect(&document, &MeasurementDocument::viewChanged, &graph,
                      [&graph, &document] { graph.showView(document.view()); });
     QObject::connect(&document, &MeasurementDocument::zoomChanged, &graph,
                      [&graph, &document] { graph.followZoom(document.view()); });
     QObject::connect(&document, &MeasurementDocument::gridChanged, &graph, &GraphSurface::followGrid);
     QObject::connect(&document, &MeasurementDocument::pointerMoved, &graph, &GraphSurface::followPointer);
+    QObject::connect(&document, &MeasurementDocument::spanChanged, &graph,
+                     [&graph, &document] { graph.followSpan(document.span()); });
 }

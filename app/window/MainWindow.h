@@ -31,6 +31,7 @@ class QMenu;
 class QToolButton;
 class RangeDialog;
 class SeriesListWindow;
+class SpanCommands;
 class StatusPanels;
 class UserDialogs;
 
@@ -61,6 +62,7 @@ public:
     RangeChoice& rangeChoice() { return *rangeChoice_; }
     PrintCommands& printCommands() { return *printCommands_; }
     ReportCommand& reportCommand() { return *reportCommand_; }
+    SpanCommands& spanCommands() { return *spanCommands_; }
 
     // The secondary windows, made on first use and kept until the main window goes.
     SeriesListWindow* seriesListWindow();
@@ -155,6 +157,7 @@ private:
     std::unique_ptr<PrintCommands> printCommands_;
     std::unique_ptr<ReportCommand> reportCommand_;
     std::unique_ptr<GraphPictureCommand> pictureCommand_;
+    SpanCommands* spanCommands_ = nullptr; // a child of the window
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;
     ColorDialog* colors_ = nullptr;
