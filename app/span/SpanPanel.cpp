@@ -78,11 +78,22 @@ void SpanPanel::placeBeside(const QRect& ownerFrame, const QRect& graph, const Q
 }
 
 QPoint SpanPanelPlace(const QRect& ownerFrame, const QRect& graph, QSize panel, const QRect& available) {
-    const int top = std::clamp(graph.top(), available.top(),
-                               std::max(available.top(), available.bottom() - panel.height()));
-    if (ownerFrame.right() + Gap + panel.width() <= available.right())
-        return {ownerFrame.right() + Gap, top};
-    if (ownerFrame.left() - Gap - panel.width() >= available.left())
-        return {ownerFrame.left() - Gap - panel.width(), top};
-    return {graph.right() - panel.width() - Gap, graph.top() + Gap};
+    // Right and bottom edges exclusive, so that widths add up.
+    const int left = available.x(), top = available.y();
+    const int right = left + available.width(), bottom = top + available.height();
+    const int frameRight = ownerFrame.x() + ownerFrame.width();
+    const int frameBottom = ownerFrame.y() + ownerFrame.height();
+    const auto onScreen = [&](int x, int y) {
+        return QPoint(std::clamp(x, left, std::max(left, right - panel.width())),
+                      std::clamp(y, top, std::max(top, bottom - panel.height())));
+    };
+    if (frameRight + Gap + panel.width() <= right)
+        return onScreen(frameRight + Gap, graph.top());
+    if (ownerFrame.x() - Gap - panel.width() >= left)
+        return onScreen(ownerFrame.x() - Gap - panel.width(), graph.top());
+    if (frameBottom + Gap + panel.height() <= bottom)
+        return onScreen(graph.x() + graph.width() - panel.width(), frameBottom + Gap);
+    // No side has room: the roomier side of the screen, over as little of the window as it can.
+    const bool toTheRight = right - frameRight >= ownerFrame.x() - left;
+    return onScreen(toTheRight ? right : left, graph.top());
 }

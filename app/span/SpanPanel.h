@@ -23,7 +23,7 @@ public:
     const std::vector<SpanFigureRow>& rows() const { return rows_; }
 
     // Puts the panel beside the graph the first time it is shown: right of the owner's frame where the
-    // screen has room, else left of it, else over the graph's top right corner.
+    // screen has room, else left of it, else below it, else at the roomier side of the screen.
     void placeBeside(const QRect& ownerFrame, const QRect& graph, const QRect& available);
 
 private:

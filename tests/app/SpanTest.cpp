@@ -226,4 +226,16 @@ TEST_F(SpanTest, EscapeClearsTheSpanInTheMainWindowOnly) {
     EXPECT_FALSE(commands().copy->isEnabled());
 }
 
+TEST(SpanPanelPlace, BesideTheWindowWhereTheScreenHasRoom) {
+    const QRect screen(0, 0, 1280, 1024);
+    const QRect graph(10, 80, 700, 300);
+    const QSize panel(400, 260);
+    EXPECT_EQ(SpanPanelPlace(QRect(100, 50, 720, 560), graph, panel, screen), QPoint(826, 80));
+    EXPECT_EQ(SpanPanelPlace(QRect(500, 50, 720, 560), graph, panel, screen), QPoint(94, 80));
+    EXPECT_EQ(SpanPanelPlace(QRect(280, 50, 720, 560), graph, panel, screen), QPoint(310, 616));
+    // Nowhere beside it: the roomier side, within the screen.
+    EXPECT_EQ(SpanPanelPlace(QRect(290, 50, 720, 900), graph, panel, screen), QPoint(0, 80));
+    EXPECT_EQ(SpanPanelPlace(QRect(270, 50, 720, 900), graph, panel, screen), QPoint(880, 80));
+}
+
 } // namespace
