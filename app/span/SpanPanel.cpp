@@ -1,8 +1,8 @@
 #include "app/span/SpanPanel.h"
 
-#include <QGridLayout>
+#include "app/span/SpanFiguresView.h"
+
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -22,10 +22,8 @@ SpanPanel::SpanPanel(const QList<QAction*>& commands, QWidget* owner)
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(Gap, Gap, Gap, Gap);
-    grid_ = new QGridLayout;
-    grid_->setHorizontalSpacing(2 * Gap);
-    grid_->setVerticalSpacing(1);
-    column->addLayout(grid_);
+    figures_ = new SpanFiguresView;
+    column->addWidget(figures_);
     auto* buttons = new QHBoxLayout;
     for (QAction* command : commands) {
         auto* button = new QToolButton;
@@ -35,40 +33,19 @@ SpanPanel::SpanPanel(const QList<QAction*>& commands, QWidget* owner)
     }
     column->addSpacing(Gap);
     column->addLayout(buttons);
-    // A new row count changes the height; the width grows with the longest text and never shrinks while
-    // shown, so the panel does not flicker as the mouse moves.
+    // The panel takes the size of its figures and buttons, which grows with a longer text and never shrinks.
     column->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void SpanPanel::showRows(const std::vector<SpanFigureRow>& rows) {
-    if (rows.size() != rows_.size()) {
-        qDeleteAll(names_);
-        qDeleteAll(values_);
-        names_.clear();
-        values_.clear();
-        for (std::size_t i = 0; i < rows.size(); ++i) {
-            auto* name = new QLabel;
-            auto* value = new QLabel;
-            value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-            grid_->addWidget(name, static_cast<int>(i), 0);
-            grid_->addWidget(value, static_cast<int>(i), 1);
-            names_.append(name);
-            values_.append(value);
-        }
-    }
     rows_ = rows;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        // A note without a value is a sentence of its own, without the colon of a name.
-        names_[static_cast<qsizetype>(i)]->setText(rows[i].value.isEmpty() ? rows[i].name
-                                                                           : rows[i].name + QLatin1Char(':'));
-        values_[static_cast<qsizetype>(i)]->setText(rows[i].value);
-    }
+    figures_->setRows(rows);
 }
 
 QString SpanPanel::valueOf(const QString& name) const {
-    for (qsizetype i = 0; i < names_.size(); ++i)
-        if (static_cast<std::size_t>(i) < rows_.size() && rows_[static_cast<std::size_t>(i)].name == name)
-            return values_[i]->text();
+    for (std::size_t i = 0; i < rows_.size(); ++i)
+        if (rows_[i].name == name)
+            return figures_->valueText(i);
     return QString();
 }
 

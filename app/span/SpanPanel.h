@@ -6,8 +6,7 @@
 #include <QWidget>
 
 class QAction;
-class QGridLayout;
-class QLabel;
+class SpanFiguresView;
 
 // "Выделенный участок": a small tool window beside the graph with the marked span's figures and its
 // commands as buttons. It stays above the main window without taking the activation from it, so the
@@ -16,7 +15,7 @@ class SpanPanel : public QWidget {
 public:
     SpanPanel(const QList<QAction*>& commands, QWidget* owner);
 
-    // The figures now shown; the rows are made anew only when their number changes.
+    // The figures now shown.
     void showRows(const std::vector<SpanFigureRow>& rows);
     // The text shown for the row named `name`; empty when there is none.
     QString valueOf(const QString& name) const;
@@ -27,9 +26,7 @@ public:
     void placeBeside(const QRect& ownerFrame, const QRect& graph, const QRect& available);
 
 private:
-    QGridLayout* grid_;
-    QList<QLabel*> names_;
-    QList<QLabel*> values_;
+    SpanFiguresView* figures_;
     std::vector<SpanFigureRow> rows_;
 };
 
