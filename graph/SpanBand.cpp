@@ -1,5 +1,7 @@
 #include "graph/SpanBand.h"
 
+#include "graph/HoverReadout.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -17,8 +19,7 @@ std::optional<QRect> SpanBandRect(const ViewLayout& view, const SelectedSeries& 
     const TimeMap time = ViewTimeMap(view, series);
     const int start = time.x(series.elapsedTime[span.first - 1]);
     const int end = std::max(time.x(series.elapsedTime[span.last]), start + 1);
-    const QRect frame(QPoint(view.margins.left, view.margins.top),
-                      QPoint(area.width() - view.margins.right - 1, area.height() - view.margins.bottom - 1));
+    const QRect frame = PlotFrame(view, area);
     const QRect band = QRect(QPoint(start, frame.top()), QPoint(end - 1, frame.bottom())).intersected(frame);
     if (band.isEmpty())
         return std::nullopt;
