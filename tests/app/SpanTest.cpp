@@ -209,21 +209,30 @@ TEST_F(SpanTest, CopyAndCsvGiveTheSpanForOtherPrograms) {
     EXPECT_EQ(written.readAll(), SpanCsv(series(), marked));
 }
 
-TEST_F(SpanTest, EscapeClearsTheSpanInTheMainWindowOnly) {
+TEST_F(SpanTest, EscapeAndCtrlCAreTheSpansInTheMainWindowOnly) {
     EXPECT_FALSE(commands().clearSpan->isEnabled());
     drag(middleOf(12), middleOf(20));
     form->SBTabClick();
     QApplication::setActiveWindow(&table());
+    QTest::keyClick(table().grid, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("number\t")))
+        << "the table copies its rows";
     QTest::keyClick(table().grid, Qt::Key_Escape);
     EXPECT_FALSE(table().isVisible());
     EXPECT_TRUE(span()) << "Escape closed the table and left the span";
 
     QApplication::setActiveWindow(form);
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : form, Qt::Key_Escape);
+    QWidget* focus = QApplication::focusWidget() ? QApplication::focusWidget() : form;
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Измерений\t")));
+    QTest::keyClick(focus, Qt::Key_Escape);
     EXPECT_FALSE(span());
     EXPECT_FALSE(panel().isVisible());
     EXPECT_FALSE(graph().spanBand());
     EXPECT_FALSE(commands().copy->isEnabled());
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(focus, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().isEmpty()) << "no span, nothing to copy";
 }
 
 TEST(SpanPanelPlace, BesideTheWindowWhereTheScreenHasRoom) {
