@@ -4,6 +4,7 @@
 #include "graph/HoverReadout.h"
 #include "graph/Navigation.h"
 #include "graph/Pointer.h"
+#include "graph/SpanBand.h"
 #include "store/MeasurementReadout.h"
 
 #include <QGuiApplication>
@@ -180,6 +181,28 @@ void GraphSurface::dragTo(int x) {
     const int from = MeasurementAtX(drag_->view, store_.selected, drag_->x);
     const int to = MeasurementAtX(drag_->view, store_.selected, x);
     emit panRequested(drag_->view.viewFirst + from - to);
+}
+
+void GraphSurface::beginSpan(int x) {
+    spanAnchor_ = seriesShown() && !store_.noSeriesChosen ? MeasurementAtX(view_, store_.selected, x) : 0;
+}
+
+void GraphSurface::spanTo(int x) {
+    if (spanAnchor_ != 0 && seriesShown())
+        emit spanRequested(spanAnchor_, MeasurementAtX(view_, store_.selected, x));
+}
+
+void GraphSurface::followSpan(const std::optional<MeasurementSpan>& span) {
+    const std::optional<QRect> before = spanBand();
+    span_ = span;
+    for (const QRect& rect : SpanBandChange(before, spanBand()))
+        emit areaChanged(rect);
+}
+
+std::optional<QRect> GraphSurface::spanBand() const {
+    if (!span_ || !seriesShown() || store_.noSeriesChosen)
+        return std::nullopt;
+    return SpanBandRect(view_, store_.selected, area_, *span_);
 }
 
 void GraphSurface::clickAt(int x, int y) {

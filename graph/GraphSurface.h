@@ -7,6 +7,7 @@
 #include "graph/ViewLayout.h"
 #include "store/ActivityUnit.h"
 #include "store/MeasurementStore.h"
+#include "store/SpanStatistics.h"
 
 #include <QImage>
 #include <QObject>
@@ -95,6 +96,16 @@ public:
     void beginDrag(int x);
     void dragTo(int x);
     void endDrag() { drag_.reset(); }
+    // Marking a span (the left or right button dragged): from the measurement under the press's x to the
+    // one under x, by a click's rule, asked of the document as the mouse moves.
+    void beginSpan(int x);
+    void spanTo(int x);
+
+    // The span the document holds, shaded over the picture by the widget; only the columns where the band
+    // changed are updated.
+    void followSpan(const std::optional<MeasurementSpan>& span);
+    // The band's pixels on the area as the view is laid out now; absent without a span in the frame.
+    std::optional<QRect> spanBand() const;
 
 signals:
     void areaChanged(const QRect& rect); // what the widget must update
@@ -108,6 +119,8 @@ signals:
     // measurement.
     void zoomRequested(double seconds, double factor);
     void panRequested(int first);
+    // A span dragged out: measurements a … b, in either order.
+    void spanRequested(int a, int b);
 
 private:
     GraphScene scene(const ColorScheme& colors) const;
@@ -140,4 +153,6 @@ private:
         ViewLayout view;
     };
     std::optional<Drag> drag_;
+    int spanAnchor_ = 0; // the measurement a span drag began on; 0 while none is dragged
+    std::optional<MeasurementSpan> span_;
 };

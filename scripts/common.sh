@@ -12,9 +12,9 @@ RADVIEW_JOBS="${RADVIEW_JOBS:-2}"
 RADVIEW_BUILD_PACKAGES=(cmake make g++ qt6-base-dev libgl-dev fonts-liberation qt6-translations-l10n)
 # What the tests, the benchmarks and the fuzzer need on top of that; the desktop check runs the viewer
 # under a window manager on a virtual screen and drives it (openbox, xdotool, wmctrl, the X utilities and
-# ImageMagick for its screenshot).
+# ImageMagick for its screenshot, xclip to read what the viewer copied).
 RADVIEW_TEST_PACKAGES=(libgtest-dev libgmock-dev libbenchmark-dev poppler-utils xvfb xauth clang
-    libclang-rt-14-dev openbox xdotool wmctrl x11-utils imagemagick)
+    libclang-rt-14-dev openbox xdotool wmctrl x11-utils imagemagick xclip)
 # The application icon is drawn once as SVG; the build renders its PNG sizes with Qt Svg.
 RADVIEW_BUILD_PACKAGES+=(qt6-svg-dev)
 # The program's own translations are compiled at build time by Qt's lrelease (qt6-l10n-tools), which

@@ -182,3 +182,7 @@ SpanStatistics ComputeSpanStatistics(const SelectedSeries& series, uint16_t sens
 int64_t PicocuriesPerLitreHundredths(Extended becquerelsPerCubicMetre) {
     return Round(becquerelsPerCubicMetre * 100 / 37);
 }
+
+std::vector<int64_t> StatedLevels(const std::vector<int64_t>& userLevels) {
+    return userLevels.empty() ? DefaultLevels() : userLevels;
+}

@@ -99,6 +99,8 @@ std::optional<int64_t> TimeAboveTenthsOfPercent(const SelectedSeries& series, co
 
 // Levels in Bq/m³ a report states the time above when none are given.
 std::vector<int64_t> DefaultLevels();
+// The levels a report states the time above: the user's, or the defaults while the user has set none.
+std::vector<int64_t> StatedLevels(const std::vector<int64_t>& userLevels);
 
 struct TimeAbove {
     int64_t level = 0;

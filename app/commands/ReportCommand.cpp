@@ -18,8 +18,7 @@ ReportSource ReportSourceOf(const MeasurementDocument& document, const Measureme
     const ReadingSettings& reading = document.reading();
     const SelectedSeries& series = document.series();
     const uint16_t sensitivity = document.file().sensitivity;
-    ReportSource source{document.file(), series, span,
-                        reading.levels.empty() ? DefaultLevels() : reading.levels, printed};
+    ReportSource source{document.file(), series, span, StatedLevels(reading.levels), printed};
     source.unit = reading.unit;
     source.marks = MarksOfReading(reading, series, sensitivity);
     return source;
@@ -29,9 +28,12 @@ void ReportCommand::makeReport() {
     const MeasurementDocument& document = parts_.document;
     if (document.noSeriesChosen() || document.series().measurementCount == 0)
         return;
-    const std::optional<MeasurementSpan> span = range_.choose();
-    if (!span)
-        return;
+    if (const std::optional<MeasurementSpan> span = range_.choose())
+        makeReportFor(*span);
+}
+
+void ReportCommand::makeReportFor(const MeasurementSpan& span) {
+    const MeasurementDocument& document = parts_.document;
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
         ProposedPrintFileName(document.file().dataFileName, QString::fromUtf8(ReportFileEnding)), true};
@@ -40,7 +42,7 @@ void ReportCommand::makeReport() {
     parts_.graphArea.update();
     if (!path)
         return;
-    const ReportSource source = ReportSourceOf(document, *span, QDate::currentDate());
+    const ReportSource source = ReportSourceOf(document, span, QDate::currentDate());
     // A report of a long span may take a moment: past half a second a progress dialog shows, and its
     // "Отмена" stops the report before its next page, leaving no file.
     QProgressDialog progress(QStringLiteral("Составляется отчёт…"), QStringLiteral("Отмена"), 0, 1,

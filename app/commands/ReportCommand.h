@@ -16,6 +16,8 @@ public:
     ReportCommand(const CommandParts& parts, RangeChoice& range) : parts_(parts), range_(range) {}
 
     void makeReport();
+    // The report on a span chosen elsewhere (the one marked on the graph), without the range dialog.
+    void makeReportFor(const MeasurementSpan& span);
     // How long a report runs before its progress dialog shows (half a second; a test shows it at once).
     void setProgressDelay(int milliseconds) { progressDelay_ = milliseconds; }
 

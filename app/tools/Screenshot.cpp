@@ -2,15 +2,18 @@
 // window draws as a PNG.
 //   radview-screenshot <instrument file> <output.png> [series ordinal [--zoom FIRST LAST] [--grid]
 //                      [--pointer K] [--table TABLE.png] [--range RANGE.png] [--colors COLORS.png]
-//                      [--list LIST.png]]
+//                      [--list LIST.png] [--span FIRST LAST SPAN.png]]
 // The range dialog is shown as the averaging command shows it; the series list is shown last, as the
-// series command shows it, since that withdraws the series.
+// series command shows it, since that withdraws the series. --span marks measurements FIRST … LAST with
+// the reference levels 100, 200 and 300 Bq/m³ and saves the main window with the span's panel beside it.
 // Run it under a display (xvfb-run) to get the real fonts and style of the desktop.
 
 #include "app/commands/TableCommands.h"
 #include "app/dialogs/UserDialogs.h"
 #include "app/dialogs/colors/ColorDialog.h"
 #include "app/program/Program.h"
+#include "app/span/SpanCommands.h"
+#include "app/span/SpanPanel.h"
 #include "app/window/GraphWidget.h"
 #include "app/window/MainWindow.h"
 #include "app/window/SeriesListWindow.h"
@@ -18,12 +21,14 @@
 #include "table/RangeDialog.h"
 
 #include <QApplication>
+#include <QPainter>
 #include <QPixmap>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -38,8 +43,28 @@ void ApplyViewOptions(const QStringList& options, MainWindow& form) {
             i += 2;
         } else if (options[i] == QLatin1String("--pointer") && i + 1 < options.size()) {
             form.document().movePointer(options[++i].toInt());
+        } else if (options[i] == QLatin1String("--span") && i + 2 < options.size()) {
+            ReadingSettings reading = form.document().reading();
+            reading.levels = {100, 200, 300};
+            form.document().setReading(reading);
+            form.document().markSpan(options[i + 1].toInt(), options[i + 2].toInt());
+            i += 3; // and the picture's name
         }
     }
+}
+
+// The main window and the span's panel as they stand side by side on a screen, without the frames.
+QImage WindowWithPanel(QWidget& window, QWidget& panel) {
+    const QPixmap main = window.grab();
+    const QPixmap beside = panel.grab();
+    constexpr int Gap = 8;
+    QImage both(main.width() + Gap + beside.width(), std::max(main.height(), beside.height()),
+                QImage::Format_RGB32);
+    both.fill(QColor(96, 96, 96));
+    QPainter painter(&both);
+    painter.drawPixmap(0, 0, main);
+    painter.drawPixmap(main.width() + Gap, 0, beside);
+    return both;
 }
 
 } // namespace
@@ -71,6 +96,8 @@ int main(int argc, char** argv) {
     const QString rangeFile = optionFile("--range");
     const QString colorsFile = optionFile("--colors");
     const QString listFile = optionFile("--list");
+    const qsizetype spanAt = args.indexOf(QLatin1String("--span"));
+    const QString spanFile = spanAt > 0 && spanAt + 3 < args.size() ? args.at(spanAt + 3) : QString();
     if (!tableFile.isEmpty())
         form->SBTabClick();
 
@@ -83,6 +110,8 @@ int main(int argc, char** argv) {
     constexpr int kSettle = 300;
     QTimer::singleShot(kSettle, [&] {
         save(form, args.at(2));
+        if (!spanFile.isEmpty() && !WindowWithPanel(*form, *form->spanCommands().panel()).save(spanFile))
+            status = 1;
         save(form->tableWindow(), tableFile);
         if (!rangeFile.isEmpty()) {
             QTimer::singleShot(kSettle, form->rangeDialog(), [&] {

@@ -25,10 +25,13 @@ void FollowDocument(GraphSurface& graph, MeasurementDocument& document) {
         TakeReading(graph, document);
         graph.redraw();
     });
+    QObject::connect(&graph, &GraphSurface::spanRequested, &document, &MeasurementDocument::markSpan);
     QObject::connect(&document, &MeasurementDocument::viewChanged, &graph,
                      [&graph, &document] { graph.showView(document.view()); });
     QObject::connect(&document, &MeasurementDocument::zoomChanged, &graph,
                      [&graph, &document] { graph.followZoom(document.view()); });
     QObject::connect(&document, &MeasurementDocument::gridChanged, &graph, &GraphSurface::followGrid);
     QObject::connect(&document, &MeasurementDocument::pointerMoved, &graph, &GraphSurface::followPointer);
+    QObject::connect(&document, &MeasurementDocument::spanChanged, &graph,
+                     [&graph, &document] { graph.followSpan(document.span()); });
 }

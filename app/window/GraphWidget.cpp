@@ -2,7 +2,9 @@
 
 #include "graph/ColorScheme.h"
 #include "graph/GraphSurface.h"
+#include "graph/SpanBand.h"
 
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -42,6 +44,8 @@ GraphWidget::GraphWidget(GraphSurface& graph, QWidget* parent) : QWidget(parent)
 void GraphWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     graph_.paint(painter, event->region(), size());
+    if (const std::optional<QRect> band = graph_.spanBand())
+        PaintSpanBand(painter, *band, graph_.colors().background);
     if (zoomSpan_.isNull())
         return;
     painter.setPen(MarkerColor);
@@ -57,12 +61,29 @@ void GraphWidget::resizeEvent(QResizeEvent* event) {
 
 void GraphWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if (event->button() == Qt::MiddleButton) {
-        graph_.beginDrag(at.x());
-        return;
-    }
+    // A press while a two-click zoom waits is its edge and nothing more.
+    const bool zoomPending = graph_.view().zoomMode != ZoomState::Off;
     graph_.clickAt(at.x(), at.y());
     showZoomSpan(at.x());
+    if (event->button() == Qt::MiddleButton) {
+        graph_.beginDrag(at.x());
+    } else if (!zoomPending && (event->button() == Qt::LeftButton || event->button() == Qt::RightButton)) {
+        pressAt_ = at;
+        spanButton_ = event->button();
+        spanning_ = false;
+    }
+}
+
+void GraphWidget::dragSpan(QMouseEvent& event) {
+    if (spanButton_ == Qt::NoButton || !(event.buttons() & spanButton_))
+        return;
+    const QPoint at = event.position().toPoint();
+    if (!spanning_ && (at - pressAt_).manhattanLength() < QApplication::startDragDistance())
+        return;
+    if (!spanning_)
+        graph_.beginSpan(pressAt_.x());
+    spanning_ = true;
+    graph_.spanTo(at.x());
 }
 
 void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -70,6 +91,7 @@ void GraphWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     if (event->buttons() & Qt::MiddleButton)
         graph_.dragTo(at.x());
+    dragSpan(*event);
     showZoomSpan(at.x());
     showReadout(at);
 }
@@ -78,6 +100,10 @@ void GraphWidget::mouseReleaseEvent(QMouseEvent* event) {
     QWidget::mouseReleaseEvent(event);
     if (event->button() == Qt::MiddleButton)
         graph_.endDrag();
+    if (event->button() == spanButton_) {
+        spanButton_ = Qt::NoButton;
+        spanning_ = false;
+    }
 }
 
 void GraphWidget::leaveEvent(QEvent* event) {

@@ -4,6 +4,7 @@
 #include "app/dialogs/UserDialogs.h"
 #include "app/dialogs/colors/ColorDialog.h"
 #include "app/program/ProgramLauncher.h"
+#include "app/span/SpanCommands.h"
 #include "app/window/Fonts.h"
 #include "app/window/GraphFollowsDocument.h"
 #include "app/window/GraphWidget.h"
@@ -84,6 +85,7 @@ MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     reportCommand_ = std::make_unique<ReportCommand>(parts, *rangeChoice_);
     pictureCommand_ = std::make_unique<GraphPictureCommand>(parts, graph_);
     readingCommands_ = std::make_unique<ReadingCommands>(*this, document_, commands);
+    spanCommands_ = new SpanCommands(parts, document_, *reportCommand_, *this);
 
     // The bottom margin leaves room for the time labels in the graph area's font.
     const int fontHeight = graphWidget->font().pixelSize();

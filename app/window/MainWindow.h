@@ -32,6 +32,7 @@ class QMenu;
 class QToolButton;
 class RangeDialog;
 class SeriesListWindow;
+class SpanCommands;
 class StatusPanels;
 class UserDialogs;
 
@@ -63,6 +64,7 @@ public:
     PrintCommands& printCommands() { return *printCommands_; }
     ReportCommand& reportCommand() { return *reportCommand_; }
     ReadingCommands& readingCommands() { return *readingCommands_; }
+    SpanCommands& spanCommands() { return *spanCommands_; }
 
     // The secondary windows, made on first use and kept until the main window goes.
     SeriesListWindow* seriesListWindow();
@@ -159,6 +161,7 @@ private:
     std::unique_ptr<ReportCommand> reportCommand_;
     std::unique_ptr<GraphPictureCommand> pictureCommand_;
     std::unique_ptr<ReadingCommands> readingCommands_;
+    SpanCommands* spanCommands_ = nullptr; // a child of the window
     SeriesListWindow* seriesList_ = nullptr;
     MeasurementTableWindow* table_ = nullptr;
     ColorDialog* colors_ = nullptr;

@@ -1,7 +1,7 @@
 // What a user meets in the real main window (offscreen), with the largest series a file can hold (1636
 // measurements): choosing the series with its first paint, a pointer step, the mouse over the graph, a turn
-// of the wheel, and a full repaint of the window. Every step runs until the window has nothing left to do:
-// posted events handled, paints done.
+// of the wheel, a step of a span's drag, and a full repaint of the window. Every step runs until the window
+// has nothing left to do: posted events handled, paints done.
 //   build-test/bench/window/radview-bench-window [--benchmark_repetitions=5
 //   --benchmark_report_aggregates_only=true]
 
@@ -10,6 +10,7 @@
 #include "bench/RatioReporter.h"
 
 #include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QToolButton>
 #include <QWheelEvent>
@@ -112,6 +113,30 @@ void WheelZoomStep(benchmark::State& state) {
 }
 BENCHMARK(WheelZoomStep)->Unit(benchmark::kMicrosecond);
 
+// Each step moves the mouse, its left button held since the press at the frame's left, to the next of a few
+// places across the graph: the span, its band and the panel's figures follow.
+void SpanDragStep(benchmark::State& state) {
+    MainWindow& window = TheViewer().window();
+    window.selectSeries(1);
+    Settle();
+    QWidget* area = window.graphWidget;
+    const QPoint from(area->width() / 10, area->height() / 2);
+    QTest::mousePress(area, Qt::LeftButton, {}, from);
+    int step = 0;
+    for (auto _ : state) {
+        const QPoint at(area->width() * (2 + step % 7) / 10, area->height() / 2);
+        QMouseEvent move(QEvent::MouseMove, at, area->mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(area, &move);
+        Settle();
+        ++step;
+    }
+    QTest::mouseRelease(area, Qt::LeftButton, {}, from);
+    window.document().clearSpan();
+    Settle();
+}
+BENCHMARK(SpanDragStep)->Unit(benchmark::kMicrosecond);
+
 // The graph drawn afresh and the whole window painted.
 void FullRepaint(benchmark::State& state) {
     MainWindow& window = TheViewer().window();
@@ -137,6 +162,7 @@ int main(int argc, char** argv) {
     reporter.addRatio("pointer step / full repaint (window)", "PointerStep", "FullRepaint");
     reporter.addRatio("hover / full repaint (window)", "Hover", "FullRepaint");
     reporter.addRatio("wheel zoom step / full repaint (window)", "WheelZoomStep", "FullRepaint");
+    reporter.addRatio("span drag step / full repaint (window)", "SpanDragStep", "FullRepaint");
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     theViewer.reset();

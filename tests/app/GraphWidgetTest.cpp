@@ -420,7 +420,8 @@ TEST_F(GraphViewTest, PanningMovesTheViewWithinTheSeries) {
     QApplication::sendEvent(&area, &move);
     QTest::mouseRelease(&area, Qt::MiddleButton, Qt::NoModifier, to);
     EXPECT_EQ(graph().view().viewFirst, 6) << "measurement 20 follows the mouse to where 15 was";
-    EXPECT_EQ(graph().view().pointerIndex, 10);
+    // The middle press is a click, as every button's is; the pan keeps the pointer that stays in view.
+    EXPECT_EQ(graph().view().pointerIndex, 20);
     for (int i = 0; i < 50; ++i)
         Wheel(MiddleOf(20), -1, Qt::ShiftModifier);
     EXPECT_EQ(graph().view().viewFirst, 100);

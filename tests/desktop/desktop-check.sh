@@ -6,10 +6,12 @@
 # graph checked and the screen saved as a screenshot; restoring puts the window back at its place and size.
 # The table opens and Escape closes it; saving the table over an existing file asks first; a file of random
 # bytes is refused with a message. Then it starts the viewer as a file manager does, `radview FILE` with a
-# file of one series, and checks that the series is shown without the series list. Last, a 1366 × 768
-# screen at QT_SCALE_FACTOR=1.5 shows the whole window, status bar included, also maximised. Screenshots of
-# the steps are saved beside SCREENSHOT.png (desktop-*.png).
-#   desktop-check.sh VIEWER SAMPLE SCREENSHOT.png ONE_SERIES_SAMPLE
+# file of one series, and checks that the series is shown without the series list; a span dragged over its
+# graph shows its panel, Ctrl+C copies its figures (read back with xclip and checked against radview-dump's
+# count and average) and Escape clears it. Last, a 1366 × 768 screen at QT_SCALE_FACTOR=1.5 shows the
+# whole window, status bar included, also maximised. Screenshots of the steps are saved beside
+# SCREENSHOT.png (desktop-*.png).
+#   desktop-check.sh VIEWER SAMPLE SCREENSHOT.png ONE_SERIES_SAMPLE RADVIEW_DUMP
 # Exits 0 when every step passed, 1 with a message naming the step that failed, and 77 (ctest's "skipped")
 # when a tool it needs is missing. It waits for windows by polling with a generous deadline, never by
 # fixed pauses, so a slow machine only makes it slower.
@@ -19,6 +21,7 @@ viewer="$1"
 sample="$2"
 screenshot="$3"
 one_series="$4"
+dump="$5"
 
 step="starting"
 fail() {
@@ -27,16 +30,17 @@ fail() {
 }
 
 missing=()
-for tool in Xvfb openbox xdotool wmctrl xwininfo xprop import convert; do
+for tool in Xvfb openbox xdotool wmctrl xwininfo xprop import convert xclip; do
     command -v "$tool" >/dev/null 2>&1 || missing+=("$tool")
 done
 if [ "${#missing[@]}" -gt 0 ]; then
-    echo "desktop check skipped: missing ${missing[*]} (packages xvfb openbox xdotool wmctrl x11-utils imagemagick)" >&2
+    echo "desktop check skipped: missing ${missing[*]} (packages xvfb openbox xdotool wmctrl x11-utils imagemagick xclip)" >&2
     exit 77
 fi
 [ -x "$viewer" ] || fail "no viewer at $viewer"
 [ -f "$sample" ] || fail "no sample at $sample"
 [ -f "$one_series" ] || fail "no sample at $one_series"
+[ -x "$dump" ] || fail "no radview-dump at $dump"
 
 work="$(mktemp -d)"
 # The viewer keeps its settings there, not in the user's ~/.config: every run starts as a first start.
@@ -283,6 +287,29 @@ white_plot() {
 }
 poll 30 white_plot || { viewer_alive; fail "the graph does not show a series (white share ${white:-?})"; }
 [ -z "$(window_named "Выбор серии")" ] || fail "the series list appeared for a file of one series"
+
+step="a span dragged over the whole graph, its figures copied"
+# From left of the plot frame to right of it: by a click's rule, the first measurement to the last.
+xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+xdotool mousemove --window "$main" 2 150 mousedown 1 mousemove --window "$main" 300 150 \
+    mousemove --window "$main" 706 150 mouseup 1
+poll 30 window_named "Выделенный участок" || { viewer_alive; fail "no panel «Выделенный участок» appeared"; }
+xdotool windowactivate --sync "$main" >/dev/null 2>&1 || true
+xdotool key --clearmodifiers ctrl+c
+copied() { xclip -o -selection clipboard >"$work/span.txt" 2>/dev/null && grep -q '^Измерений' "$work/span.txt"; }
+poll 30 copied || { viewer_alive; fail "Ctrl+C put no figures of the span on the clipboard"; }
+# The series' own count and average, as radview-dump --summary states them (columns 8 and 10).
+IFS=, read -r -a summary < <("$dump" --summary "$work/one.rad" | tail -n 1)
+grep -qx "Измерений	${summary[7]}" "$work/span.txt" ||
+    fail "the copied count is not the series' ${summary[7]}: $(head -n 1 "$work/span.txt")"
+grep -q "^Среднее	${summary[9]} Бк/м³ " "$work/span.txt" ||
+    fail "the copied average is not the series' ${summary[9]}: $(grep Среднее "$work/span.txt")"
+shot span
+
+step="Escape clears the span"
+xdotool key --clearmodifiers Escape
+panel_gone() { [ -z "$(window_named "Выделенный участок")" ]; }
+poll 30 panel_gone || fail "Escape left the panel «Выделенный участок» open"
 
 step="close the viewer started with a file"
 wmctrl -i -c "$main"
