@@ -23,15 +23,18 @@ void PaintGraphPage(Canvas& canvas, const ViewLayout& view, const SelectedSeries
     RenderGraph(canvas, PageOptions(view, series, dpiX));
 }
 
-Outcome PrintGraph(QPagedPaintDevice& printer, const ViewLayout& view, const SelectedSeries& series) {
+Outcome PrintGraph(QPagedPaintDevice& printer, const ViewLayout& view, const SelectedSeries& series,
+                   const ReadingMarks& marks, ActivityUnit unit) {
     if (series.measurementCount == 0)
         return {};
     printer.setPageOrientation(QPageLayout::Landscape);
     PrintJob job(printer, QStringLiteral("График"));
     if (!job.begun())
         return PagesNotMade();
-    RenderGraph(job.painter(), QRect(0, 0, printer.width(), printer.height()),
-                PageOptions(view, series, printer.logicalDpiX()));
+    RenderOptions options = PageOptions(view, series, printer.logicalDpiX());
+    options.marks = marks;
+    options.unit = unit;
+    RenderGraph(job.painter(), QRect(0, 0, printer.width(), printer.height()), options);
     if (!job.finish())
         return PagesNotMade();
     printer.setPageOrientation(QPageLayout::Portrait);

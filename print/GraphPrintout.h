@@ -26,5 +26,7 @@ GraphPageGeometry ComputeGraphPageGeometry(int width, int height, const ViewLayo
 void PaintGraphPage(Canvas& canvas, const ViewLayout& view, const SelectedSeries& series, int dpiX);
 
 // Prints the view on one landscape page of a printer or PDF writer and leaves it in portrait. False, with no
-// job left behind, when the printer cannot be used. Nothing happens while no series has been evaluated.
-Outcome PrintGraph(QPagedPaintDevice& printer, const ViewLayout& view, const SelectedSeries& series);
+// job left behind, when the printer cannot be used. Nothing happens while no series has been evaluated. The
+// marks and the unit are those the user reads the graph with; without them the page is the plain graph.
+Outcome PrintGraph(QPagedPaintDevice& printer, const ViewLayout& view, const SelectedSeries& series,
+                   const ReadingMarks& marks = {}, ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre);

@@ -82,8 +82,11 @@ void PrintCommands::printGraph() {
     if (series.measurementCount == 0 || parts_.document.noSeriesChosen())
         return;
     const ViewLayout view = ViewWithAxisSteps(parts_.document.view(), series);
+    // The page shows what the screen does: the user's levels, running average and unit.
+    const ReadingSettings& reading = parts_.document.reading();
+    const ReadingMarks marks = MarksOfReading(reading, series, parts_.document.file().sensitivity);
     print(GraphFileEnding, tr("График"), true,
-          [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series); });
+          [&](QPagedPaintDevice& device) { return PrintGraph(device, view, series, marks, reading.unit); });
 }
 
 void PrintCommands::printTable() {

@@ -101,4 +101,20 @@ TEST_F(PrintPagesTest, TheGraphIsTheCommandLinesPage) {
     }
 }
 
+TEST_F(PrintPagesTest, TheGraphPageShowsTheReadingOfTheScreen) {
+    ReadingSettings reading;
+    reading.unit = ActivityUnit::PicocuriePerLitre;
+    reading.levels = {137}; // 3,70 pCi/L, no step of the scale
+    form->document().setReading(reading);
+    choosePdfFileInQtSetup();
+    const QString pdf = dir.filePath(QStringLiteral("reading.pdf"));
+    printGraphTo(pdf);
+    ASSERT_TRUE(dialogs->errors.isEmpty()) << dialogs->errorDetails.join(QLatin1Char('\n')).toStdString();
+    QStringList words;
+    for (const PdfWord& word : PdfWords(pdf))
+        words << word.text;
+    EXPECT_TRUE(words.contains(QStringLiteral("пКи/л"))) << words.join(' ').toStdString();
+    EXPECT_TRUE(words.contains(QStringLiteral("3,70"))) << words.join(' ').toStdString();
+}
+
 } // namespace
