@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <cstdio>
@@ -45,6 +46,9 @@ Figures Summarise(std::vector<double> ms) {
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    // A first start, as the user meets it: no settings of the user's read or written.
+    const QTemporaryDir config;
+    qputenv("XDG_CONFIG_HOME", config.path().toLocal8Bit());
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
     std::vector<double> bare, viewer;
     // One unmeasured start of each warms the file cache.
