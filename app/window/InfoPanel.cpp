@@ -135,9 +135,9 @@ void InfoPanel::setUnit(ActivityUnit unit) {
     showAverageText();
 }
 
-// Bq/m³ keeps the design's captions, whose blanks make room for the raised 3 over them; a translation that
-// writes the unit whole ("Bq/m³") needs no raised 3, which stands where the design's text puts it. Another
-// unit is written out on the caption's line.
+// Bq/m³ keeps the design's captions, whose blanks make room for the raised 3 standing at a fixed place over
+// them; a translation that writes the unit whole ("Bq/m³") hides the raised 3, which would stand apart from
+// its shorter text. Another unit is written out on the caption's line.
 void InfoPanel::showUnitCaptions() {
     const bool becquerels = unit_ == ActivityUnit::BecquerelPerCubicMetre;
     activityCaption->setText(becquerels ? tr("Активность, Бк/м  ")

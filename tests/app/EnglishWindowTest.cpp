@@ -150,9 +150,9 @@ TEST_F(EnglishWindow, ShowsNoRussianTextButTheFilesOwn) {
 
     for (const QString& text : texts)
         EXPECT_FALSE(HasCyrillic(text)) << text.toStdString();
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Data visualisation"));
-    EXPECT_EQ(form->fileMenu->title(), QStringLiteral("&File"));
-    EXPECT_EQ(form->infoPanel->activityCaption->text(), QStringLiteral("Activity, Bq/m³"));
+    EXPECT_EQ(form->windowTitle().toStdString(), "Data visualisation");
+    EXPECT_EQ(form->fileMenu->title().toStdString(), "&File");
+    EXPECT_EQ(form->infoPanel->activityCaption->text().toStdString(), "Activity, Bq/m³");
     EXPECT_FALSE(form->infoPanel->activityExponent->isVisibleTo(form))
         << "the English caption writes its unit whole: no raised 3 beside it";
 }
@@ -164,20 +164,21 @@ TEST_F(EnglishWindow, EveryCaptionHoldsItsText) {
     levels->show();
     for (QWidget* window :
          {static_cast<QWidget*>(form), static_cast<QWidget*>(colors), static_cast<QWidget*>(levels)})
-        EXPECT_EQ(ClippedTexts(window), QStringList()) << window->objectName().toStdString();
+        EXPECT_EQ(ClippedTexts(window).join(QStringLiteral(" | ")).toStdString(), "")
+            << window->objectName().toStdString();
     levels->hide();
     // The prompts are shown whole, not shortened in the middle: both of the zoom, then the open command's.
     const auto whole = [this](int panel) {
         const QLabel* label = form->statusPanels->findChild<QLabel*>(QStringLiteral("Panel%1").arg(panel));
         EXPECT_EQ(label->text(), form->statusPanels->panelText(panel));
-        return label->text();
+        return label->text().toStdString();
     };
     form->zoomButton->click();
-    EXPECT_EQ(whole(1), QStringLiteral("Mark with the mouse the part of the graph to show "));
+    EXPECT_EQ(whole(1), "Mark with the mouse the part of the graph to show ");
     QTest::mouseClick(form->graphWidget, Qt::LeftButton, {}, form->graphWidget->rect().center());
-    EXPECT_EQ(whole(1), QStringLiteral("Click the other edge of the part"));
+    EXPECT_EQ(whole(1), "Click the other edge of the part");
     cancelOpenDialog();
-    EXPECT_EQ(whole(0), QStringLiteral("Open a file to view"));
+    EXPECT_EQ(whole(0), "Open a file to view");
 }
 
 } // namespace
