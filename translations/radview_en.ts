@@ -147,11 +147,11 @@
     </message>
     <message>
         <source>от:</source>
-        <translation>from:</translation>
+        <translation>from</translation>
     </message>
     <message>
         <source>изм.  до:</source>
-        <translation>meas.  to:</translation>
+        <translation>meas.  to</translation>
     </message>
     <message>
         <source>изм.</source>
