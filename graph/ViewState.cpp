@@ -1,12 +1,18 @@
 #include "graph/ViewState.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <optional>
 
-const char* const ZoomPrompt = "Укажите на графике мышью область видимости ";
-const char* const SecondEdgePrompt = "Щёлкните второй край области";
+const char* const ZoomPrompt = QT_TRANSLATE_NOOP("ViewState", "Укажите на графике мышью область видимости ");
+const char* const SecondEdgePrompt = QT_TRANSLATE_NOOP("ViewState", "Щёлкните второй край области");
+
+QString SecondEdgePromptText() {
+    return QCoreApplication::translate("ViewState", SecondEdgePrompt);
+}
 
 namespace {
 
@@ -41,7 +47,7 @@ void ShowWholeSeries(ViewState& view, const SelectedSeries& series) {
 
 QString BeginZoom(ViewState& view) {
     view.zoomMode = ZoomState::AwaitingFirstEdge;
-    return QString::fromUtf8(ZoomPrompt);
+    return QCoreApplication::translate("ViewState", ZoomPrompt);
 }
 
 bool ZoomEdge(ViewState& view, const SelectedSeries& series, int k) {

@@ -39,11 +39,12 @@ void ShowRange(ViewState& view, const SelectedSeries& series, int lo, int hi);
 void ShowWholeSeries(ViewState& view, const SelectedSeries& series);
 
 // "Увеличение": waits for two clicks (a pending first point is forgotten); answers the prompt for the status
-// bar.
+// bar, in the interface's language.
 QString BeginZoom(ViewState& view);
 extern const char* const ZoomPrompt;
-// What status panel 1 says once the first edge of a zoom is chosen.
+// What status panel 1 says once the first edge of a zoom is chosen: the source text and its translation.
 extern const char* const SecondEdgePrompt; // "Щёлкните второй край области"
+QString SecondEdgePromptText();
 
 // A click on measurement k while a zoom is chosen: the first marks an edge, the second shows the range
 // between the two edges, in either order. Answers true when the range was applied.

@@ -2,6 +2,8 @@
 
 #include "store/SpanStatistics.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString MomentText(const QDateTime& moment) {
@@ -12,7 +14,7 @@ QString MomentText(const QDateTime& moment) {
 
 QString MeasurementReadout(const SelectedSeries& series, int k, ActivityUnit unit) {
     const QDateTime seriesStart = SeriesStartMoment(series);
-    return QStringLiteral("№ %1: %2 – %3, %4 %5")
+    return QCoreApplication::translate("MeasurementReadout", "№ %1: %2 – %3, %4 %5")
         .arg(k)
         .arg(MomentText(MarkMoment(series, seriesStart, k - 1)),
              MomentText(MarkMoment(series, seriesStart, k)),

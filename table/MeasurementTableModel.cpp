@@ -4,6 +4,19 @@
 
 #include <algorithm>
 
+namespace {
+
+// The grid's column titles in the user's language. The saved and the printed table write theirs from
+// TableTitles: the file keeps its Russian titles whatever the language, since other programs read it.
+const char* const kColumnTitles[TableColumnCount] = {
+    QT_TRANSLATE_NOOP("MeasurementTableModel", "N изм."),
+    QT_TRANSLATE_NOOP("MeasurementTableModel", "Время начала"),
+    QT_TRANSLATE_NOOP("MeasurementTableModel", "Время оконч."),
+    QT_TRANSLATE_NOOP("MeasurementTableModel", "Активность"),
+    QT_TRANSLATE_NOOP("MeasurementTableModel", "Экспозиция")};
+
+} // namespace
+
 MeasurementTableModel::MeasurementTableModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 void MeasurementTableModel::setSeries(const SelectedSeries* series) {
@@ -43,7 +56,11 @@ QVariant MeasurementTableModel::headerData(int section, Qt::Orientation orientat
     if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section < 0 ||
         section >= TableColumnCount)
         return QAbstractTableModel::headerData(section, orientation, role);
-    return TableTitles(unit_)[static_cast<size_t>(section)];
+    QString title = tr(kColumnTitles[section]);
+    // The activity's title names its unit when that is not the table's own Bq/m³.
+    if (section == ColumnActivity && unit_ != ActivityUnit::BecquerelPerCubicMetre)
+        title += QStringLiteral(", ") + ActivityUnitCaption(unit_);
+    return title;
 }
 
 Qt::ItemFlags MeasurementTableModel::flags(const QModelIndex& index) const {

@@ -33,7 +33,8 @@ public:
     void setUnit(ActivityUnit unit);
     ActivityUnit unit() const { return unit_; }
 
-    // The texts of measurement k (1 … n) as the table shows them; k = 0 gives the column titles.
+    // The texts of measurement k (1 … n) as the table shows them; k = 0 gives the saved table's column
+    // titles.
     RowTexts rowTexts(int k) const { return rowTexts(k, unit_); }
     // The same with the activity in a given unit: the saved and the printed table keep to Bq/m³.
     RowTexts rowTexts(int k, ActivityUnit unit) const;

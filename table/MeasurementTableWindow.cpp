@@ -186,7 +186,7 @@ MeasurementTableWindow::MeasurementTableWindow(MeasurementTableModel& model, QWi
     grid->setSelectionBehavior(QAbstractItemView::SelectItems);
     grid->setShowGrid(true);
     grid->setWordWrap(false);
-    copyAction = new QAction(QStringLiteral("Копировать"), this);
+    copyAction = new QAction(tr("Копировать"), this);
     copyAction->setObjectName(QStringLiteral("CopyRows"));
     copyAction->setShortcut(QKeySequence::Copy);
     copyAction->setShortcutContext(Qt::WidgetShortcut);

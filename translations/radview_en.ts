@@ -35,6 +35,68 @@
     </message>
 </context>
 <context>
+    <name>ColorDialog</name>
+    <message>
+        <source>Цвет фона</source>
+        <translation>Background</translation>
+    </message>
+    <message>
+        <source>Цвет осей</source>
+        <translation>Axes</translation>
+    </message>
+    <message>
+        <source>Цвет графика</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Цвет надписей</source>
+        <translation>Labels</translation>
+    </message>
+    <message>
+        <source>Цвет указателя</source>
+        <translation>Pointer</translation>
+    </message>
+    <message>
+        <source>Цвет сетки </source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>Выше уровня</source>
+        <translation>Above level</translation>
+    </message>
+    <message>
+        <source>Выбор цветов</source>
+        <translation>Choice of colours</translation>
+    </message>
+    <message>
+        <source>Настройте цвета</source>
+        <translation>Set the colours</translation>
+    </message>
+    <message>
+        <source>Цвета по умолчанию</source>
+        <translation>Default colours</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPictureCommand</name>
+    <message>
+        <source>Рисунок PNG (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Рисунок SVG (*.svg)</source>
+        <translation>SVG picture (*.svg)</translation>
+    </message>
+    <message>
+        <source>-график.png</source>
+        <translation>-graph.png</translation>
+    </message>
+    <message>
+        <source>рисунок не удалось построить</source>
+        <translation>the picture could not be made</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Помощь</source>
@@ -47,6 +109,65 @@
     <message>
         <source>В файле помощи «%1» нет раздела «%2».</source>
         <translation>The help file “%1” has no section “%2”.</translation>
+    </message>
+</context>
+<context>
+    <name>InfoPanel</name>
+    <message>
+        <source>Кол-во изм.</source>
+        <translation>Meas. count</translation>
+    </message>
+    <message>
+        <source> Номер изм.</source>
+        <translation> Meas. No.</translation>
+    </message>
+    <message>
+        <source>Экспозиция, с</source>
+        <translation>Exposure, s</translation>
+    </message>
+    <message>
+        <source>Время начала</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>Время оконч.</source>
+        <translation>End time</translation>
+    </message>
+    <message>
+        <source>Активность, Бк/м  </source>
+        <translation>Activity, Bq/m³</translation>
+    </message>
+    <message>
+        <source>Усредненное значение </source>
+        <translation>Average value</translation>
+    </message>
+    <message>
+        <source> Бк/м   </source>
+        <translation> Bq/m³</translation>
+    </message>
+    <message>
+        <source>от:</source>
+        <translation>from</translation>
+    </message>
+    <message>
+        <source>изм.  до:</source>
+        <translation>meas.  to</translation>
+    </message>
+    <message>
+        <source>изм.</source>
+        <translation>meas.</translation>
+    </message>
+    <message>
+        <source>N прибора</source>
+        <translation>Instr. No.</translation>
+    </message>
+    <message>
+        <source>Чувствит</source>
+        <translation>Sensitiv.</translation>
+    </message>
+    <message>
+        <source>Активность, </source>
+        <translation>Activity, </translation>
     </message>
 </context>
 <context>
@@ -121,6 +242,263 @@
     <message>
         <source>Задание %1 задержано в очереди принтера «%2»</source>
         <translation>Job %1 is held in the queue of the printer “%2”</translation>
+    </message>
+</context>
+<context>
+    <name>LevelsDialog</name>
+    <message>
+        <source>Опорные уровни</source>
+        <translation>Reference levels</translation>
+    </message>
+    <message>
+        <source>например, 100, 200, 300</source>
+        <translation>e.g. 100, 200, 300</translation>
+    </message>
+    <message>
+        <source> ч</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Уровни, Бк/м³:</source>
+        <translation>Levels, Bq/m³:</translation>
+    </message>
+    <message>
+        <source>Окно скользящего среднего:</source>
+        <translation>Running average window:</translation>
+    </message>
+</context>
+<context>
+    <name>MainCommands</name>
+    <message>
+        <source>&amp;Открыть</source>
+        <translation>&amp;Open</translation>
+    </message>
+    <message>
+        <source>Открыть файл ...</source>
+        <translation>Open a file ...</translation>
+    </message>
+    <message>
+        <source>Связь с прибором</source>
+        <translation>Instrument link</translation>
+    </message>
+    <message>
+        <source>Сохранить таблицу</source>
+        <translation>Save table</translation>
+    </message>
+    <message>
+        <source>Сохранить рисунок…</source>
+        <translation>Save picture…</translation>
+    </message>
+    <message>
+        <source>Таблица</source>
+        <translation>Table</translation>
+    </message>
+    <message>
+        <source>Печать таблицы</source>
+        <translation>Print table</translation>
+    </message>
+    <message>
+        <source>График</source>
+        <translation>Graph</translation>
+    </message>
+    <message>
+        <source>Печать графика</source>
+        <translation>Print graph</translation>
+    </message>
+    <message>
+        <source>Отчёт PDF…</source>
+        <translation>PDF report…</translation>
+    </message>
+    <message>
+        <source>&amp;Выход</source>
+        <translation>&amp;Quit</translation>
+    </message>
+    <message>
+        <source>Серия</source>
+        <translation>Series</translation>
+    </message>
+    <message>
+        <source>Показать все серии</source>
+        <translation>Show all series</translation>
+    </message>
+    <message>
+        <source>Таблица измерений</source>
+        <translation>Measurement table</translation>
+    </message>
+    <message>
+        <source>Первое измерение</source>
+        <translation>First measurement</translation>
+    </message>
+    <message>
+        <source>След.измерение</source>
+        <translation>Next measurement</translation>
+    </message>
+    <message>
+        <source>Вперед</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Предыдущ.измерение</source>
+        <translation>Previous measurement</translation>
+    </message>
+    <message>
+        <source>Назад</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Последнее измерение</source>
+        <translation>Last measurement</translation>
+    </message>
+    <message>
+        <source>Увеличение</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Первоначальный вид</source>
+        <translation>Initial view</translation>
+    </message>
+    <message>
+        <source>Усреднение</source>
+        <translation>Averaging</translation>
+    </message>
+    <message>
+        <source>Сетка</source>
+        <translation>Grid</translation>
+    </message>
+    <message>
+        <source>&amp;Принтера</source>
+        <translation>&amp;Printer</translation>
+    </message>
+    <message>
+        <source>Настройка принтера</source>
+        <translation>Printer setup</translation>
+    </message>
+    <message>
+        <source>Палитры</source>
+        <translation>Colours</translation>
+    </message>
+    <message>
+        <source>Настройка цветов</source>
+        <translation>Colour settings</translation>
+    </message>
+    <message>
+        <source>&amp;Помощь</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>Помощь</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Бк/м³</source>
+        <translation>Bq/m³</translation>
+    </message>
+    <message>
+        <source>пКи/л</source>
+        <translation>pCi/L</translation>
+    </message>
+    <message>
+        <source>Опорные уровни…</source>
+        <translation>Reference levels…</translation>
+    </message>
+    <message>
+        <source>Скользящее среднее</source>
+        <translation>Running average</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Откройте файл для просмотра</source>
+        <translation>Open a file to view</translation>
+    </message>
+    <message>
+        <source>Просмотр файла </source>
+        <translation>Viewing file </translation>
+    </message>
+    <message>
+        <source>Визуализация данных</source>
+        <translation>Data visualisation</translation>
+    </message>
+    <message>
+        <source>Двоичные файлы (*.ser) (*.rad)</source>
+        <translation>Binary files (*.ser) (*.rad)</translation>
+    </message>
+    <message>
+        <source>Все файлы (*.*) (*)</source>
+        <translation>All files (*.*) (*)</translation>
+    </message>
+    <message>
+        <source>Открыт только первый файл: файлы открываются по одному</source>
+        <translation>Only the first file was opened: files are opened one at a time</translation>
+    </message>
+    <message>
+        <source>&amp;Файл</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>Печать</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Просмотр</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>&amp;Настройка</source>
+        <translation>&amp;Settings</translation>
+    </message>
+    <message>
+        <source>Единицы</source>
+        <translation>Units</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementDocument</name>
+    <message>
+        <source>В файле «%1» нет ни одной серии измерений: это не файл прибора?</source>
+        <translation>The file “%1” holds not a single measurement series: is it not an instrument file?</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementReadout</name>
+    <message>
+        <source>№ %1: %2 – %3, %4 %5</source>
+        <translation>No. %1: %2 – %3, %4 %5</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementTableModel</name>
+    <message>
+        <source>N изм.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Время начала</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>Время оконч.</source>
+        <translation>End time</translation>
+    </message>
+    <message>
+        <source>Активность</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Экспозиция</source>
+        <translation>Exposure</translation>
+    </message>
+</context>
+<context>
+    <name>MeasurementTableWindow</name>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
     </message>
 </context>
 <context>
@@ -267,6 +645,21 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>ReportCommand</name>
+    <message>
+        <source>-отчёт.pdf</source>
+        <translation>-report.pdf</translation>
+    </message>
+    <message>
+        <source>Составляется отчёт…</source>
+        <translation>Making the report…</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>SeriesEvaluation</name>
     <message>
         <source>Серия не определена. Нет  измерений</source>
@@ -317,6 +710,63 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>Выбор серии</source>
         <translation>Choice of series</translation>
+    </message>
+</context>
+<context>
+    <name>SpanCommands</name>
+    <message>
+        <source>Отчёт по выделенному</source>
+        <translation>Report on the span</translation>
+    </message>
+    <message>
+        <source>CSV выделенного</source>
+        <translation>CSV of the span</translation>
+    </message>
+    <message>
+        <source>Копировать</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Показатели участка для электронной таблицы (Ctrl+C)</source>
+        <translation>The span’s figures for a spreadsheet (Ctrl+C)</translation>
+    </message>
+    <message>
+        <source>Снять выделение</source>
+        <translation>Clear the span</translation>
+    </message>
+</context>
+<context>
+    <name>SpanFigureTexts</name>
+    <message>
+        <source>Измерений</source>
+        <translation>Measurements</translation>
+    </message>
+    <message>
+        <source>Первое измерение</source>
+        <translation>First measurement</translation>
+    </message>
+    <message>
+        <source>Последнее измерение</source>
+        <translation>Last measurement</translation>
+    </message>
+    <message>
+        <source>Начало</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Конец</source>
+        <translation>End</translation>
+    </message>
+    <message>
+        <source>Продолжительность</source>
+        <translation>Duration</translation>
+    </message>
+</context>
+<context>
+    <name>SpanPanel</name>
+    <message>
+        <source>Выделенный участок</source>
+        <translation>Marked span</translation>
     </message>
 </context>
 <context>
@@ -487,6 +937,13 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>TableCommands</name>
+    <message>
+        <source>Текстовый файл (*.txt)</source>
+        <translation>Text file (*.txt)</translation>
+    </message>
+</context>
+<context>
     <name>TimeLabels</name>
     <message>
         <source>(мин : сек)</source>
@@ -579,6 +1036,17 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>Настройка принтера</source>
         <translation>Printer setup</translation>
+    </message>
+</context>
+<context>
+    <name>ViewState</name>
+    <message>
+        <source>Укажите на графике мышью область видимости </source>
+        <translation>Mark with the mouse the part of the graph to show </translation>
+    </message>
+    <message>
+        <source>Щёлкните второй край области</source>
+        <translation>Click the other edge of the part</translation>
     </message>
 </context>
 <context>

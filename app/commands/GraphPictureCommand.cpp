@@ -7,11 +7,20 @@
 #include "graph/GraphSurface.h"
 #include "store/AtomicFile.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
-const char* const PngPictureFilter = "Рисунок PNG (*.png)";
-const char* const SvgPictureFilter = "Рисунок SVG (*.svg)";
-const char* const PictureFileEnding = "-график.png";
+const char* const PngPictureFilter = QT_TRANSLATE_NOOP("GraphPictureCommand", "Рисунок PNG (*.png)");
+const char* const SvgPictureFilter = QT_TRANSLATE_NOOP("GraphPictureCommand", "Рисунок SVG (*.svg)");
+const char* const PictureFileEnding = QT_TRANSLATE_NOOP("GraphPictureCommand", "-график.png");
+
+namespace {
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("GraphPictureCommand", text);
+}
+
+} // namespace
 
 void GraphPictureCommand::save() {
     const MeasurementDocument& document = parts_.document;
@@ -19,9 +28,9 @@ void GraphPictureCommand::save() {
     if (series.measurementCount == 0 || document.noSeriesChosen())
         return;
     SaveDialogRequest request{
-        QStringLiteral("png"), QString::fromUtf8(PngPictureFilter),
-        ProposedPrintFileName(document.file().dataFileName, QString::fromUtf8(PictureFileEnding)), true};
-    request.otherFilters = {QString::fromUtf8(SvgPictureFilter)};
+        QStringLiteral("png"), Translated(PngPictureFilter),
+        ProposedPrintFileName(document.file().dataFileName, Translated(PictureFileEnding)), true};
+    request.otherFilters = {Translated(SvgPictureFilter)};
     const std::optional<SaveChoice> choice = parts_.dialogs.saveFileOfType(&parts_.window, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
     parts_.graphArea.update();
@@ -39,7 +48,7 @@ void GraphPictureCommand::save() {
 
     const QSize logicalPicture = (QSizeF(*size) / ratio).toSize().expandedTo(QSize(1, 1));
     const ViewLayout view = ViewForPictureSize(graph.view(), series, logicalArea, logicalPicture);
-    const PictureFormat format = TypeOfChoice(*choice, request) == QString::fromUtf8(SvgPictureFilter)
+    const PictureFormat format = TypeOfChoice(*choice, request) == Translated(SvgPictureFilter)
                                      ? PictureFormat::Svg
                                      : PictureFormat::Png;
     // With the levels, the running average and the unit the window draws.
@@ -48,7 +57,9 @@ void GraphPictureCommand::save() {
                           series.seriesTitle, ratio);
     if (bytes.isEmpty()) {
         parts_.dialogs.errorBox(
-            &parts_.window, SaveFailureText(choice->path, QStringLiteral("рисунок не удалось построить")));
+            &parts_.window,
+            SaveFailureText(choice->path, QCoreApplication::translate("GraphPictureCommand",
+                                                                      "рисунок не удалось построить")));
         return;
     }
     if (const Outcome written = WriteFileAtomically(choice->path, bytes); !written.ok())

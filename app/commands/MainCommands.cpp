@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 
 namespace {
 
@@ -13,32 +14,57 @@ struct CommandText {
 };
 
 const CommandText kCommands[] = {
-    {&MainCommands::open, "MenuOpen", "&Открыть", "Открыть файл ..."},
-    {&MainCommands::deviceLink, "MenuDevice", "Связь с прибором", "Связь с прибором"},
-    {&MainCommands::saveTable, "CreateTextfile1", "Сохранить таблицу", "Сохранить таблицу"},
-    {&MainCommands::savePicture, "SaveGraphPicture", "Сохранить рисунок…", nullptr},
-    {&MainCommands::printTable, "N16", "Таблица", "Печать таблицы"},
-    {&MainCommands::printGraph, "N17", "График", "Печать графика"},
-    {&MainCommands::report, "MenuReport", "Отчёт PDF…", nullptr},
-    {&MainCommands::exit, "MenuExit", "&Выход", nullptr},
-    {&MainCommands::seriesList, "MenuSer", "Серия", "Показать все серии"},
-    {&MainCommands::viewTable, "N14", "Таблица", "Таблица измерений"},
-    {&MainCommands::firstMeasurement, "N6", "Первое измерение", "Первое измерение"},
-    {&MainCommands::nextMeasurement, "N7", "След.измерение", "Вперед"},
-    {&MainCommands::previousMeasurement, "N8", "Предыдущ.измерение", "Назад"},
-    {&MainCommands::lastMeasurement, "N9", "Последнее измерение", "Последнее измерение"},
-    {&MainCommands::zoom, "N10", "Увеличение", "Увеличение"},
-    {&MainCommands::wholeView, "N11", "Первоначальный вид", "Первоначальный вид"},
-    {&MainCommands::average, "N12", "Усреднение", "Усреднение"},
-    {&MainCommands::grid, "Grid", "Сетка", "Сетка"},
-    {&MainCommands::printerSetup, "N3", "&Принтера", "Настройка принтера"},
-    {&MainCommands::colors, "N4", "Палитры", "Настройка цветов"},
-    {&MainCommands::help, "MenuHelp", "&Помощь", "Помощь"},
-    {&MainCommands::unitBecquerels, "UnitBq", "Бк/м³", nullptr},
-    {&MainCommands::unitPicocuries, "UnitPCi", "пКи/л", nullptr},
-    {&MainCommands::referenceLevels, "MenuLevels", "Опорные уровни…", nullptr},
-    {&MainCommands::runningAverage, "MenuRunningAverage", "Скользящее среднее", nullptr},
+    {&MainCommands::open, "MenuOpen", QT_TRANSLATE_NOOP("MainCommands", "&Открыть"),
+     QT_TRANSLATE_NOOP("MainCommands", "Открыть файл ...")},
+    {&MainCommands::deviceLink, "MenuDevice", QT_TRANSLATE_NOOP("MainCommands", "Связь с прибором"),
+     QT_TRANSLATE_NOOP("MainCommands", "Связь с прибором")},
+    {&MainCommands::saveTable, "CreateTextfile1", QT_TRANSLATE_NOOP("MainCommands", "Сохранить таблицу"),
+     QT_TRANSLATE_NOOP("MainCommands", "Сохранить таблицу")},
+    {&MainCommands::savePicture, "SaveGraphPicture", QT_TRANSLATE_NOOP("MainCommands", "Сохранить рисунок…"),
+     nullptr},
+    {&MainCommands::printTable, "N16", QT_TRANSLATE_NOOP("MainCommands", "Таблица"),
+     QT_TRANSLATE_NOOP("MainCommands", "Печать таблицы")},
+    {&MainCommands::printGraph, "N17", QT_TRANSLATE_NOOP("MainCommands", "График"),
+     QT_TRANSLATE_NOOP("MainCommands", "Печать графика")},
+    {&MainCommands::report, "MenuReport", QT_TRANSLATE_NOOP("MainCommands", "Отчёт PDF…"), nullptr},
+    {&MainCommands::exit, "MenuExit", QT_TRANSLATE_NOOP("MainCommands", "&Выход"), nullptr},
+    {&MainCommands::seriesList, "MenuSer", QT_TRANSLATE_NOOP("MainCommands", "Серия"),
+     QT_TRANSLATE_NOOP("MainCommands", "Показать все серии")},
+    {&MainCommands::viewTable, "N14", QT_TRANSLATE_NOOP("MainCommands", "Таблица"),
+     QT_TRANSLATE_NOOP("MainCommands", "Таблица измерений")},
+    {&MainCommands::firstMeasurement, "N6", QT_TRANSLATE_NOOP("MainCommands", "Первое измерение"),
+     QT_TRANSLATE_NOOP("MainCommands", "Первое измерение")},
+    {&MainCommands::nextMeasurement, "N7", QT_TRANSLATE_NOOP("MainCommands", "След.измерение"),
+     QT_TRANSLATE_NOOP("MainCommands", "Вперед")},
+    {&MainCommands::previousMeasurement, "N8", QT_TRANSLATE_NOOP("MainCommands", "Предыдущ.измерение"),
+     QT_TRANSLATE_NOOP("MainCommands", "Назад")},
+    {&MainCommands::lastMeasurement, "N9", QT_TRANSLATE_NOOP("MainCommands", "Последнее измерение"),
+     QT_TRANSLATE_NOOP("MainCommands", "Последнее измерение")},
+    {&MainCommands::zoom, "N10", QT_TRANSLATE_NOOP("MainCommands", "Увеличение"),
+     QT_TRANSLATE_NOOP("MainCommands", "Увеличение")},
+    {&MainCommands::wholeView, "N11", QT_TRANSLATE_NOOP("MainCommands", "Первоначальный вид"),
+     QT_TRANSLATE_NOOP("MainCommands", "Первоначальный вид")},
+    {&MainCommands::average, "N12", QT_TRANSLATE_NOOP("MainCommands", "Усреднение"),
+     QT_TRANSLATE_NOOP("MainCommands", "Усреднение")},
+    {&MainCommands::grid, "Grid", QT_TRANSLATE_NOOP("MainCommands", "Сетка"),
+     QT_TRANSLATE_NOOP("MainCommands", "Сетка")},
+    {&MainCommands::printerSetup, "N3", QT_TRANSLATE_NOOP("MainCommands", "&Принтера"),
+     QT_TRANSLATE_NOOP("MainCommands", "Настройка принтера")},
+    {&MainCommands::colors, "N4", QT_TRANSLATE_NOOP("MainCommands", "Палитры"),
+     QT_TRANSLATE_NOOP("MainCommands", "Настройка цветов")},
+    {&MainCommands::help, "MenuHelp", QT_TRANSLATE_NOOP("MainCommands", "&Помощь"),
+     QT_TRANSLATE_NOOP("MainCommands", "Помощь")},
+    {&MainCommands::unitBecquerels, "UnitBq", QT_TRANSLATE_NOOP("MainCommands", "Бк/м³"), nullptr},
+    {&MainCommands::unitPicocuries, "UnitPCi", QT_TRANSLATE_NOOP("MainCommands", "пКи/л"), nullptr},
+    {&MainCommands::referenceLevels, "MenuLevels", QT_TRANSLATE_NOOP("MainCommands", "Опорные уровни…"),
+     nullptr},
+    {&MainCommands::runningAverage, "MenuRunningAverage",
+     QT_TRANSLATE_NOOP("MainCommands", "Скользящее среднее"), nullptr},
 };
+
+QString Translated(const char* text) {
+    return QCoreApplication::translate("MainCommands", text);
+}
 
 // The desktop's usual key for a command, beside the window's own keys; it works from every window of the
 // program, the series list and the table included.
@@ -52,10 +78,10 @@ void GiveKey(QAction* action, const QKeySequence& key) {
 MainCommands MakeMainCommands(QObject* parent) {
     MainCommands commands{};
     for (const CommandText& text : kCommands) {
-        auto* action = new QAction(QString::fromUtf8(text.caption), parent);
+        auto* action = new QAction(Translated(text.caption), parent);
         action->setObjectName(QString::fromLatin1(text.name));
         if (text.hint)
-            action->setToolTip(QString::fromUtf8(text.hint));
+            action->setToolTip(Translated(text.hint));
         commands.*text.member = action;
     }
     commands.grid->setCheckable(true);

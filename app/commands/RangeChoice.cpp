@@ -6,18 +6,13 @@
 #include "app/window/WindowPlacement.h"
 #include "table/RangeDialog.h"
 
-namespace {
-
-const char* const kRangeDialogTitle = "Выбор диапазона";
-
-} // namespace
-
 RangeDialog* RangeChoice::dialog() {
     if (!dialog_) {
         dialog_ = new RangeDialog(&parts_.window);
         dialog_->setFont(WindowFont());
+        // The warning is titled as the dialog it speaks for.
         QObject::connect(dialog_, &RangeDialog::spanRefused, dialog_, [this](const QString& message) {
-            parts_.dialogs.warningBox(dialog_, QString::fromUtf8(kRangeDialogTitle), message);
+            parts_.dialogs.warningBox(dialog_, dialog_->windowTitle(), message);
         });
     }
     return dialog_;

@@ -12,7 +12,7 @@
 #include <QProgressDialog>
 #include <QWidget>
 
-const char* const ReportFileEnding = "-отчёт.pdf";
+const char* const ReportFileEnding = QT_TRANSLATE_NOOP("ReportCommand", "-отчёт.pdf");
 
 ReportSource ReportSourceOf(const MeasurementDocument& document, const MeasurementSpan& span, QDate printed) {
     const ReadingSettings& reading = document.reading();
@@ -36,7 +36,9 @@ void ReportCommand::makeReportFor(const MeasurementSpan& span) {
     const MeasurementDocument& document = parts_.document;
     const SaveDialogRequest request{
         QString::fromUtf8(PrintFileSuffix), QString::fromUtf8(PrintFileFilter),
-        ProposedPrintFileName(document.file().dataFileName, QString::fromUtf8(ReportFileEnding)), true};
+        ProposedPrintFileName(document.file().dataFileName,
+                              QCoreApplication::translate("ReportCommand", ReportFileEnding)),
+        true};
     const std::optional<QString> path = parts_.dialogs.saveFile(&parts_.window, request);
     // The dialog covered the graph: it is drawn afresh, whether a file was chosen or not.
     parts_.graphArea.update();
@@ -45,8 +47,8 @@ void ReportCommand::makeReportFor(const MeasurementSpan& span) {
     const ReportSource source = ReportSourceOf(document, span, QDate::currentDate());
     // A report of a long span may take a moment: past half a second a progress dialog shows, and its
     // "Отмена" stops the report before its next page, leaving no file.
-    QProgressDialog progress(QStringLiteral("Составляется отчёт…"), QStringLiteral("Отмена"), 0, 1,
-                             &parts_.window);
+    QProgressDialog progress(QCoreApplication::translate("ReportCommand", "Составляется отчёт…"),
+                             QCoreApplication::translate("ReportCommand", "Отмена"), 0, 1, &parts_.window);
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(progressDelay_);
     progress.setAutoReset(false);

@@ -8,9 +8,10 @@
 #include "table/Averaging.h"
 #include "table/CsvTable.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
-const char* const TableFileFilter = "Текстовый файл (*.txt)";
+const char* const TableFileFilter = QT_TRANSLATE_NOOP("TableCommands", "Текстовый файл (*.txt)");
 const char* const CsvFileFilter = "CSV (*.csv)";
 
 TableCommands::TableCommands(const CommandParts& parts, RangeChoice& range,
@@ -39,7 +40,8 @@ void TableCommands::saveTable() {
     if (!span)
         return;
     // Enter on a name that exists would otherwise replace that file unasked.
-    SaveDialogRequest request{QStringLiteral("txt"), QString::fromUtf8(TableFileFilter),
+    SaveDialogRequest request{QStringLiteral("txt"),
+                              QCoreApplication::translate("TableCommands", TableFileFilter),
                               ProposedTableFileName(parts_.document.file().dataFileName), true};
     request.otherFilters = {QString::fromUtf8(CsvFileFilter)};
     const std::optional<SaveChoice> choice = parts_.dialogs.saveFileOfType(&parts_.window, request);

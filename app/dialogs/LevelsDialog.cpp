@@ -10,18 +10,18 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-const char* const LevelsTitle = "Опорные уровни";
+const char* const LevelsTitle = QT_TRANSLATE_NOOP("LevelsDialog", "Опорные уровни");
 
 LevelsDialog::LevelsDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("LevelsDialog"));
-    setWindowTitle(QString::fromUtf8(LevelsTitle));
+    setWindowTitle(tr(LevelsTitle));
     levelsField = new QLineEdit(this);
     levelsField->setObjectName(QStringLiteral("EdLevels"));
-    levelsField->setPlaceholderText(QStringLiteral("например, 100, 200, 300"));
+    levelsField->setPlaceholderText(tr("например, 100, 200, 300"));
     windowField = new QSpinBox(this);
     windowField->setObjectName(QStringLiteral("EdAverageWindow"));
     windowField->setRange(LeastAverageWindowHours, MostAverageWindowHours);
-    windowField->setSuffix(QStringLiteral(" ч"));
+    windowField->setSuffix(tr(" ч"));
     refusal = new QLabel(this);
     refusal->setObjectName(QStringLiteral("LevelsRefusal"));
     refusal->setWordWrap(true);
@@ -29,16 +29,16 @@ LevelsDialog::LevelsDialog(QWidget* parent) : QDialog(parent) {
     palette.setColor(QPalette::WindowText, Qt::darkRed);
     refusal->setPalette(palette);
     buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Отмена"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Отмена"));
     connect(buttons, &QDialogButtonBox::accepted, this, &LevelsDialog::confirm);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // A message shown goes as soon as the line is changed.
     connect(levelsField, &QLineEdit::textEdited, refusal, &QLabel::clear);
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("Уровни, Бк/м³:"), levelsField);
+    form->addRow(tr("Уровни, Бк/м³:"), levelsField);
     form->addRow(refusal);
-    form->addRow(QStringLiteral("Окно скользящего среднего:"), windowField);
+    form->addRow(tr("Окно скользящего среднего:"), windowField);
     form->addRow(buttons);
 }
 

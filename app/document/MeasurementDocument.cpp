@@ -4,10 +4,14 @@
 #include "store/SeriesEvaluation.h"
 #include "table/TableSelection.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 QString NoSeriesText(const QString& path) {
-    return QStringLiteral("В файле «%1» нет ни одной серии измерений: это не файл прибора?").arg(path);
+    return QCoreApplication::translate("MeasurementDocument",
+                                       "В файле «%1» нет ни одной серии измерений: это не файл прибора?")
+        .arg(path);
 }
 
 MeasurementDocument::MeasurementDocument(QObject* parent) : QObject(parent) {
@@ -143,7 +147,7 @@ void MeasurementDocument::clickGraph(int k, bool rightOfFrame) {
         const bool applied = ZoomEdge(changed, store_.selected, k);
         apply(changed);
         if (!applied)
-            emit statusNotice(QString::fromUtf8(SecondEdgePrompt));
+            emit statusNotice(SecondEdgePromptText());
         return;
     }
     if (rightOfFrame)

@@ -22,8 +22,8 @@ namespace {
 // is active, and the table and the series list are such windows, with Escape and Ctrl+C of their own. The
 // keys are taken where the main window sees its own keys instead; the context only keeps Qt from firing
 // them anywhere else.
-QAction* Command(const char* text, QObject* parent, const QKeySequence& key = QKeySequence()) {
-    auto* action = new QAction(QString::fromUtf8(text), parent);
+QAction* Command(const QString& text, QObject* parent, const QKeySequence& key = QKeySequence()) {
+    auto* action = new QAction(text, parent);
     action->setEnabled(false);
     action->setShortcut(key);
     action->setShortcutContext(Qt::WidgetShortcut);
@@ -35,11 +35,11 @@ QAction* Command(const char* text, QObject* parent, const QKeySequence& key = QK
 SpanCommands::SpanCommands(const CommandParts& parts, MeasurementDocument& document,
                            ReportCommand& reportCommand, MainWindow& window)
     : QObject(&window), parts_(parts), document_(document), window_(window) {
-    report = Command("Отчёт по выделенному", this);
-    csv = Command("CSV выделенного", this);
-    copy = Command("Копировать", this, QKeySequence::Copy);
-    copy->setToolTip(QStringLiteral("Показатели участка для электронной таблицы (Ctrl+C)"));
-    clearSpan = Command("Снять выделение", this, QKeySequence(Qt::Key_Escape));
+    report = Command(tr("Отчёт по выделенному"), this);
+    csv = Command(tr("CSV выделенного"), this);
+    copy = Command(tr("Копировать"), this, QKeySequence::Copy);
+    copy->setToolTip(tr("Показатели участка для электронной таблицы (Ctrl+C)"));
+    clearSpan = Command(tr("Снять выделение"), this, QKeySequence(Qt::Key_Escape));
     panel_ = new SpanPanel({report, csv, copy}, &window);
     connect(&window, &MainWindow::keyPressed, this, &SpanCommands::takeKey);
 

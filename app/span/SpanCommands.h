@@ -2,6 +2,7 @@
 
 #include "app/commands/CommandParts.h"
 
+#include <QCoreApplication>
 #include <QObject>
 
 class MeasurementDocument;
@@ -16,6 +17,8 @@ class SpanPanel;
 // spreadsheet, and Escape, which clears it. The panel appears with a span and goes with it; while none is
 // marked the main window is exactly as it was.
 class SpanCommands : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(SpanCommands)
+
 public:
     SpanCommands(const CommandParts& parts, MeasurementDocument& document, ReportCommand& report,
                  MainWindow& window);

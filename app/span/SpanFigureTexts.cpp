@@ -2,6 +2,8 @@
 
 #include "print/ReportTexts.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const char* const Absent = "—";
@@ -21,12 +23,12 @@ QString MomentText(const QDateTime& moment) {
 std::vector<SpanFigureRow> SpanFigureRows(const SpanFigures& figures, const UnroundedFigures& unrounded,
                                           const MeasurementSpan& span, ActivityUnit unit) {
     std::vector<SpanFigureRow> rows{
-        {QStringLiteral("Измерений"), QString::number(figures.count)},
-        {QStringLiteral("Первое измерение"), QString::number(span.first)},
-        {QStringLiteral("Последнее измерение"), QString::number(span.last)},
-        {QStringLiteral("Начало"), MomentText(figures.firstMoment)},
-        {QStringLiteral("Конец"), MomentText(figures.lastMoment)},
-        {QStringLiteral("Продолжительность"),
+        {QCoreApplication::translate("SpanFigureTexts", "Измерений"), QString::number(figures.count)},
+        {QCoreApplication::translate("SpanFigureTexts", "Первое измерение"), QString::number(span.first)},
+        {QCoreApplication::translate("SpanFigureTexts", "Последнее измерение"), QString::number(span.last)},
+        {QCoreApplication::translate("SpanFigureTexts", "Начало"), MomentText(figures.firstMoment)},
+        {QCoreApplication::translate("SpanFigureTexts", "Конец"), MomentText(figures.lastMoment)},
+        {QCoreApplication::translate("SpanFigureTexts", "Продолжительность"),
          figures.duration ? DurationText(*figures.duration) : QString::fromUtf8(Absent)}};
     for (const QString& line : StatisticLinesIn(figures.statistics, unrounded, unit))
         rows.push_back(StatisticRow(line));

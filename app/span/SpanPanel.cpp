@@ -17,7 +17,7 @@ constexpr int Gap = 6; // between the main window and the panel, and inside the 
 SpanPanel::SpanPanel(const QList<QAction*>& commands, QWidget* owner)
     : QWidget(owner, Qt::Tool | Qt::WindowDoesNotAcceptFocus) {
     setObjectName(QStringLiteral("SpanPanel"));
-    setWindowTitle(QStringLiteral("Выделенный участок"));
+    setWindowTitle(tr("Выделенный участок"));
     // Shown beside the main window without taking its activation: the graph's keys stay with the window.
     setAttribute(Qt::WA_ShowWithoutActivating);
     auto* column = new QVBoxLayout(this);

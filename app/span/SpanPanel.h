@@ -2,6 +2,7 @@
 
 #include "app/span/SpanFigureTexts.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QWidget>
 
@@ -12,6 +13,8 @@ class SpanFiguresView;
 // commands as buttons. It stays above the main window without taking the activation from it, so the
 // window's keys go on working and the graph keeps its size and scale.
 class SpanPanel : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(SpanPanel)
+
 public:
     SpanPanel(const QList<QAction*>& commands, QWidget* owner);
 

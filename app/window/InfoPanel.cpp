@@ -15,8 +15,8 @@ constexpr int kValueHeight = 17;
 constexpr int kSensitivityWidth = 153;
 
 // A caption from its place up to the next control on its line (the x where that begins).
-QLabel* Caption(QWidget* parent, const char* name, QPoint at, int upTo, const char* text) {
-    auto* label = new CaptionLabel(QString::fromUtf8(text), parent);
+QLabel* Caption(QWidget* parent, const char* name, QPoint at, int upTo, const QString& text) {
+    auto* label = new CaptionLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setGeometry(QRect(at, QSize(upTo - at.x(), label->sizeHint().height())));
@@ -57,37 +57,39 @@ InfoPanel::InfoPanel(QWidget* parent) : QGroupBox(parent) {
     setFixedHeight(110);
     QWidget* g = this;
 
-    Caption(g, "Label4", {4, 16}, 95, "Кол-во изм.");
+    Caption(g, "Label4", {4, 16}, 95, tr("Кол-во изм."));
     measurementCountLabel = Value(g, "Count", {95, 16}, 55, Qt::AlignRight);
-    Caption(g, "Label1", {4, 41}, 95, " Номер изм.");
+    Caption(g, "Label1", {4, 41}, 95, tr(" Номер изм."));
     measurementNumberLabel = Value(g, "NIsm", {95, 41}, 55, Qt::AlignRight);
-    Caption(g, "Label9", {4, 66}, 95, "Экспозиция, с");
+    Caption(g, "Label9", {4, 66}, 95, tr("Экспозиция, с"));
     exposureLabel = Value(g, "TimIsm", {95, 66}, 55, Qt::AlignRight);
 
-    Caption(g, "Label5", {185, 16}, 278, "Время начала");
+    Caption(g, "Label5", {185, 16}, 278, tr("Время начала"));
     startTimeLabel = Value(g, "TimBeg", {278, 16}, 95, Qt::AlignHCenter);
-    Caption(g, "Label8", {185, 41}, 278, "Время оконч.");
+    Caption(g, "Label8", {185, 41}, 278, tr("Время оконч."));
     endTimeLabel = Value(g, "TimEnd", {278, 41}, 95, Qt::AlignHCenter);
-    activityCaption = Caption(g, "Label6", {155, 66}, 278, "Активность, Бк/м  ");
+    activityCaption = Caption(g, "Label6", {155, 66}, 278, tr("Активность, Бк/м  "));
     activityExponent = Exponent(g, "Label7", {265, 56});
     activityLabel = Value(g, "lblActiv", {278, 66}, 95, Qt::AlignHCenter);
 
-    QLabel* label2 = Caption(g, "Label2", {424, 16}, 504, "Усредненное значение ");
+    QLabel* label2 = Caption(g, "Label2", {424, 16}, 504, tr("Усредненное значение "));
     label2->setWordWrap(true);
     label2->setFixedSize(80, 26);
     averageLabel = Value(g, "usrznach", {512, 16}, 105, Qt::AlignLeft);
-    averageUnitCaption = Caption(g, "Label3", {624, 16}, 707, " Бк/м   ");
+    averageUnitCaption = Caption(g, "Label3", {624, 16}, 707, tr(" Бк/м   "));
     averageUnitExponent = Exponent(g, "Label10", {664, 8});
-    Caption(g, "Label14", {432, 52}, 464, "от:");
+    Caption(g, "Label14", {432, 52}, 464, tr("от:"));
     averageFromLabel = Value(g, "usrnach", {464, 52}, 46, Qt::AlignLeft);
-    Caption(g, "Label11", {520, 52}, 584, "изм.  до:");
+    Caption(g, "Label11", {520, 52}, 584, tr("изм.  до:"));
     averageToLabel = Value(g, "usrkon", {584, 52}, 40, Qt::AlignLeft);
-    Caption(g, "Label13", {640, 52}, 705, "изм.");
+    Caption(g, "Label13", {640, 52}, 705, tr("изм."));
 
-    Caption(g, "Label15", {383, 80}, 450, "N прибора");
+    Caption(g, "Label15", {383, 80}, 450, tr("N прибора"));
     instrumentNumberLabel = Value(g, "lblNpr", {450, 77}, 36, Qt::AlignLeft);
-    Caption(g, "Label16", {490, 80}, 548, "Чувствит");
+    Caption(g, "Label16", {490, 80}, 548, tr("Чувствит"));
     sensitivityLabel = Value(g, "lblSw", {548, 80}, kSensitivityWidth, Qt::AlignLeft);
+
+    showUnitCaptions();
 
     divider = new QFrame(g);
     divider->setObjectName(QStringLiteral("Bevel1"));
@@ -125,19 +127,25 @@ void InfoPanel::showAverageText() {
         averageLabel->setText(ActivityValueText(*average_, unit_));
 }
 
-// Bq/m³ keeps the captions with their raised 3; another unit is written out on the caption's line.
 void InfoPanel::setUnit(ActivityUnit unit) {
     if (unit == unit_)
         return;
     unit_ = unit;
-    const bool becquerels = unit == ActivityUnit::BecquerelPerCubicMetre;
-    activityCaption->setText(becquerels ? QStringLiteral("Активность, Бк/м  ")
-                                        : QStringLiteral("Активность, ") + ActivityUnitCaption(unit));
-    averageUnitCaption->setText(becquerels ? QStringLiteral(" Бк/м   ")
-                                           : QLatin1Char(' ') + ActivityUnitCaption(unit));
-    activityExponent->setVisible(becquerels);
-    averageUnitExponent->setVisible(becquerels);
+    showUnitCaptions();
     showAverageText();
+}
+
+// Bq/m³ keeps the design's captions, whose blanks make room for the raised 3 standing at a fixed place over
+// them; a translation that writes the unit whole ("Bq/m³") hides the raised 3, which would stand apart from
+// its shorter text. Another unit is written out on the caption's line.
+void InfoPanel::showUnitCaptions() {
+    const bool becquerels = unit_ == ActivityUnit::BecquerelPerCubicMetre;
+    activityCaption->setText(becquerels ? tr("Активность, Бк/м  ")
+                                        : tr("Активность, ") + ActivityUnitCaption(unit_));
+    averageUnitCaption->setText(becquerels ? tr(" Бк/м   ") : QLatin1Char(' ') + ActivityUnitCaption(unit_));
+    const QChar written(0x00B3); // ³
+    activityExponent->setVisible(becquerels && !activityCaption->text().contains(written));
+    averageUnitExponent->setVisible(becquerels && !averageUnitCaption->text().contains(written));
 }
 
 void InfoPanel::showInstrument(const QString& number, const QString& sensitivity) {

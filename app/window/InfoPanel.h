@@ -5,6 +5,7 @@
 #include "store/SeriesEvaluation.h"
 #include "store/SpanStatistics.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 
 #include <optional>
@@ -16,6 +17,8 @@ class QLabel;
 // measurement under the pointer, the last average and the instrument, with the raised exponents and the line
 // between the two groups.
 class InfoPanel : public QGroupBox {
+    Q_DECLARE_TR_FUNCTIONS(InfoPanel)
+
 public:
     explicit InfoPanel(QWidget* parent = nullptr);
 
@@ -43,6 +46,7 @@ protected:
 
 private:
     void showAverageText();
+    void showUnitCaptions();
 
     ActivityUnit unit_ = ActivityUnit::BecquerelPerCubicMetre;
     std::optional<Extended> average_; // the average shown, until the values are cleared

@@ -33,8 +33,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-const char* const OpenFilePrompt = "Откройте файл для просмотра";
-const char* const ViewingFileText = "Просмотр файла ";
+const char* const OpenFilePrompt = QT_TRANSLATE_NOOP("MainWindow", "Откройте файл для просмотра");
+const char* const ViewingFileText = QT_TRANSLATE_NOOP("MainWindow", "Просмотр файла ");
 
 namespace {
 
@@ -57,7 +57,7 @@ constexpr Qt::WindowFlags kWindowFlags = Qt::Window | Qt::CustomizeWindowHint | 
 MainWindow::MainWindow(const WindowServices& services, QWidget* parent)
     : QMainWindow(parent, kWindowFlags), services_(services), graph_(document_.store()) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Визуализация данных"));
+    setWindowTitle(tr("Визуализация данных"));
     setFont(WindowFont());
     // Files dropped from a file manager open as the open command opens a chosen one.
     setAcceptDrops(true);
@@ -255,17 +255,16 @@ ColorDialog* MainWindow::colorDialog() {
 }
 
 void MainWindow::FormCreate() {
-    setStatusText(0, QString::fromUtf8(OpenFilePrompt));
+    setStatusText(0, tr(OpenFilePrompt));
 }
 
 void MainWindow::SBOpenClick() {
     document_.withdrawSeries();
-    setStatusText(0, QString::fromUtf8(OpenFilePrompt));
+    setStatusText(0, tr(OpenFilePrompt));
     OpenDialogRequest request;
     request.defaultSuffix = QStringLiteral("rad");
     // The first description names *.ser while it lists *.rad files, as the instrument's users know it.
-    request.nameFilters = {QStringLiteral("Двоичные файлы (*.ser) (*.rad)"),
-                           QStringLiteral("Все файлы (*.*) (*)")};
+    request.nameFilters = {tr("Двоичные файлы (*.ser) (*.rad)"), tr("Все файлы (*.*) (*)")};
     request.directory =
         lastFileName_.isEmpty() ? services_.openFolder : QFileInfo(lastFileName_).absolutePath();
     request.fileName = lastFileName_.isEmpty() ? QString() : QFileInfo(lastFileName_).fileName();
@@ -294,7 +293,7 @@ void MainWindow::loadFile(const QString& path) {
 
 void MainWindow::showOpenedFile() {
     const InstrumentFile& file = document_.file();
-    setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
+    setStatusText(0, tr(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     if (file.seriesCount == 1) {
         selectSeries(1);
         infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
@@ -342,14 +341,14 @@ void MainWindow::showErrors(const QStringList& messages) {
 void MainWindow::showSeriesList() {
     document_.offerSeriesChoice();
     const InstrumentFile& file = document_.file();
-    setStatusText(0, QString::fromUtf8(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
+    setStatusText(0, tr(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
 }
 
 void MainWindow::closeSeriesList() {
     if (!document_.noSeriesChosen())
         return;
-    setStatusText(0, QString::fromUtf8(OpenFilePrompt));
+    setStatusText(0, tr(OpenFilePrompt));
     setStatusText(1, QStringLiteral(" "));
     infoPanel->showInstrument(QString(), QString());
 }

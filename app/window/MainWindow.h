@@ -171,7 +171,7 @@ private:
     bool iconShown_ = false;
 };
 
-// The texts of status panel 0 before a series is chosen.
+// The texts of status panel 0 before a series is chosen, as written; the window shows their translation.
 extern const char* const OpenFilePrompt;  // "Откройте файл для просмотра"
 extern const char* const ViewingFileText; // "Просмотр файла "
 // Status panel 1 after several files were dropped at once.

@@ -7,7 +7,8 @@
 #include <QDropEvent>
 #include <QMetaObject>
 
-const char* const OnlyFirstFileText = "Открыт только первый файл: файлы открываются по одному";
+const char* const OnlyFirstFileText =
+    QT_TRANSLATE_NOOP("MainWindow", "Открыт только первый файл: файлы открываются по одному");
 
 namespace {
 
@@ -48,8 +49,8 @@ void MainWindow::openDroppedFiles(const QStringList& paths) {
         return;
     // The open command, with the first file as the dialog's answer: a series shown goes first.
     document_.withdrawSeries();
-    setStatusText(0, QString::fromUtf8(OpenFilePrompt));
+    setStatusText(0, tr(OpenFilePrompt));
     openChosenFile(paths.first());
     if (paths.size() > 1)
-        setStatusText(1, QString::fromUtf8(OnlyFirstFileText));
+        setStatusText(1, tr(OnlyFirstFileText));
 }

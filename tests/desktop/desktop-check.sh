@@ -8,7 +8,8 @@
 # bytes is refused with a message. Then it starts the viewer as a file manager does, `radview FILE` with a
 # file of one series, and checks that the series is shown without the series list; a span dragged over its
 # graph shows its panel, Ctrl+C copies its figures (read back with xclip and checked against radview-dump's
-# count and average) and Escape clears it. Last, a 1366 × 768 screen at QT_SCALE_FACTOR=1.5 shows the
+# count and average) and Escape clears it. The same file opened with LANG=en_US.UTF-8 shows a window titled
+# in English (desktop-english.png). Last, a 1366 × 768 screen at QT_SCALE_FACTOR=1.5 shows the
 # whole window, status bar included, also maximised. Screenshots of the steps are saved beside
 # SCREENSHOT.png (desktop-*.png).
 #   desktop-check.sh VIEWER SAMPLE SCREENSHOT.png ONE_SERIES_SAMPLE RADVIEW_DUMP
@@ -95,7 +96,8 @@ shot() { # saves the screen as desktop-NAME.png beside the main screenshot
     import -window root "$(dirname "$screenshot")/desktop-$1.png" || fail "could not save the screenshot $1"
 }
 
-# The window's titles and texts looked for below are the Russian ones, whatever the machine's language.
+# The window's titles and texts looked for below are the Russian ones, whatever the machine's language;
+# the English step sets its own.
 export LC_ALL=C.UTF-8
 unset LANGUAGE
 
@@ -312,6 +314,21 @@ panel_gone() { [ -z "$(window_named "Выделенный участок")" ]; }
 poll 30 panel_gone || fail "Escape left the panel «Выделенный участок» open"
 
 step="close the viewer started with a file"
+wmctrl -i -c "$main"
+poll 30 bash -c "! kill -0 $viewer_pid 2>/dev/null" || fail "the viewer did not end when its window was closed"
+
+step="with LANG=en_US.UTF-8 the viewer speaks English"
+# The user's language chooses the texts: LANG alone decides once LC_ALL and LANGUAGE are out of the way.
+env -u LC_ALL -u LANGUAGE LANG=en_US.UTF-8 QT_QPA_PLATFORM=xcb "$viewer" "$work/one.rad" >"$work/viewer.log" 2>&1 &
+viewer_pid=$!
+pids+=("$viewer_pid")
+poll 60 window_named "Data visualisation" ||
+    fail "no window titled «Data visualisation» appeared; viewer output: $(cat "$work/viewer.log")"
+main="$(window_named "Data visualisation")"
+read -r width height < <(geometry "$main")
+corner
+poll 30 white_plot || { viewer_alive; fail "the English window does not show the series"; }
+shot english
 wmctrl -i -c "$main"
 poll 30 bash -c "! kill -0 $viewer_pid 2>/dev/null" || fail "the viewer did not end when its window was closed"
 

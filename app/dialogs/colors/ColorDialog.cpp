@@ -16,9 +16,11 @@
 #include <QScreen>
 #include <QStyle>
 
-const char* const ColorItemCaptions[SchemeSize] = {"Цвет фона",     "Цвет осей",      "Цвет графика",
-                                                   "Цвет надписей", "Цвет указателя", "Цвет сетки "};
-const char* const WarningItemCaption = "Выше уровня";
+const char* const ColorItemCaptions[SchemeSize] = {
+    QT_TRANSLATE_NOOP("ColorDialog", "Цвет фона"),      QT_TRANSLATE_NOOP("ColorDialog", "Цвет осей"),
+    QT_TRANSLATE_NOOP("ColorDialog", "Цвет графика"),   QT_TRANSLATE_NOOP("ColorDialog", "Цвет надписей"),
+    QT_TRANSLATE_NOOP("ColorDialog", "Цвет указателя"), QT_TRANSLATE_NOOP("ColorDialog", "Цвет сетки ")};
+const char* const WarningItemCaption = QT_TRANSLATE_NOOP("ColorDialog", "Выше уровня");
 
 namespace {
 
@@ -36,7 +38,7 @@ constexpr int kWarningSwatchY = 212;
 ColorDialog::ColorDialog(UserDialogs& dialogs, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), dialogs_(dialogs) {
     setObjectName(QStringLiteral("FormColorDialog"));
-    setWindowTitle(QStringLiteral("Выбор цветов"));
+    setWindowTitle(tr("Выбор цветов"));
     setFont(WindowFont());
     setFixedSize(277, 281);
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -48,12 +50,12 @@ ColorDialog::ColorDialog(UserDialogs& dialogs, QWidget* parent)
 }
 
 void ColorDialog::buildRadioGroup() {
-    colorRoleGroup = new QGroupBox(QStringLiteral("Настройте цвета"), this);
+    colorRoleGroup = new QGroupBox(tr("Настройте цвета"), this);
     colorRoleGroup->setObjectName(QStringLiteral("RadioGroup1"));
     colorRoleGroup->setGeometry(QRect(kGroupAt, kGroupSize));
     colorRoleButtons = new QButtonGroup(this);
     for (int i = 0; i < SchemeSize; ++i) {
-        auto* item = new QRadioButton(QString::fromUtf8(ColorItemCaptions[i]), colorRoleGroup);
+        auto* item = new QRadioButton(tr(ColorItemCaptions[i]), colorRoleGroup);
         item->setObjectName(QStringLiteral("RadioItem%1").arg(i));
         // Each item stands level with its swatch.
         const int middle = kSwatchTop + i * kSwatchStep + kSwatchSize.height() / 2 - kGroupAt.y();
@@ -86,7 +88,7 @@ void ColorDialog::buildButtons() {
     okButton->setDefault(true);
     connect(okButton, &QPushButton::clicked, this, [this] { OKBtnClick(); });
 
-    defaultColorsButton = new QPushButton(QStringLiteral("Цвета по умолчанию"), this);
+    defaultColorsButton = new QPushButton(tr("Цвета по умолчанию"), this);
     defaultColorsButton->setObjectName(QStringLiteral("BitBtn1"));
     defaultColorsButton->setIcon(GlyphIcon("defaultcolors"));
     defaultColorsButton->setGeometry(94, 243, 171, 27);
@@ -99,7 +101,7 @@ void ColorDialog::buildWarningRow() {
     warningSwatch->setObjectName(QStringLiteral("ShapeWarning"));
     warningSwatch->setGeometry(QRect(QPoint(kSwatchX, kWarningSwatchY), kSwatchSize));
     warningSwatch->setBrushColor(QColor(ReadingSettings().warningColour));
-    warningItem = new QRadioButton(QString::fromUtf8(WarningItemCaption), this);
+    warningItem = new QRadioButton(tr(WarningItemCaption), this);
     warningItem->setObjectName(QStringLiteral("RadioItemWarning"));
     // Level with its swatch, in the items' column and as wide as the room before the swatch.
     const int middle = kWarningSwatchY + kSwatchSize.height() / 2;
