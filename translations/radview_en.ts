@@ -314,6 +314,13 @@ queue refused the job; 3 if with --wait the job was not printed.</translation>
     </message>
 </context>
 <context>
+    <name>FileSummary</name>
+    <message>
+        <source>В файле нет ни одной серии измерений</source>
+        <translation>The file has no series of measurements</translation>
+    </message>
+</context>
+<context>
     <name>GraphPrintout</name>
     <message>
         <source>График</source>
