@@ -5,9 +5,12 @@
 #include "store/NativePath.h"
 #include "store/ReadingSettings.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
-const char* const DumpUsage =
+const char* const DumpUsage = QT_TRANSLATE_NOOP(
+    "DumpArgs",
     "Использование: radview-dump FILE\n"
     "  или:  radview-dump FILE --series S --save-table FIRST LAST OUT\n"
     "  или:  radview-dump FILE --series S --csv FIRST LAST OUT\n"
@@ -70,7 +73,11 @@ const char* const DumpUsage =
     "\n"
     "Код возврата: 0 — успешно (для --printer: очередь приняла задание); 1 — --summary не смог прочитать\n"
     "часть файлов; 2 — ошибка в командной строке, в файле, при записи или очередь не приняла задание;\n"
-    "3 — с --wait задание не напечатано.";
+    "3 — с --wait задание не напечатано.");
+
+QString DumpUsageText() {
+    return QCoreApplication::translate("DumpArgs", DumpUsage);
+}
 
 QByteArray DumpVersionText() {
     return QByteArray::fromStdString(VersionText("radview-dump"));
@@ -107,16 +114,24 @@ constexpr unsigned kReadingOptions =
     DumpArgs::Levels | DumpArgs::WarningColour | DumpArgs::AverageWindow | DumpArgs::Unit;
 constexpr unsigned kPictureOptions = DumpArgs::Pointer | kReadingOptions;
 const std::array<ActionRule, 8> kActions = {{
-    {"--save-table", Action::SaveTable, "FIRST LAST OUT, FIRST и LAST от 0 до 65535", DumpArgs::Series},
-    {"--csv", Action::Csv, "FIRST LAST OUT, FIRST и LAST от 0 до 65535", DumpArgs::Series},
-    {"--average", Action::Average, "FIRST LAST от 0 до 65535", DumpArgs::Series},
-    {"--png", Action::Png, "W H OUT.png, W и H от 1 до 16384", kGraphOptions | kPictureOptions},
-    {"--svg", Action::Svg, "W H OUT.svg, W и H от 1 до 16384", kGraphOptions | kPictureOptions},
-    {"--print-graph", Action::PrintGraph, "OUT.pdf или --printer NAME", kGraphOptions | kPrinterOptions},
+    {"--save-table", Action::SaveTable,
+     QT_TRANSLATE_NOOP("DumpArgs", "FIRST LAST OUT, FIRST и LAST от 0 до 65535"), DumpArgs::Series},
+    {"--csv", Action::Csv, QT_TRANSLATE_NOOP("DumpArgs", "FIRST LAST OUT, FIRST и LAST от 0 до 65535"),
+     DumpArgs::Series},
+    {"--average", Action::Average, QT_TRANSLATE_NOOP("DumpArgs", "FIRST LAST от 0 до 65535"),
+     DumpArgs::Series},
+    {"--png", Action::Png, QT_TRANSLATE_NOOP("DumpArgs", "W H OUT.png, W и H от 1 до 16384"),
+     kGraphOptions | kPictureOptions},
+    {"--svg", Action::Svg, QT_TRANSLATE_NOOP("DumpArgs", "W H OUT.svg, W и H от 1 до 16384"),
+     kGraphOptions | kPictureOptions},
+    {"--print-graph", Action::PrintGraph, QT_TRANSLATE_NOOP("DumpArgs", "OUT.pdf или --printer NAME"),
+     kGraphOptions | kPrinterOptions},
     {"--print-table", Action::PrintTable,
-     "FIRST LAST OUT.pdf или FIRST LAST --printer NAME, FIRST и LAST от 0 до 65535",
+     QT_TRANSLATE_NOOP("DumpArgs",
+                       "FIRST LAST OUT.pdf или FIRST LAST --printer NAME, FIRST и LAST от 0 до 65535"),
      DumpArgs::Series | kPrinterOptions},
-    {"--report", Action::Report, "FIRST LAST OUT.pdf, FIRST и LAST от 0 до 65535",
+    {"--report", Action::Report,
+     QT_TRANSLATE_NOOP("DumpArgs", "FIRST LAST OUT.pdf, FIRST и LAST от 0 до 65535"),
      DumpArgs::Series | kReadingOptions},
 }};
 
@@ -127,16 +142,18 @@ struct OptionRule {
 };
 
 const std::array<OptionRule, 10> kOptions = {{
-    {"--series", DumpArgs::Series, "порядковый номер серии от 1 до 65535"},
-    {"--view", DumpArgs::View, "FIRST COUNT, каждое от 0 до 65535"},
-    {"--pointer", DumpArgs::Pointer, "номер измерения от 0 до 65535"},
+    {"--series", DumpArgs::Series, QT_TRANSLATE_NOOP("DumpArgs", "порядковый номер серии от 1 до 65535")},
+    {"--view", DumpArgs::View, QT_TRANSLATE_NOOP("DumpArgs", "FIRST COUNT, каждое от 0 до 65535")},
+    {"--pointer", DumpArgs::Pointer, QT_TRANSLATE_NOOP("DumpArgs", "номер измерения от 0 до 65535")},
     {"--grid", DumpArgs::Grid, ""},
-    {"--levels", DumpArgs::Levels, "L1,L2,... (не более 10) от 0 до 2147483647"},
+    {"--levels", DumpArgs::Levels,
+     QT_TRANSLATE_NOOP("DumpArgs", "L1,L2,... (не более 10) от 0 до 2147483647")},
     {"--wait", DumpArgs::Wait, ""},
-    {"--paper", DumpArgs::Paper, "A4, A5, Letter или Legal"},
-    {"--warning-colour", DumpArgs::WarningColour, "цвет вида #RRGGBB"},
-    {"--average-window", DumpArgs::AverageWindow, "размер окна в часах от 1 до 8784"},
-    {"--unit", DumpArgs::Unit, "pCi/L или Bq/m3"},
+    {"--paper", DumpArgs::Paper, QT_TRANSLATE_NOOP("DumpArgs", "A4, A5, Letter или Legal")},
+    {"--warning-colour", DumpArgs::WarningColour, QT_TRANSLATE_NOOP("DumpArgs", "цвет вида #RRGGBB")},
+    {"--average-window", DumpArgs::AverageWindow,
+     QT_TRANSLATE_NOOP("DumpArgs", "размер окна в часах от 1 до 8784")},
+    {"--unit", DumpArgs::Unit, QT_TRANSLATE_NOOP("DumpArgs", "pCi/L или Bq/m3")},
 }};
 
 class ArgReader {
@@ -205,7 +222,7 @@ QString Quoted(const QString& text) {
 }
 
 DumpArgsResult Failure(const QString& why) {
-    return {std::nullopt, why + QLatin1Char('\n') + QString::fromUtf8(DumpUsage)};
+    return {std::nullopt, why + QLatin1Char('\n') + DumpUsageText()};
 }
 
 bool ReadOperands(ArgReader& reader, Action action, DumpArgs& args) {
@@ -289,21 +306,25 @@ DumpArgsResult Judge(const DumpArgs& args, unsigned given) {
         if (rule.action == args.action)
             accepted = rule.accepted;
     const QString actionName =
-        ActionName(args.action, args.action == Action::Summary ? QStringLiteral("--summary")
-                                                               : QStringLiteral("выводом файла в JSON"));
+        ActionName(args.action, args.action == Action::Summary
+                                    ? QStringLiteral("--summary")
+                                    : QCoreApplication::translate("DumpArgs", "выводом файла в JSON"));
     for (const OptionRule& rule : kOptions) {
         if ((given & rule.option) && !(accepted & rule.option))
-            return Failure(QStringLiteral("параметр %1 не используется с %2").arg(rule.name, actionName));
+            return Failure(QCoreApplication::translate("DumpArgs", "параметр %1 не используется с %2")
+                               .arg(rule.name, actionName));
     }
     if (args.action == Action::Summary)
-        return args.files.isEmpty() ? Failure(QStringLiteral("--summary: нужен хотя бы один FILE"))
-                                    : DumpArgsResult{args, QString()};
+        return args.files.isEmpty()
+                   ? Failure(QCoreApplication::translate("DumpArgs", "--summary: нужен хотя бы один FILE"))
+                   : DumpArgsResult{args, QString()};
     if (args.file.isEmpty())
-        return Failure(QStringLiteral("не указан FILE, файл прибора"));
+        return Failure(QCoreApplication::translate("DumpArgs", "не указан FILE, файл прибора"));
     if ((accepted & DumpArgs::Series) && !(given & DumpArgs::Series))
-        return Failure(QStringLiteral("для %1 нужен --series S").arg(actionName));
+        return Failure(QCoreApplication::translate("DumpArgs", "для %1 нужен --series S").arg(actionName));
     if (args.wait && args.printer.isEmpty())
-        return Failure(QStringLiteral("параметр --wait используется только с --printer"));
+        return Failure(
+            QCoreApplication::translate("DumpArgs", "параметр --wait используется только с --printer"));
     return {args, QString()};
 }
 
@@ -330,11 +351,12 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
             if (args.action == Action::Summary) {
                 args.files << argument;
             } else if (!args.file.isEmpty()) {
-                return Failure(QStringLiteral("лишний файл %1: radview-dump читает один FILE (или --summary "
-                                              "FILE...)")
+                return Failure(QCoreApplication::translate("DumpArgs",
+                                                           "лишний файл %1: radview-dump читает один FILE "
+                                                           "(или --summary FILE...)")
                                    .arg(Quoted(argument)));
             } else if (argument.isEmpty()) {
-                return Failure(QStringLiteral("пустое имя файла"));
+                return Failure(QCoreApplication::translate("DumpArgs", "пустое имя файла"));
             } else {
                 args.file = argument;
             }
@@ -351,14 +373,16 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
         const bool summary = argument == QLatin1String("--summary");
         if (action || summary) {
             if (actionGiven)
-                return Failure(QStringLiteral("за один запуск выполняется одно действие, а указаны %1 и %2")
+                return Failure(QCoreApplication::translate(
+                                   "DumpArgs", "за один запуск выполняется одно действие, а указаны %1 и %2")
                                    .arg(actionName, argument));
             actionGiven = true;
             actionName = argument;
             if (summary) {
                 if (!args.file.isEmpty())
-                    return Failure(QStringLiteral("--summary читает файлы, указанные после него, а перед ним "
-                                                  "указан %1")
+                    return Failure(QCoreApplication::translate("DumpArgs",
+                                                               "--summary читает файлы, указанные после "
+                                                               "него, а перед ним указан %1")
                                        .arg(Quoted(args.file)));
                 args.action = Action::Summary;
                 args.files << reader.rest(); // every argument after it is a file, whatever it looks like
@@ -366,8 +390,8 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
             }
             args.action = action->action;
             if (!ReadOperands(reader, action->action, args))
-                return Failure(
-                    QStringLiteral("%1: нужны %2").arg(argument, QString::fromUtf8(action->operands)));
+                return Failure(QCoreApplication::translate("DumpArgs", "%1: нужны %2")
+                                   .arg(argument, QCoreApplication::translate("DumpArgs", action->operands)));
             continue;
         }
         const OptionRule* option = nullptr;
@@ -375,12 +399,15 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments) {
             if (argument == QLatin1String(rule.name))
                 option = &rule;
         if (!option)
-            return Failure(QStringLiteral("неизвестный параметр %1").arg(Quoted(argument)));
+            return Failure(
+                QCoreApplication::translate("DumpArgs", "неизвестный параметр %1").arg(Quoted(argument)));
         if (given & option->option)
-            return Failure(QStringLiteral("параметр %1 указан дважды").arg(argument));
+            return Failure(
+                QCoreApplication::translate("DumpArgs", "параметр %1 указан дважды").arg(argument));
         given |= option->option;
         if (!ReadOption(reader, option->option, args))
-            return Failure(QStringLiteral("%1: нужен %2").arg(argument, QString::fromUtf8(option->operands)));
+            return Failure(QCoreApplication::translate("DumpArgs", "%1: нужен %2")
+                               .arg(argument, QCoreApplication::translate("DumpArgs", option->operands)));
     }
     return Judge(args, given);
 }

@@ -84,6 +84,7 @@ DumpArgsResult ParseDumpArgs(const QStringList& arguments);
 // The help text (--help): a usage line per command, what the program does, one line per option, the exit
 // statuses; laid out as GNU programs lay it out, so that help2man can make a manual page of it.
 extern const char* const DumpUsage;
+QString DumpUsageText(); // the same in the user's language
 
 // What radview-dump prints for --version.
 QByteArray DumpVersionText();

@@ -24,6 +24,7 @@
 #include "table/TableFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDate>
 #include <QDeadlineTimer>
 #include <QThread>
@@ -54,7 +55,9 @@ struct ChosenSeries {
 ChosenSeries Choose(const InstrumentFile& file, int s) {
     ChosenSeries chosen{file, {}, {}};
     if (s < 1 || s > file.seriesCount) {
-        chosen.error = QStringLiteral("в файле нет серии %1 (серий в нём: %2)").arg(s).arg(file.seriesCount);
+        chosen.error = QCoreApplication::translate("DumpCommands", "в файле нет серии %1 (серий в нём: %2)")
+                           .arg(s)
+                           .arg(file.seriesCount);
         return chosen;
     }
     chosen.evaluation = EvaluateSeries(file, s);
@@ -66,7 +69,8 @@ ChosenSeries Choose(const InstrumentFile& file, int s) {
 QString SpanError(const DumpArgs& args, int n) {
     if (IsSpanInSeries({args.first, args.last}, n))
         return QString();
-    return QStringLiteral("измерений с %1 по %2 нет в серии (в ней измерения с 1 по %3)")
+    return QCoreApplication::translate("DumpCommands",
+                                       "измерений с %1 по %2 нет в серии (в ней измерения с 1 по %3)")
         .arg(args.first)
         .arg(args.last)
         .arg(n);
@@ -77,12 +81,16 @@ QString ViewError(const DumpArgs& args, int n) {
     const int first = whole ? 1 : args.viewFirst;
     const int last = whole ? n : args.viewFirst + args.viewCount - 1;
     if (!IsSpanInSeries({first, last}, n))
-        return QStringLiteral("измерений вида с %1 по %2 нет в серии (в ней измерения с 1 по %3)")
+        return QCoreApplication::translate(
+                   "DumpCommands", "измерений вида с %1 по %2 нет в серии (в ней измерения с 1 по %3)")
             .arg(first)
             .arg(last)
             .arg(n);
     if (args.pointer != 0 && (args.pointer < first || args.pointer > last))
-        return QStringLiteral("указатель %1 вне вида с %2 по %3").arg(args.pointer).arg(first).arg(last);
+        return QCoreApplication::translate("DumpCommands", "указатель %1 вне вида с %2 по %3")
+            .arg(args.pointer)
+            .arg(first)
+            .arg(last);
     return QString();
 }
 
@@ -128,7 +136,7 @@ DumpOutcome WritePdf(const QString& output, const PagedPrintout& printout,
                      const QPageSize& paper = QPageSize(QPageSize::A4)) {
     const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
     if (!pages.made.ok())
-        return Failed(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + ShownPath(output));
+        return Failed(PrintErrorText() + QStringLiteral(": ") + ShownPath(output));
     return WriteOutput(output, pages.bytes);
 }
 
@@ -161,9 +169,10 @@ DumpOutcome SavePicture(const DumpArgs& args, const ChosenSeries& chosen) {
         args.action == DumpArgs::Action::Svg ? PictureFormat::Svg : PictureFormat::Png;
     const ReadingMarks marks = PictureMarks(args, chosen);
     const QByteArray bytes = GraphPictureBytes({series, view, request.colors, false, &marks, args.unit},
-                                               request.size, format, series.seriesTitle);
+                                               request.size, format, ShownSeriesTitle(series));
     if (bytes.isEmpty())
-        return Failed(QStringLiteral("не удалось построить рисунок для «%1»").arg(ShownPath(args.output)));
+        return Failed(QCoreApplication::translate("DumpCommands", "не удалось построить рисунок для «%1»")
+                          .arg(ShownPath(args.output)));
     return WriteOutput(args.output, bytes);
 }
 
@@ -191,8 +200,10 @@ DumpOutcome AwaitJob(const QueueSubmission& submitted) {
             silence.setRemainingTime(kServerSilenceMs);
         if (verdict.settled || silence.hasExpired()) {
             outcome.exitCode = verdict.completed ? 0 : kJobNotCompleted;
-            outcome.err += QLatin1Char('\n') +
-                           (verdict.settled ? verdict.status : QStringLiteral("сервер печати не отвечает"));
+            outcome.err +=
+                QLatin1Char('\n') +
+                (verdict.settled ? verdict.status
+                                 : QCoreApplication::translate("PrintQueue", "сервер печати не отвечает"));
             return outcome;
         }
         QThread::msleep(kJobPollMs);
@@ -208,7 +219,7 @@ DumpOutcome Printout(const DumpArgs& args, const QString& title, bool landscape,
         return WritePdf(args.output, printout, paper);
     const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
     if (!pages.made.ok())
-        return Failed(QString::fromUtf8(PrintErrorMessage));
+        return Failed(PrintErrorText());
     QueueJobSettings settings;
     settings.printer = printer;
     settings.title = title;
@@ -216,7 +227,7 @@ DumpOutcome Printout(const DumpArgs& args, const QString& title, bool landscape,
     settings.orientation = landscape ? QPageLayout::Landscape : QPageLayout::Portrait;
     const QueueSubmission submitted = SubmitPdf(pages.bytes, settings, ServerWait{});
     if (!submitted.ok())
-        return Failed(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") +
+        return Failed(PrintErrorText() + QStringLiteral(": ") +
                       QueueRefusedDetail(submitted.printer, submitted.message()));
     if (!args.wait)
         return {0, QByteArray(), JobSentText(submitted.job, submitted.printer)};
@@ -227,15 +238,20 @@ DumpOutcome PrintGraphPdf(const DumpArgs& args, const ChosenSeries& chosen) {
     const SelectedSeries& series = chosen.evaluation.series;
     ViewLayout view = ViewForImage(series, ImageRequest(args));
     view.gridOn = args.grid;
-    return Printout(args, QStringLiteral("График"), true,
+    return Printout(args, QCoreApplication::translate("GraphPrintout", "График"), true,
                     [&](QPagedPaintDevice& pdf) { return PrintGraph(pdf, view, series); });
 }
 
 DumpOutcome PrintTablePdf(const DumpArgs& args, const ChosenSeries& chosen) {
-    const std::vector<RowTexts> rows = SpanRows(args, chosen.evaluation.series);
-    return Printout(args, QStringLiteral("Таблица измерений"), false, [&](QPagedPaintDevice& pdf) {
-        return PrintTable(pdf, HeaderOf(chosen), TableTitles(), rows);
-    });
+    // The printed page is read, not parsed: it speaks the user's language, unlike the saved table.
+    std::vector<RowTexts> rows;
+    for (int k = args.first; k <= args.last; ++k)
+        rows.push_back(ShownMeasurementRowTexts(chosen.evaluation.series, k));
+    TableHeader header = HeaderOf(chosen);
+    header.shownTitle = chosen.evaluation.series.shownTitle;
+    return Printout(
+        args, QCoreApplication::translate("TablePrintout", "Таблица измерений"), false,
+        [&](QPagedPaintDevice& pdf) { return PrintTable(pdf, header, ShownTableTitles(), rows); });
 }
 
 DumpOutcome ReportPdf(const DumpArgs& args, const ChosenSeries& chosen) {
@@ -261,7 +277,8 @@ DumpOutcome Average(const DumpArgs& args, const ChosenSeries& chosen) {
 Result<InstrumentFile> OpenDumpFile(const QString& path) {
     if (path != QLatin1String("-"))
         return OpenInstrumentFile(path);
-    const Result<QByteArray> read = ReadInstrumentStream(STDIN_FILENO, QStringLiteral("стандартный ввод"));
+    const Result<QByteArray> read =
+        ReadInstrumentStream(STDIN_FILENO, QCoreApplication::translate("DumpCommands", "стандартный ввод"));
     if (!read.ok())
         return Outcome::failure(read.message());
     return ParseInstrumentFile(read.value(), path);
@@ -310,14 +327,16 @@ DumpOutcome RunSummary(const QStringList& files) {
     }
     if (unread > 0) {
         outcome.exitCode = kSomeFilesUnread;
-        outcome.err = QStringLiteral("не удалось прочитать файлов: %1 из %2").arg(unread).arg(files.size());
+        outcome.err = QCoreApplication::translate("DumpCommands", "не удалось прочитать файлов: %1 из %2")
+                          .arg(unread)
+                          .arg(files.size());
     }
     return outcome;
 }
 
 DumpOutcome RunDumpCommand(const DumpArgs& args) {
     if (args.action == DumpArgs::Action::Help)
-        return {0, QByteArray(DumpUsage) + '\n', QString()};
+        return {0, DumpUsageText().toUtf8() + '\n', QString()};
     if (args.action == DumpArgs::Action::Version)
         return {0, DumpVersionText(), QString()};
     if (args.action == DumpArgs::Action::Summary)

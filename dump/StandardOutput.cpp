@@ -2,6 +2,8 @@
 
 #include "store/SystemErrorText.h"
 
+#include <QCoreApplication>
+
 #include <cerrno>
 
 namespace {
@@ -29,9 +31,10 @@ QString WriteAndClose(std::FILE* stream, const QByteArray& bytes, const QString&
         error = CauseOr(EIO);
     if (error == 0)
         return QString();
-    return QStringLiteral("Не удалось записать %1: %2.").arg(streamName, SystemErrorText(error));
+    return QCoreApplication::translate("StandardOutput", "Не удалось записать %1: %2.")
+        .arg(streamName, SystemErrorText(error));
 }
 
 QString StandardOutputName() {
-    return QStringLiteral("стандартный вывод");
+    return QCoreApplication::translate("StandardOutput", "стандартный вывод");
 }

@@ -19,7 +19,12 @@ int main(int argc, char* argv[]) {
     QuietenRuntimeFolderWarning();
     const DumpArgsResult parsed = ParseDumpArgs(NativeArguments(argc, argv));
     if (!parsed.args) {
-        std::fprintf(stderr, "radview-dump: %s\n", parsed.error.toUtf8().constData());
+        // The refusal in the user's language: the catalogue needs an application, the parse none, so the
+        // arguments are read again once it is installed.
+        QCoreApplication refusing(argc, argv);
+        InstallUserLanguage();
+        const QString error = ParseDumpArgs(NativeArguments(argc, argv)).error;
+        std::fprintf(stderr, "radview-dump: %s\n", error.toUtf8().constData());
         return 2;
     }
     std::unique_ptr<QCoreApplication> app;

@@ -8,6 +8,7 @@
 #include "graph/TimeLabels.h"
 #include "store/ReferenceLevels.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPaintDevice>
 #include <QPainter>
@@ -169,7 +170,7 @@ void DrawPageTitle(Canvas& canvas, const GraphLayout& layout, const RenderOption
     if (title.isEmpty())
         return;
     const int titleY = static_cast<int>(Round(0.3L * layout.topMargin));
-    const int titleWidth = canvas.textWidth(options.series.seriesTitle);
+    const int titleWidth = canvas.textWidth(ShownSeriesTitle(options.series));
     const bool whole = options.view.count == options.series.measurementCount;
     const int titleX = layout.width / 2 - (whole ? static_cast<int>(Round(0.5L * titleWidth)) : titleWidth);
     canvas.textOut(titleX, titleY, title);
@@ -213,19 +214,21 @@ bool SomethingInView(const RenderOptions& options) {
 
 } // namespace
 
-const char* const ActivityTitle = "Активность Бк/м3";
+const char* const ActivityTitle = QT_TRANSLATE_NOOP("GraphRender", "Активность Бк/м3");
 
 QString ActivityTitleIn(ActivityUnit unit) {
     if (unit == ActivityUnit::PicocuriePerLitre)
-        return QStringLiteral("Активность ") + ActivityUnitCaption(unit);
-    return QString::fromUtf8(ActivityTitle);
+        return QCoreApplication::translate("GraphRender", "Активность %1").arg(ActivityUnitCaption(unit));
+    return QCoreApplication::translate("GraphRender", ActivityTitle);
 }
 
 QString GraphPrintTitle(const ViewLayout& view, const SelectedSeries& series) {
+    const QString& title = ShownSeriesTitle(series);
     if (view.viewCount == series.measurementCount)
-        return series.seriesTitle;
-    return series.seriesTitle + QStringLiteral(". Измерения с ") + QString::number(view.viewFirst) +
-           QStringLiteral(" по ") + QString::number(view.last());
+        return title;
+    return title + QCoreApplication::translate("GraphRender", ". Измерения с %1 по %2")
+                       .arg(view.viewFirst)
+                       .arg(view.last());
 }
 
 GraphInView InViewOf(const ViewLayout& view) {

@@ -2,6 +2,7 @@
 
 #include "print/PrintJob.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 
 RenderOptions PageOptions(const ViewLayout& view, const SelectedSeries& series, int dpiX,
@@ -28,7 +29,7 @@ Outcome PrintGraph(QPagedPaintDevice& printer, const ViewLayout& view, const Sel
     if (series.measurementCount == 0)
         return {};
     printer.setPageOrientation(QPageLayout::Landscape);
-    PrintJob job(printer, QStringLiteral("График"));
+    PrintJob job(printer, QCoreApplication::translate("GraphPrintout", "График"));
     if (!job.begun())
         return PagesNotMade();
     RenderOptions options = PageOptions(view, series, printer.logicalDpiX());

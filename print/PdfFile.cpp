@@ -22,6 +22,6 @@ PdfPages MakePdf(const QPageLayout& layout, const QString& creator, const PagedP
 Outcome WritePdfFile(const QString& target, const PagedPrintout& printout, const QPageSize& paper) {
     const PdfPages pages = MakePdf(CommonPageLayout(paper), QString(), printout);
     if (!pages.made.ok())
-        return Outcome::failure(QString::fromUtf8(PrintErrorMessage) + QStringLiteral(": ") + target);
+        return Outcome::failure(PrintErrorText() + QStringLiteral(": ") + target);
     return WriteFileAtomically(target, pages.bytes);
 }

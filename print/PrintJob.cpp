@@ -1,13 +1,18 @@
 #include "print/PrintJob.h"
 
+#include <QCoreApplication>
 #include <QPdfWriter>
 #include <QPrinter>
 
-const char* const PrintErrorMessage = "Ошибка печати";
-const char* const PagesNotMadeReason = "страницы не удалось построить";
+const char* const PrintErrorMessage = QT_TRANSLATE_NOOP("PrintJob", "Ошибка печати");
+const char* const PagesNotMadeReason = QT_TRANSLATE_NOOP("PrintJob", "страницы не удалось построить");
+
+QString PrintErrorText() {
+    return QCoreApplication::translate("PrintJob", PrintErrorMessage);
+}
 
 Outcome PagesNotMade() {
-    return Outcome::failure(QString::fromUtf8(PagesNotMadeReason));
+    return Outcome::failure(QCoreApplication::translate("PrintJob", PagesNotMadeReason));
 }
 
 PrintJob::PrintJob(QPagedPaintDevice& device, const QString& name)

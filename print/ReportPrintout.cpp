@@ -5,6 +5,7 @@
 #include "print/PrintJob.h"
 #include "print/ReportGraph.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 
 QFont ReportFontOf(ReportFont font) {
@@ -30,7 +31,7 @@ Outcome PrintReport(QPagedPaintDevice& device, const ReportSource& source, const
     const QSize page(device.width(), device.height());
     const ReportLayout layout = LayoutReport(content, ReportMetricsFor(page, device.logicalDpiY()));
     const ViewLayout view = ReportGraphView(source.series, source.span);
-    PrintJob job(device, QStringLiteral("Отчёт"));
+    PrintJob job(device, QCoreApplication::translate("ReportPrintout", "Отчёт"));
     if (!job.begun())
         return PagesNotMade();
     for (int p = 0; p < layout.pageCount; ++p) {

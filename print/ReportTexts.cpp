@@ -7,20 +7,47 @@
 #include "table/DecimalText.h"
 #include "table/TableFile.h"
 
-const char* const ClockWentBackText = "часы прибора шли назад";
+#include <QCoreApplication>
+
+const char* const ClockWentBackText = QT_TRANSLATE_NOOP("ReportTexts", "часы прибора шли назад");
+
+QString ClockWentBackNote() {
+    return QCoreApplication::translate("ReportTexts", ClockWentBackText);
+}
 
 namespace {
 
-const QChar kDecimalComma(QLatin1Char(','));
+// The report's numbers and dates as its reader writes them: a decimal comma and day.month.year in Russian.
+QChar DecimalPoint() {
+    const QString point = QCoreApplication::translate("ReportTexts", ",", "decimal separator");
+    return point.isEmpty() ? QLatin1Char(',') : point.front();
+}
+
+QString DateFormat() {
+    return QCoreApplication::translate("ReportTexts", "dd.MM.yyyy", "date format");
+}
+
+QString MinuteFormat() {
+    return QCoreApplication::translate("ReportTexts", "dd.MM.yyyy HH:mm", "date and time format");
+}
+
+QString SecondFormat() {
+    return QCoreApplication::translate("ReportTexts", "dd.MM.yyyy HH:mm:ss", "date and time format");
+}
+
+QString MonthFormat() {
+    return QCoreApplication::translate("ReportTexts", "MM.yyyy", "month format");
+}
+
 const char* const kAbsent = "—";
-const char* const kUnit = " Бк/м³";
 
 QString Absent() {
     return QString::fromUtf8(kAbsent);
 }
 
 QString Activity(int64_t activity) {
-    return QString::number(activity) + QString::fromUtf8(kUnit);
+    return QString::number(activity) + QLatin1Char(' ') +
+           ActivityUnitCaption(ActivityUnit::BecquerelPerCubicMetre);
 }
 
 // "Name: value" with the value, or the dash when the figure is absent.
@@ -35,8 +62,9 @@ std::optional<QString> ActivityText(std::optional<int64_t> activity) {
 }
 
 QString ExtremeWhen(const ExtremeActivity& extreme) {
-    return QStringLiteral("изм. ") + QString::number(extreme.measurement) + QStringLiteral(", ") +
-           extreme.start.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+    return QCoreApplication::translate("ReportTexts", "изм. %1, %2")
+        .arg(extreme.measurement)
+        .arg(extreme.start.toString(MinuteFormat()));
 }
 
 std::optional<QString> ExtremeText(const std::optional<ExtremeActivity>& extreme) {
@@ -49,7 +77,7 @@ std::optional<QString> ExtremeText(const std::optional<ExtremeActivity>& extreme
 // bracket, so that an extreme can add its measurement inside it.
 QString PicocuriesOpen(Extended unrounded, int64_t rounded) {
     const ActivityUnit pCi = ActivityUnit::PicocuriePerLitre;
-    return ActivityValueText(unrounded, pCi) + QLatin1Char(' ') + ActivityUnitCaption(pCi) +
+    return ActivityValueText(unrounded, pCi, DecimalPoint()) + QLatin1Char(' ') + ActivityUnitCaption(pCi) +
            QStringLiteral(" (") + Activity(rounded);
 }
 
@@ -67,20 +95,24 @@ std::optional<QString> PicocurieExtremeText(const std::optional<ExtremeActivity>
 }
 
 QString TimeAboveShare(const TimeAbove& timeAbove, const QString& levelText) {
-    const QString name = QStringLiteral("Время выше ") + levelText;
+    const QString name = QCoreApplication::translate("ReportTexts", "Время выше %1").arg(levelText);
     std::optional<QString> share;
     if (timeAbove.tenthsOfPercent)
-        share = DecimalText(*timeAbove.tenthsOfPercent, 1, kDecimalComma) + QStringLiteral(" %");
+        share = DecimalText(*timeAbove.tenthsOfPercent, 1, DecimalPoint()) + QStringLiteral(" %");
     return Figure(name, share);
 }
 
 QStringList PicocurieStatisticLines(const SpanStatistics& statistics, const UnroundedFigures& unrounded) {
-    QStringList lines{
-        Figure(QStringLiteral("Среднее"), PicocurieText(statistics.average, unrounded.average)),
-        Figure(QStringLiteral("Медиана"), PicocurieText(statistics.median, unrounded.median)),
-        Figure(QStringLiteral("Минимум"), PicocurieExtremeText(statistics.minimum)),
-        Figure(QStringLiteral("Максимум"), PicocurieExtremeText(statistics.maximum)),
-        Figure(QStringLiteral("ЭРОА"), PicocurieText(statistics.equilibrium, unrounded.equilibrium))};
+    QStringList lines{Figure(QCoreApplication::translate("ReportTexts", "Среднее"),
+                             PicocurieText(statistics.average, unrounded.average)),
+                      Figure(QCoreApplication::translate("ReportTexts", "Медиана"),
+                             PicocurieText(statistics.median, unrounded.median)),
+                      Figure(QCoreApplication::translate("ReportTexts", "Минимум"),
+                             PicocurieExtremeText(statistics.minimum)),
+                      Figure(QCoreApplication::translate("ReportTexts", "Максимум"),
+                             PicocurieExtremeText(statistics.maximum)),
+                      Figure(QCoreApplication::translate("ReportTexts", "ЭРОА"),
+                             PicocurieText(statistics.equilibrium, unrounded.equilibrium))};
     for (const TimeAbove& timeAbove : statistics.timeAbove)
         lines.append(TimeAboveShare(timeAbove,
                                     PicocuriesOpen(static_cast<Extended>(timeAbove.level), timeAbove.level) +
@@ -89,7 +121,7 @@ QStringList PicocurieStatisticLines(const SpanStatistics& statistics, const Unro
 }
 
 QString MomentText(const QDateTime& moment) {
-    return moment.toString(QStringLiteral("dd.MM.yyyy HH:mm:ss"));
+    return moment.toString(SecondFormat());
 }
 
 // A span whose last mark lies before its first: the instrument's clock went back, and no duration or
@@ -103,13 +135,15 @@ QStringList TitleLines(const ReportSource& source) {
     const MeasurementSpan& span = source.span;
     const QDateTime seriesStart = SeriesStartMoment(series);
     const int64_t seconds = series.elapsedTime[span.last] - series.elapsedTime[span.first - 1];
-    return {series.seriesTitle,
-            DeviceLine(source.file.deviceNumber) + QStringLiteral(", чувствительность ") +
-                SensitivityText(source.file.sensitivity),
-            QStringLiteral("Начало: ") + MomentText(MarkMoment(series, seriesStart, span.first - 1)) +
-                QStringLiteral(", конец: ") + MomentText(MarkMoment(series, seriesStart, span.last)) +
-                QStringLiteral(", продолжительность: ") + (seconds < 0 ? Absent() : DurationText(seconds)),
-            QStringLiteral("Измерений: %1 (с %2 по %3), ошибочных меток: %4")
+    return {ShownSeriesTitle(series),
+            QCoreApplication::translate("ReportTexts", "Номер прибора %1, чувствительность %2")
+                .arg(source.file.deviceNumber)
+                .arg(ShownSensitivityText(source.file.sensitivity)),
+            QCoreApplication::translate("ReportTexts", "Начало: %1, конец: %2, продолжительность: %3")
+                .arg(MomentText(MarkMoment(series, seriesStart, span.first - 1)),
+                     MomentText(MarkMoment(series, seriesStart, span.last)),
+                     seconds < 0 ? Absent() : DurationText(seconds)),
+            QCoreApplication::translate("ReportTexts", "Измерений: %1 (с %2 по %3), ошибочных меток: %4")
                 .arg(span.last - span.first + 1)
                 .arg(span.first)
                 .arg(span.last)
@@ -119,40 +153,41 @@ QStringList TitleLines(const ReportSource& source) {
 QString PeriodHeading(AveragePeriod period) {
     switch (period) {
     case AveragePeriod::Day:
-        return QStringLiteral("Средние по суткам");
+        return QCoreApplication::translate("ReportTexts", "Средние по суткам");
     case AveragePeriod::Month:
-        return QStringLiteral("Средние по месяцам");
+        return QCoreApplication::translate("ReportTexts", "Средние по месяцам");
     case AveragePeriod::Year:
         break;
     }
-    return QStringLiteral("Средние по годам");
+    return QCoreApplication::translate("ReportTexts", "Средние по годам");
 }
 
 } // namespace
 
 QString AverageLine(std::optional<int64_t> average) {
-    const QString name = QStringLiteral("Среднее");
+    const QString name = QCoreApplication::translate("ReportTexts", "Среднее");
     if (!average)
         return Figure(name, std::nullopt);
     // From the rounded figure, as the CSV's columns, so that the two numbers on the line agree.
-    const QString picocuries = DecimalText(PicocuriesPerLitreHundredths(*average), 2, kDecimalComma);
-    return Figure(name, Activity(*average) + QStringLiteral(" (") + picocuries + QStringLiteral(" пКи/л)"));
+    const QString picocuries = DecimalText(PicocuriesPerLitreHundredths(*average), 2, DecimalPoint());
+    return Figure(name, Activity(*average) + QStringLiteral(" (") + picocuries + QLatin1Char(' ') +
+                            ActivityUnitCaption(ActivityUnit::PicocuriePerLitre) + QLatin1Char(')'));
 }
 
 QString MedianLine(std::optional<int64_t> median) {
-    return Figure(QStringLiteral("Медиана"), ActivityText(median));
+    return Figure(QCoreApplication::translate("ReportTexts", "Медиана"), ActivityText(median));
 }
 
 QString MinimumLine(const std::optional<ExtremeActivity>& minimum) {
-    return Figure(QStringLiteral("Минимум"), ExtremeText(minimum));
+    return Figure(QCoreApplication::translate("ReportTexts", "Минимум"), ExtremeText(minimum));
 }
 
 QString MaximumLine(const std::optional<ExtremeActivity>& maximum) {
-    return Figure(QStringLiteral("Максимум"), ExtremeText(maximum));
+    return Figure(QCoreApplication::translate("ReportTexts", "Максимум"), ExtremeText(maximum));
 }
 
 QString EquilibriumReportLine(std::optional<int64_t> equilibrium) {
-    return Figure(QStringLiteral("ЭРОА"), ActivityText(equilibrium));
+    return Figure(QCoreApplication::translate("ReportTexts", "ЭРОА"), ActivityText(equilibrium));
 }
 
 QString TimeAboveLine(const TimeAbove& timeAbove) {
@@ -185,7 +220,8 @@ QString DurationText(int64_t seconds) {
     const int64_t hours = Round(static_cast<Extended>(seconds) / 3600);
     const int64_t magnitude = hours < 0 ? -hours : hours;
     return (hours < 0 ? QStringLiteral("-") : QString()) + QString::number(magnitude / 24) +
-           QStringLiteral(" сут ") + QString::number(magnitude % 24) + QStringLiteral(" ч");
+           QCoreApplication::translate("ReportTexts", " сут ") + QString::number(magnitude % 24) +
+           QCoreApplication::translate("ReportTexts", " ч");
 }
 
 QString ReportTimeTitle(uint8_t timeUnit, const QDateTime& from, const QDateTime& to) {
@@ -207,9 +243,9 @@ DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, in
     const int64_t tenthsOfHour = Round(static_cast<Extended>(row.seconds) / 360);
     QString name;
     if (period == AveragePeriod::Day)
-        name = row.date.toString(QStringLiteral("dd.MM.yyyy"));
+        name = row.date.toString(DateFormat());
     else if (period == AveragePeriod::Month)
-        name = row.date.toString(QStringLiteral("MM.yyyy"));
+        name = row.date.toString(MonthFormat());
     else if (yearsPerRow == 1)
         name = QString::number(row.date.year());
     else
@@ -217,12 +253,12 @@ DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, in
                QString::number(row.date.year() + yearsPerRow - 1);
     const QString average = unit == ActivityUnit::BecquerelPerCubicMetre
                                 ? QString::number(row.average)
-                                : ActivityValueText(row.unrounded, unit);
-    return {name, DecimalText(tenthsOfHour, 1, kDecimalComma), average};
+                                : ActivityValueText(row.unrounded, unit, DecimalPoint());
+    return {name, DecimalText(tenthsOfHour, 1, DecimalPoint()), average};
 }
 
 QString PageNumberText(int page, int pageCount) {
-    return QStringLiteral("Страница %1 из %2").arg(page).arg(pageCount);
+    return QCoreApplication::translate("ReportTexts", "Страница %1 из %2").arg(page).arg(pageCount);
 }
 
 QString ReportProgramText() {
@@ -234,7 +270,8 @@ ReportContent MakeReportContent(const ReportSource& source) {
     const MeasurementSpan& span = source.span;
     const QDateTime seriesStart = SeriesStartMoment(series);
     ReportContent content;
-    content.heading = QStringLiteral("Отчёт по серии измерений объёмной активности радона");
+    content.heading =
+        QCoreApplication::translate("ReportTexts", "Отчёт по серии измерений объёмной активности радона");
     content.titleLines = TitleLines(source);
     content.timeTitle = ReportTimeTitle(ReportGraphView(series, span).timeUnit,
                                         MarkMoment(series, seriesStart, span.first - 1),
@@ -248,16 +285,18 @@ ReportContent MakeReportContent(const ReportSource& source) {
     content.statisticLines = StatisticLinesIn(
         statistics, ComputeUnroundedFigures(series, source.file.sensitivity, span), source.unit);
     if (clockBack)
-        content.statisticLines << QString::fromUtf8(ClockWentBackText);
+        content.statisticLines << ClockWentBackNote();
     const PeriodAverages periods = ComputePeriodAverages(series, source.file.sensitivity, span);
     content.dailyHeading = PeriodHeading(periods.period);
     content.dailyTitles = {
-        periods.period == AveragePeriod::Day ? QStringLiteral("Дата") : QStringLiteral("Период"),
-        QStringLiteral("Часов"), QStringLiteral("Среднее, ") + ActivityUnitCaption(source.unit)};
+        periods.period == AveragePeriod::Day ? QCoreApplication::translate("ReportTexts", "Дата")
+                                             : QCoreApplication::translate("ReportTexts", "Период"),
+        QCoreApplication::translate("ReportTexts", "Часов"),
+        QCoreApplication::translate("ReportTexts", "Среднее, %1").arg(ActivityUnitCaption(source.unit))};
     for (const DailyAverage& row : periods.rows)
         content.dailyRows.push_back(PeriodRowTextsOf(row, periods.period, periods.yearsPerRow, source.unit));
-    content.printedText =
-        QStringLiteral("Дата печати: ") + source.printed.toString(QStringLiteral("dd.MM.yyyy"));
+    content.printedText = QCoreApplication::translate("ReportTexts", "Дата печати: %1")
+                              .arg(source.printed.toString(DateFormat()));
     content.programText = ReportProgramText();
     return content;
 }

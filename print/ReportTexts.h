@@ -107,6 +107,8 @@ DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, in
                                ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre);
 
 extern const char* const ClockWentBackText; // "часы прибора шли назад"
+// The same in the user's language, as the report and the span's figures show it.
+QString ClockWentBackNote();
 
 // "Страница 1 из 2".
 QString PageNumberText(int page, int pageCount);

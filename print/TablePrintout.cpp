@@ -8,14 +8,24 @@
 #include "table/Cp866.h"
 #include "table/TableColumns.h"
 
+#include <QCoreApplication>
 #include <QPagedPaintDevice>
 
 #include <algorithm>
 #include <limits>
 
 QString PrintSensitivityLine(uint16_t sensitivity) {
-    return QStringLiteral("Чувствительность=") + SensitivityNumber(sensitivity) +
-           QStringLiteral("*10-5   Бк-1 * м3 * c-1");
+    return QCoreApplication::translate("TablePrintout", "Чувствительность=%1*10-5   Бк-1 * м3 * c-1")
+        .arg(SensitivityNumber(sensitivity));
+}
+
+QString PrintDeviceLine(uint16_t deviceNumber) {
+    return QCoreApplication::translate("TablePrintout", "Номер прибора %1").arg(deviceNumber);
+}
+
+QString PrintEquilibriumLine(int64_t equilibriumActivity) {
+    return QCoreApplication::translate("TablePrintout", "ЭРОА=%1 Бк/м3")
+        .arg(ActivityWithErrorText(equilibriumActivity));
 }
 
 QFont TablePrintFont() {
@@ -44,16 +54,17 @@ std::vector<PrintedLine> LayoutTablePrintout(const TableHeader& header, const Ro
     constexpr int kBlockX = 60;
     constexpr int kTableX = 10;
     const int lh = lineHeight;
-    std::vector<PrintedLine> lines{{0, kBlockX, 2 * lh, header.seriesTitle},
-                                   {0, kBlockX, 3 * lh, DeviceLine(header.deviceNumber)},
+    const QString& title = header.shownTitle.isEmpty() ? header.seriesTitle : header.shownTitle;
+    std::vector<PrintedLine> lines{{0, kBlockX, 2 * lh, title},
+                                   {0, kBlockX, 3 * lh, PrintDeviceLine(header.deviceNumber)},
                                    {0, kBlockX, 4 * lh, PrintSensitivityLine(header.sensitivity)},
-                                   {0, kBlockX, 5 * lh, EquilibriumLine(header.equilibriumActivity)}};
+                                   {0, kBlockX, 5 * lh, PrintEquilibriumLine(header.equilibriumActivity)}};
     int page = 0;
     int y = 7 * lh;
     size_t next = 0;
     while (next < rows.size() && y < pageHeight) {
-        lines.push_back({page, kTableX, y, TitlesLine(titles, PrintedColumns)});
-        lines.push_back({page, kTableX, y + lh, UnitsLine(PrintedColumns)});
+        lines.push_back({page, kTableX, y, ShownTitlesLine(titles, PrintedColumns)});
+        lines.push_back({page, kTableX, y + lh, ShownUnitsLine(PrintedColumns)});
         y += 3 * lh;
         // Once begun, a page carries at least one row.
         do {
@@ -86,7 +97,7 @@ int WidestLine(const Canvas& canvas, const std::vector<PrintedLine>& lines) {
 
 Outcome PrintTable(QPagedPaintDevice& printer, const TableHeader& header, const RowTexts& titles,
                    const std::vector<RowTexts>& rows) {
-    PrintJob job(printer, QStringLiteral("Таблица измерений"));
+    PrintJob job(printer, QCoreApplication::translate("TablePrintout", "Таблица измерений"));
     if (!job.begun())
         return PagesNotMade();
     const int lh = TablePrintLineHeight(printer.logicalDpiY());

@@ -19,7 +19,10 @@ struct PrintedLine {
     QString text;
 };
 
+// The lines above the printed table, in the user's language.
 QString PrintSensitivityLine(uint16_t sensitivity); // "Чувствительность=2.50*10-5   Бк-1 * м3 * c-1"
+QString PrintDeviceLine(uint16_t deviceNumber);            // "Номер прибора 117"
+QString PrintEquilibriumLine(int64_t equilibriumActivity); // "ЭРОА=1000±150 Бк/м3"
 
 // The monospaced face of the printed table, 12 points.
 QFont TablePrintFont();

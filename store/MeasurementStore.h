@@ -43,8 +43,14 @@ struct SelectedSeries {
     std::vector<int64_t> activity;      // 0..n+1, Bq/m³; 0 and n+1 are sentinels
     int64_t maxActivity = 0;
     int64_t equilibriumActivity = 0;
-    QString seriesTitle;
+    QString seriesTitle;  // Russian whatever the language: the saved table's first line
+    QString shownTitle{}; // the same in the user's language, for the screen, pictures and printouts
 };
+
+// The title to show: shownTitle, or seriesTitle for a series made without one.
+inline const QString& ShownSeriesTitle(const SelectedSeries& series) {
+    return series.shownTitle.isEmpty() ? series.seriesTitle : series.shownTitle;
+}
 
 struct MeasurementStore {
     InstrumentFile file;

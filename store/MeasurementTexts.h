@@ -13,6 +13,11 @@ QString MonthName(int month);
 // 1..12 reads "???".
 QString MarkToText(const TimeMark& mark);
 
+// The two above in the user's language, for what is read on the screen and in printouts; the saved table
+// keeps the Russian ones whatever the language.
+QString ShownMonthName(int month);
+QString ShownMarkText(const TimeMark& mark);
+
 // Appends a time field (0 … 999) with at least two digits: "07", "42", "165".
 void AppendTwoDigits(QString& text, int value);
 
@@ -20,5 +25,8 @@ void AppendTwoDigits(QString& text, int value);
 QString FileNamePart(const QString& path);
 
 // The status line when the pointer, moved by a command or a table row, would leave the measurements in view.
-extern const char* const LastVisibleMessage;  // "Это последнее измерение в области видимости "
+extern const char* const LastVisibleMessage; // "Это последнее измерение в области видимости "
 extern const char* const FirstVisibleMessage; // "Это первое измерение в области видимости "
+// The same in the user's language.
+QString LastVisibleText();
+QString FirstVisibleText();

@@ -102,9 +102,15 @@ QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber) {
            QString::number(seriesNumber);
 }
 
+QString ShownSeriesTitleText(const QString& dataFileName, uint16_t seriesNumber) {
+    return QCoreApplication::translate("SeriesEvaluation", "Файл %1; Серия N %2")
+        .arg(ShownPath(FileNamePart(dataFileName)), QString::number(seriesNumber));
+}
+
 SeriesEvaluation EvaluateSeries(const InstrumentFile& file, int s) {
     SeriesEvaluation result;
     result.title = SeriesTitleText(file.dataFileName, file.seriesNumbers[s]);
+    result.shownTitle = ShownSeriesTitleText(file.dataFileName, file.seriesNumbers[s]);
     const std::vector<TimeMark>& marks = file.seriesMarks[s];
     if (marks.size() < 2) {
         result.refusal = QCoreApplication::translate("SeriesEvaluation", NoMeasurementsMessage);
@@ -127,6 +133,7 @@ SeriesEvaluation EvaluateSeries(const InstrumentFile& file, int s) {
     // No time elapsed over the series leaves no mean to halve.
     out.equilibriumActivity = SpanEquilibrium(out, file.sensitivity, {1, out.measurementCount}).value_or(0);
     out.seriesTitle = result.title;
+    out.shownTitle = result.shownTitle;
     return result;
 }
 
@@ -142,4 +149,11 @@ RowTexts MeasurementRowTexts(const SelectedSeries& series, int k) {
     return {QString::number(k), MarkToText(series.currentMarks[k - 1]), MarkToText(series.currentMarks[k]),
             ActivityWithErrorText(series.activity[k]),
             QString::number(series.elapsedTime[k] - series.elapsedTime[k - 1])};
+}
+
+RowTexts ShownMeasurementRowTexts(const SelectedSeries& series, int k) {
+    RowTexts row = MeasurementRowTexts(series, k);
+    row[1] = ShownMarkText(series.currentMarks[k - 1]);
+    row[2] = ShownMarkText(series.currentMarks[k]);
+    return row;
 }

@@ -11,6 +11,7 @@
 // selected-series half together with the bad-mark messages to show in order.
 struct SeriesEvaluation {
     QString title;        // "Файл <name>; Серия N <number>", shown even when the series is refused
+    QString shownTitle{}; // the title in the user's language; `title` stays Russian for the saved table
     QString refusal;      // the one message shown instead of the series; empty when accepted
     QStringList messages; // one per bad mark, in mark order
     SelectedSeries series;
@@ -25,6 +26,8 @@ extern const char* const ZeroSensitivityMessage;
 QString BadMarkMessage(int k, const TimeMark& mark);
 
 QString SeriesTitleText(const QString& dataFileName, uint16_t seriesNumber);
+// The same in the user's language.
+QString ShownSeriesTitleText(const QString& dataFileName, uint16_t seriesNumber);
 
 // Evaluates series s (1-based ordinal, 1..seriesCount) of the file.
 SeriesEvaluation EvaluateSeries(const InstrumentFile& file, int s);
@@ -39,3 +42,5 @@ QString ActivityWithErrorText(int64_t activity);
 // The five table cells of measurement k (1..n): number, start, end, activity with error, exposure.
 using RowTexts = std::array<QString, 5>;
 RowTexts MeasurementRowTexts(const SelectedSeries& series, int k);
+// The same with the months in the user's language, for the window and the printed table.
+RowTexts ShownMeasurementRowTexts(const SelectedSeries& series, int k);

@@ -36,6 +36,11 @@ QString SensitivityText(uint16_t sensitivity) {
     return SensitivityNumber(sensitivity) + QStringLiteral(" * 10-5 Бк-1 * м3 * c-1");
 }
 
+QString ShownSensitivityText(uint16_t sensitivity) {
+    return QCoreApplication::translate("SeriesList", "%1 * 10-5 Бк-1 * м3 * c-1")
+        .arg(SensitivityNumber(sensitivity));
+}
+
 std::array<QString, 5> SeriesListRow(const InstrumentFile& file, int s) {
     std::array<QString, 5> row;
     row[0] = QString::number(s);
@@ -50,7 +55,7 @@ std::array<QString, 5> SeriesListRow(const InstrumentFile& file, int s) {
     YearTracker years(2000 + file.seriesYears[s]);
     const int startYear = years.advance(marks[0]);
     bool bothValid = IsMarkValid(marks[0], startYear);
-    row[2] = bothValid ? MarkToText(marks[0]) : Translated(FileErrorText);
+    row[2] = bothValid ? ShownMarkText(marks[0]) : Translated(FileErrorText);
     if (marks.size() < 2) {
         row[3] = Translated(UndefinedText);
         return row;
@@ -59,7 +64,7 @@ std::array<QString, 5> SeriesListRow(const InstrumentFile& file, int s) {
         years.advance(marks[k]);
     const TimeMark& last = marks.back();
     const bool lastValid = IsMarkValid(last, years.year());
-    row[3] = lastValid ? MarkToText(last) : Translated(FileErrorText);
+    row[3] = lastValid ? ShownMarkText(last) : Translated(FileErrorText);
     bothValid = bothValid && lastValid;
 
     row[4] = bothValid ? MeanActivityText(static_cast<int>(marks.size()), MarkDays(marks[0], startYear),

@@ -7,7 +7,10 @@
 #include "store/SpanStatistics.h"
 #include "table/CsvTable.h"
 
-const char* const NoSeriesInFileText = "В файле нет ни одной серии измерений";
+#include <QCoreApplication>
+
+const char* const NoSeriesInFileText =
+    QT_TRANSLATE_NOOP("FileSummary", "В файле нет ни одной серии измерений");
 
 namespace {
 
@@ -82,7 +85,8 @@ QStringList SeriesSummaryFields(const QString& fileName, const InstrumentFile& f
 QByteArray FileSummaryCsv(const QString& fileName, const InstrumentFile& file) {
     if (file.seriesCount == 0) {
         QStringList fields = HeaderFields(fileName, file);
-        fields[Refused] = QString::fromUtf8(NoSeriesInFileText);
+        // The refusals are messages for a person, in the user's language like the series' own.
+        fields[Refused] = QCoreApplication::translate("FileSummary", NoSeriesInFileText);
         return CsvRecord(fields);
     }
     QByteArray csv;

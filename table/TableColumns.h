@@ -13,6 +13,8 @@ constexpr int TableColumnCount = 5;
 // Row 0 of the grid. The activity's title names its unit when that is not the table's own Bq/m³.
 RowTexts TableTitles();
 RowTexts TableTitles(ActivityUnit unit);
+// The same in the user's language, for the window and the printed table; the saved file keeps the above.
+RowTexts ShownTableTitles(ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre);
 
 // Column widths in pixels.
 constexpr std::array<int, TableColumnCount> TableColumnWidths = {40, 97, 97, 90, 90};
@@ -30,5 +32,7 @@ extern const FixedWidthColumns FileColumns;    // the saved table
 extern const FixedWidthColumns PrintedColumns; // the printed table
 
 QString TitlesLine(const RowTexts& titles, const FixedWidthColumns& columns);
+QString ShownTitlesLine(const RowTexts& titles, const FixedWidthColumns& columns); // its unit translated
 QString UnitsLine(const FixedWidthColumns& columns);
+QString ShownUnitsLine(const FixedWidthColumns& columns); // the unit in the user's language
 QString RowLine(const RowTexts& cells, const FixedWidthColumns& columns);

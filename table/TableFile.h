@@ -15,6 +15,7 @@ struct TableHeader {
     uint16_t deviceNumber = 0;
     uint16_t sensitivity = 0;
     int64_t equilibriumActivity = 0;
+    QString shownTitle{}; // the title in the user's language for the printed page; seriesTitle where empty
 };
 
 QString DeviceLine(uint16_t deviceNumber); // "Номер прибора 117"

@@ -78,6 +78,292 @@
     </message>
 </context>
 <context>
+    <name>DumpArgs</name>
+    <message>
+        <source>Использование: radview-dump FILE
+  или:  radview-dump FILE --series S --save-table FIRST LAST OUT
+  или:  radview-dump FILE --series S --csv FIRST LAST OUT
+  или:  radview-dump FILE --series S --average FIRST LAST
+  или:  radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] [--pointer P] [--grid]
+                    [--levels L1,L2,...] [--warning-colour #RRGGBB] [--average-window HOURS]
+                    [--unit pCi/L|Bq/m3]
+  или:  radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] [--pointer P] [--grid]
+                    [--levels L1,L2,...] [--warning-colour #RRGGBB] [--average-window HOURS]
+                    [--unit pCi/L|Bq/m3]
+  или:  radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid] [--paper P]
+  или:  radview-dump FILE --series S --print-table FIRST LAST OUT.pdf [--paper P]
+  или:  radview-dump FILE --series S --print-graph --printer NAME|- [--wait] [--paper P]
+  или:  radview-dump FILE --series S --print-table FIRST LAST --printer NAME|- [--wait] [--paper P]
+  или:  radview-dump FILE --series S --report FIRST LAST OUT.pdf [--levels L1,L2,...]
+                    [--warning-colour #RRGGBB] [--average-window HOURS] [--unit pCi/L|Bq/m3]
+  или:  radview-dump --summary FILE...
+  или:  radview-dump --help
+  или:  radview-dump --version
+Читает файл прибора для измерения объёмной активности радона и без окна делает то же, что
+программа просмотра radview: выводит файл в JSON, сохраняет таблицу, CSV, рисунок графика,
+печатные формы и отчёт по серии, считает среднее. За один запуск выполняется одно действие.
+
+Действия:
+      --save-table FIRST LAST OUT  таблица измерений FIRST..LAST в кодировке CP866
+      --csv FIRST LAST OUT         измерения FIRST..LAST в CSV
+      --average FIRST LAST         средняя активность за измерения FIRST..LAST
+      --png W H OUT.png            график рисунком PNG W×H пикселей
+      --svg W H OUT.svg            график рисунком SVG W×H пикселей
+      --print-graph OUT.pdf        печатная форма графика в PDF
+      --print-table FIRST LAST OUT.pdf  печатная форма таблицы в PDF
+      (у печатных форм вместо OUT.pdf может стоять --printer NAME: задание на очередь печати NAME,
+       «-» — очередь по умолчанию)
+      --report FIRST LAST OUT.pdf  отчёт по измерениям FIRST..LAST в PDF
+      --summary FILE...            по строке CSV на каждую серию каждого файла
+Без действия файл выводится в JSON.
+
+Параметры:
+      --series S          порядковый номер серии (1..65535), нужен каждому действию с серией
+      --view FIRST COUNT  видимые измерения графика (--png, --svg, --print-graph)
+      --pointer P         измерение под указателем (--png, --svg)
+      --grid              сетка на графике (--png, --svg, --print-graph)
+      --levels L1,L2,...  уровни в Бк/м³: линии уровней на графике (--png, --svg, --report) и время
+                          выше уровня в отчёте (без них в отчёте уровни 100, 200 и 300 без линий)
+      --warning-colour #RRGGBB  цвет графика выше наибольшего уровня (--png, --svg, --report;
+                          по умолчанию #ff8000)
+      --average-window HOURS  скользящее среднее за HOURS часов (1..8784) второй линией на графике
+                          (--png, --svg, --report)
+      --unit U            единица активности шкалы и цифр: Bq/m3 (Бк/м³, по умолчанию) или pCi/L
+                          (пКи/л) (--png, --svg, --report)
+      --wait              ждать конца задания на принтере (--printer)
+      --paper P           бумага печатной формы: A4, A5, Letter или Legal (по умолчанию A4 для
+                          файла и бумага очереди для принтера)
+  -h, --help              показать эту справку и выйти
+      --version           показать версию и выйти
+
+FILE «-» читается со стандартного ввода (не более 8196 байт), OUT «-» пишется на стандартный
+вывод, как и OUT, который сам является стандартным выводом программы (/dev/stdout). Файл
+заменяется только целиком записанным новым.
+
+Код возврата: 0 — успешно (для --printer: очередь приняла задание); 1 — --summary не смог прочитать
+часть файлов; 2 — ошибка в командной строке, в файле, при записи или очередь не приняла задание;
+3 — с --wait задание не напечатано.</source>
+        <translation>Usage: radview-dump FILE
+  or:  radview-dump FILE --series S --save-table FIRST LAST OUT
+  or:  radview-dump FILE --series S --csv FIRST LAST OUT
+  or:  radview-dump FILE --series S --average FIRST LAST
+  or:  radview-dump FILE --series S --png W H OUT.png [--view FIRST COUNT] [--pointer P] [--grid]
+                    [--levels L1,L2,...] [--warning-colour #RRGGBB] [--average-window HOURS]
+                    [--unit pCi/L|Bq/m3]
+  or:  radview-dump FILE --series S --svg W H OUT.svg [--view FIRST COUNT] [--pointer P] [--grid]
+                    [--levels L1,L2,...] [--warning-colour #RRGGBB] [--average-window HOURS]
+                    [--unit pCi/L|Bq/m3]
+  or:  radview-dump FILE --series S --print-graph OUT.pdf [--view FIRST COUNT] [--grid] [--paper P]
+  or:  radview-dump FILE --series S --print-table FIRST LAST OUT.pdf [--paper P]
+  or:  radview-dump FILE --series S --print-graph --printer NAME|- [--wait] [--paper P]
+  or:  radview-dump FILE --series S --print-table FIRST LAST --printer NAME|- [--wait] [--paper P]
+  or:  radview-dump FILE --series S --report FIRST LAST OUT.pdf [--levels L1,L2,...]
+                    [--warning-colour #RRGGBB] [--average-window HOURS] [--unit pCi/L|Bq/m3]
+  or:  radview-dump --summary FILE...
+  or:  radview-dump --help
+  or:  radview-dump --version
+Reads a file of a radon activity concentration instrument and, without a window, does what the
+viewer radview does: prints the file as JSON, saves the table, CSV, a picture of the graph, the
+printouts and the report of a series, computes the average. One action per run.
+
+Actions:
+      --save-table FIRST LAST OUT  measurement table FIRST..LAST in code page CP866
+      --csv FIRST LAST OUT         measurements FIRST..LAST as CSV
+      --average FIRST LAST         average activity over measurements FIRST..LAST
+      --png W H OUT.png            the graph as a PNG picture of W×H pixels
+      --svg W H OUT.svg            the graph as an SVG picture of W×H pixels
+      --print-graph OUT.pdf        the graph printout as PDF
+      --print-table FIRST LAST OUT.pdf  the table printout as PDF
+      (a printout takes --printer NAME in place of OUT.pdf: a job for the print queue NAME,
+       &quot;-&quot; for the default queue)
+      --report FIRST LAST OUT.pdf  report on measurements FIRST..LAST as PDF
+      --summary FILE...            one CSV line for every series of every file
+Without an action the file is printed as JSON.
+
+Options:
+      --series S          ordinal of the series (1..65535), needed by every action on a series
+      --view FIRST COUNT  measurements in view on the graph (--png, --svg, --print-graph)
+      --pointer P         measurement under the pointer (--png, --svg)
+      --grid              grid on the graph (--png, --svg, --print-graph)
+      --levels L1,L2,...  levels in Bq/m³: level lines on the graph (--png, --svg, --report) and time
+                          above each level in the report (without them the report takes 100, 200
+                          and 300, drawing no lines)
+      --warning-colour #RRGGBB  colour of the graph above the highest level (--png, --svg, --report;
+                          #ff8000 by default)
+      --average-window HOURS  running average over HOURS hours (1..8784) as a second line on the
+                          graph (--png, --svg, --report)
+      --unit U            activity unit of the scale and figures: Bq/m3 (Bq/m³, the default) or
+                          pCi/L (--png, --svg, --report)
+      --wait              wait for the job to end on the printer (--printer)
+      --paper P           paper of a printout: A4, A5, Letter or Legal (by default A4 for a file
+                          and the queue&apos;s paper for a printer)
+  -h, --help              display this help and exit
+      --version           output version information and exit
+
+FILE &quot;-&quot; is read from standard input (at most 8196 bytes); OUT &quot;-&quot; is written to standard
+output, as is an OUT that is itself the program&apos;s standard output (/dev/stdout). A file is
+replaced only by a completely written new one.
+
+Exit status: 0 on success (for --printer: the queue accepted the job); 1 if --summary could not
+read some of the files; 2 for an error in the command line, in the file, in writing, or when the
+queue refused the job; 3 if with --wait the job was not printed.</translation>
+    </message>
+    <message>
+        <source>FIRST LAST OUT, FIRST и LAST от 0 до 65535</source>
+        <translation>FIRST LAST OUT, FIRST and LAST from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>FIRST LAST от 0 до 65535</source>
+        <translation>FIRST LAST from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>W H OUT.png, W и H от 1 до 16384</source>
+        <translation>W H OUT.png, W and H from 1 to 16384</translation>
+    </message>
+    <message>
+        <source>W H OUT.svg, W и H от 1 до 16384</source>
+        <translation>W H OUT.svg, W and H from 1 to 16384</translation>
+    </message>
+    <message>
+        <source>OUT.pdf или --printer NAME</source>
+        <translation>OUT.pdf or --printer NAME</translation>
+    </message>
+    <message>
+        <source>FIRST LAST OUT.pdf или FIRST LAST --printer NAME, FIRST и LAST от 0 до 65535</source>
+        <translation>FIRST LAST OUT.pdf or FIRST LAST --printer NAME, FIRST and LAST from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>FIRST LAST OUT.pdf, FIRST и LAST от 0 до 65535</source>
+        <translation>FIRST LAST OUT.pdf, FIRST and LAST from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>порядковый номер серии от 1 до 65535</source>
+        <translation>the ordinal of a series from 1 to 65535</translation>
+    </message>
+    <message>
+        <source>FIRST COUNT, каждое от 0 до 65535</source>
+        <translation>FIRST COUNT, each from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>номер измерения от 0 до 65535</source>
+        <translation>a measurement number from 0 to 65535</translation>
+    </message>
+    <message>
+        <source>L1,L2,... (не более 10) от 0 до 2147483647</source>
+        <translation>L1,L2,... (at most 10) from 0 to 2147483647</translation>
+    </message>
+    <message>
+        <source>A4, A5, Letter или Legal</source>
+        <translation>A4, A5, Letter or Legal</translation>
+    </message>
+    <message>
+        <source>цвет вида #RRGGBB</source>
+        <translation>a colour written #RRGGBB</translation>
+    </message>
+    <message>
+        <source>размер окна в часах от 1 до 8784</source>
+        <translation>the window in hours from 1 to 8784</translation>
+    </message>
+    <message>
+        <source>pCi/L или Bq/m3</source>
+        <translation>pCi/L or Bq/m3</translation>
+    </message>
+    <message>
+        <source>выводом файла в JSON</source>
+        <translation>printing the file as JSON</translation>
+    </message>
+    <message>
+        <source>параметр %1 не используется с %2</source>
+        <translation>option %1 is not used with %2</translation>
+    </message>
+    <message>
+        <source>--summary: нужен хотя бы один FILE</source>
+        <translation>--summary: at least one FILE is needed</translation>
+    </message>
+    <message>
+        <source>не указан FILE, файл прибора</source>
+        <translation>no FILE given, the instrument file</translation>
+    </message>
+    <message>
+        <source>для %1 нужен --series S</source>
+        <translation>%1 needs --series S</translation>
+    </message>
+    <message>
+        <source>параметр --wait используется только с --printer</source>
+        <translation>option --wait is used only with --printer</translation>
+    </message>
+    <message>
+        <source>лишний файл %1: radview-dump читает один FILE (или --summary FILE...)</source>
+        <translation>extra file %1: radview-dump reads one FILE (or --summary FILE...)</translation>
+    </message>
+    <message>
+        <source>пустое имя файла</source>
+        <translation>empty file name</translation>
+    </message>
+    <message>
+        <source>за один запуск выполняется одно действие, а указаны %1 и %2</source>
+        <translation>one action per run, but both %1 and %2 are given</translation>
+    </message>
+    <message>
+        <source>--summary читает файлы, указанные после него, а перед ним указан %1</source>
+        <translation>--summary reads the files given after it, but %1 is given before it</translation>
+    </message>
+    <message>
+        <source>%1: нужны %2</source>
+        <translation>%1: needs %2</translation>
+    </message>
+    <message>
+        <source>неизвестный параметр %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>параметр %1 указан дважды</source>
+        <translation>option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>%1: нужен %2</source>
+        <translation>%1: needs %2</translation>
+    </message>
+</context>
+<context>
+    <name>DumpCommands</name>
+    <message>
+        <source>в файле нет серии %1 (серий в нём: %2)</source>
+        <translation>the file has no series %1 (series in it: %2)</translation>
+    </message>
+    <message>
+        <source>измерений с %1 по %2 нет в серии (в ней измерения с 1 по %3)</source>
+        <translation>the series has no measurements %1 to %2 (it has measurements 1 to %3)</translation>
+    </message>
+    <message>
+        <source>измерений вида с %1 по %2 нет в серии (в ней измерения с 1 по %3)</source>
+        <translation>the series has no measurements %1 to %2 for the view (it has measurements 1 to %3)</translation>
+    </message>
+    <message>
+        <source>указатель %1 вне вида с %2 по %3</source>
+        <translation>pointer %1 is outside the view %2 to %3</translation>
+    </message>
+    <message>
+        <source>не удалось построить рисунок для «%1»</source>
+        <translation>could not draw the picture for “%1”</translation>
+    </message>
+    <message>
+        <source>стандартный ввод</source>
+        <translation>standard input</translation>
+    </message>
+    <message>
+        <source>не удалось прочитать файлов: %1 из %2</source>
+        <translation>could not read %1 of %2 files</translation>
+    </message>
+</context>
+<context>
+    <name>FileSummary</name>
+    <message>
+        <source>В файле нет ни одной серии измерений</source>
+        <translation>The file has no series of measurements</translation>
+    </message>
+</context>
+<context>
     <name>GraphPictureCommand</name>
     <message>
         <source>Рисунок PNG (*.png)</source>
@@ -94,6 +380,28 @@
     <message>
         <source>рисунок не удалось построить</source>
         <translation>the picture could not be made</translation>
+    </message>
+</context>
+<context>
+    <name>GraphPrintout</name>
+    <message>
+        <source>График</source>
+        <translation>Graph</translation>
+    </message>
+</context>
+<context>
+    <name>GraphRender</name>
+    <message>
+        <source>Активность Бк/м3</source>
+        <translation>Activity Bq/m³</translation>
+    </message>
+    <message>
+        <source>Активность %1</source>
+        <translation>Activity %1</translation>
+    </message>
+    <message>
+        <source>. Измерения с %1 по %2</source>
+        <translation>. Measurements %1 to %2</translation>
     </message>
 </context>
 <context>
@@ -502,6 +810,65 @@
     </message>
 </context>
 <context>
+    <name>MeasurementTexts</name>
+    <message>
+        <source>Это последнее измерение в области видимости </source>
+        <translation>This is the last measurement in view </translation>
+    </message>
+    <message>
+        <source>Это первое измерение в области видимости </source>
+        <translation>This is the first measurement in view </translation>
+    </message>
+    <message>
+        <source>янв</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>фев</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>мар</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>апр</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>май</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>июн</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>июл</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>авг</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>сен</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>окт</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>ноя</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>дек</source>
+        <translation>Dec</translation>
+    </message>
+</context>
+<context>
     <name>PictureSizeDialog</name>
     <message>
         <source>Размер рисунка</source>
@@ -529,6 +896,17 @@
     <message>
         <source>Таблица измерений</source>
         <translation>Measurement table</translation>
+    </message>
+</context>
+<context>
+    <name>PrintJob</name>
+    <message>
+        <source>Ошибка печати</source>
+        <translation>Printing error</translation>
+    </message>
+    <message>
+        <source>страницы не удалось построить</source>
+        <translation>the pages could not be made</translation>
     </message>
 </context>
 <context>
@@ -660,6 +1038,133 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>ReportPrintout</name>
+    <message>
+        <source>Отчёт</source>
+        <translation>Report</translation>
+    </message>
+</context>
+<context>
+    <name>ReportTexts</name>
+    <message>
+        <source>часы прибора шли назад</source>
+        <translation>the instrument clock went backwards</translation>
+    </message>
+    <message>
+        <source>,</source>
+        <comment>decimal separator</comment>
+        <translation>.</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy</source>
+        <comment>date format</comment>
+        <translation>yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm</source>
+        <comment>date and time format</comment>
+        <translation>yyyy-MM-dd HH:mm</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm:ss</source>
+        <comment>date and time format</comment>
+        <translation>yyyy-MM-dd HH:mm:ss</translation>
+    </message>
+    <message>
+        <source>MM.yyyy</source>
+        <comment>month format</comment>
+        <translation>yyyy-MM</translation>
+    </message>
+    <message>
+        <source>изм. %1, %2</source>
+        <translation>meas. %1, %2</translation>
+    </message>
+    <message>
+        <source>Время выше %1</source>
+        <translation>Time above %1</translation>
+    </message>
+    <message>
+        <source>Среднее</source>
+        <translation>Average</translation>
+    </message>
+    <message>
+        <source>Медиана</source>
+        <translation>Median</translation>
+    </message>
+    <message>
+        <source>Минимум</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Максимум</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>ЭРОА</source>
+        <translation>EEC</translation>
+    </message>
+    <message>
+        <source>Номер прибора %1, чувствительность %2</source>
+        <translation>Instrument number %1, sensitivity %2</translation>
+    </message>
+    <message>
+        <source>Начало: %1, конец: %2, продолжительность: %3</source>
+        <translation>Start: %1, end: %2, duration: %3</translation>
+    </message>
+    <message>
+        <source>Измерений: %1 (с %2 по %3), ошибочных меток: %4</source>
+        <translation>Measurements: %1 (%2 to %3), bad marks: %4</translation>
+    </message>
+    <message>
+        <source>Средние по суткам</source>
+        <translation>Daily averages</translation>
+    </message>
+    <message>
+        <source>Средние по месяцам</source>
+        <translation>Monthly averages</translation>
+    </message>
+    <message>
+        <source>Средние по годам</source>
+        <translation>Yearly averages</translation>
+    </message>
+    <message>
+        <source> сут </source>
+        <translation> d </translation>
+    </message>
+    <message>
+        <source> ч</source>
+        <translation> h</translation>
+    </message>
+    <message>
+        <source>Страница %1 из %2</source>
+        <translation>Page %1 of %2</translation>
+    </message>
+    <message>
+        <source>Отчёт по серии измерений объёмной активности радона</source>
+        <translation>Report on a series of radon activity concentration measurements</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Период</source>
+        <translation>Period</translation>
+    </message>
+    <message>
+        <source>Часов</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Среднее, %1</source>
+        <translation>Average, %1</translation>
+    </message>
+    <message>
+        <source>Дата печати: %1</source>
+        <translation>Printed: %1</translation>
+    </message>
+</context>
+<context>
     <name>SeriesEvaluation</name>
     <message>
         <source>Серия не определена. Нет  измерений</source>
@@ -673,6 +1178,10 @@ There is NO WARRANTY, to the extent permitted by law.
         <source>Ошибка в файле. № изм=%1  Мес=%2  День=%3  Час=%4  Мин=%5  Сек=%6</source>
         <translation>Error in the file. Meas. no.=%1  Month=%2  Day=%3  Hour=%4  Min=%5  Sec=%6</translation>
     </message>
+    <message>
+        <source>Файл %1; Серия N %2</source>
+        <translation>File %1; Series No. %2</translation>
+    </message>
 </context>
 <context>
     <name>SeriesList</name>
@@ -683,6 +1192,10 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>не определено</source>
         <translation>undefined</translation>
+    </message>
+    <message>
+        <source>%1 * 10-5 Бк-1 * м3 * c-1</source>
+        <translation>%1 * 10-5 Bq-1 * m3 * s-1</translation>
     </message>
 </context>
 <context>
@@ -767,6 +1280,17 @@ There is NO WARRANTY, to the extent permitted by law.
     <message>
         <source>Выделенный участок</source>
         <translation>Marked span</translation>
+    </message>
+</context>
+<context>
+    <name>StandardOutput</name>
+    <message>
+        <source>Не удалось записать %1: %2.</source>
+        <translation>Could not write %1: %2.</translation>
+    </message>
+    <message>
+        <source>стандартный вывод</source>
+        <translation>standard output</translation>
     </message>
 </context>
 <context>
@@ -937,10 +1461,64 @@ There is NO WARRANTY, to the extent permitted by law.
     </message>
 </context>
 <context>
+    <name>TableColumns</name>
+    <message>
+        <source>N изм.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Время начала</source>
+        <translation>Start time</translation>
+    </message>
+    <message>
+        <source>Время оконч.</source>
+        <translation>End time</translation>
+    </message>
+    <message>
+        <source>Активность</source>
+        <translation>Activity</translation>
+    </message>
+    <message>
+        <source>Экспозиция</source>
+        <translation>Exposure</translation>
+    </message>
+    <message>
+        <source>(Бк/м3)</source>
+        <translation>(Bq/m3)</translation>
+    </message>
+    <message>
+        <source>,c</source>
+        <translation>,s</translation>
+    </message>
+    <message>
+        <source>, c</source>
+        <translation>, s</translation>
+    </message>
+</context>
+<context>
     <name>TableCommands</name>
     <message>
         <source>Текстовый файл (*.txt)</source>
         <translation>Text file (*.txt)</translation>
+    </message>
+</context>
+<context>
+    <name>TablePrintout</name>
+    <message>
+        <source>Таблица измерений</source>
+        <translation>Measurement table</translation>
+    </message>
+    <message>
+        <source>Чувствительность=%1*10-5   Бк-1 * м3 * c-1</source>
+        <translation>Sensitivity=%1*10-5   Bq-1 * m3 * s-1</translation>
+    </message>
+    <message>
+        <source>Номер прибора %1</source>
+        <translation>Instrument number %1</translation>
+    </message>
+    <message>
+        <source>ЭРОА=%1 Бк/м3</source>
+        <translation>EEC=%1 Bq/m3</translation>
     </message>
 </context>
 <context>

@@ -63,7 +63,7 @@ QPrinter& PrintCommands::printer() {
 }
 
 void PrintCommands::reportFailure(const QString& detail) {
-    parts_.dialogs.detailedErrorBox(&parts_.window, QString::fromUtf8(PrintErrorMessage), detail);
+    parts_.dialogs.detailedErrorBox(&parts_.window, PrintErrorText(), detail);
 }
 
 void PrintCommands::setUpPrinter() {

@@ -3,8 +3,14 @@
 
 #include "app/program/Translations.h"
 #include "app/window/SeriesListWindow.h"
+#include "graph/GraphPaint.h"
 #include "graph/TimeLabels.h"
+#include "print/ReportTexts.h"
 #include "store/InstrumentFile.h"
+#include "store/MeasurementTexts.h"
+#include "store/SeriesEvaluation.h"
+#include "store/SeriesList.h"
+#include "table/TableColumns.h"
 
 #include <QCoreApplication>
 #include <QTreeWidget>
@@ -52,6 +58,30 @@ TEST_F(English, TimeAxisMonthsAndDates) {
     EXPECT_EQ(LabelText(fifthOfMarch, Days).line1, QStringLiteral("Mar 5"));
     EXPECT_EQ(LabelText(fifthOfMarch, Months).line1, QStringLiteral("Mar"));
     EXPECT_EQ(TimeTitle(Days), QStringLiteral("time,  (month day)"));
+}
+
+// The saved table is read by other programs: its texts stay Russian while their shown twins translate.
+TEST_F(English, TheSavedTableKeepsItsRussianBesideTheShownTexts) {
+    const TimeMark mark{3, 5, 14, 0, 7};
+    EXPECT_EQ(MarkToText(mark), QStringLiteral(" 5 мар 14:00:07"));
+    EXPECT_EQ(ShownMarkText(mark), QStringLiteral(" 5 Mar 14:00:07"));
+    EXPECT_EQ(ShownMonthName(13), QStringLiteral("???"));
+    EXPECT_EQ(TableTitles()[ColumnStart], QStringLiteral("Время начала"));
+    EXPECT_EQ(ShownTableTitles(ActivityUnit::PicocuriePerLitre)[ColumnActivity],
+              QStringLiteral("Activity, pCi/L"));
+    EXPECT_EQ(SensitivityText(250), QStringLiteral("2.50 * 10-5 Бк-1 * м3 * c-1"));
+    EXPECT_EQ(ShownSensitivityText(250), QStringLiteral("2.50 * 10-5 Bq-1 * m3 * s-1"));
+    EXPECT_EQ(SeriesTitleText(QStringLiteral("/data/a%2.rad"), 7), QStringLiteral("Файл a%2.rad; Серия N 7"));
+    EXPECT_EQ(ShownSeriesTitleText(QStringLiteral("/data/a%2.rad"), 7),
+              QStringLiteral("File a%2.rad; Series No. 7"));
+}
+
+TEST_F(English, GraphAndStatusTexts) {
+    EXPECT_EQ(ActivityTitleIn(ActivityUnit::BecquerelPerCubicMetre), QStringLiteral("Activity Bq/m³"));
+    EXPECT_EQ(ActivityTitleIn(ActivityUnit::PicocuriePerLitre), QStringLiteral("Activity pCi/L"));
+    EXPECT_EQ(FirstVisibleText(), QStringLiteral("This is the first measurement in view "));
+    EXPECT_EQ(ClockWentBackNote(), QStringLiteral("the instrument clock went backwards"));
+    EXPECT_EQ(DurationText(-(26 * 3600)), QStringLiteral("-1 d 2 h"));
 }
 
 TEST(Language, SwitchingReplacesBothCatalogues) {
