@@ -10,7 +10,7 @@ StatusChange StepPointerRight(ViewState& view) {
         return QString::fromUtf8(BlankStatus);
     }
     view.pointerIndex = static_cast<uint16_t>(view.last());
-    return QString::fromUtf8(LastVisibleMessage);
+    return LastVisibleText();
 }
 
 StatusChange StepPointerLeft(ViewState& view) {
@@ -19,7 +19,7 @@ StatusChange StepPointerLeft(ViewState& view) {
         return QString::fromUtf8(BlankStatus);
     }
     view.pointerIndex = view.viewFirst;
-    return QString::fromUtf8(FirstVisibleMessage);
+    return FirstVisibleText();
 }
 
 StatusChange PointerToFirst(ViewState& view) {
@@ -35,11 +35,11 @@ StatusChange PointerToLast(ViewState& view) {
 StatusChange ClickedMeasurement(ViewState& view, int k) {
     if (k < view.viewFirst) {
         view.pointerIndex = view.viewFirst;
-        return QString::fromUtf8(FirstVisibleMessage);
+        return FirstVisibleText();
     }
     if (k > view.last()) {
         view.pointerIndex = static_cast<uint16_t>(view.last());
-        return QString::fromUtf8(LastVisibleMessage);
+        return LastVisibleText();
     }
     view.pointerIndex = static_cast<uint16_t>(k);
     return std::nullopt;

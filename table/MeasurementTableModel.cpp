@@ -76,22 +76,24 @@ void MeasurementTableModel::setUnit(ActivityUnit unit) {
         emit dataChanged(index(0, ColumnActivity), index(rows_ - 1, ColumnActivity));
 }
 
-RowTexts MeasurementTableModel::rowTexts(int k, ActivityUnit unit) const {
+RowTexts MeasurementTableModel::rowTexts(int k, ActivityUnit unit, TextsFor audience) const {
+    const bool file = audience == TextsFor::File;
     if (k == 0)
-        return TableTitles(unit);
+        return file ? TableTitles(unit) : ShownTableTitles(unit);
     if (!series_ || k < 1 || k > rows_)
         return RowTexts();
-    RowTexts texts = MeasurementRowTexts(*series_, k);
+    RowTexts texts = file ? MeasurementRowTexts(*series_, k) : ShownMeasurementRowTexts(*series_, k);
     // Converted from the measurement's own activity, not from the Bq/m³ text with its rounded error.
     if (unit != ActivityUnit::BecquerelPerCubicMetre)
         texts[ColumnActivity] = ActivityWithErrorTextIn(series_->activity[k], unit);
     return texts;
 }
 
-std::vector<RowTexts> MeasurementTableModel::rows(const MeasurementSpan& span, ActivityUnit unit) const {
+std::vector<RowTexts> MeasurementTableModel::rows(const MeasurementSpan& span, ActivityUnit unit,
+                                                  TextsFor audience) const {
     std::vector<RowTexts> texts;
     texts.reserve(static_cast<size_t>(std::max(0, span.last - span.first + 1)));
     for (int k = span.first; k <= span.last; ++k)
-        texts.push_back(rowTexts(k, unit));
+        texts.push_back(rowTexts(k, unit, audience));
     return texts;
 }

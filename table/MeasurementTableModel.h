@@ -12,6 +12,10 @@
 // columns of TableColumn. A row's texts are made when a reader asks for them, so a series costs nothing per
 // row until the row is seen. These texts are the one source of the table window, the value labels of the
 // main window, the saved and the printed table.
+// Whom a table's texts are for: a person, in the user's language (the screen, the printed table), or the
+// saved file, whose format keeps its Russian texts whatever the language.
+enum class TextsFor { Reader, File };
+
 class MeasurementTableModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -33,14 +37,16 @@ public:
     void setUnit(ActivityUnit unit);
     ActivityUnit unit() const { return unit_; }
 
-    // The texts of measurement k (1 … n) as the table shows them; k = 0 gives the saved table's column
-    // titles.
+    // The texts of measurement k (1 … n) as the table shows them; k = 0 gives the column titles of the
+    // printed table.
     RowTexts rowTexts(int k) const { return rowTexts(k, unit_); }
-    // The same with the activity in a given unit: the saved and the printed table keep to Bq/m³.
-    RowTexts rowTexts(int k, ActivityUnit unit) const;
-    // The rows of a span of the series, as shown unless a unit is given.
+    // The same with the activity in a given unit (the saved and the printed table keep to Bq/m³), for a
+    // reader in the user's language or for the saved file, which stays Russian for the programs that read it.
+    RowTexts rowTexts(int k, ActivityUnit unit, TextsFor audience = TextsFor::Reader) const;
+    // The rows of a span of the series, as shown unless a unit or the file is given.
     std::vector<RowTexts> rows(const MeasurementSpan& span) const { return rows(span, unit_); }
-    std::vector<RowTexts> rows(const MeasurementSpan& span, ActivityUnit unit) const;
+    std::vector<RowTexts> rows(const MeasurementSpan& span, ActivityUnit unit,
+                               TextsFor audience = TextsFor::Reader) const;
 
 private:
     const SelectedSeries* series_ = nullptr;

@@ -5,8 +5,8 @@
 RowSelection DecideRowSelection(int k, int viewFirst, int viewCount) {
     const int last = viewFirst + viewCount - 1;
     if (k < viewFirst)
-        return {false, viewFirst, QString::fromUtf8(FirstVisibleMessage)};
+        return {false, viewFirst, FirstVisibleText()};
     if (k > last)
-        return {false, last, QString::fromUtf8(LastVisibleMessage)};
+        return {false, last, LastVisibleText()};
     return {true, k, QStringLiteral(" ")};
 }

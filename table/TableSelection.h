@@ -11,5 +11,5 @@ struct RowSelection {
     QString message; // status panel 1: " " when accepted
 };
 
-// The messages are those of the pointer commands (FirstVisibleMessage, LastVisibleMessage).
+// The messages are those of the pointer commands (FirstVisibleText, LastVisibleText).
 RowSelection DecideRowSelection(int k, int viewFirst, int viewCount);

@@ -54,7 +54,7 @@ void GraphPictureCommand::save() {
     // With the levels, the running average and the unit the window draws.
     const QByteArray bytes =
         GraphPictureBytes({series, view, graph.colors(), false, &graph.marks(), graph.unit()}, *size, format,
-                          series.seriesTitle, ratio);
+                          ShownSeriesTitle(series), ratio);
     if (bytes.isEmpty()) {
         parts_.dialogs.errorBox(
             &parts_.window,

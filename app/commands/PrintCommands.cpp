@@ -93,7 +93,7 @@ void PrintCommands::printTable() {
     const std::optional<MeasurementSpan> span = range_.choose();
     if (!span)
         return;
-    const TableOutput table = TableOutputOf(parts_.document, model_, *span);
+    const TableOutput table = TableOutputOf(parts_.document, model_, *span, TextsFor::Reader);
     print(TableFileEnding, tr("Таблица измерений"), false, [&](QPagedPaintDevice& device) {
         return PrintTable(device, table.header, table.titles, table.rows);
     });

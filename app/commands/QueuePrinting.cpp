@@ -63,7 +63,7 @@ bool QueuePrinting::serverAnswers(bool forPrintout) {
         return false;
     }
     if (*answer == ServerAnswer::Silent) {
-        dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage), ServerSilentDetail());
+        dialogs_.detailedErrorBox(&window_, PrintErrorText(), ServerSilentDetail());
         return false;
     }
     return true;
@@ -80,7 +80,7 @@ void QueuePrinting::print(const QByteArray& pdf, const QueueJobSettings& setting
     }
     if (!submitted->ok()) {
         status_(QStringLiteral(" "));
-        dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage),
+        dialogs_.detailedErrorBox(&window_, PrintErrorText(),
                                   QueueRefusedDetail(submitted->printer, submitted->message()));
         return;
     }
@@ -128,5 +128,5 @@ void QueuePrinting::settle(const JobVerdict& verdict) {
     ++generation_;
     status_(verdict.status);
     if (!verdict.ok())
-        dialogs_.detailedErrorBox(&window_, QString::fromUtf8(PrintErrorMessage), verdict.message());
+        dialogs_.detailedErrorBox(&window_, PrintErrorText(), verdict.message());
 }

@@ -54,7 +54,7 @@ void TableCommands::saveTable() {
     if (csv) {
         bytes = SpanCsv(parts_.document.series(), *span);
     } else {
-        const TableOutput table = TableOutputOf(parts_.document, model_, *span);
+        const TableOutput table = TableOutputOf(parts_.document, model_, *span, TextsFor::File);
         bytes = TableFileBytes(table.header, table.titles, table.rows);
     }
     if (const Outcome written = WriteTableFile(choice->path, bytes); !written.ok())

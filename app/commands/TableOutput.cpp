@@ -4,11 +4,12 @@
 #include "table/MeasurementTableModel.h"
 
 TableOutput TableOutputOf(const MeasurementDocument& document, const MeasurementTableModel& model,
-                          const MeasurementSpan& span) {
-    const TableHeader header{document.series().seriesTitle, document.file().deviceNumber,
-                             document.file().sensitivity, document.series().equilibriumActivity};
+                          const MeasurementSpan& span, TextsFor audience) {
+    const SelectedSeries& series = document.series();
+    const TableHeader header{series.seriesTitle, document.file().deviceNumber, document.file().sensitivity,
+                             series.equilibriumActivity, ShownSeriesTitle(series)};
     // In Bq/m³ whatever unit the table shows: the saved file's format says so, other programs read it, and
     // the printed table is its page.
     constexpr ActivityUnit fileUnit = ActivityUnit::BecquerelPerCubicMetre;
-    return {header, model.rowTexts(0, fileUnit), model.rows(span, fileUnit)};
+    return {header, model.rowTexts(0, fileUnit, audience), model.rows(span, fileUnit, audience)};
 }

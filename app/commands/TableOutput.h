@@ -2,15 +2,16 @@
 
 #include "store/SeriesEvaluation.h"
 #include "store/SpanStatistics.h"
+#include "table/MeasurementTableModel.h"
 #include "table/TableFile.h"
 
 #include <vector>
 
 class MeasurementDocument;
-class MeasurementTableModel;
 
 // What the saved and the printed table read: the header of the series, the titles of row 0 and the rows of
-// a span, as the table shows them.
+// a span, as the table shows them but in Bq/m³; the saved file's texts in Russian, the printed table's in the
+// user's language.
 struct TableOutput {
     TableHeader header;
     RowTexts titles;
@@ -18,4 +19,4 @@ struct TableOutput {
 };
 
 TableOutput TableOutputOf(const MeasurementDocument& document, const MeasurementTableModel& model,
-                          const MeasurementSpan& span);
+                          const MeasurementSpan& span, TextsFor audience);

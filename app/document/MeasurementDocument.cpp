@@ -35,7 +35,8 @@ bool MeasurementDocument::chooseSeries(int s) {
     if (s < 1 || s > store_.file.seriesCount)
         return false;
     SeriesEvaluation evaluation = EvaluateSeries(store_.file, s);
-    emit seriesEvaluated({evaluation.title, evaluation.refusal, evaluation.messages});
+    emit seriesEvaluated({evaluation.shownTitle.isEmpty() ? evaluation.title : evaluation.shownTitle,
+                          evaluation.refusal, evaluation.messages});
     if (evaluation.refused())
         return false;
     showSeries(std::move(evaluation.series));

@@ -33,7 +33,7 @@ std::vector<SpanFigureRow> SpanFigureRows(const SpanFigures& figures, const Unro
     for (const QString& line : StatisticLinesIn(figures.statistics, unrounded, unit))
         rows.push_back(StatisticRow(line));
     if (figures.clockWentBack)
-        rows.push_back({QString::fromUtf8(ClockWentBackText), QString()});
+        rows.push_back({ClockWentBackNote(), QString()});
     return rows;
 }
 

@@ -229,7 +229,7 @@ MeasurementTableWindow* MainWindow::tableWindow() {
 
 // The table names its file and series by the series title, short enough for a narrow window's title bar.
 QString MainWindow::tableTitle() const {
-    return document_.series().seriesTitle;
+    return ShownSeriesTitle(document_.series());
 }
 
 RangeDialog* MainWindow::rangeDialog() {
@@ -296,7 +296,7 @@ void MainWindow::showOpenedFile() {
     setStatusText(0, tr(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
     if (file.seriesCount == 1) {
         selectSeries(1);
-        infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
+        infoPanel->showInstrument(QString::number(file.deviceNumber), ShownSensitivityText(file.sensitivity));
         return;
     }
     SeriesListWindow* list = seriesListWindow();
@@ -342,7 +342,7 @@ void MainWindow::showSeriesList() {
     document_.offerSeriesChoice();
     const InstrumentFile& file = document_.file();
     setStatusText(0, tr(ViewingFileText) + ShownPath(FileNamePart(file.dataFileName)));
-    infoPanel->showInstrument(QString::number(file.deviceNumber), SensitivityText(file.sensitivity));
+    infoPanel->showInstrument(QString::number(file.deviceNumber), ShownSensitivityText(file.sensitivity));
 }
 
 void MainWindow::closeSeriesList() {

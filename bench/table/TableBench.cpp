@@ -36,7 +36,7 @@ void SaveWholeTable(benchmark::State& state) {
     const QString target = viewer.scratchPath(QStringLiteral("table.txt"));
     for (auto _ : state) {
         // What the save command does once the dialogs are answered: cells read back, lines built, written.
-        const TableOutput table = TableOutputOf(window.document(), window.tableModel(), {1, n});
+        const TableOutput table = TableOutputOf(window.document(), window.tableModel(), {1, n}, TextsFor::File);
         const QByteArray bytes = TableFileBytes(table.header, table.titles, table.rows);
         benchmark::DoNotOptimize(WriteTableFile(target, bytes));
     }
@@ -51,7 +51,7 @@ void PrintTableToPdf(benchmark::State& state) {
     for (auto _ : state) {
         QPrinter printer(QPrinter::HighResolution);
         ConfigurePdfPrinter(printer, pdf);
-        const TableOutput table = TableOutputOf(window.document(), window.tableModel(), {1, n});
+        const TableOutput table = TableOutputOf(window.document(), window.tableModel(), {1, n}, TextsFor::Reader);
         benchmark::DoNotOptimize(PrintTable(printer, table.header, table.titles, table.rows));
     }
 }
