@@ -405,6 +405,14 @@ queue refused the job; 3 if with --wait the job was not printed.</translation>
     </message>
 </context>
 <context>
+    <name>HelpLocation</name>
+    <message>
+        <source>help.hlp</source>
+        <extracomment>The help page&apos;s file name: a translation names its own page, installed beside help.hlp.</extracomment>
+        <translation>help-en.hlp</translation>
+    </message>
+</context>
+<context>
     <name>HelpViewer</name>
     <message>
         <source>Помощь</source>

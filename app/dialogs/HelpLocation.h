@@ -13,5 +13,16 @@ struct HelpLocations {
 // reported where an installation keeps it.
 QString HelpFolder(const HelpLocations& where, const QString& fileName);
 
+// The help page of the user's language: the translated file name where such a page is installed, else the
+// Russian page, which every installation has.
+struct HelpFile {
+    QString folder;
+    QString name;
+};
+HelpFile ChooseHelpFile(const HelpLocations& where, const QString& name);
+
+// The help page's file name in the language installed: help.hlp, or the translation's own page.
+QString TranslatedHelpFileName();
+
 // The locations of this build and this run.
 HelpLocations CurrentHelpLocations();

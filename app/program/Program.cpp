@@ -28,11 +28,11 @@ std::unique_ptr<Program> CreateProgram(ProgramServices services, const QString& 
     InstallUserLanguage();
     auto program = std::make_unique<Program>();
     program->services = std::move(services);
-    // The help command opens help.hlp; a build tree has it beside the program, an installation in its data
-    // folder.
-    const QString helpFolder = HelpFolder(CurrentHelpLocations(), QStringLiteral("help.hlp"));
-    const WindowServices window{program->services.dialogs.get(), program->services.launcher.get(), helpFolder,
-                                PresetFolder(CurrentSampleLocations())};
+    // The help command opens the page of the user's language; a build tree has it beside the program, an
+    // installation in its data folder.
+    const HelpFile help = ChooseHelpFile(CurrentHelpLocations(), TranslatedHelpFileName());
+    const WindowServices window{program->services.dialogs.get(), program->services.launcher.get(),
+                                help.folder, help.name, PresetFolder(CurrentSampleLocations())};
     program->window = std::make_unique<MainWindow>(window);
     program->mainWindow = program->window.get();
     KeepReading(program->mainWindow->document());

@@ -38,7 +38,6 @@ const char* const ViewingFileText = QT_TRANSLATE_NOOP("MainWindow", "Просм�
 
 namespace {
 
-const char* const kHelpFile = "help.hlp";
 const char* const kHelpTopic = "About_Clearscan32";
 const char* const kLinkProgram = "devsync.exe";
 
@@ -370,7 +369,7 @@ void MainWindow::SBHelpClick() {
         help_ = new HelpViewer(services_.helpFolder, this);
     if (!help_->isVisible())
         PlaceOver(*help_, *this);
-    help_->showTopic(QString::fromLatin1(kHelpFile), QString::fromLatin1(kHelpTopic));
+    help_->showTopic(services_.helpFile, QString::fromLatin1(kHelpTopic));
 }
 
 void MainWindow::MenuExitClick() {

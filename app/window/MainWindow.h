@@ -41,6 +41,7 @@ struct WindowServices {
     UserDialogs* dialogs;
     ProgramLauncher* launcher;
     QString helpFolder; // where the help file is looked for
+    QString helpFile;   // its name, the page of the user's language
     QString openFolder; // the folder the open dialog starts in
 };
 

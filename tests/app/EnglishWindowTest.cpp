@@ -5,6 +5,7 @@
 #include "tests/app/GuiFixture.h"
 
 #include "app/commands/ReadingCommands.h"
+#include "app/dialogs/HelpViewer.h"
 #include "app/dialogs/LevelsDialog.h"
 #include "app/dialogs/colors/ColorDialog.h"
 #include "app/program/Translations.h"
@@ -25,6 +26,8 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
 
 namespace {
 
@@ -151,6 +154,19 @@ TEST_F(EnglishWindow, ShowsNoRussianText) {
     EXPECT_EQ(form->infoPanel->activityCaption->text().toStdString(), "Activity, Bq/m³");
     EXPECT_FALSE(form->infoPanel->activityExponent->isVisibleTo(form))
         << "the English caption writes its unit whole: no raised 3 beside it";
+}
+
+TEST_F(EnglishWindow, HelpShowsTheEnglishPage) {
+    form->helpButton->click();
+    auto* viewer = form->findChild<HelpViewer*>("HelpViewer");
+    ASSERT_NE(viewer, nullptr);
+    const QTextDocument& page = *viewer->browser()->document();
+    EXPECT_EQ(page.baseUrl().fileName().toStdString(), "help-en.hlp");
+    EXPECT_EQ(page.metaInformation(QTextDocument::DocumentTitle).toStdString(), "Data visualisation — help");
+    EXPECT_TRUE(page.toPlainText().startsWith(QStringLiteral("Data visualisation\n")));
+    EXPECT_TRUE(DocumentHasAnchor(page, "About_Clearscan32"));
+    EXPECT_FALSE(HasCyrillic(page.toPlainText()));
+    EXPECT_FALSE(HasCyrillic(viewer->windowTitle()));
 }
 
 TEST_F(EnglishWindow, EveryCaptionHoldsItsText) {

@@ -54,6 +54,17 @@ TEST_F(HelpLocationTest, AFolderOfTheHelpFileNameIsNoHelpFile) {
               path("prefix/share/radview"));
 }
 
+// The English page where it is installed; the Russian one, which every installation has, where not.
+TEST_F(HelpLocationTest, ATranslatedPageFallsBackToTheRussianOne) {
+    const HelpLocations where{path("prefix/bin"), path("prefix/share/radview")};
+    put("prefix/share/radview/help.hlp");
+    const HelpFile missing = ChooseHelpFile(where, "help-en.hlp");
+    EXPECT_EQ(missing.name, "help.hlp");
+    EXPECT_EQ(missing.folder, path("prefix/share/radview"));
+    put("prefix/share/radview/help-en.hlp");
+    EXPECT_EQ(ChooseHelpFile(where, "help-en.hlp").name, "help-en.hlp");
+}
+
 // bin/ and share/ are siblings under the prefix, whatever the prefix.
 TEST_F(HelpLocationTest, ThisRunLooksInTheDataFolderBesideItsBinFolder) {
     const HelpLocations where = CurrentHelpLocations();

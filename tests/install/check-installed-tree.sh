@@ -27,6 +27,7 @@ expected=(
     "bin/radview|-"
     "bin/radview-dump|-"
     "share/radview/help.hlp|$source/app/help/help.hlp"
+    "share/radview/help-en.hlp|$source/app/help/help-en.hlp"
     "share/applications/$id.desktop|$source/desktop/$id.desktop"
     "share/metainfo/$id.metainfo.xml|$source/desktop/$id.metainfo.xml"
     "share/mime/packages/radview.xml|$source/desktop/radview-mime.xml"
