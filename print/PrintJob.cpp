@@ -4,7 +4,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+namespace {
 const char* const PrintErrorMessage = QT_TRANSLATE_NOOP("PrintJob", "Ошибка печати");
+} // namespace
 const char* const PagesNotMadeReason = QT_TRANSLATE_NOOP("PrintJob", "страницы не удалось построить");
 
 QString PrintErrorText() {

@@ -32,8 +32,7 @@ private:
 };
 
 // The message shown when a printout cannot be made.
-extern const char* const PrintErrorMessage; // "Ошибка печати"
-QString PrintErrorText();                   // the same in the user's language
+QString PrintErrorText(); // "Ошибка печати" in the user's language
 
 // A printout whose pages could not be made, a job that could not begin or finish or a report stopped on the
 // way, answers this failure; its message is the reason the caller puts beside the printer or the file.

@@ -9,7 +9,9 @@
 
 #include <QCoreApplication>
 
+namespace {
 const char* const ClockWentBackText = QT_TRANSLATE_NOOP("ReportTexts", "часы прибора шли назад");
+} // namespace
 
 QString ClockWentBackNote() {
     return QCoreApplication::translate("ReportTexts", ClockWentBackText);

@@ -33,7 +33,7 @@
 // and the table of averages gives them in pCi/L.
 // A figure that cannot be formed reads "—" in place of its value and unit. Where the span ends before it
 // begins (the instrument's clock went back), its duration, average and ЭРОА read "—" and the note
-// ClockWentBackText follows the statistics.
+// ClockWentBackNote follows the statistics.
 
 // What a report is made from. The file gives the instrument's number and sensitivity, the series its
 // title (file name and series number), marks and activities. The unit and the marks drawn are set after
@@ -106,8 +106,7 @@ DailyRowTexts DailyRowTextsOf(const DailyAverage& day);
 DailyRowTexts PeriodRowTextsOf(const DailyAverage& row, AveragePeriod period, int yearsPerRow = 1,
                                ActivityUnit unit = ActivityUnit::BecquerelPerCubicMetre);
 
-extern const char* const ClockWentBackText; // "часы прибора шли назад"
-// The same in the user's language, as the report and the span's figures show it.
+// "часы прибора шли назад" in the user's language, as the report and the span's figures show it.
 QString ClockWentBackNote();
 
 // "Страница 1 из 2".

@@ -4,10 +4,14 @@
 
 #include <algorithm>
 
+namespace {
+
 const char* const LastVisibleMessage =
     QT_TRANSLATE_NOOP("MeasurementTexts", "Это последнее измерение в области видимости ");
 const char* const FirstVisibleMessage =
     QT_TRANSLATE_NOOP("MeasurementTexts", "Это первое измерение в области видимости ");
+
+} // namespace
 
 QString LastVisibleText() {
     return QCoreApplication::translate("MeasurementTexts", LastVisibleMessage);

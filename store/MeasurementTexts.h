@@ -25,8 +25,7 @@ void AppendTwoDigits(QString& text, int value);
 QString FileNamePart(const QString& path);
 
 // The status line when the pointer, moved by a command or a table row, would leave the measurements in view.
-extern const char* const LastVisibleMessage; // "Это последнее измерение в области видимости "
-extern const char* const FirstVisibleMessage; // "Это первое измерение в области видимости "
-// The same in the user's language.
+// In the user's language: "Это последнее измерение в области видимости " and "Это первое измерение в
+// области видимости " in Russian.
 QString LastVisibleText();
 QString FirstVisibleText();
